@@ -1,0 +1,67 @@
+#include "model/Configboard.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "model/Text.h"
+#include "platform/Seam.h"
+
+namespace fs = std::filesystem;
+
+TConfigBoard::TConfigBoard() = default;
+TConfigBoard::~TConfigBoard() = default;
+
+bool TConfigBoard::SaveDefault() { return SaveToFile(DefaultConfigPath()); }
+
+bool TConfigBoard::LoadDefault()
+{
+    const std::string path = DefaultConfigPath();
+    std::error_code ec;
+    if (!fs::exists(path, ec)) return false;
+    return LoadFromFile(path);
+}
+
+std::string TConfigBoard::AskProjectFile(const std::string& dialogTitle, const std::string& board,
+                                         const std::string& project)
+{
+    return AskProjectFilePath(dialogTitle, board, project);
+}
+
+bool TConfigBoard::SaveWithDialog()
+{
+    const std::string path = AskSettingsFilePath(true, m_Folder);
+    if (path.empty()) return false;
+    return SaveToFile(path);
+}
+
+bool TConfigBoard::LoadWithDialog()
+{
+    const std::string path = AskSettingsFilePath(false, m_Folder);
+    if (path.empty()) return false;
+    return LoadFromFile(path);
+}
+
+bool TConfigBoard::ExportResource(const std::string& path, const std::string& name)
+{
+    return ExportRawResource(path, name);
+}
+
+void TConfigBoard::BuildCardList(ConnectorType type, bool transceivers, VoltageClass voltage)
+{
+    BuildConfigBoardCardList(type, transceivers, voltage, m_CardCount, m_CardIds);
+}
+
+bool ExportRawResource(const std::string& path, const std::string& name)
+{
+    std::error_code ec;
+    fs::remove(path, ec);
+    std::string bytes;
+    if (!seam::LoadRawResource(name, bytes)) return false;
+    const std::string folder = ExtractFilePath(path);
+    if (!folder.empty() && !fs::is_directory(folder, ec)) fs::create_directory(folder, ec);
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    size_t written = bytes.empty() ? 0 : std::fwrite(bytes.data(), 1, bytes.size(), file);
+    bool ok = std::fclose(file) == 0 && written == bytes.size();
+    return ok;
+}

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what building and testing Pinloom needs on a Debian machine, then
+# configures and builds. Safe to run again: it installs only what is missing.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev googletest libbenchmark-dev
+          libjpeg-dev iverilog ghdl xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+cmake -S "$here" -B "$here/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$here/build" -j "$(nproc)"

@@ -1,0 +1,91 @@
+#include "tests/support/TestFiles.h"
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+TempFolder::TempFolder()
+{
+    std::string pattern = (fs::temp_directory_path() / "pinloom-test-XXXXXX").string();
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back(0);
+    if (!mkdtemp(buffer.data())) throw std::runtime_error("mkdtemp failed");
+    m_Path = std::string(buffer.data()) + "/";
+}
+
+TempFolder::~TempFolder()
+{
+    std::error_code ec;
+    fs::remove_all(m_Path, ec);
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+bool FileExists(const std::string& path)
+{
+    std::error_code ec;
+    return fs::exists(path, ec);
+}
+
+std::vector<std::string> SplitCrLf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (true) {
+        size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+int RunCommand(const std::string& command, std::string& output)
+{
+    output.clear();
+    std::FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (!pipe) return -1;
+    std::array<char, 4096> buffer{};
+    size_t n;
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) output.append(buffer.data(), n);
+    int status = pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool CompileVerilog(const std::vector<std::string>& files, const std::string& top, std::string& log)
+{
+    TempFolder work;
+    std::string command = "iverilog -g2005 -o '" + work.Path() + "a.out' -s '" + top + "'";
+    for (const std::string& file : files) command += " '" + file + "'";
+    return RunCommand(command, log) == 0;
+}
+
+bool AnalyseVhdl(const std::string& file, std::string& log)
+{
+    TempFolder work;
+    std::string command = "ghdl -a --std=08 --workdir='" + work.Path() + "' '" + file + "'";
+    return RunCommand(command, log) == 0;
+}

@@ -1,0 +1,34 @@
+// File helpers for tests: a fresh temporary folder per test, reading and
+// writing whole files, splitting generated text into CR LF lines, and
+// running the HDL tools on generated files.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    // The folder's path, ending with "/".
+    const std::string& Path() const { return m_Path; }
+
+private:
+    std::string m_Path;
+};
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& bytes);
+bool FileExists(const std::string& path);
+// Splits on CR LF; a lone LF or CR inside a line stays part of it. The text
+// after the last CR LF (empty for a text that ends in CR LF) is the last item.
+std::vector<std::string> SplitCrLf(const std::string& text);
+
+// Runs a shell command; returns its exit code and fills output with what it
+// printed (stdout and stderr).
+int RunCommand(const std::string& command, std::string& output);
+// Compiles Verilog files with Icarus Verilog (top module given); returns true
+// on success and fills log.
+bool CompileVerilog(const std::vector<std::string>& files, const std::string& top, std::string& log);
+// Analyses a VHDL file with GHDL in a work folder of its own.
+bool AnalyseVhdl(const std::string& file, std::string& log);
