@@ -1,0 +1,120 @@
+// Pin maps written as tables. A row names one signal, or one run of a bus,
+// and the connector positions it occupies, in the form the card's pin-out
+// sheet uses:
+//
+//     { "2, 4-10, 13-18", "ADC_DB", "0, 1, 2, 4, 3, 5, 6, 8, 7, 9, 10, 12, 11, 13", PIN_DIR_INPUT }
+//
+// puts "ADC_DB[0]" at position 2, "ADC_DB[1]" at 4, "ADC_DB[2]" at 5,
+// "ADC_DB[4]" at 6 and so on. A range of element numbers may run downwards
+// ("11-0"). A row without element numbers is a single signal of that name.
+// A position that no row names carries no signal of the card.
+#pragma once
+
+#include <cctype>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "model/Connector.h"
+#include "platform/Seam.h"
+
+struct CardPinRow {
+    const char* positions;   // "1", "6-9", "2, 4-10, 13-18"
+    const char* signal;      // the signal's name, or the bus's base name
+    const char* elements;    // bus element numbers in position order, or nullptr
+    PinDirection direction;  // seen from the FPGA
+};
+
+// Short names for the direction column of the tables.
+namespace card_dir {
+constexpr PinDirection In = PIN_DIR_INPUT;
+constexpr PinDirection Out = PIN_DIR_OUTPUT;
+constexpr PinDirection Inout = PIN_DIR_INOUT;
+}  // namespace card_dir
+
+namespace card_table {
+
+// Expands "2, 4-7, 11-9" into 2, 4, 5, 6, 7, 11, 10, 9.
+inline std::vector<int> ExpandNumberList(const char* text)
+{
+    std::vector<int> numbers;
+    const char* p = text;
+    auto skipSpaces = [&p] {
+        while (*p == ' ') ++p;
+    };
+    auto readNumber = [&p] {
+        PL_ASSERT(std::isdigit(static_cast<unsigned char>(*p)));
+        int value = 0;
+        while (std::isdigit(static_cast<unsigned char>(*p))) value = value * 10 + (*p++ - '0');
+        return value;
+    };
+    for (;;) {
+        skipSpaces();
+        const int first = readNumber();
+        int last = first;
+        skipSpaces();
+        if (*p == '-') {
+            ++p;
+            skipSpaces();
+            last = readNumber();
+            skipSpaces();
+        }
+        const int step = last >= first ? 1 : -1;
+        for (int n = first;; n += step) {
+            numbers.push_back(n);
+            if (n == last) break;
+        }
+        if (*p == '\0') break;
+        PL_ASSERT(*p == ',');
+        ++p;
+    }
+    return numbers;
+}
+
+struct Entry {
+    std::string name;
+    PinDirection direction = PIN_DIR_NONE;
+    bool used = false;
+};
+
+// Appends positionCount entries, position 1 first: a card pin for every
+// position a row names (pin index = position, the given I/O standard, flag
+// 0), nullptr for every other position.
+inline void AddRows(TConnector* connector, int positionCount, const CardPinRow* rows, std::size_t rowCount,
+                    IoStandard ioStandard)
+{
+    std::vector<Entry> entries(static_cast<std::size_t>(positionCount) + 1);
+    for (std::size_t r = 0; r < rowCount; ++r) {
+        const CardPinRow& row = rows[r];
+        const std::vector<int> positions = ExpandNumberList(row.positions);
+        std::vector<int> elements;
+        if (row.elements) {
+            elements = ExpandNumberList(row.elements);
+            PL_ASSERT(elements.size() == positions.size());
+        } else {
+            PL_ASSERT(positions.size() == 1);
+        }
+        for (std::size_t i = 0; i < positions.size(); ++i) {
+            const int position = positions[i];
+            PL_ASSERT(position >= 1 && position <= positionCount);
+            Entry& entry = entries[static_cast<std::size_t>(position)];
+            PL_ASSERT(!entry.used);
+            entry.used = true;
+            entry.name = row.signal;
+            if (row.elements) entry.name += "[" + std::to_string(elements[i]) + "]";
+            entry.direction = row.direction;
+        }
+    }
+    for (int position = 1; position <= positionCount; ++position) {
+        const Entry& entry = entries[static_cast<std::size_t>(position)];
+        connector->AddPin(entry.used ? new TPin(entry.name, entry.direction, ioStandard, position, 0) : nullptr);
+    }
+}
+
+}  // namespace card_table
+
+template <std::size_t N>
+void AddCardPinTable(TConnector* connector, int positionCount, const CardPinRow (&rows)[N], IoStandard ioStandard)
+{
+    card_table::AddRows(connector, positionCount, rows, N, ioStandard);
+}
