@@ -71,6 +71,7 @@ constexpr std::size_t HOLLARNE_CONFIG_SIZE = 412;
 constexpr std::size_t MIRRENDALE_CONFIG_SIZE = 408;
 constexpr std::size_t WYNDHOLT_CONFIG_SIZE = 404;
 constexpr std::size_t JESSAMONT_CONFIG_SIZE = 412;
+constexpr std::size_t WENDLEBURY_CONFIG_SIZE = 416;
 
 // A byte copy of a settings record, read at fixed offsets.
 template <std::size_t N>
@@ -179,6 +180,7 @@ public:
     TRecordCopy<MIRRENDALE_CONFIG_SIZE> m_MirrendaleConfig;
     TRecordCopy<WYNDHOLT_CONFIG_SIZE> m_WyndholtConfig;
     TRecordCopy<JESSAMONT_CONFIG_SIZE> m_JessamontConfig;
+    TRecordCopy<WENDLEBURY_CONFIG_SIZE> m_WendleburyConfig;
 
 private:
     void Attach(uint8_t masterId, const char* prefix, const std::function<void(TDaughterBoard&)>& load);

@@ -1,0 +1,64 @@
+#include "generate/FileGenerator.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <filesystem>
+#include <locale.h>
+
+#include "model/Text.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kFragmentBuffer = 1024;
+
+locale_t CLocale()
+{
+    static locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    return c;
+}
+
+}  // namespace
+
+FileGenerator::FileGenerator() = default;
+
+FileGenerator::~FileGenerator() { m_Fragments.clear(); }
+
+void FileGenerator::Printf(const char* format, ...)
+{
+    char buffer[kFragmentBuffer];
+    locale_t previous = uselocale(CLocale());
+    va_list args;
+    va_start(args, format);
+    int needed = std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    uselocale(previous);
+    if (needed < 0) needed = 0;
+    std::size_t length = static_cast<std::size_t>(needed);
+    if (length > kFragmentBuffer - 1) length = kFragmentBuffer - 1;
+    m_Fragments.emplace_back(buffer, length);
+}
+
+bool FileGenerator::SaveToFile(const std::string& path) const
+{
+    std::error_code ec;
+    fs::remove(path, ec);
+    const std::string folder = ExtractFilePath(path);
+    if (!folder.empty() && !fs::is_directory(folder, ec)) {
+        fs::create_directories(folder, ec);
+        if (!fs::is_directory(folder, ec)) return false;
+    }
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    bool result = true;
+    for (const std::string& fragment : m_Fragments) {
+        if (fragment.empty()) continue;
+        if (std::fwrite(fragment.data(), 1, fragment.size(), file) != fragment.size()) {
+            result = false;
+            break;
+        }
+    }
+    if (std::fclose(file) != 0) result = false;
+    return result;
+}

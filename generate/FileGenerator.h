@@ -1,0 +1,27 @@
+// A text buffer kept as a list of fragments, written back to back into one
+// file. Each fragment carries its own line ends.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class FileGenerator {
+public:
+    FileGenerator();
+    ~FileGenerator();
+
+    // Formats like printf (C locale) and appends the result as one fragment;
+    // a fragment holds at most 1023 characters, longer output is cut.
+    void Printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+    // Deletes the file at path, creates its folder chain when missing, and
+    // writes every fragment in order. False when the folder or the file
+    // cannot be created or a fragment is not written whole; nothing is shown.
+    // The fragments are kept, so the buffer can be saved again.
+    bool SaveToFile(const std::string& path) const;
+
+    const std::vector<std::string>& GetFragments() const { return m_Fragments; }
+
+private:
+    std::vector<std::string> m_Fragments;
+};
