@@ -1,8 +1,19 @@
 // Pinloom: writes Quartus projects for the maker's development boards.
-#include <QApplication>
+#include <exception>
+
+#include "app/UnitMain.h"
+#include "platform/Forms.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    TApplication application(argc, argv);
+    try {
+        application.CreateMainForm([] { return new TFormMain(nullptr); });
+        application.Run();
+    } catch (const std::exception& e) {
+        ShowException(e.what());
+    } catch (...) {
+        ShowException("");
+    }
     return 0;
 }

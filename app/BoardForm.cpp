@@ -1,0 +1,94 @@
+#include "app/BoardForm.h"
+
+#include "platform/Seam.h"
+
+// The forms of the build. A board form joins the build with one row here:
+// its #include below and NewBoardForm<TForm...> in its slot.
+
+namespace {
+
+std::vector<TBoardFormSlot>& Slots()
+{
+    static std::vector<TBoardFormSlot> slots = {
+        {1, "TFormAvemor", nullptr},
+        {2, "TFormFennick", nullptr},
+        {3, "TFormIsselmont", nullptr},
+        {4, "TFormJarrowby", nullptr},
+        {5, "TFormKestleford", nullptr},
+        {6, "TFormNethercoy", nullptr},
+        {7, "TFormPelverton", nullptr},
+        {8, "TFormOrmsgill", nullptr},
+        {9, "TFormQuenwick", nullptr},
+        {10, "TFormBristane", nullptr},
+        {11, "TFormNorvelle", nullptr},
+        {12, "TFormBrackwell", nullptr},
+        {13, "TFormGorsewin", nullptr},
+        {14, "TFormLarrowen", nullptr},
+        {15, "TFormDrennock", nullptr},
+        {16, "TFormRastrelle", nullptr},
+        {17, "TFormSelbowen", nullptr},
+        {18, "TFormEstover", nullptr},
+        {19, "TFormHethermoor", nullptr},
+        {20, "TFormIvenhold", nullptr},
+        {21, "TFormHollarne", nullptr},
+        {22, "TFormMirrendale", nullptr},
+        {23, "TFormDorvalin", nullptr},
+        {24, "TFormElmsary", nullptr},
+        {25, "TFormWyndholt", nullptr},
+        {26, "TFormKilverne", nullptr},
+        {27, "TFormTarrowind", nullptr},
+        {28, "TFormUlverrow", nullptr},
+        {30, "TFormLanterby", nullptr},
+        {31, "TFormColvenna", nullptr},
+        {32, "TFormVantremere", nullptr},
+        {33, "TFormFallowmere", nullptr},
+        {34, "TFormGarvelow", nullptr},
+        {35, "TFormWendlebury", nullptr},
+        {36, "TFormYarrowgate", nullptr},
+        {37, "TFormZennorby", nullptr},
+        {38, "TFormJessamont", nullptr},
+        {39, "TFormQuillomar", nullptr},
+        {40, "TFormAshcombre", nullptr},
+        {50, "TFormMarlowen", nullptr},
+        {100, "TFormOsterlin", nullptr},
+        {101, "TFormPellowind", nullptr},
+    };
+    return slots;
+}
+
+}  // namespace
+
+void TBoardForm::Leave()
+{
+    if (m_Left) return;
+    m_Left = true;
+    RunHandler([this] { FormLeave(); });
+}
+
+void TBoardForm::DoClose(TCloseAction& action)
+{
+    TForm::DoClose(action);
+    if (action != TCloseAction::caNone) Leave();
+}
+
+const std::vector<TBoardFormSlot>& BoardFormSlots() { return Slots(); }
+
+const TBoardFormSlot* FindBoardFormSlot(uint8_t id)
+{
+    for (const TBoardFormSlot& slot : Slots())
+        if (slot.Id == id) return &slot;
+    return nullptr;
+}
+
+TBoardFormFactory SetBoardFormFactory(uint8_t id, TBoardFormFactory factory)
+{
+    for (TBoardFormSlot& slot : Slots()) {
+        if (slot.Id == id) {
+            TBoardFormFactory previous = std::move(slot.Create);
+            slot.Create = std::move(factory);
+            return previous;
+        }
+    }
+    PL_ASSERT(!"a board id of the form table");
+    return nullptr;
+}

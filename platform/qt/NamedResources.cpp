@@ -1,0 +1,70 @@
+#include "platform/qt/NamedResources.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <map>
+
+namespace {
+
+struct ResourceIndex {
+    std::map<QString, QString> pathByKey;  // upper-case name -> resource path
+    std::vector<std::string> names;
+};
+
+const ResourceIndex& Index()
+{
+    static const ResourceIndex index = [] {
+        InitNamedResources();
+        ResourceIndex built;
+        for (const char* root : {":/named", ":/generated"}) {
+            QDirIterator it(QString::fromLatin1(root), QDir::Files, QDirIterator::Subdirectories);
+            QStringList paths;
+            while (it.hasNext()) paths << it.next();
+            paths.sort();
+            for (const QString& path : paths) {
+                const QString name = QFileInfo(path).fileName().section(QLatin1Char('.'), 0, 0);
+                const QString key = name.toUpper();
+                if (built.pathByKey.count(key)) continue;
+                built.pathByKey[key] = path;
+                built.names.push_back(name.toStdString());
+            }
+        }
+        return built;
+    }();
+    return index;
+}
+
+}  // namespace
+
+bool FindNamedResource(const std::string& name, QString& path)
+{
+    const ResourceIndex& index = Index();
+    auto it = index.pathByKey.find(QString::fromStdString(name).toUpper());
+    if (it == index.pathByKey.end()) return false;
+    path = it->second;
+    return true;
+}
+
+bool LoadNamedResource(const std::string& name, std::string& bytes)
+{
+    QString path;
+    if (!FindNamedResource(name, path)) return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray data = file.readAll();
+    bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
+    return true;
+}
+
+bool LoadNamedPicture(const std::string& name, QImage& image)
+{
+    QString path;
+    if (!FindNamedResource(name, path)) return false;
+    QImage loaded(path);
+    if (loaded.isNull()) return false;
+    image = loaded;
+    return true;
+}
+
+std::vector<std::string> NamedResourceNames() { return Index().names; }

@@ -1,0 +1,33 @@
+// The seam's backend on Qt: modal message boxes with one OK button, Qt's file
+// dialogs, the named resources, the beep, the Ctrl key, and the failed-
+// invariant report that ends the program.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Seam.h"
+
+class QtSeamBackend : public seam::Backend {
+public:
+    void MessageBox(seam::BoxKind kind, const std::string& text) override;
+    void Beep() override;
+    bool IsLeftCtrlDown() override;
+    std::string RunSaveDialog(const seam::FileDialogRequest& request) override;
+    std::string RunOpenDialog(const seam::FileDialogRequest& request) override;
+    bool LoadRawResource(const std::string& name, std::string& bytes) override;
+    std::string ExecutableFolder() override;
+    std::tm CurrentTime() override;
+    // Shows the condition and its source location in an error box (and on
+    // stderr), then ends the program with exit code 3.
+    void FailedInvariant(const std::string& condition, const std::string& file, int line) override;
+};
+
+// The Qt name filters of a dialog filter written "Caption (*.ext)|*.EXT"
+// (pairs of caption and pattern list, separated by '|'). File names are
+// case-sensitive here, so each pattern is offered in lower and upper case:
+// "Quartus Project File (*.qpf)|*.QPF" gives "Quartus Project File (*.qpf *.QPF)".
+std::vector<std::string> DialogNameFilters(const std::string& filter);
+
+// The text of the failed-invariant box.
+std::string FailedInvariantText(const std::string& condition, const std::string& file, int line);
