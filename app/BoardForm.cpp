@@ -1,5 +1,7 @@
 #include "app/BoardForm.h"
 
+#include "boards/soc/UI_Hollarne.h"
+
 #include "platform/Seam.h"
 
 // The forms of the build. A board form joins the build with one row here:
@@ -30,7 +32,7 @@ std::vector<TBoardFormSlot>& Slots()
         {18, "TFormEstover", nullptr},
         {19, "TFormHethermoor", nullptr},
         {20, "TFormIvenhold", nullptr},
-        {21, "TFormHollarne", nullptr},
+        {21, "TFormHollarne", NewBoardForm<TFormHollarne>},
         {22, "TFormMirrendale", nullptr},
         {23, "TFormDorvalin", nullptr},
         {24, "TFormElmsary", nullptr},
@@ -57,19 +59,6 @@ std::vector<TBoardFormSlot>& Slots()
 }
 
 }  // namespace
-
-void TBoardForm::Leave()
-{
-    if (m_Left) return;
-    m_Left = true;
-    RunHandler([this] { FormLeave(); });
-}
-
-void TBoardForm::DoClose(TCloseAction& action)
-{
-    TForm::DoClose(action);
-    if (action != TCloseAction::caNone) Leave();
-}
 
 const std::vector<TBoardFormSlot>& BoardFormSlots() { return Slots(); }
 

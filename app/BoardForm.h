@@ -1,36 +1,11 @@
-// The base of the board forms that the main form hosts, and the table of the
-// board-form classes by board id.
+// The table of the board-form classes by board id.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <vector>
 
-#include "platform/Forms.h"
-
-// A board form: created by the main form with the main form as owner, hosted
-// in its client area at the size of the form's own Width and Height.
-//
-// FormLeave runs once, the first time the form goes away, whichever way that
-// is: closed (its Exit button calls Close, then closes FormMain), or destroyed
-// by the main form (a board change, or the main window closed by its frame).
-// A board form saves its settings there.
-class TBoardForm : public TForm {
-public:
-    explicit TBoardForm(TForm* owner) : TForm(owner) {}
-
-    // Runs FormLeave unless it has run already. An exception that escapes
-    // FormLeave is shown in the error box.
-    void Leave();
-    bool HasLeft() const { return m_Left; }
-
-protected:
-    virtual void FormLeave() {}
-    void DoClose(TCloseAction& action) override;
-
-private:
-    bool m_Left = false;
-};
+#include "boards/BoardForm.h"
 
 using TBoardFormFactory = std::function<TBoardForm*(TForm* owner)>;
 

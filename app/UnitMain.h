@@ -10,14 +10,10 @@
 #include "model/DaughterBoard.h"
 #include "platform/Forms.h"
 
-// Posted by a board form's "Change Main Board" button to FormMain, both
-// parameters 0: PostMessage(FormMain, WM_MAINBOARD_SELECT, 0, 0).
-constexpr uint32_t WM_MAINBOARD_SELECT = WM_USER + 1;
-
 // The board that this build opens at start-up, whatever the .INI file holds.
 constexpr uint8_t STARTUP_MAINBOARD_ID = 21;
 
-class TFormMain : public TForm {
+class TFormMain : public TForm, public TBoardFormHost {
 public:
     // Reads the .INI file and opens the start-up board (or, were it not
     // offered, lets the user choose one first).
@@ -40,7 +36,7 @@ public:
     std::string IniFileName() const;
 
     // The card's picture in the image; the image hidden for card 0.
-    void ShowCardPicture(TImage* image, DaughterId card);
+    void ShowCardPicture(TImage* image, DaughterId card) override;
     // The bitmap resource of a card; empty for card 0. An id without an entry
     // (9, 38, 39, 77, 89, above 98) is a programming error.
     static std::string GetCardBitmapName(DaughterId card);

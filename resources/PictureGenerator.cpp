@@ -21,6 +21,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "resources/HollarnePhoto.h"
+
 namespace {
 
 struct BoardPicture {
@@ -405,6 +407,8 @@ int main(int argc, char** argv)
     };
     for (const BoardPicture& board : kBoards) save(board.name, DrawBoard(board));
     for (const CardPicture& card : kCards) save(card.name, DrawCard(card));
+    save("HOLLARNE_PHOTO_BITMAP", DrawHollarnePhoto());
+    save("KALVORA_LOGO_BITMAP", DrawMakerLogo());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
