@@ -9,7 +9,7 @@ cp "$program" "$work/pinloom"
 cat > "$work/check.sh" <<'INNER'
 #!/usr/bin/env bash
 set -u
-"$1/pinloom" &
+QT_QPA_PLATFORM=xcb "$1/pinloom" &
 pid=$!
 found=""
 for _ in $(seq 1 100); do

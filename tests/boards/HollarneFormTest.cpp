@@ -522,3 +522,18 @@ TEST_F(HollarneForm, AFailedRunIsReportedWithoutTheHpsWarning)
     EXPECT_TRUE(FileExists(ProjectFolder() + "HOLLARNE.qpf"));
     EXPECT_FALSE(FileExists(ProjectFolder() + "HOLLARNE.v"));
 }
+
+TEST_F(HollarneForm, APrefixWithANonNumericIndexEndsTheRunWithItsError)
+{
+    TFormHollarne* form = Open();
+    UserPick(form->ComboBoxGpio0, Ivrel);
+    UserType(form->EditPrefixGpio0, "A[x]");
+    Generate(form);
+    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"'x' is not a valid integer value"});
+    EXPECT_FALSE(FileExists(ProjectFolder() + "HOLLARNE.qpf"));
+    // The form goes on working.
+    UserType(form->EditPrefixGpio0, "A_");
+    Generate(form);
+    EXPECT_TRUE(seam.ErrorTexts().empty());
+    EXPECT_TRUE(FileExists(ProjectFolder() + "HOLLARNE.qpf"));
+}
