@@ -103,22 +103,6 @@ bool GetSdcChoices(const TMainBoard* board, SdcChoices& choices)
     return false;
 }
 
-bool IsConfigObjectBoard(uint8_t id)
-{
-    switch (id) {
-    case MAINBOARD_TARROWIND:
-    case MAINBOARD_ULVERROW:
-    case MAINBOARD_COLVENNA:
-    case MAINBOARD_FALLOWMERE:
-    case MAINBOARD_GARVELOW:
-    case MAINBOARD_YARROWGATE:
-    case MAINBOARD_ZENNORBY:
-    case MAINBOARD_RENNACRE:
-    case MAINBOARD_ASHCOMBRE: return true;
-    }
-    return false;
-}
-
 // The FMC pin label of a card position: row letter and column, 40 per row.
 std::string FmcPinLabel(int32_t position)
 {

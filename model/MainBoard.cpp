@@ -208,6 +208,22 @@ void TMainBoard::AttachQdr4ModuleS10(uint8_t masterId, const char* prefix, uint8
 
 bool IsBoardOffered(uint8_t boardId) { return boardId == MAINBOARD_HOLLARNE; }
 
+bool IsConfigObjectBoard(uint8_t id)
+{
+    switch (id) {
+    case MAINBOARD_TARROWIND:
+    case MAINBOARD_ULVERROW:
+    case MAINBOARD_COLVENNA:
+    case MAINBOARD_FALLOWMERE:
+    case MAINBOARD_GARVELOW:
+    case MAINBOARD_YARROWGATE:
+    case MAINBOARD_ZENNORBY:
+    case MAINBOARD_RENNACRE:
+    case MAINBOARD_ASHCOMBRE: return true;
+    }
+    return false;
+}
+
 double Si570FreqMHz(uint8_t selection)
 {
     static const double kFreq[] = {0, 100, 125, 156.25, 250, 312.5, 322.265, 644.53125};

@@ -191,6 +191,10 @@ private:
 // The build's offered boards: exactly Hollarne (21).
 bool IsBoardOffered(uint8_t boardId);
 
+// The boards whose generated text comes from their configuration object
+// (m_pConfig): .qsf block, Verilog body, IP export.
+bool IsConfigObjectBoard(uint8_t boardId);
+
 double Si570FreqMHz(uint8_t selection);
 double CdcmFreqMHz(uint8_t selection);
 double CdcmExtPllFreqMHz(uint8_t selection);

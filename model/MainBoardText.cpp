@@ -20,22 +20,6 @@ std::string IoStandardLine(const char* standard)
     return Format("set_global_assignment -name STRATIX_DEVICE_IO_STANDARD \"%s\"\r\n", standard);
 }
 
-bool IsConfigObjectBoard(uint8_t id)
-{
-    switch (id) {
-    case MAINBOARD_TARROWIND:
-    case MAINBOARD_ULVERROW:
-    case MAINBOARD_COLVENNA:
-    case MAINBOARD_FALLOWMERE:
-    case MAINBOARD_GARVELOW:
-    case MAINBOARD_YARROWGATE:
-    case MAINBOARD_ZENNORBY:
-    case MAINBOARD_RENNACRE:
-    case MAINBOARD_ASHCOMBRE: return true;
-    }
-    return false;
-}
-
 // The option texts of the external PLL controller of Ormsgill and Brackwell.
 const char* const kExtPllOptionTexts[13] = {"Unchange", "Disable", "62.5",  "75",  "100",   "125", "150",
                                             "156.25",   "187.5",   "200",   "250", "312.5", "625"};
