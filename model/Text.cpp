@@ -103,6 +103,9 @@ void WriteFixedText(char* field, std::size_t width, const std::string& text)
 {
     if (width == 0) return;
     size_t length = text.size() < width - 1 ? text.size() : width - 1;
+    // Never end inside a UTF-8 sequence (the forms' texts are UTF-8).
+    if (length < text.size())
+        while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) --length;
     std::memcpy(field, text.data(), length);
     field[length] = 0;
 }

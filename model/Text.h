@@ -28,8 +28,8 @@ std::string UpperCase(std::string text);
 // ReadFixedText stops at the first zero or at the field's width, whichever
 // comes first, so a field without a zero is read as cut at its width.
 std::string ReadFixedText(const char* field, std::size_t width);
-// Writes at most width - 1 characters and a terminating zero; bytes after the
-// zero are left as they were.
+// Writes at most width - 1 bytes and a terminating zero, cut before a UTF-8
+// sequence that would not fit whole; bytes after the zero are left as they were.
 void WriteFixedText(char* field, std::size_t width, const std::string& text);
 
 // Path helpers ("/" separated).

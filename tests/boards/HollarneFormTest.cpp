@@ -537,3 +537,29 @@ TEST_F(HollarneForm, APrefixWithANonNumericIndexEndsTheRunWithItsError)
     EXPECT_TRUE(seam.ErrorTexts().empty());
     EXPECT_TRUE(FileExists(ProjectFolder() + "HOLLARNE.qpf"));
 }
+
+TEST_F(HollarneForm, CraftedSettingsFilesOfTheRightSizeAreShownSafely)
+{
+    TFormHollarne* form = Open();
+    std::string crafted(412, '\xff');
+    std::memcpy(&crafted[8], "CRAFTED", 7);  // a name without a terminating zero inside its field
+    WriteFile(folder.Path() + "crafted.cfg", crafted);
+    seam.AnswerNextDialog(folder.Path() + "crafted.cfg");
+    UserClick(form->ButtonLoad);
+    EXPECT_EQ(form->EditProjectName->Text().substr(0, 7), "CRAFTED");
+    for (const auto& group : form->m_Groups) EXPECT_TRUE(group.Box->Checked());
+    // Card 255 is not in the list: both combos keep their selection.
+    EXPECT_EQ(form->ComboBoxGpio0->ItemIndex(), None);
+    EXPECT_EQ(form->ComboBoxGpio1->ItemIndex(), None);
+    const HOLLARNE_CONFIG record = Record(form);
+    EXPECT_EQ(record.nGpioDaughterId[0], 0);
+    EXPECT_EQ(record.nGpioDaughterId[1], 0);
+    const std::string name = ReadFixedText(record.szProjectName, 128);
+    EXPECT_LE(name.size(), 127u);
+    EXPECT_EQ(name.substr(0, 7), "CRAFTED");
+
+    UserType(form->EditProjectName, "crafted");
+    Generate(form, "crafted");
+    EXPECT_TRUE(seam.ErrorTexts().empty());
+    ExpectVerilogCompiles("crafted");
+}

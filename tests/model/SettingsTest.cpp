@@ -109,6 +109,10 @@ TEST_F(Settings, FixedTextFields)
     EXPECT_EQ(field[4], 'x');  // bytes behind the zero are kept
     WriteFixedText(field, sizeof field, "0123456789");
     EXPECT_EQ(ReadFixedText(field, sizeof field), "0123456");
+    WriteFixedText(field, sizeof field, "012345\xc3\xa9");  // the two-byte character does not fit
+    EXPECT_EQ(ReadFixedText(field, sizeof field), "012345");
+    WriteFixedText(field, sizeof field, "01234\xc3\xa9Z");
+    EXPECT_EQ(ReadFixedText(field, sizeof field), "01234\xc3\xa9");
 }
 
 TEST_F(Settings, ConfigBaseCardLists)
