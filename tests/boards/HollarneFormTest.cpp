@@ -79,6 +79,7 @@ protected:
     {
         std::string log;
         EXPECT_TRUE(CompileVerilog({ProjectFolder(name) + name + ".v"}, name, log)) << log;
+        EXPECT_TRUE(LintVerilog(ProjectFolder(name) + name + ".v", name, log)) << log;
     }
     HOLLARNE_CONFIG Record(TFormHollarne* form)
     {

@@ -83,6 +83,13 @@ bool CompileVerilog(const std::vector<std::string>& files, const std::string& to
     return RunCommand(command, log) == 0;
 }
 
+bool LintVerilog(const std::string& file, const std::string& top, std::string& log)
+{
+    const std::string command = "verilator --lint-only -Wall -Wno-UNDRIVEN -Wno-UNUSED -Wno-DECLFILENAME --top-module '" +
+                                top + "' '" + file + "'";
+    return RunCommand(command, log) == 0;
+}
+
 bool AnalyseVhdl(const std::string& file, std::string& log)
 {
     TempFolder work;

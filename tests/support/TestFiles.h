@@ -30,5 +30,8 @@ int RunCommand(const std::string& command, std::string& output);
 // Compiles Verilog files with Icarus Verilog (top module given); returns true
 // on success and fills log.
 bool CompileVerilog(const std::vector<std::string>& files, const std::string& top, std::string& log);
+// Lints a Verilog top level with Verilator (all warnings but those of an
+// empty body: undriven outputs, unused inputs).
+bool LintVerilog(const std::string& file, const std::string& top, std::string& log);
 // Analyses a VHDL file with GHDL in a work folder of its own.
 bool AnalyseVhdl(const std::string& file, std::string& log);
