@@ -9,6 +9,7 @@
 
 #include "generate/HtmlGenerator.h"
 #include "model/Configboard.h"
+#include "model/GeneratedText.h"
 #include "model/MainBoard.h"
 #include "model/PinParsing.h"
 #include "model/Text.h"
@@ -19,12 +20,9 @@ namespace {
 const char* const kMonthNames[12] = {"January", "February", "March",     "April",   "May",      "June",
                                      "July",    "August",   "September", "October", "November", "December"};
 
-const std::string kQsfSeparator = "#" + std::string(60, '=');
 const std::string kSdcStars = "#" + std::string(62, '*');
-const std::string kVerilogSeparator = "//" + std::string(55, '=');
 const std::string kVhdlSeparator = std::string(57, '-');
 
-const char* const kCrLf = "\r\n";
 
 // The file name of a path without folder and extension.
 std::string ProjectBaseName(const std::string& path)

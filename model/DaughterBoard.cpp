@@ -150,7 +150,7 @@ bool CheckPrefixNames(const char* label, bool digits, bool exemptGpio80, int32_t
 ConnectorType GetCardConnectorType(DaughterId card)
 {
     const CardEntry* entry = FindCard(card);
-    return entry ? entry->type : CONNECTOR_NONE;
+    return entry ? entry->type : static_cast<ConnectorType>(CONNECTOR_NONE);
 }
 
 std::string GetCardDisplayName(DaughterId card)

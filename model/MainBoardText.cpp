@@ -2,15 +2,13 @@
 // top-level port lists and the Verilog and VHDL additions of single boards.
 #include "model/Configboard.h"
 #include "model/MainBoard.h"
+#include "model/GeneratedText.h"
 #include "model/PinParsing.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
 
 namespace {
 
-const char* const kCrLf = "\r\n";
-const std::string kQsfSeparator = "#" + std::string(60, '=');
-const std::string kVerilogSeparator = "//" + std::string(55, '=');
 
 const char* const kNceoLine =
     "set_global_assignment -name CYCLONEII_RESERVE_NCEO_AFTER_CONFIGURATION \"USE AS REGULAR IO\"\r\n";

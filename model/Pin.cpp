@@ -143,15 +143,17 @@ void TPin::SetIoBank(const std::string& bank)
     if (bank != m_IoBank) m_IoBank = bank;
 }
 
-std::string TPin::GetDirectionText() const
+std::string TPin::GetDirectionText() const { return GetPinDirectionWord(m_Direction); }
+
+const char* GetPinDirectionWord(PinDirection direction)
 {
-    switch (m_Direction) {
+    switch (direction) {
     case PIN_DIR_INOUT: return "inout ";
     case PIN_DIR_INPUT: return "input ";
     case PIN_DIR_OUTPUT: return "output";
     }
-    PL_ASSERT(m_Direction >= PIN_DIR_INOUT && m_Direction <= PIN_DIR_OUTPUT);
-    return {};
+    PL_ASSERT(direction >= PIN_DIR_INOUT && direction <= PIN_DIR_OUTPUT);
+    return "";
 }
 
 std::string TPin::GetIoStandardText() const { return GetIoStandardName(m_IoStandard); }

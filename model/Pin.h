@@ -74,6 +74,10 @@ private:
     std::string m_IoBank;
 };
 
+// "inout ", "input " or "output" (six characters each) for directions 1 to 3;
+// any other direction is a programming error.
+const char* GetPinDirectionWord(PinDirection direction);
+
 // The Quartus name of an I/O-standard code; empty (with a beep) outside 0..60.
 std::string GetIoStandardName(IoStandard code);
 

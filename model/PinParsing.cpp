@@ -84,17 +84,6 @@ bool TPinParsing::Build(const TConnector* connector)
 
 namespace {
 
-const char* VerilogDirection(PinDirection direction)
-{
-    switch (direction) {
-    case PIN_DIR_INOUT: return "inout ";
-    case PIN_DIR_INPUT: return "input ";
-    case PIN_DIR_OUTPUT: return "output";
-    }
-    PL_ASSERT(direction >= PIN_DIR_INOUT && direction <= PIN_DIR_OUTPUT);
-    return "";
-}
-
 const char* VhdlDirection(PinDirection direction)
 {
     switch (direction) {
@@ -112,7 +101,7 @@ std::string TPinParsing::GetVerilogPort(int index) const
 {
     const PORT_INFO& port = GetPort(index);
     std::string range = port.isArray ? Format("[%d:%d]", port.msb, port.lsb) : std::string();
-    return Format("%s\t\t%10s\t\t%s", VerilogDirection(port.Direction), range.c_str(), port.name.c_str());
+    return Format("%s\t\t%10s\t\t%s", GetPinDirectionWord(port.Direction), range.c_str(), port.name.c_str());
 }
 
 std::string TPinParsing::GetVhdlPort(int index) const

@@ -70,7 +70,7 @@ void AddHeaderControls(std::vector<TControlSpec>& controls, int h, int top)
 TFormSpec HollarneLayout()
 {
     TFormSpec spec{.Name = "TFORMHOLLARNE", .Caption = "Hollarne V1.2.1", .ClientWidth = 798, .ClientHeight = 538,
-                   .BorderStyle = bsNone, .OnClose = "FormClose"};
+                   .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
     auto& c = spec.Controls;
     c.push_back({.Kind = TControlKind::Image, .Name = "ImageLogo", .Left = 8, .Top = 8, .Width = 200, .Height = 40,
                  .Picture = "KALVORA_LOGO_BITMAP"});
