@@ -14,6 +14,7 @@
 
 #include "model/DaughterBoard.h"
 #include "model/MainBoard.h"
+#include "model/Names.h"
 #include "model/PinParsing.h"
 #include "tests/support/SeamRecorder.h"
 
@@ -25,60 +26,12 @@ std::string Lower(std::string text)
     return text;
 }
 
-const std::set<std::string> kVerilogKeywords = {
-    "always", "and", "assign", "automatic", "begin", "buf", "bufif0", "bufif1", "case", "casex", "casez", "cell",
-    "cmos", "config", "deassign", "default", "defparam", "design", "disable", "edge", "else", "end", "endcase",
-    "endconfig", "endfunction", "endgenerate", "endmodule", "endprimitive", "endspecify", "endtable", "endtask",
-    "event", "for", "force", "forever", "fork", "function", "generate", "genvar", "highz0", "highz1", "if",
-    "ifnone", "incdir", "include", "initial", "inout", "input", "instance", "integer", "join", "large",
-    "liblist", "library", "localparam", "macromodule", "medium", "module", "nand", "negedge", "nmos", "nor",
-    "noshowcancelled", "not", "notif0", "notif1", "or", "output", "parameter", "pmos", "posedge", "primitive",
-    "pull0", "pull1", "pulldown", "pullup", "pulsestyle_onevent", "pulsestyle_ondetect", "rcmos", "real",
-    "realtime", "reg", "release", "repeat", "rnmos", "rpmos", "rtran", "rtranif0", "rtranif1", "scalared",
-    "showcancelled", "signed", "small", "specify", "specparam", "strong0", "strong1", "supply0", "supply1",
-    "table", "task", "time", "tran", "tranif0", "tranif1", "tri", "tri0", "tri1", "triand", "trior", "trireg",
-    "unsigned", "use", "uwire", "vectored", "wait", "wand", "weak0", "weak1", "while", "wire", "wor", "xnor",
-    "xor"};
-
-const std::set<std::string> kVhdlReserved = {
-    "abs", "access", "after", "alias", "all", "and", "architecture", "array", "assert", "assume", "attribute",
-    "begin", "block", "body", "buffer", "bus", "case", "component", "configuration", "constant", "context",
-    "cover", "default", "disconnect", "downto", "else", "elsif", "end", "entity", "exit", "fairness", "file",
-    "for", "force", "function", "generate", "generic", "group", "guarded", "if", "impure", "in", "inertial",
-    "inout", "is", "label", "library", "linkage", "literal", "loop", "map", "mod", "nand", "new", "next", "nor",
-    "not", "null", "of", "on", "open", "or", "others", "out", "package", "parameter", "port", "postponed",
-    "procedure", "process", "property", "protected", "pure", "range", "record", "register", "reject", "release",
-    "rem", "report", "restrict", "return", "rol", "ror", "select", "sequence", "severity", "shared", "signal",
-    "sla", "sll", "sra", "srl", "strong", "subtype", "then", "to", "transport", "type", "unaffected", "units",
-    "until", "use", "variable", "vmode", "vprop", "vunit", "wait", "when", "while", "with", "xnor", "xor"};
-
-// A port name that both languages accept as a plain identifier.
-bool IsLegalPortName(const std::string& name, bool vhdl)
-{
-    if (name.empty()) return false;
-    const unsigned char first = static_cast<unsigned char>(name[0]);
-    if (!(std::isalpha(first) || (!vhdl && first == '_'))) return false;
-    for (unsigned char ch : name)
-        if (!(std::isalnum(ch) || ch == '_' || (!vhdl && ch == '$'))) return false;
-    if (vhdl) return name.find("__") == std::string::npos && name.back() != '_' && !kVhdlReserved.count(Lower(name));
-    return !kVerilogKeywords.count(name);
-}
-
-// "BASE[12]" -> "BASE", true; a plain name -> itself, false. The index must
-// be a decimal number.
+// "BASE[12]" -> "BASE", true; a plain name -> itself, false.
 bool SplitName(const std::string& name, std::string& base)
 {
     const auto open = name.find('[');
-    if (open == std::string::npos) {
-        base = name;
-        return false;
-    }
     base = name.substr(0, open);
-    const std::string index = name.substr(open + 1);
-    EXPECT_TRUE(index.size() >= 2 && index.back() == ']' &&
-                index.substr(0, index.size() - 1).find_first_not_of("0123456789") == std::string::npos)
-        << name;
-    return true;
+    return open != std::string::npos;
 }
 
 void ExpectProjectReadyNames(const TDaughterBoard& d, const std::string& prefix)
@@ -100,8 +53,8 @@ void ExpectProjectReadyNames(const TDaughterBoard& d, const std::string& prefix)
         EXPECT_TRUE(names.insert(Lower(name)).second) << "name used twice";
         std::string base;
         const bool bus = SplitName(name, base);
-        EXPECT_TRUE(IsLegalPortName(base, false)) << "Verilog";
-        EXPECT_TRUE(IsLegalPortName(base, true)) << "VHDL";
+        EXPECT_TRUE(IsLegalSignalName(name, false)) << "Verilog";
+        EXPECT_TRUE(IsLegalSignalName(name, true)) << "VHDL";
         const auto [port, added] = portIsBus.insert({Lower(base), bus});
         EXPECT_TRUE(added || (port->second && bus)) << "plain port and bus of one name";
         if (bus) {
