@@ -99,20 +99,6 @@ inline void ExpectCardMap(const TConnector& c, int positions, int pins, const st
 }
 
 // Name, direction, I/O standard and pin index of the given positions.
-inline void ExpectPins(const TConnector& c, const std::vector<ExpectedPin>& expected, IoStandard ioStandard)
-{
-    for (const ExpectedPin& e : expected) {
-        SCOPED_TRACE("position " + std::to_string(e.position));
-        const TPin* pin = c.GetPin(e.position - 1);
-        ASSERT_NE(pin, nullptr);
-        EXPECT_EQ(pin->GetName(), e.name);
-        EXPECT_EQ(pin->GetDirection(), e.direction);
-        EXPECT_EQ(pin->GetIoStandard(), ioStandard);
-        EXPECT_EQ(pin->GetPinIndex(), e.position);
-    }
-}
-
-// Name, direction, I/O standard and pin index of the given positions.
 inline void ExpectPins(const TConnector& c, const std::vector<ExpectedTypedPin>& expected)
 {
     for (const ExpectedTypedPin& e : expected) {
@@ -124,6 +110,14 @@ inline void ExpectPins(const TConnector& c, const std::vector<ExpectedTypedPin>&
         EXPECT_EQ(pin->GetIoStandard(), e.ioStandard);
         EXPECT_EQ(pin->GetPinIndex(), e.position);
     }
+}
+
+// The same for pins that all carry one I/O standard.
+inline void ExpectPins(const TConnector& c, const std::vector<ExpectedPin>& expected, IoStandard ioStandard)
+{
+    std::vector<ExpectedTypedPin> typed;
+    for (const ExpectedPin& e : expected) typed.push_back({e.position, e.name, e.direction, ioStandard});
+    ExpectPins(c, typed);
 }
 
 // Two maps with the same entries, field by field.

@@ -10,17 +10,6 @@
 
 namespace {
 
-// A memory socket: a placeholder at every position, located at L<position>.
-TConnector* MakeSocket(ConnectorType type, int32_t masterId, int positions)
-{
-    auto* socket = new TConnector("Memory", "memory socket", type, -1);
-    for (int p = 1; p <= positions; ++p)
-        socket->AddPin(new TPin("", "L" + std::to_string(p), PIN_DIR_BY_CARD, IO_STD_BY_CARD, 0));
-    socket->SetIsMaster(true);
-    socket->SetMasterId(masterId);
-    return socket;
-}
-
 struct ModuleCase {
     const char* project;
     ConnectorType socket;
@@ -30,14 +19,10 @@ struct ModuleCase {
     std::vector<std::string> lines;  // lines the .qsf must hold
 };
 
-// The attach sequence of the boards that run it themselves, with a loader.
+// A module whose loader the board runs itself, onto master 30 with "M_".
 std::function<void(TMainBoard&)> Loaded(const std::function<void(TDaughterBoard&)>& load)
 {
-    return [load](TMainBoard& board) {
-        TDaughterBoard module;
-        load(module);
-        ASSERT_TRUE(module.UpdateMasterConnector(board.FindMasterConnector(30), "M_"));
-    };
+    return [load](TMainBoard& board) { AttachWithLoader(board, 30, "M_", load); };
 }
 
 std::vector<ModuleCase> EveryModuleOnItsSockets()
@@ -122,7 +107,7 @@ TEST(MemoryModuleProjects, EveryModuleOnItsSocketGeneratesAProjectThatCompiles)
         for (bool useVhdl : {false, true}) {
             TMainBoard board;
             SetDevice(board, MAINBOARD_NETHERCOY);
-            board.AddConnector(MakeSocket(c.socket, 30, c.positions));
+            board.AddConnector(MakeNumberedMaster("Memory", "memory socket", c.socket, 30, c.positions));
             c.attach(board);
             const std::string folder = useVhdl ? vhdl.Path() : verilog.Path();
             TPinloom pinloom;

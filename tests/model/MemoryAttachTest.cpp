@@ -11,32 +11,14 @@
 
 #include "model/DaughterBoard.h"
 #include "model/MainBoard.h"
-#include "tests/support/SeamRecorder.h"
+#include "tests/generate/GenerateSupport.h"
 
 namespace {
 
-// A memory socket: a placeholder (direction and standard as the module
-// says) at every position, located at "L<position>".
-TConnector* AddSocket(TMainBoard& board, ConnectorType type, int32_t masterId, int positions)
+// A memory socket with a placeholder at every position, located at "L<position>".
+void AddSocket(TMainBoard& board, ConnectorType type, int32_t masterId, int positions)
 {
-    auto* socket = new TConnector("Socket", "memory socket", type, -1);
-    for (int p = 1; p <= positions; ++p)
-        socket->AddPin(new TPin("", "L" + std::to_string(p), PIN_DIR_BY_CARD, IO_STD_BY_CARD, 0));
-    socket->SetIsMaster(true);
-    socket->SetMasterId(masterId);
-    board.AddConnector(socket);
-    return socket;
-}
-
-// The attach sequence the boards with a settings record run themselves.
-void AttachWithLoader(TMainBoard& board, uint8_t masterId, const char* prefix,
-                      const std::function<void(TDaughterBoard&)>& load)
-{
-    TConnector* master = board.FindMasterConnector(masterId);
-    ASSERT_NE(master, nullptr);
-    TDaughterBoard module;
-    load(module);
-    ASSERT_TRUE(module.UpdateMasterConnector(master, prefix));
+    board.AddConnector(MakeNumberedMaster("Socket", "memory socket", type, masterId, positions));
 }
 
 // One master position after the attach: the prefixed name and standard, or
@@ -76,8 +58,8 @@ void ExpectSocket(const TConnector& socket, const std::vector<SocketPin>& expect
     }
 }
 
-constexpr IoStandard k1V5 = 0, k1V8 = 3, kLvttl = 8, kDiffSstl15 = 11, kDiffSstl15I = 12, kDiffSstl18I = 16,
-                     kSstl15 = 28, kSstl15I = 29, kSstl18I = 31, k1V2 = 40, kSstl12 = 55;
+constexpr IoStandard k1V5 = 0, k1V8 = 3, kDiffSstl15 = 11, kDiffSstl15I = 12, kDiffSstl18I = 16,
+                     kSstl15 = 28, kSstl18I = 31, k1V2 = 40, kSstl12 = 55;
 
 void RunCalls(const std::vector<BoardCall>& calls)
 {
