@@ -492,7 +492,7 @@ TEST(QdrModuleMaps, CountsAndEmptyPositions)
         TDaughterBoard d;
         (d.*k.load)();
         ExpectCardMap(d, 260, k.pins, k.empty, kMixedStandards);
-        // Positions the Parts name as empty in all four maps.
+        // Positions no module uses in any of the four pin-outs.
         ExpectEmpty(d, Positions("1, 2, 87-105, 110, 157, 253, 254, 255, 257-260"));
     }
 }
