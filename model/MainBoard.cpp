@@ -1,5 +1,7 @@
 #include "model/MainBoard.h"
 
+#include <set>
+
 #include "model/Text.h"
 #include "platform/Seam.h"
 
@@ -112,6 +114,18 @@ void TMainBoard::SortConnectorPins()
                 connector->SortPins();
         } else if (IsSortableCard(connector->GetCardId())) {
             connector->SortPins();
+        }
+    }
+}
+
+void TMainBoard::ReleaseRepeatedLocations()
+{
+    std::set<std::string> taken;
+    for (const auto& connector : m_Connectors) {
+        for (int i = 0; i < connector->GetPinCount(); ++i) {
+            TPin* pin = connector->GetPin(i);
+            if (!pin || !pin->IsActive() || pin->GetLocation().empty()) continue;
+            if (!taken.insert(UpperCase(pin->GetLocation())).second) pin->SetLocation("");
         }
     }
 }

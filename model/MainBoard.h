@@ -102,6 +102,24 @@ struct TRecordCopy {
     }
 };
 
+// The programmable clock chips of the Stratix V boards Rastrelle, Drennock
+// and Estover, as the board's record copy sets them. A choice counts only
+// within its list and only while the form would offer it (its interface is
+// ticked); anything else is the chip's "not in use" value. The blocks are the
+// controllers that the top level instantiates and whose IP files go with the
+// project; the board definitions declare the ports they use from the same
+// values.
+struct TClockChipChoices {
+    int32_t Si570 = 0;      // 0 not in use, 1..7
+    int32_t Cdcm61004 = 0;  // Drennock, Estover: 0 not in use, 1..11;
+                            // Rastrelle: 0 unchanged, 1 not in use, 2..12
+    int32_t Cdcm61001 = 1;  // Rastrelle only, coded as its Cdcm61004
+    bool ExtPllBlock = false;     // Rastrelle: the external PLL of both CDCM chips
+    bool Cdcm61004Block = false;  // Drennock, Estover
+    bool Si570Block = false;
+    bool AnyBlock() const { return ExtPllBlock || Cdcm61004Block || Si570Block; }
+};
+
 class TMainBoard {
 public:
     TMainBoard();
@@ -127,6 +145,12 @@ public:
     std::string GetBoardDisplayName() const;
     TPin* GetHsmcPinName(int n, int pinIndex) const;
     void SortConnectorPins();
+    // Where one ball is given to several active pins, the pin built first
+    // (connector order, then position order) keeps it and the later ones
+    // lose their location (they keep everything else). Locations compare
+    // without regard to case; pins without a location take no part. Run
+    // after the cards are attached and before the pins are sorted.
+    void ReleaseRepeatedLocations();
 
     // Card attachment: find the master, load the card, copy it with the prefix.
     void AttachGpioCard(uint8_t masterId, DaughterId card, IoStandard ioStandard, const char* nameBase,
@@ -162,6 +186,9 @@ public:
     std::string GetRastrelleOscillatorVerilog() const;
     std::string GetDrennockOscillatorVerilog() const;
     std::string GetEstoverOscillatorVerilog() const;
+    // Boards 15, 16 and 18 (their record copy must be set); every other
+    // board has no clock chip in use.
+    TClockChipChoices GetClockChipChoices() const;
 
     // Device data and per-board blocks, set by the board definition.
     int32_t m_DevicePinCount = 0;
