@@ -55,6 +55,7 @@ enum : IoStandard {
     IO_DIFF_1V5_SSTL_I = 12, // "Differential 1.5-V SSTL Class I"
     IO_DIFF_1V8_HSTL_I = 14, // "Differential 1.8-V HSTL Class I"
     IO_DIFF_1V8_SSTL_I = 16, // "Differential 1.8-V SSTL Class I"
+    IO_LVDS = 21,            // "LVDS"
     IO_SSTL15_I = 29,        // "SSTL-15 Class I"
     IO_SSTL18_I = 31,        // "SSTL-18 Class I"
     IO_1V4_PCML = 35,        // "1.4-V PCML"
@@ -106,6 +107,14 @@ struct TBusEnds {
     IoStandard Standard;
 };
 
+// A bus table of count entries: every ball unknown but those given by member
+// index (for TPinGroup::Bus).
+struct TGivenMember {
+    int Index;  // 0-based
+    const char* Ball;
+};
+std::vector<const char*> BusBalls(int count, std::initializer_list<TGivenMember> given);
+
 // "QDRII%c_A[%d]" with the letter 'B' gives "QDRIIB_A[%d]": every "%c" of a
 // per-letter name pattern replaced by the letter.
 std::string LetterPattern(const char* pattern, char letter);
@@ -128,6 +137,9 @@ public:
     void Bus(const std::string& format, const char* const* balls, int count, PinDirection direction,
              IoStandard standard);
     void Bus(const TBusEnds& bus);
+    // NAME[0..count-1], every ball unknown but those given by member index.
+    void Bus(const std::string& format, int count, std::initializer_list<TGivenMember> given,
+             PinDirection direction, IoStandard standard);
     void Bus(const TBusEnds& bus, char letter);  // per-letter name pattern
 
     TConnector* Connector() const { return m_Connector.get(); }
@@ -153,6 +165,10 @@ std::vector<const char*> MasterLocations(int positions, const std::vector<TPosit
 // The positions of an HSMC connector without an FPGA pin: 35 to 38 and the
 // pairs 45-46, 51-52, ... every six up to 159-160 (44 of 160).
 std::vector<TPositionRange> HsmcPositionsWithoutPin();
+// The 80 positions of a DDR3 SODIMM socket without an FPGA pin (supplies,
+// grounds, reference voltages and the address straps SA0 and SA1, 197 and
+// 201); the other 124 of 204 carry a signal of the module.
+std::vector<TPositionRange> Ddr3SodimmPositionsWithoutPin();
 
 // Step 7: a master connector of one placeholder per located position (empty
 // name, the ball, I/O standard and direction as the card says) and a null
