@@ -83,6 +83,19 @@ bool CompileVerilog(const std::vector<std::string>& files, const std::string& to
     return RunCommand(command, log) == 0;
 }
 
+bool SimulateVerilog(const std::vector<std::string>& files, const std::string& top, const std::string& options,
+                     std::string& log)
+{
+    TempFolder work;
+    std::string command = "iverilog -g2005 " + options + " -o '" + work.Path() + "a.out' -s '" + top + "'";
+    for (const std::string& file : files) command += " '" + file + "'";
+    if (RunCommand(command, log) != 0) return false;
+    std::string run;
+    const int code = RunCommand("vvp -n '" + work.Path() + "a.out'", run);
+    log += run;
+    return code == 0;
+}
+
 bool LintVerilog(const std::string& file, const std::string& top, std::string& log)
 {
     const std::string command = "verilator --lint-only -Wall -Wno-UNDRIVEN -Wno-UNUSED -Wno-DECLFILENAME --top-module '" +
