@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "generate/Pinloom.h"
+#include "model/Names.h"
 #include "platform/qt/QtBackend.h"
 #include "tests/generate/GenerateSupport.h"
 
@@ -71,11 +72,14 @@ TEST(VerilogIp, ExportWritesEveryFileAsStoredWithCrLfLineEnds)
     TempFolder folder;
     TMainBoard rastrelle;  // every chip of the board in use
     SetDevice(rastrelle, MAINBOARD_RASTRELLE);
+    rastrelle.m_RastrelleConfig.bytes[141] = 1;  // SATA host 0
+    rastrelle.m_RastrelleConfig.bytes[153] = 1;  // SFP+ A
     SetInt32(rastrelle.m_RastrelleConfig.bytes + 164, 3);
     SetInt32(rastrelle.m_RastrelleConfig.bytes + 168, 0);
     SetInt32(rastrelle.m_RastrelleConfig.bytes + 172, 11);
     TMainBoard estover;
     SetDevice(estover, MAINBOARD_ESTOVER);
+    estover.m_EstoverConfig.bytes[144] = 1;  // SFP+ A
     SetInt32(estover.m_EstoverConfig.bytes + 156, 7);
     SetInt32(estover.m_EstoverConfig.bytes + 160, 11);
     TPinloom pinloom;
@@ -99,6 +103,25 @@ TEST(VerilogIp, ExportWritesEveryFileAsStoredWithCrLfLineEnds)
         }
         EXPECT_EQ(alone, 0u) << file;
     }
+}
+
+// A project named like one of these modules would hold two modules of one name.
+TEST(VerilogIp, EveryModuleOfTheIpIsRefusedAsProjectName)
+{
+    std::vector<std::string> files = kSi570Group;
+    files.push_back("EXT_PLL_CTRL.v");
+    files.push_back("CDCM6100x_Config.v");
+    int modules = 0;
+    for (const std::string& file : files) {
+        for (const std::string& line : SplitCrLf(ReadFile(IpFile(file)))) {
+            if (line.rfind("module ", 0) != 0) continue;
+            const std::string name = line.substr(7, line.find_first_of(" (#;", 7) - 7);
+            EXPECT_TRUE(IsExportedIpModuleName(name)) << name << " in " << file;
+            EXPECT_FALSE(IsLegalProjectName(name)) << name;
+            ++modules;
+        }
+    }
+    EXPECT_EQ(modules, 9);
 }
 
 TEST(VerilogIp, ExternalPllControllerSendsAndReadsTheSerialWord)
@@ -157,12 +180,16 @@ TEST(VerilogIp, GeneratedBlocksDriveTheChipsThroughTheExportedIp)
         TMainBoard board;
         SetDevice(board, block.id);
         switch (block.id) {
-        case MAINBOARD_RASTRELLE:  // CDCM61001 312.5 MHz, CDCM61004 unchanged, Si570 156.25 MHz
+        case MAINBOARD_RASTRELLE:  // SATA host 0 and SFP+ A; CDCM61001 312.5 MHz, CDCM61004
+                                   // unchanged, Si570 156.25 MHz
+            board.m_RastrelleConfig.bytes[141] = 1;
+            board.m_RastrelleConfig.bytes[153] = 1;
             SetInt32(board.m_RastrelleConfig.bytes + 164, 3);
             SetInt32(board.m_RastrelleConfig.bytes + 168, 0);
             SetInt32(board.m_RastrelleConfig.bytes + 172, 11);
             break;
-        case MAINBOARD_ESTOVER:  // CDCM61004 625 MHz, Si570 644.53125 MHz
+        case MAINBOARD_ESTOVER:  // SFP+ A; CDCM61004 625 MHz, Si570 644.53125 MHz
+            board.m_EstoverConfig.bytes[144] = 1;
             SetInt32(board.m_EstoverConfig.bytes + 156, 7);
             SetInt32(board.m_EstoverConfig.bytes + 160, 11);
             break;
