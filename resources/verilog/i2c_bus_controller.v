@@ -71,6 +71,12 @@ reg  [1:0] sda_sync = 2'b11;
 
 wire tick = iI2C_CLK & ~clk_d;
 
+// SDA during quarter 1 of a slot: the bit sent, low before the rising edge
+// of a STOP, released otherwise (acknowledge, bits read, NACK, repeated
+// START, bus clear).
+wire       slot_sda_low = (state == S_SEND) ? ~shift[7] : (state == S_STOP);
+wire [2:0] last_quarter = (state == S_RESTART || state == S_STOP) ? 3'd5 : 3'd3;
+
 assign oREADY  = (state == S_IDLE);
 assign I2C_SCL = scl;
 assign I2C_SDA = sda_low ? 1'b0 : 1'bz;
@@ -120,182 +126,127 @@ begin
         else if (tick)
         begin
             quarter <= quarter + 3'd1;
-            case (state)
-                // SCL high: SDA high for two quarters, then low for two.
-                S_START:
-                begin
-                    scl <= 1'b1;
-                    if (quarter == 3'd2)
-                        sda_low <= 1'b1;
-                    if (quarter == 3'd3)
+
+            // A START holds SCL high: SDA high for two quarters, then low for
+            // two. Every other state is a bit slot: SCL low (quarter 0), SDA
+            // set (quarter 1), SCL high (quarters 2 and 3); a repeated START
+            // and a STOP add two quarters with SCL high, SDA changing again
+            // in the first (quarter 4).
+            if (state == S_START)
+            begin
+                if (quarter == 3'd2)
+                    sda_low <= 1'b1;
+            end
+            else
+            begin
+                case (quarter)
+                    3'd0:    scl     <= 1'b0;
+                    3'd1:    sda_low <= slot_sda_low;
+                    3'd2:    scl     <= 1'b1;
+                    3'd4:    sda_low <= (state == S_RESTART);
+                    default: ;
+                endcase
+            end
+
+            // End of the START or the slot: what comes next.
+            if (quarter == last_quarter)
+            begin
+                quarter <= 3'd0;
+                case (state)
+                    S_START:
                     begin
-                        quarter  <= 3'd0;
                         bit_num  <= 4'd7;
                         byte_num <= B_ADDR_WRITE;
                         shift    <= {slave, 1'b0};
                         state    <= S_SEND;
                     end
-                end
 
-                // A bit: SCL low, SDA set, SCL high for two quarters.
-                S_SEND:
-                begin
-                    case (quarter)
-                        3'd0: scl     <= 1'b0;
-                        3'd1: sda_low <= ~shift[7];
-                        3'd2: scl     <= 1'b1;
-                        default:
+                    S_SEND:
+                    begin
+                        shift <= {shift[6:0], 1'b0};
+                        if (bit_num == 4'd0)
+                            state <= S_ACK;
+                        else
+                            bit_num <= bit_num - 4'd1;
+                    end
+
+                    S_ACK:
+                    begin
+                        bit_num <= 4'd7;
+                        if (sda_sync[1])
                         begin
-                            quarter <= 3'd0;
-                            shift   <= {shift[6:0], 1'b0};
-                            if (bit_num == 4'd0)
-                                state <= S_ACK;
-                            else
-                                bit_num <= bit_num - 4'd1;
+                            oACK_ERROR <= 1'b1;
+                            state      <= S_STOP;
                         end
-                    endcase
-                end
-
-                S_ACK:
-                begin
-                    case (quarter)
-                        3'd0: scl     <= 1'b0;
-                        3'd1: sda_low <= 1'b0;
-                        3'd2: scl     <= 1'b1;
-                        default:
+                        else
                         begin
-                            quarter <= 3'd0;
-                            bit_num <= 4'd7;
-                            if (sda_sync[1])
-                            begin
-                                oACK_ERROR <= 1'b1;
-                                state      <= S_STOP;
-                            end
-                            else
-                            begin
-                                case (byte_num)
-                                    B_ADDR_WRITE:
+                            case (byte_num)
+                                B_ADDR_WRITE:
+                                begin
+                                    byte_num <= B_REGISTER;
+                                    shift    <= register;
+                                    state    <= S_SEND;
+                                end
+                                B_REGISTER:
+                                begin
+                                    if (read_cmd)
+                                        state <= S_RESTART;
+                                    else
                                     begin
-                                        byte_num <= B_REGISTER;
-                                        shift    <= register;
+                                        byte_num <= B_DATA;
+                                        shift    <= data;
                                         state    <= S_SEND;
                                     end
-                                    B_REGISTER:
-                                    begin
-                                        if (read_cmd)
-                                            state <= S_RESTART;
-                                        else
-                                        begin
-                                            byte_num <= B_DATA;
-                                            shift    <= data;
-                                            state    <= S_SEND;
-                                        end
-                                    end
-                                    B_ADDR_READ:
-                                        state <= S_RECEIVE;
-                                    default:
-                                        state <= S_STOP;
-                                endcase
-                            end
+                                end
+                                B_ADDR_READ:
+                                    state <= S_RECEIVE;
+                                default:
+                                    state <= S_STOP;
+                            endcase
                         end
-                    endcase
-                end
+                    end
 
-                // SCL low, SDA released, SCL high, then SDA low with SCL high.
-                S_RESTART:
-                begin
-                    case (quarter)
-                        3'd0: scl     <= 1'b0;
-                        3'd1: sda_low <= 1'b0;
-                        3'd2: scl     <= 1'b1;
-                        3'd3: ;
-                        3'd4: sda_low <= 1'b1;
-                        default:
-                        begin
-                            quarter  <= 3'd0;
-                            bit_num  <= 4'd7;
-                            byte_num <= B_ADDR_READ;
-                            shift    <= {slave, 1'b1};
-                            state    <= S_SEND;
-                        end
-                    endcase
-                end
+                    S_RESTART:
+                    begin
+                        bit_num  <= 4'd7;
+                        byte_num <= B_ADDR_READ;
+                        shift    <= {slave, 1'b1};
+                        state    <= S_SEND;
+                    end
 
-                S_RECEIVE:
-                begin
-                    case (quarter)
-                        3'd0: scl     <= 1'b0;
-                        3'd1: sda_low <= 1'b0;
-                        3'd2: scl     <= 1'b1;
-                        default:
+                    S_RECEIVE:
+                    begin
+                        shift <= {shift[6:0], sda_sync[1]};
+                        if (bit_num == 4'd0)
                         begin
-                            quarter <= 3'd0;
-                            shift   <= {shift[6:0], sda_sync[1]};
-                            if (bit_num == 4'd0)
-                                state <= S_NACK;
-                            else
-                                bit_num <= bit_num - 4'd1;
+                            oREAD_DATA <= {shift[6:0], sda_sync[1]};
+                            state      <= S_NACK;
                         end
-                    endcase
-                end
+                        else
+                            bit_num <= bit_num - 4'd1;
+                    end
 
-                S_NACK:
-                begin
-                    case (quarter)
-                        3'd0:
-                        begin
-                            scl        <= 1'b0;
-                            oREAD_DATA <= shift;
-                        end
-                        3'd1: sda_low <= 1'b0;
-                        3'd2: scl     <= 1'b1;
-                        default:
-                        begin
-                            quarter <= 3'd0;
-                            state   <= S_STOP;
-                        end
-                    endcase
-                end
+                    S_NACK:
+                        state <= S_STOP;
 
-                // SCL low, SDA low, SCL high, then SDA released with SCL high.
-                S_STOP:
-                begin
-                    case (quarter)
-                        3'd0: scl     <= 1'b0;
-                        3'd1: sda_low <= 1'b1;
-                        3'd2: scl     <= 1'b1;
-                        3'd3: ;
-                        3'd4: sda_low <= 1'b0;
-                        default:
-                        begin
-                            quarter <= 3'd0;
-                            oDONE   <= ~clearing;
-                            state   <= S_IDLE;
-                        end
-                    endcase
-                end
+                    S_STOP:
+                    begin
+                        oDONE <= ~clearing;
+                        state <= S_IDLE;
+                    end
 
-                // Bus clear: SCL low, SDA released, SCL high, nine times.
-                S_CLEAR:
-                begin
-                    case (quarter)
-                        3'd0: scl     <= 1'b0;
-                        3'd1: sda_low <= 1'b0;
-                        3'd2: scl     <= 1'b1;
-                        default:
-                        begin
-                            quarter <= 3'd0;
-                            if (bit_num == 4'd0)
-                                state <= S_STOP;
-                            else
-                                bit_num <= bit_num - 4'd1;
-                        end
-                    endcase
-                end
+                    S_CLEAR:
+                    begin
+                        if (bit_num == 4'd0)
+                            state <= S_STOP;
+                        else
+                            bit_num <= bit_num - 4'd1;
+                    end
 
-                default:
-                    state <= S_IDLE;
-            endcase
+                    default:
+                        state <= S_IDLE;
+                endcase
+            end
         end
     end
 end

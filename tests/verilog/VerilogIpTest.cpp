@@ -4,6 +4,7 @@
 // with the clock-chip blocks of generated top levels.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,11 +36,6 @@ private:
 std::string IpFile(const std::string& name) { return PINLOOM_SOURCE_DIR "resources/verilog/" + name; }
 std::string BenchFile(const std::string& name) { return PINLOOM_SOURCE_DIR "tests/verilog/" + name; }
 
-void SetInt32(uint8_t* bytes, int32_t value)
-{
-    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
-}
-
 // The last line a bench printed.
 std::string LastLine(const std::string& log)
 {
@@ -52,7 +48,7 @@ std::string LastLine(const std::string& log)
 void ExpectBenchPasses(const std::vector<std::string>& files, const std::string& top)
 {
     std::string log;
-    EXPECT_TRUE(SimulateVerilog(files, top, "-Wall -Wno-timescale", log)) << log;
+    EXPECT_TRUE(SimulateVerilog(files, top, "-Wall -Wno-timescale -I '" + BenchFile("") + "'", log)) << log;
     EXPECT_EQ(LastLine(log), "PASS") << log;
 }
 
@@ -71,17 +67,9 @@ TEST(VerilogIp, ExportWritesEveryFileAsStoredWithCrLfLineEnds)
     ProgramResources seam;
     TempFolder folder;
     TMainBoard rastrelle;  // every chip of the board in use
-    SetDevice(rastrelle, MAINBOARD_RASTRELLE);
-    rastrelle.m_RastrelleConfig.bytes[141] = 1;  // SATA host 0
-    rastrelle.m_RastrelleConfig.bytes[153] = 1;  // SFP+ A
-    SetInt32(rastrelle.m_RastrelleConfig.bytes + 164, 3);
-    SetInt32(rastrelle.m_RastrelleConfig.bytes + 168, 0);
-    SetInt32(rastrelle.m_RastrelleConfig.bytes + 172, 11);
+    SetRastrelle(rastrelle, 3, 0, 11);
     TMainBoard estover;
-    SetDevice(estover, MAINBOARD_ESTOVER);
-    estover.m_EstoverConfig.bytes[144] = 1;  // SFP+ A
-    SetInt32(estover.m_EstoverConfig.bytes + 156, 7);
-    SetInt32(estover.m_EstoverConfig.bytes + 160, 11);
+    SetEstover(estover, 7, 11);
     TPinloom pinloom;
     ASSERT_TRUE(pinloom.ExportIp(&rastrelle, folder.Path()));
     ASSERT_TRUE(pinloom.ExportIp(&estover, folder.Path()));
@@ -157,55 +145,33 @@ TEST(VerilogIp, GeneratedBlocksDriveTheChipsThroughTheExportedIp)
     ProgramResources seam;
     TempFolder folder;
     TPinloom pinloom;
+    // Each board's settings with its ports as the board definition provides them.
     struct Block {
         const char* module;
-        MainBoardId id;
+        std::function<void(TMainBoard&)> set;
         const char* ports;
     };
     const Block blocks[] = {
-        {"rastrelle_blocks", MAINBOARD_RASTRELLE,
+        {"rastrelle_blocks",  // CDCM61001 312.5 MHz, CDCM61004 unchanged, Si570 156.25 MHz
+         [](TMainBoard& board) { SetRastrelle(board, 3, 0, 11); },
          "input wire OSC_50_B3B, input wire CPU_RESET_n, output wire PLL_SCL, inout wire PLL_SDA,"
          " output wire CLOCK_SCL, inout wire CLOCK_SDA"},
-        {"estover_blocks", MAINBOARD_ESTOVER,
+        {"estover_blocks",  // CDCM61004 625 MHz, Si570 644.53125 MHz
+         [](TMainBoard& board) { SetEstover(board, 7, 11); },
          "input wire OSC_50_B3B, input wire CPU_RESET_n, output wire CLOCK_SCL, inout wire CLOCK_SDA,"
          " output wire CLK_CE, output wire [2:0] CLK_OD, output wire [1:0] CLK_OS, output wire [1:0] CLK_PR,"
          " output wire CLK_RST_n"},
-        {"ormsgill_blocks", MAINBOARD_ORMSGILL,
+        {"ormsgill_blocks",  // programmable PLL on: 100 MHz, disabled, unchanged
+         [](TMainBoard& board) { SetOrmsgill(board, 1, 4, 1, 0); },
          "input wire OSC_50_BANK2, input wire CPU_RESET_n, output wire MAX_I2C_SCLK, inout wire MAX_I2C_SDAT"},
-        {"brackwell_blocks", MAINBOARD_BRACKWELL,
+        {"brackwell_blocks",  // programmable PLL on: 62.5, 75 and 625 MHz
+         [](TMainBoard& board) { SetBrackwell(board, 1, 2, 3, 12); },
          "input wire OSC_50_BANK1, output wire MAX2_I2C_SCL, inout wire MAX2_I2C_SDA"},
     };
     std::string wrappers = "`default_nettype none\r\n";
     for (const Block& block : blocks) {
         TMainBoard board;
-        SetDevice(board, block.id);
-        switch (block.id) {
-        case MAINBOARD_RASTRELLE:  // SATA host 0 and SFP+ A; CDCM61001 312.5 MHz, CDCM61004
-                                   // unchanged, Si570 156.25 MHz
-            board.m_RastrelleConfig.bytes[141] = 1;
-            board.m_RastrelleConfig.bytes[153] = 1;
-            SetInt32(board.m_RastrelleConfig.bytes + 164, 3);
-            SetInt32(board.m_RastrelleConfig.bytes + 168, 0);
-            SetInt32(board.m_RastrelleConfig.bytes + 172, 11);
-            break;
-        case MAINBOARD_ESTOVER:  // SFP+ A; CDCM61004 625 MHz, Si570 644.53125 MHz
-            board.m_EstoverConfig.bytes[144] = 1;
-            SetInt32(board.m_EstoverConfig.bytes + 156, 7);
-            SetInt32(board.m_EstoverConfig.bytes + 160, 11);
-            break;
-        case MAINBOARD_ORMSGILL:  // programmable PLL on: 100 MHz, disabled, unchanged
-            board.m_OrmsgillConfig.bytes[160] = 1;
-            board.m_OrmsgillConfig.bytes[162] = 4;
-            board.m_OrmsgillConfig.bytes[163] = 1;
-            board.m_OrmsgillConfig.bytes[164] = 0;
-            break;
-        default:  // Brackwell, programmable PLL on: 62.5, 75 and 625 MHz
-            board.m_BrackwellConfig.bytes[148] = 1;
-            board.m_BrackwellConfig.bytes[150] = 2;
-            board.m_BrackwellConfig.bytes[151] = 3;
-            board.m_BrackwellConfig.bytes[152] = 12;
-            break;
-        }
+        block.set(board);
         ASSERT_TRUE(pinloom.ExportIp(&board, folder.Path())) << block.module;
         const std::string body = board.GetVerilogBoardExtras();
         ASSERT_FALSE(body.empty()) << block.module;

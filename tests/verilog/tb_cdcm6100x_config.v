@@ -6,8 +6,7 @@ module tb_cdcm6100x_config;
 
 localparam integer POWER_UP_CYCLES = 250000;   // 5 ms of the 50 MHz clock
 
-reg clk = 1'b0;
-always #10 clk = ~clk;
+`include "bench.vh"
 
 reg        recal_n = 1'b1;
 reg  [3:0] freq = 4'd0;
@@ -28,8 +27,6 @@ CDCM6100x_Config dut (
     .CLK_RST_n   (rst_n)
 );
 
-integer errors = 0;
-`define FAIL(args) begin errors = errors + 1; $display args; end
 
 // Cycle count and the edges of CLK_RST_n.
 integer cycle = 0;
@@ -38,13 +35,6 @@ integer last_rise = -1, last_fall = -1;
 always @(posedge clk) cycle = cycle + 1;   // before the design's registers change
 always @(posedge rst_n) begin rst_rises = rst_rises + 1; last_rise = cycle; end
 always @(negedge rst_n) if (cycle > 0) begin rst_falls = rst_falls + 1; last_fall = cycle; end
-
-task wait_cycles(input integer n);
-    integer i;
-begin
-    for (i = 0; i < n; i = i + 1) @(posedge clk);
-end
-endtask
 
 // Expected pins per code: {CLK_PR, CLK_OD}.
 function [4:0] expected_pins(input integer code);
@@ -123,11 +113,7 @@ begin
     wait_cycles(100);
     if (rst_falls != 2 || rst_rises != 3 || rst_n !== 1'b1) `FAIL(("FAIL: a second falling edge gave no pulse"));
 
-    if (errors == 0)
-        $display("PASS");
-    else
-        $display("FAIL: %0d check(s)", errors);
-    $finish;
+    finish_bench(0);
 end
 
 // The pulse starts within a few cycles of the falling edge of recal_n.

@@ -8,8 +8,7 @@ module tb_ext_pll_ctrl;
 localparam integer BIT_CYCLES = 256;
 localparam real CYCLE_NS = 20.0;
 
-reg clk = 1'b0;
-always #10 clk = ~clk;
+`include "bench.vh"
 
 reg       rstn = 1'b0;
 reg [3:0] clk1_wr = 4'd0, clk2_wr = 4'd0, clk3_wr = 4'd0;
@@ -36,8 +35,6 @@ ext_pll_ctrl dut (
     .max_sdat   (sdat)
 );
 
-integer errors = 0;
-`define FAIL(args) begin errors = errors + 1; $display args; end
 
 // ---- The PLL controller's side of the line ---------------------------------
 // Takes max_sdat on each rising max_sclk edge. After the two bits 2'b11 it
@@ -109,13 +106,6 @@ end
 endtask
 
 // ---- Test steps --------------------------------------------------------------
-
-task wait_cycles(input integer n);
-    integer i;
-begin
-    for (i = 0; i < n; i = i + 1) @(posedge clk);
-end
-endtask
 
 // Waits for a transfer that has been started to end, and checks that it
 // took 14 bits.
@@ -261,11 +251,7 @@ begin
     wait_transfer("write after reset");
     if (bits[13:0] !== {2'b10, 4'd0, 4'd8, 4'd0}) `FAIL(("FAIL: write after reset sent %b", bits[13:0]));
 
-    if (errors == 0)
-        $display("PASS");
-    else
-        $display("FAIL: %0d check(s)", errors);
-    $finish;
+    finish_bench(0);
 end
 
 initial

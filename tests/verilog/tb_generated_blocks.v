@@ -20,12 +20,9 @@ module tb_generated_blocks;
 
 localparam real XTAL_HZ = 114.285e6;
 
-reg clk = 1'b0;
-always #10 clk = ~clk;
+`include "bench.vh"
 reg reset_n = 1'b0;
 
-integer errors = 0;
-`define FAIL(args) begin errors = errors + 1; $display args; end
 
 // Rastrelle: CDCM61001 at 312.5 MHz (code 11), CDCM61004 unchanged (0),
 // Si570 at 156.25 MHz.
@@ -85,13 +82,6 @@ brackwell_blocks brackwell (
     .MAX2_I2C_SDA(brackwell_sda)
 );
 
-task wait_cycles(input integer n);
-    integer i;
-begin
-    for (i = 0; i < n; i = i + 1) @(posedge clk);
-end
-endtask
-
 // Output frequency that registers 7 .. 12 of a slave model give.
 function real si570_hz(input [7:0] r7, input [7:0] r8, input [7:0] r9, input [7:0] r10,
                        input [7:0] r11, input [7:0] r12);
@@ -136,14 +126,7 @@ begin
                  estover_si570.regs[10], estover_si570.regs[11], estover_si570.regs[12]);
     if (estover_si570.log_count != 10 || f < 644.53125e6 * (1.0 - 1.0e-9) || f > 644.53125e6 * (1.0 + 1.0e-9))
         `FAIL(("FAIL: Estover Si570: %0d transfers, %.6f MHz", estover_si570.log_count, f / 1.0e6));
-    if (rastrelle_si570.errors != 0 || estover_si570.errors != 0)
-        `FAIL(("FAIL: I2C bus faults"));
-
-    if (errors == 0)
-        $display("PASS");
-    else
-        $display("FAIL: %0d check(s)", errors);
-    $finish;
+    finish_bench(rastrelle_si570.errors + estover_si570.errors);
 end
 
 endmodule

@@ -23,8 +23,7 @@ localparam integer DEFAULT_DELAY = 1000000; // start-up delay in cycles of the 5
 localparam integer FAST_DELAY = 2000;
 localparam [15:0] FAST_HALF_PERIOD = 16'd4;
 
-reg clk = 1'b0;
-always #10 clk = ~clk;
+`include "bench.vh"
 
 reg       rst_n = 1'b0;
 reg       start = 1'b0;
@@ -67,10 +66,6 @@ si570_controller generated_wiring (
     .oController_Ready()
 );
 i2c_slave_model #(.ADDRESS(7'h55)) chip2 (.scl(scl2), .sda(sda2));
-
-integer errors = 0;
-
-`define FAIL(args) begin errors = errors + 1; $display args; end
 
 task fail(input [8*100-1:0] what);
 begin
@@ -191,13 +186,6 @@ begin
 end
 endtask
 
-task wait_cycles(input integer n);
-    integer i;
-begin
-    for (i = 0; i < n; i = i + 1) @(posedge clk);
-end
-endtask
-
 // Waits until the controller has finished a sequence it started.
 task wait_sequence;
     integer guard;
@@ -313,11 +301,7 @@ begin
     check_sequence(1, first, 6);
 
     wait (clk2_on === 1'b0);
-    if (errors == 0 && chip.errors == 0 && chip2.errors == 0)
-        $display("PASS");
-    else
-        $display("FAIL: %0d check(s) and %0d bus fault(s)", errors, chip.errors + chip2.errors);
-    $finish;
+    finish_bench(chip.errors + chip2.errors);
 end
 
 initial
