@@ -10,8 +10,8 @@
 //   - Transfers: a rising edge of conf_wr starts a write, a rising edge of
 //     conf_rd a read. Both inputs are sampled on osc_50; a level that is high
 //     when reset ends counts as a rising edge. Edges that come during a
-//     transfer are ignored; when both rise together, the write goes first and
-//     the read is dropped.
+//     transfer are ignored; when both rise together, the write runs and the
+//     read is dropped.
 //   - conf_ready is high while the module is idle and low during a transfer.
 //   - Bit timing: every bit takes 256 cycles of osc_50, so max_sclk runs at
 //     osc_50 / 256. Within a bit, max_sclk is low for the first 128 cycles
@@ -26,8 +26,11 @@
 //     clocks in 12 bits, most significant first, which the PLL controller
 //     drives while max_sclk is low: {clk3_set_rd, clk2_set_rd, clk1_set_rd}.
 //     14 clock pulses in all; the three outputs change together when the
-//     transfer ends, and keep their values until the next read.
-//   - A transfer always runs to its end; there is no acknowledge.
+//     transfer ends, and keep their values until the next read (reset sets
+//     them to 0).
+//   - A transfer runs to its end unless reset cuts it short; there is no
+//     acknowledge.
+
 
 module ext_pll_ctrl (
     input  wire       osc_50,

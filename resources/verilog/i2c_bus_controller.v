@@ -18,8 +18,9 @@
 // iI2C_CLK, a quarter of an I2C bit (396.8 kHz from the clock divider gives
 // a 99.2 kHz bus, 5.04 us low and 5.04 us high per bit). SDA changes a
 // quarter after SCL falls; the module samples SDA while SCL is high. SCL is
-// driven both ways (the slave does not stretch the clock); SDA is open
-// drain: driven low or released.
+// driven high and low (the module does not wait for a slave that holds the
+// clock low); SDA is open drain: driven low or released.
+
 
 module i2c_bus_controller (
     input  wire       iCLK,
