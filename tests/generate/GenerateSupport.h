@@ -136,6 +136,21 @@ inline std::string CrLfLines(std::initializer_list<std::string> lines)
     return text;
 }
 
+// A header row and a data row of the pin table page.
+inline std::string HeaderRow(std::initializer_list<std::string> titles)
+{
+    std::string row = "<tr>\r\n";
+    for (const std::string& title : titles) row += "   <th align=\"left\" bgcolor=\"Khaki\">" + title + "</th>\r\n";
+    return row + "</tr>\r\n";
+}
+
+inline std::string Row(std::initializer_list<std::string> cells)
+{
+    std::string row = "<tr>\r\n";
+    for (const std::string& cell : cells) row += "   <td align=\"left\">" + cell + "</td>\r\n";
+    return row + "</tr>\r\n";
+}
+
 // A configuration object for the boards that generate through one.
 class TTestConfig : public TConfigBoard {
 public:
