@@ -6,10 +6,8 @@
 namespace {
 
 using namespace card_dir;
+using namespace fmc_io;
 using namespace fmc_card;
-
-constexpr IoStandard k1V8 = 3;
-constexpr IoStandard kSstl18I = 31;  // "SSTL-18 Class I"
 
 // clang-format off
 constexpr FmcPinRow kAdcRows[] = {

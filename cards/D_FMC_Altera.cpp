@@ -6,12 +6,13 @@
 namespace {
 
 using namespace card_dir;
+using namespace fmc_io;
 
 constexpr uint8_t kSingle = 0x01;    // single-ended, 2.5 V
 constexpr uint8_t kPair = 0x02;      // LA, HA and HB pairs
 constexpr uint8_t kClock = 0x04;     // CLK_M2C clocks
 constexpr uint8_t kClockCap = 0x06;  // clock-capable pairs
-constexpr uint8_t kHaPair = 0x08;
+constexpr uint8_t kHaPair = 0x08;    // HA pair 5
 constexpr uint8_t kLane = 0x10;      // transceiver lanes, 1.4-V PCML
 constexpr uint8_t kRefClock = 0x20;  // transceiver reference clocks, LVDS
 constexpr uint8_t kNegLeg = 0x80;
@@ -20,9 +21,6 @@ constexpr uint8_t kArgumentMask = 0x0E;     // pins at the map's I/O standard
 constexpr uint8_t kTransceiverMask = 0x30;  // pins kept only with transceivers
 
 constexpr IoStandard kArg = kFmcIoArgument;
-constexpr IoStandard kPcml14 = 35;
-constexpr IoStandard kLvds = 21;
-constexpr IoStandard k2V5 = 6;
 
 // clang-format off
 constexpr FmcPinRow kAlteraRows[] = {

@@ -7,6 +7,7 @@
 namespace {
 
 using namespace card_dir;
+using namespace fmc_io;
 
 constexpr uint8_t kSingle = 0x01;
 constexpr uint8_t kSmaClock = 0x06;
@@ -14,7 +15,6 @@ constexpr uint8_t kSmaNegLeg = 0x80;  // the N leg of the SMA clock pair carries
 constexpr uint8_t kNotPin = 0x40;     // no entry of this table carries it
 
 constexpr IoStandard kArg = kFmcIoArgument;
-constexpr IoStandard kLvds = 21;
 
 // clang-format off
 constexpr FmcPinRow kAmbrelRows[] = {

@@ -7,15 +7,8 @@
 namespace {
 
 using namespace card_dir;
-
-constexpr uint8_t kSingle = 0x01;
-constexpr uint8_t kLvdsLeg = 0x02;
-constexpr uint8_t kLane = 0x10;
-constexpr uint8_t kNegLeg = 0x80;
-
-constexpr IoStandard k2V5 = 6;
-constexpr IoStandard kLvds = 21;
-constexpr IoStandard kPcml15 = 36;
+using namespace fmc_io;
+using namespace fmc_lvds_card;
 
 // clang-format off
 constexpr FmcPinRow kJesdRows[] = {

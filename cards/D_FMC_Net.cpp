@@ -6,12 +6,8 @@
 namespace {
 
 using namespace card_dir;
-
-constexpr uint8_t kSingle = 0x01;
-constexpr uint8_t kLvdsLeg = 0x02;  // P and N legs alike
-
-constexpr IoStandard k2V5 = 6;
-constexpr IoStandard kLvds = 21;
+using namespace fmc_io;
+using namespace fmc_lvds_card;
 
 // clang-format off
 constexpr FmcPinRow kNetRows[] = {

@@ -7,10 +7,8 @@
 namespace {
 
 using namespace card_dir;
+using namespace fmc_io;
 using namespace fmc_card;
-
-constexpr IoStandard kHsDiff = 59;  // "High Speed Differential I/O"
-constexpr IoStandard kLvds = 21;
 
 // clang-format off
 constexpr FmcPinRow kSdiRows[] = {

@@ -8,6 +8,7 @@
 namespace {
 
 using namespace card_dir;
+using namespace fmc_io;
 
 // Flags of the bus-notation table.
 constexpr uint8_t kReserved = 0x00;  // RES[0] and RES[1], 2.5 V
@@ -22,8 +23,6 @@ constexpr uint8_t kNegLeg = 0x80;
 
 constexpr IoStandard b = kFmcIoArgument;
 constexpr IoStandard T = kFmcIoTransceiver;
-constexpr IoStandard kLvds = 21;
-constexpr IoStandard k2V5 = 6;
 
 // clang-format off
 constexpr FmcPinRow kVitaArrayRows[] = {
@@ -170,9 +169,9 @@ std::optional<IoStandard> VitaArrayPinStandard(const FmcPinEntry& entry, uint8_t
     if (!entry.HasName()) return std::nullopt;
     if (!withTransceivers && entry.HasFlag(kLane | kRefClock)) return std::nullopt;
     IoStandard standard = entry.ioStandard;
-    if (hasBoth(0x06) || hasBoth(0x0A))
+    if (hasBoth(kRowLClock) || hasBoth(kBidirClock))
         standard = entry.ioStandard;
-    else if (entry.HasFlag(0x03))
+    else if (entry.HasFlag(kSingle | kPair))
         standard = b;
     else if (entry.HasFlag(kLane))
         standard = T;
@@ -201,7 +200,7 @@ void AddFmcVitaPins(TConnector* connector, uint8_t withTransceivers, IoStandard 
                         if (!entry.HasName()) return std::nullopt;
                         if (!withTransceivers && entry.HasFlag(kVitaLane | kVitaRefClock)) return std::nullopt;
                         IoStandard standard = entry.ioStandard;
-                        if (entry.HasFlag(0x03))
+                        if (entry.HasFlag(kVitaSingle | kVitaPair))
                             standard = b;
                         else if (entry.HasFlag(kVitaLane))
                             standard = T;

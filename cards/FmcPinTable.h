@@ -40,6 +40,17 @@ constexpr int FMC_PLUS_PIN_NUM = 560;
 constexpr IoStandard kFmcIoArgument = 0xFF;     // the map's I/O-standard argument
 constexpr IoStandard kFmcIoTransceiver = 0xFE;  // the map's transceiver-standard argument
 
+// I/O-standard codes of the FMC tables.
+namespace fmc_io {
+constexpr IoStandard k1V8 = 3;       // "1.8 V"
+constexpr IoStandard k2V5 = 6;       // "2.5 V"
+constexpr IoStandard kLvds = 21;     // "LVDS"
+constexpr IoStandard kSstl18I = 31;  // "SSTL-18 Class I"
+constexpr IoStandard kPcml14 = 35;   // "1.4-V PCML"
+constexpr IoStandard kPcml15 = 36;   // "1.5-V PCML"
+constexpr IoStandard kHsDiff = 59;   // "High Speed Differential I/O"
+}  // namespace fmc_io
+
 // Name widths of the tables: the standard tables and the smallest card table
 // hold 16 characters, the other card tables 32.
 constexpr std::size_t kFmcShortName = 16;
@@ -234,16 +245,25 @@ void AddFmcCardTablePins(TConnector* connector, const FmcPinTable<N>& table, std
     });
 }
 
+// ---- The tables of the cards 50, 51, 52 and 53 ------------------------------
+namespace fmc_lvds_card {
+
+constexpr uint8_t kSingle = 0x01;   // single-ended signal
+constexpr uint8_t kLvdsLeg = 0x02;  // leg of an LVDS pair
+constexpr uint8_t kLane = 0x10;     // transceiver lane
+constexpr uint8_t kNegLeg = 0x80;   // N leg of a pair, with 0x02 or 0x10
+
+}  // namespace fmc_lvds_card
+
 // The walk of cards 52 and 53: a named entry becomes a pin at its table code
 // unless the card does not connect it (flag 0x80) or it is an LVDS entry
 // whose name ends in the given letter (the N leg of a pair).
 inline void AddFmcCardPinsWithoutNegLegs(TConnector* connector, const FmcPinTable<FMC_HPC_PIN_NUM>& table,
                                          char negLegEnd)
 {
-    constexpr IoStandard kLvds = 21;
     AddFmcTablePins(connector, table, FMC_HPC_PIN_NUM, [&](const FmcPinEntry& entry, int) -> std::optional<IoStandard> {
-        if (!entry.HasName() || entry.HasFlag(0x80)) return std::nullopt;
-        if (entry.ioStandard == kLvds && entry.Name().back() == negLegEnd) return std::nullopt;
+        if (!entry.HasName() || entry.HasFlag(fmc_lvds_card::kNegLeg)) return std::nullopt;
+        if (entry.ioStandard == fmc_io::kLvds && entry.Name().back() == negLegEnd) return std::nullopt;
         return entry.ioStandard;
     });
 }
@@ -252,10 +272,9 @@ inline void AddFmcCardPinsWithoutNegLegs(TConnector* connector, const FmcPinTabl
 // code, but for the N legs (flag 0x80) of LVDS pairs.
 inline void AddFmcCardPinsWithoutLvdsNegLegs(TConnector* connector, const FmcPinTable<FMC_HPC_PIN_NUM>& table)
 {
-    constexpr IoStandard kLvds = 21;
     AddFmcTablePins(connector, table, FMC_HPC_PIN_NUM, [&](const FmcPinEntry& entry, int) -> std::optional<IoStandard> {
         if (!entry.HasName()) return std::nullopt;
-        if (entry.HasFlag(0x80) && entry.ioStandard == kLvds) return std::nullopt;
+        if (entry.HasFlag(fmc_lvds_card::kNegLeg) && entry.ioStandard == fmc_io::kLvds) return std::nullopt;
         return entry.ioStandard;
     });
 }

@@ -44,16 +44,8 @@ inline void ExpectFmcMapShape(const TConnector& c, int positions, int pins)
         const TPin* pin = c.GetPin(p - 1);
         if (!pin) continue;
         SCOPED_TRACE("position " + std::to_string(p) + " " + pin->GetName());
-        EXPECT_EQ(pin->GetPinIndex(), p);
-        EXPECT_GE(pin->GetDirection(), PIN_DIR_INOUT);
-        EXPECT_LE(pin->GetDirection(), PIN_DIR_OUTPUT);
+        ExpectCardPinFields(*pin, p);
         EXPECT_LT(pin->GetIoStandard(), IO_STD_COUNT);
-        EXPECT_EQ(pin->GetLocation(), "");
-        EXPECT_FALSE(pin->GetIsClock());
-        EXPECT_EQ(pin->GetClockPeriodNs(), 0);
-        EXPECT_EQ(pin->GetClockFrequencyText(), "");
-        EXPECT_EQ(pin->GetIoBank(), "");
-        EXPECT_EQ(pin->GetFlag(), 0);
         EXPECT_TRUE(names.insert(UpperCase(pin->GetName())).second) << "name used twice";
         EXPECT_TRUE(IsLegalPortName(pin->GetName()));
         EXPECT_TRUE(IsLegalPortName("FMC_" + pin->GetName()));

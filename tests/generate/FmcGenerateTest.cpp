@@ -19,13 +19,9 @@ constexpr IoStandard k1V2 = 40;
 TConnector* MakeFmcMaster(const std::string& name, ConnectorType type, int32_t masterId, int32_t cardId,
                           const std::string& tag)
 {
-    auto* master = new TConnector(name, name + " connect to a card", type, cardId);
-    const int positions = type == CONNECTOR_FMC_PLUS ? 560 : 400;
-    for (int p = 1; p <= positions; ++p)
-        master->AddPin(new TPin("", tag + std::to_string(p), PIN_DIR_BY_CARD, IO_STD_BY_CARD, 0));
-    master->SetIsMaster(true);
-    master->SetMasterId(masterId);
-    return master;
+    std::vector<std::string> balls;
+    for (int p = 1; p <= (type == CONNECTOR_FMC_PLUS ? 560 : 400); ++p) balls.push_back(tag + std::to_string(p));
+    return MakeMaster(name, name + " connect to a card", type, masterId, balls, cardId);
 }
 
 struct FmcSlot {

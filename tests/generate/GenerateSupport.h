@@ -41,16 +41,27 @@ inline TConnector* MakeConnector(const std::string& name, const std::string& des
 }
 
 // A master connector of placeholder pins (direction and standard as the card
-// says) at the given locations; a null location makes an empty position.
+// says) at the given locations; an empty location makes an empty position.
+// The board definitions that build a master for one card give it the card's
+// id; the others give -1.
 inline TConnector* MakeMaster(const std::string& name, const std::string& description, ConnectorType type,
-                              int32_t masterId, std::initializer_list<const char*> locations)
+                              int32_t masterId, const std::vector<std::string>& locations, int32_t cardId = -1)
 {
-    auto* connector = new TConnector(name, description, type, -1);
-    for (const char* location : locations)
-        connector->AddPin(location ? new TPin("", location, PIN_DIR_BY_CARD, IO_STD_BY_CARD, 0) : nullptr);
+    auto* connector = new TConnector(name, description, type, cardId);
+    for (const std::string& location : locations)
+        connector->AddPin(location.empty() ? nullptr : new TPin("", location, PIN_DIR_BY_CARD, IO_STD_BY_CARD, 0));
     connector->SetIsMaster(true);
     connector->SetMasterId(masterId);
     return connector;
+}
+
+// The same with a null location for an empty position.
+inline TConnector* MakeMaster(const std::string& name, const std::string& description, ConnectorType type,
+                              int32_t masterId, std::initializer_list<const char*> locations)
+{
+    std::vector<std::string> texts;
+    for (const char* location : locations) texts.push_back(location ? location : "");
+    return MakeMaster(name, description, type, masterId, texts);
 }
 
 // One pin of a hand-made card: name, direction, standard and position on the card.
