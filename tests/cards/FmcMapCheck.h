@@ -4,37 +4,21 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "model/Connector.h"
+#include "model/Names.h"
 #include "model/Text.h"
 #include "tests/cards/CardMapCheck.h"
-
-// A name the generated Verilog and VHDL accept as a port: a letter, then
-// letters, digits and single underscores, not ending in one; a bus element
-// ends in "[n]".
-inline bool IsLegalPortName(const std::string& name)
-{
-    std::string base;
-    int index = 0;
-    const std::string port = SplitBusName(name, base, index) ? base : name;
-    if (port.empty() || !std::isalpha(static_cast<unsigned char>(port[0])) || port.back() == '_') return false;
-    for (std::size_t i = 0; i < port.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(port[i]);
-        if (!std::isalnum(c) && c != '_') return false;
-        if (c == '_' && i > 0 && port[i - 1] == '_') return false;
-    }
-    return true;
-}
 
 // The shape of a whole FMC map: the number of entries and of pins, and on
 // every card pin: pin index = position, a direction 1..3, a known I/O
 // standard, no location, no clock data, flag 0; no two names equal when
-// letter case is ignored, and every name a legal port name with a prefix.
+// letter case is ignored, and every name a legal Verilog and VHDL signal
+// name, bare and with a prefix.
 inline void ExpectFmcMapShape(const TConnector& c, int positions, int pins)
 {
     ASSERT_EQ(c.GetPinCount(), positions);
@@ -47,8 +31,10 @@ inline void ExpectFmcMapShape(const TConnector& c, int positions, int pins)
         ExpectCardPinFields(*pin, p);
         EXPECT_LT(pin->GetIoStandard(), IO_STD_COUNT);
         EXPECT_TRUE(names.insert(UpperCase(pin->GetName())).second) << "name used twice";
-        EXPECT_TRUE(IsLegalPortName(pin->GetName()));
-        EXPECT_TRUE(IsLegalPortName("FMC_" + pin->GetName()));
+        for (bool vhdl : {false, true}) {
+            EXPECT_TRUE(IsLegalSignalName(pin->GetName(), vhdl));
+            EXPECT_TRUE(IsLegalSignalName("FMC_" + pin->GetName(), vhdl));
+        }
     }
 }
 

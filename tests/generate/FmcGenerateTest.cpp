@@ -19,9 +19,8 @@ constexpr IoStandard k1V2 = 40;
 TConnector* MakeFmcMaster(const std::string& name, ConnectorType type, int32_t masterId, int32_t cardId,
                           const std::string& tag)
 {
-    std::vector<std::string> balls;
-    for (int p = 1; p <= (type == CONNECTOR_FMC_PLUS ? 560 : 400); ++p) balls.push_back(tag + std::to_string(p));
-    return MakeMaster(name, name + " connect to a card", type, masterId, balls, cardId);
+    return MakeNumberedMaster(name, name + " connect to a card", type, masterId,
+                              type == CONNECTOR_FMC_PLUS ? 560 : 400, tag, cardId);
 }
 
 struct FmcSlot {
