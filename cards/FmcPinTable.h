@@ -36,9 +36,11 @@
 constexpr int FMC_HPC_PIN_NUM = 400;
 constexpr int FMC_PLUS_PIN_NUM = 560;
 
-// I/O cells of a row that are not a fixed code.
-constexpr IoStandard kFmcIoArgument = 0xFF;     // the map's I/O-standard argument
-constexpr IoStandard kFmcIoTransceiver = 0xFE;  // the map's transceiver-standard argument
+// I/O cells of a row that are not a fixed code: the map's I/O-standard
+// argument (the standard the table is placed with, as in the other card
+// tables) and its transceiver-standard argument.
+constexpr IoStandard kFmcIoArgument = card_table::kTableStandard;
+constexpr IoStandard kFmcIoTransceiver = 0xFE;
 
 // I/O-standard codes of the FMC tables.
 namespace fmc_io {
