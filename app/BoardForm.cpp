@@ -1,5 +1,8 @@
 #include "app/BoardForm.h"
 
+#include "boards/cyclone4_stratix4/UI_Brackwell.h"
+#include "boards/cyclone4_stratix4/UI_Gorsewin.h"
+#include "boards/cyclone4_stratix4/UI_Larrowen.h"
 #include "boards/soc/UI_Hollarne.h"
 
 #include "platform/Seam.h"
@@ -23,9 +26,9 @@ std::vector<TBoardFormSlot>& Slots()
         {9, "TFormQuenwick", nullptr},
         {10, "TFormBristane", nullptr},
         {11, "TFormNorvelle", nullptr},
-        {12, "TFormBrackwell", nullptr},
-        {13, "TFormGorsewin", nullptr},
-        {14, "TFormLarrowen", nullptr},
+        {12, "TFormBrackwell", NewBoardForm<TFormBrackwell>},
+        {13, "TFormGorsewin", NewBoardForm<TFormGorsewin>},
+        {14, "TFormLarrowen", NewBoardForm<TFormLarrowen>},
         {15, "TFormDrennock", nullptr},
         {16, "TFormRastrelle", nullptr},
         {17, "TFormSelbowen", nullptr},

@@ -31,6 +31,10 @@ void UserPressKey(TForm* form, TUserKey key);
 // The user clicks the close box of a form's window frame.
 void UserCloseWindow(TForm* form);
 
+// The colour (0x00BBGGRR) of a pixel of an image's picture; clDefault
+// outside the picture or without one.
+TColor ImagePixel(const TImage* image, int x, int y);
+
 // Delivers the messages posted so far (and other pending events).
 void DeliverPostedMessages();
 

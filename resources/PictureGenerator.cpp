@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "resources/HollarnePhoto.h"
+#include "resources/PartsPhoto.h"
 
 namespace {
 
@@ -408,6 +409,12 @@ int main(int argc, char** argv)
     for (const BoardPicture& board : kBoards) save(board.name, DrawBoard(board));
     for (const CardPicture& card : kCards) save(card.name, DrawCard(card));
     save("HOLLARNE_PHOTO_BITMAP", DrawHollarnePhoto());
+    save("BRACKWELL_PHOTO_BITMAP", DrawBrackwellPhoto());
+    save("BRACKWELL_VOL", DrawBrackwellVol());
+    save("BRACKWELL_VOL_LED_ON", DrawBrackwellVolLedOn());
+    save("BRACKWELL_VOL_JUMPER", DrawBrackwellVolJumper());
+    save("GORSEWIN_PHOTO_BITMAP", DrawGorsewinPhoto());
+    save("LARROWEN_PHOTO_BITMAP", DrawLarrowenPhoto());
     save("KALVORA_LOGO_BITMAP", DrawMakerLogo());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));

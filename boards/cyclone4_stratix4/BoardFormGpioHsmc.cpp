@@ -1,0 +1,222 @@
+#include "boards/cyclone4_stratix4/BoardFormGpioHsmc.h"
+
+#include <cstring>
+
+#include "boards/cyclone4_stratix4/BoardFormLayout.h"
+#include "boards/cyclone4_stratix4/GorsewinConfig.h"
+#include "boards/cyclone4_stratix4/LarrowenConfig.h"
+#include "cards/PrefixFit.h"
+#include "model/Names.h"
+#include "model/Text.h"
+#include "platform/Seam.h"
+
+namespace {
+
+// The master ids of the two connectors.
+constexpr uint8_t kGpioMaster = 16;
+constexpr uint8_t kHsmcMaster = 8;
+// The prefix of the HSMC default naming left without one.
+const char* const kDefaultHsmcPrefix = "HSMC_";
+
+// "CheckBoxOSC" -> "ShapeOSC".
+std::string ShapeOf(const char* checkBox) { return std::string("Shape") + (checkBox + std::strlen("CheckBox")); }
+
+TFormSpec GpioHsmcLayout(const TGpioHsmcLayout& layout)
+{
+    TFormSpec spec{.Name = layout.Name,
+                   .Caption = layout.Caption,
+                   .ClientWidth = layout.ClientWidth,
+                   .ClientHeight = layout.ClientHeight,
+                   .BorderStyle = bsNone,
+                   .OnClose = "FormClose",
+                   .Controls = {}};
+    auto& c = spec.Controls;
+    c.push_back(FrameButton("ButtonMainBoardSelect", 8, 8, 166, "Change Main Board", "ButtonMainBoardSelectClick"));
+    AddPartsPanel(c, 8, 44, layout.Title, layout.Picture, layout.PictureWidth, layout.PictureHeight, layout.Parts,
+                  layout.PartCount);
+
+    const int boxLeft = layout.PictureWidth + 32;
+    const int boxWidth = layout.ClientWidth - boxLeft - 8;
+    const int buttonsTop = layout.ClientHeight - 38;
+    const char* box = "GroupBoxConfig";
+    c.push_back({.Kind = TControlKind::GroupBox, .Name = box, .Left = boxLeft, .Top = 8, .Width = boxWidth,
+                 .Height = buttonsTop - 16, .Caption = "System Configuration"});
+    c.push_back(FrameLabel("LabelProjectName", box, 12, 26, 96, "Project Name:"));
+    c.push_back(FrameEdit("EditProjectName", box, 110, 22, boxWidth - 124));
+    const int columnWidth = (boxWidth - 24) / 2;
+    int top = 56;
+    for (std::size_t i = 0; i < layout.Groups.size(); ++i) {
+        const int row = static_cast<int>(i / 2);
+        c.push_back(FrameCheckBox(layout.Groups[i].first, box, 12 + columnWidth * static_cast<int>(i % 2),
+                                  56 + 22 * row, columnWidth - 4, layout.Groups[i].second));
+        top = 56 + 22 * (row + 1);
+    }
+    // The two connectors, each with its card, prefix and card picture.
+    const char* const connectors[2][6] = {
+        {"LabelGpio", "GPIO Header", "ComboBoxGpio", "LabelPrefixGpio", "EditPrefixGpio", "ImageGpio"},
+        {"LabelHSMC", "HSMC", "ComboBoxHSMC", "LabelPrefixHSMC", "EditPrefixHSMC", "ImageHSMC"}};
+    const char* const handlers[2] = {"ComboBoxGpioChange", "ComboBoxHSMCChange"};
+    for (int k = 0; k < 2; ++k) {
+        const int y = top + 8 + 96 * k;
+        c.push_back(FrameLabel(connectors[k][0], box, 12, y, 220, connectors[k][1], true));
+        c.push_back(FrameComboBox(connectors[k][2], box, 12, y + 20, boxWidth - 116, handlers[k]));
+        c.push_back(FrameLabel(connectors[k][3], box, 12, y + 56, 84, "Prefix Name:"));
+        c.push_back(FrameEdit(connectors[k][4], box, 100, y + 52, boxWidth - 204));
+        c.push_back({.Kind = TControlKind::Image, .Name = connectors[k][5], .Parent = box, .Left = boxWidth - 92,
+                     .Top = y + 4, .Width = 80, .Height = 80, .Visible = false});
+    }
+    AddButtonRow(c, 8, buttonsTop, TButtonCaptions::GeneratePlain, layout.DefaultSetting);
+    return spec;
+}
+
+}  // namespace
+
+template <class X_CONFIG>
+TGpioHsmcBoardFormOf<X_CONFIG>::TGpioHsmcBoardFormOf(TForm* owner, const TBoardFormRow& row, uint8_t boardId,
+                                                     const TGpioHsmcLayout& layout)
+    : TFrameBoardFormOf<X_CONFIG>(owner, row), m_BoardId(boardId)
+{
+    using Self = TGpioHsmcBoardFormOf<X_CONFIG>;
+    std::vector<THandlerEntry> handlers;
+    this->AddFrameHandlers(handlers);
+    handlers.emplace_back("ComboBoxGpioChange", this->Bind(&Self::ComboBoxGpioChange));
+    handlers.emplace_back("ComboBoxHSMCChange", this->Bind(&Self::ComboBoxHSMCChange));
+    this->LoadLayout(GpioHsmcLayout(layout), handlers);
+
+    ButtonMainBoardSelect = this->template Find<TButton>("ButtonMainBoardSelect");
+    if (layout.DefaultSetting) ButtonDefaultSetting = this->template Find<TButton>("ButtonDefaultSetting");
+    ButtonLoad = this->template Find<TButton>("ButtonLoad");
+    ButtonSave = this->template Find<TButton>("ButtonSave");
+    ButtonGen = this->template Find<TButton>("ButtonGen");
+    ButtonExit = this->template Find<TButton>("ButtonExit");
+    EditProjectName = this->template Find<TEdit>("EditProjectName");
+    EditPrefixGpio = this->template Find<TEdit>("EditPrefixGpio");
+    EditPrefixHSMC = this->template Find<TEdit>("EditPrefixHSMC");
+    ComboBoxGpio = this->template Find<TComboBox>("ComboBoxGpio");
+    ComboBoxHSMC = this->template Find<TComboBox>("ComboBoxHSMC");
+    ImageGpio = this->template Find<TImage>("ImageGpio");
+    ImageHSMC = this->template Find<TImage>("ImageHSMC");
+    ShapeGpio = this->template Find<TShape>("ShapeGpio");
+    ShapeHSMC = this->template Find<TShape>("ShapeHSMC");
+    for (const auto& [name, caption] : layout.Groups) {
+        m_FlagBoxes.push_back(this->template Find<TCheckBox>(name));
+        m_FlagShapes.push_back(this->template Find<TShape>(ShapeOf(name)));
+    }
+}
+
+template <class X_CONFIG>
+TCheckBox* TGpioHsmcBoardFormOf<X_CONFIG>::FlagBox(const std::string& name) const
+{
+    for (TCheckBox* box : m_FlagBoxes)
+        if (box->Name() == name) return box;
+    PL_ASSERT(!"a check box of the form");
+    return nullptr;
+}
+
+template <class X_CONFIG>
+void TGpioHsmcBoardFormOf<X_CONFIG>::FillCardCombos()
+{
+    this->m_Config.BuildCardList(CONNECTOR_HSMC, false, 3);
+    m_GpioCardList.BuildCardList(CONNECTOR_GPIO40, false, 3);
+    this->FillCardCombo(ComboBoxHSMC, this->m_Config.m_CardCount, this->m_Config.m_CardIds);
+    this->FillCardCombo(ComboBoxGpio, m_GpioCardList.m_CardCount, m_GpioCardList.m_CardIds);
+}
+
+template <class X_CONFIG>
+void TGpioHsmcBoardFormOf<X_CONFIG>::ConfigToForm(const X_CONFIG& config)
+{
+    EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
+    const uint8_t* flags = &config.bCLOCK;
+    for (std::size_t i = 0; i < m_FlagBoxes.size(); ++i) m_FlagBoxes[i]->SetChecked(flags[i] != 0);
+    // A card the list does not hold is shown as "None".
+    ComboBoxGpio->SetItemIndex(0);
+    this->SelectCard(ComboBoxGpio, m_GpioCardList.m_CardCount, m_GpioCardList.m_CardIds, config.nGpioDaughterId);
+    EditPrefixGpio->SetText(ComboBoxGpio->ItemIndex() != 0
+                                ? ReadFixedText(config.szGpioPrefixName, sizeof config.szGpioPrefixName)
+                                : std::string());
+    ComboBoxHSMC->SetItemIndex(0);
+    this->SelectCard(ComboBoxHSMC, this->m_Config.m_CardCount, this->m_Config.m_CardIds, config.nHsmcDaughterId);
+    EditPrefixHSMC->SetText(ComboBoxHSMC->ItemIndex() != 0
+                                ? ReadFixedText(config.szHSMCPrefixName, sizeof config.szHSMCPrefixName)
+                                : std::string());
+    UpdateCardPictures();
+    UpdateShapes();
+}
+
+template <class X_CONFIG>
+bool TGpioHsmcBoardFormOf<X_CONFIG>::FormToConfig(X_CONFIG& config)
+{
+    config.BoardId = m_BoardId;
+    config.Size = sizeof(X_CONFIG);
+    WriteFixedText(config.szProjectName, sizeof config.szProjectName, EditProjectName->Text());
+    uint8_t* flags = &config.bCLOCK;
+    for (std::size_t i = 0; i < m_FlagBoxes.size(); ++i) flags[i] = m_FlagBoxes[i]->Checked() ? 1 : 0;
+    config.nGpioDaughterId = GpioCard();
+    WriteFixedText(config.szGpioPrefixName, sizeof config.szGpioPrefixName, EditPrefixGpio->Text());
+    config.nHsmcDaughterId = HsmcCard();
+    WriteFixedText(config.szHSMCPrefixName, sizeof config.szHSMCPrefixName, EditPrefixHSMC->Text());
+    return true;
+}
+
+template <class X_CONFIG>
+void TGpioHsmcBoardFormOf<X_CONFIG>::UpdateCardPictures()
+{
+    this->ShowCardPicture(ImageHSMC, HsmcCard());
+    this->ShowCardPicture(ImageGpio, GpioCard());
+}
+
+template <class X_CONFIG>
+void TGpioHsmcBoardFormOf<X_CONFIG>::UpdateShapes()
+{
+    for (std::size_t i = 0; i < m_FlagBoxes.size(); ++i) m_FlagShapes[i]->SetVisible(m_FlagBoxes[i]->Checked());
+    ShapeGpio->SetVisible(ComboBoxGpio->ItemIndex() != 0);
+    ShapeHSMC->SetVisible(ComboBoxHSMC->ItemIndex() != 0);
+}
+
+template <class X_CONFIG>
+void TGpioHsmcBoardFormOf<X_CONFIG>::ComboBoxGpioChange(TObject*)
+{
+    UpdateShapes();
+    UpdateCardPictures();
+}
+
+template <class X_CONFIG>
+void TGpioHsmcBoardFormOf<X_CONFIG>::ComboBoxHSMCChange(TObject*)
+{
+    UpdateCardPictures();
+    UpdateShapes();
+}
+
+template <class X_CONFIG>
+bool TGpioHsmcBoardFormOf<X_CONFIG>::ValidateBoard(bool, std::string& message)
+{
+    const std::string gpioPrefix = EditPrefixGpio->Text();
+    std::string hsmcPrefix = EditPrefixHSMC->Text();
+    if (!CheckPrefixName(gpioPrefix, message) || !CheckPrefixName(hsmcPrefix, message)) return false;
+    if (HsmcCard() == 2 && hsmcPrefix.empty()) hsmcPrefix = kDefaultHsmcPrefix;
+    return CheckPrefixFitsCard(GpioCard(), m_BoardId, gpioPrefix, "GPIO", message) &&
+           CheckPrefixFitsCard(HsmcCard(), m_BoardId, hsmcPrefix, "HSMC", message);
+}
+
+template <class X_CONFIG>
+void TGpioHsmcBoardFormOf<X_CONFIG>::ApplyDefaultPrefixes(X_CONFIG& config)
+{
+    if (config.nHsmcDaughterId == 2 && config.szHSMCPrefixName[0] == 0)
+        WriteFixedText(config.szHSMCPrefixName, sizeof config.szHSMCPrefixName, kDefaultHsmcPrefix);
+}
+
+template <class X_CONFIG>
+void TGpioHsmcBoardFormOf<X_CONFIG>::AttachCards(TMainBoard* board, const X_CONFIG& config)
+{
+    if (config.nGpioDaughterId != 0) {
+        const std::string prefix = ReadFixedText(config.szGpioPrefixName, sizeof config.szGpioPrefixName);
+        board->AttachGpioCard(kGpioMaster, config.nGpioDaughterId, IO_STD_3V3_LVTTL, nullptr, prefix.c_str());
+    }
+    if (config.nHsmcDaughterId != 0) {
+        const std::string prefix = ReadFixedText(config.szHSMCPrefixName, sizeof config.szHSMCPrefixName);
+        board->AttachHsmcCardEx(kHsmcMaster, config.nHsmcDaughterId, 6, 0, prefix.c_str());
+    }
+}
+
+template class TGpioHsmcBoardFormOf<GORSEWIN_CONFIG>;
+template class TGpioHsmcBoardFormOf<LARROWEN_CONFIG>;
