@@ -228,3 +228,95 @@ TControlSpec FrameShape(const char* name, const char* parent, int left, int top,
     return {.Kind = TControlKind::Shape, .Name = name, .Parent = parent, .Left = left, .Top = top, .Width = width,
             .Height = height, .Visible = false, .PenColor = clYellow, .PenWidth = 3, .BrushStyle = bsClear};
 }
+
+void TFlagBoxes::Bind(const TForm& form,
+                      std::initializer_list<std::pair<const char*, std::vector<const char*>>> entries)
+{
+    m_Entries.clear();
+    for (const auto& [box, shapes] : entries) {
+        TEntry entry{form.Find<TCheckBox>(box), {}};
+        for (const char* shape : shapes) entry.Shapes.push_back(form.Find<TShape>(shape));
+        m_Entries.push_back(std::move(entry));
+    }
+}
+
+void TFlagBoxes::Show(const uint8_t* flags) const
+{
+    for (std::size_t i = 0; i < m_Entries.size(); ++i) m_Entries[i].Box->SetChecked(flags[i] != 0);
+}
+
+void TFlagBoxes::Store(uint8_t* flags) const
+{
+    for (std::size_t i = 0; i < m_Entries.size(); ++i) flags[i] = m_Entries[i].Box->Checked() ? 1 : 0;
+}
+
+void TFlagBoxes::UpdateShapes() const
+{
+    for (const TEntry& entry : m_Entries)
+        for (TShape* shape : entry.Shapes) shape->SetVisible(entry.Box->Checked());
+}
+
+void AddBoardPanel(std::vector<TControlSpec>& controls, int left, int top, const char* title, const char* picture,
+                   int pictureWidth, int pictureHeight, const TPicturePart* parts, std::size_t partCount)
+{
+    constexpr int kPictureLeft = 8;
+    constexpr int kPictureTop = 34;
+    constexpr int kMargin = 3;  // an outline stands this far outside its part
+    controls.push_back({.Kind = TControlKind::Panel, .Name = "PanelBoard", .Left = left, .Top = top,
+                        .Width = pictureWidth + 2 * kPictureLeft, .Height = pictureHeight + kPictureTop + 8,
+                        .Color = clWhite, .Bevel = bvLowered});
+    controls.push_back({.Kind = TControlKind::Label, .Name = "LabelBoardName", .Parent = "PanelBoard", .Left = 8,
+                        .Top = 8, .Width = pictureWidth, .Height = 20, .Caption = title, .FontHeight = 16,
+                        .Bold = true});
+    controls.push_back({.Kind = TControlKind::Image, .Name = "ImageBoard", .Parent = "PanelBoard",
+                        .Left = kPictureLeft, .Top = kPictureTop, .Width = pictureWidth, .Height = pictureHeight,
+                        .Picture = picture});
+    for (std::size_t i = 0; i < partCount; ++i) {
+        const TPicturePart& part = parts[i];
+        if (!part.ShapeName) continue;
+        controls.push_back(FrameShape(part.ShapeName, "PanelBoard", kPictureLeft + part.Left - kMargin,
+                                      kPictureTop + part.Top - kMargin, part.Width + 2 * kMargin,
+                                      part.Height + 2 * kMargin));
+    }
+}
+
+void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TButtonCaptions captions,
+                     bool defaultSetting)
+{
+    constexpr int kWidth = 104;
+    constexpr int kStep = kWidth + 6;
+    int x = left;
+    if (defaultSetting) {
+        controls.push_back(FrameButton("ButtonDefaultSetting", x, top, kWidth, "Default Setting",
+                                       "ButtonDefaultSettingClick"));
+        x += kStep;
+    }
+    controls.push_back(FrameButton("ButtonLoad", x, top, kWidth, LoadCaption(captions), "ButtonLoadClick"));
+    x += kStep;
+    controls.push_back(FrameButton("ButtonSave", x, top, kWidth, SaveCaption(captions), "ButtonSaveClick"));
+    x += kStep;
+    controls.push_back(FrameButton("ButtonGen", x, top, kWidth, GenerateCaption(captions), "ButtonGenClick"));
+    x += kStep;
+    TControlSpec exit = FrameButton("ButtonExit", x, top, kWidth, "Exit", "ButtonExitClick");
+    exit.Default = true;
+    controls.push_back(exit);
+}
+
+void AddChoiceGroup(std::vector<TControlSpec>& c, const char* name, const char* caption, int left, int top,
+                    int width, const std::vector<TChoiceColumn>& columns, const char* unit)
+{
+    c.push_back({.Kind = TControlKind::GroupBox, .Name = name, .Left = left, .Top = top, .Width = width,
+                 .Height = 116, .Caption = caption});
+    for (std::size_t col = 0; col < columns.size(); ++col) {
+        const TChoiceColumn& column = columns[col];
+        const int x = 8 + 114 * static_cast<int>(col);
+        c.push_back(FrameLabel(column.TitleLabel, name, x, 20, 110, column.Title, true));
+        for (std::size_t l = 0; l < column.Labels.size(); ++l)
+            c.push_back(
+                FrameLabel(column.Labels[l].first, name, x, 36 + 12 * static_cast<int>(l), 112, column.Labels[l].second));
+        TControlSpec combo = FrameComboBox(column.Combo, name, x, 76, 78, column.OnChange);
+        combo.DropDownCount = column.DropDownRows;
+        c.push_back(combo);
+        c.push_back(FrameLabel(column.UnitLabel, name, x + 82, 80, 28, unit));
+    }
+}

@@ -55,6 +55,7 @@
 #include <vector>
 
 #include "boards/BoardForm.h"
+#include "boards/frame/PictureParts.h"
 #include "generate/Pinloom.h"
 #include "model/ConfigBase.h"
 #include "model/MainBoard.h"
@@ -204,6 +205,25 @@ public:
     int32_t Item() const { return Combo->ItemIndex(); }
 };
 
+// The check boxes of a record's on-board groups, in the order of their flag
+// bytes, each with the outlines it shows on the board picture.
+class TFlagBoxes {
+public:
+    struct TEntry {
+        TCheckBox* Box;
+        std::vector<TShape*> Shapes;
+    };
+    // One entry per flag byte: the check box and its shapes, by name.
+    void Bind(const TForm& form, std::initializer_list<std::pair<const char*, std::vector<const char*>>> entries);
+    void Show(const uint8_t* flags) const;  // any value but 0 ticks
+    void Store(uint8_t* flags) const;       // 1 ticked, 0 not
+    void UpdateShapes() const;
+    const std::vector<TEntry>& Entries() const { return m_Entries; }
+
+private:
+    std::vector<TEntry> m_Entries;
+};
+
 // Layout pieces of the frame's forms.
 TControlSpec FrameButton(const char* name, int left, int top, int width, const char* caption, const char* onClick);
 TControlSpec FrameCheckBox(const char* name, const char* parent, int left, int top, int width, const char* caption);
@@ -213,3 +233,27 @@ TControlSpec FrameComboBox(const char* name, const char* parent, int left, int t
 TControlSpec FrameEdit(const char* name, const char* parent, int left, int top, int width);
 // The yellow outline shown over a part of the board picture while it is in use.
 TControlSpec FrameShape(const char* name, const char* parent, int left, int top, int width, int height);
+
+// A panel with the board's title, its picture and, hidden, one outline per
+// marked part of the picture.
+void AddBoardPanel(std::vector<TControlSpec>& controls, int left, int top, const char* title, const char* picture,
+                   int pictureWidth, int pictureHeight, const TPicturePart* parts, std::size_t partCount);
+// "Default Setting" (when the board has it), Load, Save, Generate and Exit
+// (the default button) in one row.
+void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TButtonCaptions captions,
+                     bool defaultSetting);
+
+// A group box of choice combos side by side (e.g. "Programmable
+// Oscillator"): per column a bold title (the chip), the labels of what it
+// drives, the combo and a unit after it.
+struct TChoiceColumn {
+    const char* Title;
+    const char* TitleLabel;  // control names of the labels and the combo
+    const char* Combo;
+    const char* OnChange;
+    std::vector<std::pair<const char*, const char*>> Labels;  // control name, text
+    const char* UnitLabel;
+    int DropDownRows;
+};
+void AddChoiceGroup(std::vector<TControlSpec>& controls, const char* name, const char* caption, int left, int top,
+                    int width, const std::vector<TChoiceColumn>& columns, const char* unit = "MHz");

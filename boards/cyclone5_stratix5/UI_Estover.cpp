@@ -1,0 +1,261 @@
+#include "boards/cyclone5_stratix5/UI_Estover.h"
+
+#include <cstring>
+#include <iterator>
+
+#include "boards/cyclone5_stratix5/CONFIG_ESTOVER.h"
+#include "boards/cyclone5_stratix5/EstoverParts.h"
+#include "boards/frame/ConfigFrame.h"
+#include "model/Text.h"
+#include "platform/Seam.h"
+
+namespace {
+
+const TBoardFormRow kRow = {.FolderWord = "ESTOVER", .LoadFailureBox = true, .SuccessBox = true,
+                            .PostsBoardChange = false, .GeneratesFromHeld = true};
+
+uint8_t* Flags(ESTOVER_CONFIG& config) { return &config.bClock; }
+const uint8_t* Flags(const ESTOVER_CONFIG& config) { return &config.bClock; }
+
+TFormSpec EstoverLayout()
+{
+    TFormSpec spec{.Name = "TFORMESTOVER", .Caption = "Kalvora - Estover V1.0.2", .ClientWidth = 840,
+                   .ClientHeight = 560, .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
+    auto& c = spec.Controls;
+    c.push_back(FrameButton("ButtonMainBoardSelect", 8, 8, 160, "Change Main Board", "ButtonMainBoardSelectClick"));
+    AddBoardPanel(c, 8, 44, "Estover", "ESTOVER_PHOTO_BITMAP", ESTOVER_PHOTO_WIDTH, ESTOVER_PHOTO_HEIGHT,
+                  kEstoverParts, std::size(kEstoverParts));
+    AddFrameButtons(c, 8, 520, TButtonCaptions::Dots, true);
+
+    const char* group = "GroupBoxConfig";
+    c.push_back({.Kind = TControlKind::GroupBox, .Name = group, .Left = 480, .Top = 8, .Width = 352, .Height = 284,
+                 .Caption = "System Configuration"});
+    c.push_back(FrameLabel("LabelProjectName", group, 12, 26, 96, "Project Name:"));
+    c.push_back(FrameEdit("EditProjectName", group, 110, 22, 230));
+    static const char* const kRows[9][4] = {
+        {"CheckBoxOSC", "CLOCK ", "CheckBoxSwitch", "Switch x 4"},
+        {"CheckBoxLED", "LED x  10", "CheckBoxButton", "Button x 4"},
+        {"CheckBoxFan", "Fan Control", "CheckBoxTemp", "Temperature"},
+        {"CheckBoxFlash", "Flash (256MB)", "CheckBoxSSRAM", "SSRAM"},
+        {"CheckBoxRs422", "RS-422", "CheckBoxSma", "SMA"},
+        {"CheckBoxSfpA", "SFP+ A", "CheckBoxSfpB", "SFP+ B"},
+        {"CheckBoxSfpC", "SFP+ C", "CheckBoxSfpD", "SFP+ D"},
+        {"CheckBoxSata_0", "Sata Host", "CheckBoxSata_1", "Sata Device"},
+        {"CheckBoxPCIe", "PCIe", nullptr, nullptr},
+    };
+    for (int row = 0; row < 9; ++row) {
+        c.push_back(FrameCheckBox(kRows[row][0], group, 12, 56 + 24 * row, 160, kRows[row][1]));
+        if (kRows[row][2]) c.push_back(FrameCheckBox(kRows[row][2], group, 184, 56 + 24 * row, 160, kRows[row][3]));
+    }
+    AddChoiceGroup(c, "GroupBoxOscillator", "Programmable Oscillator", 480, 296, 352,
+                   {{"Si570", "LabelSi570", "ComboBoxSi570", "ComboBoxSi570Change",
+                     {{"LabelSi570Clock", "SFP_REFCLK_p/n:"}}, "LabelSi570MHz", 8},
+                    {"CDCM61004", "LabelCdcm61004", "ComboBoxCdcm61004", "ComboBoxCdcm61004Change",
+                     {{"LabelCdcm61004Sata", "SATA_REFCLK_p/n:"},
+                      {"LabelCdcm61004Sfp", "SFP1G_REFCLK_p/n:"},
+                      {"LabelCdcm61004Hsmc", "HSMC_REFCLK_p/n:"}},
+                     "LabelCdcm61004MHz", 12}});
+
+    const char* hsmc = "GroupBoxHsmc";
+    c.push_back({.Kind = TControlKind::GroupBox, .Name = hsmc, .Left = 480, .Top = 416, .Width = 352, .Height = 100,
+                 .Caption = "HSMC Expansion"});
+    c.push_back(FrameLabel("LabelHsmc", hsmc, 12, 20, 220, "HSMC (Transceiver x 8)", true));
+    c.push_back(FrameComboBox("ComboBoxHSMC_A", hsmc, 12, 40, 236, "ComboBoxHSMC_AChange"));
+    c.push_back(FrameLabel("LabelPrefixHsmc", hsmc, 12, 74, 84, "Prefix Name:"));
+    c.push_back(FrameEdit("EditHSMC_A", hsmc, 100, 70, 148));
+    c.push_back({.Kind = TControlKind::Image, .Name = "ImageHSMC_A", .Parent = hsmc, .Left = 262, .Top = 14,
+                 .Width = 80, .Height = 80, .Visible = false});
+    return spec;
+}
+
+}  // namespace
+
+TFormEstover::TFormEstover(TForm* owner) : TFrameBoardFormOf<ESTOVER_CONFIG>(owner, kRow)
+{
+    std::vector<THandlerEntry> handlers;
+    AddFrameHandlers(handlers);
+    handlers.emplace_back("ComboBoxSi570Change", Bind(&TFormEstover::ComboBoxSi570Change));
+    handlers.emplace_back("ComboBoxCdcm61004Change", Bind(&TFormEstover::ComboBoxCdcm61004Change));
+    handlers.emplace_back("ComboBoxHSMC_AChange", Bind(&TFormEstover::ComboBoxHSMC_AChange));
+    LoadLayout(EstoverLayout(), handlers);
+
+    EditProjectName = Find<TEdit>("EditProjectName");
+    ButtonMainBoardSelect = Find<TButton>("ButtonMainBoardSelect");
+    ButtonDefaultSetting = Find<TButton>("ButtonDefaultSetting");
+    ButtonLoad = Find<TButton>("ButtonLoad");
+    ButtonSave = Find<TButton>("ButtonSave");
+    ButtonGen = Find<TButton>("ButtonGen");
+    ButtonExit = Find<TButton>("ButtonExit");
+    ComboBoxSi570 = Find<TComboBox>("ComboBoxSi570");
+    ComboBoxCdcm61004 = Find<TComboBox>("ComboBoxCdcm61004");
+    ComboBoxHSMC_A = Find<TComboBox>("ComboBoxHSMC_A");
+    EditHSMC_A = Find<TEdit>("EditHSMC_A");
+    ImageHSMC_A = Find<TImage>("ImageHSMC_A");
+    ShapeSi570 = Find<TShape>("ShapeSi570");
+    ShapeCdcm61004 = Find<TShape>("ShapeCdcm61004");
+    ShapeHSMC = Find<TShape>("ShapeHSMC");
+    m_Groups.Bind(*this, {{"CheckBoxOSC", {"ShapeOSC"}},
+                          {"CheckBoxLED", {"ShapeLED", "ShapeBracketLED", "ShapeRJ45LED"}},
+                          {"CheckBoxButton", {"ShapeButton"}},
+                          {"CheckBoxSwitch", {"ShapeSwitch"}},
+                          {"CheckBoxSata_0", {"ShapeSata_0"}},
+                          {"CheckBoxSata_1", {"ShapeSata_1"}},
+                          {"CheckBoxSma", {"ShapeSma"}},
+                          {"CheckBoxTemp", {"ShapeTemp"}},
+                          {"CheckBoxSfpA", {"ShapeSfp_A"}},
+                          {"CheckBoxSfpB", {"ShapeSfp_B"}},
+                          {"CheckBoxSfpC", {"ShapeSfp_C"}},
+                          {"CheckBoxSfpD", {"ShapeSfp_D"}},
+                          {"CheckBoxPCIe", {"ShapePCIe"}},
+                          {"CheckBoxFan", {"ShapeFan"}},
+                          {"CheckBoxFlash", {"ShapeFlash"}},
+                          {"CheckBoxSSRAM", {"ShapeSSRAM"}},
+                          {"CheckBoxRs422", {"ShapeRs422"}}});
+    const auto& boxes = m_Groups.Entries();
+    for (int i = 0; i < 2; ++i) CheckBoxSata[i] = boxes[static_cast<size_t>(4 + i)].Box;
+    for (int i = 0; i < 4; ++i) CheckBoxSfp[i] = boxes[static_cast<size_t>(8 + i)].Box;
+    CheckBoxPCIe = boxes[12].Box;
+    m_Si570 = {ComboBoxSi570, 0, 0};
+    m_Cdcm61004 = {ComboBoxCdcm61004, 0, 0};
+    InitialiseSettings(EditProjectName, {EditHSMC_A});
+}
+
+void TFormEstover::SetDefaults(ESTOVER_CONFIG& config)
+{
+    std::memset(&config, 0, sizeof config);
+    config.BoardId = MAINBOARD_ESTOVER;
+    config.Size = sizeof(ESTOVER_CONFIG);
+    WriteFixedText(config.szProjectName, sizeof config.szProjectName, "ESTOVER");
+    config.bClock = config.bLed = config.bButton = config.bSwitch = config.bTemperature = 1;
+    config.bFan = config.bFlash = config.bSsram = config.bRs422 = 1;
+}
+
+void TFormEstover::FillCardCombos()
+{
+    std::vector<std::string> si570 = {"Disable"};
+    for (uint8_t s = 1; s <= 7; ++s) si570.push_back(Format("%.5f", Si570FreqMHz(s)));
+    m_Si570.Fill(si570);
+    std::vector<std::string> cdcm = {"Disable"};
+    for (uint8_t s = 1; s <= 11; ++s) cdcm.push_back(Format("%.2f", CdcmFreqMHz(s)));
+    m_Cdcm61004.Fill(cdcm);
+    m_Config.BuildCardList(CONNECTOR_HSMC, true, 3);
+    FillCardCombo(ComboBoxHSMC_A, m_Config.m_CardCount, m_Config.m_CardIds);
+}
+
+void TFormEstover::ConfigToForm(const ESTOVER_CONFIG& config)
+{
+    m_Si570.Show(config.nSi570Freq);
+    m_Cdcm61004.Show(config.nCdcm61004Freq);
+    EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
+    m_Groups.Show(Flags(config));
+    // A card the list does not offer is shown as "None" (and so written back).
+    const DaughterId card = config.nHsmcDaughterId[HSMC_A];
+    ComboBoxHSMC_A->SetItemIndex(0);
+    SelectCard(ComboBoxHSMC_A, m_Config.m_CardCount, m_Config.m_CardIds, card);
+    EditHSMC_A->SetText(ComboBoxHSMC_A->ItemIndex() != 0 ? ReadFixedText(config.szHSMCPrefixName[HSMC_A],
+                                                                          sizeof config.szHSMCPrefixName[HSMC_A])
+                                                         : std::string());
+    UpdateShapes();
+    UpdateOscillatorCombos();
+    UpdateCardPictures();
+}
+
+bool TFormEstover::FormToConfig(ESTOVER_CONFIG& config)
+{
+    config.BoardId = MAINBOARD_ESTOVER;
+    config.Size = sizeof(ESTOVER_CONFIG);
+    WriteFixedText(config.szProjectName, sizeof config.szProjectName, EditProjectName->Text());
+    m_Groups.Store(Flags(config));
+    config.nSi570Freq = m_Si570.Item();
+    config.nCdcm61004Freq = m_Cdcm61004.Item();
+    config.nHsmcDaughterId[HSMC_A] = SelectedCard(ComboBoxHSMC_A, m_Config.m_CardIds);
+    WriteFixedText(config.szHSMCPrefixName[HSMC_A], sizeof config.szHSMCPrefixName[HSMC_A], EditHSMC_A->Text());
+    return true;
+}
+
+void TFormEstover::UpdateShapes()
+{
+    m_Groups.UpdateShapes();
+    ShapeSi570->SetVisible(ComboBoxSi570->ItemIndex() != 0);
+    ShapeCdcm61004->SetVisible(ComboBoxCdcm61004->ItemIndex() != 0);
+    ShapeHSMC->SetVisible(ComboBoxHSMC_A->ItemIndex() != 0);
+}
+
+void TFormEstover::UpdateCardPictures()
+{
+    ShowCardPicture(ImageHSMC_A, SelectedCard(ComboBoxHSMC_A, m_Config.m_CardIds));
+}
+
+bool TFormEstover::IsSfpTicked() const
+{
+    for (TCheckBox* box : CheckBoxSfp)
+        if (box->Checked()) return true;
+    return false;
+}
+
+bool TFormEstover::IsSataTicked() const { return CheckBoxSata[0]->Checked() || CheckBoxSata[1]->Checked(); }
+
+bool TFormEstover::IsHsmcTransceiverCard() const
+{
+    return IsTransceiverCard(SelectedCard(ComboBoxHSMC_A, m_Config.m_CardIds));
+}
+
+bool TFormEstover::IsHsmcDefaultCard(DaughterId card)
+{
+    return card == 2 || card == 3 || (card >= 90 && card <= 96) || card == 98;
+}
+
+void TFormEstover::UpdateOscillatorCombos()
+{
+    m_Si570.Update(IsSfpTicked(), 0);
+    m_Cdcm61004.Update(IsSataTicked() || IsSfpTicked() || IsHsmcTransceiverCard(), 0);
+}
+
+bool TFormEstover::ConfirmOscillators()
+{
+    if (IsSfpTicked() && ComboBoxSi570->ItemIndex() == 0 && ComboBoxCdcm61004->ItemIndex() == 0 &&
+        !seam::AskWarningYesNo("QSP interface is enabled, but the associated programmable oscillator SI570 or "
+                               "CDCM61004 is not enalbed.\r\nDo you want to continued?"))
+        return false;
+    if (IsSataTicked() && ComboBoxCdcm61004->ItemIndex() == 0 &&
+        !seam::AskWarningYesNo("SATA interface is enabled, but the associated programmable oscillator CDCM61004 is "
+                               "not enabled.\r\nDo you want to continued?"))
+        return false;
+    return true;
+}
+
+std::string TFormEstover::IpNotices()
+{
+    const std::string transceivers = JoinWords({{IsSataTicked(), "SATA"},
+                                                {CheckBoxPCIe->Checked(), "PCIe"},
+                                                {IsSfpTicked(), "SFP+"},
+                                                {IsHsmcTransceiverCard(), "HSMC-Transceiver"}});
+    return transceivers.empty() ? "" : TransceiverIpNotice(transceivers);
+}
+
+void TFormEstover::DefineBoard(TMainBoard* board, const ESTOVER_CONFIG& config) { CONFIG_ESTOVER(board, &config); }
+
+void TFormEstover::ApplyDefaultPrefixes(ESTOVER_CONFIG& config)
+{
+    if (config.szHSMCPrefixName[HSMC_A][0] == 0 && IsHsmcDefaultCard(config.nHsmcDaughterId[HSMC_A]))
+        WriteFixedText(config.szHSMCPrefixName[HSMC_A], sizeof config.szHSMCPrefixName[HSMC_A], "HSMC_");
+}
+
+void TFormEstover::AttachCards(TMainBoard* board, const ESTOVER_CONFIG& config)
+{
+    const DaughterId card = config.nHsmcDaughterId[HSMC_A];
+    if (card == 0) return;
+    const std::string prefix =
+        ReadFixedText(config.szHSMCPrefixName[HSMC_A], sizeof config.szHSMCPrefixName[HSMC_A]);
+    board->AttachHsmcCardEx(ESTOVER_HSMC_A_MASTER_ID, card, IO_2V5, 0, prefix.c_str());
+}
+
+void TFormEstover::ComboBoxSi570Change(TObject*) { m_Si570.Picked(); }
+void TFormEstover::ComboBoxCdcm61004Change(TObject*) { m_Cdcm61004.Picked(); }
+
+void TFormEstover::ComboBoxHSMC_AChange(TObject*)
+{
+    UpdateOscillatorCombos();
+    UpdateCardPictures();
+    UpdateShapes();
+}
