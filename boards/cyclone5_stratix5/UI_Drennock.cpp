@@ -47,7 +47,7 @@ TFormSpec DrennockLayout()
         c.push_back(FrameCheckBox(kRows[row][2], group, 184, 56 + 24 * row, 160, kRows[row][3]));
     }
     c.push_back(FrameLabel("LabelDdr3Hint", group, 12, 56 + 24 * 9, 330, "DDR3: Up to 4GB, 800 data rate"));
-    AddChoiceGroup(c, "GroupBoxOscillator", "Programmable Oscillator", 480, 336, 352,
+    AddChoiceGroup(c, "GroupBoxOscillator", "Programmable Oscillator", 8, 418, 464,
                        {{"Si570", "LabelSi570", "ComboBoxSi570", "ComboBoxSi570Change",
                          {{"LabelSi570Clock", "SFP_REFCLK_p/n:"}}, "LabelSi570MHz", 8},
                         {"CDCM61004", "LabelCdcm61004", "ComboBoxCdcm61004", "ComboBoxCdcm61004Change",

@@ -47,7 +47,7 @@ TFormSpec EstoverLayout()
         c.push_back(FrameCheckBox(kRows[row][0], group, 12, 56 + 24 * row, 160, kRows[row][1]));
         if (kRows[row][2]) c.push_back(FrameCheckBox(kRows[row][2], group, 184, 56 + 24 * row, 160, kRows[row][3]));
     }
-    AddChoiceGroup(c, "GroupBoxOscillator", "Programmable Oscillator", 480, 296, 352,
+    AddChoiceGroup(c, "GroupBoxOscillator", "Programmable Oscillator", 8, 418, 464,
                    {{"Si570", "LabelSi570", "ComboBoxSi570", "ComboBoxSi570Change",
                      {{"LabelSi570Clock", "SFP_REFCLK_p/n:"}}, "LabelSi570MHz", 8},
                     {"CDCM61004", "LabelCdcm61004", "ComboBoxCdcm61004", "ComboBoxCdcm61004Change",
@@ -57,7 +57,7 @@ TFormSpec EstoverLayout()
                      "LabelCdcm61004MHz", 12}});
 
     const char* hsmc = "GroupBoxHsmc";
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = hsmc, .Left = 480, .Top = 416, .Width = 352, .Height = 100,
+    c.push_back({.Kind = TControlKind::GroupBox, .Name = hsmc, .Left = 480, .Top = 300, .Width = 352, .Height = 100,
                  .Caption = "HSMC Expansion"});
     c.push_back(FrameLabel("LabelHsmc", hsmc, 12, 20, 220, "HSMC (Transceiver x 8)", true));
     c.push_back(FrameComboBox("ComboBoxHSMC_A", hsmc, 12, 40, 236, "ComboBoxHSMC_AChange"));

@@ -32,7 +32,7 @@ TFormSpec RastrelleLayout()
     AddFrameButtons(c, 8, 520, TButtonCaptions::Dots, true);
 
     const char* group = "GroupBoxConfig";
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = group, .Left = 480, .Top = 8, .Width = 352, .Height = 380,
+    c.push_back({.Kind = TControlKind::GroupBox, .Name = group, .Left = 480, .Top = 8, .Width = 352, .Height = 404,
                  .Caption = "System Configuration"});
     c.push_back(FrameLabel("LabelProjectName", group, 12, 26, 96, "Project Name:"));
     c.push_back(FrameEdit("EditProjectName", group, 110, 22, 230));
@@ -57,7 +57,7 @@ TFormSpec RastrelleLayout()
     }
     c.push_back(FrameLabel("LabelDdr3Hint", group, 12, 56 + 24 * 13, 330, "DDR3: Up to 4GB, 800 data rate"));
 
-    AddChoiceGroup(c, "GroupBoxOscillator", "Programmable Oscillator", 480, 396, 352,
+    AddChoiceGroup(c, "GroupBoxOscillator", "Programmable Oscillator", 8, 418, 464,
                    {{"Si570", "LabelSi570", "ComboBoxSi570", "ComboBoxSi570Change",
                      {{"LabelSi570Clock", "SFP_REFCLK_p/n:"}}, "LabelSi570MHz", 8},
                     {"CDCM61001", "LabelCdcm61001", "ComboBoxCdcm61001", "ComboBoxCdcm61001Change",

@@ -305,18 +305,22 @@ void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TBu
 void AddChoiceGroup(std::vector<TControlSpec>& c, const char* name, const char* caption, int left, int top,
                     int width, const std::vector<TChoiceColumn>& columns, const char* unit)
 {
+    constexpr int kColumn = 150;
     c.push_back({.Kind = TControlKind::GroupBox, .Name = name, .Left = left, .Top = top, .Width = width,
-                 .Height = 116, .Caption = caption});
+                 .Height = 96, .Caption = caption});
     for (std::size_t col = 0; col < columns.size(); ++col) {
         const TChoiceColumn& column = columns[col];
-        const int x = 8 + 114 * static_cast<int>(col);
-        c.push_back(FrameLabel(column.TitleLabel, name, x, 20, 110, column.Title, true));
-        for (std::size_t l = 0; l < column.Labels.size(); ++l)
-            c.push_back(
-                FrameLabel(column.Labels[l].first, name, x, 36 + 12 * static_cast<int>(l), 112, column.Labels[l].second));
-        TControlSpec combo = FrameComboBox(column.Combo, name, x, 76, 78, column.OnChange);
+        const int x = 8 + kColumn * static_cast<int>(col);
+        c.push_back(FrameLabel(column.TitleLabel, name, x, 18, kColumn - 4, column.Title, true));
+        for (std::size_t l = 0; l < column.Labels.size(); ++l) {
+            TControlSpec label = FrameLabel(column.Labels[l].first, name, x, 32 + 11 * static_cast<int>(l), kColumn - 4,
+                                            column.Labels[l].second);
+            label.FontHeight = 11;
+            c.push_back(label);
+        }
+        TControlSpec combo = FrameComboBox(column.Combo, name, x, 68, 96, column.OnChange);
         combo.DropDownCount = column.DropDownRows;
         c.push_back(combo);
-        c.push_back(FrameLabel(column.UnitLabel, name, x + 82, 80, 28, unit));
+        c.push_back(FrameLabel(column.UnitLabel, name, x + 100, 72, 30, unit));
     }
 }
