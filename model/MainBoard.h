@@ -159,15 +159,17 @@ public:
     void AttachHsmcCardEx(uint8_t masterId, DaughterId card, IoStandard ioStandard, int32_t option,
                           const char* prefix);
     void AttachFmcCard(uint8_t masterId, DaughterId card, IoStandard ioStandard, const char* prefix);
-    void AttachDdr3SodimmUpper(uint8_t masterId, const char* prefix, uint8_t a, uint8_t b, uint8_t c);
-    void AttachDdr3SodimmAlt(uint8_t masterId, const char* prefix, uint8_t a, uint8_t b, uint8_t c);
-    void AttachDdr4Sodimm(uint8_t masterId, const char* prefix, uint8_t a, uint8_t b, uint8_t ecc, uint8_t s);
-    void AttachDdr4SodimmEcc(uint8_t masterId, const char* prefix, uint8_t a, uint8_t b, uint8_t rank,
-                             uint8_t board, uint8_t ecc, uint8_t s);
-    void AttachQdr2ModuleA10(uint8_t masterId, const char* prefix, uint8_t a);
-    void AttachQdr2ModuleS10(uint8_t masterId, const char* prefix, uint8_t a);
-    void AttachQdr4ModuleA10(uint8_t masterId, const char* prefix, uint8_t a);
-    void AttachQdr4ModuleS10(uint8_t masterId, const char* prefix, uint8_t a);
+    // Memory modules: the options as the loader of the same name takes them,
+    // e.g. AttachDdr4SodimmEcc(36, "DDR4A_", {.naming = Ddr4Naming::SingleRank,
+    // .boardId = MAINBOARD_YARROWGATE, .ecc = false, .spdStandard = 40, .addressStandard = 40}).
+    void AttachDdr3SodimmUpper(uint8_t masterId, const char* prefix, const DdrSodimmOptions& options);
+    void AttachDdr3SodimmAlt(uint8_t masterId, const char* prefix, const DdrSodimmOptions& options);
+    void AttachDdr4Sodimm(uint8_t masterId, const char* prefix, const Ddr4SodimmOptions& options);
+    void AttachDdr4SodimmEcc(uint8_t masterId, const char* prefix, const Ddr4ModuleOptions& options);
+    void AttachQdr2ModuleA10(uint8_t masterId, const char* prefix);
+    void AttachQdr2ModuleS10(uint8_t masterId, const char* prefix);
+    void AttachQdr4ModuleA10(uint8_t masterId, const char* prefix);
+    void AttachQdr4ModuleS10(uint8_t masterId, const char* prefix);
 
     // Board-specific text of the generated files (MainBoardText.cpp).
     std::string GetQsfBoardAssignments() const;
