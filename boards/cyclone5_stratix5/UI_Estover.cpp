@@ -14,6 +14,9 @@ namespace {
 const TBoardFormRow kRow = {.FolderWord = "ESTOVER", .LoadFailureBox = true, .SuccessBox = true,
                             .PostsBoardChange = false, .GeneratesFromHeld = true};
 
+// The prefix of an HSMC default naming left without one.
+const char* const kDefaultHsmcPrefix = "HSMC_";
+
 uint8_t* Flags(ESTOVER_CONFIG& config) { return &config.bClock; }
 const uint8_t* Flags(const ESTOVER_CONFIG& config) { return &config.bClock; }
 
@@ -233,12 +236,21 @@ std::string TFormEstover::IpNotices()
     return transceivers.empty() ? "" : TransceiverIpNotice(transceivers);
 }
 
+bool TFormEstover::ValidateBoard(bool generating, std::string& message)
+{
+    // The prefix the card's pins will carry: the user's, or the default one.
+    const DaughterId card = SelectedCard(ComboBoxHSMC_A, m_Config.m_CardIds);
+    std::string prefix = EditHSMC_A->Text();
+    if (prefix.empty() && IsHsmcDefaultCard(card)) prefix = kDefaultHsmcPrefix;
+    return CheckCardPrefix(card, MAINBOARD_ESTOVER, prefix, "HSMC-A", generating, message);
+}
+
 void TFormEstover::DefineBoard(TMainBoard* board, const ESTOVER_CONFIG& config) { CONFIG_ESTOVER(board, &config); }
 
 void TFormEstover::ApplyDefaultPrefixes(ESTOVER_CONFIG& config)
 {
     if (config.szHSMCPrefixName[HSMC_A][0] == 0 && IsHsmcDefaultCard(config.nHsmcDaughterId[HSMC_A]))
-        WriteFixedText(config.szHSMCPrefixName[HSMC_A], sizeof config.szHSMCPrefixName[HSMC_A], "HSMC_");
+        WriteFixedText(config.szHSMCPrefixName[HSMC_A], sizeof config.szHSMCPrefixName[HSMC_A], kDefaultHsmcPrefix);
 }
 
 void TFormEstover::AttachCards(TMainBoard* board, const ESTOVER_CONFIG& config)

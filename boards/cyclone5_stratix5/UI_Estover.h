@@ -52,6 +52,7 @@ public:
 
 protected:
     void FillCardCombos() override;
+    bool ValidateBoard(bool generating, std::string& message) override;
     void DefineBoard(TMainBoard* board, const ESTOVER_CONFIG& config) override;
     void ApplyDefaultPrefixes(ESTOVER_CONFIG& config) override;
     void AttachCards(TMainBoard* board, const ESTOVER_CONFIG& config) override;

@@ -240,7 +240,9 @@ void TFormRastrelle::AttachCards(TMainBoard* board, const RASTRELLE_CONFIG& conf
     // DDR3 SODIMM modules, upper-case names, differential strobes, 1.5 V for
     // the reset, event, serial-bus and address-select pins.
     for (int socket = 0; socket < 2; ++socket)
-        if (config.bDdr3[socket]) board->AttachDdr3SodimmUpper(DDR3_MASTER_ID[socket], kDdr3Prefix[socket], 1, 0, 0);
+        if (config.bDdr3[socket])
+            board->AttachDdr3SodimmUpper(DDR3_MASTER_ID[socket], kDdr3Prefix[socket],
+                                         {.differential = true, .busStandard = 0, .addressStandard = 0});
 }
 
 void TFormRastrelle::ComboBoxSi570Change(TObject*) { m_Si570.Picked(); }

@@ -1,5 +1,7 @@
 #include "boards/frame/BoardFormFrame.h"
 
+#include "cards/PrefixFit.h"
+#include "model/Names.h"
 #include "model/SettingsFile.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
@@ -53,20 +55,7 @@ void TFrameBoardForm::InitialiseSettings(TEdit* projectName, std::initializer_li
 bool TFrameBoardForm::Validate(bool generating)
 {
     std::string message;
-    const std::string name = m_ProjectName->Text();
-    bool ok = true;
-    if (name.empty()) {
-        message = "Project Name cannot be empty.";
-        ok = false;
-    } else if (name.find('/') != std::string::npos || name.find('\\') != std::string::npos || name == "." ||
-               name == "..") {
-        // NAMES: replace this branch by CheckProjectName(name, message) of
-        // model/Names.h (one rule for every form and the run).
-        message = "Project Name cannot contain '/' or '\\', nor be '.' or '..'.";
-        ok = false;
-    } else {
-        ok = ValidateBoard(generating, message);
-    }
+    const bool ok = CheckProjectName(m_ProjectName->Text(), message) && ValidateBoard(generating, message);
     if (!ok) seam::ShowError(message);
     return ok;
 }
@@ -140,6 +129,14 @@ void TFrameBoardForm::FormLeave()
 {
     StoreHeld();
     SaveHeld(DefaultConfigPath());
+}
+
+bool TFrameBoardForm::CheckCardPrefix(DaughterId card, uint8_t board, const std::string& prefix,
+                                      const std::string& label, bool generating, std::string& message, int32_t option)
+{
+    if (card == 0) return true;
+    if (!CheckPrefixName(prefix, message)) return false;
+    return !generating || CheckPrefixFitsCard(card, board, prefix, label, message, option);
 }
 
 std::string TFrameBoardForm::MemoryIpNotice(const std::string& word)

@@ -10,6 +10,9 @@
 // limits of the edits, FillCardCombos, the settings folder, default.cfg (at
 // exactly the record's size) or SetDefaults, then ShowHeld (ConfigToForm).
 //
+// Validate: the project name by CheckProjectName (model/Names.h), then the
+// board's own checks (ValidateBoard; CheckCardPrefix for each card's prefix).
+//
 // Shared handlers, bound by these names in a layout:
 //   ButtonGenClick             Validate(true); RunsBatch(); ConfirmGenerate();
 //                              the project dialog in CodeGenerated/<FolderWord>/<name>/;
@@ -108,6 +111,12 @@ public:
     // ("DDR3-SDRAM/QDRII+ SRAM") and a transceiver word ("SATA/PCIe").
     static std::string MemoryIpNotice(const std::string& word);
     static std::string TransceiverIpNotice(const std::string& word);
+    // The prefix of a connector that carries a card (none: nothing to check):
+    // a legal prefix and, before generating, one that keeps every pin name of
+    // the card within the name limit; false with the box text. For
+    // ValidateBoard.
+    static bool CheckCardPrefix(DaughterId card, uint8_t board, const std::string& prefix, const std::string& label,
+                                bool generating, std::string& message, int32_t option = 0);
     // The words whose flag is set, in order, joined by a slash.
     static std::string JoinWords(std::initializer_list<std::pair<bool, const char*>> words);
 

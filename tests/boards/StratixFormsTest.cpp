@@ -16,6 +16,7 @@
 #include "boards/cyclone5_stratix5/UI_Estover.h"
 #include "boards/cyclone5_stratix5/UI_Rastrelle.h"
 #include "boards/cyclone5_stratix5/UI_Selbowen.h"
+#include "model/Names.h"
 #include "model/Text.h"
 #include "platform/FormsTesting.h"
 #include "platform/qt/NamedResources.h"
@@ -354,6 +355,34 @@ TEST_F(StratixForms, RastrelleMemoryAndTransceiverNotices)
     ExpectCompilesWithIp(project, "notices");
 }
 
+TEST_F(StratixForms, RastrelleDdr3ModulesOnBothSockets)
+{
+    auto* form = Open<TFormRastrelle>(16);
+    UserClick(form->CheckBoxDDR3[0]);
+    UserClick(form->CheckBoxDDR3[1]);
+    UserClick(form->CheckBoxQdr[2]);
+    UserClick(form->CheckBoxPCIe);
+    const std::string project = Generate(form, form->ButtonGen, "S5", "sodimm");
+    ASSERT_EQ(seam.boxes.size(), 2u);
+    EXPECT_EQ(seam.boxes[0].text.substr(0, 52), "===== DDR3-SDRAM/QDRII+ SRAM Pinloom warning =====\r\n");
+    EXPECT_NE(seam.boxes[0].text.find("===== PCIe  Transceiver Pinloom warning =====\r\n"), std::string::npos);
+    const std::string qsf = ReadFile(project + "sodimm.qsf");
+    EXPECT_TRUE(HasLine(qsf, "# DDR3 SODIMM, DDR3 SODIMM_A"));
+    EXPECT_TRUE(HasLine(qsf, "# DDR3 SODIMM, DDR3 SODIMM_B"));
+    // Of the 124 located positions of each socket the balls of positions 4
+    // and 202 are known; the module's pins there carry the socket's prefix.
+    for (const char* ball : {"B32", "C15"}) EXPECT_EQ(Count(qsf, std::string("PIN_") + ball + " -to DDR3A_"), 1) << ball;
+    for (const char* ball : {"V13", "P18"}) EXPECT_EQ(Count(qsf, std::string("PIN_") + ball + " -to DDR3B_"), 1) << ball;
+    int located = 0;
+    for (const std::string& line : SplitCrLf(qsf))
+        located += line.rfind("set_location_assignment PIN_", 0) == 0 && line.find(" -to DDR3") != std::string::npos;
+    EXPECT_EQ(located, 4);
+    EXPECT_GT(Count(qsf, "set_instance_assignment -name IO_STANDARD \"SSTL-15 Class I\" -to DDR3A_"), 0);
+    EXPECT_GT(Count(qsf, "set_instance_assignment -name IO_STANDARD \"SSTL-15 Class I\" -to DDR3B_"), 0);
+    ExpectNoBallTwice(qsf);
+    ExpectCompilesWithIp(project, "sodimm");
+}
+
 TEST_F(StratixForms, DrennockDefaultsAndEveryGroup)
 {
     auto* form = Open<TFormDrennock>(15);
@@ -383,25 +412,25 @@ TEST_F(StratixForms, DrennockDefaultsAndEveryGroup)
     UserPick(form->ComboBoxCdcm61004, 10);
     EXPECT_TRUE(form->ShapeSi570->Visible());
     EXPECT_TRUE(form->ShapeCdcm61004->Visible());
-    project = Generate(form, form->ButtonGen, "DRENNOCK", "all");
+    project = Generate(form, form->ButtonGen, "DRENNOCK", "every");
     ASSERT_EQ(seam.boxes.size(), 2u);
     EXPECT_EQ(seam.boxes[0].text.substr(0, 53), "===== DDR3-SDRAM/QDRII+ SRAM Pinloom warning =====\r\nP");
     EXPECT_NE(seam.boxes[0].text.find("===== PCIe/SFP+/SATA  Transceiver Pinloom warning =====\r\n"),
               std::string::npos);
     std::vector<std::string> files(std::begin(kSi570Files), std::end(kSi570Files));
     files.push_back("CDCM6100x_Config.v");
-    files.push_back("all.v");
+    files.push_back("every.v");
     std::sort(files.begin(), files.end());
     EXPECT_EQ(VerilogFilesIn(project), files);
-    qsf = ReadFile(project + "all.qsf");
+    qsf = ReadFile(project + "every.qsf");
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_R15 -to QDRIIA_A[0]"));
     EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"1.8-V HSTL Class I\" -to QDRIIB_A[0]"));
     EXPECT_EQ(Count(qsf, "-to QDRIIB_A[0]\r\n"), 1);
     ExpectNoBallTwice(qsf);
-    const std::string sdc = ReadFile(project + "all.sdc");
+    const std::string sdc = ReadFile(project + "every.sdc");
     EXPECT_TRUE(HasLine(sdc, "create_clock -period \"312.50 MHz\" [get_ports SFP1G_REFCLK_p]"));
     EXPECT_TRUE(HasLine(sdc, "create_clock -period \"156.25000 MHz\" [get_ports SFP_REFCLK_p]"));
-    ExpectCompilesWithIp(project, "all");
+    ExpectCompilesWithIp(project, "every");
 }
 
 TEST_F(StratixForms, DrennockQuestionAndRememberedChoices)
@@ -575,6 +604,49 @@ TEST_F(StratixForms, DefaultCfgKeepsTheLastBoardsSettings)
     main->OpenBoardForm(16);
     form = dynamic_cast<TFormRastrelle*>(main->BoardForm());
     EXPECT_EQ(form->EditProjectName->Text(), "S5");
+}
+
+TEST_F(StratixForms, NamesAreCheckedBeforeSavingAndGenerating)
+{
+    auto* form = Open<TFormEstover>(18);
+    struct Case {
+        const char* project;
+        int card;
+        const char* prefix;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"", 0, "", kProjectNameEmptyMessage},
+        {"1st", 0, "", kProjectNameRuleMessage},
+        {"module", 0, "", kProjectNameRuleMessage},
+        {"../up", 0, "", kProjectNameRuleMessage},
+        {"ok", 2, "9x", kPrefixNameRuleMessage},
+        {"ok", 2, "a-b", kPrefixNameRuleMessage},
+    };
+    for (const Case& c : cases) {
+        UserType(form->EditProjectName, c.project);
+        UserPick(form->ComboBoxHSMC_A, c.card);
+        UserType(form->EditHSMC_A, c.prefix);
+        for (TButton* button : {form->ButtonSave, form->ButtonGen}) {
+            seam.boxes.clear();
+            seam.dialogs.clear();
+            UserClick(button);
+            EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{c.message}) << c.project << c.prefix;
+            EXPECT_TRUE(seam.dialogs.empty());
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() + "CodeGenerated"));
+    // A prefix without a card is not used, so not checked.
+    UserPick(form->ComboBoxHSMC_A, 0);
+    seam.boxes.clear();
+    seam.AnswerNextDialog(folder.Path() + "ok.cfg");
+    UserClick(form->ButtonSave);
+    EXPECT_TRUE(seam.boxes.empty());
+    // The name and the prefix hold at most 127 characters.
+    UserType(form->EditProjectName, std::string(200, 'N'));
+    EXPECT_EQ(form->EditProjectName->Text().size(), 127u);
+    UserType(form->EditHSMC_A, std::string(200, 'P'));
+    EXPECT_EQ(form->EditHSMC_A->Text().size(), 127u);
 }
 
 // Records of the right size made by hand or at random load without a crash;
