@@ -10,15 +10,11 @@ namespace {
 constexpr TDevice kDevice = {"Stratix V", 1932, "FBGA", "2_H2", 0, "5SGXEA7N2F45C2"};
 constexpr int32_t CLOCK_PERIOD_NS = 20;
 
-struct ClockRow {
-    const char* Name;
-    const char* Ball;
-    IoStandard Standard;
-};
-const ClockRow kClocks[] = {
-    {"OSC_50_B3B", "AW35", IO_2V5}, {"OSC_50_B3D", "BC28", IO_2V5}, {"OSC_50_B4A", "AP10", IO_1V5},
-    {"OSC_50_B4D", "AY18", IO_1V5}, {"OSC_50_B7A", "M9", IO_1V8},   {"OSC_50_B7D", "J18", IO_1V8},
-    {"OSC_50_B8A", "R36", IO_1V8},  {"OSC_50_B8D", "R25", IO_1V8},
+const TPinRow kClocks[] = {
+    {"OSC_50_B3B", "AW35", DIR_IN, IO_2V5}, {"OSC_50_B3D", "BC28", DIR_IN, IO_2V5},
+    {"OSC_50_B4A", "AP10", DIR_IN, IO_1V5}, {"OSC_50_B4D", "AY18", DIR_IN, IO_1V5},
+    {"OSC_50_B7A", "M9", DIR_IN, IO_1V8},   {"OSC_50_B7D", "J18", DIR_IN, IO_1V8},
+    {"OSC_50_B8A", "R36", DIR_IN, IO_1V8},  {"OSC_50_B8D", "R25", DIR_IN, IO_1V8},
 };
 static_assert(std::size(kClocks) == 8);
 
@@ -52,9 +48,9 @@ const char* KnownMemoryBall(const std::string& name)
     static const struct {
         const char* Name;
         const char* Ball;
-    } kKnown[] = {{"QDRIIA_A[0]", "R15"},    {"QDRIIA_A[20]", "W17"}, {"QDRIIA_K_p", "V12"},
-                  {"QDRIIA_K_n", "V11"},     {"QDRIID_WPS_n", "P30"}, {"DDR3A_A[0]", "AU14"},
-                  {"DDR3A_CK", "AG16"},      {"DDR3A_CK_n", "AF17"},  {"DDR3B_RESET_n", "AH21"}};
+    } kKnown[] = {{"QDRIIA_A[0]", "R15"}, {"QDRIIA_A[20]", "W17"}, {"QDRIIA_K_p", "V12"},
+                  {"QDRIIA_K_n", "V11"},  {"QDRIID_WPS_n", "P30"}, {"DDR3A_A[0]", "AU14"},
+                  {"DDR3A_CK", "AG16"},   {"DDR3A_CK_n", "AF17"},  {"DDR3B_RESET_n", "AH21"}};
     for (const auto& known : kKnown)
         if (name == known.Name) return known.Ball;
     return kUnknownBall;
@@ -126,25 +122,6 @@ void AddDdr3(TMainBoard* board, char letter)
     group.AddTo(board);
 }
 
-void AddSfp(TMainBoard* board, int cage)
-{
-    const char letter = static_cast<char>('A' + cage);
-    const char* const* balls = kSfp[cage];
-    auto name = [letter](const char* pattern) { return LetterPattern(pattern, letter); };
-    TPinGroup group(name("SFP+ %c"));
-    group.Pin(name("SFP%c_TX_p"), balls[0], DIR_OUT, IO_1V5_PCML);
-    group.Pin(name("SFP%c_RX_p"), balls[1], DIR_IN, IO_1V5_PCML);
-    group.Pin(name("SFP%c_RATESEL[0]"), balls[2], DIR_OUT, IO_2V5);
-    group.Pin(name("SFP%c_RATESEL[1]"), balls[3], DIR_OUT, IO_2V5);
-    group.Pin(name("SFP%c_LOS"), balls[4], DIR_IN, IO_2V5);
-    group.Pin(name("SFP%c_MOD0_PRSNT_n"), balls[5], DIR_IN, IO_2V5);
-    group.Pin(name("SFP%c_MOD1_SCL"), balls[6], DIR_OUT, IO_2V5);
-    group.Pin(name("SFP%c_MOD2_SDA"), balls[7], DIR_INOUT, IO_2V5);
-    group.Pin(name("SFP%c_TXDISABLE"), balls[8], DIR_OUT, IO_2V5);
-    group.Pin(name("SFP%c_TXFAULT"), balls[9], DIR_IN, IO_2V5);
-    group.AddTo(board);
-}
-
 }  // namespace
 
 void CONFIG_DRENNOCK(TMainBoard* board, const DRENNOCK_CONFIG* pConfig)
@@ -162,7 +139,7 @@ void CONFIG_DRENNOCK(TMainBoard* board, const DRENNOCK_CONFIG* pConfig)
 
     if (Config.bClock || chips.AnyBlock()) {
         TPinGroup group("CLOCK");
-        for (const ClockRow& clock : kClocks) {
+        for (const TPinRow& clock : kClocks) {
             group.Clock(clock.Name, clock.Ball, clock.Standard, CLOCK_PERIOD_NS);
             if (!Config.bClock) break;  // the clock the oscillator controllers run on
         }
@@ -178,13 +155,9 @@ void CONFIG_DRENNOCK(TMainBoard* board, const DRENNOCK_CONFIG* pConfig)
         TPinGroup buttons("BUTTON x 2");
         buttons.Bus("BUTTON[%d]", kButton, 2, DIR_IN, IO_2V5);
         buttons.AddTo(board);
-        TPinGroup reset("CPU RESET");
-        reset.Pin("CPU_RESET_n", "BC37", DIR_IN, IO_2V5);
-        reset.AddTo(board);
+        AddGroup(board, "CPU RESET", {{"CPU_RESET_n", "BC37", DIR_IN, IO_2V5}});
     } else if (chips.AnyBlock()) {
-        TPinGroup reset("CPU_RESET_n for reset programmable oscillator");
-        reset.Pin("CPU_RESET_n", "BC37", DIR_IN, IO_2V5);
-        reset.AddTo(board);
+        AddGroup(board, "CPU_RESET_n for reset programmable oscillator", {{"CPU_RESET_n", "BC37", DIR_IN, IO_2V5}});
     }
     if (Config.bSwitch) {
         TPinGroup group("DIP SWITCH x 4");
@@ -192,26 +165,22 @@ void CONFIG_DRENNOCK(TMainBoard* board, const DRENNOCK_CONFIG* pConfig)
         group.AddTo(board);
     }
     if (Config.bTemperature) {
-        TPinGroup group("Temperature");
-        group.Pins({{"TEMP_CLK", "F35", DIR_OUT, IO_2V5},
-                    {"TEMP_DATA", "E35", DIR_INOUT, IO_2V5},
-                    {"TEMP_INT_n", "G34", DIR_IN, IO_2V5},
-                    {"TEMP_OVERT_n", "H35", DIR_IN, IO_2V5}});
-        group.AddTo(board);
+        AddGroup(board, "Temperature",
+                 {{"TEMP_CLK", "F35", DIR_OUT, IO_2V5},
+                  {"TEMP_DATA", "E35", DIR_INOUT, IO_2V5},
+                  {"TEMP_INT_n", "G34", DIR_IN, IO_2V5},
+                  {"TEMP_OVERT_n", "H35", DIR_IN, IO_2V5}});
     }
     if (Config.bFan) {
-        TPinGroup group("Fan");
-        group.Pin("FAN_CTRL", "F34", DIR_INOUT, IO_2V5);
-        group.AddTo(board);
+        AddGroup(board, "Fan", {{"FAN_CTRL", "F34", DIR_INOUT, IO_2V5}});
     }
     if (Config.bRs422) {
-        TPinGroup group("RS232");
-        group.Pins({{"RS422_DE", "AU23", DIR_OUT, IO_2V5},
-                    {"RS422_DIN", "AR24", DIR_IN, IO_2V5},
-                    {"RS422_DOUT", "AV23", DIR_OUT, IO_2V5},
-                    {"RS422_RE_n", "AL24", DIR_OUT, IO_2V5},
-                    {"RS422_TE", "AL23", DIR_OUT, IO_2V5}});
-        group.AddTo(board);
+        AddGroup(board, "RS232",
+                 {{"RS422_DE", "AU23", DIR_OUT, IO_2V5},
+                  {"RS422_DIN", "AR24", DIR_IN, IO_2V5},
+                  {"RS422_DOUT", "AV23", DIR_OUT, IO_2V5},
+                  {"RS422_RE_n", "AL24", DIR_OUT, IO_2V5},
+                  {"RS422_TE", "AL23", DIR_OUT, IO_2V5}});
     }
     if (Config.bPcie) {
         TPinGroup group("PCIe x 8");
@@ -231,41 +200,38 @@ void CONFIG_DRENNOCK(TMainBoard* board, const DRENNOCK_CONFIG* pConfig)
         bus.Bus(kFsmData);
         bus.Bus(kFsmAddress);
         bus.AddTo(board);
-        TPinGroup control("Flash Control");
-        control.Pins({{"FLASH_ADV_n", "AT29", DIR_OUT, IO_2V5},
-                      {"FLASH_CE_n[0]", "AJ31", DIR_OUT, IO_2V5},
-                      {"FLASH_CE_n[1]", "AW32", DIR_OUT, IO_2V5},
-                      {"FLASH_CLK", "AU31", DIR_OUT, IO_2V5},
-                      {"FLASH_OE_n", "AU30", DIR_OUT, IO_2V5},
-                      {"FLASH_RDY_BSY_n[0]", "AJ30", DIR_IN, IO_2V5},
-                      {"FLASH_RDY_BSY_n[1]", "AV32", DIR_IN, IO_2V5},
-                      {"FLASH_RESET_n", "AV31", DIR_OUT, IO_2V5},
-                      {"FLASH_WE_n", "AH30", DIR_OUT, IO_2V5}});
-        control.AddTo(board);
+        AddGroup(board, "Flash Control",
+                 {{"FLASH_ADV_n", "AT29", DIR_OUT, IO_2V5},
+                  {"FLASH_CE_n[0]", "AJ31", DIR_OUT, IO_2V5},
+                  {"FLASH_CE_n[1]", "AW32", DIR_OUT, IO_2V5},
+                  {"FLASH_CLK", "AU31", DIR_OUT, IO_2V5},
+                  {"FLASH_OE_n", "AU30", DIR_OUT, IO_2V5},
+                  {"FLASH_RDY_BSY_n[0]", "AJ30", DIR_IN, IO_2V5},
+                  {"FLASH_RDY_BSY_n[1]", "AV32", DIR_IN, IO_2V5},
+                  {"FLASH_RESET_n", "AV31", DIR_OUT, IO_2V5},
+                  {"FLASH_WE_n", "AH30", DIR_OUT, IO_2V5}});
     }
     const bool anyDdr3 = Config.bDdr3[0] || Config.bDdr3[1];
     const bool anyQdr = Config.bQdr[0] || Config.bQdr[1] || Config.bQdr[2] || Config.bQdr[3];
     if (anyDdr3 || anyQdr) {
-        TPinGroup group("RZQ");
-        group.Pins({{"RZQ_0", "BA36", DIR_IN, IO_2V5},
-                    {"RZQ_1", "AR8", DIR_IN, IO_1V5},
-                    {"RZQ_4", "H9", DIR_IN, IO_1V8},
-                    {"RZQ_5", "P35", DIR_IN, IO_1V8}});
-        group.AddTo(board);
+        AddGroup(board, "RZQ",
+                 {{"RZQ_0", "BA36", DIR_IN, IO_2V5},
+                  {"RZQ_1", "AR8", DIR_IN, IO_1V5},
+                  {"RZQ_4", "H9", DIR_IN, IO_1V8},
+                  {"RZQ_5", "P35", DIR_IN, IO_1V8}});
     }
     for (int chip = 0; chip < 4; ++chip)
         if (Config.bQdr[chip]) AddQdr(board, static_cast<char>('A' + chip));
     for (int chip = 0; chip < 2; ++chip)
         if (Config.bDdr3[chip]) AddDdr3(board, static_cast<char>('A' + chip));
     if (Config.bSata) {
-        TPinGroup group("SATA");
-        group.Pins({{"SATA_HOST_RX_p", "AP2", DIR_IN, IO_1V5_PCML},
-                    {"SATA_HOST_TX_p", "AL4", DIR_OUT, IO_1V5_PCML},
-                    {"SATA_REFCLK_p", "AF7", DIR_IN, IO_HCSL}});
-        group.AddTo(board);
+        AddGroup(board, "SATA",
+                 {{"SATA_HOST_RX_p", "AP2", DIR_IN, IO_1V5_PCML},
+                  {"SATA_HOST_TX_p", "AL4", DIR_OUT, IO_1V5_PCML},
+                  {"SATA_REFCLK_p", "AF7", DIR_IN, IO_HCSL}});
     }
     for (int cage = 0; cage < 2; ++cage)
-        if (Config.bSfp[cage]) AddSfp(board, cage);
+        if (Config.bSfp[cage]) AddSfpCage(board, static_cast<char>('A' + cage), kSfp[cage]);
     // Both chips serve the SFP+ cages only (their blocks exist only with one).
     if (chips.Si570Block) {
         TPinGroup group("SFP+ 10G Referece Clock which is generated by Si570");

@@ -51,23 +51,8 @@ void AddClock(TMainBoard* board, bool all)
 
 TConnector* AddSfp(TMainBoard* board, int cage)
 {
-    const char letter = static_cast<char>('A' + cage);
-    const char* const* balls = kSfp[cage];
-    auto name = [letter](const char* pattern) { return LetterPattern(pattern, letter); };
-    TPinGroup group(name("SFP+ %c"));
-    group.Pin(name("SFP%c_TX_p"), balls[0], DIR_OUT, IO_1V5_PCML);
-    group.Pin(name("SFP%c_RX_p"), balls[1], DIR_IN, IO_1V5_PCML);
-    group.Pin(name("SFP%c_RATESEL[0]"), balls[2], DIR_OUT, IO_2V5);
-    group.Pin(name("SFP%c_RATESEL[1]"), balls[3], DIR_OUT, IO_2V5);
-    group.Pin(name("SFP%c_LOS"), balls[4], DIR_IN, IO_2V5);
-    group.Pin(name("SFP%c_MOD0_PRSNT_n"), balls[5], DIR_IN, IO_2V5);
-    group.Pin(name("SFP%c_MOD1_SCL"), balls[6], DIR_OUT, IO_2V5);
-    group.Pin(name("SFP%c_MOD2_SDA"), balls[7], DIR_INOUT, IO_2V5);
-    group.Pin(name("SFP%c_TXDISABLE"), balls[8], DIR_OUT, IO_2V5);
-    group.Pin(name("SFP%c_TXFAULT"), balls[9], DIR_IN, IO_2V5);
-    TConnector* connector = group.Connector();
-    group.AddTo(board);
-    return connector;
+    AddSfpCage(board, static_cast<char>('A' + cage), kSfp[cage]);
+    return board->GetConnector(board->GetConnectorCount() - 1);
 }
 
 }  // namespace
@@ -94,9 +79,7 @@ void CONFIG_ESTOVER(TMainBoard* board, const ESTOVER_CONFIG* pConfig)
     else if (chips.AnyBlock())
         AddClock(board, false);
     if (Config.bSma) {
-        TPinGroup group("SMA");
-        group.Pins({{"SMA_CLKIN", "U15", DIR_IN, IO_2V5}, {"SMA_CLKOUT", "AD30", DIR_OUT, IO_2V5}});
-        group.AddTo(board);
+        AddGroup(board, "SMA", {{"SMA_CLKIN", "U15", DIR_IN, IO_2V5}, {"SMA_CLKOUT", "AD30", DIR_OUT, IO_2V5}});
     }
     if (Config.bLed) {
         TPinGroup group("LED x 10");
@@ -111,9 +94,7 @@ void CONFIG_ESTOVER(TMainBoard* board, const ESTOVER_CONFIG* pConfig)
         group.Pin("CPU_RESET_n", "AM34", DIR_IN, IO_2V5);
         group.AddTo(board);
     } else if (chips.AnyBlock()) {
-        TPinGroup group("CPU_RESET_n");
-        group.Pin("CPU_RESET_n", "AM34", DIR_IN, IO_2V5);
-        group.AddTo(board);
+        AddGroup(board, "CPU_RESET_n", {{"CPU_RESET_n", "AM34", DIR_IN, IO_2V5}});
     }
     if (Config.bSwitch) {
         TPinGroup group("SWITCH x 4");
@@ -121,26 +102,22 @@ void CONFIG_ESTOVER(TMainBoard* board, const ESTOVER_CONFIG* pConfig)
         group.AddTo(board);
     }
     if (Config.bTemperature) {
-        TPinGroup group("Temperature");
-        group.Pins({{"TEMP_CLK", "M17", DIR_OUT, IO_2V5},
-                    {"TEMP_DATA", "AN17", DIR_INOUT, IO_2V5},
-                    {"TEMP_INT_n", "AT17", DIR_IN, IO_2V5},
-                    {"TEMP_OVERT_n", "AR17", DIR_IN, IO_2V5}});
-        group.AddTo(board);
+        AddGroup(board, "Temperature",
+                 {{"TEMP_CLK", "M17", DIR_OUT, IO_2V5},
+                  {"TEMP_DATA", "AN17", DIR_INOUT, IO_2V5},
+                  {"TEMP_INT_n", "AT17", DIR_IN, IO_2V5},
+                  {"TEMP_OVERT_n", "AR17", DIR_IN, IO_2V5}});
     }
     if (Config.bFan) {
-        TPinGroup group("Fan");
-        group.Pin("FAN_CTRL", "AW16", DIR_INOUT, IO_2V5);
-        group.AddTo(board);
+        AddGroup(board, "Fan", {{"FAN_CTRL", "AW16", DIR_INOUT, IO_2V5}});
     }
     if (Config.bRs422) {
-        TPinGroup group("RS232");
-        group.Pins({{"RS422_DE", "K16", DIR_OUT, IO_2V5},
-                    {"RS422_DIN", "H19", DIR_IN, IO_2V5},
-                    {"RS422_DOUT", "H17", DIR_OUT, IO_2V5},
-                    {"RS422_RE_n", "L16", DIR_OUT, IO_2V5},
-                    {"RS422_TE", "H16", DIR_OUT, IO_2V5}});
-        group.AddTo(board);
+        AddGroup(board, "RS232",
+                 {{"RS422_DE", "K16", DIR_OUT, IO_2V5},
+                  {"RS422_DIN", "H19", DIR_IN, IO_2V5},
+                  {"RS422_DOUT", "H17", DIR_OUT, IO_2V5},
+                  {"RS422_RE_n", "L16", DIR_OUT, IO_2V5},
+                  {"RS422_TE", "H16", DIR_OUT, IO_2V5}});
     }
     if (Config.bPcie) {
         TPinGroup group("PCIe x 8");
@@ -162,39 +139,37 @@ void CONFIG_ESTOVER(TMainBoard* board, const ESTOVER_CONFIG* pConfig)
         group.AddTo(board);
     }
     if (Config.bFlash) {
-        TPinGroup group("Flash Control");
-        group.Pins({{"FLASH_ADV_n", "AR27", DIR_OUT, IO_2V5},
-                    {"FLASH_CE_n[0]", "AU25", DIR_OUT, IO_2V5},
-                    {"FLASH_CE_n[1]", "AN24", DIR_OUT, IO_2V5},
-                    {"FLASH_CLK", "AB30", DIR_OUT, IO_2V5},
-                    {"FLASH_OE_n", "AP27", DIR_OUT, IO_2V5},
-                    {"FLASH_RDY_BSY_n[0]", "AU26", DIR_IN, IO_2V5},
-                    {"FLASH_RDY_BSY_n[1]", "AR28", DIR_IN, IO_2V5},
-                    {"FLASH_RESET_n", "AT27", DIR_OUT, IO_2V5},
-                    {"FLASH_WE_n", "AP28", DIR_OUT, IO_2V5}});
-        group.AddTo(board);
+        AddGroup(board, "Flash Control",
+                 {{"FLASH_ADV_n", "AR27", DIR_OUT, IO_2V5},
+                  {"FLASH_CE_n[0]", "AU25", DIR_OUT, IO_2V5},
+                  {"FLASH_CE_n[1]", "AN24", DIR_OUT, IO_2V5},
+                  {"FLASH_CLK", "AB30", DIR_OUT, IO_2V5},
+                  {"FLASH_OE_n", "AP27", DIR_OUT, IO_2V5},
+                  {"FLASH_RDY_BSY_n[0]", "AU26", DIR_IN, IO_2V5},
+                  {"FLASH_RDY_BSY_n[1]", "AR28", DIR_IN, IO_2V5},
+                  {"FLASH_RESET_n", "AT27", DIR_OUT, IO_2V5},
+                  {"FLASH_WE_n", "AP28", DIR_OUT, IO_2V5}});
     }
     if (Config.bSsram) {
-        TPinGroup group("SSRAM Control");
-        group.Pins({{"SSRAM_ADSC_n", "AM29", DIR_OUT, IO_2V5},
-                    {"SSRAM_ADSP_n", "AN28", DIR_OUT, IO_2V5},
-                    {"SSRAM_ADV_n", "AN26", DIR_OUT, IO_2V5},
-                    {"SSRAM_BE_n[0]", "AJ29", DIR_OUT, IO_2V5},
-                    {"SSRAM_BE_n[1]", "AL28", DIR_OUT, IO_2V5},
-                    {"SSRAM_BE_n[2]", "AK27", DIR_OUT, IO_2V5},
-                    {"SSRAM_BE_n[3]", "AH25", DIR_OUT, IO_2V5},
-                    {"SSRAM_CE1_n", "AL26", DIR_OUT, IO_2V5},
-                    {"SSRAM_CLK", "AE30", DIR_OUT, IO_2V5},
-                    {"SSRAM_DPA[0]", "AK30", DIR_INOUT, IO_2V5},
-                    {"SSRAM_DPA[1]", "AN25", DIR_INOUT, IO_2V5},
-                    {"SSRAM_DPA[2]", "AL27", DIR_INOUT, IO_2V5},
-                    {"SSRAM_DPA[3]", "AN27", DIR_INOUT, IO_2V5},
-                    {"SSRAM_GW_n", "AL30", DIR_OUT, IO_2V5},
-                    {"SSRAM_MODE", "AJ27", DIR_OUT, IO_2V5},
-                    {"SSRAM_OE_n", "AM28", DIR_OUT, IO_2V5},
-                    {"SSRAM_WE_n", "AK29", DIR_OUT, IO_2V5},
-                    {"SSRAM_ZZ", "AL29", DIR_OUT, IO_2V5}});
-        group.AddTo(board);
+        AddGroup(board, "SSRAM Control",
+                 {{"SSRAM_ADSC_n", "AM29", DIR_OUT, IO_2V5},
+                  {"SSRAM_ADSP_n", "AN28", DIR_OUT, IO_2V5},
+                  {"SSRAM_ADV_n", "AN26", DIR_OUT, IO_2V5},
+                  {"SSRAM_BE_n[0]", "AJ29", DIR_OUT, IO_2V5},
+                  {"SSRAM_BE_n[1]", "AL28", DIR_OUT, IO_2V5},
+                  {"SSRAM_BE_n[2]", "AK27", DIR_OUT, IO_2V5},
+                  {"SSRAM_BE_n[3]", "AH25", DIR_OUT, IO_2V5},
+                  {"SSRAM_CE1_n", "AL26", DIR_OUT, IO_2V5},
+                  {"SSRAM_CLK", "AE30", DIR_OUT, IO_2V5},
+                  {"SSRAM_DPA[0]", "AK30", DIR_INOUT, IO_2V5},
+                  {"SSRAM_DPA[1]", "AN25", DIR_INOUT, IO_2V5},
+                  {"SSRAM_DPA[2]", "AL27", DIR_INOUT, IO_2V5},
+                  {"SSRAM_DPA[3]", "AN27", DIR_INOUT, IO_2V5},
+                  {"SSRAM_GW_n", "AL30", DIR_OUT, IO_2V5},
+                  {"SSRAM_MODE", "AJ27", DIR_OUT, IO_2V5},
+                  {"SSRAM_OE_n", "AM28", DIR_OUT, IO_2V5},
+                  {"SSRAM_WE_n", "AK29", DIR_OUT, IO_2V5},
+                  {"SSRAM_ZZ", "AL29", DIR_OUT, IO_2V5}});
     }
     if (anySata) {
         TPinGroup group("SATA");
@@ -222,9 +197,8 @@ void CONFIG_ESTOVER(TMainBoard* board, const ESTOVER_CONFIG* pConfig)
         builtLast->AddPin(pin);
     }
     if (chips.Si570Block) {
-        TPinGroup group("Programmalbe Oscillator SI570");
-        group.Pins({{"CLOCK_SCL", "AD15", DIR_OUT, IO_2V5}, {"CLOCK_SDA", "AD16", DIR_INOUT, IO_2V5}});
-        group.AddTo(board);
+        AddGroup(board, "Programmalbe Oscillator SI570",
+                 {{"CLOCK_SCL", "AD15", DIR_OUT, IO_2V5}, {"CLOCK_SDA", "AD16", DIR_INOUT, IO_2V5}});
     }
     if (chips.Cdcm61004Block) {
         TPinGroup group(anySfp && anySata ? "Programmalbe Oscillator CDCM61004 for referece clock of SFP+1G and SATA"

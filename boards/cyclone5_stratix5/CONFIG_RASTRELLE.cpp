@@ -10,15 +10,11 @@ namespace {
 constexpr TDevice kDevice = {"Stratix V", 1932, "FBGA", "2_H2", 0, "5SGXEA7N2F45C2"};
 constexpr int32_t CLOCK_PERIOD_NS = 20;
 
-struct ClockRow {
-    const char* Name;
-    const char* Ball;
-    IoStandard Standard;
-};
-const ClockRow kClocks[] = {
-    {"OSC_50_B3B", "AW35", IO_2V5}, {"OSC_50_B3D", "BC28", IO_1V8}, {"OSC_50_B4A", "AP10", IO_1V8},
-    {"OSC_50_B4D", "AY18", IO_1V8}, {"OSC_50_B7A", "M8", IO_1V5},   {"OSC_50_B7D", "J18", IO_1V5},
-    {"OSC_50_B8A", "R36", IO_1V5},  {"OSC_50_B8D", "R25", IO_1V8},
+const TPinRow kClocks[] = {
+    {"OSC_50_B3B", "AW35", DIR_IN, IO_2V5}, {"OSC_50_B3D", "BC28", DIR_IN, IO_1V8},
+    {"OSC_50_B4A", "AP10", DIR_IN, IO_1V8}, {"OSC_50_B4D", "AY18", DIR_IN, IO_1V8},
+    {"OSC_50_B7A", "M8", DIR_IN, IO_1V5},   {"OSC_50_B7D", "J18", DIR_IN, IO_1V5},
+    {"OSC_50_B8A", "R36", DIR_IN, IO_1V5},  {"OSC_50_B8D", "R25", DIR_IN, IO_1V8},
 };
 static_assert(std::size(kClocks) == 8);
 
@@ -89,7 +85,7 @@ constexpr int DDR3_SODIMM_POSITIONS = 204;
 void AddClock(TMainBoard* board, bool all)
 {
     TPinGroup group("CLOCK");
-    for (const ClockRow& clock : kClocks) {
+    for (const TPinRow& clock : kClocks) {
         group.Clock(clock.Name, clock.Ball, clock.Standard, CLOCK_PERIOD_NS);
         if (!all) break;  // the clock the oscillator controllers run on
     }
@@ -161,29 +157,10 @@ void AddSodimm(TMainBoard* board, int socket)
 {
     static const TGivenBall kEnds[2][2] = {{{4, "B32"}, {202, "C15"}}, {{4, "V13"}, {202, "P18"}}};
     const char letter = static_cast<char>('A' + socket);
-    const auto locations = MasterLocations(DDR3_SODIMM_POSITIONS, kSodimmWithoutPin,
-                                           {kEnds[socket][0], kEnds[socket][1]});
+    const auto locations =
+        MasterLocations(DDR3_SODIMM_POSITIONS, kSodimmWithoutPin, {kEnds[socket][0], kEnds[socket][1]});
     PL_ASSERT(locations.size() == 204);
     AddMaster(board, "DDR3 SODIMM", Format("DDR3 SODIMM_%c", letter), CONNECTOR_DDR3_SODIMM, 24 + socket, locations);
-}
-
-void AddSfp(TMainBoard* board, int port)
-{
-    const char letter = static_cast<char>('A' + port);
-    const char* const* balls = kSfp[port];
-    auto name = [letter](const char* pattern) { return LetterPattern(pattern, letter); };
-    TPinGroup group(name("SFP+ %c"));
-    group.Pin(name("SFP%c_TX_p"), balls[0], DIR_OUT, IO_1V5_PCML);
-    group.Pin(name("SFP%c_RX_p"), balls[1], DIR_IN, IO_1V5_PCML);
-    group.Pin(name("SFP%c_RATESEL[0]"), balls[2], DIR_OUT, IO_2V5);
-    group.Pin(name("SFP%c_RATESEL[1]"), balls[3], DIR_OUT, IO_2V5);
-    group.Pin(name("SFP%c_LOS"), balls[4], DIR_IN, IO_2V5);
-    group.Pin(name("SFP%c_MOD0_PRSNT_n"), balls[5], DIR_IN, IO_2V5);
-    group.Pin(name("SFP%c_MOD1_SCL"), balls[6], DIR_OUT, IO_2V5);
-    group.Pin(name("SFP%c_MOD2_SDA"), balls[7], DIR_INOUT, IO_2V5);
-    group.Pin(name("SFP%c_TXDISABLE"), balls[8], DIR_OUT, IO_2V5);
-    group.Pin(name("SFP%c_TXFAULT"), balls[9], DIR_IN, IO_2V5);
-    group.AddTo(board);
 }
 
 bool Any(const uint8_t* flags, int count)
@@ -214,9 +191,7 @@ void CONFIG_RASTRELLE(TMainBoard* board, const RASTRELLE_CONFIG* pConfig)
     else if (chips.AnyBlock())
         AddClock(board, false);
     if (Config.bSma) {
-        TPinGroup group("SMA");
-        group.Pins({{"SMA_CLKIN", "BB33", DIR_IN, IO_2V5}, {"SMA_CLKOUT", "AV34", DIR_OUT, IO_2V5}});
-        group.AddTo(board);
+        AddGroup(board, "SMA", {{"SMA_CLKIN", "BB33", DIR_IN, IO_2V5}, {"SMA_CLKOUT", "AV34", DIR_OUT, IO_2V5}});
     }
     if (Config.bLed) {
         TPinGroup group("LED x 10");
@@ -231,9 +206,7 @@ void CONFIG_RASTRELLE(TMainBoard* board, const RASTRELLE_CONFIG* pConfig)
         group.Pin("CPU_RESET_n", "BC37", DIR_IN, IO_2V5);
         group.AddTo(board);
     } else if (chips.AnyBlock()) {
-        TPinGroup group("CPU_RESET_n");
-        group.Pin("CPU_RESET_n", "BC37", DIR_IN, IO_2V5);
-        group.AddTo(board);
+        AddGroup(board, "CPU_RESET_n", {{"CPU_RESET_n", "BC37", DIR_IN, IO_2V5}});
     }
     if (Config.bSwitch) {
         TPinGroup group("SWITCH x 4");
@@ -242,26 +215,22 @@ void CONFIG_RASTRELLE(TMainBoard* board, const RASTRELLE_CONFIG* pConfig)
     }
     if (Config.bSeg7) AddSeg7(board);
     if (Config.bTemperature) {
-        TPinGroup group("Temperature");
-        group.Pins({{"TEMP_CLK", "D21", DIR_OUT, IO_2V5},
-                    {"TEMP_DATA", "D20", DIR_INOUT, IO_2V5},
-                    {"TEMP_INT_n", "C21", DIR_IN, IO_2V5},
-                    {"TEMP_OVERT_n", "C22", DIR_IN, IO_2V5}});
-        group.AddTo(board);
+        AddGroup(board, "Temperature",
+                 {{"TEMP_CLK", "D21", DIR_OUT, IO_2V5},
+                  {"TEMP_DATA", "D20", DIR_INOUT, IO_2V5},
+                  {"TEMP_INT_n", "C21", DIR_IN, IO_2V5},
+                  {"TEMP_OVERT_n", "C22", DIR_IN, IO_2V5}});
     }
     if (Config.bFan) {
-        TPinGroup group("Fan");
-        group.Pin("FAN_CTRL", "AR32", DIR_INOUT, IO_2V5);
-        group.AddTo(board);
+        AddGroup(board, "Fan", {{"FAN_CTRL", "AR32", DIR_INOUT, IO_2V5}});
     }
     if (Config.bRs422) {
-        TPinGroup group("RS232");
-        group.Pins({{"RS422_DE", "AG14", DIR_OUT, IO_2V5},
-                    {"RS422_DIN", "AE18", DIR_IN, IO_2V5},
-                    {"RS422_DOUT", "AE17", DIR_OUT, IO_2V5},
-                    {"RS422_RE_n", "AF17", DIR_OUT, IO_2V5},
-                    {"RS422_TE", "AF16", DIR_OUT, IO_2V5}});
-        group.AddTo(board);
+        AddGroup(board, "RS232",
+                 {{"RS422_DE", "AG14", DIR_OUT, IO_2V5},
+                  {"RS422_DIN", "AE18", DIR_IN, IO_2V5},
+                  {"RS422_DOUT", "AE17", DIR_OUT, IO_2V5},
+                  {"RS422_RE_n", "AF17", DIR_OUT, IO_2V5},
+                  {"RS422_TE", "AF16", DIR_OUT, IO_2V5}});
     }
     if (Config.bPcie) AddPcie(board);
     if (Config.bFlash) {
@@ -269,33 +238,31 @@ void CONFIG_RASTRELLE(TMainBoard* board, const RASTRELLE_CONFIG* pConfig)
         bus.Bus(kFsmData);
         bus.Bus(kFsmAddress);
         bus.AddTo(board);
-        TPinGroup control("Flash Control");
-        control.Pins({{"FLASH_ADV_n", "AK29", DIR_OUT, IO_2V5},
-                      {"FLASH_CE_n[0]", "AE27", DIR_OUT, IO_2V5},
-                      {"FLASH_CE_n[1]", "BA31", DIR_OUT, IO_2V5},
-                      {"FLASH_CLK", "AL29", DIR_OUT, IO_2V5},
-                      {"FLASH_OE_n", "AY30", DIR_OUT, IO_2V5},
-                      {"FLASH_RDY_BSY_n[0]", "BA29", DIR_IN, IO_2V5},
-                      {"FLASH_RDY_BSY_n[1]", "BB32", DIR_IN, IO_2V5},
-                      {"FLASH_RESET_n", "AE28", DIR_OUT, IO_2V5},
-                      {"FLASH_WE_n", "AR31", DIR_OUT, IO_2V5}});
-        control.AddTo(board);
+        AddGroup(board, "Flash Control",
+                 {{"FLASH_ADV_n", "AK29", DIR_OUT, IO_2V5},
+                  {"FLASH_CE_n[0]", "AE27", DIR_OUT, IO_2V5},
+                  {"FLASH_CE_n[1]", "BA31", DIR_OUT, IO_2V5},
+                  {"FLASH_CLK", "AL29", DIR_OUT, IO_2V5},
+                  {"FLASH_OE_n", "AY30", DIR_OUT, IO_2V5},
+                  {"FLASH_RDY_BSY_n[0]", "BA29", DIR_IN, IO_2V5},
+                  {"FLASH_RDY_BSY_n[1]", "BB32", DIR_IN, IO_2V5},
+                  {"FLASH_RESET_n", "AE28", DIR_OUT, IO_2V5},
+                  {"FLASH_WE_n", "AR31", DIR_OUT, IO_2V5}});
     }
     if (Any(Config.bSata, 4)) AddSata(board, Config, CdcmExtPllFreqMHz(static_cast<uint8_t>(chips.Cdcm61004)));
     if (Any(Config.bDdr3, 2) || Any(Config.bQdr, 4)) {
-        TPinGroup group("RZQ");
-        group.Pins({{"RZQ_0", "BA36", DIR_IN, IO_2V5},
-                    {"RZQ_1", "AR8", DIR_IN, IO_1V8},
-                    {"RZQ_4", "H9", DIR_IN, IO_1V5},
-                    {"RZQ_5", "P35", DIR_IN, IO_1V5}});
-        group.AddTo(board);
+        AddGroup(board, "RZQ",
+                 {{"RZQ_0", "BA36", DIR_IN, IO_2V5},
+                  {"RZQ_1", "AR8", DIR_IN, IO_1V8},
+                  {"RZQ_4", "H9", DIR_IN, IO_1V5},
+                  {"RZQ_5", "P35", DIR_IN, IO_1V5}});
     }
     for (int chip = 0; chip < 4; ++chip)
         if (Config.bQdr[chip]) AddQdr(board, chip);
     for (int socket = 0; socket < 2; ++socket)
         if (Config.bDdr3[socket]) AddSodimm(board, socket);
     for (int port = 0; port < 4; ++port)
-        if (Config.bSfp[port]) AddSfp(board, port);
+        if (Config.bSfp[port]) AddSfpCage(board, static_cast<char>('A' + port), kSfp[port]);
     if (anySfp && chips.Si570Block) {
         TPinGroup group("SFP+ 10G Referece Clock and Programmalbe Oscillator Si570");
         group.ReferenceClock("SFP_REFCLK_p", "AK7", IO_HCSL, Si570FreqMHz(static_cast<uint8_t>(chips.Si570)), 5);
@@ -308,8 +275,8 @@ void CONFIG_RASTRELLE(TMainBoard* board, const RASTRELLE_CONFIG* pConfig)
     const bool sata = Any(Config.bSata, 4) && chips.Cdcm61004 != 1;
     if (sfp1g) {
         TPinGroup group("SFP+ 1G Referece Clock");
-        group.ReferenceClock("SFP1G_REFCLK_p", "AH6", IO_HCSL,
-                             CdcmExtPllFreqMHz(static_cast<uint8_t>(chips.Cdcm61001)), 2);
+        group.ReferenceClock("SFP1G_REFCLK_p", "AH6", IO_HCSL, CdcmExtPllFreqMHz(static_cast<uint8_t>(chips.Cdcm61001)),
+                             2);
         group.AddTo(board);
     }
     if (sfp1g || sata) {

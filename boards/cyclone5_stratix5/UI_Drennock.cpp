@@ -3,6 +3,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "boards/cyclone5_stratix5/ClockChipItems.h"
 #include "boards/cyclone5_stratix5/CONFIG_DRENNOCK.h"
 #include "boards/cyclone5_stratix5/DrennockParts.h"
 #include "model/Text.h"
@@ -10,48 +11,63 @@
 
 namespace {
 
-const TBoardFormRow kRow = {.FolderWord = "DRENNOCK", .LoadFailureBox = true, .SuccessBox = true,
-                            .PostsBoardChange = false, .GeneratesFromHeld = true};
+const TBoardFormRow kRow = {.FolderWord = "DRENNOCK",
+                            .LoadFailureBox = true,
+                            .SuccessBox = true,
+                            .PostsBoardChange = false,
+                            .GeneratesFromHeld = true};
 
-uint8_t* Flags(DRENNOCK_CONFIG& config) { return &config.bClock; }
-const uint8_t* Flags(const DRENNOCK_CONFIG& config) { return &config.bClock; }
+uint8_t* Flags(DRENNOCK_CONFIG& config)
+{
+    return &config.bClock;
+}
+const uint8_t* Flags(const DRENNOCK_CONFIG& config)
+{
+    return &config.bClock;
+}
 
 TFormSpec DrennockLayout()
 {
-    TFormSpec spec{.Name = "TFORMDRENNOCK", .Caption = "Kalvora - Drennock V1.1.0", .ClientWidth = 840,
-                   .ClientHeight = 560, .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
+    TFormSpec spec = FrameFormSpec({.Name = "TFORMDRENNOCK",
+                                    .Caption = "Kalvora - Drennock V1.1.0",
+                                    .Title = "Drennock",
+                                    .Picture = "DRENNOCK_PHOTO_BITMAP",
+                                    .PictureWidth = DRENNOCK_PHOTO_WIDTH,
+                                    .PictureHeight = DRENNOCK_PHOTO_HEIGHT,
+                                    .Parts = kDrennockParts,
+                                    .PartCount = std::size(kDrennockParts),
+                                    .Captions = TButtonCaptions::Dots,
+                                    .DefaultSetting = true});
     auto& c = spec.Controls;
-    c.push_back(FrameButton("ButtonMainBoardSelect", 8, 8, 160, "Change Main Board", "ButtonMainBoardSelectClick"));
-    AddBoardPanel(c, 8, 44, "Drennock", "DRENNOCK_PHOTO_BITMAP", DRENNOCK_PHOTO_WIDTH, DRENNOCK_PHOTO_HEIGHT,
-                  kDrennockParts, std::size(kDrennockParts));
-    AddFrameButtons(c, 8, 520, TButtonCaptions::Dots, true);
 
-    const char* group = "GroupBoxConfig";
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = group, .Left = 480, .Top = 8, .Width = 352, .Height = 320,
-                 .Caption = "System Configuration"});
-    c.push_back(FrameLabel("LabelProjectName", group, 12, 26, 96, "Project Name:"));
-    c.push_back(FrameEdit("EditProjectName", group, 110, 22, 230));
-    static const char* const kRows[9][4] = {
-        {"CheckBoxOSC", "CLOCK ", "CheckBoxSwitch", "DIP Switch x 4"},
-        {"CheckBoxLED", "LED x  4", "CheckBoxButton", "Button x 2"},
-        {"CheckBoxFan", "Fan Control", "CheckBoxTemp", "Temperature"},
-        {"CheckBoxFlash", "Flash (256MB)", "CheckBoxRs422", "1394 to RS-422"},
-        {"CheckBoxQdrA", "QDRII+ A (72Mb)", "CheckBoxQdrB", "QDRII+ B (72Mb)"},
-        {"CheckBoxQdrC", "QDRII+ C (72Mb)", "CheckBoxQdrD", "QDRII+ C (72Mb)"},
-        {"CheckBoxDDR3_0", "DDR3 A (1GB)", "CheckBoxDDR3_1", "DDR3 B (1GB)"},
-        {"CheckBoxSfpA", "SFP+ A", "CheckBoxSfpB", "SFP+ B"},
-        {"CheckBoxSata", "SATA Host", "CheckBoxPCIe", "PCIe x 8 "},
-    };
-    for (int row = 0; row < 9; ++row) {
-        c.push_back(FrameCheckBox(kRows[row][0], group, 12, 56 + 24 * row, 160, kRows[row][1]));
-        c.push_back(FrameCheckBox(kRows[row][2], group, 184, 56 + 24 * row, 160, kRows[row][3]));
-    }
-    c.push_back(FrameLabel("LabelDdr3Hint", group, 12, 56 + 24 * 9, 330, "DDR3: Up to 4GB, 800 data rate"));
+    AddSettingsGroup(c, 480, 8, 352, 320,
+                     {
+                         {"CheckBoxOSC", "CLOCK ", "CheckBoxSwitch", "DIP Switch x 4"},
+                         {"CheckBoxLED", "LED x  4", "CheckBoxButton", "Button x 2"},
+                         {"CheckBoxFan", "Fan Control", "CheckBoxTemp", "Temperature"},
+                         {"CheckBoxFlash", "Flash (256MB)", "CheckBoxRs422", "1394 to RS-422"},
+                         {"CheckBoxQdrA", "QDRII+ A (72Mb)", "CheckBoxQdrB", "QDRII+ B (72Mb)"},
+                         {"CheckBoxQdrC", "QDRII+ C (72Mb)", "CheckBoxQdrD", "QDRII+ C (72Mb)"},
+                         {"CheckBoxDDR3_0", "DDR3 A (1GB)", "CheckBoxDDR3_1", "DDR3 B (1GB)"},
+                         {"CheckBoxSfpA", "SFP+ A", "CheckBoxSfpB", "SFP+ B"},
+                         {"CheckBoxSata", "SATA Host", "CheckBoxPCIe", "PCIe x 8 "},
+                     });
+    c.push_back(FrameLabel("LabelDdr3Hint", "GroupBoxConfig", 12, 56 + 24 * 9, 330, "DDR3: Up to 4GB, 800 data rate"));
     AddChoiceGroup(c, "GroupBoxOscillator", "Programmable Oscillator", 8, 418, 464,
-                       {{"Si570", "LabelSi570", "ComboBoxSi570", "ComboBoxSi570Change",
-                         {{"LabelSi570Clock", "SFP_REFCLK_p/n:"}}, "LabelSi570MHz", 8},
-                        {"CDCM61004", "LabelCdcm61004", "ComboBoxCdcm61004", "ComboBoxCdcm61004Change",
-                         {{"LabelCdcm61004Clock", "SFP1G_REFCLK_p/n:"}}, "LabelCdcm61004MHz", 12}});
+                   {{"Si570",
+                     "LabelSi570",
+                     "ComboBoxSi570",
+                     "ComboBoxSi570Change",
+                     {{"LabelSi570Clock", "SFP_REFCLK_p/n:"}},
+                     "LabelSi570MHz",
+                     8},
+                    {"CDCM61004",
+                     "LabelCdcm61004",
+                     "ComboBoxCdcm61004",
+                     "ComboBoxCdcm61004Change",
+                     {{"LabelCdcm61004Clock", "SFP1G_REFCLK_p/n:"}},
+                     "LabelCdcm61004MHz",
+                     12}});
     return spec;
 }
 
@@ -65,13 +81,6 @@ TFormDrennock::TFormDrennock(TForm* owner) : TFrameBoardFormOf<DRENNOCK_CONFIG>(
     handlers.emplace_back("ComboBoxCdcm61004Change", Bind(&TFormDrennock::ComboBoxCdcm61004Change));
     LoadLayout(DrennockLayout(), handlers);
 
-    EditProjectName = Find<TEdit>("EditProjectName");
-    ButtonMainBoardSelect = Find<TButton>("ButtonMainBoardSelect");
-    ButtonDefaultSetting = Find<TButton>("ButtonDefaultSetting");
-    ButtonLoad = Find<TButton>("ButtonLoad");
-    ButtonSave = Find<TButton>("ButtonSave");
-    ButtonGen = Find<TButton>("ButtonGen");
-    ButtonExit = Find<TButton>("ButtonExit");
     ComboBoxSi570 = Find<TComboBox>("ComboBoxSi570");
     ComboBoxCdcm61004 = Find<TComboBox>("ComboBoxCdcm61004");
     ShapeSi570 = Find<TShape>("ShapeSi570");
@@ -102,7 +111,7 @@ TFormDrennock::TFormDrennock(TForm* owner) : TFrameBoardFormOf<DRENNOCK_CONFIG>(
     CheckBoxPCIe = boxes[14].Box;
     m_Si570 = {ComboBoxSi570, 0, 0};
     m_Cdcm61004 = {ComboBoxCdcm61004, 0, 0};
-    InitialiseSettings(EditProjectName);
+    InitialiseSettings();
 }
 
 void TFormDrennock::SetDefaults(DRENNOCK_CONFIG& config)
@@ -117,12 +126,8 @@ void TFormDrennock::SetDefaults(DRENNOCK_CONFIG& config)
 
 void TFormDrennock::FillCardCombos()
 {
-    std::vector<std::string> si570 = {"Disable"};
-    for (uint8_t s = 1; s <= 7; ++s) si570.push_back(Format("%.5f", Si570FreqMHz(s)));
-    m_Si570.Fill(si570);
-    std::vector<std::string> cdcm = {"Disable"};
-    for (uint8_t s = 1; s <= 11; ++s) cdcm.push_back(Format("%.2f", CdcmFreqMHz(s)));
-    m_Cdcm61004.Fill(cdcm);
+    m_Si570.Fill(Si570Items("Disable"));
+    m_Cdcm61004.Fill(CdcmItems({"Disable"}));
 }
 
 void TFormDrennock::ConfigToForm(const DRENNOCK_CONFIG& config)
@@ -153,7 +158,10 @@ void TFormDrennock::UpdateShapes()
     ShapeCdcm61004->SetVisible(ComboBoxCdcm61004->ItemIndex() != 0);
 }
 
-bool TFormDrennock::IsSfpTicked() const { return CheckBoxSfp[0]->Checked() || CheckBoxSfp[1]->Checked(); }
+bool TFormDrennock::IsSfpTicked() const
+{
+    return CheckBoxSfp[0]->Checked() || CheckBoxSfp[1]->Checked();
+}
 
 void TFormDrennock::UpdateOscillatorCombos()
 {
@@ -164,8 +172,9 @@ void TFormDrennock::UpdateOscillatorCombos()
 bool TFormDrennock::ConfirmOscillators()
 {
     return !(IsSfpTicked() && ComboBoxSi570->ItemIndex() == 0 && ComboBoxCdcm61004->ItemIndex() == 0) ||
-           seam::AskWarningYesNo("QSP interface is enabled, but the associated programmable oscillator SI570 or "
-                                 "CDCM61004 is not enalbed.\r\nDo you want to continued?");
+           seam::AskWarningYesNo(
+               "QSP interface is enabled, but the associated programmable oscillator SI570 or "
+               "CDCM61004 is not enalbed.\r\nDo you want to continued?");
 }
 
 std::string TFormDrennock::IpNotices()
@@ -180,7 +189,10 @@ std::string TFormDrennock::IpNotices()
            (transceivers.empty() ? "" : TransceiverIpNotice(transceivers));
 }
 
-void TFormDrennock::DefineBoard(TMainBoard* board, const DRENNOCK_CONFIG& config) { CONFIG_DRENNOCK(board, &config); }
+void TFormDrennock::DefineBoard(TMainBoard* board, const DRENNOCK_CONFIG& config)
+{
+    CONFIG_DRENNOCK(board, &config);
+}
 
 void TFormDrennock::ComboBoxSi570Change(TObject*)
 {

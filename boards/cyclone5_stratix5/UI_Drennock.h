@@ -11,13 +11,6 @@ class TFormDrennock : public TFrameBoardFormOf<DRENNOCK_CONFIG> {
 public:
     explicit TFormDrennock(TForm* owner);
 
-    TEdit* EditProjectName = nullptr;
-    TButton* ButtonMainBoardSelect = nullptr;
-    TButton* ButtonDefaultSetting = nullptr;
-    TButton* ButtonLoad = nullptr;
-    TButton* ButtonSave = nullptr;
-    TButton* ButtonGen = nullptr;
-    TButton* ButtonExit = nullptr;
     TCheckBox* CheckBoxDDR3[2] = {};
     TCheckBox* CheckBoxQdr[4] = {};
     TCheckBox* CheckBoxSfp[2] = {};

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "boards/cyclone5_stratix5/ClockChipItems.h"
 #include "boards/cyclone5_stratix5/CONFIG_ESTOVER.h"
 #include "boards/cyclone5_stratix5/EstoverParts.h"
 #include "boards/frame/ConfigFrame.h"
@@ -11,63 +12,88 @@
 
 namespace {
 
-const TBoardFormRow kRow = {.FolderWord = "ESTOVER", .LoadFailureBox = true, .SuccessBox = true,
-                            .PostsBoardChange = false, .GeneratesFromHeld = true};
+const TBoardFormRow kRow = {.FolderWord = "ESTOVER",
+                            .LoadFailureBox = true,
+                            .SuccessBox = true,
+                            .PostsBoardChange = false,
+                            .GeneratesFromHeld = true};
 
 // The prefix of an HSMC default naming left without one.
 const char* const kDefaultHsmcPrefix = "HSMC_";
 
-uint8_t* Flags(ESTOVER_CONFIG& config) { return &config.bClock; }
-const uint8_t* Flags(const ESTOVER_CONFIG& config) { return &config.bClock; }
+uint8_t* Flags(ESTOVER_CONFIG& config)
+{
+    return &config.bClock;
+}
+const uint8_t* Flags(const ESTOVER_CONFIG& config)
+{
+    return &config.bClock;
+}
 
 TFormSpec EstoverLayout()
 {
-    TFormSpec spec{.Name = "TFORMESTOVER", .Caption = "Kalvora - Estover V1.0.2", .ClientWidth = 840,
-                   .ClientHeight = 560, .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
+    TFormSpec spec = FrameFormSpec({.Name = "TFORMESTOVER",
+                                    .Caption = "Kalvora - Estover V1.0.2",
+                                    .Title = "Estover",
+                                    .Picture = "ESTOVER_PHOTO_BITMAP",
+                                    .PictureWidth = ESTOVER_PHOTO_WIDTH,
+                                    .PictureHeight = ESTOVER_PHOTO_HEIGHT,
+                                    .Parts = kEstoverParts,
+                                    .PartCount = std::size(kEstoverParts),
+                                    .Captions = TButtonCaptions::Dots,
+                                    .DefaultSetting = true});
     auto& c = spec.Controls;
-    c.push_back(FrameButton("ButtonMainBoardSelect", 8, 8, 160, "Change Main Board", "ButtonMainBoardSelectClick"));
-    AddBoardPanel(c, 8, 44, "Estover", "ESTOVER_PHOTO_BITMAP", ESTOVER_PHOTO_WIDTH, ESTOVER_PHOTO_HEIGHT,
-                  kEstoverParts, std::size(kEstoverParts));
-    AddFrameButtons(c, 8, 520, TButtonCaptions::Dots, true);
 
-    const char* group = "GroupBoxConfig";
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = group, .Left = 480, .Top = 8, .Width = 352, .Height = 284,
-                 .Caption = "System Configuration"});
-    c.push_back(FrameLabel("LabelProjectName", group, 12, 26, 96, "Project Name:"));
-    c.push_back(FrameEdit("EditProjectName", group, 110, 22, 230));
-    static const char* const kRows[9][4] = {
-        {"CheckBoxOSC", "CLOCK ", "CheckBoxSwitch", "Switch x 4"},
-        {"CheckBoxLED", "LED x  10", "CheckBoxButton", "Button x 4"},
-        {"CheckBoxFan", "Fan Control", "CheckBoxTemp", "Temperature"},
-        {"CheckBoxFlash", "Flash (256MB)", "CheckBoxSSRAM", "SSRAM"},
-        {"CheckBoxRs422", "RS-422", "CheckBoxSma", "SMA"},
-        {"CheckBoxSfpA", "SFP+ A", "CheckBoxSfpB", "SFP+ B"},
-        {"CheckBoxSfpC", "SFP+ C", "CheckBoxSfpD", "SFP+ D"},
-        {"CheckBoxSata_0", "Sata Host", "CheckBoxSata_1", "Sata Device"},
-        {"CheckBoxPCIe", "PCIe", nullptr, nullptr},
-    };
-    for (int row = 0; row < 9; ++row) {
-        c.push_back(FrameCheckBox(kRows[row][0], group, 12, 56 + 24 * row, 160, kRows[row][1]));
-        if (kRows[row][2]) c.push_back(FrameCheckBox(kRows[row][2], group, 184, 56 + 24 * row, 160, kRows[row][3]));
-    }
+    AddSettingsGroup(c, 480, 8, 352, 284,
+                     {
+                         {"CheckBoxOSC", "CLOCK ", "CheckBoxSwitch", "Switch x 4"},
+                         {"CheckBoxLED", "LED x  10", "CheckBoxButton", "Button x 4"},
+                         {"CheckBoxFan", "Fan Control", "CheckBoxTemp", "Temperature"},
+                         {"CheckBoxFlash", "Flash (256MB)", "CheckBoxSSRAM", "SSRAM"},
+                         {"CheckBoxRs422", "RS-422", "CheckBoxSma", "SMA"},
+                         {"CheckBoxSfpA", "SFP+ A", "CheckBoxSfpB", "SFP+ B"},
+                         {"CheckBoxSfpC", "SFP+ C", "CheckBoxSfpD", "SFP+ D"},
+                         {"CheckBoxSata_0", "Sata Host", "CheckBoxSata_1", "Sata Device"},
+                         {"CheckBoxPCIe", "PCIe", nullptr, nullptr},
+                     });
     AddChoiceGroup(c, "GroupBoxOscillator", "Programmable Oscillator", 8, 418, 464,
-                   {{"Si570", "LabelSi570", "ComboBoxSi570", "ComboBoxSi570Change",
-                     {{"LabelSi570Clock", "SFP_REFCLK_p/n:"}}, "LabelSi570MHz", 8},
-                    {"CDCM61004", "LabelCdcm61004", "ComboBoxCdcm61004", "ComboBoxCdcm61004Change",
+                   {{"Si570",
+                     "LabelSi570",
+                     "ComboBoxSi570",
+                     "ComboBoxSi570Change",
+                     {{"LabelSi570Clock", "SFP_REFCLK_p/n:"}},
+                     "LabelSi570MHz",
+                     8},
+                    {"CDCM61004",
+                     "LabelCdcm61004",
+                     "ComboBoxCdcm61004",
+                     "ComboBoxCdcm61004Change",
                      {{"LabelCdcm61004Sata", "SATA_REFCLK_p/n:"},
                       {"LabelCdcm61004Sfp", "SFP1G_REFCLK_p/n:"},
                       {"LabelCdcm61004Hsmc", "HSMC_REFCLK_p/n:"}},
-                     "LabelCdcm61004MHz", 12}});
+                     "LabelCdcm61004MHz",
+                     12}});
 
     const char* hsmc = "GroupBoxHsmc";
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = hsmc, .Left = 480, .Top = 300, .Width = 352, .Height = 100,
+    c.push_back({.Kind = TControlKind::GroupBox,
+                 .Name = hsmc,
+                 .Left = 480,
+                 .Top = 300,
+                 .Width = 352,
+                 .Height = 100,
                  .Caption = "HSMC Expansion"});
     c.push_back(FrameLabel("LabelHsmc", hsmc, 12, 20, 220, "HSMC (Transceiver x 8)", true));
     c.push_back(FrameComboBox("ComboBoxHSMC_A", hsmc, 12, 40, 236, "ComboBoxHSMC_AChange"));
     c.push_back(FrameLabel("LabelPrefixHsmc", hsmc, 12, 74, 84, "Prefix Name:"));
     c.push_back(FrameEdit("EditHSMC_A", hsmc, 100, 70, 148));
-    c.push_back({.Kind = TControlKind::Image, .Name = "ImageHSMC_A", .Parent = hsmc, .Left = 262, .Top = 14,
-                 .Width = 80, .Height = 80, .Visible = false});
+    c.push_back({.Kind = TControlKind::Image,
+                 .Name = "ImageHSMC_A",
+                 .Parent = hsmc,
+                 .Left = 262,
+                 .Top = 14,
+                 .Width = 80,
+                 .Height = 80,
+                 .Visible = false});
     return spec;
 }
 
@@ -82,13 +108,6 @@ TFormEstover::TFormEstover(TForm* owner) : TFrameBoardFormOf<ESTOVER_CONFIG>(own
     handlers.emplace_back("ComboBoxHSMC_AChange", Bind(&TFormEstover::ComboBoxHSMC_AChange));
     LoadLayout(EstoverLayout(), handlers);
 
-    EditProjectName = Find<TEdit>("EditProjectName");
-    ButtonMainBoardSelect = Find<TButton>("ButtonMainBoardSelect");
-    ButtonDefaultSetting = Find<TButton>("ButtonDefaultSetting");
-    ButtonLoad = Find<TButton>("ButtonLoad");
-    ButtonSave = Find<TButton>("ButtonSave");
-    ButtonGen = Find<TButton>("ButtonGen");
-    ButtonExit = Find<TButton>("ButtonExit");
     ComboBoxSi570 = Find<TComboBox>("ComboBoxSi570");
     ComboBoxCdcm61004 = Find<TComboBox>("ComboBoxCdcm61004");
     ComboBoxHSMC_A = Find<TComboBox>("ComboBoxHSMC_A");
@@ -120,7 +139,7 @@ TFormEstover::TFormEstover(TForm* owner) : TFrameBoardFormOf<ESTOVER_CONFIG>(own
     CheckBoxPCIe = boxes[12].Box;
     m_Si570 = {ComboBoxSi570, 0, 0};
     m_Cdcm61004 = {ComboBoxCdcm61004, 0, 0};
-    InitialiseSettings(EditProjectName, {EditHSMC_A});
+    InitialiseSettings({EditHSMC_A});
 }
 
 void TFormEstover::SetDefaults(ESTOVER_CONFIG& config)
@@ -135,12 +154,8 @@ void TFormEstover::SetDefaults(ESTOVER_CONFIG& config)
 
 void TFormEstover::FillCardCombos()
 {
-    std::vector<std::string> si570 = {"Disable"};
-    for (uint8_t s = 1; s <= 7; ++s) si570.push_back(Format("%.5f", Si570FreqMHz(s)));
-    m_Si570.Fill(si570);
-    std::vector<std::string> cdcm = {"Disable"};
-    for (uint8_t s = 1; s <= 11; ++s) cdcm.push_back(Format("%.2f", CdcmFreqMHz(s)));
-    m_Cdcm61004.Fill(cdcm);
+    m_Si570.Fill(Si570Items("Disable"));
+    m_Cdcm61004.Fill(CdcmItems({"Disable"}));
     m_Config.BuildCardList(CONNECTOR_HSMC, true, 3);
     FillCardCombo(ComboBoxHSMC_A, m_Config.m_CardCount, m_Config.m_CardIds);
 }
@@ -155,9 +170,9 @@ void TFormEstover::ConfigToForm(const ESTOVER_CONFIG& config)
     const DaughterId card = config.nHsmcDaughterId[HSMC_A];
     ComboBoxHSMC_A->SetItemIndex(0);
     SelectCard(ComboBoxHSMC_A, m_Config.m_CardCount, m_Config.m_CardIds, card);
-    EditHSMC_A->SetText(ComboBoxHSMC_A->ItemIndex() != 0 ? ReadFixedText(config.szHSMCPrefixName[HSMC_A],
-                                                                          sizeof config.szHSMCPrefixName[HSMC_A])
-                                                         : std::string());
+    EditHSMC_A->SetText(ComboBoxHSMC_A->ItemIndex() != 0
+                            ? ReadFixedText(config.szHSMCPrefixName[HSMC_A], sizeof config.szHSMCPrefixName[HSMC_A])
+                            : std::string());
     UpdateShapes();
     UpdateOscillatorCombos();
     UpdateCardPictures();
@@ -196,7 +211,10 @@ bool TFormEstover::IsSfpTicked() const
     return false;
 }
 
-bool TFormEstover::IsSataTicked() const { return CheckBoxSata[0]->Checked() || CheckBoxSata[1]->Checked(); }
+bool TFormEstover::IsSataTicked() const
+{
+    return CheckBoxSata[0]->Checked() || CheckBoxSata[1]->Checked();
+}
 
 bool TFormEstover::IsHsmcTransceiverCard() const
 {
@@ -245,7 +263,10 @@ bool TFormEstover::ValidateBoard(bool generating, std::string& message)
     return CheckCardPrefix(card, MAINBOARD_ESTOVER, prefix, "HSMC-A", generating, message);
 }
 
-void TFormEstover::DefineBoard(TMainBoard* board, const ESTOVER_CONFIG& config) { CONFIG_ESTOVER(board, &config); }
+void TFormEstover::DefineBoard(TMainBoard* board, const ESTOVER_CONFIG& config)
+{
+    CONFIG_ESTOVER(board, &config);
+}
 
 void TFormEstover::ApplyDefaultPrefixes(ESTOVER_CONFIG& config)
 {
@@ -257,13 +278,18 @@ void TFormEstover::AttachCards(TMainBoard* board, const ESTOVER_CONFIG& config)
 {
     const DaughterId card = config.nHsmcDaughterId[HSMC_A];
     if (card == 0) return;
-    const std::string prefix =
-        ReadFixedText(config.szHSMCPrefixName[HSMC_A], sizeof config.szHSMCPrefixName[HSMC_A]);
+    const std::string prefix = ReadFixedText(config.szHSMCPrefixName[HSMC_A], sizeof config.szHSMCPrefixName[HSMC_A]);
     board->AttachHsmcCardEx(ESTOVER_HSMC_A_MASTER_ID, card, IO_2V5, 0, prefix.c_str());
 }
 
-void TFormEstover::ComboBoxSi570Change(TObject*) { m_Si570.Picked(); }
-void TFormEstover::ComboBoxCdcm61004Change(TObject*) { m_Cdcm61004.Picked(); }
+void TFormEstover::ComboBoxSi570Change(TObject*)
+{
+    m_Si570.Picked();
+}
+void TFormEstover::ComboBoxCdcm61004Change(TObject*)
+{
+    m_Cdcm61004.Picked();
+}
 
 void TFormEstover::ComboBoxHSMC_AChange(TObject*)
 {

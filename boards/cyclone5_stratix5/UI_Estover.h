@@ -12,13 +12,6 @@ class TFormEstover : public TFrameBoardFormOf<ESTOVER_CONFIG> {
 public:
     explicit TFormEstover(TForm* owner);
 
-    TEdit* EditProjectName = nullptr;
-    TButton* ButtonMainBoardSelect = nullptr;
-    TButton* ButtonDefaultSetting = nullptr;
-    TButton* ButtonLoad = nullptr;
-    TButton* ButtonSave = nullptr;
-    TButton* ButtonGen = nullptr;
-    TButton* ButtonExit = nullptr;
     TCheckBox* CheckBoxSata[2] = {};
     TCheckBox* CheckBoxSfp[4] = {};
     TCheckBox* CheckBoxPCIe = nullptr;

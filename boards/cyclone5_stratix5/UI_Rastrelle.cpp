@@ -4,6 +4,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "boards/cyclone5_stratix5/ClockChipItems.h"
 #include "boards/cyclone5_stratix5/CONFIG_RASTRELLE.h"
 #include "boards/cyclone5_stratix5/RastrelleParts.h"
 #include "model/Text.h"
@@ -11,60 +12,80 @@
 
 namespace {
 
-const TBoardFormRow kRow = {.FolderWord = "S5", .LoadFailureBox = true, .SuccessBox = true,
-                            .PostsBoardChange = false, .GeneratesFromHeld = true};
+const TBoardFormRow kRow = {.FolderWord = "S5",
+                            .LoadFailureBox = true,
+                            .SuccessBox = true,
+                            .PostsBoardChange = false,
+                            .GeneratesFromHeld = true};
 
 // The DDR3 SODIMM modules: masters 24 and 25.
 constexpr uint8_t DDR3_MASTER_ID[2] = {24, 25};
 const char* const kDdr3Prefix[2] = {"DDR3A_", "DDR3B_"};
 
-uint8_t* Flags(RASTRELLE_CONFIG& config) { return &config.bClock; }
-const uint8_t* Flags(const RASTRELLE_CONFIG& config) { return &config.bClock; }
+uint8_t* Flags(RASTRELLE_CONFIG& config)
+{
+    return &config.bClock;
+}
+const uint8_t* Flags(const RASTRELLE_CONFIG& config)
+{
+    return &config.bClock;
+}
 
 TFormSpec RastrelleLayout()
 {
-    TFormSpec spec{.Name = "TFORMRASTRELLE", .Caption = "Rastrelle", .ClientWidth = 840, .ClientHeight = 560,
-                   .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
+    TFormSpec spec = FrameFormSpec({.Name = "TFORMRASTRELLE",
+                                    .Caption = "Rastrelle",
+                                    .Title = "Rastrelle",
+                                    .Picture = "RASTRELLE_PHOTO_BITMAP",
+                                    .PictureWidth = RASTRELLE_PHOTO_WIDTH,
+                                    .PictureHeight = RASTRELLE_PHOTO_HEIGHT,
+                                    .Parts = kRastrelleParts,
+                                    .PartCount = std::size(kRastrelleParts),
+                                    .Captions = TButtonCaptions::Dots,
+                                    .DefaultSetting = true});
     auto& c = spec.Controls;
-    c.push_back(FrameButton("ButtonMainBoardSelect", 8, 8, 160, "Change Main Board", "ButtonMainBoardSelectClick"));
-    AddBoardPanel(c, 8, 44, "Rastrelle", "RASTRELLE_PHOTO_BITMAP", RASTRELLE_PHOTO_WIDTH, RASTRELLE_PHOTO_HEIGHT,
-                  kRastrelleParts, std::size(kRastrelleParts));
-    AddFrameButtons(c, 8, 520, TButtonCaptions::Dots, true);
 
-    const char* group = "GroupBoxConfig";
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = group, .Left = 480, .Top = 8, .Width = 352, .Height = 404,
-                 .Caption = "System Configuration"});
-    c.push_back(FrameLabel("LabelProjectName", group, 12, 26, 96, "Project Name:"));
-    c.push_back(FrameEdit("EditProjectName", group, 110, 22, 230));
-    static const char* const kRows[13][4] = {
-        {"CheckBoxOSC", "CLOCK ", "CheckBoxSwitch", "Switch x 4"},
-        {"CheckBoxLED", "LED x  10", "CheckBoxSeg7", "7-Segment x 2"},
-        {"CheckBoxButton", "Button x 4", "CheckBoxTemp", "Temperature"},
-        {"CheckBoxFan", "Fan Control", "CheckBoxRs422", "RS-422"},
-        {"CheckBoxSma", "SMA", "CheckBoxFlash", "Flash (256MB)"},
-        {"CheckBoxQdrA", "QDRII+ SRAM A", "CheckBoxQdrB", "QDRII+ SRAM B"},
-        {"CheckBoxQdrC", "QDRII+ SRAM C", "CheckBoxQdrD", "QDRII+ SRAM D"},
-        {"CheckBoxDDR3_0", "DDR3 SODIMM_A", "CheckBoxDDR3_1", "DDR3 SODIMM_B"},
-        {"CheckBoxSfpA", "SFP+ A", "CheckBoxSfpB", "SFP+ B"},
-        {"CheckBoxSfpC", "SFP+ C", "CheckBoxSfpD", "SFP+ D"},
-        {"CheckBoxSata_0", "Sata Host 0", "CheckBoxSata_1", "Sata Host 1"},
-        {"CheckBoxSata_2", "Sata Device 0", "CheckBoxSata_3", "Sata Device 1"},
-        {"CheckBoxPCIe", "PCIe", nullptr, nullptr},
-    };
-    for (int row = 0; row < 13; ++row) {
-        c.push_back(FrameCheckBox(kRows[row][0], group, 12, 56 + 24 * row, 160, kRows[row][1]));
-        if (kRows[row][2]) c.push_back(FrameCheckBox(kRows[row][2], group, 184, 56 + 24 * row, 160, kRows[row][3]));
-    }
-    c.push_back(FrameLabel("LabelDdr3Hint", group, 12, 56 + 24 * 13, 330, "DDR3: Up to 4GB, 800 data rate"));
+    AddSettingsGroup(c, 480, 8, 352, 404,
+                     {
+                         {"CheckBoxOSC", "CLOCK ", "CheckBoxSwitch", "Switch x 4"},
+                         {"CheckBoxLED", "LED x  10", "CheckBoxSeg7", "7-Segment x 2"},
+                         {"CheckBoxButton", "Button x 4", "CheckBoxTemp", "Temperature"},
+                         {"CheckBoxFan", "Fan Control", "CheckBoxRs422", "RS-422"},
+                         {"CheckBoxSma", "SMA", "CheckBoxFlash", "Flash (256MB)"},
+                         {"CheckBoxQdrA", "QDRII+ SRAM A", "CheckBoxQdrB", "QDRII+ SRAM B"},
+                         {"CheckBoxQdrC", "QDRII+ SRAM C", "CheckBoxQdrD", "QDRII+ SRAM D"},
+                         {"CheckBoxDDR3_0", "DDR3 SODIMM_A", "CheckBoxDDR3_1", "DDR3 SODIMM_B"},
+                         {"CheckBoxSfpA", "SFP+ A", "CheckBoxSfpB", "SFP+ B"},
+                         {"CheckBoxSfpC", "SFP+ C", "CheckBoxSfpD", "SFP+ D"},
+                         {"CheckBoxSata_0", "Sata Host 0", "CheckBoxSata_1", "Sata Host 1"},
+                         {"CheckBoxSata_2", "Sata Device 0", "CheckBoxSata_3", "Sata Device 1"},
+                         {"CheckBoxPCIe", "PCIe", nullptr, nullptr},
+                     });
+    c.push_back(FrameLabel("LabelDdr3Hint", "GroupBoxConfig", 12, 56 + 24 * 13, 330, "DDR3: Up to 4GB, 800 data rate"));
 
-    AddChoiceGroup(c, "GroupBoxOscillator", "Programmable Oscillator", 8, 418, 464,
-                   {{"Si570", "LabelSi570", "ComboBoxSi570", "ComboBoxSi570Change",
-                     {{"LabelSi570Clock", "SFP_REFCLK_p/n:"}}, "LabelSi570MHz", 8},
-                    {"CDCM61001", "LabelCdcm61001", "ComboBoxCdcm61001", "ComboBoxCdcm61001Change",
-                     {{"LabelCdcm61001Clock", "SFP1G_REFCLK_p/n:"}}, "LabelCdcm61001MHz", 12},
-                    {"CDCM61004", "LabelCdcm61004", "ComboBoxCdcm61004", "ComboBoxCdcm61004Change",
-                     {{"LabelCdcm61004Host", "SATA_HOST_REFCLK_p/n:"}, {"LabelCdcm61004Device", "SATA_DEVICE_REFCLK_p/n:"}},
-                     "LabelCdcm61004MHz", 12}});
+    AddChoiceGroup(
+        c, "GroupBoxOscillator", "Programmable Oscillator", 8, 418, 464,
+        {{"Si570",
+          "LabelSi570",
+          "ComboBoxSi570",
+          "ComboBoxSi570Change",
+          {{"LabelSi570Clock", "SFP_REFCLK_p/n:"}},
+          "LabelSi570MHz",
+          8},
+         {"CDCM61001",
+          "LabelCdcm61001",
+          "ComboBoxCdcm61001",
+          "ComboBoxCdcm61001Change",
+          {{"LabelCdcm61001Clock", "SFP1G_REFCLK_p/n:"}},
+          "LabelCdcm61001MHz",
+          12},
+         {"CDCM61004",
+          "LabelCdcm61004",
+          "ComboBoxCdcm61004",
+          "ComboBoxCdcm61004Change",
+          {{"LabelCdcm61004Host", "SATA_HOST_REFCLK_p/n:"}, {"LabelCdcm61004Device", "SATA_DEVICE_REFCLK_p/n:"}},
+          "LabelCdcm61004MHz",
+          12}});
     return spec;
 }
 
@@ -79,44 +100,26 @@ TFormRastrelle::TFormRastrelle(TForm* owner) : TFrameBoardFormOf<RASTRELLE_CONFI
     handlers.emplace_back("ComboBoxCdcm61004Change", Bind(&TFormRastrelle::ComboBoxCdcm61004Change));
     LoadLayout(RastrelleLayout(), handlers);
 
-    EditProjectName = Find<TEdit>("EditProjectName");
-    ButtonMainBoardSelect = Find<TButton>("ButtonMainBoardSelect");
-    ButtonDefaultSetting = Find<TButton>("ButtonDefaultSetting");
-    ButtonLoad = Find<TButton>("ButtonLoad");
-    ButtonSave = Find<TButton>("ButtonSave");
-    ButtonGen = Find<TButton>("ButtonGen");
-    ButtonExit = Find<TButton>("ButtonExit");
     ComboBoxSi570 = Find<TComboBox>("ComboBoxSi570");
     ComboBoxCdcm61001 = Find<TComboBox>("ComboBoxCdcm61001");
     ComboBoxCdcm61004 = Find<TComboBox>("ComboBoxCdcm61004");
     ShapeSi570 = Find<TShape>("ShapeSi570");
     ShapeCdcm61001 = Find<TShape>("ShapeCdcm61001");
     ShapeCdcm61004 = Find<TShape>("ShapeCdcm61004");
-    m_Groups.Bind(*this, {{"CheckBoxOSC", {"ShapeOSC"}},
-                          {"CheckBoxLED", {"ShapeLED", "ShapeRJ45LED", "ShapeBracketLED"}},
-                          {"CheckBoxSeg7", {"ShapeSeg7"}},
-                          {"CheckBoxButton", {"ShapeButton"}},
-                          {"CheckBoxSwitch", {"ShapeSwitch"}},
-                          {"CheckBoxSata_0", {"ShapeSata_0"}},
-                          {"CheckBoxSata_1", {"ShapeSata_1"}},
-                          {"CheckBoxSata_2", {"ShapeSata_2"}},
-                          {"CheckBoxSata_3", {"ShapeSata_3"}},
-                          {"CheckBoxSma", {"ShapeSma"}},
-                          {"CheckBoxTemp", {"ShapeTemp"}},
-                          {"CheckBoxDDR3_0", {"ShapeDDR3_0"}},
-                          {"CheckBoxDDR3_1", {"ShapeDDR3_1"}},
-                          {"CheckBoxQdrA", {"ShapeQDRII_A"}},
-                          {"CheckBoxQdrB", {"ShapeQDRII_B"}},
-                          {"CheckBoxQdrC", {"ShapeQDRII_C"}},
-                          {"CheckBoxQdrD", {"ShapeQDRII_D"}},
-                          {"CheckBoxSfpA", {"ShapeSfp_A"}},
-                          {"CheckBoxSfpB", {"ShapeSfp_B"}},
-                          {"CheckBoxSfpC", {"ShapeSfp_C"}},
-                          {"CheckBoxSfpD", {"ShapeSfp_D"}},
-                          {"CheckBoxPCIe", {"ShapePCIe"}},
-                          {"CheckBoxFan", {"ShapeFan"}},
-                          {"CheckBoxFlash", {"ShapeFlash"}},
-                          {"CheckBoxRs422", {"ShapeRs422"}}});
+    m_Groups.Bind(
+        *this, {{"CheckBoxOSC", {"ShapeOSC"}},       {"CheckBoxLED", {"ShapeLED", "ShapeRJ45LED", "ShapeBracketLED"}},
+                {"CheckBoxSeg7", {"ShapeSeg7"}},     {"CheckBoxButton", {"ShapeButton"}},
+                {"CheckBoxSwitch", {"ShapeSwitch"}}, {"CheckBoxSata_0", {"ShapeSata_0"}},
+                {"CheckBoxSata_1", {"ShapeSata_1"}}, {"CheckBoxSata_2", {"ShapeSata_2"}},
+                {"CheckBoxSata_3", {"ShapeSata_3"}}, {"CheckBoxSma", {"ShapeSma"}},
+                {"CheckBoxTemp", {"ShapeTemp"}},     {"CheckBoxDDR3_0", {"ShapeDDR3_0"}},
+                {"CheckBoxDDR3_1", {"ShapeDDR3_1"}}, {"CheckBoxQdrA", {"ShapeQDRII_A"}},
+                {"CheckBoxQdrB", {"ShapeQDRII_B"}},  {"CheckBoxQdrC", {"ShapeQDRII_C"}},
+                {"CheckBoxQdrD", {"ShapeQDRII_D"}},  {"CheckBoxSfpA", {"ShapeSfp_A"}},
+                {"CheckBoxSfpB", {"ShapeSfp_B"}},    {"CheckBoxSfpC", {"ShapeSfp_C"}},
+                {"CheckBoxSfpD", {"ShapeSfp_D"}},    {"CheckBoxPCIe", {"ShapePCIe"}},
+                {"CheckBoxFan", {"ShapeFan"}},       {"CheckBoxFlash", {"ShapeFlash"}},
+                {"CheckBoxRs422", {"ShapeRs422"}}});
     const auto& boxes = m_Groups.Entries();
     for (int i = 0; i < 4; ++i) CheckBoxSata[i] = boxes[static_cast<size_t>(5 + i)].Box;
     for (int i = 0; i < 2; ++i) CheckBoxDDR3[i] = boxes[static_cast<size_t>(11 + i)].Box;
@@ -126,7 +129,7 @@ TFormRastrelle::TFormRastrelle(TForm* owner) : TFrameBoardFormOf<RASTRELLE_CONFI
     m_Si570 = {ComboBoxSi570, 0, 0};
     m_Cdcm61001 = {ComboBoxCdcm61001, 1, 1};
     m_Cdcm61004 = {ComboBoxCdcm61004, 1, 1};
-    InitialiseSettings(EditProjectName);
+    InitialiseSettings();
 }
 
 void TFormRastrelle::SetDefaults(RASTRELLE_CONFIG& config)
@@ -144,13 +147,9 @@ void TFormRastrelle::SetDefaults(RASTRELLE_CONFIG& config)
 
 void TFormRastrelle::FillCardCombos()
 {
-    std::vector<std::string> si570 = {"Not Use"};
-    for (uint8_t s = 1; s <= 7; ++s) si570.push_back(Format("%.5f", Si570FreqMHz(s)));
-    m_Si570.Fill(si570);
-    std::vector<std::string> cdcm = {"Unchanged", "Not Use"};
-    for (uint8_t s = 2; s <= 12; ++s) cdcm.push_back(Format("%.2f", CdcmExtPllFreqMHz(s)));
-    m_Cdcm61001.Fill(cdcm);
-    m_Cdcm61004.Fill(cdcm);
+    m_Si570.Fill(Si570Items("Not Use"));
+    m_Cdcm61001.Fill(CdcmItems({"Unchanged", "Not Use"}));
+    m_Cdcm61004.Fill(CdcmItems({"Unchanged", "Not Use"}));
 }
 
 void TFormRastrelle::ConfigToForm(const RASTRELLE_CONFIG& config)
@@ -245,6 +244,15 @@ void TFormRastrelle::AttachCards(TMainBoard* board, const RASTRELLE_CONFIG& conf
                                          {.differential = true, .busStandard = 0, .addressStandard = 0});
 }
 
-void TFormRastrelle::ComboBoxSi570Change(TObject*) { m_Si570.Picked(); }
-void TFormRastrelle::ComboBoxCdcm61001Change(TObject*) { m_Cdcm61001.Picked(); }
-void TFormRastrelle::ComboBoxCdcm61004Change(TObject*) { m_Cdcm61004.Picked(); }
+void TFormRastrelle::ComboBoxSi570Change(TObject*)
+{
+    m_Si570.Picked();
+}
+void TFormRastrelle::ComboBoxCdcm61001Change(TObject*)
+{
+    m_Cdcm61001.Picked();
+}
+void TFormRastrelle::ComboBoxCdcm61004Change(TObject*)
+{
+    m_Cdcm61004.Picked();
+}

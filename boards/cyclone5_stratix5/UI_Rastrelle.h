@@ -12,13 +12,6 @@ class TFormRastrelle : public TFrameBoardFormOf<RASTRELLE_CONFIG> {
 public:
     explicit TFormRastrelle(TForm* owner);
 
-    TEdit* EditProjectName = nullptr;
-    TButton* ButtonMainBoardSelect = nullptr;
-    TButton* ButtonDefaultSetting = nullptr;
-    TButton* ButtonLoad = nullptr;
-    TButton* ButtonSave = nullptr;
-    TButton* ButtonGen = nullptr;
-    TButton* ButtonExit = nullptr;
     TCheckBox* CheckBoxSata[4] = {};
     TCheckBox* CheckBoxDDR3[2] = {};
     TCheckBox* CheckBoxQdr[4] = {};

@@ -40,11 +40,17 @@ void TFrameBoardForm::AddFrameHandlers(std::vector<THandlerEntry>& handlers)
     handlers.emplace_back("FormClose", Bind(&TFrameBoardForm::FormClose));
 }
 
-void TFrameBoardForm::InitialiseSettings(TEdit* projectName, std::initializer_list<TEdit*> prefixEdits)
+void TFrameBoardForm::InitialiseSettings(std::initializer_list<TEdit*> prefixEdits)
 {
-    m_ProjectName = projectName;
+    EditProjectName = Find<TEdit>("EditProjectName");
+    ButtonMainBoardSelect = dynamic_cast<TButton*>(FindControl("ButtonMainBoardSelect"));
+    ButtonDefaultSetting = dynamic_cast<TButton*>(FindControl("ButtonDefaultSetting"));
+    ButtonLoad = Find<TButton>("ButtonLoad");
+    ButtonSave = Find<TButton>("ButtonSave");
+    ButtonGen = Find<TButton>("ButtonGen");
+    ButtonExit = Find<TButton>("ButtonExit");
     SetColor(kFormColor);
-    m_ProjectName->SetMaxLength(kMaxNameLength);
+    EditProjectName->SetMaxLength(kMaxNameLength);
     for (TEdit* edit : prefixEdits) edit->SetMaxLength(kMaxNameLength);
     FillCardCombos();
     SettingsFolder() = seam::ExecutableFolder();
@@ -55,27 +61,31 @@ void TFrameBoardForm::InitialiseSettings(TEdit* projectName, std::initializer_li
 bool TFrameBoardForm::Validate(bool generating)
 {
     std::string message;
-    const bool ok = CheckProjectName(m_ProjectName->Text(), message) && ValidateBoard(generating, message);
+    const bool ok = CheckProjectName(EditProjectName->Text(), message) && ValidateBoard(generating, message);
     if (!ok) seam::ShowError(message);
     return ok;
 }
 
-bool TFrameBoardForm::ValidateBoard(bool, std::string&) { return true; }
+bool TFrameBoardForm::ValidateBoard(bool, std::string&)
+{
+    return true;
+}
 
 void TFrameBoardForm::ButtonGenClick(TObject*)
 {
     if (!Validate(true)) return;
     if (RunsBatch()) return;
     if (!ConfirmGenerate()) return;
-    const std::string path = AskProjectFilePath("", m_Row.FolderWord, m_ProjectName->Text());
+    const std::string path = AskProjectFilePath("", m_Row.FolderWord, EditProjectName->Text());
     if (path.empty()) return;
     if (Generate(path)) {
         const std::string notices = IpNotices();
         if (!notices.empty()) seam::ShowInformation(notices);
         if (m_Row.SuccessBox)
-            seam::ShowInformation(Format("Generate Quartus Project successfully.\r\nThe project is located in the "
-                                         "folder:\r\n%s",
-                                         ExtractFilePath(path).c_str()));
+            seam::ShowInformation(
+                Format("Generate Quartus Project successfully.\r\nThe project is located in the "
+                       "folder:\r\n%s",
+                       ExtractFilePath(path).c_str()));
         AfterSuccess();
     } else {
         seam::ShowError(Format("Failed to generate Quartus project: %s.", ExtractFileName(path).c_str()));
@@ -123,7 +133,10 @@ void TFrameBoardForm::CheckBoxClick(TObject*)
     AfterCheckBoxClick();
 }
 
-void TFrameBoardForm::FormClose(TObject*, TCloseAction&) { Leave(); }
+void TFrameBoardForm::FormClose(TObject*, TCloseAction&)
+{
+    Leave();
+}
 
 void TFrameBoardForm::FormLeave()
 {
@@ -191,39 +204,82 @@ void TChoiceCombo::Update(bool enabled, int32_t forcedItem)
 
 TControlSpec FrameButton(const char* name, int left, int top, int width, const char* caption, const char* onClick)
 {
-    return {.Kind = TControlKind::Button, .Name = name, .Left = left, .Top = top, .Width = width, .Height = 28,
-            .Caption = caption, .OnClick = onClick, .HandCursor = true};
+    return {.Kind = TControlKind::Button,
+            .Name = name,
+            .Left = left,
+            .Top = top,
+            .Width = width,
+            .Height = 28,
+            .Caption = caption,
+            .OnClick = onClick,
+            .HandCursor = true};
 }
 
 TControlSpec FrameCheckBox(const char* name, const char* parent, int left, int top, int width, const char* caption)
 {
-    return {.Kind = TControlKind::CheckBox, .Name = name, .Parent = parent, .Left = left, .Top = top, .Width = width,
-            .Height = 20, .Caption = caption, .OnClick = "CheckBoxClick", .HandCursor = true};
+    return {.Kind = TControlKind::CheckBox,
+            .Name = name,
+            .Parent = parent,
+            .Left = left,
+            .Top = top,
+            .Width = width,
+            .Height = 20,
+            .Caption = caption,
+            .OnClick = "CheckBoxClick",
+            .HandCursor = true};
 }
 
 TControlSpec FrameLabel(const char* name, const char* parent, int left, int top, int width, const char* caption,
                         bool bold)
 {
-    return {.Kind = TControlKind::Label, .Name = name, .Parent = parent, .Left = left, .Top = top, .Width = width,
-            .Height = 18, .Caption = caption, .Bold = bold};
+    return {.Kind = TControlKind::Label,
+            .Name = name,
+            .Parent = parent,
+            .Left = left,
+            .Top = top,
+            .Width = width,
+            .Height = 18,
+            .Caption = caption,
+            .Bold = bold};
 }
 
 TControlSpec FrameComboBox(const char* name, const char* parent, int left, int top, int width, const char* onChange)
 {
-    return {.Kind = TControlKind::ComboBox, .Name = name, .Parent = parent, .Left = left, .Top = top, .Width = width,
-            .Height = 24, .OnChange = onChange, .HandCursor = true};
+    return {.Kind = TControlKind::ComboBox,
+            .Name = name,
+            .Parent = parent,
+            .Left = left,
+            .Top = top,
+            .Width = width,
+            .Height = 24,
+            .OnChange = onChange,
+            .HandCursor = true};
 }
 
 TControlSpec FrameEdit(const char* name, const char* parent, int left, int top, int width)
 {
-    return {.Kind = TControlKind::Edit, .Name = name, .Parent = parent, .Left = left, .Top = top, .Width = width,
+    return {.Kind = TControlKind::Edit,
+            .Name = name,
+            .Parent = parent,
+            .Left = left,
+            .Top = top,
+            .Width = width,
             .Height = 24};
 }
 
 TControlSpec FrameShape(const char* name, const char* parent, int left, int top, int width, int height)
 {
-    return {.Kind = TControlKind::Shape, .Name = name, .Parent = parent, .Left = left, .Top = top, .Width = width,
-            .Height = height, .Visible = false, .PenColor = clYellow, .PenWidth = 3, .BrushStyle = bsClear};
+    return {.Kind = TControlKind::Shape,
+            .Name = name,
+            .Parent = parent,
+            .Left = left,
+            .Top = top,
+            .Width = width,
+            .Height = height,
+            .Visible = false,
+            .PenColor = clYellow,
+            .PenWidth = 3,
+            .BrushStyle = bsClear};
 }
 
 void TFlagBoxes::Bind(const TForm& form,
@@ -259,14 +315,31 @@ void AddBoardPanel(std::vector<TControlSpec>& controls, int left, int top, const
     constexpr int kPictureLeft = 8;
     constexpr int kPictureTop = 34;
     constexpr int kMargin = 3;  // an outline stands this far outside its part
-    controls.push_back({.Kind = TControlKind::Panel, .Name = "PanelBoard", .Left = left, .Top = top,
-                        .Width = pictureWidth + 2 * kPictureLeft, .Height = pictureHeight + kPictureTop + 8,
-                        .Color = clWhite, .Bevel = bvLowered});
-    controls.push_back({.Kind = TControlKind::Label, .Name = "LabelBoardName", .Parent = "PanelBoard", .Left = 8,
-                        .Top = 8, .Width = pictureWidth, .Height = 20, .Caption = title, .FontHeight = 16,
+    controls.push_back({.Kind = TControlKind::Panel,
+                        .Name = "PanelBoard",
+                        .Left = left,
+                        .Top = top,
+                        .Width = pictureWidth + 2 * kPictureLeft,
+                        .Height = pictureHeight + kPictureTop + 8,
+                        .Color = clWhite,
+                        .Bevel = bvLowered});
+    controls.push_back({.Kind = TControlKind::Label,
+                        .Name = "LabelBoardName",
+                        .Parent = "PanelBoard",
+                        .Left = 8,
+                        .Top = 8,
+                        .Width = pictureWidth,
+                        .Height = 20,
+                        .Caption = title,
+                        .FontHeight = 16,
                         .Bold = true});
-    controls.push_back({.Kind = TControlKind::Image, .Name = "ImageBoard", .Parent = "PanelBoard",
-                        .Left = kPictureLeft, .Top = kPictureTop, .Width = pictureWidth, .Height = pictureHeight,
+    controls.push_back({.Kind = TControlKind::Image,
+                        .Name = "ImageBoard",
+                        .Parent = "PanelBoard",
+                        .Left = kPictureLeft,
+                        .Top = kPictureTop,
+                        .Width = pictureWidth,
+                        .Height = pictureHeight,
                         .Picture = picture});
     for (std::size_t i = 0; i < partCount; ++i) {
         const TPicturePart& part = parts[i];
@@ -284,8 +357,8 @@ void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TBu
     constexpr int kStep = kWidth + 6;
     int x = left;
     if (defaultSetting) {
-        controls.push_back(FrameButton("ButtonDefaultSetting", x, top, kWidth, "Default Setting",
-                                       "ButtonDefaultSettingClick"));
+        controls.push_back(
+            FrameButton("ButtonDefaultSetting", x, top, kWidth, "Default Setting", "ButtonDefaultSettingClick"));
         x += kStep;
     }
     controls.push_back(FrameButton("ButtonLoad", x, top, kWidth, LoadCaption(captions), "ButtonLoadClick"));
@@ -299,12 +372,17 @@ void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TBu
     controls.push_back(exit);
 }
 
-void AddChoiceGroup(std::vector<TControlSpec>& c, const char* name, const char* caption, int left, int top,
-                    int width, const std::vector<TChoiceColumn>& columns, const char* unit)
+void AddChoiceGroup(std::vector<TControlSpec>& c, const char* name, const char* caption, int left, int top, int width,
+                    const std::vector<TChoiceColumn>& columns, const char* unit)
 {
     constexpr int kColumn = 150;
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = name, .Left = left, .Top = top, .Width = width,
-                 .Height = 96, .Caption = caption});
+    c.push_back({.Kind = TControlKind::GroupBox,
+                 .Name = name,
+                 .Left = left,
+                 .Top = top,
+                 .Width = width,
+                 .Height = 96,
+                 .Caption = caption});
     for (std::size_t col = 0; col < columns.size(); ++col) {
         const TChoiceColumn& column = columns[col];
         const int x = 8 + kColumn * static_cast<int>(col);
@@ -320,4 +398,42 @@ void AddChoiceGroup(std::vector<TControlSpec>& c, const char* name, const char* 
         c.push_back(combo);
         c.push_back(FrameLabel(column.UnitLabel, name, x + 100, 72, 30, unit));
     }
+}
+
+void AddSettingsGroup(std::vector<TControlSpec>& c, int left, int top, int width, int height,
+                      const std::vector<TCheckBoxRow>& rows)
+{
+    const char* group = "GroupBoxConfig";
+    c.push_back({.Kind = TControlKind::GroupBox,
+                 .Name = group,
+                 .Left = left,
+                 .Top = top,
+                 .Width = width,
+                 .Height = height,
+                 .Caption = "System Configuration"});
+    c.push_back(FrameLabel("LabelProjectName", group, 12, 26, 96, "Project Name:"));
+    c.push_back(FrameEdit("EditProjectName", group, 110, 22, width - 122));
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const int y = 56 + 24 * static_cast<int>(row);
+        c.push_back(FrameCheckBox(rows[row].LeftName, group, 12, y, 160, rows[row].LeftCaption));
+        if (rows[row].RightName)
+            c.push_back(FrameCheckBox(rows[row].RightName, group, 184, y, 160, rows[row].RightCaption));
+    }
+}
+
+TFormSpec FrameFormSpec(const TFrameLayout& layout)
+{
+    TFormSpec spec{.Name = layout.Name,
+                   .Caption = layout.Caption,
+                   .ClientWidth = 840,
+                   .ClientHeight = 560,
+                   .BorderStyle = bsNone,
+                   .OnClose = "FormClose",
+                   .Controls = {}};
+    auto& c = spec.Controls;
+    c.push_back(FrameButton("ButtonMainBoardSelect", 8, 8, 160, "Change Main Board", "ButtonMainBoardSelectClick"));
+    AddBoardPanel(c, 8, 44, layout.Title, layout.Picture, layout.PictureWidth, layout.PictureHeight, layout.Parts,
+                  layout.PartCount);
+    AddFrameButtons(c, 8, 520, layout.Captions, layout.DefaultSetting);
+    return spec;
 }

@@ -6,8 +6,8 @@
 //
 // Construction (the board's constructor): LoadLayout with the handlers of
 // AddFrameHandlers (and its own), Find its controls, then
-// InitialiseSettings(EditProjectName, {prefix edits}): form colour, the name
-// limits of the edits, FillCardCombos, the settings folder, default.cfg (at
+// InitialiseSettings({prefix edits}): the frame's controls by their names,
+// form colour, the name limits of the edits, FillCardCombos, the settings folder, default.cfg (at
 // exactly the record's size) or SetDefaults, then ShowHeld (ConfigToForm).
 //
 // Validate: the project name by CheckProjectName (model/Names.h), then the
@@ -107,6 +107,16 @@ public:
 
     const TBoardFormRow& Row() const { return m_Row; }
 
+    // The frame's controls, found by InitialiseSettings ("Default Setting"
+    // and "Change Main Board" are nullptr on a layout without them).
+    TEdit* EditProjectName = nullptr;
+    TButton* ButtonMainBoardSelect = nullptr;
+    TButton* ButtonDefaultSetting = nullptr;
+    TButton* ButtonLoad = nullptr;
+    TButton* ButtonSave = nullptr;
+    TButton* ButtonGen = nullptr;
+    TButton* ButtonExit = nullptr;
+
     // The notices shown after a successful generation, for a memory word
     // ("DDR3-SDRAM/QDRII+ SRAM") and a transceiver word ("SATA/PCIe").
     static std::string MemoryIpNotice(const std::string& word);
@@ -124,7 +134,7 @@ protected:
     TFrameBoardForm(TForm* owner, const TBoardFormRow& row);
 
     void AddFrameHandlers(std::vector<THandlerEntry>& handlers);
-    void InitialiseSettings(TEdit* projectName, std::initializer_list<TEdit*> prefixEdits = {});
+    void InitialiseSettings(std::initializer_list<TEdit*> prefixEdits = {});
     void FormLeave() override;
 
     // The held record.
@@ -143,8 +153,6 @@ protected:
     virtual std::string IpNotices() { return {}; }
     virtual void AfterSuccess() {}
     virtual void AfterCheckBoxClick() {}
-
-    TEdit* m_ProjectName = nullptr;
 
 private:
     TBoardFormRow m_Row;
@@ -224,6 +232,7 @@ public:
     };
     // One entry per flag byte: the check box and its shapes, by name.
     void Bind(const TForm& form, std::initializer_list<std::pair<const char*, std::vector<const char*>>> entries);
+    TCheckBox* Box(std::size_t flag) const { return m_Entries.at(flag).Box; }
     void Show(const uint8_t* flags) const;  // any value but 0 ticks
     void Store(uint8_t* flags) const;       // 1 ticked, 0 not
     void UpdateShapes() const;
@@ -266,3 +275,31 @@ struct TChoiceColumn {
 };
 void AddChoiceGroup(std::vector<TControlSpec>& controls, const char* name, const char* caption, int left, int top,
                     int width, const std::vector<TChoiceColumn>& columns, const char* unit = "MHz");
+
+// The "System Configuration" group: "Project Name:" with EditProjectName,
+// then the check boxes of the rows, two to a row (a row's right box may be
+// missing).
+struct TCheckBoxRow {
+    const char* LeftName;
+    const char* LeftCaption;
+    const char* RightName;
+    const char* RightCaption;
+};
+void AddSettingsGroup(std::vector<TControlSpec>& controls, int left, int top, int width, int height,
+                      const std::vector<TCheckBoxRow>& rows);
+
+// A board form's layout as the frame draws it: borderless, 840 x 560, with
+// "Change Main Board" above the board panel (AddBoardPanel) and the row of
+// buttons (AddFrameButtons) below it; the board adds its groups on the right.
+struct TFrameLayout {
+    const char* Name;     // "TFORMRASTRELLE"
+    const char* Caption;
+    const char* Title;    // over the board picture
+    const char* Picture;  // the picture's resource name
+    int PictureWidth, PictureHeight;
+    const TPicturePart* Parts;
+    std::size_t PartCount;
+    TButtonCaptions Captions;
+    bool DefaultSetting;
+};
+TFormSpec FrameFormSpec(const TFrameLayout& layout);

@@ -41,9 +41,8 @@ public:
                                             "ButtonMainBoardSelectClick"));
         AddFrameButtons(spec.Controls, 8, 120, TButtonCaptions::AllPlain, false);
         LoadLayout(spec, handlers);
-        EditProjectName = Find<TEdit>("EditProjectName");
         CheckBoxLED = Find<TCheckBox>("CheckBoxLED");
-        InitialiseSettings(EditProjectName);
+        InitialiseSettings();
     }
     void SetDefaults(TINY_CONFIG& config) override
     {
@@ -56,6 +55,7 @@ public:
     }
     void ConfigToForm(const TINY_CONFIG& config) override
     {
+        // Called by InitialiseSettings once the frame found its controls.
         EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
         CheckBoxLED->SetChecked(config.bLed != 0);
     }
@@ -69,7 +69,6 @@ public:
     }
     void UpdateShapes() override { ++shapeUpdates; }
 
-    TEdit* EditProjectName = nullptr;
     TCheckBox* CheckBoxLED = nullptr;
     int shapeUpdates = 0;
     int checkBoxClicks = 0;
