@@ -40,7 +40,8 @@ const char* const kSi570Files[7] = {"si570_controller.v", "clock_divider.v",    
                                     "i2c_bus_controller.v", "i2c_controller.v", "i2c_reg_controller.v",
                                     "initial_config.v"};
 
-// The controllers' modules with the ports the top levels connect.
+// The controllers' modules with the ports the top levels connect, for
+// linting a top level on its own.
 const char* const kExtPllStub =
     "module ext_pll_ctrl(input osc_50, input rstn, input [3:0] clk1_set_wr, output [3:0] clk1_set_rd,\n"
     "  input [3:0] clk2_set_wr, output [3:0] clk2_set_rd, input [3:0] clk3_set_wr, output [3:0] clk3_set_rd,\n"
@@ -53,29 +54,16 @@ const char* const kCdcmStub =
     "module CDCM6100x_Config(input clk_50m, input recal_n, input [3:0] desired_freq, output CLK_CE,\n"
     "  output [2:0] CLK_OD, output [1:0] CLK_OS, output [1:0] CLK_PR, output CLK_RST_n);\nendmodule\n";
 
-// The program's IP resources where the build carries them; until then
-// modules with the same ports stand in for them.
+// The program's own IP resources, served to the run as the program serves
+// them.
 void RegisterClockChipIp(SeamRecorder& seam)
 {
-    struct Entry {
-        const char* name;
-        const char* standIn;
-    };
-    const Entry entries[] = {
-        {"EXT_PLL_CTRL_VERILOG", kExtPllStub},
-        {"SI570_CONTROLLER_VERILOG", kSi570Stub},
-        {"CLOCK_DIVIDER_VERILOG", "module clock_divider(input iCLK, input iRST_n, output oCLK_OUT);\nendmodule\n"},
-        {"EDGE_DETECTOR_VERILOG", "module edge_detector(input iCLK, input iRST_n, input iIn);\nendmodule\n"},
-        {"I2C_BUS_CONTROLLER_VERILOG", "module i2c_bus_controller;\nendmodule\n"},
-        {"I2C_CONTROLLER_VERILOG", "module i2c_controller(input iCLK, input iRST);\nendmodule\n"},
-        {"I2C_REG_CONTROLLER_VERILOG", "module i2c_reg_controller(input [2:0] iFREQ_MODE);\nendmodule\n"},
-        {"INITIAL_CONFIG_VERILOG", "module initial_config(input iCLK, input iRST_n, input iINITIAL_ENABLE,\n"
-                                   "  output oINITIAL_START);\nendmodule\n"},
-        {"CDCM6100X_CONFIG_VERILOG", kCdcmStub},
-    };
-    for (const Entry& entry : entries) {
+    for (const char* name : {"EXT_PLL_CTRL_VERILOG", "SI570_CONTROLLER_VERILOG", "CLOCK_DIVIDER_VERILOG",
+                             "EDGE_DETECTOR_VERILOG", "I2C_BUS_CONTROLLER_VERILOG", "I2C_CONTROLLER_VERILOG",
+                             "I2C_REG_CONTROLLER_VERILOG", "INITIAL_CONFIG_VERILOG", "CDCM6100X_CONFIG_VERILOG"}) {
         std::string bytes;
-        seam.AddResource(entry.name, LoadNamedResource(entry.name, bytes) ? bytes : entry.standIn);
+        ASSERT_TRUE(LoadNamedResource(name, bytes)) << name;
+        seam.AddResource(name, bytes);
     }
 }
 
