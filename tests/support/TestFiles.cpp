@@ -96,3 +96,25 @@ bool AnalyseVhdl(const std::string& file, std::string& log)
     std::string command = "ghdl -a --std=08 --workdir='" + work.Path() + "' '" + file + "'";
     return RunCommand(command, log) == 0;
 }
+
+HangGuard::HangGuard(std::string what, int seconds)
+{
+    m_Watch = std::thread([this, what, seconds] {
+        std::unique_lock<std::mutex> lock(m_Mutex);
+        if (!m_Done.wait_for(lock, std::chrono::seconds(seconds), [this] { return m_Finished; })) {
+            std::fprintf(stderr, "%s did not finish within %d seconds\n", what.c_str(), seconds);
+            std::fflush(stderr);
+            std::_Exit(1);
+        }
+    });
+}
+
+HangGuard::~HangGuard()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        m_Finished = true;
+    }
+    m_Done.notify_all();
+    m_Watch.join();
+}

@@ -3,7 +3,10 @@
 // running the HDL tools on generated files.
 #pragma once
 
+#include <condition_variable>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 class TempFolder {
@@ -35,3 +38,20 @@ bool CompileVerilog(const std::vector<std::string>& files, const std::string& to
 bool LintVerilog(const std::string& file, const std::string& top, std::string& log);
 // Analyses a VHDL file with GHDL in a work folder of its own.
 bool AnalyseVhdl(const std::string& file, std::string& log);
+
+// Ends the test program with a message when the code in its scope has not
+// finished within the time: for code that could block forever (a FIFO in
+// the place of a file).
+class HangGuard {
+public:
+    HangGuard(std::string what, int seconds);
+    ~HangGuard();
+    HangGuard(const HangGuard&) = delete;
+    HangGuard& operator=(const HangGuard&) = delete;
+
+private:
+    std::mutex m_Mutex;
+    std::condition_variable m_Done;
+    bool m_Finished = false;
+    std::thread m_Watch;
+};
