@@ -5,6 +5,7 @@
 #include <locale>
 
 #include "generate/Pinloom.h"
+#include "model/FileReplace.h"
 #include "tests/generate/FileLimit.h"
 #include "tests/generate/GenerateSupport.h"
 
@@ -82,6 +83,7 @@ TEST(GenerationRun, SettingsFileThatCannotBeCreatedStopsTheRun)
                                         "Failed to create file demo.qsf"}));
     EXPECT_TRUE(FileExists(folder.Path() + "demo.qpf"));
     EXPECT_TRUE(std::filesystem::is_directory(folder.Path() + "demo.qsf"));
+    EXPECT_FALSE(FileExists(folder.Path() + "demo.qsf.tmp"));
     for (const char* later : {"demo.v", "demo.vhd", "demo.sdc", "demo.htm"})
         EXPECT_FALSE(FileExists(folder.Path() + later)) << later;
 }
@@ -98,6 +100,59 @@ TEST(GenerationRun, ShortWriteShowsOnlyTheFileName)
     }
     EXPECT_FALSE(written);
     EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Failed to create file demo.qpf"});
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+}
+
+// Regenerating over a project whose files the user edited, on a disk that
+// fills up: the file whose write fails part-way keeps its earlier bytes, the
+// later files are not touched, the earlier files of the run are new.
+TEST(GenerationRun, AWriteThatFailsPartWayLeavesThatFileAsItWas)
+{
+    const std::vector<std::string> files = {"demo.qpf", "demo.qsf", "demo.v", "demo.sdc", "demo.htm"};
+    for (std::size_t failing = 0; failing < files.size(); ++failing) {
+        SCOPED_TRACE(files[failing]);
+        SeamRecorder seam;
+        TempFolder folder;
+        for (const std::string& file : files) WriteFile(folder.Path() + file, "edited " + file + "\r\n");
+        TMainBoard board;
+        BuildDemoBoard(board);
+        TPinloom pinloom;
+        SetWriteFailureForTesting(files[failing], 20);
+        const bool generated = pinloom.Generate(&board, folder.Path() + "demo.qpf", false);
+        SetWriteFailureForTesting("", 0);
+        EXPECT_FALSE(generated);
+        for (std::size_t k = 0; k < files.size(); ++k) {
+            const std::string text = ReadFile(folder.Path() + files[k]);
+            if (k < failing)
+                EXPECT_NE(text, "edited " + files[k] + "\r\n") << files[k];
+            else
+                EXPECT_EQ(text, "edited " + files[k] + "\r\n") << files[k];
+        }
+        EXPECT_EQ(FilesIn(folder.Path()).size(), files.size());  // no temporary file left
+        std::vector<std::string> boxes;  // the pin table fails silently
+        if (files[failing] != "demo.htm")
+            boxes = {"Cannot write file \"" + folder.Path() + files[failing] + ".tmp\". No space left on device",
+                     "Failed to create file " + files[failing]};
+        EXPECT_EQ(seam.ErrorTexts(), boxes);
+    }
+}
+
+TEST(GenerationRun, ADirectoryInTheWayOfTheTemporaryFileKeepsTheEarlierFile)
+{
+    SeamRecorder seam;
+    TempFolder folder;
+    WriteFile(folder.Path() + "demo.sdc", "edited constraints\r\n");
+    std::filesystem::create_directory(folder.Path() + "demo.sdc.tmp");
+    TMainBoard board;
+    BuildDemoBoard(board);
+    TPinloom pinloom;
+    EXPECT_FALSE(pinloom.Generate(&board, folder.Path() + "demo.qpf", false));
+    EXPECT_EQ(ReadFile(folder.Path() + "demo.sdc"), "edited constraints\r\n");
+    EXPECT_EQ(seam.ErrorTexts(),
+              (std::vector<std::string>{"Cannot create file \"" + folder.Path() + "demo.sdc.tmp\". File exists",
+                                        "Failed to create file demo.sdc"}));
+    EXPECT_TRUE(FileExists(folder.Path() + "demo.v"));
+    EXPECT_FALSE(FileExists(folder.Path() + "demo.htm"));
 }
 
 TEST(GenerationRun, UnpairedBracketsRejectTheRunBeforeAnythingIsWritten)
