@@ -8,6 +8,7 @@
 #include "model/FileReplace.h"
 #include "model/GeneratedText.h"
 #include "model/MainBoard.h"
+#include "model/Names.h"
 #include "model/PinParsing.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
@@ -102,7 +103,12 @@ TPinloom::~TPinloom() = default;
 
 bool TPinloom::Generate(TMainBoard* board, const std::string& path, bool vhdl)
 {
-    if (!CheckPinNames(board)) return false;
+    std::string message;
+    if (!CheckProjectName(ProjectBaseName(path), message)) {
+        seam::ShowError(message);
+        return false;
+    }
+    if (!CheckPinNames(board, vhdl)) return false;
     if (!CheckSignalNames(board)) return false;
     board->SortConnectorPins();
     if (!WriteQpf(ChangeFileExt(path, ".qpf"))) return false;
@@ -115,17 +121,15 @@ bool TPinloom::Generate(TMainBoard* board, const std::string& path, bool vhdl)
     return WriteHtml(board, ChangeFileExt(path, ".htm"));
 }
 
-bool TPinloom::CheckPinNames(TMainBoard* board)
+bool TPinloom::CheckPinNames(TMainBoard* board, bool vhdl)
 {
     for (int c = 0; c < board->GetConnectorCount(); ++c) {
         const TConnector* connector = board->GetConnector(c);
         for (int i = 0; i < connector->GetPinCount(); ++i) {
             const TPin* pin = connector->GetPin(i);
-            if (!pin) continue;
-            const std::string& name = pin->GetName();
-            const bool open = name.find('[') != std::string::npos;
-            const bool close = name.find(']') != std::string::npos;
-            if (open != close) return false;
+            if (!pin || !pin->IsActive() || IsLegalSignalName(pin->GetName(), vhdl)) continue;
+            seam::ShowError(Format(kSignalNameFormat, pin->GetName().c_str()));
+            return false;
         }
     }
     return true;
