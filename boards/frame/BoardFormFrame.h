@@ -4,11 +4,13 @@
 // layout, its record, its defaults, how the record maps onto its controls,
 // its definition and its card attach, and the hooks below where it departs.
 //
-// Construction (the board's constructor): LoadLayout with the handlers of
-// AddFrameHandlers (and its own), Find its controls, then
-// InitialiseSettings({prefix edits}): the frame's controls by their names,
-// form colour, the name limits of the edits, FillCardCombos, the settings folder, default.cfg (at
-// exactly the record's size) or SetDefaults, then ShowHeld (ConfigToForm).
+// Construction (the board's constructor): LoadLayout of a layout begun by
+// FrameFormSpec (and AddSettingsGroup, AddChoiceGroup, the board's own
+// controls) with the handlers of AddFrameHandlers and its own, Find its own
+// controls, then InitialiseSettings({prefix edits}): the frame's controls by
+// their names, form colour, the 127-byte limits of the name edits,
+// FillCardCombos, the settings folder, default.cfg (at exactly the record's
+// size) or SetDefaults, then ShowHeld (ConfigToForm).
 //
 // Validate: the project name by CheckProjectName (model/Names.h), then the
 // board's own checks (ValidateBoard; CheckCardPrefix for each card's prefix).
@@ -25,17 +27,19 @@
 //                              boards whose row says so.
 //   ButtonDefaultSettingClick  ResetHeldToDefaults, ShowHeld; nothing is written.
 //   ButtonExitClick            closes the form, then the main form.
-//   ButtonMainBoardSelectClick posts WM_MAINBOARD_SELECT, on the boards whose row
-//                              says so (others bind no handler: the button does nothing).
+//   ButtonMainBoardSelectClick posts WM_MAINBOARD_SELECT on the boards whose row
+//                              says so; on the others the button does nothing.
 //   CheckBoxClick              UpdateShapes, then AfterCheckBoxClick().
 //   FormClose                  leaves the form: StoreHeld and default.cfg. The shell
 //                              leaves every board form before it destroys it, so the
 //                              settings are saved however the form goes away.
 //
 // Hooks a board may override (defaults: nothing, or true):
-//   ValidateBoard(generating, message)  the board's own checks after the project name (prefix
-//                               clashes, prefixes that fit their cards).
-//   ConfirmGenerate()           questions before the project dialog; false ends the click.
+//   ValidateBoard(generating, message)
+//                               the board's own checks after the project name (prefix
+//                               clashes, CheckCardPrefix for each card's prefix).
+//   ConfirmGenerate()           questions before the project dialog (seam::AskWarningYesNo);
+//                               false ends the click.
 //   RunsBatch()                 true when the click was a batch the board ran itself.
 //   IpNotices()                 text of the memory and transceiver notices
 //                               (MemoryIpNotice, TransceiverIpNotice, JoinWords).
@@ -48,7 +52,13 @@
 // a TMainBoard, DefineBoard, AttachCards, TPinloom::Generate with Verilog, and
 // both objects deleted. A board with a configuration object in place of the
 // holder derives from TFrameBoardForm and implements the held-record hooks
-// with it.
+// with it; a form of two nodes (one record, one node shown) implements
+// ShowHeld and StoreHeld on the node shown.
+//
+// Helpers for a board's controls: TFlagBoxes (check boxes of contiguous flag
+// bytes with their picture outlines), TChoiceCombo (a combo forced while its
+// interface is off, remembering the user's choice; a stored value outside
+// its list shows the default item), the card-combo helpers of TBoardForm.
 #pragma once
 
 #include <initializer_list>
