@@ -10,7 +10,10 @@
 //   4. board->ClearConnectors();
 //   5. The device:                         SetDevice(board, kDevice);
 //   6. The on-board groups in the board's order, each only when its
-//      condition holds: a TPinGroup filled from tables, then AddTo(board).
+//      condition holds: AddGroup(board, name, {rows}) for a group of named
+//      pins, or a TPinGroup filled from tables (Pins, Bus, Clock,
+//      ReferenceClock, LetterPins) and then AddTo(board); AddSfpCage for an
+//      SFP+ cage.
 //   7. The expansion masters, each only when its slot carries a card:
 //      AddMaster(board, name, description, type, masterId, locations).
 //   8. Board-specific fields of the main board.
