@@ -5,11 +5,11 @@
 #include <iterator>
 
 #include "boards/cyclone4_stratix4/BrackwellParts.h"
-#include "resources/PartsPhoto.h"
+#include "resources/FramePhoto.h"
 
 QImage DrawBrackwellPhoto()
 {
-    return DrawPartsPhoto(BRACKWELL_PHOTO_WIDTH, BRACKWELL_PHOTO_HEIGHT, QColor(20, 90, 60), kBrackwellParts,
+    return DrawBoardPhoto(BRACKWELL_PHOTO_WIDTH, BRACKWELL_PHOTO_HEIGHT, kBrackwellParts,
                           std::size(kBrackwellParts));
 }
 
@@ -24,12 +24,10 @@ QImage DrawBrackwellVol()
     // The twelve LEDs, unlit, where the lit bitmap may cover them.
     p.setPen(QPen(QColor(10, 10, 10), 1));
     p.setBrush(QColor(40, 70, 40));
-    for (int i = 0; i < 6; ++i) {
-        const int x1 = static_cast<int>(BRACKWELL_LED_FIRST - static_cast<float>(i) * 2 * BRACKWELL_LED_PITCH);
-        const int x2 = static_cast<int>(static_cast<float>(x1) - BRACKWELL_LED_PITCH);
-        for (int x : {x1, x2})
-            p.drawRect(x, BRACKWELL_LED_TOP, BRACKWELL_VOL_LED_WIDTH - 1, BRACKWELL_VOL_LED_HEIGHT - 1);
-    }
+    for (int i = 0; i < 6; ++i)
+        for (int led = 0; led < 2; ++led)
+            p.drawRect(BrackwellLedLeft(i, led), BRACKWELL_LED_TOP, BRACKWELL_VOL_LED_WIDTH - 1,
+                       BRACKWELL_VOL_LED_HEIGHT - 1);
     // One header per connector: a pair of pins in each of the five places.
     const char* const letters = "ABCDEF";
     for (int i = 0; i < 6; ++i) {

@@ -2,10 +2,10 @@
 #include <iterator>
 
 #include "boards/cyclone4_stratix4/GorsewinParts.h"
-#include "resources/PartsPhoto.h"
+#include "resources/FramePhoto.h"
 
 QImage DrawGorsewinPhoto()
 {
-    return DrawPartsPhoto(GORSEWIN_PHOTO_WIDTH, GORSEWIN_PHOTO_HEIGHT, QColor(24, 60, 120), kGorsewinParts,
+    return DrawBoardPhoto(GORSEWIN_PHOTO_WIDTH, GORSEWIN_PHOTO_HEIGHT, kGorsewinParts,
                           std::size(kGorsewinParts));
 }

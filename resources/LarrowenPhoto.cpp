@@ -2,10 +2,10 @@
 #include <iterator>
 
 #include "boards/cyclone4_stratix4/LarrowenParts.h"
-#include "resources/PartsPhoto.h"
+#include "resources/FramePhoto.h"
 
 QImage DrawLarrowenPhoto()
 {
-    return DrawPartsPhoto(LARROWEN_PHOTO_WIDTH, LARROWEN_PHOTO_HEIGHT, QColor(110, 30, 30), kLarrowenParts,
+    return DrawBoardPhoto(LARROWEN_PHOTO_WIDTH, LARROWEN_PHOTO_HEIGHT, kLarrowenParts,
                           std::size(kLarrowenParts));
 }

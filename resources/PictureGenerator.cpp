@@ -21,8 +21,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "resources/FramePhoto.h"
 #include "resources/HollarnePhoto.h"
-#include "resources/PartsPhoto.h"
 
 namespace {
 
@@ -409,6 +409,9 @@ int main(int argc, char** argv)
     for (const BoardPicture& board : kBoards) save(board.name, DrawBoard(board));
     for (const CardPicture& card : kCards) save(card.name, DrawCard(card));
     save("HOLLARNE_PHOTO_BITMAP", DrawHollarnePhoto());
+    save("RASTRELLE_PHOTO_BITMAP", DrawRastrellePhoto());
+    save("DRENNOCK_PHOTO_BITMAP", DrawDrennockPhoto());
+    save("ESTOVER_PHOTO_BITMAP", DrawEstoverPhoto());
     save("BRACKWELL_PHOTO_BITMAP", DrawBrackwellPhoto());
     save("BRACKWELL_VOL", DrawBrackwellVol());
     save("BRACKWELL_VOL_LED_ON", DrawBrackwellVolLedOn());

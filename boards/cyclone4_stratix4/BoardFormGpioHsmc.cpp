@@ -2,11 +2,8 @@
 
 #include <cstring>
 
-#include "boards/cyclone4_stratix4/BoardFormLayout.h"
 #include "boards/cyclone4_stratix4/GorsewinConfig.h"
 #include "boards/cyclone4_stratix4/LarrowenConfig.h"
-#include "cards/PrefixFit.h"
-#include "model/Names.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
 
@@ -31,8 +28,8 @@ TFormSpec GpioHsmcLayout(const TGpioHsmcLayout& layout)
                    .OnClose = "FormClose",
                    .Controls = {}};
     auto& c = spec.Controls;
-    c.push_back(FrameButton("ButtonMainBoardSelect", 8, 8, 166, "Change Main Board", "ButtonMainBoardSelectClick"));
-    AddPartsPanel(c, 8, 44, layout.Title, layout.Picture, layout.PictureWidth, layout.PictureHeight, layout.Parts,
+    c.push_back(FrameButton("ButtonMainBoardSelect", 8, 8, 160, "Change Main Board", "ButtonMainBoardSelectClick"));
+    AddBoardPanel(c, 8, 44, layout.Title, layout.Picture, layout.PictureWidth, layout.PictureHeight, layout.Parts,
                   layout.PartCount);
 
     const int boxLeft = layout.PictureWidth + 32;
@@ -65,7 +62,7 @@ TFormSpec GpioHsmcLayout(const TGpioHsmcLayout& layout)
         c.push_back({.Kind = TControlKind::Image, .Name = connectors[k][5], .Parent = box, .Left = boxWidth - 92,
                      .Top = y + 4, .Width = 80, .Height = 80, .Visible = false});
     }
-    AddButtonRow(c, 8, buttonsTop, TButtonCaptions::GeneratePlain, layout.DefaultSetting);
+    AddFrameButtons(c, 8, buttonsTop, TButtonCaptions::GeneratePlain, layout.DefaultSetting);
     return spec;
 }
 
@@ -83,13 +80,6 @@ TGpioHsmcBoardFormOf<X_CONFIG>::TGpioHsmcBoardFormOf(TForm* owner, const TBoardF
     handlers.emplace_back("ComboBoxHSMCChange", this->Bind(&Self::ComboBoxHSMCChange));
     this->LoadLayout(GpioHsmcLayout(layout), handlers);
 
-    ButtonMainBoardSelect = this->template Find<TButton>("ButtonMainBoardSelect");
-    if (layout.DefaultSetting) ButtonDefaultSetting = this->template Find<TButton>("ButtonDefaultSetting");
-    ButtonLoad = this->template Find<TButton>("ButtonLoad");
-    ButtonSave = this->template Find<TButton>("ButtonSave");
-    ButtonGen = this->template Find<TButton>("ButtonGen");
-    ButtonExit = this->template Find<TButton>("ButtonExit");
-    EditProjectName = this->template Find<TEdit>("EditProjectName");
     EditPrefixGpio = this->template Find<TEdit>("EditPrefixGpio");
     EditPrefixHSMC = this->template Find<TEdit>("EditPrefixHSMC");
     ComboBoxGpio = this->template Find<TComboBox>("ComboBoxGpio");
@@ -98,19 +88,7 @@ TGpioHsmcBoardFormOf<X_CONFIG>::TGpioHsmcBoardFormOf(TForm* owner, const TBoardF
     ImageHSMC = this->template Find<TImage>("ImageHSMC");
     ShapeGpio = this->template Find<TShape>("ShapeGpio");
     ShapeHSMC = this->template Find<TShape>("ShapeHSMC");
-    for (const auto& [name, caption] : layout.Groups) {
-        m_FlagBoxes.push_back(this->template Find<TCheckBox>(name));
-        m_FlagShapes.push_back(this->template Find<TShape>(ShapeOf(name)));
-    }
-}
-
-template <class X_CONFIG>
-TCheckBox* TGpioHsmcBoardFormOf<X_CONFIG>::FlagBox(const std::string& name) const
-{
-    for (TCheckBox* box : m_FlagBoxes)
-        if (box->Name() == name) return box;
-    PL_ASSERT(!"a check box of the form");
-    return nullptr;
+    for (const auto& [name, caption] : layout.Groups) m_Flags.Add(*this, name, {ShapeOf(name).c_str()});
 }
 
 template <class X_CONFIG>
@@ -125,9 +103,8 @@ void TGpioHsmcBoardFormOf<X_CONFIG>::FillCardCombos()
 template <class X_CONFIG>
 void TGpioHsmcBoardFormOf<X_CONFIG>::ConfigToForm(const X_CONFIG& config)
 {
-    EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
-    const uint8_t* flags = &config.bCLOCK;
-    for (std::size_t i = 0; i < m_FlagBoxes.size(); ++i) m_FlagBoxes[i]->SetChecked(flags[i] != 0);
+    this->EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
+    m_Flags.Show(&config.bCLOCK);
     // A card the list does not hold is shown as "None".
     ComboBoxGpio->SetItemIndex(0);
     this->SelectCard(ComboBoxGpio, m_GpioCardList.m_CardCount, m_GpioCardList.m_CardIds, config.nGpioDaughterId);
@@ -148,9 +125,8 @@ bool TGpioHsmcBoardFormOf<X_CONFIG>::FormToConfig(X_CONFIG& config)
 {
     config.BoardId = m_BoardId;
     config.Size = sizeof(X_CONFIG);
-    WriteFixedText(config.szProjectName, sizeof config.szProjectName, EditProjectName->Text());
-    uint8_t* flags = &config.bCLOCK;
-    for (std::size_t i = 0; i < m_FlagBoxes.size(); ++i) flags[i] = m_FlagBoxes[i]->Checked() ? 1 : 0;
+    WriteFixedText(config.szProjectName, sizeof config.szProjectName, this->EditProjectName->Text());
+    m_Flags.Store(&config.bCLOCK);
     config.nGpioDaughterId = GpioCard();
     WriteFixedText(config.szGpioPrefixName, sizeof config.szGpioPrefixName, EditPrefixGpio->Text());
     config.nHsmcDaughterId = HsmcCard();
@@ -168,7 +144,7 @@ void TGpioHsmcBoardFormOf<X_CONFIG>::UpdateCardPictures()
 template <class X_CONFIG>
 void TGpioHsmcBoardFormOf<X_CONFIG>::UpdateShapes()
 {
-    for (std::size_t i = 0; i < m_FlagBoxes.size(); ++i) m_FlagShapes[i]->SetVisible(m_FlagBoxes[i]->Checked());
+    m_Flags.UpdateShapes();
     ShapeGpio->SetVisible(ComboBoxGpio->ItemIndex() != 0);
     ShapeHSMC->SetVisible(ComboBoxHSMC->ItemIndex() != 0);
 }
@@ -188,14 +164,12 @@ void TGpioHsmcBoardFormOf<X_CONFIG>::ComboBoxHSMCChange(TObject*)
 }
 
 template <class X_CONFIG>
-bool TGpioHsmcBoardFormOf<X_CONFIG>::ValidateBoard(bool, std::string& message)
+bool TGpioHsmcBoardFormOf<X_CONFIG>::ValidateBoard(bool generating, std::string& message)
 {
-    const std::string gpioPrefix = EditPrefixGpio->Text();
     std::string hsmcPrefix = EditPrefixHSMC->Text();
-    if (!CheckPrefixName(gpioPrefix, message) || !CheckPrefixName(hsmcPrefix, message)) return false;
     if (HsmcCard() == 2 && hsmcPrefix.empty()) hsmcPrefix = kDefaultHsmcPrefix;
-    return CheckPrefixFitsCard(GpioCard(), m_BoardId, gpioPrefix, "GPIO", message) &&
-           CheckPrefixFitsCard(HsmcCard(), m_BoardId, hsmcPrefix, "HSMC", message);
+    return this->CheckCardPrefix(GpioCard(), m_BoardId, EditPrefixGpio->Text(), "GPIO", generating, message) &&
+           this->CheckCardPrefix(HsmcCard(), m_BoardId, hsmcPrefix, "HSMC", generating, message);
 }
 
 template <class X_CONFIG>

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "boards/cyclone4_stratix4/BoardParts.h"
 #include "boards/frame/BoardFormFrame.h"
 
 // What a board puts on the form.
@@ -18,7 +17,7 @@ struct TGpioHsmcLayout {
     const char* Title;    // over the board picture
     const char* Picture;  // the picture's resource name
     int PictureWidth, PictureHeight;
-    const TBoardPart* Parts;
+    const TPicturePart* Parts;
     std::size_t PartCount;
     int ClientWidth, ClientHeight;
     bool DefaultSetting;  // the board has a "Default Setting" button
@@ -30,13 +29,6 @@ struct TGpioHsmcLayout {
 template <class X_CONFIG>
 class TGpioHsmcBoardFormOf : public TFrameBoardFormOf<X_CONFIG> {
 public:
-    TButton* ButtonMainBoardSelect = nullptr;
-    TButton* ButtonDefaultSetting = nullptr;  // nullptr on a board without one
-    TButton* ButtonLoad = nullptr;
-    TButton* ButtonSave = nullptr;
-    TButton* ButtonGen = nullptr;
-    TButton* ButtonExit = nullptr;
-    TEdit* EditProjectName = nullptr;
     TEdit* EditPrefixGpio = nullptr;
     TEdit* EditPrefixHSMC = nullptr;
     TComboBox* ComboBoxGpio = nullptr;
@@ -46,8 +38,7 @@ public:
     TShape* ShapeGpio = nullptr;
     TShape* ShapeHSMC = nullptr;
     // The check boxes of the record's flags, in their order, with their outlines.
-    std::vector<TCheckBox*> m_FlagBoxes;
-    std::vector<TShape*> m_FlagShapes;
+    TFlagBoxes m_Flags;
 
     // The list of the GPIO combo; the HSMC list is m_Config's.
     TConfigBase<X_CONFIG> m_GpioCardList;
@@ -56,7 +47,6 @@ public:
     bool FormToConfig(X_CONFIG& config) override;
     void UpdateShapes() override;
     void UpdateCardPictures();
-    TCheckBox* FlagBox(const std::string& name) const;
 
     virtual void ComboBoxGpioChange(TObject* Sender);
     void ComboBoxHSMCChange(TObject* Sender);

@@ -3,12 +3,9 @@
 #include <cstring>
 #include <iterator>
 
-#include "boards/cyclone4_stratix4/BoardFormLayout.h"
 #include "boards/cyclone4_stratix4/BrackwellParts.h"
 #include "boards/cyclone4_stratix4/CONFIG_BRACKWELL.h"
 #include "boards/frame/ConfigFrame.h"
-#include "cards/PrefixFit.h"
-#include "model/Names.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
 
@@ -43,8 +40,8 @@ TFormSpec BrackwellLayout()
                    .OnClose = "FormClose",
                    .Controls = {}};
     auto& c = spec.Controls;
-    c.push_back(FrameButton("ButtonMainBoardSelect", 8, 8, 166, "Change Main Board", "ButtonMainBoardSelectClick"));
-    AddPartsPanel(c, 8, 44, "Brackwell FPGA Board", "BRACKWELL_PHOTO_BITMAP", BRACKWELL_PHOTO_WIDTH,
+    c.push_back(FrameButton("ButtonMainBoardSelect", 8, 8, 160, "Change Main Board", "ButtonMainBoardSelectClick"));
+    AddBoardPanel(c, 8, 44, "Brackwell FPGA Board", "BRACKWELL_PHOTO_BITMAP", BRACKWELL_PHOTO_WIDTH,
                   BRACKWELL_PHOTO_HEIGHT, kBrackwellParts, std::size(kBrackwellParts));
     // The VCCIO indicator beside the picture, tied to it by the hint lines.
     c.push_back({.Kind = TControlKind::PaintBox, .Name = "PaintBoxHint", .Left = 324, .Top = 100, .Width = 24,
@@ -111,7 +108,7 @@ TFormSpec BrackwellLayout()
     c.push_back({.Kind = TControlKind::Button, .Name = "ButtonGpio", .Parent = "GroupBoxHsmc", .Left = 548,
                  .Top = 94, .Width = 104, .Height = 28, .Caption = "GPIO Edit", .OnClick = "ButtonGpioClick",
                  .Visible = false, .HandCursor = true});
-    AddButtonRow(c, 8, 712, TButtonCaptions::Dots, true);
+    AddFrameButtons(c, 8, 712, TButtonCaptions::Dots, true);
     return spec;
 }
 
@@ -128,14 +125,7 @@ TFormBrackwell::TFormBrackwell(TForm* owner) : TFrameBoardFormOf<BRACKWELL_CONFI
     handlers.emplace_back("PaintBoxHintPaint", Bind(&TFormBrackwell::PaintBoxHintPaint));
     LoadLayout(BrackwellLayout(), handlers);
 
-    ButtonMainBoardSelect = Find<TButton>("ButtonMainBoardSelect");
-    ButtonDefaultSetting = Find<TButton>("ButtonDefaultSetting");
-    ButtonLoad = Find<TButton>("ButtonLoad");
-    ButtonSave = Find<TButton>("ButtonSave");
-    ButtonGen = Find<TButton>("ButtonGen");
-    ButtonExit = Find<TButton>("ButtonExit");
     ButtonGpio = Find<TButton>("ButtonGpio");
-    EditProjectName = Find<TEdit>("EditProjectName");
     ComboBoxBoard = Find<TComboBox>("ComboBoxBoard");
     CheckBoxOSC = Find<TCheckBox>("CheckBoxOSC");
     CheckBoxLED = Find<TCheckBox>("CheckBoxLED");
@@ -167,21 +157,26 @@ TFormBrackwell::TFormBrackwell(TForm* owner) : TFrameBoardFormOf<BRACKWELL_CONFI
         m_HsmcImages[i] = Find<TImage>(std::string("ImageHSMC_") + letter);
         m_HsmcShapes[i] = Find<TShape>(std::string("ShapeHSMC_") + letter);
     }
-    m_FlagBoxes = {CheckBoxOSC,   CheckBoxLED,   CheckBoxButton, CheckBoxSwitch, CheckBoxSma,
-                   CheckBoxTemp,  CheckBoxDDR3,  CheckBoxPCIe0,  CheckBoxPCIe1,  CheckBoxFan,
-                   CheckBoxSSRAM, CheckBoxFlash, CheckBoxExtPLL};
-    const char* const shapes[12] = {"ShapeOSC",  "ShapeLED",    "ShapeButton", "ShapeSwitch",
-                                    "ShapeSma",  "ShapeTemp",   "ShapeDDR3",   "ShapePCIe_0",
-                                    "ShapePCIe_1", "ShapeFan",  "ShapeSSRAM",  "ShapeFlash"};
-    for (int i = 0; i < 12; ++i) m_FlagShapes[i] = Find<TShape>(shapes[i]);
-    for (int k = 0; k < 3; ++k) m_ExtPllShapes[k] = Find<TShape>(Format("ShapeExtPll_%d", k));
+    m_Flags.Bind(*this, {{"CheckBoxOSC", {"ShapeOSC"}},
+                         {"CheckBoxLED", {"ShapeLED"}},
+                         {"CheckBoxButton", {"ShapeButton"}},
+                         {"CheckBoxSwitch", {"ShapeSwitch"}},
+                         {"CheckBoxSma", {"ShapeSma"}},
+                         {"CheckBoxTemp", {"ShapeTemp"}},
+                         {"CheckBoxDDR3", {"ShapeDDR3"}},
+                         {"CheckBoxPCIe0", {"ShapePCIe_0"}},
+                         {"CheckBoxPCIe1", {"ShapePCIe_1"}},
+                         {"CheckBoxFan", {"ShapeFan"}},
+                         {"CheckBoxSSRAM", {"ShapeSSRAM"}},
+                         {"CheckBoxFlash", {"ShapeFlash"}},
+                         {"CheckBoxExtPLL", {"ShapeExtPll_0", "ShapeExtPll_1", "ShapeExtPll_2"}}});
     m_PllCombos[0].Combo = ComboBoxPLL_HSMA;
     m_PllCombos[1].Combo = ComboBoxPLL_HSME;
     m_PllCombos[2].Combo = ComboBoxPLL_GXB;
     for (TChoiceCombo& pll : m_PllCombos) pll.DefaultItem = kDefaultPllItem;
 
-    InitialiseSettings(EditProjectName, {m_HsmcPrefixEdits[0], m_HsmcPrefixEdits[1], m_HsmcPrefixEdits[2],
-                                         m_HsmcPrefixEdits[3], m_HsmcPrefixEdits[4], m_HsmcPrefixEdits[5]});
+    InitialiseSettings({m_HsmcPrefixEdits[0], m_HsmcPrefixEdits[1], m_HsmcPrefixEdits[2],
+                        m_HsmcPrefixEdits[3], m_HsmcPrefixEdits[4], m_HsmcPrefixEdits[5]});
     UpdateHsmcCMode();
 }
 
@@ -265,8 +260,7 @@ void TFormBrackwell::ConfigToForm(const BRACKWELL_CONFIG& config)
     // A value outside its list is shown as the default item.
     ComboBoxBoard->SetItemIndex(config.nBoardType < std::size(kBoardTypes) ? config.nBoardType : 0);
     EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
-    const uint8_t* flags = Flags(config);
-    for (int i = 0; i < BRACKWELL_FLAG_COUNT; ++i) m_FlagBoxes[i]->SetChecked(flags[i] != 0);
+    m_Flags.Show(Flags(config));
     ComboBoxHsmcGpio->SetItemIndex(config.bHsmcCGpio ? 1 : 0);
 
     for (int i = 0; i < 6; ++i) {
@@ -310,8 +304,7 @@ bool TFormBrackwell::FormToConfig(BRACKWELL_CONFIG& config)
     config.Size = sizeof(BRACKWELL_CONFIG);
     config.nBoardType = static_cast<uint8_t>(ComboBoxBoard->ItemIndex() > 0 ? ComboBoxBoard->ItemIndex() : 0);
     WriteFixedText(config.szProjectName, sizeof config.szProjectName, EditProjectName->Text());
-    uint8_t* flags = Flags(config);
-    for (int i = 0; i < BRACKWELL_FLAG_COUNT; ++i) flags[i] = m_FlagBoxes[i]->Checked() ? 1 : 0;
+    m_Flags.Store(Flags(config));
     config.bHsmcCGpio = IsHsmcCGpioMode() ? 1 : 0;
     for (int i = 0; i < 6; ++i) {
         config.nHsmcDaughterId[i] = HsmcCard(i);
@@ -344,8 +337,7 @@ void TFormBrackwell::UpdateCardPictures()
 
 void TFormBrackwell::UpdateShapes()
 {
-    for (int i = 0; i < BRACKWELL_FLAG_COUNT - 1; ++i) m_FlagShapes[i]->SetVisible(m_FlagBoxes[i]->Checked());
-    for (TShape* shape : m_ExtPllShapes) shape->SetVisible(CheckBoxExtPLL->Checked());
+    m_Flags.UpdateShapes();
     const bool gpioMode = IsHsmcCGpioMode();
     for (int i = 0; i < 6; ++i)
         m_HsmcShapes[i]->SetVisible(m_HsmcCombos[i]->ItemIndex() != 0 && !(i == 2 && gpioMode));
@@ -401,10 +393,10 @@ void TFormBrackwell::PaintVccioIndicator()
         const int state = VccioState(i);
         ImageVol->DrawResource("BRACKWELL_VOL_JUMPER", kBrackwellJumperOrigin[i][0],
                                kBrackwellJumperOrigin[i][1] + BRACKWELL_JUMPER_STEP * state);
-        const int x1 = static_cast<int>(BRACKWELL_LED_FIRST - static_cast<float>(i) * 2 * BRACKWELL_LED_PITCH);
-        const int x2 = static_cast<int>(static_cast<float>(x1) - BRACKWELL_LED_PITCH);
-        if (state == 1 || state == 3) ImageVol->DrawResource("BRACKWELL_VOL_LED_ON", x1, BRACKWELL_LED_TOP);
-        if (state == 2 || state == 3) ImageVol->DrawResource("BRACKWELL_VOL_LED_ON", x2, BRACKWELL_LED_TOP);
+        if (state == 1 || state == 3)
+            ImageVol->DrawResource("BRACKWELL_VOL_LED_ON", BrackwellLedLeft(i, 0), BRACKWELL_LED_TOP);
+        if (state == 2 || state == 3)
+            ImageVol->DrawResource("BRACKWELL_VOL_LED_ON", BrackwellLedLeft(i, 1), BRACKWELL_LED_TOP);
     }
 }
 
@@ -459,7 +451,7 @@ void TFormBrackwell::PaintBoxHintPaint(TObject*)
 
 // ---- Checks and generation ---------------------------------------------------
 
-bool TFormBrackwell::ValidateBoard(bool, std::string& message)
+bool TFormBrackwell::ValidateBoard(bool generating, std::string& message)
 {
     const bool gpioMode = IsHsmcCGpioMode();
     const std::string gpioPrefixes[2] = {m_pGpioDialog->GetGpio0Prefix(), m_pGpioDialog->GetGpio1Prefix()};
@@ -482,18 +474,15 @@ bool TFormBrackwell::ValidateBoard(bool, std::string& message)
 
     for (int i = 0; i < 6; ++i) {
         if (i == 2 && gpioMode) continue;
-        if (!CheckPrefixName(m_HsmcPrefixEdits[i]->Text(), message)) return false;
-        if (!CheckPrefixFitsCard(HsmcCard(i), MAINBOARD_BRACKWELL, prefixes[i],
-                                 Format("HSMC-%c", static_cast<char>('A' + i)), message))
+        if (!CheckCardPrefix(HsmcCard(i), MAINBOARD_BRACKWELL, prefixes[i],
+                             Format("HSMC-%c", static_cast<char>('A' + i)), generating, message))
             return false;
     }
     if (gpioMode) {
-        for (int j = 0; j < 2; ++j) {
-            if (!CheckPrefixName(gpioPrefixes[j], message)) return false;
-            if (!CheckPrefixFitsCard(GpioCard(j), MAINBOARD_BRACKWELL, gpioPrefixes[j], Format("GPIO-%d", j),
-                                     message))
+        for (int j = 0; j < 2; ++j)
+            if (!CheckCardPrefix(GpioCard(j), MAINBOARD_BRACKWELL, gpioPrefixes[j], Format("GPIO-%d", j), generating,
+                                 message))
                 return false;
-        }
     }
     return true;
 }

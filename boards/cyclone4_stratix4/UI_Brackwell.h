@@ -16,14 +16,7 @@ class TFormBrackwell : public TFrameBoardFormOf<BRACKWELL_CONFIG> {
 public:
     explicit TFormBrackwell(TForm* owner);
 
-    TButton* ButtonMainBoardSelect = nullptr;
-    TButton* ButtonDefaultSetting = nullptr;
-    TButton* ButtonLoad = nullptr;
-    TButton* ButtonSave = nullptr;
-    TButton* ButtonGen = nullptr;
-    TButton* ButtonExit = nullptr;
     TButton* ButtonGpio = nullptr;
-    TEdit* EditProjectName = nullptr;
     TComboBox* ComboBoxBoard = nullptr;
     TCheckBox* CheckBoxOSC = nullptr;
     TCheckBox* CheckBoxLED = nullptr;
@@ -99,9 +92,7 @@ private:
                             const std::string& prefix, int pinNumber);
     const TConfigBase<BRACKWELL_CONFIG>& HsmcList(int hsmc) const;
 
-    std::array<TCheckBox*, BRACKWELL_FLAG_COUNT> m_FlagBoxes{};
-    std::array<TShape*, BRACKWELL_FLAG_COUNT - 1> m_FlagShapes{};  // the 12 groups before the PLL
-    std::array<TShape*, 3> m_ExtPllShapes{};
+    TFlagBoxes m_Flags;  // bCLOCK .. bExtPLL
     std::array<TChoiceCombo, 3> m_PllCombos;
     bool m_PllShown = false;  // the combos show the record's choices, enabled
 };

@@ -49,7 +49,7 @@ const TGpioHsmcLayout kLayout = {.Name = "TFORMGORSEWIN",
 TFormGorsewin::TFormGorsewin(TForm* owner)
     : TGpioHsmcBoardFormOf<GORSEWIN_CONFIG>(owner, kRow, MAINBOARD_GORSEWIN, kLayout)
 {
-    InitialiseSettings(EditProjectName, {EditPrefixGpio, EditPrefixHSMC});
+    InitialiseSettings({EditPrefixGpio, EditPrefixHSMC});
 }
 
 void TFormGorsewin::SetDefaults(GORSEWIN_CONFIG& config)

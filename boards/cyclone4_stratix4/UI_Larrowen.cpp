@@ -63,9 +63,9 @@ void FindItem(const TConfigBase<LARROWEN_CONFIG>& list, DaughterId card, int32_t
 TFormLarrowen::TFormLarrowen(TForm* owner)
     : TGpioHsmcBoardFormOf<LARROWEN_CONFIG>(owner, kRow, MAINBOARD_LARROWEN, kLayout)
 {
-    CheckBoxPCIeHardIP = FlagBox("CheckBoxPCIeHardIP");
-    CheckBoxPCIeSoftIP = FlagBox("CheckBoxPCIeSoftIP");
-    InitialiseSettings(EditProjectName, {EditPrefixGpio, EditPrefixHSMC});
+    CheckBoxPCIeHardIP = m_Flags.Box(18);
+    CheckBoxPCIeSoftIP = m_Flags.Box(19);
+    InitialiseSettings({EditPrefixGpio, EditPrefixHSMC});
 }
 
 void TFormLarrowen::SetDefaults(LARROWEN_CONFIG& config)

@@ -66,12 +66,12 @@ TEST_F(GorsewinForm, OpensWithTheDefaultsAndRestoresThem)
     EXPECT_EQ(main->ClientWidth(), 789);
     EXPECT_EQ(main->ClientHeight(), 569);
     EXPECT_EQ(form->EditProjectName->Text(), "Gorsewin");
-    ASSERT_EQ(form->m_FlagBoxes.size(), 17u);
+    ASSERT_EQ(form->m_Flags.Entries().size(), 17u);
     for (size_t i = 0; i < 17; ++i) {
-        EXPECT_EQ(form->m_FlagBoxes[i]->Checked(), i != 16) << i;
-        EXPECT_EQ(form->m_FlagShapes[i]->Visible(), i != 16) << i;
+        EXPECT_EQ(form->m_Flags.Box(i)->Checked(), i != 16) << i;
+        EXPECT_EQ(form->m_Flags.Entries()[i].Shapes[0]->Visible(), i != 16) << i;
     }
-    EXPECT_EQ(form->m_FlagBoxes[16]->Caption(), "LCD (Option)");
+    EXPECT_EQ(form->m_Flags.Box(16)->Caption(), "LCD (Option)");
     ASSERT_EQ(form->ComboBoxHSMC->ItemCount(), 19);
     for (int i = 0; i < 19; ++i) EXPECT_EQ(form->ComboBoxHSMC->ItemText(i), kHsmcCards[i]);
     ASSERT_EQ(form->ComboBoxGpio->ItemCount(), 15);
@@ -85,14 +85,14 @@ TEST_F(GorsewinForm, OpensWithTheDefaultsAndRestoresThem)
     EXPECT_EQ(std::memcmp(&saved, &defaults, sizeof saved), 0);
 
     // Whatever is shown, "Default Setting" brings the defaults back.
-    UserClick(form->m_FlagBoxes[0]);
-    UserClick(form->m_FlagBoxes[16]);
+    UserClick(form->m_Flags.Box(0));
+    UserClick(form->m_Flags.Box(16));
     UserType(form->EditProjectName, "Other");
     UserPick(form->ComboBoxGpio, 2);
     UserType(form->EditPrefixGpio, "CAM_");
     EXPECT_TRUE(form->ShapeGpio->Visible());
     EXPECT_TRUE(form->ImageGpio->Visible());
-    EXPECT_FALSE(form->m_FlagShapes[0]->Visible());
+    EXPECT_FALSE(form->m_Flags.Entries()[0].Shapes[0]->Visible());
     UserClick(form->ButtonDefaultSetting);
     saved = Saved(form);
     EXPECT_EQ(std::memcmp(&saved, &defaults, sizeof saved), 0);
@@ -142,7 +142,7 @@ TEST_F(GorsewinForm, GeneratesTheDefaultProject)
 TEST_F(GorsewinForm, AGpioCardOnTheHeader)
 {
     TFormGorsewin* form = Open();
-    UserClick(form->m_FlagBoxes[16]);  // LCD
+    UserClick(form->m_Flags.Box(16));  // LCD
     UserPick(form->ComboBoxGpio, 1);   // GPIO Default, no prefix
     Generate(form, "Gorsewin");
     ASSERT_EQ(seam.boxes.size(), 1u);
@@ -197,7 +197,7 @@ TEST_F(GorsewinForm, CraftedRecordsLoadAndAreWrittenBackSound)
     std::strcpy(r.szHSMCPrefixName, "X_");
     TFormGorsewin* form = OpenWith(r);
     EXPECT_EQ(form->EditProjectName->Text(), std::string(127, 'A'));
-    for (TCheckBox* box : form->m_FlagBoxes) EXPECT_TRUE(box->Checked());
+    for (const auto& entry : form->m_Flags.Entries()) EXPECT_TRUE(entry.Box->Checked());
     EXPECT_EQ(form->ComboBoxGpio->ItemIndex(), 0);
     EXPECT_EQ(form->EditPrefixGpio->Text(), "");
     EXPECT_EQ(form->ComboBoxHSMC->ItemIndex(), 0);

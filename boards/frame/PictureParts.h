@@ -4,11 +4,11 @@
 #pragma once
 
 // How the picture draws a part.
-enum class TBoardPartKind { Chip, Clock, Leds, Buttons, Switches, Seg7, Memory, Slot, Jack, Fan };
+enum class TPartKind { Chip, Clock, Leds, Buttons, Switches, Seg7, Memory, Slot, Cage, Jack, Fan };
 
-struct TBoardPart {
+struct TPicturePart {
     const char* ShapeName;  // the outline shape of the form; nullptr: drawn, never marked
     const char* Label;      // printed on the part
-    TBoardPartKind Kind;
+    TPartKind Kind;
     int Left, Top, Width, Height;  // in the picture
 };

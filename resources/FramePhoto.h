@@ -1,17 +1,19 @@
-// Board pictures drawn from a parts table (boards/cyclone4_stratix4/
-// BoardParts.h): the board, and every part in the style of its kind, each
-// where the form's outline expects it.
+// Board pictures drawn from a parts table (boards/frame/PictureParts.h): the
+// board, its FPGA and every part in the style of its kind, each where the
+// form's outline expects it.
 #pragma once
 
-#include <QColor>
 #include <QImage>
 #include <cstddef>
 
-#include "boards/cyclone4_stratix4/BoardParts.h"
+#include "boards/frame/PictureParts.h"
 
-QImage DrawPartsPhoto(int width, int height, const QColor& board, const TBoardPart* parts, std::size_t count);
+QImage DrawBoardPhoto(int width, int height, const TPicturePart* parts, std::size_t count);
 
 // One file per board.
+QImage DrawRastrellePhoto();
+QImage DrawDrennockPhoto();
+QImage DrawEstoverPhoto();
 QImage DrawBrackwellPhoto();
 QImage DrawGorsewinPhoto();
 QImage DrawLarrowenPhoto();
