@@ -111,10 +111,11 @@ protected:
     {
         return folder.Path() + "CodeGenerated/" + m_FolderWord + "/" + name + "/";
     }
-    // Presses Generate, answering the project dialog with <name>.qpf in the
-    // proposed folder; returns the folder.
+    // Names the project, presses Generate and answers the project dialog
+    // with <name>.qpf in the proposed folder; returns the folder.
     std::string Generate(F* form, const std::string& name)
     {
+        if (form->EditProjectName->Text() != name) UserType(form->EditProjectName, name);
         seam.boxes.clear();
         seam.dialogs.clear();
         seam.AnswerNextDialog(ProjectFolder(name) + name + ".qpf");
