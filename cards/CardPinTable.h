@@ -8,21 +8,45 @@
 // "ADC_DB[4]" at 6 and so on. A range of element numbers may run downwards
 // ("11-0"). A row without element numbers is a single signal of that name.
 // A position that no row names carries no signal of the card.
+//
+// A row's I/O standard is the map's I/O-standard argument unless the row
+// gives a fixed code or names another argument of the map (card_io). A run
+// whose names carry the element number without brackets ("LVDS_RX_p0",
+// "GPIO1_35") says so in its last column.
 #pragma once
 
-#include <cctype>
 #include <cstddef>
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "model/Connector.h"
-#include "platform/Seam.h"
+
+// The I/O column of a row: a fixed code (0 ... 60), or the first, second or
+// third I/O-standard argument of the map.
+namespace card_io {
+constexpr int Arg = -1;
+constexpr int Arg2 = -2;
+constexpr int Arg3 = -3;
+}  // namespace card_io
+
+// How a run of bus elements is named: "NAME[n]" or "NAMEn".
+enum class CardElementName { Indexed, Appended };
 
 struct CardPinRow {
     const char* positions;   // "1", "6-9", "2, 4-10, 13-18"
     const char* signal;      // the signal's name, or the bus's base name
     const char* elements;    // bus element numbers in position order, or nullptr
     PinDirection direction;  // seen from the FPGA
+    int ioStandard = card_io::Arg;
+    CardElementName elementName = CardElementName::Indexed;
+};
+
+// A new name for the pin at one position; its direction and I/O standard stay.
+struct CardPinName {
+    int position;
+    const char* name;
 };
 
 // Short names for the direction column of the tables.
@@ -35,86 +59,51 @@ constexpr PinDirection Inout = PIN_DIR_INOUT;
 namespace card_table {
 
 // Expands "2, 4-7, 11-9" into 2, 4, 5, 6, 7, 11, 10, 9.
-inline std::vector<int> ExpandNumberList(const char* text)
-{
-    std::vector<int> numbers;
-    const char* p = text;
-    auto skipSpaces = [&p] {
-        while (*p == ' ') ++p;
-    };
-    auto readNumber = [&p] {
-        PL_ASSERT(std::isdigit(static_cast<unsigned char>(*p)));
-        int value = 0;
-        while (std::isdigit(static_cast<unsigned char>(*p))) value = value * 10 + (*p++ - '0');
-        return value;
-    };
-    for (;;) {
-        skipSpaces();
-        const int first = readNumber();
-        int last = first;
-        skipSpaces();
-        if (*p == '-') {
-            ++p;
-            skipSpaces();
-            last = readNumber();
-            skipSpaces();
-        }
-        const int step = last >= first ? 1 : -1;
-        for (int n = first;; n += step) {
-            numbers.push_back(n);
-            if (n == last) break;
-        }
-        if (*p == '\0') break;
-        PL_ASSERT(*p == ',');
-        ++p;
-    }
-    return numbers;
-}
-
-struct Entry {
-    std::string name;
-    PinDirection direction = PIN_DIR_NONE;
-    bool used = false;
-};
-
-// Appends positionCount entries, position 1 first: a card pin for every
-// position a row names (pin index = position, the given I/O standard, flag
-// 0), nullptr for every other position.
-inline void AddRows(TConnector* connector, int positionCount, const CardPinRow* rows, std::size_t rowCount,
-                    IoStandard ioStandard)
-{
-    std::vector<Entry> entries(static_cast<std::size_t>(positionCount) + 1);
-    for (std::size_t r = 0; r < rowCount; ++r) {
-        const CardPinRow& row = rows[r];
-        const std::vector<int> positions = ExpandNumberList(row.positions);
-        std::vector<int> elements;
-        if (row.elements) {
-            elements = ExpandNumberList(row.elements);
-            PL_ASSERT(elements.size() == positions.size());
-        } else {
-            PL_ASSERT(positions.size() == 1);
-        }
-        for (std::size_t i = 0; i < positions.size(); ++i) {
-            const int position = positions[i];
-            PL_ASSERT(position >= 1 && position <= positionCount);
-            Entry& entry = entries[static_cast<std::size_t>(position)];
-            PL_ASSERT(!entry.used);
-            entry.used = true;
-            entry.name = row.signal;
-            if (row.elements) entry.name += "[" + std::to_string(elements[i]) + "]";
-            entry.direction = row.direction;
-        }
-    }
-    for (int position = 1; position <= positionCount; ++position) {
-        const Entry& entry = entries[static_cast<std::size_t>(position)];
-        connector->AddPin(entry.used ? new TPin(entry.name, entry.direction, ioStandard, position, 0) : nullptr);
-    }
-}
+std::vector<int> ExpandNumberList(const char* text);
 
 }  // namespace card_table
+
+// One map under construction: an entry per position, filled from rows and
+// then appended to the connector in position order. Mistakes in a table
+// (a position named twice or outside the connector, a run whose element
+// list does not match its positions) are programming errors.
+class CardPinTable {
+public:
+    // positionCount entries without a signal; `arguments` are the map's
+    // I/O-standard arguments in order (card_io::Arg, Arg2, Arg3).
+    CardPinTable(int positionCount, std::initializer_list<IoStandard> arguments);
+
+    // Places the rows; each position may be named only once.
+    CardPinTable& Add(std::span<const CardPinRow> rows);
+    // Puts the rows in place of the pins at their positions, which must
+    // hold one.
+    CardPinTable& Replace(std::span<const CardPinRow> rows);
+    // New names for pins that exist; direction and I/O standard stay.
+    CardPinTable& Rename(std::span<const CardPinName> names);
+    // Leaves the listed positions ("3, 4, 7-9") without a signal.
+    CardPinTable& Clear(const char* positions);
+
+    // Appends one entry per position, position 1 first: a card pin (pin
+    // index = position, flag 0) or nullptr.
+    void AppendTo(TConnector* connector) const;
+
+private:
+    struct Entry {
+        std::string name;
+        PinDirection direction = PIN_DIR_NONE;
+        IoStandard ioStandard = 0;
+        bool used = false;
+    };
+
+    void Place(const CardPinRow& row, bool replace);
+    Entry& At(int position);
+
+    std::vector<Entry> m_Entries;  // index = position - 1
+    std::vector<IoStandard> m_Arguments;
+};
 
 template <std::size_t N>
 void AddCardPinTable(TConnector* connector, int positionCount, const CardPinRow (&rows)[N], IoStandard ioStandard)
 {
-    card_table::AddRows(connector, positionCount, rows, N, ioStandard);
+    CardPinTable(positionCount, {ioStandard}).Add(rows).AppendTo(connector);
 }

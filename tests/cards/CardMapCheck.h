@@ -9,12 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "cards/CardPinTable.h"
 #include "model/Connector.h"
 
+// One expected pin; a negative I/O standard means the one the check is given.
 struct ExpectedPin {
     int position;
     const char* name;
     PinDirection direction;
+    int ioStandard = -1;
 };
 
 constexpr PinDirection kIn = PIN_DIR_INPUT;
@@ -33,20 +36,22 @@ inline bool SplitBusName(const std::string& name, std::string& base, int& index)
     return true;
 }
 
+// Positions written as in the pin tables: "1-32, 35-38, 45".
+inline std::vector<int> Positions(const char* list)
+{
+    return card_table::ExpandNumberList(list);
+}
+
 // The shape of a whole map: the number of positions and pins, exactly the
-// given empty positions, and on every card pin: pin index = position, the
-// given I/O standard, a direction 1..3, no location, no clock data, flag 0.
-// Names are unique and every bus has the elements 0..n-1, each once.
-inline void ExpectCardMap(const TConnector& c, int positions, int pins, const std::vector<int>& emptyPositions,
-                          IoStandard ioStandard)
+// given empty positions, and on every card pin: pin index = position, a
+// direction 1..3, no location, no clock data, flag 0, a name of its own.
+inline void ExpectCardShape(const TConnector& c, int positions, int pins, const std::vector<int>& emptyPositions)
 {
     ASSERT_EQ(c.GetPinCount(), positions);
     EXPECT_EQ(c.GetActivePinCount(), pins);
     EXPECT_EQ(static_cast<int>(emptyPositions.size()), positions - pins) << "the empty list and the pin count disagree";
     const std::set<int> empty(emptyPositions.begin(), emptyPositions.end());
     std::set<std::string> names;
-    std::map<std::string, std::set<int>> buses;
-    std::map<std::string, int> busSizes;
     for (int p = 1; p <= positions; ++p) {
         const TPin* pin = c.GetPin(p - 1);
         if (empty.count(p)) {
@@ -59,7 +64,6 @@ inline void ExpectCardMap(const TConnector& c, int positions, int pins, const st
         }
         SCOPED_TRACE("position " + std::to_string(p) + " " + pin->GetName());
         EXPECT_EQ(pin->GetPinIndex(), p);
-        EXPECT_EQ(pin->GetIoStandard(), ioStandard);
         EXPECT_GE(pin->GetDirection(), PIN_DIR_INOUT);
         EXPECT_LE(pin->GetDirection(), PIN_DIR_OUTPUT);
         EXPECT_EQ(pin->GetLocation(), "");
@@ -69,16 +73,61 @@ inline void ExpectCardMap(const TConnector& c, int positions, int pins, const st
         EXPECT_EQ(pin->GetIoBank(), "");
         EXPECT_EQ(pin->GetFlag(), 0);
         EXPECT_TRUE(names.insert(pin->GetName()).second) << "name used twice";
+    }
+}
+
+inline void ExpectCardShape(const TConnector& c, int positions, int pins, const char* emptyPositions)
+{
+    ExpectCardShape(c, positions, pins, emptyPositions ? Positions(emptyPositions) : std::vector<int>{});
+}
+
+// The element numbers of every bus of a map, by base name.
+inline std::map<std::string, std::set<int>> BusElements(const TConnector& c)
+{
+    std::map<std::string, std::set<int>> buses;
+    for (int i = 0; i < c.GetPinCount(); ++i) {
+        const TPin* pin = c.GetPin(i);
         std::string base;
         int index = 0;
-        if (SplitBusName(pin->GetName(), base, index)) {
-            buses[base].insert(index);
-            ++busSizes[base];
-        }
+        if (pin && SplitBusName(pin->GetName(), base, index)) buses[base].insert(index);
     }
-    for (const auto& [base, indices] : buses) {
+    return buses;
+}
+
+// The elements of one bus, written as a list ("0-22, 24-27").
+inline void ExpectBusElements(const TConnector& c, const std::string& base, const char* elements)
+{
+    const std::vector<int> list = Positions(elements);
+    EXPECT_EQ(BusElements(c)[base], std::set<int>(list.begin(), list.end())) << "bus " << base;
+}
+
+// Every pin has the usual I/O standard, but for the pins at the listed
+// positions, which have theirs.
+inline void ExpectIoStandards(const TConnector& c, IoStandard usual,
+                              const std::vector<std::pair<const char*, IoStandard>>& others = {})
+{
+    std::map<int, IoStandard> expected;
+    for (const auto& [positions, code] : others)
+        for (int p : Positions(positions)) expected[p] = code;
+    for (int i = 0; i < c.GetPinCount(); ++i) {
+        const TPin* pin = c.GetPin(i);
+        if (!pin) continue;
+        const auto other = expected.find(i + 1);
+        EXPECT_EQ(pin->GetIoStandard(), other == expected.end() ? usual : other->second)
+            << "position " << i + 1 << " " << pin->GetName();
+    }
+}
+
+// The shape of a map whose pins share one I/O standard; every bus has the
+// elements 0..n-1.
+inline void ExpectCardMap(const TConnector& c, int positions, int pins, const std::vector<int>& emptyPositions,
+                          IoStandard ioStandard)
+{
+    ExpectCardShape(c, positions, pins, emptyPositions);
+    ExpectIoStandards(c, ioStandard);
+    for (const auto& [base, indices] : BusElements(c)) {
         EXPECT_EQ(*indices.begin(), 0) << "bus " << base;
-        EXPECT_EQ(*indices.rbegin(), busSizes[base] - 1) << "bus " << base << " has gaps";
+        EXPECT_EQ(*indices.rbegin(), static_cast<int>(indices.size()) - 1) << "bus " << base << " has gaps";
     }
 }
 
@@ -91,7 +140,7 @@ inline void ExpectPins(const TConnector& c, const std::vector<ExpectedPin>& expe
         ASSERT_NE(pin, nullptr);
         EXPECT_EQ(pin->GetName(), e.name);
         EXPECT_EQ(pin->GetDirection(), e.direction);
-        EXPECT_EQ(pin->GetIoStandard(), ioStandard);
+        EXPECT_EQ(pin->GetIoStandard(), e.ioStandard >= 0 ? e.ioStandard : ioStandard);
         EXPECT_EQ(pin->GetPinIndex(), e.position);
     }
 }
