@@ -77,8 +77,14 @@ int RunCommand(const std::string& command, std::string& output)
 
 bool CompileVerilog(const std::vector<std::string>& files, const std::string& top, std::string& log)
 {
+    return CompileVerilog(files, std::vector<std::string>{top}, log);
+}
+
+bool CompileVerilog(const std::vector<std::string>& files, const std::vector<std::string>& tops, std::string& log)
+{
     TempFolder work;
-    std::string command = "iverilog -g2005 -o '" + work.Path() + "a.out' -s '" + top + "'";
+    std::string command = "iverilog -g2005 -o '" + work.Path() + "a.out'";
+    for (const std::string& top : tops) command += " -s '" + top + "'";
     for (const std::string& file : files) command += " '" + file + "'";
     return RunCommand(command, log) == 0;
 }
@@ -92,7 +98,13 @@ bool LintVerilog(const std::string& file, const std::string& top, std::string& l
 
 bool AnalyseVhdl(const std::string& file, std::string& log)
 {
+    return AnalyseVhdl(std::vector<std::string>{file}, log);
+}
+
+bool AnalyseVhdl(const std::vector<std::string>& files, std::string& log)
+{
     TempFolder work;
-    std::string command = "ghdl -a --std=08 --workdir='" + work.Path() + "' '" + file + "'";
+    std::string command = "ghdl -a --std=08 --workdir='" + work.Path() + "'";
+    for (const std::string& file : files) command += " '" + file + "'";
     return RunCommand(command, log) == 0;
 }

@@ -30,8 +30,13 @@ int RunCommand(const std::string& command, std::string& output);
 // Compiles Verilog files with Icarus Verilog (top module given); returns true
 // on success and fills log.
 bool CompileVerilog(const std::vector<std::string>& files, const std::string& top, std::string& log);
+// Compiles Verilog files with Icarus Verilog in one run, elaborating each of
+// the given top modules.
+bool CompileVerilog(const std::vector<std::string>& files, const std::vector<std::string>& tops, std::string& log);
 // Lints a Verilog top level with Verilator (all warnings but those of an
 // empty body: undriven outputs, unused inputs).
 bool LintVerilog(const std::string& file, const std::string& top, std::string& log);
 // Analyses a VHDL file with GHDL in a work folder of its own.
 bool AnalyseVhdl(const std::string& file, std::string& log);
+// Analyses several VHDL files with GHDL in one run, in one work folder.
+bool AnalyseVhdl(const std::vector<std::string>& files, std::string& log);
