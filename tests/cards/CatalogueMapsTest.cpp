@@ -93,6 +93,7 @@ TEST(CatalogueMaps, EveryLoadedCardMakesSoundPorts)
 
 TEST(CatalogueMaps, EveryGpioHsmcAndTavrelCardHasAMap)
 {
+    EXPECT_FALSE(HasCardPinMap(0));
     for (int id = 1; id <= 255; ++id) {
         const DaughterId card = static_cast<DaughterId>(id);
         if (!HasCardEntry(card)) {
@@ -107,6 +108,16 @@ TEST(CatalogueMaps, EveryGpioHsmcAndTavrelCardHasAMap)
         case CONNECTOR_TAVREL:
             // The Tavrel default naming has no map and no card list offers it.
             EXPECT_EQ(HasCardPinMap(card), id != 5) << id;
+            break;
+        case CONNECTOR_DDR2_SODIMM:
+        case CONNECTOR_DDR3_SODIMM:
+        case CONNECTOR_DDR4_SODIMM:
+        case CONNECTOR_DDR4_IF:
+        case CONNECTOR_DDR4_IF_ECC:
+        case CONNECTOR_DDR4_IF_ECC_A10:
+        case CONNECTOR_DDR4_IF_ECC_S10:
+            // Memory modules have loaders of their own.
+            EXPECT_FALSE(HasCardPinMap(card)) << id;
             break;
         default: break;
         }

@@ -6,7 +6,6 @@
 #include "model/DaughterBoard.h"
 #include "model/MainBoard.h"
 #include "tests/cards/CardMapCheck.h"
-#include "tests/support/SeamRecorder.h"
 
 TEST(LoadCardHsmc, BoardValuesReachTheMaps)
 {
@@ -93,48 +92,4 @@ TEST(LoadCardHsmc, BoardValuesReachTheMaps)
         ExpectPins(c, {{k.position, k.name, k.direction}}, k.ioStandard);
         EXPECT_EQ(c.GetActivePinCount(), k.active);
     }
-}
-
-TEST(LoadCardHsmc, CatalogueTextsAndPositions)
-{
-    struct Case {
-        DaughterId card;
-        const char* name;
-        const char* description;
-        ConnectorType type;
-        int positions;
-    };
-    const Case cases[] = {
-        {2, "HSMC Default", "HSMC Default Pin Name", CONNECTOR_HSMC, 160},
-        {4, "HSMC LVDS Default", "HSMC LVDS Default Pin Name", CONNECTOR_HSMC, 160},
-        {6, "DVI - FullHD TX/RX", "HSMC Full-HD DVI TX/RX", CONNECTOR_HSMC, 160},
-        {28, "Quorril - Santa Cruz Interface", "HSMC Quorril (HSMC to Santa Cruz)", CONNECTOR_HSMC, 160},
-        {56, "HSMC: LVDS Crossover", "HSMC: LVDS Crossover", CONNECTOR_HSMC, 160},
-        {60, "Vandry -Multi-Touch/LCD/Camera", "HSMC Vandry - Multi-Touch LCD and Camera", CONNECTOR_HSMC, 160},
-        {94, "HSMC Default-3.0V w/ Transceiver", "HSMC Default - 3.0V (With Transceiver)", CONNECTOR_HSMC, 160},
-        {15, "HDMI - FullHD TX/RX", "Tavrel Full-HD HDMI", CONNECTOR_TAVREL, 180},
-        {16, "Fyrn - Tavrel to PIO Adaptor", "Tavrel to PIO", CONNECTOR_TAVREL, 180},
-        {20, "Tavrel Loopback", "Tavrel Loopback", CONNECTOR_TAVREL, 160},
-    };
-    for (const Case& k : cases) {
-        SCOPED_TRACE("card " + std::to_string(k.card));
-        TDaughterBoard c;
-        c.LoadCard(k.card, MAINBOARD_HOLLARNE, nullptr, 8, 0);
-        EXPECT_EQ(c.GetName(), k.name);
-        EXPECT_EQ(c.GetDescription(), k.description);
-        EXPECT_EQ(c.GetType(), k.type);
-        EXPECT_EQ(c.GetPinCount(), k.positions);
-    }
-}
-
-TEST(LoadCardHsmc, TavrelDefaultNamingHasNoMap)
-{
-    EXPECT_FALSE(HasCardPinMap(5));
-    EXPECT_TRUE(HasCardPinMap(16));
-    EXPECT_TRUE(HasCardPinMap(70));
-    EXPECT_FALSE(HasCardPinMap(9));
-    EXPECT_FALSE(HasCardPinMap(0));
-    SeamRecorder seam;
-    TDaughterBoard c;
-    EXPECT_THROW(c.LoadCard(5, MAINBOARD_HOLLARNE, nullptr, 8, 0), InvariantFailure);
 }
