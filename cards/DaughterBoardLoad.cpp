@@ -151,8 +151,7 @@ void TDaughterBoard::LoadCard(DaughterId card, uint8_t board, const char* nameBa
     PL_ASSERT(board != MAINBOARD_ZENNORBY);
     const BoardValues v = ValuesFor(board, ioStandard);
     ClearPins();
-    const bool loaded = CallCardMap(this, card, board, nameBase, option, v);
-    PL_ASSERT(loaded);
+    if (!CallCardMap(this, card, board, nameBase, option, v)) PL_ASSERT(0);
     if (card == 6) {
         // The DVI card's table must give exactly 77 active pins.
         const int ActivePinCount = GetActivePinCount();
