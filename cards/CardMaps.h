@@ -54,7 +54,7 @@ void AddAdcDacHsmcFastCardPins(TConnector* connector, IoStandard ioStandard);  /
 void AddAdcDacHsmcCardPins(TConnector* connector, IoStandard ioStandard);      // 10
 void AddDviCardPins(TConnector* connector, IoStandard ioStandard);             // 6
 void AddMultimediaCardPins(TConnector* connector, IoStandard ioStandard);      // 14
-void AddSdiCardPins(TConnector* connector, IoStandard ioStandard);             // 22, transceiver pins
+void AddSdiCardPins(TConnector* connector, IoStandard ioStandard);             // 22, to the lane pins
 void AddHdmiTxCardPins(TConnector* connector, IoStandard ioStandard);          // 31
 void AddHdmiRxCardPins(TConnector* connector, IoStandard ioStandard);          // 32
 void AddCameraLinkReceiverPins(TConnector* connector);                         // 33
@@ -64,7 +64,7 @@ void AddSantaCruzAdaptorPins(TConnector* connector, IoStandard ioStandard);    /
 void AddLcd8TouchCameraCardPins(TConnector* connector);                        // 29
 void AddLcd8TouchCamera2CardPins(TConnector* connector);                       // 36
 void AddMultiTouchLcdCameraCardPins(TConnector* connector);                    // 60
-void AddMultiTouchLcdCamera2CardPins(TConnector* connector, IoStandard ioStandard);  // 61, not used
+void AddMultiTouchLcdCamera2CardPins(TConnector* connector, IoStandard ioStandard);  // 61, all 2.5 V
 void AddLvdsCrossoverPins(TConnector* connector, IoStandard ioStandard);             // 56
 void AddSfpCardPins(TConnector* connector, IoStandard transceiverStandard);          // 21
 void AddDualEthernetCardPins(TConnector* connector, IoStandard hsmcStandard);        // 7
