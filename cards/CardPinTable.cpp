@@ -1,57 +1,38 @@
 #include "cards/CardPinTable.h"
 
-#include <cctype>
+#include <utility>
 
-#include "platform/Seam.h"
-
-std::vector<int> card_table::ExpandNumberList(const char* text)
+std::string card_table::ElementName(const std::string& signal, int element)
 {
-    std::vector<int> numbers;
-    const char* p = text;
-    auto skipSpaces = [&p] {
-        while (*p == ' ') ++p;
-    };
-    auto readNumber = [&p] {
-        PL_ASSERT(std::isdigit(static_cast<unsigned char>(*p)));
-        int value = 0;
-        while (std::isdigit(static_cast<unsigned char>(*p))) value = value * 10 + (*p++ - '0');
-        return value;
-    };
-    for (;;) {
-        skipSpaces();
-        const int first = readNumber();
-        int last = first;
-        skipSpaces();
-        if (*p == '-') {
-            ++p;
-            skipSpaces();
-            last = readNumber();
-            skipSpaces();
-        }
-        const int step = last >= first ? 1 : -1;
-        for (int n = first;; n += step) {
-            numbers.push_back(n);
-            if (n == last) break;
-        }
-        if (*p == '\0') break;
-        PL_ASSERT(*p == ',');
-        ++p;
-    }
-    return numbers;
+    const std::string number = std::to_string(element);
+    const std::size_t at = signal.find("%d");
+    if (at != std::string::npos) return signal.substr(0, at) + number + signal.substr(at + 2);
+    return signal + "[" + number + "]";
 }
 
 CardPinTable::CardPinTable(int positionCount, std::initializer_list<IoStandard> arguments)
     : m_Entries(static_cast<std::size_t>(positionCount)), m_Arguments(arguments)
 {
+    PL_ASSERT(positionCount >= 0);
 }
 
-CardPinTable::Entry& CardPinTable::At(int position)
+IoStandard CardPinTable::Resolve(IoStandard cell) const
+{
+    if (cell < IO_STD_COUNT) return cell;
+    const std::size_t argument = static_cast<std::size_t>(card_io::Arg - cell);
+    PL_ASSERT(cell >= card_io::Arg3 && argument < m_Arguments.size());
+    return m_Arguments[argument];
+}
+
+void CardPinTable::Put(int position, std::string name, PinDirection direction, IoStandard ioStandard, bool replace)
 {
     PL_ASSERT(position >= 1 && position <= static_cast<int>(m_Entries.size()));
-    return m_Entries[static_cast<std::size_t>(position - 1)];
+    Entry& entry = m_Entries[static_cast<std::size_t>(position - 1)];
+    PL_ASSERT(entry.used == replace);
+    entry = Entry{std::move(name), direction, Resolve(ioStandard), true};
 }
 
-void CardPinTable::Place(const CardPinRow& row, bool replace)
+void CardPinTable::PlaceRow(const CardPinRow& row, bool replace)
 {
     const std::vector<int> positions = card_table::ExpandNumberList(row.positions);
     std::vector<int> elements;
@@ -61,45 +42,35 @@ void CardPinTable::Place(const CardPinRow& row, bool replace)
     } else {
         PL_ASSERT(positions.size() == 1);
     }
-    IoStandard ioStandard = 0;
-    if (row.ioStandard >= 0) {
-        PL_ASSERT(row.ioStandard < IO_STD_COUNT);
-        ioStandard = static_cast<IoStandard>(row.ioStandard);
-    } else {
-        const std::size_t argument = static_cast<std::size_t>(-row.ioStandard - 1);
-        PL_ASSERT(argument < m_Arguments.size());
-        ioStandard = m_Arguments[argument];
-    }
-    for (std::size_t i = 0; i < positions.size(); ++i) {
-        Entry& entry = At(positions[i]);
-        PL_ASSERT(entry.used == replace);
-        entry.used = true;
-        entry.name = row.signal;
-        if (row.elements) {
-            const std::string number = std::to_string(elements[i]);
-            entry.name += row.elementName == CardElementName::Indexed ? "[" + number + "]" : number;
-        }
-        entry.direction = row.direction;
-        entry.ioStandard = ioStandard;
-    }
+    for (std::size_t i = 0; i < positions.size(); ++i)
+        Put(positions[i], row.elements ? card_table::ElementName(row.signal, elements[i]) : std::string(row.signal),
+            row.direction, row.ioStandard, replace);
 }
 
 CardPinTable& CardPinTable::Add(std::span<const CardPinRow> rows)
 {
-    for (const CardPinRow& row : rows) Place(row, false);
+    for (const CardPinRow& row : rows) PlaceRow(row, false);
+    return *this;
+}
+
+CardPinTable& CardPinTable::Add(int position, const std::string& name, PinDirection direction,
+                                IoStandard ioStandard)
+{
+    Put(position, name, direction, ioStandard, false);
     return *this;
 }
 
 CardPinTable& CardPinTable::Replace(std::span<const CardPinRow> rows)
 {
-    for (const CardPinRow& row : rows) Place(row, true);
+    for (const CardPinRow& row : rows) PlaceRow(row, true);
     return *this;
 }
 
 CardPinTable& CardPinTable::Rename(std::span<const CardPinName> names)
 {
     for (const CardPinName& name : names) {
-        Entry& entry = At(name.position);
+        PL_ASSERT(name.position >= 1 && name.position <= static_cast<int>(m_Entries.size()));
+        Entry& entry = m_Entries[static_cast<std::size_t>(name.position - 1)];
         PL_ASSERT(entry.used);
         entry.name = name.name;
     }
@@ -108,7 +79,10 @@ CardPinTable& CardPinTable::Rename(std::span<const CardPinName> names)
 
 CardPinTable& CardPinTable::Clear(const char* positions)
 {
-    for (int position : card_table::ExpandNumberList(positions)) At(position) = Entry{};
+    for (int position : card_table::ExpandNumberList(positions)) {
+        PL_ASSERT(position >= 1 && position <= static_cast<int>(m_Entries.size()));
+        m_Entries[static_cast<std::size_t>(position - 1)] = Entry{};
+    }
     return *this;
 }
 

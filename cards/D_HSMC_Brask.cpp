@@ -9,7 +9,7 @@
 namespace {
 
 using namespace card_dir;
-constexpr int Arg = card_io::Arg;
+constexpr IoStandard Arg = card_io::Arg;
 
 const CardPinRow kBraskPins[] = {
     {"33", "SDA", nullptr, Inout, Arg},

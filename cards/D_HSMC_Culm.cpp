@@ -8,7 +8,7 @@
 namespace {
 
 using namespace card_dir;
-constexpr int Arg = card_io::Arg;
+constexpr IoStandard Arg = card_io::Arg;
 
 const CardPinRow kCulmPins[] = {
     {"33", "CULM_SDA", nullptr, Inout, Arg},

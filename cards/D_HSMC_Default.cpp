@@ -10,8 +10,8 @@
 namespace {
 
 using namespace card_dir;
-constexpr int T = card_io::Arg2;  // the transceiver standard
-constexpr int L = card_io::Arg3;  // the LVDS standard (LVDS default card)
+constexpr IoStandard T = card_io::Arg2;  // the transceiver standard
+constexpr IoStandard L = card_io::Arg3;  // the LVDS standard (LVDS default card)
 
 // ---- Default scheme ---------------------------------------------------------
 

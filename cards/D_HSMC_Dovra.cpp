@@ -10,7 +10,7 @@
 namespace {
 
 using namespace card_dir;
-constexpr int Arg = card_io::Arg;
+constexpr IoStandard Arg = card_io::Arg;
 
 const CardPinRow kDovraPins[] = {
     {"33", "DOVRA_SDA", nullptr, Inout, Arg},

@@ -8,7 +8,7 @@
 namespace {
 
 using namespace card_dir;
-constexpr int Arg = card_io::Arg;
+constexpr IoStandard Arg = card_io::Arg;
 
 const CardPinRow kEskelPins[] = {
     {"33", "HC_I2C_SDAT", nullptr, Inout, Arg},

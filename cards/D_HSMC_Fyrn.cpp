@@ -50,8 +50,8 @@ void AddHsmcToPioAdaptorPins(TConnector* connector, IoStandard ioStandard, uint8
     const int first = connector->GetPinCount();
     std::vector<CardPinRow> rows;
     for (const AdaptorLines& l : kAdaptorLines) {
-        rows.push_back({l.j3Positions, "GPIO1_", l.lines, PIN_DIR_INOUT, card_io::Arg, CardElementName::Appended});
-        rows.push_back({l.j2Positions, "GPIO0_", l.lines, PIN_DIR_INOUT, card_io::Arg, CardElementName::Appended});
+        rows.push_back({l.j3Positions, "GPIO1_%d", l.lines, PIN_DIR_INOUT});
+        rows.push_back({l.j2Positions, "GPIO0_%d", l.lines, PIN_DIR_INOUT});
     }
     CardPinTable(hsmc::kPositions, {ioStandard}).Add(rows).AppendTo(connector);
     if (board != MAINBOARD_KESTLEFORD) return;

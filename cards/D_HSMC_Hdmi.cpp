@@ -8,7 +8,7 @@
 namespace {
 
 using namespace card_dir;
-constexpr int Arg = card_io::Arg;
+constexpr IoStandard Arg = card_io::Arg;
 
 const CardPinRow kHdmiTxPins[] = {
     {"33", "HDMI_TX_SDA", nullptr, Inout, Arg},

@@ -9,7 +9,7 @@
 namespace {
 
 using namespace card_dir;
-constexpr int T = card_io::Arg;
+constexpr IoStandard T = card_io::Arg;
 
 const CardPinRow kLoopbackPins[] = {
     {hsmc::kLaneTxP, "L_P", "7-0", Out, T},

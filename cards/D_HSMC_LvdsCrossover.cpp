@@ -9,8 +9,7 @@
 namespace {
 
 using namespace card_dir;
-constexpr int H = card_io::Arg;
-constexpr CardElementName Appended = CardElementName::Appended;
+constexpr IoStandard H = card_io::Arg;
 
 const CardPinRow kCrossoverPins[] = {
     {"33", "SDA", nullptr, Inout, H},
@@ -19,14 +18,14 @@ const CardPinRow kCrossoverPins[] = {
     {"40", "CLKOUT0", nullptr, Out, 6},
     {"41, 43", "DATA_RX", "0-1", In, 6},
     {"42, 44", "DATA_TX", "0-1", Out, 6},
-    {hsmc::kLvdsTxP, "LVDS_RX_p", "0-16", In, 21, Appended},
-    {hsmc::kLvdsRxP, "LVDS_TX_p", "0-16", Out, 21, Appended},
-    {hsmc::kLvdsTxN, "LVDS_RX_n", "0-16", In, 21, Appended},
-    {hsmc::kLvdsRxN, "LVDS_TX_n", "0-16", Out, 21, Appended},
-    {"95, 155", "CLK_IN_p", "1-2", In, 21, Appended},
-    {"96, 156", "CLK_OUT_p", "1-2", Out, 21, Appended},
-    {"97, 157", "CLK_IN_n", "1-2", In, 21, Appended},
-    {"98, 158", "CLK_OUT_n", "1-2", Out, 21, Appended},
+    {hsmc::kLvdsTxP, "LVDS_RX_p%d", "0-16", In, 21},
+    {hsmc::kLvdsRxP, "LVDS_TX_p%d", "0-16", Out, 21},
+    {hsmc::kLvdsTxN, "LVDS_RX_n%d", "0-16", In, 21},
+    {hsmc::kLvdsRxN, "LVDS_TX_n%d", "0-16", Out, 21},
+    {"95, 155", "CLK_IN_p%d", "1-2", In, 21},
+    {"96, 156", "CLK_OUT_p%d", "1-2", Out, 21},
+    {"97, 157", "CLK_IN_n%d", "1-2", In, 21},
+    {"98, 158", "CLK_OUT_n%d", "1-2", Out, 21},
 };
 
 }  // namespace

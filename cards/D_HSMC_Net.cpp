@@ -11,7 +11,7 @@
 namespace {
 
 using namespace card_dir;
-constexpr int H = card_io::Arg;
+constexpr IoStandard H = card_io::Arg;
 
 const CardPinRow kNetPins[] = {
     {"33", "NET_HSMC_SDA", nullptr, Inout, H},

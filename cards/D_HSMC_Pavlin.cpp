@@ -8,7 +8,7 @@
 namespace {
 
 using namespace card_dir;
-constexpr int T = card_io::Arg;
+constexpr IoStandard T = card_io::Arg;
 
 const CardPinRow kPavlinPins[] = {
     {"17, 21, 25, 29", "TX_P", "3-0", Out, T},

@@ -9,8 +9,8 @@
 namespace {
 
 using namespace card_dir;
-constexpr int T = card_io::Arg;
-constexpr int H = card_io::Arg2;
+constexpr IoStandard T = card_io::Arg;
+constexpr IoStandard H = card_io::Arg2;
 
 const CardPinRow kSataPins[] = {
     {hsmc::kLaneTxP, "SATA_HSM_TX_P", "7-0", Out, T},

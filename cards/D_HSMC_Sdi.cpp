@@ -9,7 +9,7 @@
 namespace {
 
 using namespace card_dir;
-constexpr int Arg = card_io::Arg;
+constexpr IoStandard Arg = card_io::Arg;
 
 const CardPinRow kSdiPins[] = {
     {"25, 29", "SDI_TX_P", "2-1", Out, Arg},

@@ -10,7 +10,7 @@
 namespace {
 
 using namespace card_dir;
-constexpr int T = card_io::Arg;
+constexpr IoStandard T = card_io::Arg;
 
 const CardPinRow kSfpPins[] = {
     {"13", "XCVR_TX4p", nullptr, Out, T},

@@ -75,18 +75,18 @@ int RunCommand(const std::string& command, std::string& output)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-bool CompileVerilog(const std::vector<std::string>& files, const std::string& top, std::string& log)
-{
-    return CompileVerilog(files, std::vector<std::string>{top}, log);
-}
-
 bool CompileVerilog(const std::vector<std::string>& files, const std::vector<std::string>& tops, std::string& log)
 {
     TempFolder work;
-    std::string command = "iverilog -g2005 -o '" + work.Path() + "a.out'";
+    std::string command = "iverilog -g2005 -Wall -o '" + work.Path() + "a.out'";
     for (const std::string& top : tops) command += " -s '" + top + "'";
     for (const std::string& file : files) command += " '" + file + "'";
     return RunCommand(command, log) == 0;
+}
+
+bool CompileVerilog(const std::vector<std::string>& files, const std::string& top, std::string& log)
+{
+    return CompileVerilog(files, top.empty() ? std::vector<std::string>{} : std::vector<std::string>{top}, log);
 }
 
 bool LintVerilog(const std::string& file, const std::string& top, std::string& log)
@@ -96,11 +96,6 @@ bool LintVerilog(const std::string& file, const std::string& top, std::string& l
     return RunCommand(command, log) == 0;
 }
 
-bool AnalyseVhdl(const std::string& file, std::string& log)
-{
-    return AnalyseVhdl(std::vector<std::string>{file}, log);
-}
-
 bool AnalyseVhdl(const std::vector<std::string>& files, std::string& log)
 {
     TempFolder work;
@@ -108,3 +103,5 @@ bool AnalyseVhdl(const std::vector<std::string>& files, std::string& log)
     for (const std::string& file : files) command += " '" + file + "'";
     return RunCommand(command, log) == 0;
 }
+
+bool AnalyseVhdl(const std::string& file, std::string& log) { return AnalyseVhdl(std::vector<std::string>{file}, log); }
