@@ -33,6 +33,11 @@ int RunCommand(const std::string& command, std::string& output);
 bool CompileVerilog(const std::vector<std::string>& files, const std::vector<std::string>& tops, std::string& log);
 // The same for one top module ("": every module that no other instantiates).
 bool CompileVerilog(const std::vector<std::string>& files, const std::string& top, std::string& log);
+// Compiles Verilog files with Icarus Verilog (extra options, e.g. warning
+// switches, before the files) and runs the result with vvp; returns true when
+// both succeed and fills log with what they printed.
+bool SimulateVerilog(const std::vector<std::string>& files, const std::string& top, const std::string& options,
+                     std::string& log);
 // Lints a Verilog top level with Verilator (all warnings but those of an
 // empty body: undriven outputs, unused inputs).
 bool LintVerilog(const std::string& file, const std::string& top, std::string& log);
