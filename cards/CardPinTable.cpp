@@ -34,16 +34,9 @@ void CardPinTable::Put(int position, std::string name, PinDirection direction, I
 
 void CardPinTable::PlaceRow(const CardPinRow& row, bool replace)
 {
-    const std::vector<int> positions = card_table::ExpandNumberList(row.positions);
-    std::vector<int> elements;
-    if (row.elements) {
-        elements = card_table::ExpandNumberList(row.elements);
-        PL_ASSERT(elements.size() == positions.size());
-    } else {
-        PL_ASSERT(positions.size() == 1);
-    }
-    for (std::size_t i = 0; i < positions.size(); ++i)
-        Put(positions[i], row.elements ? card_table::ElementName(row.signal, elements[i]) : std::string(row.signal),
+    const card_table::RowNumbers n = card_table::ExpandRowNumbers(row.positions, row.elements);
+    for (std::size_t i = 0; i < n.positions.size(); ++i)
+        Put(n.positions[i], row.elements ? card_table::ElementName(row.signal, n.elements[i]) : std::string(row.signal),
             row.direction, row.ioStandard, replace);
 }
 

@@ -95,6 +95,25 @@ constexpr std::vector<int> ExpandNumberList(const char* text)
     return numbers;
 }
 
+// The positions a row names and, for a run, the element number at each of
+// them; a row without element numbers names one position.
+struct RowNumbers {
+    std::vector<int> positions;
+    std::vector<int> elements;  // empty for a single signal
+};
+
+constexpr RowNumbers ExpandRowNumbers(const char* positions, const char* elements)
+{
+    RowNumbers numbers{ExpandNumberList(positions), {}};
+    if (elements) {
+        numbers.elements = ExpandNumberList(elements);
+        PL_ASSERT(numbers.elements.size() == numbers.positions.size());
+    } else {
+        PL_ASSERT(numbers.positions.size() == 1);
+    }
+    return numbers;
+}
+
 // The name of element k of a row: the signal with k in place of "%d", or the
 // bus element "signal[k]".
 std::string ElementName(const std::string& signal, int element);

@@ -162,20 +162,13 @@ constexpr FmcPinTable<N> BuildFmcPinTable(const FmcPinRow (&rows)[R])
     static_assert(NameWidth <= kFmcLongName);
     FmcPinTable<N> table{};
     for (const FmcPinRow& row : rows) {
-        const std::vector<int> positions = card_table::ExpandNumberList(row.positions);
-        std::vector<int> elements;
-        if (row.elements) {
-            elements = card_table::ExpandNumberList(row.elements);
-            PL_ASSERT(elements.size() == positions.size());
-        } else {
-            PL_ASSERT(positions.size() == 1);
-        }
-        for (std::size_t i = 0; i < positions.size(); ++i) {
+        const card_table::RowNumbers n = card_table::ExpandRowNumbers(row.positions, row.elements);
+        for (std::size_t i = 0; i < n.positions.size(); ++i) {
             const fmc_table::Name name =
-                row.elements ? fmc_table::ElementName(row.signal, elements[i]) : fmc_table::Name(row.signal);
-            fmc_table::Put(table, NameWidth, positions[i], name, row.direction, row.ioStandard, row.flags);
+                row.elements ? fmc_table::ElementName(row.signal, n.elements[i]) : fmc_table::Name(row.signal);
+            fmc_table::Put(table, NameWidth, n.positions[i], name, row.direction, row.ioStandard, row.flags);
             if (row.pairNegFlag != 0)
-                fmc_table::Put(table, NameWidth, positions[i] + 1, fmc_table::NegativeLegName(name), row.direction,
+                fmc_table::Put(table, NameWidth, n.positions[i] + 1, fmc_table::NegativeLegName(name), row.direction,
                                row.ioStandard, static_cast<uint8_t>(row.flags | row.pairNegFlag));
         }
     }
