@@ -10,17 +10,6 @@
 
 namespace {
 
-// A master connector of placeholder pins at the locations <letter><n>.
-TConnector* MakeTestMaster(ConnectorType type, int positions, char letter)
-{
-    auto* master = new TConnector(GetConnectorTypeName(type), "", type, -1);
-    for (int p = 1; p <= positions; ++p)
-        master->AddPin(new TPin("", letter + std::to_string(p), PIN_DIR_BY_CARD, IO_STD_BY_CARD, 0));
-    master->SetIsMaster(true);
-    master->SetMasterId(1);
-    return master;
-}
-
 struct Project {
     std::string name;
     int activePins = 0;
@@ -47,7 +36,8 @@ protected:
         // boards; only the loader sees the board id.
         TMainBoard main;
         SetDevice(main, MAINBOARD_HOLLARNE);
-        TConnector* master = MakeTestMaster(masterType, positions, letter);
+        TConnector* master =
+            MakeNumberedMaster(GetConnectorTypeName(masterType), "", masterType, 1, positions, std::string(1, letter));
         main.AddConnector(master);
         TDaughterBoard daughter;
         daughter.LoadCard(card, board, nullptr, IO_STD_3V3_LVTTL, option);
