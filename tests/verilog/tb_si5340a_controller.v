@@ -368,8 +368,7 @@ begin
     if (gen_sel !== 3'd1 || gen_pulses != 1)
         `FAIL(("FAIL: sel_gen: bounces stepped the code to %0d", gen_sel));
     // The next press after it counts; from the highest code it wraps to 0.
-    @(negedge clk) force sel_gen.oCLK_FEQ_SEL = 3'd7;
-    @(negedge clk) release sel_gen.oCLK_FEQ_SEL;
+    @(negedge clk) sel_gen.oCLK_FEQ_SEL = 3'd7;
     change <= 1'b0;
     wait_cycles(10);
     if (gen_sel !== 3'd0 || gen_pulses != 2)

@@ -261,32 +261,29 @@ si5340b_clk_frq_sel_gen sel_gen (
     .oCHANGE_FREQ(gen_pulse)
 );
 
+// A press once the debounce count has run out, from the code given (or
+// from the current one, when from is -1): the code that follows.
+task press_from(input integer from, input [3:0] expected);
+begin
+    wait (sel_gen.change_edge.rst_cnt === 16'd0);
+    if (from >= 0)
+        @(negedge clk) sel_gen.oCLK_FEQ_SEL = from[3:0];
+    change <= 1'b0;
+    wait_cycles(10);
+    if (gen_sel !== expected)
+        `FAIL(("FAIL: sel_gen: a press at code %0d gives %0d, expected %0d", from, gen_sel, expected));
+    change <= 1'b1;
+end
+endtask
+
+// 4 bits wide: from 0 after reset, 7 steps to 8, 15 wraps to 0.
 initial
 begin
     wait (rst_n === 1'b1);
     wait_cycles(10);
-    change <= 1'b0;
-    wait_cycles(10);
-    if (gen_sel !== 4'd1)
-        `FAIL(("FAIL: sel_gen: a press after reset gives code %0d", gen_sel));
-    change <= 1'b1;
-    wait (sel_gen.change_edge.rst_cnt === 16'd0);
-    // 4 bits wide: code 7 steps to 8, code 15 wraps to 0.
-    @(negedge clk) force sel_gen.oCLK_FEQ_SEL = 4'd7;
-    @(negedge clk) release sel_gen.oCLK_FEQ_SEL;
-    change <= 1'b0;
-    wait_cycles(10);
-    if (gen_sel !== 4'd8)
-        `FAIL(("FAIL: sel_gen: a press at code 7 gives %0d", gen_sel));
-    change <= 1'b1;
-    wait (sel_gen.change_edge.rst_cnt === 16'd0);
-    @(negedge clk) force sel_gen.oCLK_FEQ_SEL = 4'd15;
-    @(negedge clk) release sel_gen.oCLK_FEQ_SEL;
-    change <= 1'b0;
-    wait_cycles(10);
-    if (gen_sel !== 4'd0)
-        `FAIL(("FAIL: sel_gen: a press at code 15 gives %0d", gen_sel));
-    change <= 1'b1;
+    press_from(-1, 4'd1);
+    press_from(7, 4'd8);
+    press_from(15, 4'd0);
     gen_on = 1'b0;
 end
 
