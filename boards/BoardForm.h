@@ -3,12 +3,18 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/Forms.h"
 
 // Posted by a board form's "Change Main Board" button to the main form, both
 // parameters 0.
 constexpr uint32_t WM_MAINBOARD_SELECT = WM_USER + 1;
+
+// The boxes that end a Generate request: the success box with the project
+// folder, the failure box with the project file's name and extension.
+void ShowGenerateSucceeded(const std::string& qpfPath);
+void ShowGenerateFailed(const std::string& qpfPath);
 
 // The services of the main form that board forms use.
 class TBoardFormHost {

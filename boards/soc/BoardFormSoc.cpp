@@ -59,16 +59,48 @@ bool TSocBoardForm::Validate()
 void TSocBoardForm::ButtonGenClick(TObject*)
 {
     if (!Validate()) return;
+    if (BatchRule() && IsBatchKeyHeld()) {
+        GenerateBatch();
+        return;
+    }
     const std::string path = AskProjectFilePath("", BoardFolderWord(), m_ProjectName->Text());
     if (path.empty()) return;
     if (Generate(path)) {
-        seam::ShowInformation(Format("Generate Quartus Project successfully.\r\nThe project is located in the "
-                                     "folder:\r\n%s",
-                                     ExtractFilePath(path).c_str()));
+        ShowGenerateSucceeded(path);
         AfterGenerateSuccess();
     } else {
-        seam::ShowError(Format("Failed to generate Quartus project: %s.", ExtractFileName(path).c_str()));
+        ShowGenerateFailed(path);
     }
+}
+
+void TSocBoardForm::GenerateBatch()
+{
+    const TBatchRule* rule = BatchRule();
+    PL_ASSERT(rule);
+    RunBatchGeneration(*this, *rule, BatchCards());
+}
+
+std::string TSocBoardForm::AskBatchProjectFile()
+{
+    return AskProjectFilePath("", BoardFolderWord(), m_ProjectName->Text());
+}
+
+void TSocBoardForm::SaveBatchControls()
+{
+    m_BatchProjectName = m_ProjectName->Text();
+    SaveBatchCards();
+}
+
+void TSocBoardForm::RestoreBatchControls()
+{
+    m_ProjectName->SetText(m_BatchProjectName);
+    RestoreBatchCards();
+}
+
+void TSocBoardForm::ShowBatchItem(int item, const std::string& projectName)
+{
+    ShowBatchCard(item);
+    m_ProjectName->SetText(projectName);
 }
 
 void TSocBoardForm::ButtonSaveClick(TObject*)

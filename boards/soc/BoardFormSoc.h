@@ -1,14 +1,16 @@
 // What every board form of the SoC, MAX 10 and small Cyclone V family does
 // alike: the order of construction, default.cfg, Save/Load/Default/Exit, the
-// road of a Generate click with its boxes, and the coupling of two 40-pin
-// GPIO headers by a card that spans both. A board form holds only what is
+// road of a Generate click with its boxes, its part of batch generation, and
+// the coupling of two 40-pin GPIO headers by a card that spans both. A board form holds only what is
 // its own: its layout, its record, its defaults, and how its record maps onto
 // its controls and its board definition.
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 
+#include "boards/BatchGenerate.h"
 #include "boards/BoardForm.h"
 #include "model/ConfigBase.h"
 #include "model/DaughterBoard.h"
@@ -20,7 +22,7 @@ struct TGpioHeaderControls {
     TImage* Picture = nullptr;
 };
 
-class TSocBoardForm : public TBoardForm {
+class TSocBoardForm : public TBoardForm, protected TBatchTarget {
 public:
     explicit TSocBoardForm(TForm* owner);
 
@@ -62,6 +64,26 @@ protected:
     // After the success box of a generation run.
     virtual void AfterGenerateSuccess() {}
 
+    // Batch generation (the left Ctrl key held on Generate). A form that has
+    // it returns its rule; the others return nullptr and never read the key.
+    virtual const TBatchRule* BatchRule() const { return nullptr; }
+    // The card list the batch walks, item 0 ("None") first.
+    virtual std::span<const uint8_t> BatchCards() const = 0;
+    void GenerateBatch();
+    // What a batch form keeps, puts back and sets of its own controls: the
+    // walked card combos and the prefix edits its batch changes. The project
+    // name is the frame's.
+    virtual void SaveBatchCards() {}
+    virtual void RestoreBatchCards() {}
+    virtual void ShowBatchCard(int /*item*/) {}
+
+    // The family's part of a batch.
+    std::string AskBatchProjectFile() override;
+    void SaveBatchControls() override;
+    void RestoreBatchControls() override;
+    void ShowBatchItem(int item, const std::string& projectName) override;
+    bool GenerateBatchProject(const std::string& qpfPath) override { return Generate(qpfPath); }
+
     void FormLeave() override;
 
     // Card combos: fill one from a card list, read and select card ids.
@@ -79,6 +101,9 @@ protected:
     static void MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& headers, TObject* sender);
 
     TEdit* m_ProjectName = nullptr;
+
+private:
+    std::string m_BatchProjectName;
 };
 
 // The settings holder of a form of this family, held by value.
@@ -99,4 +124,8 @@ protected:
     bool LoadHeld(const std::string& path) override { return m_Config.LoadFromFile(m_Config.m_Config, path); }
     bool SaveHeld(const std::string& path) override { return m_Config.SaveToFile(m_Config.m_Config, path); }
     std::string& SettingsFolder() override { return m_Config.m_Folder; }
+    std::span<const uint8_t> BatchCards() const override
+    {
+        return {m_Config.m_CardIds, static_cast<size_t>(m_Config.m_CardCount)};
+    }
 };
