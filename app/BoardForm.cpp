@@ -1,6 +1,7 @@
 #include "app/BoardForm.h"
 
 #include "boards/soc/UI_Hollarne.h"
+#include "boards/soc/UI_Vantremere.h"
 
 #include "platform/Seam.h"
 
@@ -42,7 +43,7 @@ std::vector<TBoardFormSlot>& Slots()
         {28, "TFormUlverrow", nullptr},
         {30, "TFormLanterby", nullptr},
         {31, "TFormColvenna", nullptr},
-        {32, "TFormVantremere", nullptr},
+        {32, "TFormVantremere", NewBoardForm<TFormVantremere>},
         {33, "TFormFallowmere", nullptr},
         {34, "TFormGarvelow", nullptr},
         {35, "TFormWendlebury", nullptr},

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "resources/HollarnePhoto.h"
+#include "resources/VantremerePhoto.h"
 
 namespace {
 
@@ -409,6 +410,7 @@ int main(int argc, char** argv)
     for (const CardPicture& card : kCards) save(card.name, DrawCard(card));
     save("HOLLARNE_PHOTO_BITMAP", DrawHollarnePhoto());
     save("KALVORA_LOGO_BITMAP", DrawMakerLogo());
+    save("VANTREMERE_PHOTO_BITMAP", DrawVantremerePhoto());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

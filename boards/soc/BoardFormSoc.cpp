@@ -192,6 +192,24 @@ void TSocBoardForm::MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& head
     }
 }
 
+void TSocBoardForm::ShowGroupFlags(const std::vector<TSocGroup>& groups, const void* record)
+{
+    const auto* bytes = static_cast<const uint8_t*>(record);
+    for (const TSocGroup& group : groups) group.Box->SetChecked(bytes[group.FlagOffset] != 0);
+}
+
+void TSocBoardForm::StoreGroupFlags(const std::vector<TSocGroup>& groups, void* record)
+{
+    auto* bytes = static_cast<uint8_t*>(record);
+    for (const TSocGroup& group : groups) bytes[group.FlagOffset] = group.Box->Checked() ? 1 : 0;
+}
+
+void TSocBoardForm::UpdateGroupShapes(const std::vector<TSocGroup>& groups)
+{
+    for (const TSocGroup& group : groups)
+        for (TShape* shape : group.Shapes) shape->SetVisible(group.Box->Checked());
+}
+
 void TSocBoardForm::ShowCardPicture(TImage* image, DaughterId card)
 {
     TBoardFormHost* host = Host();

@@ -1,18 +1,22 @@
 // What every board form of the SoC, MAX 10 and small Cyclone V family does
 // alike: the order of construction, default.cfg, Save/Load/Default/Exit, the
 // road of a Generate click with its boxes, its part of batch generation, and
-// the coupling of two 40-pin GPIO headers by a card that spans both. A board form holds only what is
-// its own: its layout, its record, its defaults, and how its record maps onto
-// its controls and its board definition.
+// the coupling of two 40-pin GPIO headers by a card that spans both. A board
+// form holds only what is its own: its layout, its record, its defaults, and
+// how its record maps onto its controls and its board definition.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <span>
 #include <string>
+#include <type_traits>
+#include <vector>
 
 #include "boards/BatchGenerate.h"
 #include "boards/BoardForm.h"
 #include "model/ConfigBase.h"
+#include "model/Configboard.h"
 #include "model/DaughterBoard.h"
 
 // The controls of one 40-pin GPIO header.
@@ -20,6 +24,14 @@ struct TGpioHeaderControls {
     TComboBox* Combo = nullptr;
     TEdit* Prefix = nullptr;
     TImage* Picture = nullptr;
+};
+
+// A peripheral group: its check box, the offset in the record of the flag
+// byte it shows, and the overlay shapes that mark it while it is ticked.
+struct TSocGroup {
+    TCheckBox* Box;
+    std::size_t FlagOffset;
+    std::vector<TShape*> Shapes;
 };
 
 class TSocBoardForm : public TBoardForm, protected TBatchTarget {
@@ -91,6 +103,11 @@ protected:
     static DaughterId SelectedCard(const TComboBox* combo, const uint8_t* ids);
     // Selects the first item of the card; keeps the selection when absent.
     static void SelectCard(TComboBox* combo, int32_t count, const uint8_t* ids, DaughterId card);
+    // Group check boxes from the flag bytes of a record (any non-zero byte
+    // ticks), into them (0 or 1), and their overlays from the boxes.
+    static void ShowGroupFlags(const std::vector<TSocGroup>& groups, const void* record);
+    static void StoreGroupFlags(const std::vector<TSocGroup>& groups, void* record);
+    static void UpdateGroupShapes(const std::vector<TSocGroup>& groups);
     // The card picture of a header (hidden for no card).
     void ShowCardPicture(TImage* image, DaughterId card);
 
@@ -106,26 +123,45 @@ private:
     std::string m_BatchProjectName;
 };
 
-// The settings holder of a form of this family, held by value.
-template <class X_CONFIG>
-class TSocBoardFormOf : public TSocBoardForm {
+// A form of this family with its settings holder, held by value: a
+// TConfigBase<X_CONFIG>, or a configuration object (a TConfigBoard subclass)
+// whose record of type X_CONFIG is its m_Config.
+template <class THolder, class X_CONFIG>
+class TSocBoardFormHolding : public TSocBoardForm {
 public:
     using TSocBoardForm::TSocBoardForm;
-    TConfigBase<X_CONFIG> m_Config;
+    THolder m_Config;
 
     virtual void SetDefaults(X_CONFIG& config) = 0;
     virtual void ConfigToForm(const X_CONFIG& config) = 0;
     virtual bool FormToConfig(X_CONFIG& config) = 0;
 
 protected:
+    static constexpr bool kIsConfigObject = std::is_base_of_v<TConfigBoard, THolder>;
+
     void ResetHeldToDefaults() override { SetDefaults(m_Config.m_Config); }
     void ShowHeld() override { ConfigToForm(m_Config.m_Config); }
     bool StoreHeld() override { return FormToConfig(m_Config.m_Config); }
-    bool LoadHeld(const std::string& path) override { return m_Config.LoadFromFile(m_Config.m_Config, path); }
-    bool SaveHeld(const std::string& path) override { return m_Config.SaveToFile(m_Config.m_Config, path); }
+    bool LoadHeld(const std::string& path) override
+    {
+        if constexpr (kIsConfigObject)
+            return m_Config.LoadFromFile(path);
+        else
+            return m_Config.LoadFromFile(m_Config.m_Config, path);
+    }
+    bool SaveHeld(const std::string& path) override
+    {
+        if constexpr (kIsConfigObject)
+            return m_Config.SaveToFile(path);
+        else
+            return m_Config.SaveToFile(m_Config.m_Config, path);
+    }
     std::string& SettingsFolder() override { return m_Config.m_Folder; }
     std::span<const uint8_t> BatchCards() const override
     {
         return {m_Config.m_CardIds, static_cast<size_t>(m_Config.m_CardCount)};
     }
 };
+
+template <class X_CONFIG>
+using TSocBoardFormOf = TSocBoardFormHolding<TConfigBase<X_CONFIG>, X_CONFIG>;
