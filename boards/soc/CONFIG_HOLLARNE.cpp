@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "boards/soc/GpioMasters.h"
 #include "model/Connector.h"
 #include "model/DaughterBoard.h"
 #include "model/Pin.h"
@@ -59,13 +60,13 @@ const char kVgaG[][8] = {"J9", "J10", "H12", "G10", "G11", "G12", "F11", "E11"};
 const char kVgaR[][8] = {"A13", "C13", "E13", "B12", "C12", "D12", "E12", "F13"};
 
 // GPIO header positions 1 to 40; "" marks a position without a pin.
-const char kGpio0[][8] = {
+const char* const kGpio0[] = {
     "AC18", "Y17",  "AD17", "Y18",  "AK16", "AK18", "AK19", "AJ19", "AJ17", "AJ16",  //  1..10
     "",     "",     "AH18", "AH17", "AG16", "AE16", "AF16", "AG17", "AA18", "AA19",  // 11..20
     "AE17", "AC20", "AH19", "AJ20", "AH20", "AK21", "AD19", "AD20", "",     "",      // 21..30
     "AE18", "AE19", "AF20", "AF21", "AF19", "AG21", "AF18", "AG20", "AG18", "AJ21",  // 31..40
 };
-const char kGpio1[][8] = {
+const char* const kGpio1[] = {
     "AB17", "AA21", "AB21", "AC23", "AD24", "AE23", "AE24", "AF25", "AF26", "AG25",  //  1..10
     "",     "",     "AG26", "AH24", "AH27", "AJ27", "AK29", "AK28", "AK27", "AJ26",  // 11..20
     "AK26", "AH25", "AJ25", "AJ24", "AK24", "AG23", "AK23", "AH23", "",     "",      // 21..30
@@ -97,16 +98,6 @@ void BusNoLocation(TConnector* pConn, const char* format, int nNum, PinDirection
 }
 
 TConnector* NewGroup(const char* name) { return new TConnector(name, "", CONNECTOR_NONE, -1); }
-
-// One master position: an empty location gives a position without a pin,
-// any other a placeholder that the attached card fills.
-void AddMasterPosition(TConnector* pConn, const char* location)
-{
-    if (location[0] == 0)
-        pConn->AddPin(nullptr);
-    else
-        pConn->AddPin(new TPin("", location, PIN_DIR_BY_CARD, IO_STD_BY_CARD, 0));
-}
 
 void AddAdc(TMainBoard* board)
 {
@@ -385,49 +376,6 @@ void AddHps(TMainBoard* board)
     board->AddConnector(pConn);
 }
 
-// Master connectors of the GPIO headers that carry a card.
-void AddGpioMasters(TMainBoard* board, const HOLLARNE_CONFIG* Config)
-{
-    const DaughterId card0 = Config->nGpioDaughterId[GPIO_0];
-    const DaughterId card1 = Config->nGpioDaughterId[GPIO_1];
-
-    if (GetCardConnectorType(card0) == CONNECTOR_GPIO80) {
-        // One card spans both headers.
-        PL_ASSERT(Config->nGpioDaughterId[GPIO_0]);
-        PL_ASSERT(Config->nGpioDaughterId[GPIO_1]);
-        const std::string description = Format("GPIO_0_1 connect to %s", GetCardDisplayName(card0).c_str());
-        TConnector* pConn = new TConnector("GPIO_0_1", description, CONNECTOR_GPIO80, -1);
-        const int nNum = Count(kGpio0) + Count(kGpio1);
-        PL_ASSERT(nNum == GPIO_PIN_NUM * 2);
-        for (int i = 0; i < Count(kGpio0); ++i) AddMasterPosition(pConn, kGpio0[i]);
-        for (int i = 0; i < Count(kGpio1); ++i) AddMasterPosition(pConn, kGpio1[i]);
-        pConn->SetIsMaster(true);
-        pConn->SetMasterId(18);
-        board->AddConnector(pConn);
-        return;
-    }
-
-    struct Header {
-        DaughterId card;
-        const char (*locations)[8];
-        int count;
-    };
-    const Header headers[2] = {{card0, kGpio0, Count(kGpio0)}, {card1, kGpio1, Count(kGpio1)}};
-    for (int h = 0; h < 2; ++h) {
-        const Header& header = headers[h];
-        if (header.card == 0) continue;
-        const std::string description =
-            Format("GPIO_%d connect to %s", h, GetCardDisplayName(header.card).c_str());
-        TConnector* pConn = new TConnector(Format("GPIO_%d", h), description, CONNECTOR_GPIO40, -1);
-        const int nNum = header.count;
-        PL_ASSERT(nNum == GPIO_PIN_NUM);
-        for (int i = 0; i < nNum; ++i) AddMasterPosition(pConn, header.locations[i]);
-        pConn->SetIsMaster(true);
-        pConn->SetMasterId(16 + h);
-        board->AddConnector(pConn);
-    }
-}
-
 }  // namespace
 
 void CONFIG_HOLLARNE(TMainBoard* board, const HOLLARNE_CONFIG* Config)
@@ -466,5 +414,5 @@ void CONFIG_HOLLARNE(TMainBoard* board, const HOLLARNE_CONFIG* Config)
     // Card ids are compared as signed bytes here.
     if (static_cast<int8_t>(Config->nGpioDaughterId[GPIO_0]) > 0 ||
         static_cast<int8_t>(Config->nGpioDaughterId[GPIO_1]) > 0)
-        AddGpioMasters(board, Config);
+        gpiomasters::AddHeaderPair(board, Config->nGpioDaughterId, kGpio0, kGpio1);
 }
