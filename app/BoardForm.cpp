@@ -1,6 +1,7 @@
 #include "app/BoardForm.h"
 
 #include "boards/soc/UI_Hollarne.h"
+#include "boards/soc/UI_Mirrendale.h"
 #include "boards/soc/UI_Vantremere.h"
 
 #include "platform/Seam.h"
@@ -34,7 +35,7 @@ std::vector<TBoardFormSlot>& Slots()
         {19, "TFormHethermoor", nullptr},
         {20, "TFormIvenhold", nullptr},
         {21, "TFormHollarne", NewBoardForm<TFormHollarne>},
-        {22, "TFormMirrendale", nullptr},
+        {22, "TFormMirrendale", NewBoardForm<TFormMirrendale>},
         {23, "TFormDorvalin", nullptr},
         {24, "TFormElmsary", nullptr},
         {25, "TFormWyndholt", nullptr},

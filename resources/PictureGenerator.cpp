@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "resources/HollarnePhoto.h"
+#include "resources/MirrendalePhoto.h"
 #include "resources/VantremerePhoto.h"
 
 namespace {
@@ -410,6 +411,7 @@ int main(int argc, char** argv)
     for (const CardPicture& card : kCards) save(card.name, DrawCard(card));
     save("HOLLARNE_PHOTO_BITMAP", DrawHollarnePhoto());
     save("KALVORA_LOGO_BITMAP", DrawMakerLogo());
+    save("MIRRENDALE_PHOTO_BITMAP", DrawMirrendalePhoto());
     save("VANTREMERE_PHOTO_BITMAP", DrawVantremerePhoto());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));

@@ -73,6 +73,13 @@ void TSocBoardForm::ButtonGenClick(TObject*)
     }
 }
 
+void TSocBoardForm::ShowHpsWarning()
+{
+    seam::ShowInformation(std::string("===== HPS System warning =====\r\n") +
+                          "To prevent any errors while compiling your Quartus project, \r\n" +
+                          "please add the Altera HPS IP to your design.\r\n");
+}
+
 void TSocBoardForm::GenerateBatch()
 {
     const TBatchRule* rule = BatchRule();
@@ -189,6 +196,55 @@ void TSocBoardForm::MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& head
         if (sender == typed.Prefix && typed.Prefix->Enabled() && !mirror.Prefix->Enabled() &&
             mirror.Prefix->Text() != typed.Prefix->Text())
             mirror.Prefix->SetText(typed.Prefix->Text());
+    }
+}
+
+bool TSocBoardForm::IsDefaultGpioPair(std::span<const TGpioHeaderControls> headers, const uint8_t* ids)
+{
+    if (headers.size() != 2) return false;
+    for (const TGpioHeaderControls& header : headers)
+        if (SelectedCard(header.Combo, ids) != 1 || !header.Prefix->Text().empty()) return false;
+    return true;
+}
+
+bool TSocBoardForm::CheckGpioHeaderPrefixes(std::span<const TGpioHeaderControls> headers, const uint8_t* ids,
+                                            std::string& message)
+{
+    if (IsDefaultGpioPair(headers, ids)) return true;
+    std::vector<DaughterId> cards;
+    std::vector<std::string> prefixes;
+    for (const TGpioHeaderControls& header : headers) {
+        cards.push_back(SelectedCard(header.Combo, ids));
+        prefixes.push_back(header.Prefix->Text());
+    }
+    return CheckGpioPrefixNames(static_cast<int32_t>(headers.size()), cards.data(), prefixes.data(), message);
+}
+
+void TSocBoardForm::UpdateGpioPictures(std::span<const TGpioHeaderControls> headers, const uint8_t* ids)
+{
+    for (const TGpioHeaderControls& header : headers) ShowCardPicture(header.Picture, SelectedCard(header.Combo, ids));
+}
+
+void TSocBoardForm::UpdateGpioShapes(std::span<const TGpioHeaderControls> headers)
+{
+    for (const TGpioHeaderControls& header : headers) header.Shape->SetVisible(header.Combo->ItemIndex() != 0);
+}
+
+void TSocBoardForm::AttachGpioHeaderCards(TMainBoard* board, std::span<const uint8_t> cards,
+                                          std::span<const std::string> prefixes, bool defaultPair)
+{
+    PL_ASSERT(cards.size() == prefixes.size() && cards.size() <= 2);
+    const auto id = [&](size_t h) { return static_cast<int8_t>(cards[h]); };
+    if (cards.size() == 2 && id(0) > 0 && id(1) > 0 && id(0) == id(1) && IsEightyPinCard(cards[0])) {
+        board->AttachGpioCard(18, cards[0], IO_STD_3V3_LVTTL, nullptr, prefixes[0].c_str());
+    } else if (defaultPair) {
+        board->AttachGpioCard(16, cards[0], IO_STD_3V3_LVTTL, "GPIO_0", nullptr);
+        board->AttachGpioCard(17, cards[1], IO_STD_3V3_LVTTL, "GPIO_1", nullptr);
+    } else {
+        for (size_t h = 0; h < cards.size(); ++h)
+            if (id(h) > 0)
+                board->AttachGpioCard(static_cast<uint8_t>(16 + h), cards[h], IO_STD_3V3_LVTTL, nullptr,
+                                      prefixes[h].c_str());
     }
 }
 

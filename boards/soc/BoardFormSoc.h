@@ -16,6 +16,8 @@
 #include "boards/BatchGenerate.h"
 #include "boards/BoardForm.h"
 #include "model/ConfigBase.h"
+#include "model/MainBoard.h"
+#include "model/Text.h"
 #include "model/Configboard.h"
 #include "model/DaughterBoard.h"
 
@@ -24,6 +26,7 @@ struct TGpioHeaderControls {
     TComboBox* Combo = nullptr;
     TEdit* Prefix = nullptr;
     TImage* Picture = nullptr;
+    TShape* Shape = nullptr;  // the overlay over the header, shown while it carries a card
 };
 
 // A peripheral group: its check box, the offset in the record of the flag
@@ -75,6 +78,8 @@ protected:
     virtual bool ValidateCards(std::string& message) = 0;
     // After the success box of a generation run.
     virtual void AfterGenerateSuccess() {}
+    // The notice that follows a successful run while the HPS group is ticked.
+    static void ShowHpsWarning();
 
     // Batch generation (the left Ctrl key held on Generate). A form that has
     // it returns its rule; the others return nullptr and never read the key.
@@ -117,6 +122,25 @@ protected:
     // Keeps the disabled prefix of a coupled header equal to the one typed.
     static void MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& headers, TObject* sender);
 
+    // The GPIO headers of a form (one or two), their combos filled from the
+    // card list ids.
+    // Two headers both on "GPIO Default" (card 1) without prefix; never for one.
+    static bool IsDefaultGpioPair(std::span<const TGpioHeaderControls> headers, const uint8_t* ids);
+    // The prefix rule over the headers (skipped for the "GPIO Default" pair).
+    static bool CheckGpioHeaderPrefixes(std::span<const TGpioHeaderControls> headers, const uint8_t* ids,
+                                        std::string& message);
+    // The card pictures and the header overlays from the combos.
+    void UpdateGpioPictures(std::span<const TGpioHeaderControls> headers, const uint8_t* ids);
+    static void UpdateGpioShapes(std::span<const TGpioHeaderControls> headers);
+    // Attaches the cards of the headers (card id and prefix per header, ids
+    // compared as signed bytes) to the masters the board definition made:
+    // the same 80-pin card on two headers once to master 18 with the first
+    // prefix; the "GPIO Default" pair to masters 16 and 17 with the name bases
+    // GPIO_0 and GPIO_1 and no prefix; otherwise each card to master 16 + h
+    // with its header's prefix. Cards are loaded at 3.3-V LVTTL.
+    static void AttachGpioHeaderCards(TMainBoard* board, std::span<const uint8_t> cards,
+                                      std::span<const std::string> prefixes, bool defaultPair);
+
     TEdit* m_ProjectName = nullptr;
 
 private:
@@ -157,6 +181,39 @@ protected:
             return m_Config.SaveToFile(m_Config.m_Config, path);
     }
     std::string& SettingsFolder() override { return m_Config.m_Folder; }
+
+    // The headers from and into a record with nGpioDaughterId[] and
+    // szGpioPrefixName[][128]: header h is entry h. A stored card that is not
+    // in the list leaves its combo as it was; a header on "None" shows no
+    // prefix.
+    void ShowGpioHeaders(std::span<const TGpioHeaderControls> headers, const X_CONFIG& config)
+    {
+        for (size_t h = 0; h < headers.size(); ++h) {
+            const TGpioHeaderControls& header = headers[h];
+            SelectCard(header.Combo, m_Config.m_CardCount, m_Config.m_CardIds, config.nGpioDaughterId[h]);
+            header.Prefix->SetText(header.Combo->ItemIndex() != 0
+                                       ? ReadFixedText(config.szGpioPrefixName[h], sizeof config.szGpioPrefixName[h])
+                                       : std::string());
+        }
+    }
+    void StoreGpioHeaders(std::span<const TGpioHeaderControls> headers, X_CONFIG& config) const
+    {
+        for (size_t h = 0; h < headers.size(); ++h) {
+            config.nGpioDaughterId[h] = SelectedCard(headers[h].Combo, m_Config.m_CardIds);
+            WriteFixedText(config.szGpioPrefixName[h], sizeof config.szGpioPrefixName[h], headers[h].Prefix->Text());
+        }
+    }
+    // Attaches the header cards of a record the form has just written.
+    void AttachGpioHeaderCards(TMainBoard* board, std::span<const TGpioHeaderControls> headers,
+                               const X_CONFIG& config) const
+    {
+        std::vector<std::string> prefixes;
+        for (size_t h = 0; h < headers.size(); ++h)
+            prefixes.push_back(ReadFixedText(config.szGpioPrefixName[h], sizeof config.szGpioPrefixName[h]));
+        TSocBoardForm::AttachGpioHeaderCards(board, std::span<const uint8_t>(config.nGpioDaughterId, headers.size()),
+                                             prefixes, IsDefaultGpioPair(headers, m_Config.m_CardIds));
+    }
+
     std::span<const uint8_t> BatchCards() const override
     {
         return {m_Config.m_CardIds, static_cast<size_t>(m_Config.m_CardCount)};

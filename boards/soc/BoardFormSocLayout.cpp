@@ -1,5 +1,7 @@
 #include "boards/soc/BoardFormSocLayout.h"
 
+#include "boards/soc/BoardFormSoc.h"
+
 namespace soclayout {
 
 TControlSpec Button(const char* name, int left, int top, int width, const char* caption, const char* onClick)
@@ -74,6 +76,18 @@ void AddConfigGroup(std::vector<TControlSpec>& controls, int left, int top, int 
                         .Width = width, .Height = height, .Caption = "System Configuration"});
     controls.push_back(Label("LabelProjectName", 12, 28, 96, "Project Name:"));
     controls.push_back(Edit("EditProjectName", 110, 24, width - 122));
+}
+
+void AddGpioHeader(std::vector<TControlSpec>& controls, int top, const TGpioHeaderSpec& header,
+                   const char* onChange, const char* onClick, const char* onPrefixChange)
+{
+    controls.push_back(Label(header.TitleLabel, 12, top, 220, header.Title, true));
+    controls.push_back(ComboBox(header.Combo, 12, top + 24, 236, onChange, onClick));
+    controls.push_back(Label(header.PrefixLabel, 12, top + 60, 84, "Prefix Name:"));
+    TControlSpec prefix = Edit(header.Prefix, 100, top + 56, 148, TSocBoardForm::kMaxNameLength);
+    prefix.OnChange = onPrefixChange;
+    controls.push_back(prefix);
+    controls.push_back(CardImage(header.Picture, 262, top + 6));
 }
 
 }  // namespace soclayout

@@ -53,4 +53,19 @@ void AddOverlays(std::vector<TControlSpec>& controls, const char* parent, int le
 // The group box "System Configuration" with "Project Name:" and its edit.
 void AddConfigGroup(std::vector<TControlSpec>& controls, int left, int top, int width, int height);
 
+// The controls of one GPIO header in the configuration group box, from top:
+// the bold title, the card combo (the user's pick runs onChange, and onClick
+// when given), "Prefix Name:" with the prefix edit (at most 127 characters;
+// typing runs onPrefixChange when given) and the hidden 80 x 80 card picture.
+struct TGpioHeaderSpec {
+    const char* Title;        // "GPIO-0 Header"
+    const char* TitleLabel;   // "LabelGpio0"
+    const char* Combo;        // "ComboBoxGpio0"
+    const char* PrefixLabel;  // "LabelPrefixGpio0"
+    const char* Prefix;       // "EditPrefixGpio0"
+    const char* Picture;      // "ImageGpio0"
+};
+void AddGpioHeader(std::vector<TControlSpec>& controls, int top, const TGpioHeaderSpec& header,
+                   const char* onChange, const char* onClick = nullptr, const char* onPrefixChange = nullptr);
+
 }  // namespace soclayout

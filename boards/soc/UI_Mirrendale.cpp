@@ -1,0 +1,200 @@
+#include "boards/soc/UI_Mirrendale.h"
+
+#include <cstddef>
+#include <cstring>
+#include <iterator>
+#include <memory>
+
+#include "boards/soc/BoardFormSocLayout.h"
+#include "boards/soc/CONFIG_MIRRENDALE.h"
+#include "boards/soc/MirrendaleParts.h"
+#include "generate/Pinloom.h"
+
+namespace {
+
+// The hard processor's parts of the photograph are marked in aqua.
+bool IsHpsShape(const std::string& name) { return name == "ShapeHPS" || name.rfind("ShapeHps", 0) == 0; }
+
+TFormSpec MirrendaleLayout()
+{
+    using namespace soclayout;
+    TFormSpec spec{.Name = "TFORMMIRRENDALE", .Caption = "Mirrendale V1.0.0", .ClientWidth = 794,
+                   .ClientHeight = 515, .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
+    auto& c = spec.Controls;
+    AddBoardPanel(c, {.Title = "Mirrendale FPGA Board", .Photo = "MIRRENDALE_PHOTO_BITMAP",
+                      .PhotoWidth = MIRRENDALE_PHOTO_WIDTH, .PhotoHeight = MIRRENDALE_PHOTO_HEIGHT,
+                      .Parts = kMirrendaleParts, .PartCount = std::size(kMirrendaleParts), .PanelHeight = 344});
+    for (TControlSpec& control : c)
+        if (control.Kind == TControlKind::Shape && IsHpsShape(control.Name)) control.PenColor = clAqua;
+    c.push_back(Button("ButtonSave", 8, 412, 206, "Save Setting", "ButtonSaveClick"));
+    c.push_back(Button("ButtonLoad", 218, 412, 206, "Load Setting", "ButtonLoadClick"));
+    c.push_back(Button("ButtonGen", 8, 454, 206, "Generate", "ButtonGenClick"));
+    c.push_back(Button("ButtonExit", 218, 454, 206, "Exit", "ButtonExitClick"));
+
+    AddConfigGroup(c, 432, 9, 353, 496);
+    static const char* const kLeft[][2] = {{"CheckBoxOSC", "CLOCK"},   {"CheckBoxLED", "LED x 10"},
+                                           {"CheckBoxButton", "Button x 4"}, {"CheckBoxVGA", "VGA"},
+                                           {"CheckBoxHdmi", "HDMI TX"}, {"CheckBoxAudio", "Audio"},
+                                           {"CheckBoxDDR3", "DDR3, 1GB"}};
+    static const char* const kRight[][2] = {{"CheckBoxSeg7", "7-Segment x 6"}, {"CheckBoxSwitch", "Switch x 10"},
+                                            {"CheckBoxIR", "IR TX/RX"},        {"CheckBoxVideoIn", "Video-In"},
+                                            {"CheckBoxADC", "ADC"},            {"CheckBoxPS2", "PS2"},
+                                            {"CheckBoxHPS", "HPS"}};
+    for (int row = 0; row < 7; ++row) {
+        c.push_back(CheckBox(kLeft[row][0], 12, 62 + 26 * row, kLeft[row][1]));
+        c.push_back(CheckBox(kRight[row][0], 184, 62 + 26 * row, kRight[row][1]));
+    }
+    AddGpioHeader(c, 262,
+                  {.Title = "GPIO Header", .TitleLabel = "Label1", .Combo = "ComboBoxGpio", .PrefixLabel = "Label4",
+                   .Prefix = "EditPrefixGpio", .Picture = "ImageGpio0"},
+                  "ComboBoxGpioChange");
+    return spec;
+}
+
+}  // namespace
+
+TFormMirrendale::TFormMirrendale(TForm* owner) : TSocBoardFormOf<MIRRENDALE_CONFIG>(owner)
+{
+    std::vector<THandlerEntry> handlers;
+    AddSharedHandlers(handlers);
+    handlers.emplace_back("CheckBoxClick", Bind(&TFormMirrendale::CheckBoxClick));
+    handlers.emplace_back("ComboBoxGpioChange", Bind(&TFormMirrendale::ComboBoxGpioChange));
+    LoadLayout(MirrendaleLayout(), handlers);
+
+    ButtonMainBoardSelect = Find<TButton>("ButtonMainBoardSelect");
+    PanelBoard = Find<TPanel>("PanelBoard");
+    LabelBoardName = Find<TLabel>("LabelBoardName");
+    ImageBoard = Find<TImage>("ImageBoard");
+    ButtonSave = Find<TButton>("ButtonSave");
+    ButtonLoad = Find<TButton>("ButtonLoad");
+    ButtonGen = Find<TButton>("ButtonGen");
+    ButtonExit = Find<TButton>("ButtonExit");
+    EditProjectName = Find<TEdit>("EditProjectName");
+    CheckBoxOSC = Find<TCheckBox>("CheckBoxOSC");
+    CheckBoxLED = Find<TCheckBox>("CheckBoxLED");
+    CheckBoxButton = Find<TCheckBox>("CheckBoxButton");
+    CheckBoxSwitch = Find<TCheckBox>("CheckBoxSwitch");
+    CheckBoxVGA = Find<TCheckBox>("CheckBoxVGA");
+    CheckBoxHdmi = Find<TCheckBox>("CheckBoxHdmi");
+    CheckBoxDDR3 = Find<TCheckBox>("CheckBoxDDR3");
+    CheckBoxAudio = Find<TCheckBox>("CheckBoxAudio");
+    CheckBoxVideoIn = Find<TCheckBox>("CheckBoxVideoIn");
+    CheckBoxADC = Find<TCheckBox>("CheckBoxADC");
+    CheckBoxSeg7 = Find<TCheckBox>("CheckBoxSeg7");
+    CheckBoxIR = Find<TCheckBox>("CheckBoxIR");
+    CheckBoxPS2 = Find<TCheckBox>("CheckBoxPS2");
+    CheckBoxHPS = Find<TCheckBox>("CheckBoxHPS");
+    ComboBoxGpio = Find<TComboBox>("ComboBoxGpio");
+    EditPrefixGpio = Find<TEdit>("EditPrefixGpio");
+    ImageGpio0 = Find<TImage>("ImageGpio0");
+    ShapeGpio = Find<TShape>("ShapeGpio");
+    const auto shape = [this](const char* name) { return Find<TShape>(name); };
+    m_Groups = {
+        {CheckBoxOSC, offsetof(MIRRENDALE_CONFIG, bClock), {shape("ShapeOSC")}},
+        {CheckBoxLED, offsetof(MIRRENDALE_CONFIG, bLed), {shape("ShapeLED")}},
+        {CheckBoxButton, offsetof(MIRRENDALE_CONFIG, bKey), {shape("ShapeButton")}},
+        {CheckBoxSwitch, offsetof(MIRRENDALE_CONFIG, bSw), {shape("ShapeSwitch")}},
+        {CheckBoxVGA, offsetof(MIRRENDALE_CONFIG, bVga), {shape("ShapeVGA")}},
+        {CheckBoxHdmi, offsetof(MIRRENDALE_CONFIG, bHdmi), {shape("ShapeHdmi")}},
+        {CheckBoxDDR3, offsetof(MIRRENDALE_CONFIG, bDdr3), {shape("ShapeDDR3")}},
+        {CheckBoxAudio, offsetof(MIRRENDALE_CONFIG, bAudio), {shape("ShapeAudio")}},
+        {CheckBoxVideoIn, offsetof(MIRRENDALE_CONFIG, bVideoIn), {shape("ShapeVideoIn")}},
+        {CheckBoxADC, offsetof(MIRRENDALE_CONFIG, bAdc), {shape("ShapeADC")}},
+        {CheckBoxSeg7, offsetof(MIRRENDALE_CONFIG, bSeg7), {shape("ShapeSeg7")}},
+        {CheckBoxIR, offsetof(MIRRENDALE_CONFIG, bIr), {shape("ShapeIR")}},
+        {CheckBoxPS2, offsetof(MIRRENDALE_CONFIG, bPs2), {shape("ShapePS2")}},
+        {CheckBoxHPS, offsetof(MIRRENDALE_CONFIG, bHps),
+         {shape("ShapeHPS"), shape("ShapeHpsDDR3"), shape("ShapeHpsLTC"), shape("ShapeHpsUsb"),
+          shape("ShapeHpsSdcard"), shape("ShapeHpsEthernet"), shape("ShapeHpsLCD"), shape("ShapeHpsLedButton"),
+          shape("ShapeHpsUart")}},
+    };
+    m_Headers = {{{ComboBoxGpio, EditPrefixGpio, ImageGpio0, ShapeGpio}}};
+    InitialiseSettings(EditProjectName);
+}
+
+void TFormMirrendale::SetDefaults(MIRRENDALE_CONFIG& config)
+{
+    std::memset(&config, 0, sizeof config);
+    config.BoardId = MAINBOARD_MIRRENDALE;
+    config.Size = sizeof(MIRRENDALE_CONFIG);
+    WriteFixedText(config.szProjectName, sizeof config.szProjectName, "MIRRENDALE");
+    config.bClock = config.bLed = config.bKey = config.bSw = config.bVga = config.bHdmi = config.bDdr3 = 1;
+    config.bAudio = config.bVideoIn = config.bAdc = config.bSeg7 = config.bIr = config.bPs2 = 1;
+    config.bHps = 0;
+}
+
+void TFormMirrendale::FillCardCombos()
+{
+    m_Config.BuildCardList(CONNECTOR_GPIO40, false, 3);
+    FillCardCombo(ComboBoxGpio, m_Config.m_CardCount, m_Config.m_CardIds);
+}
+
+void TFormMirrendale::ConfigToForm(const MIRRENDALE_CONFIG& config)
+{
+    EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
+    ShowGroupFlags(m_Groups, &config);
+    ShowGpioHeaders(m_Headers, config);
+    UpdateCardPictures();
+    UpdateShapes();
+}
+
+bool TFormMirrendale::FormToConfig(MIRRENDALE_CONFIG& config)
+{
+    config.BoardId = MAINBOARD_MIRRENDALE;
+    config.Size = sizeof(MIRRENDALE_CONFIG);
+    WriteFixedText(config.szProjectName, sizeof config.szProjectName, EditProjectName->Text());
+    StoreGroupFlags(m_Groups, &config);
+    StoreGpioHeaders(m_Headers, config);
+    return true;
+}
+
+void TFormMirrendale::UpdateCardPictures() { UpdateGpioPictures(m_Headers, m_Config.m_CardIds); }
+
+void TFormMirrendale::UpdateShapes()
+{
+    UpdateGroupShapes(m_Groups);
+    UpdateGpioShapes(m_Headers);
+}
+
+bool TFormMirrendale::ValidateCards(std::string& message)
+{
+    return CheckGpioHeaderPrefixes(m_Headers, m_Config.m_CardIds, message);
+}
+
+bool TFormMirrendale::Generate(const std::string& qpfPath)
+{
+    MIRRENDALE_CONFIG config = m_Config.m_Config;
+    FormToConfig(config);
+    auto board = std::make_unique<TMainBoard>();
+    CONFIG_MIRRENDALE(board.get(), &config);
+    AttachGpioHeaderCards(board.get(), m_Headers, config);
+    auto pinloom = std::make_unique<TPinloom>();
+    const bool result = pinloom->Generate(board.get(), qpfPath, false);
+    pinloom.reset();
+    board.reset();
+    return result;
+}
+
+void TFormMirrendale::AfterGenerateSuccess()
+{
+    if (CheckBoxHPS->Checked()) ShowHpsWarning();
+}
+
+const TBatchRule* TFormMirrendale::BatchRule() const
+{
+    static const TBatchRule kRule{.NamePattern = "MIRRENDALE_GPIO_%s", .Beep = true};
+    return &kRule;
+}
+
+// The batch walks the header's combo; the prefix edit stays as the user left it.
+void TFormMirrendale::SaveBatchCards() { m_BatchItem = ComboBoxGpio->ItemIndex(); }
+void TFormMirrendale::RestoreBatchCards() { ComboBoxGpio->SetItemIndex(m_BatchItem); }
+void TFormMirrendale::ShowBatchCard(int item) { ComboBoxGpio->SetItemIndex(item); }
+
+void TFormMirrendale::CheckBoxClick(TObject*) { UpdateShapes(); }
+
+void TFormMirrendale::ComboBoxGpioChange(TObject*)
+{
+    UpdateCardPictures();
+    UpdateShapes();
+}
