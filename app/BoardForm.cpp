@@ -1,5 +1,7 @@
 #include "app/BoardForm.h"
 
+#include "boards/soc/UI_Dorvalin.h"
+#include "boards/soc/UI_Elmsary.h"
 #include "boards/soc/UI_Hollarne.h"
 #include "boards/soc/UI_Mirrendale.h"
 #include "boards/soc/UI_Vantremere.h"
@@ -36,8 +38,8 @@ std::vector<TBoardFormSlot>& Slots()
         {20, "TFormIvenhold", nullptr},
         {21, "TFormHollarne", NewBoardForm<TFormHollarne>},
         {22, "TFormMirrendale", NewBoardForm<TFormMirrendale>},
-        {23, "TFormDorvalin", nullptr},
-        {24, "TFormElmsary", nullptr},
+        {23, "TFormDorvalin", NewBoardForm<TFormDorvalin>},
+        {24, "TFormElmsary", NewBoardForm<TFormElmsary>},
         {25, "TFormWyndholt", nullptr},
         {26, "TFormKilverne", nullptr},
         {27, "TFormTarrowind", nullptr},

@@ -21,6 +21,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "resources/DorvalinPhoto.h"
+#include "resources/ElmsaryPhoto.h"
 #include "resources/HollarnePhoto.h"
 #include "resources/MirrendalePhoto.h"
 #include "resources/VantremerePhoto.h"
@@ -412,6 +414,8 @@ int main(int argc, char** argv)
     save("HOLLARNE_PHOTO_BITMAP", DrawHollarnePhoto());
     save("KALVORA_LOGO_BITMAP", DrawMakerLogo());
     save("MIRRENDALE_PHOTO_BITMAP", DrawMirrendalePhoto());
+    save("DORVALIN_PHOTO_BITMAP", DrawDorvalinPhoto());
+    save("ELMSARY_PHOTO_BITMAP", DrawElmsaryPhoto());
     save("VANTREMERE_PHOTO_BITMAP", DrawVantremerePhoto());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));

@@ -1,5 +1,6 @@
 #include "boards/soc/BoardFormSoc.h"
 
+#include "generate/Pinloom.h"
 #include "model/SettingsFile.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
@@ -246,6 +247,12 @@ void TSocBoardForm::AttachGpioHeaderCards(TMainBoard* board, std::span<const uin
                 board->AttachGpioCard(static_cast<uint8_t>(16 + h), cards[h], IO_STD_3V3_LVTTL, nullptr,
                                       prefixes[h].c_str());
     }
+}
+
+bool TSocBoardForm::RunGeneration(TMainBoard* board, const std::string& qpfPath, bool vhdl)
+{
+    auto pinloom = std::make_unique<TPinloom>();
+    return pinloom->Generate(board, qpfPath, vhdl);
 }
 
 void TSocBoardForm::ShowGroupFlags(const std::vector<TSocGroup>& groups, const void* record)

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <span>
 #include <string>
 #include <type_traits>
@@ -140,6 +141,8 @@ protected:
     // with its header's prefix. Cards are loaded at 3.3-V LVTTL.
     static void AttachGpioHeaderCards(TMainBoard* board, std::span<const uint8_t> cards,
                                       std::span<const std::string> prefixes, bool defaultPair);
+    // The generation run for a filled main board.
+    static bool RunGeneration(TMainBoard* board, const std::string& qpfPath, bool vhdl);
 
     TEdit* m_ProjectName = nullptr;
 
@@ -202,6 +205,21 @@ protected:
             config.nGpioDaughterId[h] = SelectedCard(headers[h].Combo, m_Config.m_CardIds);
             WriteFixedText(config.szGpioPrefixName[h], sizeof config.szGpioPrefixName[h], headers[h].Prefix->Text());
         }
+    }
+    // One generation run from the controls: they are written into a copy of
+    // the held record (the held one is not touched), the board definition
+    // fills a fresh main board from it, the header cards are attached, and
+    // the run writes a Verilog top level.
+    template <class Definition>
+    bool GenerateFromControls(const std::string& qpfPath, Definition definition,
+                              std::span<const TGpioHeaderControls> headers)
+    {
+        X_CONFIG config = m_Config.m_Config;
+        FormToConfig(config);
+        auto board = std::make_unique<TMainBoard>();
+        definition(board.get(), &config);
+        AttachGpioHeaderCards(board.get(), headers, config);
+        return RunGeneration(board.get(), qpfPath, false);
     }
     // Attaches the header cards of a record the form has just written.
     void AttachGpioHeaderCards(TMainBoard* board, std::span<const TGpioHeaderControls> headers,

@@ -2,11 +2,9 @@
 
 #include <cstddef>
 #include <cstring>
-#include <memory>
 
 #include "boards/soc/CONFIG_HOLLARNE.h"
 #include "boards/soc/HollarneParts.h"
-#include "generate/Pinloom.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
 
@@ -264,18 +262,7 @@ bool TFormHollarne::ValidateCards(std::string& message)
 
 bool TFormHollarne::Generate(const std::string& qpfPath)
 {
-    HOLLARNE_CONFIG config = m_Config.m_Config;
-    FormToConfig(config);
-    auto board = std::make_unique<TMainBoard>();
-    CONFIG_HOLLARNE(board.get(), &config);
-
-    AttachGpioHeaderCards(board.get(), m_Headers, config);
-
-    auto pinloom = std::make_unique<TPinloom>();
-    const bool result = pinloom->Generate(board.get(), qpfPath, false);
-    pinloom.reset();
-    board.reset();
-    return result;
+    return GenerateFromControls(qpfPath, CONFIG_HOLLARNE, m_Headers);
 }
 
 void TFormHollarne::AfterGenerateSuccess()

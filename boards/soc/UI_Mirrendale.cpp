@@ -3,12 +3,10 @@
 #include <cstddef>
 #include <cstring>
 #include <iterator>
-#include <memory>
 
 #include "boards/soc/BoardFormSocLayout.h"
 #include "boards/soc/CONFIG_MIRRENDALE.h"
 #include "boards/soc/MirrendaleParts.h"
-#include "generate/Pinloom.h"
 
 namespace {
 
@@ -163,16 +161,7 @@ bool TFormMirrendale::ValidateCards(std::string& message)
 
 bool TFormMirrendale::Generate(const std::string& qpfPath)
 {
-    MIRRENDALE_CONFIG config = m_Config.m_Config;
-    FormToConfig(config);
-    auto board = std::make_unique<TMainBoard>();
-    CONFIG_MIRRENDALE(board.get(), &config);
-    AttachGpioHeaderCards(board.get(), m_Headers, config);
-    auto pinloom = std::make_unique<TPinloom>();
-    const bool result = pinloom->Generate(board.get(), qpfPath, false);
-    pinloom.reset();
-    board.reset();
-    return result;
+    return GenerateFromControls(qpfPath, CONFIG_MIRRENDALE, m_Headers);
 }
 
 void TFormMirrendale::AfterGenerateSuccess()
