@@ -5,6 +5,7 @@
 #include "boards/soc/UI_Hollarne.h"
 #include "boards/soc/UI_Mirrendale.h"
 #include "boards/soc/UI_Vantremere.h"
+#include "boards/soc/UI_Wyndholt.h"
 
 #include "platform/Seam.h"
 
@@ -40,7 +41,7 @@ std::vector<TBoardFormSlot>& Slots()
         {22, "TFormMirrendale", NewBoardForm<TFormMirrendale>},
         {23, "TFormDorvalin", NewBoardForm<TFormDorvalin>},
         {24, "TFormElmsary", NewBoardForm<TFormElmsary>},
-        {25, "TFormWyndholt", nullptr},
+        {25, "TFormWyndholt", NewBoardForm<TFormWyndholt>},
         {26, "TFormKilverne", nullptr},
         {27, "TFormTarrowind", nullptr},
         {28, "TFormUlverrow", nullptr},

@@ -26,6 +26,7 @@
 #include "resources/HollarnePhoto.h"
 #include "resources/MirrendalePhoto.h"
 #include "resources/VantremerePhoto.h"
+#include "resources/WyndholtPhoto.h"
 
 namespace {
 
@@ -416,6 +417,7 @@ int main(int argc, char** argv)
     save("MIRRENDALE_PHOTO_BITMAP", DrawMirrendalePhoto());
     save("DORVALIN_PHOTO_BITMAP", DrawDorvalinPhoto());
     save("ELMSARY_PHOTO_BITMAP", DrawElmsaryPhoto());
+    save("WYNDHOLT_PHOTO_BITMAP", DrawWyndholtPhoto());
     save("VANTREMERE_PHOTO_BITMAP", DrawVantremerePhoto());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));

@@ -85,7 +85,14 @@ void TSocBoardForm::GenerateBatch()
 {
     const TBatchRule* rule = BatchRule();
     PL_ASSERT(rule);
-    RunBatchGeneration(*this, *rule, BatchCards());
+    m_BatchRunning = true;
+    try {
+        RunBatchGeneration(*this, *rule, BatchCards());
+    } catch (...) {
+        m_BatchRunning = false;
+        throw;
+    }
+    m_BatchRunning = false;
 }
 
 std::string TSocBoardForm::AskBatchProjectFile()
@@ -191,6 +198,7 @@ void TSocBoardForm::CoupleGpioHeaders(std::array<TGpioHeaderControls, 2>& header
 
 void TSocBoardForm::MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& headers, TObject* sender)
 {
+    if (m_BatchRunning) return;
     for (size_t h = 0; h < 2; ++h) {
         TGpioHeaderControls& typed = headers[h];
         TGpioHeaderControls& mirror = headers[1 - h];

@@ -120,8 +120,9 @@ protected:
     // Two GPIO headers: an 80-pin card chosen on one shows on the other too,
     // whose combo and prefix are then disabled and mirror the first.
     void CoupleGpioHeaders(std::array<TGpioHeaderControls, 2>& headers, TObject* sender, const uint8_t* ids);
-    // Keeps the disabled prefix of a coupled header equal to the one typed.
-    static void MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& headers, TObject* sender);
+    // Keeps the disabled prefix of a coupled header equal to the one typed
+    // (not while a batch sets the prefixes: it couples no headers).
+    void MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& headers, TObject* sender);
 
     // The GPIO headers of a form (one or two), their combos filled from the
     // card list ids.
@@ -148,6 +149,7 @@ protected:
 
 private:
     std::string m_BatchProjectName;
+    bool m_BatchRunning = false;
 };
 
 // A form of this family with its settings holder, held by value: a

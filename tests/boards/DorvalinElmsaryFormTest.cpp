@@ -130,9 +130,10 @@ TYPED_TEST(TwoHeaderForm, OpensWithItsDefaults)
     // The Arduino box drives all its overlays; a card on one header never
     // changes or disables the other.
     UserClick(form->CheckBoxArduino);
-    for (const TSocGroup& group : form->m_Groups)
-        if (group.Box == form->CheckBoxArduino)
-            for (TShape* shape : group.Shapes) EXPECT_FALSE(shape->Visible());
+    for (const TSocGroup& group : form->m_Groups) {
+        if (group.Box != form->CheckBoxArduino) continue;
+        for (TShape* shape : group.Shapes) EXPECT_FALSE(shape->Visible());
+    }
     UserPick(form->ComboBoxGpio1, Kember);
     UserPick(form->ComboBoxGpio0, Kember);
     EXPECT_EQ(form->ComboBoxGpio1->ItemIndex(), Kember);
