@@ -39,6 +39,18 @@ inline bool HasLine(const std::string& text, const std::string& line)
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
+// No ball of a .qsf is given to two signals.
+inline void ExpectEachBallOnce(const std::string& qsf)
+{
+    const std::string head = "set_location_assignment PIN_";
+    std::vector<std::string> balls;
+    for (const std::string& line : SplitCrLf(qsf))
+        if (line.rfind(head, 0) == 0) balls.push_back(line.substr(head.size(), line.find(' ', head.size()) - head.size()));
+    std::sort(balls.begin(), balls.end());
+    const auto twice = std::adjacent_find(balls.begin(), balls.end());
+    EXPECT_EQ(twice, balls.end()) << "ball " << *twice << " is given twice";
+}
+
 }  // namespace socform
 
 // The form of board Id, opened in the main form, whose projects go under

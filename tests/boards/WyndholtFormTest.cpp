@@ -235,7 +235,10 @@ TEST_F(WyndholtForm, BatchPutsEachCardOnBothHeaders)
     EXPECT_TRUE(HasLine(gpio, "set_location_assignment PIN_N16 -to GPIO_0_GPIO[0]"));
     EXPECT_TRUE(HasLine(gpio, "set_location_assignment PIN_K16 -to GPIO_1_GPIO[35]"));
     EXPECT_TRUE(HasLine(Qsf(paths[9]), "# GPIO_1, GPIO_1 connect to Fenwry - RF and Sensor"));
-    for (const std::string& path : paths) EXPECT_EQ(Count(Qsf(path), "set_location_assignment PIN_V15"), 1) << path;
+    for (const std::string& path : paths) {
+        SCOPED_TRACE(path);
+        ExpectEachBallOnce(Qsf(path));
+    }
     ExpectVerilogCompiles(paths);
 }
 
