@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -42,15 +43,30 @@ inline TConnector* MakeConnector(const std::string& name, const std::string& des
 
 // A master connector of placeholder pins (direction and standard as the card
 // says) at the given locations; a null location makes an empty position.
+// The board definitions that build a master for one card give it the card's
+// id; the others give -1.
 inline TConnector* MakeMaster(const std::string& name, const std::string& description, ConnectorType type,
-                              int32_t masterId, std::initializer_list<const char*> locations)
+                              int32_t masterId, const std::vector<const char*>& locations, int32_t cardId = -1)
 {
-    auto* connector = new TConnector(name, description, type, -1);
+    auto* connector = new TConnector(name, description, type, cardId);
     for (const char* location : locations)
         connector->AddPin(location ? new TPin("", location, PIN_DIR_BY_CARD, IO_STD_BY_CARD, 0) : nullptr);
     connector->SetIsMaster(true);
     connector->SetMasterId(masterId);
     return connector;
+}
+
+// A master connector with a placeholder at every one of its positions, each
+// located at the tag and its position number ("L1", "L2", ...).
+inline TConnector* MakeNumberedMaster(const std::string& name, const std::string& description, ConnectorType type,
+                                      int32_t masterId, int positions, const std::string& tag = "L",
+                                      int32_t cardId = -1)
+{
+    std::vector<std::string> locations;
+    for (int p = 1; p <= positions; ++p) locations.push_back(tag + std::to_string(p));
+    std::vector<const char*> texts;
+    for (const std::string& location : locations) texts.push_back(location.c_str());
+    return MakeMaster(name, description, type, masterId, texts, cardId);
 }
 
 // One pin of a hand-made card: name, direction, standard and position on the card.
@@ -71,6 +87,18 @@ inline void AttachHandCard(TConnector* master, ConnectorType cardType, const std
     for (const CardPinRow& row : pins)
         card.AddPin(row.name ? new TPin(row.name, row.direction, row.ioStandard, row.pinIndex, 0) : nullptr);
     ASSERT_TRUE(card.UpdateMasterConnector(master, prefix));
+}
+
+// The attach sequence that the boards with a settings record run themselves:
+// find the master, fill a daughter board with the loader, copy it with the prefix.
+inline void AttachWithLoader(TMainBoard& board, uint8_t masterId, const char* prefix,
+                             const std::function<void(TDaughterBoard&)>& load)
+{
+    TConnector* master = board.FindMasterConnector(masterId);
+    ASSERT_NE(master, nullptr);
+    TDaughterBoard module;
+    load(module);
+    ASSERT_TRUE(module.UpdateMasterConnector(master, prefix));
 }
 
 inline void SetDevice(TMainBoard& board, MainBoardId id)
@@ -134,6 +162,21 @@ inline std::string CrLfLines(std::initializer_list<std::string> lines)
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
     return text;
+}
+
+// A header row and a data row of the pin table page.
+inline std::string HeaderRow(std::initializer_list<std::string> titles)
+{
+    std::string row = "<tr>\r\n";
+    for (const std::string& title : titles) row += "   <th align=\"left\" bgcolor=\"Khaki\">" + title + "</th>\r\n";
+    return row + "</tr>\r\n";
+}
+
+inline std::string Row(std::initializer_list<std::string> cells)
+{
+    std::string row = "<tr>\r\n";
+    for (const std::string& cell : cells) row += "   <td align=\"left\">" + cell + "</td>\r\n";
+    return row + "</tr>\r\n";
 }
 
 // A configuration object for the boards that generate through one.
