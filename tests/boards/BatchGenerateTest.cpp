@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "boards/BatchGenerate.h"
+#include "model/Names.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
@@ -79,6 +80,17 @@ TEST(BatchProjectNames, FollowTheProjectNameRule)
     std::vector<std::string> made;
     for (const auto& [card, name] : expected) EXPECT_EQ(MakeBatchProjectName(rule, card, made), name) << int(card);
     EXPECT_EQ(made.size(), expected.size());
+    // Every name a batch makes, for every GPIO card a list can offer, is a legal project name.
+    for (const char* pattern : {"MIRRENDALE_GPIO_%s", "WYNDHOLT_GPIO_%s", "VANTREMERE_GPIO_%s"}) {
+        std::vector<std::string> all;
+        for (int card = 1; card <= 88; ++card) {
+            const DaughterId id = static_cast<DaughterId>(card);
+            const ConnectorType type = GetCardConnectorType(id);
+            if (!IsCardOffered(id) || (type != CONNECTOR_GPIO40 && type != CONNECTOR_GPIO80)) continue;
+            const std::string name = MakeBatchProjectName({.NamePattern = pattern}, id, all);
+            EXPECT_TRUE(IsLegalProjectName(name)) << name;
+        }
+    }
 }
 
 TEST(BatchProjectNames, RunsOfOddCharactersTrailingUnderscoresAndCaseClashes)
