@@ -235,3 +235,133 @@ protected:
 
 template <class X_CONFIG>
 using TSocBoardFormOf = TSocBoardFormHolding<TConfigBase<X_CONFIG>, X_CONFIG>;
+
+// What a form of the next kind names of its board.
+template <class X_CONFIG>
+struct TSocGpioBoard {
+    uint8_t BoardId;                                     // written into the record
+    void (*Definition)(TMainBoard*, const X_CONFIG*);    // the board definition
+    ConnectorType CardType;                              // the card list of the header combos
+    VoltageClass Voltage;
+};
+
+// A form whose record holds one flag byte per peripheral group and, for
+// GPIO header h, entry h of nGpioDaughterId and of szGpioPrefixName: how such
+// a record maps onto the controls, the card combos, the prefix rule and the
+// generation run are the same for every form of this kind. The form supplies
+// its layout, its groups and headers, its defaults and its batch.
+template <class X_CONFIG, std::size_t Headers>
+class TSocGpioBoardForm : public TSocBoardFormOf<X_CONFIG> {
+    static_assert(Headers == 1 || Headers == 2);
+
+public:
+    TSocGpioBoardForm(TForm* owner, const TSocGpioBoard<X_CONFIG>& board)
+        : TSocBoardFormOf<X_CONFIG>(owner), m_Board(board)
+    {
+    }
+
+    // The controls that every layout of this kind has (AddBoardPanel,
+    // AddFormButtons, AddConfigGroup), found by FindFrameControls.
+    TButton* ButtonMainBoardSelect = nullptr;
+    TPanel* PanelBoard = nullptr;
+    TLabel* LabelBoardName = nullptr;
+    TImage* ImageBoard = nullptr;
+    TButton* ButtonSave = nullptr;
+    TButton* ButtonLoad = nullptr;
+    TButton* ButtonGen = nullptr;
+    TButton* ButtonExit = nullptr;
+    TEdit* EditProjectName = nullptr;
+
+    // The groups in the order of their flags in the record.
+    std::vector<TSocGroup> m_Groups;
+
+    void ConfigToForm(const X_CONFIG& config) override
+    {
+        this->m_ProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
+        this->ShowGroupFlags(m_Groups, &config);
+        this->ShowGpioHeaders(m_Headers, config);
+        CoupleGpioHeaders(m_Headers[0].Combo);
+        UpdateCardPictures();
+        UpdateShapes();
+    }
+    bool FormToConfig(X_CONFIG& config) override
+    {
+        config.BoardId = m_Board.BoardId;
+        config.Size = sizeof(X_CONFIG);
+        WriteFixedText(config.szProjectName, sizeof config.szProjectName, this->m_ProjectName->Text());
+        this->StoreGroupFlags(m_Groups, &config);
+        this->StoreGpioHeaders(m_Headers, config);
+        return true;
+    }
+    void UpdateCardPictures() { this->UpdateGpioPictures(m_Headers, this->m_Config.m_CardIds); }
+    void UpdateShapes()
+    {
+        this->UpdateGroupShapes(m_Groups);
+        this->UpdateGpioShapes(m_Headers);
+    }
+    // An 80-pin card on one of two headers shows on the other too; nothing
+    // to couple on one header.
+    void CoupleGpioHeaders(TObject* sender)
+    {
+        if constexpr (Headers == 2) TSocBoardForm::CoupleGpioHeaders(m_Headers, sender, this->m_Config.m_CardIds);
+    }
+    bool Generate(const std::string& qpfPath) override
+    {
+        return this->GenerateFromControls(qpfPath, m_Board.Definition, m_Headers);
+    }
+
+    void CheckBoxClick(TObject*) { UpdateShapes(); }
+    void ComboBoxGpioChange(TObject* Sender)
+    {
+        CoupleGpioHeaders(Sender);
+        UpdateCardPictures();
+        UpdateShapes();
+    }
+    void EditPrefixGpioChange(TObject* Sender)
+    {
+        if constexpr (Headers == 2) this->MirrorCoupledPrefix(m_Headers, Sender);
+    }
+
+protected:
+    // The shared handlers and the group, card and prefix handlers by their names.
+    void AddGpioFormHandlers(std::vector<THandlerEntry>& handlers)
+    {
+        this->AddSharedHandlers(handlers);
+        handlers.emplace_back("CheckBoxClick", this->Bind(&TSocGpioBoardForm::CheckBoxClick));
+        handlers.emplace_back("ComboBoxGpioChange", this->Bind(&TSocGpioBoardForm::ComboBoxGpioChange));
+        handlers.emplace_back("EditPrefixGpioChange", this->Bind(&TSocGpioBoardForm::EditPrefixGpioChange));
+    }
+    void FindFrameControls()
+    {
+        ButtonMainBoardSelect = this->template Find<TButton>("ButtonMainBoardSelect");
+        PanelBoard = this->template Find<TPanel>("PanelBoard");
+        LabelBoardName = this->template Find<TLabel>("LabelBoardName");
+        ImageBoard = this->template Find<TImage>("ImageBoard");
+        ButtonSave = this->template Find<TButton>("ButtonSave");
+        ButtonLoad = this->template Find<TButton>("ButtonLoad");
+        ButtonGen = this->template Find<TButton>("ButtonGen");
+        ButtonExit = this->template Find<TButton>("ButtonExit");
+        EditProjectName = this->template Find<TEdit>("EditProjectName");
+    }
+    void FillCardCombos() override
+    {
+        this->m_Config.BuildCardList(m_Board.CardType, false, m_Board.Voltage);
+        for (const TGpioHeaderControls& header : m_Headers)
+            this->FillCardCombo(header.Combo, this->m_Config.m_CardCount, this->m_Config.m_CardIds);
+    }
+    bool ValidateCards(std::string& message) override
+    {
+        return this->CheckGpioHeaderPrefixes(m_Headers, this->m_Config.m_CardIds, message);
+    }
+    // The HPS notice after a successful run, on boards with that group.
+    void AfterGenerateSuccess() override
+    {
+        if (m_HpsBox && m_HpsBox->Checked()) this->ShowHpsWarning();
+    }
+
+    std::array<TGpioHeaderControls, Headers> m_Headers{};
+    TCheckBox* m_HpsBox = nullptr;  // the "HPS" group, where the board has one
+
+private:
+    TSocGpioBoard<X_CONFIG> m_Board;
+};

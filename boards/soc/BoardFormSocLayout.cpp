@@ -78,6 +78,14 @@ void AddConfigGroup(std::vector<TControlSpec>& controls, int left, int top, int 
     controls.push_back(Edit("EditProjectName", 110, 24, width - 122));
 }
 
+void AddFormButtons(std::vector<TControlSpec>& controls, int top)
+{
+    controls.push_back(Button("ButtonSave", 8, top, 206, "Save Setting", "ButtonSaveClick"));
+    controls.push_back(Button("ButtonLoad", 218, top, 206, "Load Setting", "ButtonLoadClick"));
+    controls.push_back(Button("ButtonGen", 8, top + 42, 206, "Generate", "ButtonGenClick"));
+    controls.push_back(Button("ButtonExit", 218, top + 42, 206, "Exit", "ButtonExitClick"));
+}
+
 void AddGpioHeader(std::vector<TControlSpec>& controls, int top, const TGpioHeaderSpec& header,
                    const char* onChange, const char* onClick, const char* onPrefixChange)
 {

@@ -50,6 +50,9 @@ void AddBoardPanel(std::vector<TControlSpec>& controls, const TBoardPanel& panel
 // (left, top) in parent.
 void AddOverlays(std::vector<TControlSpec>& controls, const char* parent, int left, int top,
                  const TBoardPart* parts, std::size_t count, TColor color);
+// The buttons under the board panel, two by two from top: "Save Setting",
+// "Load Setting", then "Generate", "Exit".
+void AddFormButtons(std::vector<TControlSpec>& controls, int top);
 // The group box "System Configuration" with "Project Name:" and its edit.
 void AddConfigGroup(std::vector<TControlSpec>& controls, int left, int top, int width, int height);
 
@@ -65,6 +68,11 @@ struct TGpioHeaderSpec {
     const char* Prefix;       // "EditPrefixGpio0"
     const char* Picture;      // "ImageGpio0"
 };
+// The two headers of the two-header forms.
+inline constexpr TGpioHeaderSpec kGpioHeader0 = {"GPIO-0 Header", "Label1", "ComboBoxGpio0", "Label4",
+                                                 "EditPrefixGpio0", "ImageGpio0"};
+inline constexpr TGpioHeaderSpec kGpioHeader1 = {"GPIO-1 Header", "Label2", "ComboBoxGpio1", "Label5",
+                                                 "EditPrefixGpio1", "ImageGpio1"};
 void AddGpioHeader(std::vector<TControlSpec>& controls, int top, const TGpioHeaderSpec& header,
                    const char* onChange, const char* onClick = nullptr, const char* onPrefixChange = nullptr);
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "boards/soc/AudioVideoGroups.h"
 #include "boards/soc/GpioMasters.h"
 #include "model/Connector.h"
 #include "model/DaughterBoard.h"
@@ -52,12 +53,6 @@ const char kHex5[][8] = {"V25", "AA28", "Y27", "AB27", "AB26", "AA26", "AA25"};
 
 const char kLedr[][8] = {"V16", "W16", "V17", "V18", "W17", "W19", "Y19", "W20", "W21", "Y21"};
 const char kSw[][8] = {"AB12", "AC12", "AF9", "AF10", "AD11", "AD12", "AE11", "AC9", "AD10", "AE12"};
-
-const char kTdData[][8] = {"D2", "B1", "E2", "B2", "D1", "E1", "C2", "B3"};
-
-const char kVgaB[][8] = {"B13", "G13", "H13", "F14", "H14", "F15", "G15", "J14"};
-const char kVgaG[][8] = {"J9", "J10", "H12", "G10", "G11", "G12", "F11", "E11"};
-const char kVgaR[][8] = {"A13", "C13", "E13", "B12", "C12", "D12", "E12", "F13"};
 
 // GPIO header positions 1 to 40; "" marks a position without a pin.
 const char* const kGpio0[] = {
@@ -109,18 +104,6 @@ void AddAdc(TMainBoard* board)
     board->AddConnector(pConn);
 }
 
-void AddAudio(TMainBoard* board)
-{
-    TConnector* pConn = NewGroup("Audio");
-    Pin(pConn, "AUD_ADCDAT", "K7", INPUT, LVTTL);
-    Pin(pConn, "AUD_ADCLRCK", "K8", INOUT, LVTTL);
-    Pin(pConn, "AUD_BCLK", "H7", INOUT, LVTTL);
-    Pin(pConn, "AUD_DACDAT", "J7", OUTPUT, LVTTL);
-    Pin(pConn, "AUD_DACLRCK", "H8", INOUT, LVTTL);
-    Pin(pConn, "AUD_XCK", "G7", OUTPUT, LVTTL);
-    board->AddConnector(pConn);
-}
-
 void AddClock(TMainBoard* board)
 {
     TConnector* pConn = NewGroup("CLOCK");
@@ -156,14 +139,6 @@ void AddSdram(TMainBoard* board)
     board->AddConnector(pConn);
 }
 
-void AddI2c(TMainBoard* board)
-{
-    TConnector* pConn = NewGroup("I2C for Audio and Video-In");
-    Pin(pConn, "FPGA_I2C_SCLK", "J12", OUTPUT, LVTTL);
-    Pin(pConn, "FPGA_I2C_SDAT", "K12", INOUT, LVTTL);
-    board->AddConnector(pConn);
-}
-
 void AddSeg7(TMainBoard* board)
 {
     struct Digit {
@@ -181,14 +156,6 @@ void AddSeg7(TMainBoard* board)
         PL_ASSERT(nNum == 7);
         Bus(pConn, digit.format, digit.locations, nNum, OUTPUT, LVTTL);
     }
-    board->AddConnector(pConn);
-}
-
-void AddIr(TMainBoard* board)
-{
-    TConnector* pConn = NewGroup("IR");
-    Pin(pConn, "IRDA_RXD", "AA30", INPUT, LVTTL);
-    Pin(pConn, "IRDA_TXD", "AB30", OUTPUT, LVTTL);
     board->AddConnector(pConn);
 }
 
@@ -227,39 +194,6 @@ void AddSw(TMainBoard* board)
     const int nNum = Count(kSw);
     PL_ASSERT(nNum == 10);
     Bus(pConn, "SW[%d]", kSw, nNum, INPUT, LVTTL);
-    board->AddConnector(pConn);
-}
-
-void AddVideoIn(TMainBoard* board)
-{
-    TConnector* pConn = NewGroup("Video-In");
-    Pin(pConn, "TD_CLK27", "H15", INPUT, LVTTL);
-    const int nNum = Count(kTdData);
-    PL_ASSERT(nNum == 8);
-    Bus(pConn, "TD_DATA[%d]", kTdData, nNum, INPUT, LVTTL);
-    Pin(pConn, "TD_HS", "A5", INPUT, LVTTL);
-    Pin(pConn, "TD_RESET_N", "F6", OUTPUT, LVTTL);
-    Pin(pConn, "TD_VS", "A3", INPUT, LVTTL);
-    board->AddConnector(pConn);
-}
-
-void AddVga(TMainBoard* board)
-{
-    TConnector* pConn = NewGroup("VGA");
-    int nNum = Count(kVgaB);
-    PL_ASSERT(nNum == 8);
-    Bus(pConn, "VGA_B[%d]", kVgaB, nNum, OUTPUT, LVTTL);
-    Pin(pConn, "VGA_BLANK_N", "F10", OUTPUT, LVTTL);
-    Pin(pConn, "VGA_CLK", "A11", OUTPUT, LVTTL);
-    nNum = Count(kVgaG);
-    PL_ASSERT(nNum == 8);
-    Bus(pConn, "VGA_G[%d]", kVgaG, nNum, OUTPUT, LVTTL);
-    Pin(pConn, "VGA_HS", "B11", OUTPUT, LVTTL);
-    nNum = Count(kVgaR);
-    PL_ASSERT(nNum == 8);
-    Bus(pConn, "VGA_R[%d]", kVgaR, nNum, OUTPUT, LVTTL);
-    Pin(pConn, "VGA_SYNC_N", "C10", OUTPUT, LVTTL);
-    Pin(pConn, "VGA_VS", "D11", OUTPUT, LVTTL);
     board->AddConnector(pConn);
 }
 
@@ -394,18 +328,18 @@ void CONFIG_HOLLARNE(TMainBoard* board, const HOLLARNE_CONFIG* Config)
     board->m_SpeedGradeText = "6";
 
     if (Config->bAdc) AddAdc(board);
-    if (Config->bAudio) AddAudio(board);
+    if (Config->bAudio) audiovideo::AddAudio(board);
     if (Config->bClock) AddClock(board);
     if (Config->bSdram) AddSdram(board);
-    if (Config->bAudio || Config->bVideoIn) AddI2c(board);
+    if (Config->bAudio || Config->bVideoIn) audiovideo::AddI2c(board);
     if (Config->bSeg7) AddSeg7(board);
-    if (Config->bIr) AddIr(board);
+    if (Config->bIr) audiovideo::AddIr(board);
     if (Config->bKey) AddKey(board);
     if (Config->bLed) AddLed(board);
     if (Config->bPs2) AddPs2(board);
     if (Config->bSw) AddSw(board);
-    if (Config->bVideoIn) AddVideoIn(board);
-    if (Config->bVga) AddVga(board);
+    if (Config->bVideoIn) audiovideo::AddVideoIn(board);
+    if (Config->bVga) audiovideo::AddVga(board);
     if (Config->bUart) AddUart(board);
     if (Config->bQspiFlash) AddQspiFlash(board);
     if (Config->bRiscvJtag) AddRiscvJtag(board);

@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "boards/soc/AudioVideoGroups.h"
 #include "boards/soc/BoardPins.h"
 #include "boards/soc/GpioMasters.h"
+#include "boards/soc/HpsPins.h"
 #include "model/Connector.h"
 #include "model/DaughterBoard.h"
 #include "model/Pin.h"
@@ -64,12 +66,6 @@ const char* const kKey[] = {"AA13", "AB13", "W15", "Y16"};
 const char* const kLedr[] = {"AA12", "AB12", "AC12", "AD12", "AE12", "AD11", "AE11", "AD10", "AC9", "AD9"};
 const char* const kSw[] = {"AG11", "AG10", "AF11", "AH9", "AK6", "AJ5", "AJ4", "AK4", "AK3", "AK2"};
 
-const char* const kTdData[] = {"D2", "B1", "E2", "B2", "D1", "E1", "C2", "B3"};
-
-const char* const kVgaB[] = {"B13", "G13", "H13", "F14", "H14", "F15", "G15", "J14"};
-const char* const kVgaG[] = {"J9", "J10", "H12", "G10", "G11", "G12", "F11", "E11"};
-const char* const kVgaR[] = {"A13", "C13", "E13", "B12", "C12", "D12", "E12", "F13"};
-
 // The GPIO header, positions 1 to 40; "" marks a position without a pin.
 const char* const kGpio[] = {
     "AA26", "V23",  "AB27", "W24",  "V25",  "W25",  "Y21",  "Y23",  "Y27",  "Y24",   //  1..10
@@ -98,26 +94,6 @@ void AddAdc(TMainBoard* board)
     Pin(pConn, "ADC_DIN", "AJ2", LVTTL, OUT);
     Pin(pConn, "ADC_DOUT", "AG1", LVTTL, IN);
     Pin(pConn, "ADC_SCLK", "AJ1", LVTTL, OUT);
-    board->AddConnector(pConn);
-}
-
-void AddAudio(TMainBoard* board)
-{
-    TConnector* pConn = NewGroup("Audio");
-    Pin(pConn, "AUD_ADCDAT", "K7", LVTTL, IN);
-    Pin(pConn, "AUD_ADCLRCK", "K8", LVTTL, INOUT);
-    Pin(pConn, "AUD_BCLK", "H7", LVTTL, INOUT);
-    Pin(pConn, "AUD_DACDAT", "J7", LVTTL, OUT);
-    Pin(pConn, "AUD_DACLRCK", "H8", LVTTL, INOUT);
-    Pin(pConn, "AUD_XCK", "G7", LVTTL, OUT);
-    board->AddConnector(pConn);
-}
-
-void AddI2c(TMainBoard* board)
-{
-    TConnector* pConn = NewGroup("I2C for Audio and Video-In");
-    Pin(pConn, "FPGA_I2C_SCLK", "J12", LVTTL, OUT);
-    Pin(pConn, "FPGA_I2C_SDAT", "K12", LVTTL, INOUT);
     board->AddConnector(pConn);
 }
 
@@ -179,32 +155,7 @@ void AddDdr3(TMainBoard* board)
 void AddHps(TMainBoard* board)
 {
     TConnector* pConn = NewGroup("HPS");
-    Pin(pConn, "HPS_CONV_USB_N", "", LVTTL, INOUT);
-    BusNoLocation(pConn, "HPS_DDR3_ADDR", 15, SSTL15, OUT);
-    BusNoLocation(pConn, "HPS_DDR3_BA", 3, SSTL15, OUT);
-    Pin(pConn, "HPS_DDR3_CAS_N", "", SSTL15, OUT);
-    Pin(pConn, "HPS_DDR3_CKE", "", SSTL15, OUT);
-    Pin(pConn, "HPS_DDR3_CK_N", "", DIFF_SSTL15, OUT);
-    Pin(pConn, "HPS_DDR3_CK_P", "", DIFF_SSTL15, OUT);
-    Pin(pConn, "HPS_DDR3_CS_N", "", SSTL15, OUT);
-    BusNoLocation(pConn, "HPS_DDR3_DM", 4, SSTL15, OUT);
-    BusNoLocation(pConn, "HPS_DDR3_DQ", 32, SSTL15, INOUT);
-    BusNoLocation(pConn, "HPS_DDR3_DQS_N", 4, DIFF_SSTL15, INOUT);
-    BusNoLocation(pConn, "HPS_DDR3_DQS_P", 4, DIFF_SSTL15, INOUT);
-    Pin(pConn, "HPS_DDR3_ODT", "", SSTL15, OUT);
-    Pin(pConn, "HPS_DDR3_RAS_N", "", SSTL15, OUT);
-    Pin(pConn, "HPS_DDR3_RESET_N", "", SSTL15, OUT);
-    Pin(pConn, "HPS_DDR3_RZQ", "", SSTL15, IN);
-    Pin(pConn, "HPS_DDR3_WE_N", "", SSTL15, OUT);
-    Pin(pConn, "HPS_ENET_GTX_CLK", "", LVTTL, OUT);
-    Pin(pConn, "HPS_ENET_INT_N", "", LVTTL, INOUT);
-    Pin(pConn, "HPS_ENET_MDC", "", LVTTL, OUT);
-    Pin(pConn, "HPS_ENET_MDIO", "", LVTTL, INOUT);
-    Pin(pConn, "HPS_ENET_RX_CLK", "", LVTTL, IN);
-    BusNoLocation(pConn, "HPS_ENET_RX_DATA", 4, LVTTL, IN);
-    Pin(pConn, "HPS_ENET_RX_DV", "", LVTTL, IN);
-    BusNoLocation(pConn, "HPS_ENET_TX_DATA", 4, LVTTL, OUT);
-    Pin(pConn, "HPS_ENET_TX_EN", "", LVTTL, OUT);
+    hpspins::AddMemoryAndEthernet(pConn, SSTL15);
     BusNoLocation(pConn, "HPS_FLASH_DATA", 4, LVTTL, INOUT);
     Pin(pConn, "HPS_FLASH_DCLK", "", LVTTL, OUT);
     Pin(pConn, "HPS_FLASH_NCSO", "", LVTTL, OUT);
@@ -217,28 +168,7 @@ void AddHps(TMainBoard* board)
     Pin(pConn, "HPS_SPIM0_MISO", "", LVTTL, IN);
     Pin(pConn, "HPS_LED", "", LVTTL, INOUT);
     Pin(pConn, "HPS_LTC_GPIO", "", LVTTL, INOUT);
-    Pin(pConn, "HPS_SD_CLK", "", LVTTL, OUT);
-    Pin(pConn, "HPS_SD_CMD", "", LVTTL, INOUT);
-    BusNoLocation(pConn, "HPS_SD_DATA", 4, LVTTL, INOUT);
-    Pin(pConn, "HPS_SPIM_CLK", "", LVTTL, OUT);
-    Pin(pConn, "HPS_SPIM_MISO", "", LVTTL, IN);
-    Pin(pConn, "HPS_SPIM_MOSI", "", LVTTL, OUT);
-    Pin(pConn, "HPS_SPIM_SS", "", LVTTL, INOUT);
-    Pin(pConn, "HPS_UART_RX", "", LVTTL, IN);
-    Pin(pConn, "HPS_UART_TX", "", LVTTL, OUT);
-    Pin(pConn, "HPS_USB_CLKOUT", "", LVTTL, IN);
-    BusNoLocation(pConn, "HPS_USB_DATA", 8, LVTTL, INOUT);
-    Pin(pConn, "HPS_USB_DIR", "", LVTTL, IN);
-    Pin(pConn, "HPS_USB_NXT", "", LVTTL, IN);
-    Pin(pConn, "HPS_USB_STP", "", LVTTL, OUT);
-    board->AddConnector(pConn);
-}
-
-void AddIr(TMainBoard* board)
-{
-    TConnector* pConn = NewGroup("IR");
-    Pin(pConn, "IRDA_RXD", "AA30", LVTTL, IN);
-    Pin(pConn, "IRDA_TXD", "AB30", LVTTL, OUT);
+    hpspins::AddSdSpiUartUsb(pConn);
     board->AddConnector(pConn);
 }
 
@@ -273,31 +203,6 @@ void AddSw(TMainBoard* board)
     board->AddConnector(pConn);
 }
 
-void AddVideoIn(TMainBoard* board)
-{
-    TConnector* pConn = NewGroup("Video-In");
-    Pin(pConn, "TD_CLK27", "H15", LVTTL, IN);
-    Bus(pConn, "TD_DATA", kTdData, 8, LVTTL, IN);
-    Pin(pConn, "TD_HS", "A5", LVTTL, IN);
-    Pin(pConn, "TD_RESET_N", "F6", LVTTL, OUT);
-    Pin(pConn, "TD_VS", "A3", LVTTL, IN);
-    board->AddConnector(pConn);
-}
-
-void AddVga(TMainBoard* board)
-{
-    TConnector* pConn = NewGroup("VGA");
-    Bus(pConn, "VGA_B", kVgaB, 8, LVTTL, OUT);
-    Pin(pConn, "VGA_BLANK_N", "F10", LVTTL, OUT);
-    Pin(pConn, "VGA_CLK", "A11", LVTTL, OUT);
-    Bus(pConn, "VGA_G", kVgaG, 8, LVTTL, OUT);
-    Pin(pConn, "VGA_HS", "B11", LVTTL, OUT);
-    Bus(pConn, "VGA_R", kVgaR, 8, LVTTL, OUT);
-    Pin(pConn, "VGA_SYNC_N", "C10", LVTTL, OUT);
-    Pin(pConn, "VGA_VS", "D11", LVTTL, OUT);
-    board->AddConnector(pConn);
-}
-
 }  // namespace
 
 void CONFIG_MIRRENDALE(TMainBoard* board, const MIRRENDALE_CONFIG* Config)
@@ -317,19 +222,19 @@ void CONFIG_MIRRENDALE(TMainBoard* board, const MIRRENDALE_CONFIG* Config)
 
     if (Config->bClock) AddClock(board);
     if (Config->bAdc) AddAdc(board);
-    if (Config->bAudio) AddAudio(board);
-    if (Config->bAudio || Config->bVideoIn) AddI2c(board);
+    if (Config->bAudio) audiovideo::AddAudio(board);
+    if (Config->bAudio || Config->bVideoIn) audiovideo::AddI2c(board);
     if (Config->bHdmi) AddHdmi(board);
     if (Config->bSeg7) AddSeg7(board);
     if (Config->bDdr3) AddDdr3(board);
     if (Config->bHps) AddHps(board);
-    if (Config->bIr) AddIr(board);
+    if (Config->bIr) audiovideo::AddIr(board);
     if (Config->bKey) AddKey(board);
     if (Config->bLed) AddLed(board);
     if (Config->bPs2) AddPs2(board);
     if (Config->bSw) AddSw(board);
-    if (Config->bVideoIn) AddVideoIn(board);
-    if (Config->bVga) AddVga(board);
+    if (Config->bVideoIn) audiovideo::AddVideoIn(board);
+    if (Config->bVga) audiovideo::AddVga(board);
 
     const DaughterId card = Config->nGpioDaughterId[GPIO_0];
     if (card != 0)

@@ -19,10 +19,7 @@ TFormSpec DorvalinLayout()
     AddBoardPanel(c, {.Title = "Dorvalin FPGA Board", .Photo = "DORVALIN_PHOTO_BITMAP",
                       .PhotoWidth = DORVALIN_PHOTO_WIDTH, .PhotoHeight = DORVALIN_PHOTO_HEIGHT,
                       .Parts = kDorvalinParts, .PartCount = std::size(kDorvalinParts), .PanelHeight = 344});
-    c.push_back(Button("ButtonSave", 8, 412, 206, "Save Setting", "ButtonSaveClick"));
-    c.push_back(Button("ButtonLoad", 218, 412, 206, "Load Setting", "ButtonLoadClick"));
-    c.push_back(Button("ButtonGen", 8, 454, 206, "Generate", "ButtonGenClick"));
-    c.push_back(Button("ButtonExit", 218, 454, 206, "Exit", "ButtonExitClick"));
+    AddFormButtons(c, 412);
 
     AddConfigGroup(c, 432, 1, 353, 504);
     c.push_back(CheckBox("CheckBoxOSC", 12, 62, "CLOCK"));
@@ -32,36 +29,21 @@ TFormSpec DorvalinLayout()
     c.push_back(CheckBox("CheckBoxLED", 184, 62, "LED x 8"));
     c.push_back(CheckBox("CheckBoxSwitch", 184, 88, "Switch x 4"));
     c.push_back(CheckBox("CheckBoxArduino", 184, 114, "Arduino Header"));
-    AddGpioHeader(c, 190,
-                  {.Title = "GPIO-0 Header", .TitleLabel = "Label1", .Combo = "ComboBoxGpio0",
-                   .PrefixLabel = "Label4", .Prefix = "EditPrefixGpio0", .Picture = "ImageGpio0"},
-                  nullptr, "ComboBoxGpioChange");
-    AddGpioHeader(c, 320,
-                  {.Title = "GPIO-1 Header", .TitleLabel = "Label2", .Combo = "ComboBoxGpio1",
-                   .PrefixLabel = "Label5", .Prefix = "EditPrefixGpio1", .Picture = "ImageGpio1"},
-                  nullptr, "ComboBoxGpioChange");
+    AddGpioHeader(c, 190, kGpioHeader0, nullptr, "ComboBoxGpioChange");
+    AddGpioHeader(c, 320, kGpioHeader1, nullptr, "ComboBoxGpioChange");
     return spec;
 }
 
 }  // namespace
 
-TFormDorvalin::TFormDorvalin(TForm* owner) : TSocBoardFormOf<DORVALIN_CONFIG>(owner)
+TFormDorvalin::TFormDorvalin(TForm* owner)
+    : TSocGpioBoardForm(owner, {MAINBOARD_DORVALIN, CONFIG_DORVALIN, CONNECTOR_GPIO40, 3})
 {
     std::vector<THandlerEntry> handlers;
-    AddSharedHandlers(handlers);
-    handlers.emplace_back("CheckBoxClick", Bind(&TFormDorvalin::CheckBoxClick));
-    handlers.emplace_back("ComboBoxGpioChange", Bind(&TFormDorvalin::ComboBoxGpioChange));
+    AddGpioFormHandlers(handlers);
     LoadLayout(DorvalinLayout(), handlers);
 
-    ButtonMainBoardSelect = Find<TButton>("ButtonMainBoardSelect");
-    PanelBoard = Find<TPanel>("PanelBoard");
-    LabelBoardName = Find<TLabel>("LabelBoardName");
-    ImageBoard = Find<TImage>("ImageBoard");
-    ButtonSave = Find<TButton>("ButtonSave");
-    ButtonLoad = Find<TButton>("ButtonLoad");
-    ButtonGen = Find<TButton>("ButtonGen");
-    ButtonExit = Find<TButton>("ButtonExit");
-    EditProjectName = Find<TEdit>("EditProjectName");
+    FindFrameControls();
     CheckBoxOSC = Find<TCheckBox>("CheckBoxOSC");
     CheckBoxLED = Find<TCheckBox>("CheckBoxLED");
     CheckBoxButton = Find<TCheckBox>("CheckBoxButton");
@@ -89,6 +71,7 @@ TFormDorvalin::TFormDorvalin(TForm* owner) : TSocBoardFormOf<DORVALIN_CONFIG>(ow
     };
     m_Headers = {{{ComboBoxGpio0, EditPrefixGpio0, ImageGpio0, ShapeGpio0},
                   {ComboBoxGpio1, EditPrefixGpio1, ImageGpio1, ShapeGpio1}}};
+    m_HpsBox = CheckBoxHPS;
     InitialiseSettings(EditProjectName);
     CoupleGpioHeaders(ComboBoxGpio0);
 }
@@ -103,66 +86,3 @@ void TFormDorvalin::SetDefaults(DORVALIN_CONFIG& config)
     config.bHps = 0;
 }
 
-void TFormDorvalin::FillCardCombos()
-{
-    m_Config.BuildCardList(CONNECTOR_GPIO40, false, 3);
-    FillCardCombo(ComboBoxGpio0, m_Config.m_CardCount, m_Config.m_CardIds);
-    FillCardCombo(ComboBoxGpio1, m_Config.m_CardCount, m_Config.m_CardIds);
-}
-
-void TFormDorvalin::ConfigToForm(const DORVALIN_CONFIG& config)
-{
-    EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
-    ShowGroupFlags(m_Groups, &config);
-    ShowGpioHeaders(m_Headers, config);
-    CoupleGpioHeaders(ComboBoxGpio0);
-    UpdateCardPictures();
-    UpdateShapes();
-}
-
-bool TFormDorvalin::FormToConfig(DORVALIN_CONFIG& config)
-{
-    config.BoardId = MAINBOARD_DORVALIN;
-    config.Size = sizeof(DORVALIN_CONFIG);
-    WriteFixedText(config.szProjectName, sizeof config.szProjectName, EditProjectName->Text());
-    StoreGroupFlags(m_Groups, &config);
-    StoreGpioHeaders(m_Headers, config);
-    return true;
-}
-
-void TFormDorvalin::UpdateCardPictures() { UpdateGpioPictures(m_Headers, m_Config.m_CardIds); }
-
-void TFormDorvalin::UpdateShapes()
-{
-    UpdateGroupShapes(m_Groups);
-    UpdateGpioShapes(m_Headers);
-}
-
-void TFormDorvalin::CoupleGpioHeaders(TObject* sender)
-{
-    TSocBoardForm::CoupleGpioHeaders(m_Headers, sender, m_Config.m_CardIds);
-}
-
-bool TFormDorvalin::ValidateCards(std::string& message)
-{
-    return CheckGpioHeaderPrefixes(m_Headers, m_Config.m_CardIds, message);
-}
-
-bool TFormDorvalin::Generate(const std::string& qpfPath)
-{
-    return GenerateFromControls(qpfPath, CONFIG_DORVALIN, m_Headers);
-}
-
-void TFormDorvalin::AfterGenerateSuccess()
-{
-    if (CheckBoxHPS->Checked()) ShowHpsWarning();
-}
-
-void TFormDorvalin::CheckBoxClick(TObject*) { UpdateShapes(); }
-
-void TFormDorvalin::ComboBoxGpioChange(TObject* Sender)
-{
-    CoupleGpioHeaders(Sender);
-    UpdateCardPictures();
-    UpdateShapes();
-}

@@ -19,10 +19,7 @@ TFormSpec ElmsaryLayout()
     AddBoardPanel(c, {.Title = "Elmsary FPGA Board", .Photo = "ELMSARY_PHOTO_BITMAP",
                       .PhotoWidth = ELMSARY_PHOTO_WIDTH, .PhotoHeight = ELMSARY_PHOTO_HEIGHT,
                       .Parts = kElmsaryParts, .PartCount = std::size(kElmsaryParts), .PanelHeight = 344});
-    c.push_back(Button("ButtonSave", 8, 412, 206, "Save Setting", "ButtonSaveClick"));
-    c.push_back(Button("ButtonLoad", 218, 412, 206, "Load Setting", "ButtonLoadClick"));
-    c.push_back(Button("ButtonGen", 8, 454, 206, "Generate", "ButtonGenClick"));
-    c.push_back(Button("ButtonExit", 218, 454, 206, "Exit", "ButtonExitClick"));
+    AddFormButtons(c, 412);
 
     AddConfigGroup(c, 432, 1, 353, 504);
     c.push_back(CheckBox("CheckBoxOSC", 12, 62, "CLOCK"));
@@ -33,36 +30,21 @@ TFormSpec ElmsaryLayout()
     c.push_back(CheckBox("CheckBoxSwitch", 184, 88, "Switch x 4"));
     c.push_back(CheckBox("CheckBoxArduino", 184, 114, "Arduino Header"));
     c.push_back(CheckBox("CheckBoxHPS", 184, 140, "HPS"));
-    AddGpioHeader(c, 190,
-                  {.Title = "GPIO-0 Header", .TitleLabel = "Label1", .Combo = "ComboBoxGpio0",
-                   .PrefixLabel = "Label4", .Prefix = "EditPrefixGpio0", .Picture = "ImageGpio0"},
-                  "ComboBoxGpioChange");
-    AddGpioHeader(c, 320,
-                  {.Title = "GPIO-1 Header", .TitleLabel = "Label2", .Combo = "ComboBoxGpio1",
-                   .PrefixLabel = "Label5", .Prefix = "EditPrefixGpio1", .Picture = "ImageGpio1"},
-                  "ComboBoxGpioChange");
+    AddGpioHeader(c, 190, kGpioHeader0, "ComboBoxGpioChange");
+    AddGpioHeader(c, 320, kGpioHeader1, "ComboBoxGpioChange");
     return spec;
 }
 
 }  // namespace
 
-TFormElmsary::TFormElmsary(TForm* owner) : TSocBoardFormOf<ELMSARY_CONFIG>(owner)
+TFormElmsary::TFormElmsary(TForm* owner)
+    : TSocGpioBoardForm(owner, {MAINBOARD_ELMSARY, CONFIG_ELMSARY, CONNECTOR_GPIO40, 3})
 {
     std::vector<THandlerEntry> handlers;
-    AddSharedHandlers(handlers);
-    handlers.emplace_back("CheckBoxClick", Bind(&TFormElmsary::CheckBoxClick));
-    handlers.emplace_back("ComboBoxGpioChange", Bind(&TFormElmsary::ComboBoxGpioChange));
+    AddGpioFormHandlers(handlers);
     LoadLayout(ElmsaryLayout(), handlers);
 
-    ButtonMainBoardSelect = Find<TButton>("ButtonMainBoardSelect");
-    PanelBoard = Find<TPanel>("PanelBoard");
-    LabelBoardName = Find<TLabel>("LabelBoardName");
-    ImageBoard = Find<TImage>("ImageBoard");
-    ButtonSave = Find<TButton>("ButtonSave");
-    ButtonLoad = Find<TButton>("ButtonLoad");
-    ButtonGen = Find<TButton>("ButtonGen");
-    ButtonExit = Find<TButton>("ButtonExit");
-    EditProjectName = Find<TEdit>("EditProjectName");
+    FindFrameControls();
     CheckBoxOSC = Find<TCheckBox>("CheckBoxOSC");
     CheckBoxLED = Find<TCheckBox>("CheckBoxLED");
     CheckBoxButton = Find<TCheckBox>("CheckBoxButton");
@@ -92,6 +74,7 @@ TFormElmsary::TFormElmsary(TForm* owner) : TSocBoardFormOf<ELMSARY_CONFIG>(owner
     };
     m_Headers = {{{ComboBoxGpio0, EditPrefixGpio0, ImageGpio0, ShapeGpio0},
                   {ComboBoxGpio1, EditPrefixGpio1, ImageGpio1, ShapeGpio1}}};
+    m_HpsBox = CheckBoxHPS;
     InitialiseSettings(EditProjectName);
     CoupleGpioHeaders(ComboBoxGpio0);
 }
@@ -106,66 +89,3 @@ void TFormElmsary::SetDefaults(ELMSARY_CONFIG& config)
     config.bHps = 0;
 }
 
-void TFormElmsary::FillCardCombos()
-{
-    m_Config.BuildCardList(CONNECTOR_GPIO40, false, 3);
-    FillCardCombo(ComboBoxGpio0, m_Config.m_CardCount, m_Config.m_CardIds);
-    FillCardCombo(ComboBoxGpio1, m_Config.m_CardCount, m_Config.m_CardIds);
-}
-
-void TFormElmsary::ConfigToForm(const ELMSARY_CONFIG& config)
-{
-    EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
-    ShowGroupFlags(m_Groups, &config);
-    ShowGpioHeaders(m_Headers, config);
-    CoupleGpioHeaders(ComboBoxGpio0);
-    UpdateCardPictures();
-    UpdateShapes();
-}
-
-bool TFormElmsary::FormToConfig(ELMSARY_CONFIG& config)
-{
-    config.BoardId = MAINBOARD_ELMSARY;
-    config.Size = sizeof(ELMSARY_CONFIG);
-    WriteFixedText(config.szProjectName, sizeof config.szProjectName, EditProjectName->Text());
-    StoreGroupFlags(m_Groups, &config);
-    StoreGpioHeaders(m_Headers, config);
-    return true;
-}
-
-void TFormElmsary::UpdateCardPictures() { UpdateGpioPictures(m_Headers, m_Config.m_CardIds); }
-
-void TFormElmsary::UpdateShapes()
-{
-    UpdateGroupShapes(m_Groups);
-    UpdateGpioShapes(m_Headers);
-}
-
-void TFormElmsary::CoupleGpioHeaders(TObject* sender)
-{
-    TSocBoardForm::CoupleGpioHeaders(m_Headers, sender, m_Config.m_CardIds);
-}
-
-bool TFormElmsary::ValidateCards(std::string& message)
-{
-    return CheckGpioHeaderPrefixes(m_Headers, m_Config.m_CardIds, message);
-}
-
-bool TFormElmsary::Generate(const std::string& qpfPath)
-{
-    return GenerateFromControls(qpfPath, CONFIG_ELMSARY, m_Headers);
-}
-
-void TFormElmsary::AfterGenerateSuccess()
-{
-    if (CheckBoxHPS->Checked()) ShowHpsWarning();
-}
-
-void TFormElmsary::CheckBoxClick(TObject*) { UpdateShapes(); }
-
-void TFormElmsary::ComboBoxGpioChange(TObject* Sender)
-{
-    CoupleGpioHeaders(Sender);
-    UpdateCardPictures();
-    UpdateShapes();
-}

@@ -2,26 +2,15 @@
 // groups, a card and a prefix for each of the two 40-pin GPIO headers.
 #pragma once
 
-#include <array>
 #include <string>
-#include <vector>
 
 #include "boards/soc/BoardFormSoc.h"
 #include "boards/soc/ElmsaryConfig.h"
 
-class TFormElmsary : public TSocBoardFormOf<ELMSARY_CONFIG> {
+class TFormElmsary : public TSocGpioBoardForm<ELMSARY_CONFIG, 2> {
 public:
     explicit TFormElmsary(TForm* owner);
 
-    TButton* ButtonMainBoardSelect = nullptr;
-    TPanel* PanelBoard = nullptr;
-    TLabel* LabelBoardName = nullptr;
-    TImage* ImageBoard = nullptr;
-    TButton* ButtonSave = nullptr;
-    TButton* ButtonLoad = nullptr;
-    TButton* ButtonGen = nullptr;
-    TButton* ButtonExit = nullptr;
-    TEdit* EditProjectName = nullptr;
     TCheckBox* CheckBoxOSC = nullptr;
     TCheckBox* CheckBoxLED = nullptr;
     TCheckBox* CheckBoxButton = nullptr;
@@ -40,25 +29,7 @@ public:
     TShape* ShapeGpio1 = nullptr;
 
     void SetDefaults(ELMSARY_CONFIG& config) override;
-    void ConfigToForm(const ELMSARY_CONFIG& config) override;
-    bool FormToConfig(ELMSARY_CONFIG& config) override;
-    void UpdateCardPictures();
-    void UpdateShapes();
-    void CoupleGpioHeaders(TObject* sender);
-    bool Generate(const std::string& qpfPath) override;
-
-    void CheckBoxClick(TObject* Sender);
-    void ComboBoxGpioChange(TObject* Sender);
-
-    // The eight groups in the order of their flags in the record.
-    std::vector<TSocGroup> m_Groups;
 
 protected:
     const char* BoardFolderWord() const override { return "ELMSARY"; }
-    void FillCardCombos() override;
-    bool ValidateCards(std::string& message) override;
-    void AfterGenerateSuccess() override;
-
-private:
-    std::array<TGpioHeaderControls, 2> m_Headers{};
 };

@@ -24,10 +24,7 @@ TFormSpec MirrendaleLayout()
                       .Parts = kMirrendaleParts, .PartCount = std::size(kMirrendaleParts), .PanelHeight = 344});
     for (TControlSpec& control : c)
         if (control.Kind == TControlKind::Shape && IsHpsShape(control.Name)) control.PenColor = clAqua;
-    c.push_back(Button("ButtonSave", 8, 412, 206, "Save Setting", "ButtonSaveClick"));
-    c.push_back(Button("ButtonLoad", 218, 412, 206, "Load Setting", "ButtonLoadClick"));
-    c.push_back(Button("ButtonGen", 8, 454, 206, "Generate", "ButtonGenClick"));
-    c.push_back(Button("ButtonExit", 218, 454, 206, "Exit", "ButtonExitClick"));
+    AddFormButtons(c, 412);
 
     AddConfigGroup(c, 432, 9, 353, 496);
     static const char* const kLeft[][2] = {{"CheckBoxOSC", "CLOCK"},   {"CheckBoxLED", "LED x 10"},
@@ -51,23 +48,14 @@ TFormSpec MirrendaleLayout()
 
 }  // namespace
 
-TFormMirrendale::TFormMirrendale(TForm* owner) : TSocBoardFormOf<MIRRENDALE_CONFIG>(owner)
+TFormMirrendale::TFormMirrendale(TForm* owner)
+    : TSocGpioBoardForm(owner, {MAINBOARD_MIRRENDALE, CONFIG_MIRRENDALE, CONNECTOR_GPIO40, 3})
 {
     std::vector<THandlerEntry> handlers;
-    AddSharedHandlers(handlers);
-    handlers.emplace_back("CheckBoxClick", Bind(&TFormMirrendale::CheckBoxClick));
-    handlers.emplace_back("ComboBoxGpioChange", Bind(&TFormMirrendale::ComboBoxGpioChange));
+    AddGpioFormHandlers(handlers);
     LoadLayout(MirrendaleLayout(), handlers);
 
-    ButtonMainBoardSelect = Find<TButton>("ButtonMainBoardSelect");
-    PanelBoard = Find<TPanel>("PanelBoard");
-    LabelBoardName = Find<TLabel>("LabelBoardName");
-    ImageBoard = Find<TImage>("ImageBoard");
-    ButtonSave = Find<TButton>("ButtonSave");
-    ButtonLoad = Find<TButton>("ButtonLoad");
-    ButtonGen = Find<TButton>("ButtonGen");
-    ButtonExit = Find<TButton>("ButtonExit");
-    EditProjectName = Find<TEdit>("EditProjectName");
+    FindFrameControls();
     CheckBoxOSC = Find<TCheckBox>("CheckBoxOSC");
     CheckBoxLED = Find<TCheckBox>("CheckBoxLED");
     CheckBoxButton = Find<TCheckBox>("CheckBoxButton");
@@ -107,6 +95,7 @@ TFormMirrendale::TFormMirrendale(TForm* owner) : TSocBoardFormOf<MIRRENDALE_CONF
           shape("ShapeHpsUart")}},
     };
     m_Headers = {{{ComboBoxGpio, EditPrefixGpio, ImageGpio0, ShapeGpio}}};
+    m_HpsBox = CheckBoxHPS;
     InitialiseSettings(EditProjectName);
 }
 
@@ -121,54 +110,6 @@ void TFormMirrendale::SetDefaults(MIRRENDALE_CONFIG& config)
     config.bHps = 0;
 }
 
-void TFormMirrendale::FillCardCombos()
-{
-    m_Config.BuildCardList(CONNECTOR_GPIO40, false, 3);
-    FillCardCombo(ComboBoxGpio, m_Config.m_CardCount, m_Config.m_CardIds);
-}
-
-void TFormMirrendale::ConfigToForm(const MIRRENDALE_CONFIG& config)
-{
-    EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
-    ShowGroupFlags(m_Groups, &config);
-    ShowGpioHeaders(m_Headers, config);
-    UpdateCardPictures();
-    UpdateShapes();
-}
-
-bool TFormMirrendale::FormToConfig(MIRRENDALE_CONFIG& config)
-{
-    config.BoardId = MAINBOARD_MIRRENDALE;
-    config.Size = sizeof(MIRRENDALE_CONFIG);
-    WriteFixedText(config.szProjectName, sizeof config.szProjectName, EditProjectName->Text());
-    StoreGroupFlags(m_Groups, &config);
-    StoreGpioHeaders(m_Headers, config);
-    return true;
-}
-
-void TFormMirrendale::UpdateCardPictures() { UpdateGpioPictures(m_Headers, m_Config.m_CardIds); }
-
-void TFormMirrendale::UpdateShapes()
-{
-    UpdateGroupShapes(m_Groups);
-    UpdateGpioShapes(m_Headers);
-}
-
-bool TFormMirrendale::ValidateCards(std::string& message)
-{
-    return CheckGpioHeaderPrefixes(m_Headers, m_Config.m_CardIds, message);
-}
-
-bool TFormMirrendale::Generate(const std::string& qpfPath)
-{
-    return GenerateFromControls(qpfPath, CONFIG_MIRRENDALE, m_Headers);
-}
-
-void TFormMirrendale::AfterGenerateSuccess()
-{
-    if (CheckBoxHPS->Checked()) ShowHpsWarning();
-}
-
 const TBatchRule* TFormMirrendale::BatchRule() const
 {
     static const TBatchRule kRule{.NamePattern = "MIRRENDALE_GPIO_%s", .Beep = true};
@@ -180,10 +121,3 @@ void TFormMirrendale::SaveBatchCards() { m_BatchItem = ComboBoxGpio->ItemIndex()
 void TFormMirrendale::RestoreBatchCards() { ComboBoxGpio->SetItemIndex(m_BatchItem); }
 void TFormMirrendale::ShowBatchCard(int item) { ComboBoxGpio->SetItemIndex(item); }
 
-void TFormMirrendale::CheckBoxClick(TObject*) { UpdateShapes(); }
-
-void TFormMirrendale::ComboBoxGpioChange(TObject*)
-{
-    UpdateCardPictures();
-    UpdateShapes();
-}

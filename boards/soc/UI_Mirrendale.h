@@ -3,26 +3,15 @@
 // Ctrl key held, Generate writes one project per card of the header's list.
 #pragma once
 
-#include <array>
 #include <string>
-#include <vector>
 
 #include "boards/soc/BoardFormSoc.h"
 #include "boards/soc/MirrendaleConfig.h"
 
-class TFormMirrendale : public TSocBoardFormOf<MIRRENDALE_CONFIG> {
+class TFormMirrendale : public TSocGpioBoardForm<MIRRENDALE_CONFIG, 1> {
 public:
     explicit TFormMirrendale(TForm* owner);
 
-    TButton* ButtonMainBoardSelect = nullptr;
-    TPanel* PanelBoard = nullptr;
-    TLabel* LabelBoardName = nullptr;
-    TImage* ImageBoard = nullptr;
-    TButton* ButtonSave = nullptr;
-    TButton* ButtonLoad = nullptr;
-    TButton* ButtonGen = nullptr;
-    TButton* ButtonExit = nullptr;
-    TEdit* EditProjectName = nullptr;
     TCheckBox* CheckBoxOSC = nullptr;
     TCheckBox* CheckBoxLED = nullptr;
     TCheckBox* CheckBoxButton = nullptr;
@@ -43,24 +32,9 @@ public:
     TShape* ShapeGpio = nullptr;
 
     void SetDefaults(MIRRENDALE_CONFIG& config) override;
-    void ConfigToForm(const MIRRENDALE_CONFIG& config) override;
-    bool FormToConfig(MIRRENDALE_CONFIG& config) override;
-    void UpdateCardPictures();
-    void UpdateShapes();
-    bool Generate(const std::string& qpfPath) override;
-
-    void CheckBoxClick(TObject* Sender);
-    void ComboBoxGpioChange(TObject* Sender);
-
-    // The fourteen groups in the order of their flags in the record; "HPS"
-    // marks nine parts of the photograph.
-    std::vector<TSocGroup> m_Groups;
 
 protected:
     const char* BoardFolderWord() const override { return "MIRRENDALE"; }
-    void FillCardCombos() override;
-    bool ValidateCards(std::string& message) override;
-    void AfterGenerateSuccess() override;
 
     const TBatchRule* BatchRule() const override;
     void SaveBatchCards() override;
@@ -68,6 +42,5 @@ protected:
     void ShowBatchCard(int item) override;
 
 private:
-    std::array<TGpioHeaderControls, 1> m_Headers{};
     int m_BatchItem = 0;
 };

@@ -19,10 +19,7 @@ TFormSpec WyndholtLayout()
     AddBoardPanel(c, {.Title = "Wyndholt FPGA Board", .Photo = "WYNDHOLT_PHOTO_BITMAP",
                       .PhotoWidth = WYNDHOLT_PHOTO_WIDTH, .PhotoHeight = WYNDHOLT_PHOTO_HEIGHT,
                       .Parts = kWyndholtParts, .PartCount = std::size(kWyndholtParts), .PanelHeight = 356});
-    c.push_back(Button("ButtonSave", 8, 420, 206, "Save Setting", "ButtonSaveClick"));
-    c.push_back(Button("ButtonLoad", 218, 420, 206, "Load Setting", "ButtonLoadClick"));
-    c.push_back(Button("ButtonGen", 8, 462, 206, "Generate", "ButtonGenClick"));
-    c.push_back(Button("ButtonExit", 218, 462, 206, "Exit", "ButtonExitClick"));
+    AddFormButtons(c, 420);
 
     AddConfigGroup(c, 432, 8, 353, 520);
     c.push_back(CheckBox("CheckBoxOSC", 12, 62, "CLOCK"));
@@ -34,37 +31,21 @@ TFormSpec WyndholtLayout()
     c.push_back(CheckBox("CheckBoxPS2", 184, 88, "PS2"));
     c.push_back(CheckBox("CheckBoxSDRAM", 184, 114, "SDRAM, 64MB"));
     c.push_back(CheckBox("CheckBoxSdCard", 184, 140, "microSD Card"));
-    AddGpioHeader(c, 210,
-                  {.Title = "GPIO-0 Header", .TitleLabel = "Label1", .Combo = "ComboBoxGpio0",
-                   .PrefixLabel = "Label4", .Prefix = "EditPrefixGpio0", .Picture = "ImageGpio0"},
-                  nullptr, "ComboBoxGpioChange", "EditPrefixGpioChange");
-    AddGpioHeader(c, 340,
-                  {.Title = "GPIO-1 Header", .TitleLabel = "Label2", .Combo = "ComboBoxGpio1",
-                   .PrefixLabel = "Label5", .Prefix = "EditPrefixGpio1", .Picture = "ImageGpio1"},
-                  nullptr, "ComboBoxGpioChange", "EditPrefixGpioChange");
+    AddGpioHeader(c, 210, kGpioHeader0, nullptr, "ComboBoxGpioChange", "EditPrefixGpioChange");
+    AddGpioHeader(c, 340, kGpioHeader1, nullptr, "ComboBoxGpioChange", "EditPrefixGpioChange");
     return spec;
 }
 
 }  // namespace
 
-TFormWyndholt::TFormWyndholt(TForm* owner) : TSocBoardFormOf<WYNDHOLT_CONFIG>(owner)
+TFormWyndholt::TFormWyndholt(TForm* owner)
+    : TSocGpioBoardForm(owner, {MAINBOARD_WYNDHOLT, CONFIG_WYNDHOLT, CONNECTOR_GPIO80, 5})
 {
     std::vector<THandlerEntry> handlers;
-    AddSharedHandlers(handlers);
-    handlers.emplace_back("CheckBoxClick", Bind(&TFormWyndholt::CheckBoxClick));
-    handlers.emplace_back("ComboBoxGpioChange", Bind(&TFormWyndholt::ComboBoxGpioChange));
-    handlers.emplace_back("EditPrefixGpioChange", Bind(&TFormWyndholt::EditPrefixGpioChange));
+    AddGpioFormHandlers(handlers);
     LoadLayout(WyndholtLayout(), handlers);
 
-    ButtonMainBoardSelect = Find<TButton>("ButtonMainBoardSelect");
-    PanelBoard = Find<TPanel>("PanelBoard");
-    LabelBoardName = Find<TLabel>("LabelBoardName");
-    ImageBoard = Find<TImage>("ImageBoard");
-    ButtonSave = Find<TButton>("ButtonSave");
-    ButtonLoad = Find<TButton>("ButtonLoad");
-    ButtonGen = Find<TButton>("ButtonGen");
-    ButtonExit = Find<TButton>("ButtonExit");
-    EditProjectName = Find<TEdit>("EditProjectName");
+    FindFrameControls();
     CheckBoxOSC = Find<TCheckBox>("CheckBoxOSC");
     CheckBoxLED = Find<TCheckBox>("CheckBoxLED");
     CheckBoxButton = Find<TCheckBox>("CheckBoxButton");
@@ -109,56 +90,6 @@ void TFormWyndholt::SetDefaults(WYNDHOLT_CONFIG& config)
     config.bSdram = config.bSeg7 = config.bPs2 = config.bSdCard = 1;
 }
 
-void TFormWyndholt::FillCardCombos()
-{
-    m_Config.BuildCardList(CONNECTOR_GPIO80, false, 5);
-    FillCardCombo(ComboBoxGpio0, m_Config.m_CardCount, m_Config.m_CardIds);
-    FillCardCombo(ComboBoxGpio1, m_Config.m_CardCount, m_Config.m_CardIds);
-}
-
-void TFormWyndholt::ConfigToForm(const WYNDHOLT_CONFIG& config)
-{
-    EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
-    ShowGroupFlags(m_Groups, &config);
-    ShowGpioHeaders(m_Headers, config);
-    CoupleGpioHeaders(ComboBoxGpio0);
-    UpdateCardPictures();
-    UpdateShapes();
-}
-
-bool TFormWyndholt::FormToConfig(WYNDHOLT_CONFIG& config)
-{
-    config.BoardId = MAINBOARD_WYNDHOLT;
-    config.Size = sizeof(WYNDHOLT_CONFIG);
-    WriteFixedText(config.szProjectName, sizeof config.szProjectName, EditProjectName->Text());
-    StoreGroupFlags(m_Groups, &config);
-    StoreGpioHeaders(m_Headers, config);
-    return true;
-}
-
-void TFormWyndholt::UpdateCardPictures() { UpdateGpioPictures(m_Headers, m_Config.m_CardIds); }
-
-void TFormWyndholt::UpdateShapes()
-{
-    UpdateGroupShapes(m_Groups);
-    UpdateGpioShapes(m_Headers);
-}
-
-void TFormWyndholt::CoupleGpioHeaders(TObject* sender)
-{
-    TSocBoardForm::CoupleGpioHeaders(m_Headers, sender, m_Config.m_CardIds);
-}
-
-bool TFormWyndholt::ValidateCards(std::string& message)
-{
-    return CheckGpioHeaderPrefixes(m_Headers, m_Config.m_CardIds, message);
-}
-
-bool TFormWyndholt::Generate(const std::string& qpfPath)
-{
-    return GenerateFromControls(qpfPath, CONFIG_WYNDHOLT, m_Headers);
-}
-
 const TBatchRule* TFormWyndholt::BatchRule() const
 {
     static const TBatchRule kRule{.NamePattern = "WYNDHOLT_GPIO_%s", .Beep = true};
@@ -192,13 +123,3 @@ void TFormWyndholt::ShowBatchCard(int item)
     EditPrefixGpio1->SetText(spans ? "" : "GPIO_1_");
 }
 
-void TFormWyndholt::CheckBoxClick(TObject*) { UpdateShapes(); }
-
-void TFormWyndholt::ComboBoxGpioChange(TObject* Sender)
-{
-    CoupleGpioHeaders(Sender);
-    UpdateCardPictures();
-    UpdateShapes();
-}
-
-void TFormWyndholt::EditPrefixGpioChange(TObject* Sender) { MirrorCoupledPrefix(m_Headers, Sender); }

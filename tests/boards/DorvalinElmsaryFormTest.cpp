@@ -59,7 +59,6 @@ template <class B>
 class TwoHeaderForm : public SocFormTest<typename B::Form, B::kId> {
 protected:
     using Form = typename B::Form;
-    std::string Qsf(const std::string& path) { return ReadFile(ChangeFileExt(path, ".qsf")); }
     std::string Make(Form* form, const std::string& name) { return this->Generate(form, B::kWord, name); }
     void Pick(Form* form, int item0, const char* prefix0, int item1, const char* prefix1)
     {
@@ -104,24 +103,8 @@ TYPED_TEST(TwoHeaderForm, OpensWithItsDefaults)
         EXPECT_EQ(group.Box->Checked(), group.Box != form->CheckBoxHPS) << group.Box->Caption();
         for (TShape* shape : group.Shapes) EXPECT_EQ(shape->Visible(), group.Box->Checked()) << shape->Name();
     }
-    const char* const cards[] = {"None",
-                                 "GPIO Default",
-                                 "Ivrel - 5M Pixel Camera",
-                                 "Kember - 4.3\" LCD and Touch",
-                                 "Sarnel - Multi-Touch LCD Panel",
-                                 "Brevik - 2.4\" LCD and Touch",
-                                 "Tamsil - Multi-Touch LCD Panel",
-                                 "Dunvar - Servo Motor Kit",
-                                 "Elvask - RF and Sensor",
-                                 "Fenwry - RF and Sensor",
-                                 "RISC-V",
-                                 "Jusk-GPIO",
-                                 "GPIO Default - 2.5V",
-                                 "GPIO Default - 1.8V",
-                                 "GPIO Default - 1.5V"};
     for (TComboBox* combo : {form->ComboBoxGpio0, form->ComboBoxGpio1}) {
-        ASSERT_EQ(combo->ItemCount(), 15);
-        for (int i = 0; i < 15; ++i) EXPECT_EQ(combo->ItemText(i), cards[i]);
+        EXPECT_EQ(ItemTexts(combo), kGpio40Cards);
         EXPECT_EQ(combo->ItemIndex(), None);
     }
     EXPECT_FALSE(form->ShapeGpio0->Visible());

@@ -34,28 +34,6 @@ const std::vector<std::string> kBatchProjects = {
 
 class MirrendaleForm : public SocFormTest<TFormMirrendale, MAINBOARD_MIRRENDALE> {
 protected:
-    std::string Qsf(const std::string& path) { return ReadFile(ChangeFileExt(path, ".qsf")); }
-    // Presses Generate with the left Ctrl key held, answering the project
-    // dialog with a file in root (empty: cancel).
-    void GenerateBatch(TFormMirrendale* form, const std::string& root)
-    {
-        seam.boxes.clear();
-        seam.dialogs.clear();
-        seam.beeps = 0;
-        if (!root.empty()) seam.AnswerNextDialog(root + "chosen.qpf");
-        seam.ctrlDown = true;
-        UserClick(form->ButtonGen);
-        seam.ctrlDown = false;
-    }
-    // The folders under root, sorted.
-    static std::vector<std::string> Folders(const std::string& root)
-    {
-        std::vector<std::string> names;
-        if (!std::filesystem::exists(root)) return names;
-        for (const auto& entry : std::filesystem::directory_iterator(root)) names.push_back(entry.path().filename());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
     static std::vector<std::string> Sorted(std::vector<std::string> names)
     {
         std::sort(names.begin(), names.end());
@@ -99,23 +77,7 @@ TEST_F(MirrendaleForm, OpensWithItsDefaults)
     }
     EXPECT_EQ(visible, 13);
     EXPECT_EQ(hidden, 9);  // the nine HPS overlays
-    const char* const cards[] = {"None",
-                                 "GPIO Default",
-                                 "Ivrel - 5M Pixel Camera",
-                                 "Kember - 4.3\" LCD and Touch",
-                                 "Sarnel - Multi-Touch LCD Panel",
-                                 "Brevik - 2.4\" LCD and Touch",
-                                 "Tamsil - Multi-Touch LCD Panel",
-                                 "Dunvar - Servo Motor Kit",
-                                 "Elvask - RF and Sensor",
-                                 "Fenwry - RF and Sensor",
-                                 "RISC-V",
-                                 "Jusk-GPIO",
-                                 "GPIO Default - 2.5V",
-                                 "GPIO Default - 1.8V",
-                                 "GPIO Default - 1.5V"};
-    ASSERT_EQ(form->ComboBoxGpio->ItemCount(), 15);
-    for (int i = 0; i < 15; ++i) EXPECT_EQ(form->ComboBoxGpio->ItemText(i), cards[i]);
+    EXPECT_EQ(ItemTexts(form->ComboBoxGpio), kGpio40Cards);
     EXPECT_EQ(form->ComboBoxGpio->ItemIndex(), None);
     EXPECT_EQ(form->EditPrefixGpio->Text(), "");
     EXPECT_FALSE(form->ShapeGpio->Visible());

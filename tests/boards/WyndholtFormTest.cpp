@@ -26,25 +26,6 @@ const std::vector<std::string> kBatchProjects = {
 
 class WyndholtForm : public SocFormTest<TFormWyndholt, MAINBOARD_WYNDHOLT> {
 protected:
-    std::string Qsf(const std::string& path) { return ReadFile(ChangeFileExt(path, ".qsf")); }
-    void GenerateBatch(TFormWyndholt* form, const std::string& root)
-    {
-        seam.boxes.clear();
-        seam.dialogs.clear();
-        seam.beeps = 0;
-        if (!root.empty()) seam.AnswerNextDialog(root + "chosen.qpf");
-        seam.ctrlDown = true;
-        UserClick(form->ButtonGen);
-        seam.ctrlDown = false;
-    }
-    static std::vector<std::string> Folders(const std::string& root)
-    {
-        std::vector<std::string> names;
-        if (!std::filesystem::exists(root)) return names;
-        for (const auto& entry : std::filesystem::directory_iterator(root)) names.push_back(entry.path().filename());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
 };
 
 std::string Record(const char* name, uint8_t card0, uint8_t card1, const char* prefix0, const char* prefix1)
@@ -78,22 +59,8 @@ TEST_F(WyndholtForm, OpensWithItsDefaults)
         EXPECT_TRUE(group.Box->Checked()) << group.Box->Caption();
         for (TShape* shape : group.Shapes) EXPECT_TRUE(shape->Visible());
     }
-    const char* const cards[] = {"None",
-                                 "GPIO Default",
-                                 "Culm - High Speed ADC/DAC",
-                                 "Ivrel - 5M Pixel Camera",
-                                 "Kember - 4.3\" LCD and Touch",
-                                 "Sarnel - Multi-Touch LCD Panel",
-                                 "Brevik - 2.4\" LCD and Touch",
-                                 "Tamsil - Multi-Touch LCD Panel",
-                                 "Dunvar - Servo Motor Kit",
-                                 "Elvask - RF and Sensor",
-                                 "Fenwry - RF and Sensor",
-                                 "RISC-V",
-                                 "Jusk-GPIO"};
     for (TComboBox* combo : {form->ComboBoxGpio0, form->ComboBoxGpio1}) {
-        ASSERT_EQ(combo->ItemCount(), 13);
-        for (int i = 0; i < 13; ++i) EXPECT_EQ(combo->ItemText(i), cards[i]);
+        EXPECT_EQ(ItemTexts(combo), kGpio80Cards3V3);
         EXPECT_EQ(combo->ItemIndex(), None);
     }
     EXPECT_FALSE(form->ShapeGpio0->Visible());
