@@ -1,6 +1,8 @@
 #include "boards/soc/BoardFormSoc.h"
 
+#include "cards/PrefixFit.h"
 #include "generate/Pinloom.h"
+#include "model/Names.h"
 #include "model/SettingsFile.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
@@ -40,21 +42,19 @@ void TSocBoardForm::InitialiseSettings(TEdit* projectName)
 bool TSocBoardForm::Validate()
 {
     std::string message;
-    const std::string name = m_ProjectName->Text();
-    bool ok = true;
-    if (name.empty()) {
-        message = "Project Name cannot be empty.";
-        ok = false;
-    } else if (name.find('/') != std::string::npos || name.find('\\') != std::string::npos || name == "." ||
-               name == "..") {
-        // The name becomes a folder under CodeGenerated/ and must stay there.
-        message = "Project Name cannot contain '/' or '\\', nor be '.' or '..'.";
-        ok = false;
-    } else {
-        ok = ValidateCards(message);
-    }
+    const bool ok = CheckProjectName(m_ProjectName->Text(), message) && ValidateCards(message);
     if (!ok) seam::ShowError(message);
     return ok;
+}
+
+bool TSocBoardForm::CheckCardPrefixes(uint8_t board, const std::vector<TCardPrefix>& connectors, std::string& message)
+{
+    for (const TCardPrefix& connector : connectors) {
+        if (connector.Card == 0) continue;
+        if (!CheckPrefixName(connector.Prefix, message)) return false;
+        if (!CheckPrefixFitsCard(connector.Card, board, connector.Prefix, connector.Label, message)) return false;
+    }
+    return true;
 }
 
 void TSocBoardForm::ButtonGenClick(TObject*)
@@ -192,16 +192,19 @@ bool TSocBoardForm::IsDefaultGpioPair(std::span<const TGpioHeaderControls> heade
     return true;
 }
 
-bool TSocBoardForm::CheckGpioHeaderPrefixes(std::span<const TGpioHeaderControls> headers, const uint8_t* ids,
-                                            std::string& message)
+bool TSocBoardForm::CheckGpioHeaderPrefixes(uint8_t board, std::span<const TGpioHeaderControls> headers,
+                                            const uint8_t* ids, std::string& message)
 {
-    if (IsDefaultGpioPair(headers, ids)) return true;
     std::vector<DaughterId> cards;
     std::vector<std::string> prefixes;
-    for (const TGpioHeaderControls& header : headers) {
-        cards.push_back(SelectedCard(header.Combo, ids));
-        prefixes.push_back(header.Prefix->Text());
+    std::vector<TCardPrefix> connectors;
+    for (size_t h = 0; h < headers.size(); ++h) {
+        cards.push_back(SelectedCard(headers[h].Combo, ids));
+        prefixes.push_back(headers[h].Prefix->Text());
+        connectors.push_back({cards.back(), prefixes.back(), headers.size() == 1 ? "GPIO" : Format("GPIO-%zu", h)});
     }
+    if (!CheckCardPrefixes(board, connectors, message)) return false;
+    if (IsDefaultGpioPair(headers, ids)) return true;
     return CheckGpioPrefixNames(static_cast<int32_t>(headers.size()), cards.data(), prefixes.data(), message);
 }
 

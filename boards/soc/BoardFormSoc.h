@@ -22,6 +22,14 @@
 #include "model/Configboard.h"
 #include "model/DaughterBoard.h"
 
+// A connector that may carry a card, as the prefix checks see it: its card
+// (0: none), the prefix typed for it and its label in messages ("GPIO-0").
+struct TCardPrefix {
+    DaughterId Card;
+    std::string Prefix;
+    std::string Label;
+};
+
 // The controls of one 40-pin GPIO header.
 struct TGpioHeaderControls {
     TComboBox* Combo = nullptr;
@@ -50,7 +58,9 @@ public:
     void ButtonMainBoardSelectClick(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);
 
-    // Checks before generating or saving; shows its own message.
+    // Checks before generating or saving: the project name (model/Names.h),
+    // then the board's own checks (ValidateCards). Shows the first failure's
+    // message in an error box.
     bool Validate();
     // One generation run for a project file path.
     virtual bool Generate(const std::string& qpfPath) = 0;
@@ -77,6 +87,11 @@ protected:
     virtual std::string& SettingsFolder() = 0;
     // The board's own checks after the project name; false with a message.
     virtual bool ValidateCards(std::string& message) = 0;
+    // The checks of each connector's prefix, for ValidateCards: for every
+    // connector with a card, a legal prefix that leaves every pin name of
+    // the card (as loaded for the board) within 128 characters. False with
+    // the message of the first failure, in the connectors' order.
+    static bool CheckCardPrefixes(uint8_t board, const std::vector<TCardPrefix>& connectors, std::string& message);
     // After the success box of a generation run.
     virtual void AfterGenerateSuccess() {}
     // The notice that follows a successful run while the HPS group is ticked.
@@ -121,9 +136,12 @@ protected:
     // card list ids.
     // Two headers both on "GPIO Default" (card 1) without prefix; never for one.
     static bool IsDefaultGpioPair(std::span<const TGpioHeaderControls> headers, const uint8_t* ids);
-    // The prefix rule over the headers (skipped for the "GPIO Default" pair).
-    static bool CheckGpioHeaderPrefixes(std::span<const TGpioHeaderControls> headers, const uint8_t* ids,
-                                        std::string& message);
+    // The prefix checks of the headers of a board: each prefix legal and
+    // fitting its card (CheckCardPrefixes, labels "GPIO-0" and "GPIO-1", or
+    // "GPIO" for a board with one header), then the clash rule between the
+    // headers, which the "GPIO Default" pair skips.
+    static bool CheckGpioHeaderPrefixes(uint8_t board, std::span<const TGpioHeaderControls> headers,
+                                        const uint8_t* ids, std::string& message);
     // The card pictures and the header overlays from the combos.
     void UpdateGpioPictures(std::span<const TGpioHeaderControls> headers, const uint8_t* ids);
     static void UpdateGpioShapes(std::span<const TGpioHeaderControls> headers);
@@ -351,7 +369,7 @@ protected:
     }
     bool ValidateCards(std::string& message) override
     {
-        return this->CheckGpioHeaderPrefixes(m_Headers, this->m_Config.m_CardIds, message);
+        return this->CheckGpioHeaderPrefixes(m_Board.BoardId, m_Headers, this->m_Config.m_CardIds, message);
     }
     // The HPS notice after a successful run, on boards with that group.
     void AfterGenerateSuccess() override

@@ -257,7 +257,7 @@ bool TFormHollarne::IsDefaultGpioPair() { return TSocBoardForm::IsDefaultGpioPai
 
 bool TFormHollarne::ValidateCards(std::string& message)
 {
-    return CheckGpioHeaderPrefixes(m_Headers, m_Config.m_CardIds, message);
+    return CheckGpioHeaderPrefixes(MAINBOARD_HOLLARNE, m_Headers, m_Config.m_CardIds, message);
 }
 
 bool TFormHollarne::Generate(const std::string& qpfPath)

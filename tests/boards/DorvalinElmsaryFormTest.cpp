@@ -230,33 +230,53 @@ TYPED_TEST(TwoHeaderForm, PrefixRulesBeforeGenerating)
 {
     using B = TypeParam;
     auto* form = this->Open();
+    const std::string rule = "Prefix Name must start with a letter and hold only letters, digits and '_'.";
     const struct {
+        const char* name;
         int item0;
-        const char* prefix0;
+        std::string prefix0;
         int item1;
-        const char* prefix1;
-        bool clash;
+        std::string prefix1;
+        std::string error;  // empty: the request goes on to its dialog
     } cases[] = {
-        {Ivrel, "", Ivrel, "", true},
-        {Ivrel, "X", Ivrel, "X", true},
-        {GpioDefault, "A", GpioDefault, "A", true},
+        {"same card, no prefixes", Ivrel, "", Ivrel, "", kClash},
+        {"same card, same prefix", Ivrel, "X", Ivrel, "X", kClash},
+        {"the pair with one prefix", GpioDefault, "A", GpioDefault, "A", kClash},
         // Only card 1 makes the "GPIO Default" pair.
-        {Default2V5, "", Default2V5, "", true},
-        {Ivrel, "X", Kember, "X", false},
-        {GpioDefault, "A", GpioDefault, "", false},
+        {"2.5 V defaults", Default2V5, "", Default2V5, "", kClash},
+        {"two cards, same prefix", Ivrel, "X", Kember, "X", ""},
+        {"the pair, prefixes A and none", GpioDefault, "A", GpioDefault, "", ""},
+        // Each prefix must make legal names and fit its card.
+        {"a prefix that is no name", Ivrel, "1X", None, "", rule},
+        {"a blank in a prefix", None, "", Kember, "A B", rule},
+        {"too long for its card", None, "", Kember, std::string(110, 'K'),
+         "Prefix Name is too long for the card on GPIO-1."},
+        {"no card, any prefix", None, "1 X", None, "", ""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.item0) + c.prefix0 + "/" + std::to_string(c.item1) + c.prefix1);
-        this->Pick(form, c.item0, c.prefix0, c.item1, c.prefix1);
+        SCOPED_TRACE(c.name);
+        this->Pick(form, c.item0, c.prefix0.c_str(), c.item1, c.prefix1.c_str());
         for (TButton* button : {form->ButtonGen, form->ButtonSave}) {
             this->seam.boxes.clear();
             this->seam.dialogs.clear();
             this->seam.dialogAnswers.clear();
             UserClick(button);
-            EXPECT_EQ(this->seam.ErrorTexts(), c.clash ? std::vector<std::string>{kClash} : std::vector<std::string>{});
-            EXPECT_EQ(this->seam.dialogs.size(), c.clash ? 0u : 1u);
+            EXPECT_EQ(this->seam.ErrorTexts(),
+                      c.error.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.error});
+            EXPECT_EQ(this->seam.dialogs.size(), c.error.empty() ? 1u : 0u);
         }
     }
+    // The project-name rule, before anything is asked.
+    this->Pick(form, None, "", None, "");
+    UserType(form->EditProjectName, "my project");
+    this->seam.boxes.clear();
+    UserClick(form->ButtonGen);
+    EXPECT_EQ(this->seam.ErrorTexts(),
+              std::vector<std::string>{"Project Name must start with a letter and hold only letters, digits and '_' "
+                                       "(no '__', no trailing '_'), and cannot be a Verilog or VHDL keyword."});
+    UserType(form->EditProjectName, B::kWord);
+    this->Pick(form, GpioDefault, "A", GpioDefault, "");
+
     // "GPIO Default" with prefixes "A" and empty: each header keeps its own prefix.
     const std::string path = this->Make(form, B::kWord);
     const std::string qsf = this->Qsf(path);
@@ -313,16 +333,21 @@ TYPED_TEST(TwoHeaderForm, SettingsRoundTripWrongSizesAndCardsOutsideTheList)
     EXPECT_EQ(this->Save(form, "two.cfg"), saved);
     EXPECT_TRUE(this->seam.ErrorTexts().empty());
 
-    // A name and a prefix of 127 characters survive save and load.
+    // A name and a prefix of 127 characters survive save and load. (No card
+    // takes so long a prefix, so it stands on a header without a card.)
+    UserPick(form->ComboBoxGpio1, None);
     UserType(form->EditProjectName, std::string(200, 'N'));
     UserType(form->EditPrefixGpio1, std::string(200, 'P'));
     EXPECT_EQ(form->EditProjectName->Text(), std::string(127, 'N'));
     EXPECT_EQ(form->EditPrefixGpio1->Text(), std::string(127, 'P'));
-    this->Save(form, "long.cfg");
+    const std::string longer = this->Save(form, "long.cfg");
+    ASSERT_EQ(longer.size(), 404u);
+    EXPECT_EQ(ReadFixedText(longer.data() + 8, 128), std::string(127, 'N'));
+    EXPECT_EQ(ReadFixedText(longer.data() + B::kPrefixes + 128, 128), std::string(127, 'P'));
     UserType(form->EditProjectName, "x");
     this->Load(form, "long.cfg");
     EXPECT_EQ(form->EditProjectName->Text(), std::string(127, 'N'));
-    EXPECT_EQ(form->EditPrefixGpio1->Text(), std::string(127, 'P'));
+    EXPECT_EQ(ReadFixedText(form->m_Config.m_Config.szGpioPrefixName[GPIO_1], 128), std::string(127, 'P'));
 }
 
 TYPED_TEST(TwoHeaderForm, DefaultCfgAtStartAndWhenTheFormGoesAway)

@@ -261,12 +261,15 @@ TEST_F(MirrendaleForm, ABatchStopsAtAFailedProjectAndKeepsTheOnesWritten)
     EXPECT_EQ(form->EditProjectName->Text(), "MIRRENDALE");
     EXPECT_EQ(form->ComboBoxGpio->ItemIndex(), None);
 
-    // A prefix the run cannot parse ends the batch at its first project with
-    // the run's own error; the controls are put back all the same.
+    // A prefix typed while the header shows "None" is not checked before the
+    // batch; the run refuses the names it makes, the batch stops there with
+    // the failure box, and the controls are put back all the same.
     std::filesystem::remove_all(root);
     UserType(form->EditPrefixGpio, "A[x]");
     GenerateBatch(form, root);
-    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"'x' is not a valid integer value"});
+    EXPECT_EQ(seam.ErrorTexts(), (std::vector<std::string>{
+                                     "Signal name A[x]GPIO[0] cannot be used in a Verilog or VHDL design.",
+                                     "Failed to generate Quartus project: MIRRENDALE_GPIO_GPIO_Default.qpf."}));
     EXPECT_EQ(form->EditProjectName->Text(), "MIRRENDALE");
     EXPECT_EQ(form->ComboBoxGpio->ItemIndex(), None);
     EXPECT_EQ(form->EditPrefixGpio->Text(), "A[x]");
@@ -353,4 +356,18 @@ TEST_F(MirrendaleForm, ProjectNameAndPrefixLimits)
     EXPECT_EQ(form->EditProjectName->Text().size(), 127u);
     UserType(form->EditPrefixGpio, std::string(200, 'P'));
     EXPECT_EQ(form->EditPrefixGpio->Text().size(), 127u);
+
+    // The prefix must fit the card of the one header, named "GPIO" in the box;
+    // a batch is refused the same way before anything is asked.
+    UserType(form->EditProjectName, "MIRRENDALE");
+    UserPick(form->ComboBoxGpio, Kember);
+    UserType(form->EditPrefixGpio, std::string(110, 'K'));
+    for (bool batch : {false, true}) {
+        seam.boxes.clear();
+        seam.ctrlDown = batch;
+        UserClick(form->ButtonGen);
+        EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Prefix Name is too long for the card on GPIO."});
+        EXPECT_TRUE(seam.dialogs.empty());
+    }
+    seam.ctrlDown = false;
 }

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <algorithm>
+#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -111,6 +113,58 @@ inline void SetDevice(TMainBoard& board, MainBoardId id)
     board.m_SpeedGradeText = "6";
 }
 
+// Settings copies of the boards with clock chips, as their definitions
+// store them. The Stratix V setters tick the interfaces each chip serves
+// (SATA host 0, SFP+ A), so that every choice counts.
+inline void SetInt32(uint8_t* bytes, int32_t value)
+{
+    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
+}
+
+inline void SetOrmsgill(TMainBoard& board, uint8_t pll, uint8_t i1, uint8_t i2, uint8_t i3)
+{
+    SetDevice(board, MAINBOARD_ORMSGILL);
+    board.m_OrmsgillConfig.bytes[160] = pll;
+    board.m_OrmsgillConfig.bytes[162] = i1;
+    board.m_OrmsgillConfig.bytes[163] = i2;
+    board.m_OrmsgillConfig.bytes[164] = i3;
+}
+
+inline void SetBrackwell(TMainBoard& board, uint8_t pll, uint8_t i1, uint8_t i2, uint8_t i3)
+{
+    SetDevice(board, MAINBOARD_BRACKWELL);
+    board.m_BrackwellConfig.bytes[148] = pll;
+    board.m_BrackwellConfig.bytes[150] = i1;
+    board.m_BrackwellConfig.bytes[151] = i2;
+    board.m_BrackwellConfig.bytes[152] = i3;
+}
+
+inline void SetRastrelle(TMainBoard& board, int32_t si570, int32_t cdcm61004, int32_t cdcm61001)
+{
+    SetDevice(board, MAINBOARD_RASTRELLE);
+    board.m_RastrelleConfig.bytes[141] = 1;
+    board.m_RastrelleConfig.bytes[153] = 1;
+    SetInt32(board.m_RastrelleConfig.bytes + 164, si570);
+    SetInt32(board.m_RastrelleConfig.bytes + 168, cdcm61004);
+    SetInt32(board.m_RastrelleConfig.bytes + 172, cdcm61001);
+}
+
+inline void SetDrennock(TMainBoard& board, int32_t si570, int32_t cdcm)
+{
+    SetDevice(board, MAINBOARD_DRENNOCK);
+    board.m_DrennockConfig.bytes[147] = 1;  // SFP+ A
+    SetInt32(board.m_DrennockConfig.bytes + 156, si570);
+    SetInt32(board.m_DrennockConfig.bytes + 160, cdcm);
+}
+
+inline void SetEstover(TMainBoard& board, int32_t si570, int32_t cdcm)
+{
+    SetDevice(board, MAINBOARD_ESTOVER);
+    board.m_EstoverConfig.bytes[144] = 1;  // SFP+ A
+    SetInt32(board.m_EstoverConfig.bytes + 156, si570);
+    SetInt32(board.m_EstoverConfig.bytes + 160, cdcm);
+}
+
 // The board most tests generate: on-board groups with a bus with holes, a
 // clock with frequency text and one with a period, pins without location, a
 // group without active pins, a GPIO header carrying a hand-made card with the
@@ -203,6 +257,16 @@ public:
         return exportResult;
     }
 };
+
+// The names of the entries of a folder, sorted.
+inline std::vector<std::string> FilesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 // Files of one project in a folder.
 inline std::vector<std::string> ProjectFiles(const std::string& folder, const std::string& base)
