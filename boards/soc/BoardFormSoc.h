@@ -383,3 +383,36 @@ protected:
 private:
     TSocGpioBoard<X_CONFIG> m_Board;
 };
+
+// A form of the kind above with two GPIO headers laid out with
+// soclayout::kGpioHeader0 and kGpioHeader1, marked by the overlays
+// "ShapeGpio0" and "ShapeGpio1".
+template <class X_CONFIG>
+class TSocTwoHeaderForm : public TSocGpioBoardForm<X_CONFIG, 2> {
+public:
+    using TSocGpioBoardForm<X_CONFIG, 2>::TSocGpioBoardForm;
+
+    TComboBox* ComboBoxGpio0 = nullptr;
+    TComboBox* ComboBoxGpio1 = nullptr;
+    TEdit* EditPrefixGpio0 = nullptr;
+    TEdit* EditPrefixGpio1 = nullptr;
+    TImage* ImageGpio0 = nullptr;
+    TImage* ImageGpio1 = nullptr;
+    TShape* ShapeGpio0 = nullptr;
+    TShape* ShapeGpio1 = nullptr;
+
+protected:
+    void FindGpioHeaders()
+    {
+        ComboBoxGpio0 = this->template Find<TComboBox>("ComboBoxGpio0");
+        ComboBoxGpio1 = this->template Find<TComboBox>("ComboBoxGpio1");
+        EditPrefixGpio0 = this->template Find<TEdit>("EditPrefixGpio0");
+        EditPrefixGpio1 = this->template Find<TEdit>("EditPrefixGpio1");
+        ImageGpio0 = this->template Find<TImage>("ImageGpio0");
+        ImageGpio1 = this->template Find<TImage>("ImageGpio1");
+        ShapeGpio0 = this->template Find<TShape>("ShapeGpio0");
+        ShapeGpio1 = this->template Find<TShape>("ShapeGpio1");
+        this->m_Headers = {{{ComboBoxGpio0, EditPrefixGpio0, ImageGpio0, ShapeGpio0},
+                            {ComboBoxGpio1, EditPrefixGpio1, ImageGpio1, ShapeGpio1}}};
+    }
+};

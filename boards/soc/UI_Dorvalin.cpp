@@ -37,7 +37,7 @@ TFormSpec DorvalinLayout()
 }  // namespace
 
 TFormDorvalin::TFormDorvalin(TForm* owner)
-    : TSocGpioBoardForm(owner, {MAINBOARD_DORVALIN, CONFIG_DORVALIN, CONNECTOR_GPIO40, 3})
+    : TSocTwoHeaderForm(owner, {MAINBOARD_DORVALIN, CONFIG_DORVALIN, CONNECTOR_GPIO40, 3})
 {
     std::vector<THandlerEntry> handlers;
     AddGpioFormHandlers(handlers);
@@ -51,14 +51,7 @@ TFormDorvalin::TFormDorvalin(TForm* owner)
     CheckBoxADC = Find<TCheckBox>("CheckBoxADC");
     CheckBoxHPS = Find<TCheckBox>("CheckBoxHPS");
     CheckBoxArduino = Find<TCheckBox>("CheckBoxArduino");
-    ComboBoxGpio0 = Find<TComboBox>("ComboBoxGpio0");
-    ComboBoxGpio1 = Find<TComboBox>("ComboBoxGpio1");
-    EditPrefixGpio0 = Find<TEdit>("EditPrefixGpio0");
-    EditPrefixGpio1 = Find<TEdit>("EditPrefixGpio1");
-    ImageGpio0 = Find<TImage>("ImageGpio0");
-    ImageGpio1 = Find<TImage>("ImageGpio1");
-    ShapeGpio0 = Find<TShape>("ShapeGpio0");
-    ShapeGpio1 = Find<TShape>("ShapeGpio1");
+    FindGpioHeaders();
     m_Groups = {
         {CheckBoxOSC, offsetof(DORVALIN_CONFIG, bClock), {Find<TShape>("ShapeOSC")}},
         {CheckBoxLED, offsetof(DORVALIN_CONFIG, bLed), {Find<TShape>("ShapeLED")}},
@@ -69,8 +62,6 @@ TFormDorvalin::TFormDorvalin(TForm* owner)
         {CheckBoxArduino, offsetof(DORVALIN_CONFIG, bArduino),
          {Find<TShape>("ShapeArduino_0"), Find<TShape>("ShapeArduino_1")}},
     };
-    m_Headers = {{{ComboBoxGpio0, EditPrefixGpio0, ImageGpio0, ShapeGpio0},
-                  {ComboBoxGpio1, EditPrefixGpio1, ImageGpio1, ShapeGpio1}}};
     m_HpsBox = CheckBoxHPS;
     InitialiseSettings(EditProjectName);
     CoupleGpioHeaders(ComboBoxGpio0);

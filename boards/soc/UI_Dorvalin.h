@@ -7,7 +7,7 @@
 #include "boards/soc/BoardFormSoc.h"
 #include "boards/soc/DorvalinConfig.h"
 
-class TFormDorvalin : public TSocGpioBoardForm<DORVALIN_CONFIG, 2> {
+class TFormDorvalin : public TSocTwoHeaderForm<DORVALIN_CONFIG> {
 public:
     explicit TFormDorvalin(TForm* owner);
 
@@ -18,14 +18,6 @@ public:
     TCheckBox* CheckBoxADC = nullptr;
     TCheckBox* CheckBoxHPS = nullptr;
     TCheckBox* CheckBoxArduino = nullptr;
-    TComboBox* ComboBoxGpio0 = nullptr;
-    TComboBox* ComboBoxGpio1 = nullptr;
-    TEdit* EditPrefixGpio0 = nullptr;
-    TEdit* EditPrefixGpio1 = nullptr;
-    TImage* ImageGpio0 = nullptr;
-    TImage* ImageGpio1 = nullptr;
-    TShape* ShapeGpio0 = nullptr;
-    TShape* ShapeGpio1 = nullptr;
 
     void SetDefaults(DORVALIN_CONFIG& config) override;
 

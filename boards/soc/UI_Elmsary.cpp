@@ -38,7 +38,7 @@ TFormSpec ElmsaryLayout()
 }  // namespace
 
 TFormElmsary::TFormElmsary(TForm* owner)
-    : TSocGpioBoardForm(owner, {MAINBOARD_ELMSARY, CONFIG_ELMSARY, CONNECTOR_GPIO40, 3})
+    : TSocTwoHeaderForm(owner, {MAINBOARD_ELMSARY, CONFIG_ELMSARY, CONNECTOR_GPIO40, 3})
 {
     std::vector<THandlerEntry> handlers;
     AddGpioFormHandlers(handlers);
@@ -53,14 +53,7 @@ TFormElmsary::TFormElmsary(TForm* owner)
     CheckBoxHPS = Find<TCheckBox>("CheckBoxHPS");
     CheckBoxArduino = Find<TCheckBox>("CheckBoxArduino");
     CheckBoxHdmiTx = Find<TCheckBox>("CheckBoxHdmiTx");
-    ComboBoxGpio0 = Find<TComboBox>("ComboBoxGpio0");
-    ComboBoxGpio1 = Find<TComboBox>("ComboBoxGpio1");
-    EditPrefixGpio0 = Find<TEdit>("EditPrefixGpio0");
-    EditPrefixGpio1 = Find<TEdit>("EditPrefixGpio1");
-    ImageGpio0 = Find<TImage>("ImageGpio0");
-    ImageGpio1 = Find<TImage>("ImageGpio1");
-    ShapeGpio0 = Find<TShape>("ShapeGpio0");
-    ShapeGpio1 = Find<TShape>("ShapeGpio1");
+    FindGpioHeaders();
     m_Groups = {
         {CheckBoxOSC, offsetof(ELMSARY_CONFIG, bClock), {Find<TShape>("ShapeOSC")}},
         {CheckBoxLED, offsetof(ELMSARY_CONFIG, bLed), {Find<TShape>("ShapeLED")}},
@@ -72,8 +65,6 @@ TFormElmsary::TFormElmsary(TForm* owner)
          {Find<TShape>("ShapeArduino_0"), Find<TShape>("ShapeArduino_1"), Find<TShape>("ShapeArduino_2")}},
         {CheckBoxHdmiTx, offsetof(ELMSARY_CONFIG, bHdmi), {Find<TShape>("ShapeHDMI")}},
     };
-    m_Headers = {{{ComboBoxGpio0, EditPrefixGpio0, ImageGpio0, ShapeGpio0},
-                  {ComboBoxGpio1, EditPrefixGpio1, ImageGpio1, ShapeGpio1}}};
     m_HpsBox = CheckBoxHPS;
     InitialiseSettings(EditProjectName);
     CoupleGpioHeaders(ComboBoxGpio0);

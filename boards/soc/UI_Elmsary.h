@@ -7,7 +7,7 @@
 #include "boards/soc/BoardFormSoc.h"
 #include "boards/soc/ElmsaryConfig.h"
 
-class TFormElmsary : public TSocGpioBoardForm<ELMSARY_CONFIG, 2> {
+class TFormElmsary : public TSocTwoHeaderForm<ELMSARY_CONFIG> {
 public:
     explicit TFormElmsary(TForm* owner);
 
@@ -19,14 +19,6 @@ public:
     TCheckBox* CheckBoxHPS = nullptr;
     TCheckBox* CheckBoxArduino = nullptr;
     TCheckBox* CheckBoxHdmiTx = nullptr;
-    TComboBox* ComboBoxGpio0 = nullptr;
-    TComboBox* ComboBoxGpio1 = nullptr;
-    TEdit* EditPrefixGpio0 = nullptr;
-    TEdit* EditPrefixGpio1 = nullptr;
-    TImage* ImageGpio0 = nullptr;
-    TImage* ImageGpio1 = nullptr;
-    TShape* ShapeGpio0 = nullptr;
-    TShape* ShapeGpio1 = nullptr;
 
     void SetDefaults(ELMSARY_CONFIG& config) override;
 

@@ -39,7 +39,7 @@ TFormSpec WyndholtLayout()
 }  // namespace
 
 TFormWyndholt::TFormWyndholt(TForm* owner)
-    : TSocGpioBoardForm(owner, {MAINBOARD_WYNDHOLT, CONFIG_WYNDHOLT, CONNECTOR_GPIO80, 5})
+    : TSocTwoHeaderForm(owner, {MAINBOARD_WYNDHOLT, CONFIG_WYNDHOLT, CONNECTOR_GPIO80, 5})
 {
     std::vector<THandlerEntry> handlers;
     AddGpioFormHandlers(handlers);
@@ -55,14 +55,7 @@ TFormWyndholt::TFormWyndholt(TForm* owner)
     CheckBoxSeg7 = Find<TCheckBox>("CheckBoxSeg7");
     CheckBoxPS2 = Find<TCheckBox>("CheckBoxPS2");
     CheckBoxSdCard = Find<TCheckBox>("CheckBoxSdCard");
-    ComboBoxGpio0 = Find<TComboBox>("ComboBoxGpio0");
-    ComboBoxGpio1 = Find<TComboBox>("ComboBoxGpio1");
-    EditPrefixGpio0 = Find<TEdit>("EditPrefixGpio0");
-    EditPrefixGpio1 = Find<TEdit>("EditPrefixGpio1");
-    ImageGpio0 = Find<TImage>("ImageGpio0");
-    ImageGpio1 = Find<TImage>("ImageGpio1");
-    ShapeGpio0 = Find<TShape>("ShapeGpio0");
-    ShapeGpio1 = Find<TShape>("ShapeGpio1");
+    FindGpioHeaders();
     m_Groups = {
         {CheckBoxOSC, offsetof(WYNDHOLT_CONFIG, bClock), {Find<TShape>("ShapeOSC")}},
         {CheckBoxLED, offsetof(WYNDHOLT_CONFIG, bLed), {Find<TShape>("ShapeLED")}},
@@ -74,8 +67,6 @@ TFormWyndholt::TFormWyndholt(TForm* owner)
         {CheckBoxPS2, offsetof(WYNDHOLT_CONFIG, bPs2), {Find<TShape>("ShapePS2")}},
         {CheckBoxSdCard, offsetof(WYNDHOLT_CONFIG, bSdCard), {Find<TShape>("ShapeSdCard")}},
     };
-    m_Headers = {{{ComboBoxGpio0, EditPrefixGpio0, ImageGpio0, ShapeGpio0},
-                  {ComboBoxGpio1, EditPrefixGpio1, ImageGpio1, ShapeGpio1}}};
     InitialiseSettings(EditProjectName);
     CoupleGpioHeaders(ComboBoxGpio0);
 }

@@ -10,7 +10,7 @@
 #include "boards/soc/BoardFormSoc.h"
 #include "boards/soc/WyndholtConfig.h"
 
-class TFormWyndholt : public TSocGpioBoardForm<WYNDHOLT_CONFIG, 2> {
+class TFormWyndholt : public TSocTwoHeaderForm<WYNDHOLT_CONFIG> {
 public:
     explicit TFormWyndholt(TForm* owner);
 
@@ -23,14 +23,6 @@ public:
     TCheckBox* CheckBoxSeg7 = nullptr;
     TCheckBox* CheckBoxPS2 = nullptr;
     TCheckBox* CheckBoxSdCard = nullptr;
-    TComboBox* ComboBoxGpio0 = nullptr;
-    TComboBox* ComboBoxGpio1 = nullptr;
-    TEdit* EditPrefixGpio0 = nullptr;
-    TEdit* EditPrefixGpio1 = nullptr;
-    TImage* ImageGpio0 = nullptr;
-    TImage* ImageGpio1 = nullptr;
-    TShape* ShapeGpio0 = nullptr;
-    TShape* ShapeGpio1 = nullptr;
 
     void SetDefaults(WYNDHOLT_CONFIG& config) override;
 
