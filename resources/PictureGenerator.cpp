@@ -22,7 +22,12 @@
 #include <vector>
 
 #include "resources/FramePhoto.h"
+#include "resources/DorvalinPhoto.h"
+#include "resources/ElmsaryPhoto.h"
 #include "resources/HollarnePhoto.h"
+#include "resources/MirrendalePhoto.h"
+#include "resources/VantremerePhoto.h"
+#include "resources/WyndholtPhoto.h"
 
 namespace {
 
@@ -419,6 +424,11 @@ int main(int argc, char** argv)
     save("GORSEWIN_PHOTO_BITMAP", DrawGorsewinPhoto());
     save("LARROWEN_PHOTO_BITMAP", DrawLarrowenPhoto());
     save("KALVORA_LOGO_BITMAP", DrawMakerLogo());
+    save("MIRRENDALE_PHOTO_BITMAP", DrawMirrendalePhoto());
+    save("DORVALIN_PHOTO_BITMAP", DrawDorvalinPhoto());
+    save("ELMSARY_PHOTO_BITMAP", DrawElmsaryPhoto());
+    save("WYNDHOLT_PHOTO_BITMAP", DrawWyndholtPhoto());
+    save("VANTREMERE_PHOTO_BITMAP", DrawVantremerePhoto());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
