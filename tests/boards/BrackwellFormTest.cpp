@@ -585,3 +585,123 @@ TEST_F(BrackwellForm, BoardTypeDefaultCfgAndTheBoardChange)
     EXPECT_TRUE(shown);
     EXPECT_EQ(main->BoardForm(), form);
 }
+
+namespace {
+
+// The direction word of a port of the top level ("input", "output", "inout").
+std::string PortDirection(const std::string& verilog, const std::string& port)
+{
+    for (const std::string& line : SplitCrLf(verilog)) {
+        const size_t at = line.rfind(port);
+        if (at == std::string::npos || at + port.size() != line.size() - (line.back() == ',' ? 1 : 0)) continue;
+        const size_t word = line.find_first_not_of('\t');
+        return line.substr(word, line.find_first_of(" \t", word) - word);
+    }
+    return "";
+}
+
+}  // namespace
+
+TEST_F(BrackwellForm, DefaultCardsTakeHsmAndTheirClockOutputsAreRenamed)
+{
+    TFormBrackwell* form = Open();
+    // HSMC-A: the default card without a prefix is named "HSM_".
+    PickCard(form, 0, 2);
+    Generate(form, "Named");
+    ASSERT_EQ(seam.boxes.size(), 1u);
+    std::string qsf = ProjectFile("Named", ".qsf");
+    std::string v = ProjectFile("Named", ".v");
+    EXPECT_TRUE(HasLine(qsf, "# HSMC-A, HSMC-A connect to HSMC Default"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_D10 -to HSM_OUT0"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_H10 -to HSM_OUT_p2"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_G10 -to HSM_OUT_n2"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AC6 -to HSM_CLKIN_p2"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_B4 -to HSM_GXB_TX_p[7]"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AE16 -to HSMC_ABC_SCL"));
+    for (const char* port : {"HSM_OUT0", "HSM_OUT_p2", "HSM_OUT_n2"}) EXPECT_EQ(PortDirection(v, port), "inout");
+    EXPECT_EQ(PortDirection(v, "HSM_CLKIN_p2"), "input");
+    // HSMC-A keeps the names of its first clock pair.
+    EXPECT_EQ(PortDirection(v, "HSM_CLKOUT_p1"), "output");
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_R12 -to HSM_CLKOUT_p1"));
+    EXPECT_EQ(CountOf(qsf, "-to HSM_CLKOUT0"), 0);
+    EXPECT_EQ(RepeatedQsfBalls(qsf), std::set<std::string>{});
+    ExpectVerilogCompiles("Named", {"EXT_PLL_CTRL.v"});
+
+    // Default cards on B, D and F with HSMC-A empty: the renamings land on the
+    // first, second and third HSMC connector, which are B, D and F; B also
+    // renames its first clock pair, F only its first clock.
+    PickCard(form, 0, 0);
+    PickCard(form, 1, 2, "B_");
+    PickCard(form, 3, 91, "D_");
+    PickCard(form, 5, 98, "F_");
+    Generate(form, "Named");
+    ASSERT_EQ(seam.boxes.size(), 1u);
+    qsf = ProjectFile("Named", ".qsf");
+    v = ProjectFile("Named", ".v");
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AN15 -to B_OUT0"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AN10 -to B_OUT_p1"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AP10 -to B_OUT_n1"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AH10 -to B_OUT_p2"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_P19 -to D_OUT0"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_W32 -to D_CLKOUT_p1"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_M32 -to D_OUT_p2"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AP20 -to F_OUT0"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AH20 -to F_CLKOUT_p2"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AJ20 -to F_CLKOUT_n2"));
+    // HSMC-D's clock output sits in a 1.5-V bank, its clock input is an input.
+    EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"1.5 V\" -to D_OUT0"));
+    EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"1.8 V\" -to D_D[0]"));
+    EXPECT_EQ(PortDirection(v, "D_CLKIN0"), "input");
+    EXPECT_EQ(PortDirection(v, "F_OUT0"), "inout");
+    EXPECT_EQ(PortDirection(v, "F_CLKOUT_p2"), "output");
+    // The cards' voltages reach the board's banks: 1.8 V for bank 1 (HSMC-D),
+    // 3.0 V for the groups of HSMC-F.
+    EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"1.8 V\" -to OSC_50_BANK1"));
+    EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"3.0-V PCI-X\" -to OSC_50_BANK3"));
+    EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"3.0-V PCI-X\" -to SW[1]"));
+    EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"3.0-V PCI-X\" -to F_D[0]"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_G21 -to HSMC_DEF_SCL"));
+    EXPECT_EQ(RepeatedQsfBalls(qsf), std::set<std::string>{});
+    ExpectVerilogCompiles("Named", {"EXT_PLL_CTRL.v"});
+}
+
+TEST_F(BrackwellForm, OtherCardsKeepTheirNamesAndTransceiverCardsBringTheirNotice)
+{
+    TFormBrackwell* form = Open();
+    PickCard(form, 3, 19);  // HSMC Loopback, no prefix
+    PickCard(form, 4, 21);  // SFP on HSMC-E, a transceiver card
+    Generate(form, "Cards");
+    ASSERT_EQ(seam.boxes.size(), 2u);
+    EXPECT_EQ(seam.boxes[0].text, kHsmcXcvrNotice);
+    EXPECT_EQ(seam.boxes[1].text, kSuccessBox + ProjectFolder("Cards"));
+    const std::string qsf = ProjectFile("Cards", ".qsf");
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_P19 -to L_CLK0"));
+    EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"1.5 V\" -to L_CLK0"));
+    EXPECT_EQ(PortDirection(ProjectFile("Cards", ".v"), "R_CLK0"), "input");
+    EXPECT_EQ(CountOf(qsf, "HSM_"), 0);
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_G21 -to HSMC_DEF_SCL"));
+    ExpectVerilogCompiles("Cards", {"EXT_PLL_CTRL.v"});
+
+    // The 3.0-V default card with transceivers counts as none.
+    PickCard(form, 4, 94);
+    Generate(form, "Cards");
+    ASSERT_EQ(seam.boxes.size(), 1u);
+}
+
+TEST_F(BrackwellForm, EverythingAtOnceGivesNoBallTwice)
+{
+    TFormBrackwell* form = Open();
+    for (TCheckBox* box : {form->CheckBoxSma, form->CheckBoxDDR3, form->CheckBoxPCIe0, form->CheckBoxPCIe1,
+                           form->CheckBoxExtPLL})
+        UserClick(box);
+    const DaughterId cards[6] = {3, 6, 7, 92, 37, 31};
+    for (int i = 0; i < 6; ++i) PickCard(form, i, cards[i], Format("C%c_", 'A' + i));
+    Generate(form, "Everything");
+    ASSERT_EQ(seam.boxes.size(), 2u);
+    EXPECT_EQ(seam.boxes[0].text, kDdr3Notice + PcieNotice("PCIe0//PCIe1") + kHsmcXcvrNotice);
+    const std::string qsf = ProjectFile("Everything", ".qsf");
+    EXPECT_EQ(RepeatedQsfBalls(qsf), std::set<std::string>{});
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_D10 -to CA_OUT0"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_P19 -to CD_OUT0"));
+    ExpectVerilogCompiles("Everything", {"EXT_PLL_CTRL.v"});
+}

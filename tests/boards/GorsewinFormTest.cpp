@@ -315,3 +315,37 @@ TEST_F(GorsewinForm, DefaultCfgIsWrittenWhenTheFormGoesAway)
     std::memcpy(&r, ReadFile(DefaultCfg()).data(), sizeof r);
     EXPECT_EQ(std::string(r.szProjectName), "Exited");
 }
+
+TEST_F(GorsewinForm, HsmcCardsAndTheDefaultNamingPrefix)
+{
+    TFormGorsewin* form = Open();
+    UserPick(form->ComboBoxHSMC, 1);  // HSMC Default, no prefix: "HSMC_"
+    Generate(form, "Hsmc");
+    ASSERT_EQ(seam.boxes.size(), 1u);
+    std::string qsf = ProjectFile("Hsmc", ".qsf");
+    EXPECT_TRUE(HasLine(qsf, "# HSMC, HSMC connect to HSMC Default"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AD28 -to HSMC_CLKOUT0"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AH15 -to HSMC_CLKIN0"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_Y28 -to HSMC_CLKIN_N2"));
+    // The connector's I2C pair: ports with their standard, no ball.
+    EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"2.5 V\" -to HSMC_SDA"));
+    EXPECT_EQ(CountOf(qsf, "-to HSMC_SDA\r\n"), 1);
+    EXPECT_EQ(CountOf(qsf, "-to HSMC_SCL\r\n"), 1);
+    EXPECT_EQ(RepeatedQsfBalls(qsf), std::set<std::string>{});
+    ExpectVerilogCompiles("Hsmc");
+
+    // Its own prefix is kept; another card without a prefix gets none.
+    UserType(form->EditPrefixHSMC, "H1_");
+    Generate(form, "Hsmc");
+    EXPECT_TRUE(HasLine(ProjectFile("Hsmc", ".qsf"), "set_location_assignment PIN_AD28 -to H1_CLKOUT0"));
+    UserPick(form->ComboBoxHSMC, 9);  // HSMC Loopback
+    UserType(form->EditPrefixHSMC, "");
+    UserPick(form->ComboBoxGpio, 1);
+    Generate(form, "Hsmc");
+    ASSERT_EQ(seam.boxes.size(), 1u);
+    qsf = ProjectFile("Hsmc", ".qsf");
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AD28 -to L_CLK0"));
+    EXPECT_EQ(CountOf(qsf, "HSMC_"), 0);
+    EXPECT_EQ(RepeatedQsfBalls(qsf), std::set<std::string>{});
+    ExpectVerilogCompiles("Hsmc");
+}

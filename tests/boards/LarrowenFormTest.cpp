@@ -184,3 +184,43 @@ TEST_F(LarrowenForm, CraftedDefaultCfgLoadsWithoutHarm)
     EXPECT_EQ(seam.boxes[1].text, kSuccessBox + ProjectFolder("Crafted"));
     ExpectVerilogCompiles("Crafted");
 }
+
+TEST_F(LarrowenForm, HsmcCardsMeetTheFixedInputAtPosition40)
+{
+    TFormLarrowen* form = Open();
+    UserPick(form->ComboBoxHSMC, 1);  // HSMC Default, no prefix: "HSMC_"
+    UserPick(form->ComboBoxGpio, 1);
+    Generate(form, "Hsmc");
+    ASSERT_EQ(seam.boxes.size(), 1u);
+    std::string qsf = ProjectFile("Hsmc", ".qsf");
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AD25 -to HSMC_I2C_SDAT"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AD26 -to HSMC_I2C_SCLK"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_G6 -to HSMC_CLKOUT0"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_K15 -to HSMC_CLKIN0"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_G16 -to GPIO[0]"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_Y21 -to GPIO[35]"));
+    EXPECT_EQ(RepeatedQsfBalls(qsf), std::set<std::string>{});
+    // "HSMC" and "GPIO" stand before "Fan Control", which stays last.
+    const std::string v = ProjectFile("Hsmc", ".v");
+    const size_t hsmc = v.find("\t//////////// HSMC, HSMC connect to HSMC Default //////////");
+    const size_t fan = v.find("\t//////////// Fan Control //////////");
+    ASSERT_NE(hsmc, std::string::npos);
+    ASSERT_NE(fan, std::string::npos);
+    EXPECT_LT(v.find("\t//////////// GPIO, GPIO connect to GPIO Default //////////"), hsmc);
+    EXPECT_LT(hsmc, fan);
+    ExpectVerilogCompiles("Hsmc");
+
+    // The loopback card drives both clock positions; 40 stays an input at 2.5 V.
+    UserPick(form->ComboBoxHSMC, 9);
+    Generate(form, "Hsmc");
+    ASSERT_EQ(seam.boxes.size(), 1u);
+    qsf = ProjectFile("Hsmc", ".qsf");
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_K15 -to R_CLK0"));
+    EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"2.5 V\" -to R_CLK0"));
+    bool input = false;
+    for (const std::string& line : SplitCrLf(ProjectFile("Hsmc", ".v")))
+        if (line.find("R_CLK0") != std::string::npos) input = line.rfind("\tinput", 0) == 0;
+    EXPECT_TRUE(input);
+    EXPECT_EQ(CountOf(qsf, "HSMC_"), 0);
+    ExpectVerilogCompiles("Hsmc");
+}
