@@ -207,16 +207,28 @@ TEST_F(BrackwellForm, TheProgrammablePllBlockAndItsChoices)
     Generate(form, "Pll");
     ASSERT_EQ(seam.boxes.size(), 1u);
     const std::string v = ProjectFile("Pll", ".v");
-    const std::string block = CrLfLines({kVSep, "//  External PLL Configuration ==========================", kVSep, "",
-                                         "//  Signal declarations"});
-    EXPECT_NE(v.find("\r\n\r\n\r\n\r\n" + block), std::string::npos);
-    EXPECT_NE(v.find(CrLfLines({"//  Structural coding", "assign clk1_set_wr = 4'd10; //250 MHZ",
-                                "assign clk2_set_wr = 4'd2; //62.5 MHZ", "assign clk3_set_wr = 4'd12; //625 MHZ", "",
-                                "assign rstn = 1'b1;"})),
-              std::string::npos);
-    EXPECT_TRUE(HasLine(v, "always @(posedge OSC_50_BANK1 or negedge rstn)"));
-    EXPECT_TRUE(HasLine(v, "\t.max_sclk(MAX2_I2C_SCL),"));
-    EXPECT_TRUE(HasLine(v, "\t.max_sdat(MAX2_I2C_SDA)"));
+    // The whole body of the top level: the block of the programmable PLL.
+    const std::string body =
+        CrLfLines({kVSep, "//  Structural coding", kVSep, "", "", "", "", kVSep,
+                   "//  External PLL Configuration ==========================", kVSep, "", "//  Signal declarations",
+                   "wire [ 3: 0] clk1_set_wr, clk2_set_wr, clk3_set_wr;", "wire         rstn;",
+                   "wire         conf_ready;", "wire         counter_max;", "wire  [7:0]  counter_inc;",
+                   "reg   [7:0]  auto_set_counter;", "reg          conf_wr;", "", "//  Structural coding",
+                   "assign clk1_set_wr = 4'd10; //250 MHZ", "assign clk2_set_wr = 4'd2; //62.5 MHZ",
+                   "assign clk3_set_wr = 4'd12; //625 MHZ", "", "assign rstn = 1'b1;",
+                   "assign counter_max = &auto_set_counter;", "assign counter_inc = auto_set_counter + 1'b1;", "",
+                   "always @(posedge OSC_50_BANK1 or negedge rstn)", "\tif(!rstn)", "\tbegin",
+                   "\t\tauto_set_counter <= 0;", "\t\tconf_wr <= 0;", "\tend ", "\telse if (counter_max)",
+                   "\t\tconf_wr <= 1;", "\telse", "\t\tauto_set_counter <= counter_inc;", "", "",
+                   "ext_pll_ctrl ext_pll_ctrl_Inst(", "\t.osc_50(OSC_50_BANK1), //50MHZ", "\t.rstn(rstn),", "",
+                   "\t// device 1 (HSMA_REFCLK)", "\t.clk1_set_wr(clk1_set_wr),", "\t.clk1_set_rd(),", "",
+                   "\t// device 2 (HSME_REFCLK)", "\t.clk2_set_wr(clk2_set_wr),", "\t.clk2_set_rd(),", "",
+                   "\t// device 3 (PGM_GXB_CLK)", "\t.clk3_set_wr(clk3_set_wr),", "\t.clk3_set_rd(),", "",
+                   "\t// setting trigger", "\t.conf_wr(conf_wr), // 1T 50MHz ", "\t.conf_rd(), // 1T 50MHz", "",
+                   "\t// status ", "\t.conf_ready(conf_ready),", "", "\t// 2-wire interface ",
+                   "\t.max_sclk(MAX2_I2C_SCL),", "\t.max_sdat(MAX2_I2C_SDA)", "", ");", "", "endmodule"});
+    ASSERT_GE(v.size(), body.size());
+    EXPECT_EQ(v.substr(v.size() - body.size()), body);
     EXPECT_TRUE(HasLine(v, "\t//////////// CLOCK //////////"));
     EXPECT_TRUE(HasLine(v, "\t//////////// MAX2 //////////"));
     const std::string qsf = ProjectFile("Pll", ".qsf");
@@ -353,13 +365,9 @@ TEST_F(BrackwellForm, HsmcCInGpioModeWithTheExpansionDialog)
 TEST_F(BrackwellForm, TheExpansionDialogCouplesACardSpanningBothHeaders)
 {
     TFormBrackwell* form = Open();
-    // A list that offers a card for both headers.
-    TConfigBase<BRACKWELL_CONFIG> list;
-    list.m_CardCount = 3;
-    list.m_CardIds[1] = 85;
-    list.m_CardIds[2] = 11;
+    // A list that offers a card for both headers as well.
+    form->m_GpioCardList.m_CardIds[form->m_GpioCardList.m_CardCount++] = 11;
     TFormGPIO* dialog = form->m_pGpioDialog;
-    dialog->SetCardListHolder(&list);
     for (TComboBox* combo : {dialog->ComboBoxGpio0, dialog->ComboBoxGpio1}) combo->AddItem("Culm");
     UserPick(form->ComboBoxHsmcGpio, 1);
     EditGpio(form,
@@ -384,6 +392,16 @@ TEST_F(BrackwellForm, TheExpansionDialogCouplesACardSpanningBothHeaders)
              true);
     EXPECT_EQ(dialog->GetGpio0Index(), 2);
     EXPECT_EQ(dialog->GetGpio1Index(), 2);
+    // The card goes once onto the master that spans both headers.
+    Generate(form, "Both");
+    ASSERT_EQ(seam.boxes.size(), 1u);
+    const std::string qsf = ProjectFile("Both", ".qsf");
+    EXPECT_TRUE(HasLine(qsf, "# GPIO_0_1, GPIO_0_1 connect to Culm - High Speed ADC/DAC"));
+    EXPECT_EQ(CountOf(qsf, "# GPIO_"), 1);
+    EXPECT_EQ(CountOf(qsf, "set_location_assignment PIN_AF34 -to "), 1);
+    EXPECT_EQ(CountOf(qsf, "set_location_assignment PIN_AD29 -to "), 1);
+    EXPECT_EQ(RepeatedQsfBalls(qsf), std::set<std::string>{});
+    ExpectVerilogCompiles("Both", {"EXT_PLL_CTRL.v"});
     // Shown again, the dialog couples what it shows.
     EditGpio(form,
              [](TFormGPIO& d) {
