@@ -20,39 +20,24 @@ std::string ShapeOf(const char* checkBox) { return std::string("Shape") + (check
 
 TFormSpec GpioHsmcLayout(const TGpioHsmcLayout& layout)
 {
-    TFormSpec spec{.Name = layout.Name,
-                   .Caption = layout.Caption,
-                   .ClientWidth = layout.ClientWidth,
-                   .ClientHeight = layout.ClientHeight,
-                   .BorderStyle = bsNone,
-                   .OnClose = "FormClose",
-                   .Controls = {}};
+    TFormSpec spec = FrameFormSpec(layout.Frame);
     auto& c = spec.Controls;
-    c.push_back(FrameButton("ButtonMainBoardSelect", 8, 8, 160, "Change Main Board", "ButtonMainBoardSelectClick"));
-    AddBoardPanel(c, 8, 44, layout.Title, layout.Picture, layout.PictureWidth, layout.PictureHeight, layout.Parts,
-                  layout.PartCount);
-
-    const int boxLeft = layout.PictureWidth + 32;
-    const int boxWidth = layout.ClientWidth - boxLeft - 8;
-    const int buttonsTop = layout.ClientHeight - 38;
-    const char* box = "GroupBoxConfig";
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = box, .Left = boxLeft, .Top = 8, .Width = boxWidth,
-                 .Height = buttonsTop - 16, .Caption = "System Configuration"});
-    c.push_back(FrameLabel("LabelProjectName", box, 12, 26, 96, "Project Name:"));
-    c.push_back(FrameEdit("EditProjectName", box, 110, 22, boxWidth - 124));
-    const int columnWidth = (boxWidth - 24) / 2;
-    int top = 56;
-    for (std::size_t i = 0; i < layout.Groups.size(); ++i) {
-        const int row = static_cast<int>(i / 2);
-        c.push_back(FrameCheckBox(layout.Groups[i].first, box, 12 + columnWidth * static_cast<int>(i % 2),
-                                  56 + 22 * row, columnWidth - 4, layout.Groups[i].second));
-        top = 56 + 22 * (row + 1);
+    const int boxLeft = layout.Frame.PictureWidth + 32;
+    const int boxWidth = layout.Frame.ClientWidth - boxLeft - 8;
+    std::vector<TCheckBoxRow> rows;
+    for (std::size_t i = 0; i < layout.Groups.size(); i += 2) {
+        const bool right = i + 1 < layout.Groups.size();
+        rows.push_back({layout.Groups[i].first, layout.Groups[i].second, right ? layout.Groups[i + 1].first : nullptr,
+                        right ? layout.Groups[i + 1].second : nullptr});
     }
+    AddSettingsGroup(c, boxLeft, 8, boxWidth, layout.Frame.ClientHeight - 56, rows);
     // The two connectors, each with its card, prefix and card picture.
+    const char* box = "GroupBoxConfig";
     const char* const connectors[2][6] = {
         {"LabelGpio", "GPIO Header", "ComboBoxGpio", "LabelPrefixGpio", "EditPrefixGpio", "ImageGpio"},
         {"LabelHSMC", "HSMC", "ComboBoxHSMC", "LabelPrefixHSMC", "EditPrefixHSMC", "ImageHSMC"}};
     const char* const handlers[2] = {"ComboBoxGpioChange", "ComboBoxHSMCChange"};
+    const int top = 56 + 24 * static_cast<int>(rows.size());
     for (int k = 0; k < 2; ++k) {
         const int y = top + 8 + 96 * k;
         c.push_back(FrameLabel(connectors[k][0], box, 12, y, 220, connectors[k][1], true));
@@ -62,7 +47,6 @@ TFormSpec GpioHsmcLayout(const TGpioHsmcLayout& layout)
         c.push_back({.Kind = TControlKind::Image, .Name = connectors[k][5], .Parent = box, .Left = boxWidth - 92,
                      .Top = y + 4, .Width = 80, .Height = 80, .Visible = false});
     }
-    AddFrameButtons(c, 8, buttonsTop, TButtonCaptions::GeneratePlain, layout.DefaultSetting);
     return spec;
 }
 

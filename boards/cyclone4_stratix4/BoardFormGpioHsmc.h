@@ -10,19 +10,11 @@
 
 #include "boards/frame/BoardFormFrame.h"
 
-// What a board puts on the form.
+// What a board puts on the form: the frame's layout, and the check boxes in
+// the order of the record's flags, each a control name ("CheckBoxOSC", its
+// outline is "ShapeOSC") and a caption.
 struct TGpioHsmcLayout {
-    const char* Name;     // "TFORMGORSEWIN"
-    const char* Caption;
-    const char* Title;    // over the board picture
-    const char* Picture;  // the picture's resource name
-    int PictureWidth, PictureHeight;
-    const TPicturePart* Parts;
-    std::size_t PartCount;
-    int ClientWidth, ClientHeight;
-    bool DefaultSetting;  // the board has a "Default Setting" button
-    // The check boxes in the order of the record's flags: control name
-    // ("CheckBoxOSC", its outline is "ShapeOSC") and caption.
+    TFrameLayout Frame;
     std::vector<std::pair<const char*, const char*>> Groups;
 };
 

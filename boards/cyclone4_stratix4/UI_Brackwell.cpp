@@ -32,17 +32,19 @@ const uint8_t* Flags(const BRACKWELL_CONFIG& config) { return &config.bCLOCK; }
 
 TFormSpec BrackwellLayout()
 {
-    TFormSpec spec{.Name = "TFORMBRACKWELL",
-                   .Caption = "Brackwell",
-                   .ClientWidth = 833,
-                   .ClientHeight = 750,
-                   .BorderStyle = bsNone,
-                   .OnClose = "FormClose",
-                   .Controls = {}};
+    TFormSpec spec = FrameFormSpec({.Name = "TFORMBRACKWELL",
+                                    .Caption = "Brackwell",
+                                    .Title = "Brackwell FPGA Board",
+                                    .Picture = "BRACKWELL_PHOTO_BITMAP",
+                                    .PictureWidth = BRACKWELL_PHOTO_WIDTH,
+                                    .PictureHeight = BRACKWELL_PHOTO_HEIGHT,
+                                    .Parts = kBrackwellParts,
+                                    .PartCount = std::size(kBrackwellParts),
+                                    .Captions = TButtonCaptions::Dots,
+                                    .DefaultSetting = true,
+                                    .ClientWidth = 833,
+                                    .ClientHeight = 750});
     auto& c = spec.Controls;
-    c.push_back(FrameButton("ButtonMainBoardSelect", 8, 8, 160, "Change Main Board", "ButtonMainBoardSelectClick"));
-    AddBoardPanel(c, 8, 44, "Brackwell FPGA Board", "BRACKWELL_PHOTO_BITMAP", BRACKWELL_PHOTO_WIDTH,
-                  BRACKWELL_PHOTO_HEIGHT, kBrackwellParts, std::size(kBrackwellParts));
     // The VCCIO indicator beside the picture, tied to it by the hint lines.
     c.push_back({.Kind = TControlKind::PaintBox, .Name = "PaintBoxHint", .Left = 324, .Top = 100, .Width = 24,
                  .Height = 111, .OnPaint = "PaintBoxHintPaint"});
@@ -108,7 +110,6 @@ TFormSpec BrackwellLayout()
     c.push_back({.Kind = TControlKind::Button, .Name = "ButtonGpio", .Parent = "GroupBoxHsmc", .Left = 548,
                  .Top = 94, .Width = 104, .Height = 28, .Caption = "GPIO Edit", .OnClick = "ButtonGpioClick",
                  .Visible = false, .HandCursor = true});
-    AddFrameButtons(c, 8, 712, TButtonCaptions::Dots, true);
     return spec;
 }
 

@@ -63,9 +63,9 @@ int ItemOf(int hsmc, DaughterId card)
     return 0;
 }
 
-class BrackwellForm : public BoardFormTest<TFormBrackwell> {
+class BrackwellForm : public BoardFormTest<TFormBrackwell, MAINBOARD_BRACKWELL> {
 protected:
-    BrackwellForm() : BoardFormTest(MAINBOARD_BRACKWELL, "Brackwell") {}
+    BrackwellForm() : BoardFormTest("Brackwell") {}
 
     BRACKWELL_CONFIG Defaults()
     {
@@ -169,7 +169,7 @@ TEST_F(BrackwellForm, OpensWithTheDefaultsAndGeneratesThem)
     ASSERT_EQ(seam.dialogs.size(), 1u);
     EXPECT_EQ(seam.dialogs[0].request.initialFolder, project);
     ASSERT_EQ(seam.boxes.size(), 1u);
-    EXPECT_EQ(seam.boxes[0].text, kSuccessBox + project);
+    EXPECT_EQ(seam.boxes[0].text, kSuccess + project);
     const std::string qsf = ProjectFile("Brackwell", ".qsf");
     EXPECT_NE(qsf.find("set_global_assignment -name PROJECT_OUTPUT_DIRECTORY output_files\r\n"
                        "set_global_assignment -name STRATIX_DEVICE_IO_STANDARD \"2.5 V\"\r\n"),
@@ -181,8 +181,8 @@ TEST_F(BrackwellForm, OpensWithTheDefaultsAndGeneratesThem)
     for (const char* group : {"CLOCK", "Loop", "LED x 4", "BUTTON x 4", "SWITCH x 4", "Temperature", "Fan",
                               "Flash and SRAM Address/Data/OE/WM Share Bus", "Flash Control", "SSRAM Control"})
         EXPECT_TRUE(HasLine(v, std::string("\t//////////// ") + group + " //////////")) << group;
-    EXPECT_EQ(CountOf(v, "\t//////////// "), 10);
-    EXPECT_EQ(CountOf(v, "ext_pll_ctrl"), 0);
+    EXPECT_EQ(Count(v, "\t//////////// "), 10);
+    EXPECT_EQ(Count(v, "ext_pll_ctrl"), 0);
     // The controller's IP goes with every project of the board.
     EXPECT_EQ(ReadFile(project + "EXT_PLL_CTRL.v"), ReadFile(SourceFolder() + "resources/verilog/EXT_PLL_CTRL.v"));
     ExpectVerilogCompiles("Brackwell", {"EXT_PLL_CTRL.v"});
@@ -234,7 +234,7 @@ TEST_F(BrackwellForm, TheProgrammablePllBlockAndItsChoices)
     const std::string qsf = ProjectFile("Pll", ".qsf");
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AB34 -to OSC_50_BANK1"));
     EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"2.5 V\" -to OSC_50_BANK1"));
-    EXPECT_EQ(CountOf(qsf, "OSC_50_BANK3"), 0);
+    EXPECT_EQ(Count(qsf, "OSC_50_BANK3"), 0);
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_J2 -to PGM_GXB_CLK_p1"));
     EXPECT_TRUE(HasLine(ProjectFile("Pll", ".sdc"), "create_clock -period 20.000ns [get_ports OSC_50_BANK1]"));
     ExpectVerilogCompiles("Pll", {"EXT_PLL_CTRL.v"});
@@ -269,7 +269,7 @@ TEST_F(BrackwellForm, DdrAndPciExpressNoticesAndTheMemoryModule)
     ASSERT_EQ(seam.boxes.size(), 2u);
     EXPECT_EQ(seam.boxes[0].kind, seam::BoxKind::Information);
     EXPECT_EQ(seam.boxes[0].text, kDdr3Notice + PcieNotice("PCIe0//PCIe1"));
-    EXPECT_EQ(seam.boxes[1].text, kSuccessBox + project);
+    EXPECT_EQ(seam.boxes[1].text, kSuccess + project);
     const std::string qsf = ProjectFile("Memory", ".qsf");
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_G17 -to mem_dq[4]"));
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_J18 -to mem_reset_n"));
@@ -281,8 +281,8 @@ TEST_F(BrackwellForm, DdrAndPciExpressNoticesAndTheMemoryModule)
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_N26 -to mem_oct_rdn"));
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AN38 -to PCIE0_REFCLK_p"));
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AG2 -to PCIE1_RX_p[3]"));
-    EXPECT_EQ(CountOf(qsf, "-to mem_SA"), 0);  // the address straps have no FPGA pin
-    EXPECT_EQ(RepeatedQsfBalls(qsf), std::set<std::string>{});
+    EXPECT_EQ(Count(qsf, "-to mem_SA"), 0);  // the address straps have no FPGA pin
+    ExpectEachBallOnce(qsf);
     ExpectVerilogCompiles("Memory", {"EXT_PLL_CTRL.v"});
 
     // One port alone names itself.
@@ -343,7 +343,7 @@ TEST_F(BrackwellForm, HsmcCInGpioModeWithTheExpansionDialog)
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AB27 -to G1_GPIO[0]"));
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AD29 -to G1_GPIO[35]"));
     EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"3.0-V PCI-X\" -to G1_GPIO[5]"));
-    EXPECT_EQ(CountOf(qsf, "HSMC-C"), 0);
+    EXPECT_EQ(Count(qsf, "HSMC-C"), 0);
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AE16 -to HSMC_ABC_SCL"));
     ExpectVerilogCompiles("Headers", {"EXT_PLL_CTRL.v"});
 
@@ -397,10 +397,10 @@ TEST_F(BrackwellForm, TheExpansionDialogCouplesACardSpanningBothHeaders)
     ASSERT_EQ(seam.boxes.size(), 1u);
     const std::string qsf = ProjectFile("Both", ".qsf");
     EXPECT_TRUE(HasLine(qsf, "# GPIO_0_1, GPIO_0_1 connect to Culm - High Speed ADC/DAC"));
-    EXPECT_EQ(CountOf(qsf, "# GPIO_"), 1);
-    EXPECT_EQ(CountOf(qsf, "set_location_assignment PIN_AF34 -to "), 1);
-    EXPECT_EQ(CountOf(qsf, "set_location_assignment PIN_AD29 -to "), 1);
-    EXPECT_EQ(RepeatedQsfBalls(qsf), std::set<std::string>{});
+    EXPECT_EQ(Count(qsf, "# GPIO_"), 1);
+    EXPECT_EQ(Count(qsf, "set_location_assignment PIN_AF34 -to "), 1);
+    EXPECT_EQ(Count(qsf, "set_location_assignment PIN_AD29 -to "), 1);
+    ExpectEachBallOnce(qsf);
     ExpectVerilogCompiles("Both", {"EXT_PLL_CTRL.v"});
     // Shown again, the dialog couples what it shows.
     EditGpio(form,
@@ -641,8 +641,8 @@ TEST_F(BrackwellForm, DefaultCardsTakeHsmAndTheirClockOutputsAreRenamed)
     // HSMC-A keeps the names of its first clock pair.
     EXPECT_EQ(PortDirection(v, "HSM_CLKOUT_p1"), "output");
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_R12 -to HSM_CLKOUT_p1"));
-    EXPECT_EQ(CountOf(qsf, "-to HSM_CLKOUT0"), 0);
-    EXPECT_EQ(RepeatedQsfBalls(qsf), std::set<std::string>{});
+    EXPECT_EQ(Count(qsf, "-to HSM_CLKOUT0"), 0);
+    ExpectEachBallOnce(qsf);
     ExpectVerilogCompiles("Named", {"EXT_PLL_CTRL.v"});
 
     // Default cards on B, D and F with HSMC-A empty: the renamings land on the
@@ -679,7 +679,7 @@ TEST_F(BrackwellForm, DefaultCardsTakeHsmAndTheirClockOutputsAreRenamed)
     EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"3.0-V PCI-X\" -to SW[1]"));
     EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"3.0-V PCI-X\" -to F_D[0]"));
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_G21 -to HSMC_DEF_SCL"));
-    EXPECT_EQ(RepeatedQsfBalls(qsf), std::set<std::string>{});
+    ExpectEachBallOnce(qsf);
     ExpectVerilogCompiles("Named", {"EXT_PLL_CTRL.v"});
 }
 
@@ -691,12 +691,12 @@ TEST_F(BrackwellForm, OtherCardsKeepTheirNamesAndTransceiverCardsBringTheirNotic
     Generate(form, "Cards");
     ASSERT_EQ(seam.boxes.size(), 2u);
     EXPECT_EQ(seam.boxes[0].text, kHsmcXcvrNotice);
-    EXPECT_EQ(seam.boxes[1].text, kSuccessBox + ProjectFolder("Cards"));
+    EXPECT_EQ(seam.boxes[1].text, kSuccess + ProjectFolder("Cards"));
     const std::string qsf = ProjectFile("Cards", ".qsf");
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_P19 -to L_CLK0"));
     EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"1.5 V\" -to L_CLK0"));
     EXPECT_EQ(PortDirection(ProjectFile("Cards", ".v"), "R_CLK0"), "input");
-    EXPECT_EQ(CountOf(qsf, "HSM_"), 0);
+    EXPECT_EQ(Count(qsf, "HSM_"), 0);
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_G21 -to HSMC_DEF_SCL"));
     ExpectVerilogCompiles("Cards", {"EXT_PLL_CTRL.v"});
 
@@ -718,7 +718,7 @@ TEST_F(BrackwellForm, EverythingAtOnceGivesNoBallTwice)
     ASSERT_EQ(seam.boxes.size(), 2u);
     EXPECT_EQ(seam.boxes[0].text, kDdr3Notice + PcieNotice("PCIe0//PCIe1") + kHsmcXcvrNotice);
     const std::string qsf = ProjectFile("Everything", ".qsf");
-    EXPECT_EQ(RepeatedQsfBalls(qsf), std::set<std::string>{});
+    ExpectEachBallOnce(qsf);
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_D10 -to CA_OUT0"));
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_P19 -to CD_OUT0"));
     ExpectVerilogCompiles("Everything", {"EXT_PLL_CTRL.v"});

@@ -42,9 +42,9 @@ const char* const kGpioCards[15] = {"None",
                                     "GPIO Default - 1.8V",
                                     "GPIO Default - 1.5V"};
 
-class GorsewinForm : public BoardFormTest<TFormGorsewin> {
+class GorsewinForm : public BoardFormTest<TFormGorsewin, MAINBOARD_GORSEWIN> {
 protected:
-    GorsewinForm() : BoardFormTest(MAINBOARD_GORSEWIN, "Gorsewin") {}
+    GorsewinForm() : BoardFormTest("Gorsewin") {}
 
     GORSEWIN_CONFIG Defaults()
     {
@@ -109,22 +109,22 @@ TEST_F(GorsewinForm, GeneratesTheDefaultProject)
     EXPECT_EQ(seam.dialogs[0].request.fileName, "Gorsewin.qpf");
     ASSERT_EQ(seam.boxes.size(), 1u);
     EXPECT_EQ(seam.boxes[0].kind, seam::BoxKind::Information);
-    EXPECT_EQ(seam.boxes[0].text, kSuccessBox + project);
+    EXPECT_EQ(seam.boxes[0].text, kSuccess + project);
 
     const std::string qsf = ProjectFile("Gorsewin", ".qsf");
     EXPECT_TRUE(HasLine(qsf, "set_global_assignment -name FAMILY \"Cyclone IV E\""));
     EXPECT_TRUE(HasLine(qsf, "set_global_assignment -name DEVICE EP4CE40F29C7"));
     EXPECT_TRUE(HasLine(qsf, "set_global_assignment -name DEVICE_FILTER_SPEED_GRADE 7"));
-    EXPECT_EQ(CountOf(qsf, "DEVICE_FILTER_PIN_COUNT"), 0);
-    EXPECT_EQ(CountOf(qsf, "STRATIX_DEVICE_IO_STANDARD"), 0);
+    EXPECT_EQ(Count(qsf, "DEVICE_FILTER_PIN_COUNT"), 0);
+    EXPECT_EQ(Count(qsf, "STRATIX_DEVICE_IO_STANDARD"), 0);
     // 268 pins, of which 14 have a ball the board's data gives.
-    EXPECT_EQ(CountOf(qsf, "set_instance_assignment -name IO_STANDARD"), 268);
-    EXPECT_EQ(CountOf(qsf, "set_location_assignment PIN_"), 14);
+    EXPECT_EQ(Count(qsf, "set_instance_assignment -name IO_STANDARD"), 268);
+    EXPECT_EQ(Count(qsf, "set_location_assignment PIN_"), 14);
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_Y2 -to CLOCK_50"));
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AF12 -to HEX0_DP"));
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AE5 -to DRAM_CLK"));
     EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"3.3-V LVTTL\" -to VGA_R[0]"));
-    EXPECT_EQ(CountOf(qsf, "-to VGA_R[0]\r\n"), 1);
+    EXPECT_EQ(Count(qsf, "-to VGA_R[0]\r\n"), 1);
     EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"2.5 V\" -to NET_CLK_25"));
 
     const std::string sdc = ProjectFile("Gorsewin", ".sdc");
@@ -132,7 +132,7 @@ TEST_F(GorsewinForm, GeneratesTheDefaultProject)
     EXPECT_TRUE(HasLine(sdc, "create_clock -period 37.000ns [get_ports CLOCK_27]"));
     const std::string v = ProjectFile("Gorsewin", ".v");
     EXPECT_TRUE(HasLine(v, "\t//////////// Gigabit Ethernet //////////"));
-    EXPECT_EQ(CountOf(v, "LCD"), 0);
+    EXPECT_EQ(Count(v, "LCD"), 0);
     EXPECT_TRUE(FileExists(project + "Gorsewin.qpf"));
     EXPECT_TRUE(FileExists(project + "Gorsewin.htm"));
     EXPECT_FALSE(FileExists(project + "EXT_PLL_CTRL.v"));
@@ -152,9 +152,9 @@ TEST_F(GorsewinForm, AGpioCardOnTheHeader)
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AG26 -to GPIO[35]"));
     EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"3.3-V LVTTL\" -to GPIO[17]"));
     // 281 board pins and 36 card pins; 15 + 2 balls given.
-    EXPECT_EQ(CountOf(qsf, "set_instance_assignment -name IO_STANDARD"), 281 + 36);
-    EXPECT_EQ(CountOf(qsf, "set_location_assignment PIN_"), 17);
-    EXPECT_EQ(RepeatedQsfBalls(qsf), std::set<std::string>{});
+    EXPECT_EQ(Count(qsf, "set_instance_assignment -name IO_STANDARD"), 281 + 36);
+    EXPECT_EQ(Count(qsf, "set_location_assignment PIN_"), 17);
+    ExpectEachBallOnce(qsf);
     ExpectVerilogCompiles("Gorsewin");
 
     // With a prefix.
@@ -174,7 +174,7 @@ TEST_F(GorsewinForm, GenerationUsesARecordOfItsOwn)
     UserType(form->EditProjectName, "Renamed");
     Generate(form, "Renamed");
     ASSERT_EQ(seam.boxes.size(), 1u);
-    EXPECT_EQ(seam.boxes[0].text, kSuccessBox + ProjectFolder("Renamed"));
+    EXPECT_EQ(seam.boxes[0].text, kSuccess + ProjectFolder("Renamed"));
     EXPECT_EQ(std::string(form->m_Config.m_Config.szProjectName), "Gorsewin");
     const GORSEWIN_CONFIG saved = Saved(form);
     EXPECT_EQ(saved.Reserved, 0x5A);
@@ -216,7 +216,7 @@ TEST_F(GorsewinForm, CraftedRecordsLoadAndAreWrittenBackSound)
     UserType(form->EditProjectName, "Crafted");
     Generate(form, "Crafted");
     ASSERT_EQ(seam.boxes.size(), 1u);
-    EXPECT_EQ(seam.boxes[0].text, kSuccessBox + ProjectFolder("Crafted"));
+    EXPECT_EQ(seam.boxes[0].text, kSuccess + ProjectFolder("Crafted"));
 }
 
 TEST_F(GorsewinForm, ChecksBeforeSavingAndGenerating)
@@ -329,9 +329,9 @@ TEST_F(GorsewinForm, HsmcCardsAndTheDefaultNamingPrefix)
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_Y28 -to HSMC_CLKIN_N2"));
     // The connector's I2C pair: ports with their standard, no ball.
     EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"2.5 V\" -to HSMC_SDA"));
-    EXPECT_EQ(CountOf(qsf, "-to HSMC_SDA\r\n"), 1);
-    EXPECT_EQ(CountOf(qsf, "-to HSMC_SCL\r\n"), 1);
-    EXPECT_EQ(RepeatedQsfBalls(qsf), std::set<std::string>{});
+    EXPECT_EQ(Count(qsf, "-to HSMC_SDA\r\n"), 1);
+    EXPECT_EQ(Count(qsf, "-to HSMC_SCL\r\n"), 1);
+    ExpectEachBallOnce(qsf);
     ExpectVerilogCompiles("Hsmc");
 
     // Its own prefix is kept; another card without a prefix gets none.
@@ -345,7 +345,7 @@ TEST_F(GorsewinForm, HsmcCardsAndTheDefaultNamingPrefix)
     ASSERT_EQ(seam.boxes.size(), 1u);
     qsf = ProjectFile("Hsmc", ".qsf");
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AD28 -to L_CLK0"));
-    EXPECT_EQ(CountOf(qsf, "HSMC_"), 0);
-    EXPECT_EQ(RepeatedQsfBalls(qsf), std::set<std::string>{});
+    EXPECT_EQ(Count(qsf, "HSMC_"), 0);
+    ExpectEachBallOnce(qsf);
     ExpectVerilogCompiles("Hsmc");
 }

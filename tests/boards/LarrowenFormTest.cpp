@@ -13,9 +13,9 @@ const char* const kPcieNotice =
     "transceiver signals in the top level entity if they are not in use or add the Altera \r\n"
     "Transceiver IP to your design.\r\n";
 
-class LarrowenForm : public BoardFormTest<TFormLarrowen> {
+class LarrowenForm : public BoardFormTest<TFormLarrowen, MAINBOARD_LARROWEN> {
 protected:
-    LarrowenForm() : BoardFormTest(MAINBOARD_LARROWEN, "Larrowen") {}
+    LarrowenForm() : BoardFormTest("Larrowen") {}
 
     LARROWEN_CONFIG Defaults()
     {
@@ -48,7 +48,7 @@ TEST_F(LarrowenForm, GeneratesTheDefaultProjectWithTheBoardBlocks)
 
     const std::string project = Generate(form, "Larrowen");
     ASSERT_EQ(seam.boxes.size(), 1u);
-    EXPECT_EQ(seam.boxes[0].text, kSuccessBox + project);
+    EXPECT_EQ(seam.boxes[0].text, kSuccess + project);
 
     const std::string qsf = ProjectFile("Larrowen", ".qsf");
     EXPECT_TRUE(HasLine(qsf, "set_global_assignment -name FAMILY \"Cyclone IV GX\""));
@@ -61,13 +61,13 @@ TEST_F(LarrowenForm, GeneratesTheDefaultProjectWithTheBoardBlocks)
                        "IO\"\r\n"
                        "set_instance_assignment -name VIRTUAL_PIN ON -to FS_ADDR[0]\r\n"),
               std::string::npos);
-    EXPECT_EQ(CountOf(qsf, "IO_MAXIMUM_TOGGLE_RATE"), 0);
-    EXPECT_EQ(CountOf(qsf, "set_instance_assignment -name IO_STANDARD"), 339);
-    EXPECT_EQ(CountOf(qsf, "set_location_assignment PIN_"), 15);
+    EXPECT_EQ(Count(qsf, "IO_MAXIMUM_TOGGLE_RATE"), 0);
+    EXPECT_EQ(Count(qsf, "set_instance_assignment -name IO_STANDARD"), 339);
+    EXPECT_EQ(Count(qsf, "set_location_assignment PIN_"), 15);
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AE7 -to DRAM_DQ[4]"));
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AF28 -to FAN_CTRL"));
     EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"2.5 V\" -to FAN_CTRL"));
-    EXPECT_EQ(CountOf(qsf, "-to FS_ADDR[0]"), 1);  // the virtual pin only
+    EXPECT_EQ(Count(qsf, "-to FS_ADDR[0]"), 1);  // the virtual pin only
 
     // The fan line closes the top level, after the last group.
     const std::string v = ProjectFile("Larrowen", ".v");
@@ -92,9 +92,9 @@ TEST_F(LarrowenForm, PcieNoticeAfterASuccessfulGenerationOnly)
     ASSERT_EQ(seam.boxes.size(), 2u);
     EXPECT_EQ(seam.boxes[0].kind, seam::BoxKind::Information);
     EXPECT_EQ(seam.boxes[0].text, kPcieNotice);
-    EXPECT_EQ(seam.boxes[1].text, kSuccessBox + project);
+    EXPECT_EQ(seam.boxes[1].text, kSuccess + project);
     const std::string qsf = ProjectFile("Larrowen", ".qsf");
-    EXPECT_EQ(CountOf(qsf, "set_instance_assignment -name IO_STANDARD"), 346);
+    EXPECT_EQ(Count(qsf, "set_instance_assignment -name IO_STANDARD"), 346);
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AB4 -to PCIE_TX_P[0]"));
     EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"1.5-V PCML\" -to PCIE_RX_P[1]"));
     ExpectVerilogCompiles("Larrowen");
@@ -104,7 +104,7 @@ TEST_F(LarrowenForm, PcieNoticeAfterASuccessfulGenerationOnly)
     Generate(form, "Larrowen");
     ASSERT_EQ(seam.boxes.size(), 2u);
     EXPECT_EQ(seam.boxes[0].text, kPcieNotice);
-    EXPECT_EQ(CountOf(ProjectFile("Larrowen", ".qsf"), "set_instance_assignment -name IO_STANDARD"), 342);
+    EXPECT_EQ(Count(ProjectFile("Larrowen", ".qsf"), "set_instance_assignment -name IO_STANDARD"), 342);
 
     // A failed generation shows only its failure.
     seam.boxes.clear();
@@ -118,7 +118,7 @@ TEST_F(LarrowenForm, PcieNoticeAfterASuccessfulGenerationOnly)
     UserClick(form->CheckBoxPCIeSoftIP);
     Generate(form, "Larrowen");
     ASSERT_EQ(seam.boxes.size(), 1u);
-    EXPECT_EQ(seam.boxes[0].text, kSuccessBox + ProjectFolder("Larrowen"));
+    EXPECT_EQ(seam.boxes[0].text, kSuccess + ProjectFolder("Larrowen"));
 }
 
 TEST_F(LarrowenForm, RememberedItemsAndTheReservedField)
@@ -181,7 +181,7 @@ TEST_F(LarrowenForm, CraftedDefaultCfgLoadsWithoutHarm)
     Generate(form, "Crafted");
     ASSERT_EQ(seam.boxes.size(), 2u);  // both PCIe boxes were ticked
     EXPECT_EQ(seam.boxes[0].text, kPcieNotice);
-    EXPECT_EQ(seam.boxes[1].text, kSuccessBox + ProjectFolder("Crafted"));
+    EXPECT_EQ(seam.boxes[1].text, kSuccess + ProjectFolder("Crafted"));
     ExpectVerilogCompiles("Crafted");
 }
 
@@ -199,7 +199,7 @@ TEST_F(LarrowenForm, HsmcCardsMeetTheFixedInputAtPosition40)
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_K15 -to HSMC_CLKIN0"));
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_G16 -to GPIO[0]"));
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_Y21 -to GPIO[35]"));
-    EXPECT_EQ(RepeatedQsfBalls(qsf), std::set<std::string>{});
+    ExpectEachBallOnce(qsf);
     // "HSMC" and "GPIO" stand before "Fan Control", which stays last.
     const std::string v = ProjectFile("Hsmc", ".v");
     const size_t hsmc = v.find("\t//////////// HSMC, HSMC connect to HSMC Default //////////");
@@ -221,6 +221,6 @@ TEST_F(LarrowenForm, HsmcCardsMeetTheFixedInputAtPosition40)
     for (const std::string& line : SplitCrLf(ProjectFile("Hsmc", ".v")))
         if (line.find("R_CLK0") != std::string::npos) input = line.rfind("\tinput", 0) == 0;
     EXPECT_TRUE(input);
-    EXPECT_EQ(CountOf(qsf, "HSMC_"), 0);
+    EXPECT_EQ(Count(qsf, "HSMC_"), 0);
     ExpectVerilogCompiles("Hsmc");
 }
