@@ -317,6 +317,8 @@ TEST_F(BrackwellForm, HsmcCInGpioModeWithTheExpansionDialog)
     EditGpio(form,
              [](TFormGPIO& dialog) {
                  EXPECT_EQ(dialog.Caption(), "GPIO Expansion");
+                 EXPECT_EQ(dialog.ClientWidth(), 424);
+                 EXPECT_EQ(dialog.ClientHeight(), 300);
                  EXPECT_EQ(dialog.ComboBoxGpio0->ItemIndex(), 0);  // the confirmed state again
                  ASSERT_EQ(dialog.ComboBoxGpio1->ItemCount(), 2);
                  EXPECT_EQ(dialog.ComboBoxGpio1->ItemText(1), "GPIO Default - 2.5V");

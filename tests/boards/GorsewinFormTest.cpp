@@ -26,21 +26,6 @@ const char* const kHsmcCards[19] = {"None",
                                     "Umbrel-Aptina Headboard Adaptor",
                                     "Mavrel - 8\" LCD/Touch/Camera",
                                     "Wesket -Multi-Touch/LCD/Camera"};
-const char* const kGpioCards[15] = {"None",
-                                    "GPIO Default",
-                                    "Ivrel - 5M Pixel Camera",
-                                    "Kember - 4.3\" LCD and Touch",
-                                    "Sarnel - Multi-Touch LCD Panel",
-                                    "Brevik - 2.4\" LCD and Touch",
-                                    "Tamsil - Multi-Touch LCD Panel",
-                                    "Dunvar - Servo Motor Kit",
-                                    "Elvask - RF and Sensor",
-                                    "Fenwry - RF and Sensor",
-                                    "RISC-V",
-                                    "Jusk-GPIO",
-                                    "GPIO Default - 2.5V",
-                                    "GPIO Default - 1.8V",
-                                    "GPIO Default - 1.5V"};
 
 class GorsewinForm : public BoardFormTest<TFormGorsewin, MAINBOARD_GORSEWIN> {
 protected:
@@ -74,8 +59,7 @@ TEST_F(GorsewinForm, OpensWithTheDefaultsAndRestoresThem)
     EXPECT_EQ(form->m_Flags.Box(16)->Caption(), "LCD (Option)");
     ASSERT_EQ(form->ComboBoxHSMC->ItemCount(), 19);
     for (int i = 0; i < 19; ++i) EXPECT_EQ(form->ComboBoxHSMC->ItemText(i), kHsmcCards[i]);
-    ASSERT_EQ(form->ComboBoxGpio->ItemCount(), 15);
-    for (int i = 0; i < 15; ++i) EXPECT_EQ(form->ComboBoxGpio->ItemText(i), kGpioCards[i]);
+    EXPECT_EQ(socform::ItemTexts(form->ComboBoxGpio), socform::kGpio40Cards);
     EXPECT_EQ(form->ComboBoxHSMC->ItemIndex(), 0);
     EXPECT_EQ(form->ComboBoxGpio->ItemIndex(), 0);
     EXPECT_FALSE(form->ShapeGpio->Visible());
