@@ -29,22 +29,23 @@ const TQsfpBalls kQsfp[4] = {
 
 }  // namespace
 
-void CONFIG_FALLOWMERE(TMainBoard* board, TConfigFallowmere& Config)
+void CONFIG_FALLOWMERE(TMainBoard* board, TConfigFallowmere& object)
 {
-    const TConfigFallowmere::FALLOWMERE_CONFIG& c = Config.m_Config;
-    board->m_pConfig = &Config;
-    board->m_BoardId = static_cast<MainBoardId>(c.BoardId);
-    CHECK_RECORD_HEAD(c, MAINBOARD_FALLOWMERE, TConfigFallowmere::FALLOWMERE_CONFIG);
+    // The record is named Config in the reports of a broken invariant.
+    const TConfigFallowmere::FALLOWMERE_CONFIG& Config = object.m_Config;
+    board->m_pConfig = &object;
+    board->m_BoardId = static_cast<MainBoardId>(Config.BoardId);
+    CHECK_RECORD_HEAD(Config, MAINBOARD_FALLOWMERE, TConfigFallowmere::FALLOWMERE_CONFIG);
     board->ClearConnectors();
     SetDevice(board, kDevice);
 
     // The controllers of the clock generators run from CLK_50_B2F, are reset
     // by CPU_RESET_n and started by BUTTON[0].
-    const bool clocksNeeded = Config.IsSi5340AUsed() || Config.IsSi5340BUsed();
+    const bool clocksNeeded = object.IsSi5340AUsed() || object.IsSi5340BUsed();
     bool anyQdr = false;
-    for (uint8_t flag : c.bQdrII) anyQdr = anyQdr || flag;
+    for (uint8_t flag : Config.bQdrII) anyQdr = anyQdr || flag;
 
-    if (c.bClock || clocksNeeded) {
+    if (Config.bClock || clocksNeeded) {
         TPinGroup g("CLOCK");
         g.ReferenceClock("CLK_100_B3D", "AJ11", IO_1V8, 100, 6);
         g.ReferenceClock("CLK_50_B2F", "AY31", IO_1V8, 50, 6);
@@ -56,31 +57,31 @@ void CONFIG_FALLOWMERE(TMainBoard* board, TConfigFallowmere& Config)
         g.ReferenceClock("CLKUSR_100", "AV26", IO_1V8, 100, 6);
         g.AddTo(board);
     }
-    if (c.bButton || clocksNeeded) {
+    if (Config.bButton || clocksNeeded) {
         TPinGroup g("KEY");
         BusFirstBall(g, "BUTTON[%d]", 0, 4, kUnknownBall, DIR_IN, IO_1V8);
         g.Pin("CPU_RESET_n", kUnknownBall, DIR_IN, IO_1V8);
         g.AddTo(board);
     }
-    if (c.bSwitch) {
+    if (Config.bSwitch) {
         TPinGroup g("SW");
         BusFirstBall(g, "SW[%d]", 0, 2, kUnknownBall, DIR_IN, IO_1V8);
         g.AddTo(board);
     }
-    if (c.bLed) {
+    if (Config.bLed) {
         TPinGroup g("LED");
         BusFirstBall(g, "LED_BRACKET[%d]", 0, 4, kUnknownBall, DIR_OUT, IO_1V8);
         BusFirstBall(g, "LED[%d]", 0, 4, kUnknownBall, DIR_OUT, IO_1V8);
         g.AddTo(board);
     }
-    if (c.bFan) {
+    if (Config.bFan) {
         TPinGroup g("FAN");
         g.Pins({{"FAN_I2C_SCL", kUnknownBall, DIR_OUT, IO_1V8},
                 {"FAN_I2C_SDA", kUnknownBall, DIR_INOUT, IO_1V8},
                 {"FAN_ALERT_n", kUnknownBall, DIR_IN, IO_1V8}});
         g.AddTo(board);
     }
-    if (c.bFlash) {
+    if (Config.bFlash) {
         TPinGroup g("FLASH");
         g.Pin("FLASH_CLK", kUnknownBall, DIR_OUT, IO_1V8);
         // 26 address bits from FLASH_A[1] (U12) to FLASH_A[26] (J11).
@@ -100,9 +101,9 @@ void CONFIG_FALLOWMERE(TMainBoard* board, TConfigFallowmere& Config)
                 {"FLASH_RDY_BSY_n[1]", kUnknownBall, DIR_IN, IO_1V8}});
         g.AddTo(board);
     }
-    const double qdrMHz = FallowmereSi5340BFreqMHz(c.nSi5340BFreqSel[0]);
+    const double qdrMHz = FallowmereSi5340BFreqMHz(Config.nSi5340BFreqSel[0]);
     for (int x = 0; x < 6; ++x)
-        if (c.bQdrII[x]) AddQdrIIGroup(board, static_cast<char>('A' + x), kQdr[x], qdrMHz);
+        if (Config.bQdrII[x]) AddQdrIIGroup(board, static_cast<char>('A' + x), kQdr[x], qdrMHz);
     if (anyQdr) {
         TPinGroup g("RZQ");
         for (const char* pin : {"RZQ_QDRII_A", "RZQ_QDRII_B", "RZQ_QDRII_C", "RZQ_QDRII_D", "RZQ_QDRII_E",
@@ -111,7 +112,7 @@ void CONFIG_FALLOWMERE(TMainBoard* board, TConfigFallowmere& Config)
         g.AddTo(board);
     }
     for (const char chip : {'A', 'B'}) {
-        if (chip == 'A' ? !Config.IsSi5340AUsed() : !Config.IsSi5340BUsed()) continue;
+        if (chip == 'A' ? !object.IsSi5340AUsed() : !object.IsSi5340BUsed()) continue;
         TPinGroup g(LetterPattern("SI5340%c", chip));
         g.Pin(LetterPattern("SI5340%c_I2C_SCL", chip), kUnknownBall, DIR_OUT, IO_1V8);
         g.Pin(LetterPattern("SI5340%c_I2C_SDA", chip), kUnknownBall, DIR_INOUT, IO_1V8);
@@ -120,7 +121,7 @@ void CONFIG_FALLOWMERE(TMainBoard* board, TConfigFallowmere& Config)
         g.Pin(LetterPattern("SI5340%c_RST_n", chip), kUnknownBall, DIR_OUT, IO_1V8);
         g.AddTo(board);
     }
-    if (c.bRs422) {
+    if (Config.bRs422) {
         TPinGroup g("RS422");
         g.Pins({{"RS422_DOUT", kUnknownBall, DIR_OUT, IO_1V8},
                 {"RS422_DIN", kUnknownBall, DIR_IN, IO_1V8},
@@ -130,19 +131,19 @@ void CONFIG_FALLOWMERE(TMainBoard* board, TConfigFallowmere& Config)
                 {"RJ45_LED_R", kUnknownBall, DIR_OUT, IO_1V8}});
         g.AddTo(board);
     }
-    if (c.bTemperature) {
+    if (Config.bTemperature) {
         TPinGroup g("Temperature");
         g.Pins({{"TEMP_I2C_SCL", kUnknownBall, DIR_OUT, IO_1V8}, {"TEMP_I2C_SDA", kUnknownBall, DIR_INOUT, IO_1V8}});
         g.AddTo(board);
     }
-    if (c.bPowerMonitor) {
+    if (Config.bPowerMonitor) {
         TPinGroup g("POWER Monitor");
         g.Pins({{"POWER_MONITOR_I2C_SCL", kUnknownBall, DIR_OUT, IO_1V8},
                 {"POWER_MONITOR_I2C_SDA", kUnknownBall, DIR_INOUT, IO_1V8},
                 {"POWER_MONITOR_ALERT_n", kUnknownBall, DIR_IN, IO_1V8}});
         g.AddTo(board);
     }
-    if (c.bPcie) {
+    if (Config.bPcie) {
         TPinGroup g("PCIE");
         g.Pin("PCIE_SMBCLK", kUnknownBall, DIR_IN, IO_1V8);
         g.Pin("PCIE_SMBDAT", kUnknownBall, DIR_INOUT, IO_1V8);
@@ -154,17 +155,17 @@ void CONFIG_FALLOWMERE(TMainBoard* board, TConfigFallowmere& Config)
         g.AddTo(board);
     }
     for (int x = 0; x < 4; ++x)
-        if (c.bQsfp[x])
-            AddQsfpGroup(board, static_cast<char>('A' + x), kQsfp[x], FallowmereSi5340AFreqMHz(c.nSi5340AFreqSel[x]),
+        if (Config.bQsfp[x])
+            AddQsfpGroup(board, static_cast<char>('A' + x), kQsfp[x], FallowmereSi5340AFreqMHz(Config.nSi5340AFreqSel[x]),
                          DIR_OUT);
-    if (c.bLtm4677) {
+    if (Config.bLtm4677) {
         TPinGroup g("LTM4677");
         g.Pins({{"LTM4677_ALERT_n", kUnknownBall, DIR_IN, IO_1V8},
                 {"LTM4677_SCL", kUnknownBall, DIR_OUT, IO_1V8},
                 {"LTM4677_SDA", kUnknownBall, DIR_INOUT, IO_1V8}});
         g.AddTo(board);
     }
-    if (c.bGpio) {
+    if (Config.bGpio) {
         TPinGroup g("GPIO Expansion Header");
         BusFirstBall(g, "GPIO[%d]", 0, 7, "AT36", DIR_INOUT, IO_1V8);
         g.AddTo(board);

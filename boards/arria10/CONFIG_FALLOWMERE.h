@@ -4,4 +4,4 @@
 #include "boards/arria10/ConfigFallowmere.h"
 #include "model/MainBoard.h"
 
-void CONFIG_FALLOWMERE(TMainBoard* board, TConfigFallowmere& Config);
+void CONFIG_FALLOWMERE(TMainBoard* board, TConfigFallowmere& object);

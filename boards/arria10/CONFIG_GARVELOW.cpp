@@ -18,22 +18,23 @@ const TQsfpBalls kQsfp[4] = {{"AH5", "BD5", "BB5"}, {"AD5", "AP1", "AN3"}, {"Y5"
 
 }  // namespace
 
-void CONFIG_GARVELOW(TMainBoard* board, TConfigGarvelow& Config)
+void CONFIG_GARVELOW(TMainBoard* board, TConfigGarvelow& object)
 {
-    const TConfigGarvelow::FALLOWMERE_CONFIG& c = Config.m_Config;
-    board->m_pConfig = &Config;
-    board->m_BoardId = static_cast<MainBoardId>(c.BoardId);
-    CHECK_RECORD_HEAD(c, MAINBOARD_GARVELOW, TConfigGarvelow::FALLOWMERE_CONFIG);
+    // The record is named Config in the reports of a broken invariant.
+    const TConfigGarvelow::FALLOWMERE_CONFIG& Config = object.m_Config;
+    board->m_pConfig = &object;
+    board->m_BoardId = static_cast<MainBoardId>(Config.BoardId);
+    CHECK_RECORD_HEAD(Config, MAINBOARD_GARVELOW, TConfigGarvelow::FALLOWMERE_CONFIG);
     board->ClearConnectors();
     SetDevice(board, kDevice);
 
     // The controllers of the clock generators run from CLK_50_B2F, are reset
     // by CPU_RESET_n and started by BUTTON[0].
-    const bool clocksNeeded = Config.IsSi5340AUsed() || Config.IsSi5340BUsed();
+    const bool clocksNeeded = object.IsSi5340AUsed() || object.IsSi5340BUsed();
     bool anyQdr = false;
-    for (uint8_t flag : c.bQdrII) anyQdr = anyQdr || flag;
+    for (uint8_t flag : Config.bQdrII) anyQdr = anyQdr || flag;
 
-    if (c.bClock || clocksNeeded) {
+    if (Config.bClock || clocksNeeded) {
         TPinGroup g("CLOCK");
         g.ReferenceClock("CLK_100_B3D", "AJ11", IO_1V8, 100, 6);
         g.ReferenceClock("CLK_50_B2F", "AY31", IO_1V8, 50, 6);
@@ -45,31 +46,31 @@ void CONFIG_GARVELOW(TMainBoard* board, TConfigGarvelow& Config)
         g.ReferenceClock("CLKUSR_100", "AV26", IO_1V8, 100, 6);
         g.AddTo(board);
     }
-    if (c.bButton || clocksNeeded) {
+    if (Config.bButton || clocksNeeded) {
         TPinGroup g("KEY");
         BusFirstBall(g, "BUTTON[%d]", 0, 4, "AC11", DIR_IN, IO_1V8);
         g.Pin("CPU_RESET_n", "AP24", DIR_IN, IO_1V8);
         g.AddTo(board);
     }
-    if (c.bSwitch) {
+    if (Config.bSwitch) {
         TPinGroup g("SW");
         BusFirstBall(g, "SW[%d]", 0, 2, "BD28", DIR_IN, IO_1V8);
         g.AddTo(board);
     }
-    if (c.bLed) {
+    if (Config.bLed) {
         TPinGroup g("LED");
         BusFirstBall(g, "LED_BRACKET[%d]", 0, 4, "BB32", DIR_OUT, IO_1V8);
         BusFirstBall(g, "LED[%d]", 0, 4, "T11", DIR_OUT, IO_1V8);
         g.AddTo(board);
     }
-    if (c.bFan) {
+    if (Config.bFan) {
         TPinGroup g("FAN");
         g.Pins({{"FAN_I2C_SCL", kUnknownBall, DIR_INOUT, IO_1V8},
                 {"FAN_I2C_SDA", kUnknownBall, DIR_INOUT, IO_1V8},
                 {"FAN_ALERT_n", kUnknownBall, DIR_IN, IO_1V8}});
         g.AddTo(board);
     }
-    if (c.bFlash) {
+    if (Config.bFlash) {
         TPinGroup g("FLASH");
         g.Pin("FLASH_CLK", kUnknownBall, DIR_OUT, IO_1V8);
         BusFirstBall(g, "FLASH_A[%d]", 1, 26, "H26", DIR_OUT, IO_1V8);
@@ -82,9 +83,9 @@ void CONFIG_GARVELOW(TMainBoard* board, TConfigGarvelow& Config)
                 {"FLASH_RDY_BSY_n", kUnknownBall, DIR_IN, IO_1V8}});
         g.AddTo(board);
     }
-    const double qdrMHz = TConfigGarvelow::QdrRefClkFreqMHz(c.nSi5340BFreqSel[0]);
+    const double qdrMHz = TConfigGarvelow::QdrRefClkFreqMHz(Config.nSi5340BFreqSel[0]);
     for (int x = 0; x < 6; ++x)
-        if (c.bQdrII[x]) AddQdrIIGroup(board, static_cast<char>('A' + x), kQdr[x], qdrMHz);
+        if (Config.bQdrII[x]) AddQdrIIGroup(board, static_cast<char>('A' + x), kQdr[x], qdrMHz);
     if (anyQdr) {
         TPinGroup g("RZQ");
         for (const char* pin : {"RZQ_QDRII_A", "RZQ_QDRII_B", "RZQ_QDRII_C", "RZQ_QDRII_D", "RZQ_QDRII_E",
@@ -93,7 +94,7 @@ void CONFIG_GARVELOW(TMainBoard* board, TConfigGarvelow& Config)
         g.AddTo(board);
     }
     for (const char chip : {'A', 'B'}) {
-        if (chip == 'A' ? !Config.IsSi5340AUsed() : !Config.IsSi5340BUsed()) continue;
+        if (chip == 'A' ? !object.IsSi5340AUsed() : !object.IsSi5340BUsed()) continue;
         TPinGroup g(LetterPattern("SI5340%c", chip));
         g.Pin(LetterPattern("SI5340%c_I2C_SCL", chip), kUnknownBall, DIR_INOUT, IO_1V8);
         g.Pin(LetterPattern("SI5340%c_I2C_SDA", chip), kUnknownBall, DIR_INOUT, IO_1V8);
@@ -102,26 +103,26 @@ void CONFIG_GARVELOW(TMainBoard* board, TConfigGarvelow& Config)
         g.Pin(LetterPattern("SI5340%c_RST_n", chip), kUnknownBall, DIR_OUT, IO_1V8);
         g.AddTo(board);
     }
-    if (c.bTimingHeader) {
+    if (Config.bTimingHeader) {
         TPinGroup g("2x5 Timing Header");
         BusFirstBall(g, "GPIO_P[%d]", 0, 4, "BC28", DIR_INOUT, IO_1V8);
         BusFirstBall(g, "GPIO_CLK[%d]", 0, 2, "AV33", DIR_INOUT, IO_1V8);
         g.AddTo(board);
     }
-    if (c.bTemperature) {
+    if (Config.bTemperature) {
         TPinGroup g("Temperature");
         g.Pins({{"TEMP_I2C_SCL", kUnknownBall, DIR_INOUT, IO_1V8},
                 {"TEMP_I2C_SDA", kUnknownBall, DIR_INOUT, IO_1V8}});
         g.AddTo(board);
     }
-    if (c.bPowerMonitor) {
+    if (Config.bPowerMonitor) {
         TPinGroup g("POWER Monitor");
         g.Pins({{"POWER_MONITOR_I2C_SCL", kUnknownBall, DIR_INOUT, IO_1V8},
                 {"POWER_MONITOR_I2C_SDA", kUnknownBall, DIR_INOUT, IO_1V8},
                 {"POWER_MONITOR_ALERT_n", kUnknownBall, DIR_IN, IO_1V8}});
         g.AddTo(board);
     }
-    if (c.bPcie) {
+    if (Config.bPcie) {
         TPinGroup g("PCIE");
         g.Pin("PCIE_SMBCLK", kUnknownBall, DIR_INOUT, IO_1V8);
         g.Pin("PCIE_SMBDAT", kUnknownBall, DIR_INOUT, IO_1V8);
@@ -132,7 +133,7 @@ void CONFIG_GARVELOW(TMainBoard* board, TConfigGarvelow& Config)
         g.Pin("PCIE_WAKE_n", kUnknownBall, DIR_OUT, IO_1V8);
         g.AddTo(board);
     }
-    if (c.bPcie2) {
+    if (Config.bPcie2) {
         TPinGroup g("PCIE2");
         g.ReferenceClock("PCIE2_REFCLK_p", "Y40", IO_HCSL, 100, 6);
         BusFirstBall(g, "PCIE2_TX_p[%d]", 0, 8, "P44", DIR_OUT, IO_HSSI);
@@ -141,17 +142,17 @@ void CONFIG_GARVELOW(TMainBoard* board, TConfigGarvelow& Config)
         g.AddTo(board);
     }
     for (int x = 0; x < 4; ++x)
-        if (c.bQsfp[x])
+        if (Config.bQsfp[x])
             AddQsfpGroup(board, static_cast<char>('A' + x), kQsfp[x],
-                         TConfigGarvelow::Si5340AFreqMHz(c.nSi5340AFreqSel[x]), DIR_INOUT);
-    if (c.bLtm4677) {
+                         TConfigGarvelow::Si5340AFreqMHz(Config.nSi5340AFreqSel[x]), DIR_INOUT);
+    if (Config.bLtm4677) {
         TPinGroup g("LTM4677");
         g.Pins({{"LTM4677_ALERT_n", kUnknownBall, DIR_IN, IO_1V8},
                 {"LTM4677_SCL", kUnknownBall, DIR_OUT, IO_1V8},
                 {"LTM4677_SDA", kUnknownBall, DIR_INOUT, IO_1V8}});
         g.AddTo(board);
     }
-    if (c.bGpio) {
+    if (Config.bGpio) {
         TPinGroup g("GPIO Expansion Header");
         BusFirstBall(g, "GPIO[%d]", 0, 7, "AT36", DIR_INOUT, IO_1V8);
         g.AddTo(board);

@@ -4,4 +4,4 @@
 #include "boards/arria10/ConfigGarvelow.h"
 #include "model/MainBoard.h"
 
-void CONFIG_GARVELOW(TMainBoard* board, TConfigGarvelow& Config);
+void CONFIG_GARVELOW(TMainBoard* board, TConfigGarvelow& object);

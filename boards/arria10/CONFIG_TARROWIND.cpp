@@ -90,36 +90,37 @@ void AddQsfp(TMainBoard* board, int x, double refClkMHz)
 
 }  // namespace
 
-void CONFIG_TARROWIND(TMainBoard* board, TConfigTarrowind& Config)
+void CONFIG_TARROWIND(TMainBoard* board, TConfigTarrowind& object)
 {
-    const TConfigTarrowind::TARROWIND_CONFIG& c = Config.m_Config;
-    board->m_pConfig = &Config;
-    board->m_BoardId = static_cast<MainBoardId>(c.BoardId);
-    CHECK_RECORD_HEAD(c, MAINBOARD_TARROWIND, TConfigTarrowind::TARROWIND_CONFIG);
+    // The record is named Config in the reports of a broken invariant.
+    const TConfigTarrowind::TARROWIND_CONFIG& Config = object.m_Config;
+    board->m_pConfig = &object;
+    board->m_BoardId = static_cast<MainBoardId>(Config.BoardId);
+    CHECK_RECORD_HEAD(Config, MAINBOARD_TARROWIND, TConfigTarrowind::TARROWIND_CONFIG);
     board->ClearConnectors();
     // A device choice outside the list (a hand-made file) is the first device.
-    const int device = c.nDevice < TConfigTarrowind::kDeviceCount ? c.nDevice : 0;
+    const int device = Config.nDevice < TConfigTarrowind::kDeviceCount ? Config.nDevice : 0;
     SetDevice(board, {.Family = "Arria 10", .PinCount = 1932, .Package = "FBGA", .SpeedGradeText = nullptr,
                       .SpeedGrade = 0, .Part = kDevices[device]});
 
     // The controllers of the clock generators run from CLK_50_B2J, are reset
     // by CPU_RESET_n and started by BUTTON[0].
-    const bool clocksInUse = Config.IsSi5340AUsed() || Config.IsSi5340BUsed();
-    const int32_t ddr3Choice = c.nSi5340BFreq[0];
-    const int32_t qdrChoice = c.nSi5340BFreq[1];
-    const int32_t pcieChoice = c.nSi5340BFreq[2];
+    const bool clocksInUse = object.IsSi5340AUsed() || object.IsSi5340BUsed();
+    const int32_t ddr3Choice = Config.nSi5340BFreq[0];
+    const int32_t qdrChoice = Config.nSi5340BFreq[1];
+    const int32_t pcieChoice = Config.nSi5340BFreq[2];
 
-    if (c.bKEY || clocksInUse) {
+    if (Config.bKEY || clocksInUse) {
         TPinGroup g("KEY");
         g.Pin("BUTTON[0]", "AJ13", DIR_IN, IO_1V5);
-        if (c.bKEY) BusFirstBall(g, "BUTTON[%d]", 1, 3, kUnknownBall, DIR_IN, IO_1V5);
+        if (Config.bKEY) BusFirstBall(g, "BUTTON[%d]", 1, 3, kUnknownBall, DIR_IN, IO_1V5);
         g.Pin("CPU_RESET_n", "AP24", DIR_IN, IO_1V8);
         g.AddTo(board);
     }
-    if (c.bCLOCK || clocksInUse) {
+    if (Config.bCLOCK || clocksInUse) {
         TPinGroup g("CLOCK");
         g.ReferenceClock("CLK_50_B2J", "W36", IO_1V8, 50, 6);
-        if (c.bCLOCK) {
+        if (Config.bCLOCK) {
             g.ReferenceClock("CLK_50_B2L", "H32", IO_1V8, 50, 6);
             g.ReferenceClock("CLK_50_B3D", "AN7", IO_1V8, 50, 6);
             g.ReferenceClock("CLK_50_B3F", "G12", IO_1V8, 50, 6);
@@ -129,12 +130,12 @@ void CONFIG_TARROWIND(TMainBoard* board, TConfigTarrowind& Config)
         }
         g.AddTo(board);
     }
-    if (c.bSW) {
+    if (Config.bSW) {
         TPinGroup g("SW");
         UnknownBus(g, "SW[%d]", 2, DIR_IN, IO_1V5);
         g.AddTo(board);
     }
-    if (c.bLED) {
+    if (Config.bLED) {
         TPinGroup led("LED");
         UnknownBus(led, "LED[%d]", 4, DIR_OUT, IO_1V8);
         led.AddTo(board);
@@ -142,7 +143,7 @@ void CONFIG_TARROWIND(TMainBoard* board, TConfigTarrowind& Config)
         UnknownBus(bracket, "LED_BRACKET[%d]", 4, DIR_OUT, IO_1V8);
         bracket.AddTo(board);
     }
-    if (c.bSEG7) {
+    if (Config.bSEG7) {
         TPinGroup g("SEG7");
         g.Bus("HEX0_D[%d]", kHex0, 7, DIR_OUT, IO_1V5);
         g.Pin("HEX0_DP", kUnknownBall, DIR_OUT, IO_1V5);
@@ -150,16 +151,16 @@ void CONFIG_TARROWIND(TMainBoard* board, TConfigTarrowind& Config)
         g.Pin("HEX1_DP", kUnknownBall, DIR_OUT, IO_1V5);
         g.AddTo(board);
     }
-    if (c.bDDR3A) AddSocket(board, false, TarrowindDdr3RefClkMHz(ddr3Choice));
-    if (c.bDDR3B) AddSocket(board, true, TarrowindDdr3RefClkMHz(ddr3Choice));
-    if (c.bFAN) {
+    if (Config.bDDR3A) AddSocket(board, false, TarrowindDdr3RefClkMHz(ddr3Choice));
+    if (Config.bDDR3B) AddSocket(board, true, TarrowindDdr3RefClkMHz(ddr3Choice));
+    if (Config.bFAN) {
         TPinGroup g("FAN");
         g.Pins({{"FAN_ALERT_n", kUnknownBall, DIR_IN, IO_1V5},
                 {"FAN_I2C_SCL", kUnknownBall, DIR_INOUT, IO_1V5},
                 {"FAN_I2C_SDA", kUnknownBall, DIR_INOUT, IO_1V5}});
         g.AddTo(board);
     }
-    if (c.bFLASH) {
+    if (Config.bFLASH) {
         TPinGroup g("FLASH");
         BusFirstBall(g, "FLASH_A[%d]", 1, 26, kUnknownBall, DIR_OUT, IO_1V8);
         g.Pins({{"FLASH_ADV_n", kUnknownBall, DIR_OUT, IO_1V8},
@@ -174,14 +175,14 @@ void CONFIG_TARROWIND(TMainBoard* board, TConfigTarrowind& Config)
                 {"FLASH_WE_n", kUnknownBall, DIR_OUT, IO_1V8}});
         g.AddTo(board);
     }
-    if (c.bPcieRefClock && TarrowindPcieRefClkMHz(pcieChoice) > 0) {
+    if (Config.bPcieRefClock && TarrowindPcieRefClkMHz(pcieChoice) > 0) {
         // Not marked as a clock: the transceiver reference clock has no
         // timing constraint of its own.
         TPinGroup g("PCIe On-Board Ref Clock");
         g.Pin("OB_PCIE_REFCLK_p", "AK40", DIR_IN, IO_LVDS);
         g.AddTo(board);
     }
-    if (c.bPCIE) {
+    if (Config.bPCIE) {
         TPinGroup g("PCIE");
         g.Pin("PCIE_PERST_n", kUnknownBall, DIR_IN, IO_1V8);
         g.Pin("PCIE_REFCLK_p", "AH40", DIR_IN, IO_HCSL);
@@ -192,20 +193,20 @@ void CONFIG_TARROWIND(TMainBoard* board, TConfigTarrowind& Config)
         g.Pin("PCIE_WAKE_n", kUnknownBall, DIR_OUT, IO_1V8);
         g.AddTo(board);
     }
-    if (c.bPowerMonitor) {
+    if (Config.bPowerMonitor) {
         TPinGroup g("POWER Monitor");
         g.Pins({{"POWER_MONITOR_ALERT", kUnknownBall, DIR_IN, IO_1V8},
                 {"POWER_MONITOR_I2C_SCL", kUnknownBall, DIR_INOUT, IO_1V8},
                 {"POWER_MONITOR_I2C_SDA", kUnknownBall, DIR_INOUT, IO_1V8}});
         g.AddTo(board);
     }
-    const uint8_t qdr[4] = {c.bQDRIIA, c.bQDRIIB, c.bQDRIIC, c.bQDRIID};
+    const uint8_t qdr[4] = {Config.bQDRIIA, Config.bQDRIIB, Config.bQDRIIC, Config.bQDRIID};
     for (int x = 0; x < 4; ++x)
         if (qdr[x]) AddQdr(board, x, TarrowindQdrRefClkMHz(qdrChoice));
-    const uint8_t qsfp[4] = {c.bQSFPA, c.bQSFPB, c.bQSFPC, c.bQSFPD};
+    const uint8_t qsfp[4] = {Config.bQSFPA, Config.bQSFPB, Config.bQSFPC, Config.bQSFPD};
     for (int x = 0; x < 4; ++x)
-        if (qsfp[x]) AddQsfp(board, x, TarrowindSi5340AFreqMHz(c.nSi5340AFreq[x]));
-    if (c.bRS422) {
+        if (qsfp[x]) AddQsfp(board, x, TarrowindSi5340AFreqMHz(Config.nSi5340AFreq[x]));
+    if (Config.bRS422) {
         TPinGroup g("RS422");
         g.Pins({{"RS422_DE", kUnknownBall, DIR_OUT, IO_1V8},
                 {"RS422_DIN", kUnknownBall, DIR_IN, IO_1V8},
@@ -215,7 +216,7 @@ void CONFIG_TARROWIND(TMainBoard* board, TConfigTarrowind& Config)
                 {"RJ45_LED_R", kUnknownBall, DIR_OUT, IO_1V8}});
         g.AddTo(board);
     }
-    if (c.bDDR3A || c.bDDR3B || qdr[0] || qdr[1] || qdr[2] || qdr[3]) {
+    if (Config.bDDR3A || Config.bDDR3B || qdr[0] || qdr[1] || qdr[2] || qdr[3]) {
         TPinGroup g("RZQ");
         g.Pins({{"RZQ_DDR3_A", kUnknownBall, DIR_IN, IO_1V5},
                 {"RZQ_DDR3_B", kUnknownBall, DIR_IN, IO_1V5},
@@ -225,7 +226,7 @@ void CONFIG_TARROWIND(TMainBoard* board, TConfigTarrowind& Config)
                 {"RZQ_QDRII_D", kUnknownBall, DIR_IN, IO_1V8}});
         g.AddTo(board);
     }
-    if (Config.IsSi5340AUsed()) {
+    if (object.IsSi5340AUsed()) {
         TPinGroup g("SI5340A");
         g.Pins({{"SI5340A_I2C_SCL", "AJ11", DIR_INOUT, IO_1V8},
                 {"SI5340A_I2C_SDA", "AN8", DIR_INOUT, IO_1V8},
@@ -234,7 +235,7 @@ void CONFIG_TARROWIND(TMainBoard* board, TConfigTarrowind& Config)
                 {"SI5340A_RST_n", kUnknownBall, DIR_OUT, IO_1V8}});
         g.AddTo(board);
     }
-    if (Config.IsSi5340BUsed()) {
+    if (object.IsSi5340BUsed()) {
         TPinGroup g("SI5340B");
         g.Pins({{"SI5340B_I2C_SCL", "G37", DIR_INOUT, IO_1V8},
                 {"SI5340B_I2C_SDA", "H31", DIR_INOUT, IO_1V8},
@@ -243,12 +244,12 @@ void CONFIG_TARROWIND(TMainBoard* board, TConfigTarrowind& Config)
                 {"SI5340B_RST_n", kUnknownBall, DIR_OUT, IO_1V8}});
         g.AddTo(board);
     }
-    if (c.bSMA) {
+    if (Config.bSMA) {
         TPinGroup g("SMA");
         g.Pins({{"SMA_CLKIN", kUnknownBall, DIR_IN, IO_1V8}, {"SMA_CLKOUT", kUnknownBall, DIR_OUT, IO_1V8}});
         g.AddTo(board);
     }
-    if (c.bTemperature) {
+    if (Config.bTemperature) {
         TPinGroup g("Temperature");
         g.Pins({{"TEMP_I2C_SCL", kUnknownBall, DIR_INOUT, IO_1V5},
                 {"TEMP_I2C_SDA", kUnknownBall, DIR_INOUT, IO_1V5},

@@ -6,7 +6,7 @@
 
 // Fills the board from the object's record and leaves the object in
 // m_pConfig (the form owns it and outlives the run).
-void CONFIG_TARROWIND(TMainBoard* board, TConfigTarrowind& Config);
+void CONFIG_TARROWIND(TMainBoard* board, TConfigTarrowind& object);
 
 // Master ids of the two DDR3 SODIMM sockets.
 constexpr uint8_t TARROWIND_DDR3A_MASTER = 24;
