@@ -1,5 +1,8 @@
 #include "app/BoardForm.h"
 
+#include "boards/arria10/UI_Fallowmere.h"
+#include "boards/arria10/UI_Garvelow.h"
+#include "boards/arria10/UI_Tarrowind.h"
 #include "boards/soc/UI_Hollarne.h"
 
 #include "platform/Seam.h"
@@ -38,13 +41,13 @@ std::vector<TBoardFormSlot>& Slots()
         {24, "TFormElmsary", nullptr},
         {25, "TFormWyndholt", nullptr},
         {26, "TFormKilverne", nullptr},
-        {27, "TFormTarrowind", nullptr},
+        {27, "TFormTarrowind", NewBoardForm<TFormTarrowind>},
         {28, "TFormUlverrow", nullptr},
         {30, "TFormLanterby", nullptr},
         {31, "TFormColvenna", nullptr},
         {32, "TFormVantremere", nullptr},
-        {33, "TFormFallowmere", nullptr},
-        {34, "TFormGarvelow", nullptr},
+        {33, "TFormFallowmere", NewBoardForm<TFormFallowmere>},
+        {34, "TFormGarvelow", NewBoardForm<TFormGarvelow>},
         {35, "TFormWendlebury", nullptr},
         {36, "TFormYarrowgate", nullptr},
         {37, "TFormZennorby", nullptr},
