@@ -107,32 +107,39 @@ void ShowFlagShapes(const std::vector<TFlagBox>& boxes)
     }
 }
 
-TFormSpec TSi5340PairFormBase::Layout(const TSi5340PairBoard& board)
+TFormSpec Si5340FormLayout(const char* formName, const char* caption, const char* picture, const TBoardPart* parts,
+                           std::size_t count, const char* const si5340ACombos[4])
 {
-    TFormSpec spec{.Name = board.FormName, .Caption = board.Caption, .ClientWidth = 831, .ClientHeight = 588,
+    TFormSpec spec{.Name = formName, .Caption = caption, .ClientWidth = 831, .ClientHeight = 588,
                    .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
     auto& c = spec.Controls;
-    AddBoardPicture(c, 8, 56, board.Picture, board.Parts, board.PartCount);
+    AddBoardPicture(c, 8, 56, picture, parts, count);
     AddFrameButtons(c, 8, 392);
     c.push_back({.Kind = TControlKind::GroupBox, .Name = "GroupBoxConfig", .Left = 436, .Top = 8, .Width = 387,
                  .Height = 360, .Caption = "System Configuration"});
-    c.push_back(FrameLabel("LabelProjectName", "GroupBoxConfig", 12, 28, 96, "Project Name:"));
-    c.push_back(FrameEdit("EditProjectName", "GroupBoxConfig", 110, 24, 265));
-    AddFlagBoxes(c, board.Flags, 62);
-
+    c.push_back(FrameLabel("LabelProjectName", "GroupBoxConfig", 12, 26, 96, "Project Name:"));
+    c.push_back(FrameEdit("EditProjectName", "GroupBoxConfig", 110, 22, 265));
     c.push_back({.Kind = TControlKind::GroupBox, .Name = "GroupBoxSi5340A", .Left = 436, .Top = 374, .Width = 190,
                  .Height = 206, .Caption = "Si5340A"});
     static const char* const kLabels[4][3] = {{"LabelQsfpA", "QSFPA_REFCLK_p/n:", "LabelMhzA"},
                                               {"LabelQsfpB", "QSFPB_REFCLK_p/n:", "LabelMhzB"},
                                               {"LabelQsfpC", "QSFPC_REFCLK_p/n:", "LabelMhzC"},
                                               {"LabelQsfpD", "QSFPD_REFCLK_p/n:", "LabelMhzD"}};
-    static const char* const kCombos[4] = {"ComboBoxSi5340A_A", "ComboBoxSi5340A_B", "ComboBoxSi5340A_C",
-                                           "ComboBoxSi5340A_D"};
     for (int i = 0; i < 4; ++i)
-        AddClockCombo(c, "GroupBoxSi5340A", 22 + 45 * i, kLabels[i][0], kLabels[i][2], kLabels[i][1], kCombos[i],
-                      "ComboBoxSi5340A_OnChange");
+        AddClockCombo(c, "GroupBoxSi5340A", 22 + 45 * i, kLabels[i][0], kLabels[i][2], kLabels[i][1],
+                      si5340ACombos[i], "ComboBoxSi5340A_OnChange");
     c.push_back({.Kind = TControlKind::GroupBox, .Name = "GroupBoxSi5340B", .Left = 632, .Top = 374, .Width = 191,
                  .Height = 206, .Caption = "Si5340B"});
+    return spec;
+}
+
+TFormSpec TSi5340PairFormBase::Layout(const TSi5340PairBoard& board)
+{
+    static const char* const kCombos[4] = {"ComboBoxSi5340A_A", "ComboBoxSi5340A_B", "ComboBoxSi5340A_C",
+                                           "ComboBoxSi5340A_D"};
+    TFormSpec spec = Si5340FormLayout(board.FormName, board.Caption, board.Picture, board.Parts, board.PartCount, kCombos);
+    auto& c = spec.Controls;
+    AddFlagBoxes(c, board.Flags, 62);
     AddClockCombo(c, "GroupBoxSi5340B", 22, "LabelQdr", "LabelMhzQdr", "QDRIIx_REFCLK_p/n:", "ComboBoxSi5340B_QDRII",
                   "ComboBoxSi5340B_QDRIIChange");
     c.push_back(FrameLabel("LabelQdrLetters", "GroupBoxSi5340B", 10, 70, 170, "x: A/B/C/D/E/F"));

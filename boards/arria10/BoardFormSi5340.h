@@ -19,6 +19,12 @@
 // outline shape over every marked part.
 void AddBoardPicture(std::vector<TControlSpec>& controls, int left, int top, const char* picture,
                      const TBoardPart* parts, std::size_t count);
+// The frame of a form's layout: the picture, the buttons, the group box
+// "System Configuration" with the project name (check boxes from y 62 on, or
+// 88 below one more row), the group box "Si5340A" with the four QSFP+ clock
+// combos of the given names, and the empty group box "Si5340B".
+TFormSpec Si5340FormLayout(const char* formName, const char* caption, const char* picture, const TBoardPart* parts,
+                           std::size_t count, const char* const si5340ACombos[4]);
 // "Save Setting...", "Select All", "Load Setting...", "Generate...",
 // "Default Setting", "Exit" (the default button) in two columns from top, and
 // "Change Main Board" beside the logo.

@@ -45,18 +45,7 @@ void CONFIG_FALLOWMERE(TMainBoard* board, TConfigFallowmere& object)
     bool anyQdr = false;
     for (uint8_t flag : Config.bQdrII) anyQdr = anyQdr || flag;
 
-    if (Config.bClock || clocksNeeded) {
-        TPinGroup g("CLOCK");
-        g.ReferenceClock("CLK_100_B3D", "AJ11", IO_1V8, 100, 6);
-        g.ReferenceClock("CLK_50_B2F", "AY31", IO_1V8, 50, 6);
-        g.ReferenceClock("CLK_50_B2G", "AW35", IO_1V8, 50, 6);
-        g.ReferenceClock("CLK_50_B2H", "AP34", IO_1V8, 50, 6);
-        g.ReferenceClock("CLK_50_B3D", "AN7", IO_1V8, 50, 6);
-        g.ReferenceClock("CLK_50_B3F", "G12", IO_1V8, 50, 6);
-        g.ReferenceClock("CLK_50_B3H", "D21", IO_1V8, 50, 6);
-        g.ReferenceClock("CLKUSR_100", "AV26", IO_1V8, 100, 6);
-        g.AddTo(board);
-    }
+    if (Config.bClock || clocksNeeded) AddPairClockGroup(board);
     if (Config.bButton || clocksNeeded) {
         TPinGroup g("KEY");
         BusFirstBall(g, "BUTTON[%d]", 0, 4, kUnknownBall, DIR_IN, IO_1V8);
@@ -104,23 +93,9 @@ void CONFIG_FALLOWMERE(TMainBoard* board, TConfigFallowmere& object)
     const double qdrMHz = FallowmereSi5340BFreqMHz(Config.nSi5340BFreqSel[0]);
     for (int x = 0; x < 6; ++x)
         if (Config.bQdrII[x]) AddQdrIIGroup(board, static_cast<char>('A' + x), kQdr[x], qdrMHz);
-    if (anyQdr) {
-        TPinGroup g("RZQ");
-        for (const char* pin : {"RZQ_QDRII_A", "RZQ_QDRII_B", "RZQ_QDRII_C", "RZQ_QDRII_D", "RZQ_QDRII_E",
-                                "RZQ_QDRII_F"})
-            g.Pin(pin, kUnknownBall, DIR_IN, IO_1V8);
-        g.AddTo(board);
-    }
-    for (const char chip : {'A', 'B'}) {
-        if (chip == 'A' ? !object.IsSi5340AUsed() : !object.IsSi5340BUsed()) continue;
-        TPinGroup g(LetterPattern("SI5340%c", chip));
-        g.Pin(LetterPattern("SI5340%c_I2C_SCL", chip), kUnknownBall, DIR_OUT, IO_1V8);
-        g.Pin(LetterPattern("SI5340%c_I2C_SDA", chip), kUnknownBall, DIR_INOUT, IO_1V8);
-        g.Pin(LetterPattern("SI5340%c_INTR", chip), kUnknownBall, DIR_IN, IO_1V8);
-        g.Pin(LetterPattern("SI5340%c_OE_n", chip), kUnknownBall, DIR_OUT, IO_1V8);
-        g.Pin(LetterPattern("SI5340%c_RST_n", chip), kUnknownBall, DIR_OUT, IO_1V8);
-        g.AddTo(board);
-    }
+    if (anyQdr) AddPairRzqGroup(board);
+    if (object.IsSi5340AUsed()) AddPairSi5340Group(board, 'A', DIR_OUT);
+    if (object.IsSi5340BUsed()) AddPairSi5340Group(board, 'B', DIR_OUT);
     if (Config.bRs422) {
         TPinGroup g("RS422");
         g.Pins({{"RS422_DOUT", kUnknownBall, DIR_OUT, IO_1V8},

@@ -34,18 +34,7 @@ void CONFIG_GARVELOW(TMainBoard* board, TConfigGarvelow& object)
     bool anyQdr = false;
     for (uint8_t flag : Config.bQdrII) anyQdr = anyQdr || flag;
 
-    if (Config.bClock || clocksNeeded) {
-        TPinGroup g("CLOCK");
-        g.ReferenceClock("CLK_100_B3D", "AJ11", IO_1V8, 100, 6);
-        g.ReferenceClock("CLK_50_B2F", "AY31", IO_1V8, 50, 6);
-        g.ReferenceClock("CLK_50_B2G", "AW35", IO_1V8, 50, 6);
-        g.ReferenceClock("CLK_50_B2H", "AP34", IO_1V8, 50, 6);
-        g.ReferenceClock("CLK_50_B3D", "AN7", IO_1V8, 50, 6);
-        g.ReferenceClock("CLK_50_B3F", "G12", IO_1V8, 50, 6);
-        g.ReferenceClock("CLK_50_B3H", "D21", IO_1V8, 50, 6);
-        g.ReferenceClock("CLKUSR_100", "AV26", IO_1V8, 100, 6);
-        g.AddTo(board);
-    }
+    if (Config.bClock || clocksNeeded) AddPairClockGroup(board);
     if (Config.bButton || clocksNeeded) {
         TPinGroup g("KEY");
         BusFirstBall(g, "BUTTON[%d]", 0, 4, "AC11", DIR_IN, IO_1V8);
@@ -86,23 +75,9 @@ void CONFIG_GARVELOW(TMainBoard* board, TConfigGarvelow& object)
     const double qdrMHz = TConfigGarvelow::QdrRefClkFreqMHz(Config.nSi5340BFreqSel[0]);
     for (int x = 0; x < 6; ++x)
         if (Config.bQdrII[x]) AddQdrIIGroup(board, static_cast<char>('A' + x), kQdr[x], qdrMHz);
-    if (anyQdr) {
-        TPinGroup g("RZQ");
-        for (const char* pin : {"RZQ_QDRII_A", "RZQ_QDRII_B", "RZQ_QDRII_C", "RZQ_QDRII_D", "RZQ_QDRII_E",
-                                "RZQ_QDRII_F"})
-            g.Pin(pin, kUnknownBall, DIR_IN, IO_1V8);
-        g.AddTo(board);
-    }
-    for (const char chip : {'A', 'B'}) {
-        if (chip == 'A' ? !object.IsSi5340AUsed() : !object.IsSi5340BUsed()) continue;
-        TPinGroup g(LetterPattern("SI5340%c", chip));
-        g.Pin(LetterPattern("SI5340%c_I2C_SCL", chip), kUnknownBall, DIR_INOUT, IO_1V8);
-        g.Pin(LetterPattern("SI5340%c_I2C_SDA", chip), kUnknownBall, DIR_INOUT, IO_1V8);
-        g.Pin(LetterPattern("SI5340%c_INTR", chip), kUnknownBall, DIR_IN, IO_1V8);
-        g.Pin(LetterPattern("SI5340%c_OE_n", chip), kUnknownBall, DIR_OUT, IO_1V8);
-        g.Pin(LetterPattern("SI5340%c_RST_n", chip), kUnknownBall, DIR_OUT, IO_1V8);
-        g.AddTo(board);
-    }
+    if (anyQdr) AddPairRzqGroup(board);
+    if (object.IsSi5340AUsed()) AddPairSi5340Group(board, 'A', DIR_INOUT);
+    if (object.IsSi5340BUsed()) AddPairSi5340Group(board, 'B', DIR_INOUT);
     if (Config.bTimingHeader) {
         TPinGroup g("2x5 Timing Header");
         BusFirstBall(g, "GPIO_P[%d]", 0, 4, "BC28", DIR_INOUT, IO_1V8);

@@ -11,6 +11,39 @@ void BusFirstBall(TPinGroup& group, const std::string& format, int first, int co
     group.Bus(format, balls.data(), first + count, direction, standard);
 }
 
+void AddPairClockGroup(TMainBoard* board)
+{
+    TPinGroup g("CLOCK");
+    g.ReferenceClock("CLK_100_B3D", "AJ11", IO_1V8, 100, 6);
+    g.ReferenceClock("CLK_50_B2F", "AY31", IO_1V8, 50, 6);
+    g.ReferenceClock("CLK_50_B2G", "AW35", IO_1V8, 50, 6);
+    g.ReferenceClock("CLK_50_B2H", "AP34", IO_1V8, 50, 6);
+    g.ReferenceClock("CLK_50_B3D", "AN7", IO_1V8, 50, 6);
+    g.ReferenceClock("CLK_50_B3F", "G12", IO_1V8, 50, 6);
+    g.ReferenceClock("CLK_50_B3H", "D21", IO_1V8, 50, 6);
+    g.ReferenceClock("CLKUSR_100", "AV26", IO_1V8, 100, 6);
+    g.AddTo(board);
+}
+
+void AddPairRzqGroup(TMainBoard* board)
+{
+    TPinGroup g("RZQ");
+    for (const char* pin : {"RZQ_QDRII_A", "RZQ_QDRII_B", "RZQ_QDRII_C", "RZQ_QDRII_D", "RZQ_QDRII_E", "RZQ_QDRII_F"})
+        g.Pin(pin, kUnknownBall, DIR_IN, IO_1V8);
+    g.AddTo(board);
+}
+
+void AddPairSi5340Group(TMainBoard* board, char chip, PinDirection sclDirection)
+{
+    TPinGroup g(LetterPattern("SI5340%c", chip));
+    g.Pin(LetterPattern("SI5340%c_I2C_SCL", chip), kUnknownBall, sclDirection, IO_1V8);
+    g.Pin(LetterPattern("SI5340%c_I2C_SDA", chip), kUnknownBall, DIR_INOUT, IO_1V8);
+    g.Pin(LetterPattern("SI5340%c_INTR", chip), kUnknownBall, DIR_IN, IO_1V8);
+    g.Pin(LetterPattern("SI5340%c_OE_n", chip), kUnknownBall, DIR_OUT, IO_1V8);
+    g.Pin(LetterPattern("SI5340%c_RST_n", chip), kUnknownBall, DIR_OUT, IO_1V8);
+    g.AddTo(board);
+}
+
 void AddQdrIIGroup(TMainBoard* board, char letter, const TQdrBalls& balls, double refClkMHz)
 {
     auto name = [&](const char* pattern) { return LetterPattern(pattern, letter); };

@@ -28,6 +28,14 @@ struct TQdrBalls {
 // BWS_n[0..1], CQ_p, CQ_n, Q[0..17], QVLD, WPS_n, RPS_n, DOFF_n, ODT.
 void AddQdrIIGroup(TMainBoard* board, char letter, const TQdrBalls& balls, double refClkMHz);
 
+// "CLOCK": the eight clock inputs of the sister boards, all known.
+void AddPairClockGroup(TMainBoard* board);
+// "RZQ": RZQ_QDRII_A .. RZQ_QDRII_F.
+void AddPairRzqGroup(TMainBoard* board);
+// "SI5340A" or "SI5340B" (chip 'A' or 'B'): I2C_SCL (sclDirection), I2C_SDA,
+// INTR, OE_n, RST_n, none of them known.
+void AddPairSi5340Group(TMainBoard* board, char chip, PinDirection sclDirection);
+
 struct TQsfpBalls {
     const char* RefClk;
     const char* Tx0;

@@ -53,30 +53,12 @@ const char* const kSi5340BCombos[3] = {"ComboBoxDi5340B_DDR3", "ComboBoxDi5340B_
 
 TFormSpec TarrowindLayout()
 {
-    TFormSpec spec{.Name = "TFORMTARROWIND", .Caption = "Tarrowind V1.0.1", .ClientWidth = 831, .ClientHeight = 588,
-                   .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
+    TFormSpec spec = Si5340FormLayout("TFORMTARROWIND", "Tarrowind V1.0.1", "TARROWIND_PHOTO_BITMAP", kTarrowindParts,
+                                      std::size(kTarrowindParts), kSi5340ACombos);
     auto& c = spec.Controls;
-    AddBoardPicture(c, 8, 56, "TARROWIND_PHOTO_BITMAP", kTarrowindParts, std::size(kTarrowindParts));
-    AddFrameButtons(c, 8, 392);
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = "GroupBoxConfig", .Left = 436, .Top = 8, .Width = 387,
-                 .Height = 360, .Caption = "System Configuration"});
-    c.push_back(FrameLabel("LabelProjectName", "GroupBoxConfig", 12, 26, 96, "Project Name:"));
-    c.push_back(FrameEdit("EditProjectName", "GroupBoxConfig", 110, 22, 265));
     c.push_back(FrameLabel("LabelBoard", "GroupBoxConfig", 12, 56, 96, "Board Type:"));
     c.push_back(FrameComboBox("ComboBoxBoard", "GroupBoxConfig", 110, 52, 265, nullptr));
     AddFlagBoxes(c, FlagSpecs(), 88);
-
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = "GroupBoxSi5340A", .Left = 436, .Top = 374, .Width = 190,
-                 .Height = 206, .Caption = "Si5340A"});
-    static const char* const kALabels[4][3] = {{"LabelQsfpA", "LabelMhzA", "QSFPA_REFCLK_p/n:"},
-                                               {"LabelQsfpB", "LabelMhzB", "QSFPB_REFCLK_p/n:"},
-                                               {"LabelQsfpC", "LabelMhzC", "QSFPC_REFCLK_p/n:"},
-                                               {"LabelQsfpD", "LabelMhzD", "QSFPD_REFCLK_p/n:"}};
-    for (int i = 0; i < 4; ++i)
-        AddClockCombo(c, "GroupBoxSi5340A", 22 + 45 * i, kALabels[i][0], kALabels[i][1], kALabels[i][2],
-                      kSi5340ACombos[i], "ComboBoxSi5340A_OnChange");
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = "GroupBoxSi5340B", .Left = 632, .Top = 374, .Width = 191,
-                 .Height = 206, .Caption = "Si5340B"});
     static const char* const kBLabels[3][3] = {{"LabelDdr3", "LabelMhzDdr3", "DDR3_REFCLK_p/n:"},
                                                {"LabelQdr", "LabelMhzQdr", "QDRII_REFCLK_p/n:"},
                                                {"LabelPcie", "LabelMhzPcie", "OB_PCIE_REFCLK_p/n:"}};

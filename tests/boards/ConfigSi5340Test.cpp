@@ -210,6 +210,10 @@ TEST_F(ConfigTarrowindTest, ThePcieChoiceAloneUsesTheSi5340BAtItsHighestFrequenc
     EXPECT_EQ(FilesIn(sub), Sorted(Join({kCommonFiles, kBFiles})));
     EXPECT_EQ(ReadFile(sub + "clock_divider.v"), "// tarrowind_clock_divider_verilog\r\n");
     EXPECT_EQ(ReadFile(sub + "si5340b_controller.v"), "// si5340b_controller_verilog\r\n");
+    // A second export replaces every file.
+    seam.AddResource("si5340b_controller_verilog", "// second\r\n");
+    ASSERT_TRUE(object.ExportIpFiles(folder.Path()));
+    EXPECT_EQ(ReadFile(sub + "si5340b_controller.v"), "// second\r\n");
 }
 
 TEST_F(ConfigTarrowindTest, Si5340ASelectLinesNameEachOutputsChoice)

@@ -209,7 +209,6 @@ protected:
 };
 
 TCheckBox* Box(TForm* form, const std::string& name) { return form->Find<TCheckBox>(name); }
-TComboBox* Combo(TForm* form, const std::string& name) { return form->Find<TComboBox>(name); }
 
 }  // namespace
 
@@ -234,7 +233,9 @@ TEST_F(Si5340Forms, TarrowindOpensWithItsDefaultsAndExitWritesThem)
     for (const TFlagBox& flag : form->m_Flags) {
         const bool on = std::find(ticked.begin(), ticked.end(), flag.Box->Name()) != ticked.end();
         EXPECT_EQ(flag.Box->Checked(), on) << flag.Box->Name();
-        if (flag.Shape) EXPECT_EQ(flag.Shape->Visible(), on) << flag.Box->Name();
+        if (flag.Shape) {
+            EXPECT_EQ(flag.Shape->Visible(), on) << flag.Box->Name();
+        }
     }
     EXPECT_TRUE(form->Find<TShape>("ShapeBracketLED")->Visible());
     EXPECT_FALSE(form->ShapeSi5340A->Visible());
@@ -504,7 +505,9 @@ TYPED_TEST(PairForms, OpensWithTheDefaults)
     EXPECT_FALSE(form->ShapeSi5340A->Visible());
     EXPECT_FALSE(form->ShapeSi5340B->Visible());
     EXPECT_EQ(form->CheckBoxPCIe2 != nullptr, PairTraits<TypeParam>::kGarvelow);
-    if (form->CheckBoxPCIe2) EXPECT_FALSE(form->CheckBoxPCIe2->Enabled());
+    if (form->CheckBoxPCIe2) {
+        EXPECT_FALSE(form->CheckBoxPCIe2->Enabled());
+    }
     EXPECT_EQ(Box(form, "CheckBoxRs422")->Caption(), PairTraits<TypeParam>::kGarvelow ? "2x5 Timing Header" : "RS422 Expansion ");
 
     UserClick(form->ButtonExit);
