@@ -1,10 +1,10 @@
-// The Fallowmere board picture.
+// The picture of the Fallowmere board, drawn from the parts table its form marks.
 #include <iterator>
 
 #include "boards/arria10/FallowmereParts.h"
-#include "resources/Arria10Photo.h"
+#include "resources/FramePhoto.h"
 
 QImage DrawFallowmerePhoto()
 {
-    return DrawArria10Board(kFallowmereParts, std::size(kFallowmereParts), QColor(22, 110, 62));
+    return DrawBoardPhoto(FALLOWMERE_PHOTO_WIDTH, FALLOWMERE_PHOTO_HEIGHT, kFallowmereParts, std::size(kFallowmereParts));
 }

@@ -1,10 +1,10 @@
-// The Garvelow board picture.
+// The picture of the Garvelow board, drawn from the parts table its form marks.
 #include <iterator>
 
 #include "boards/arria10/GarvelowParts.h"
-#include "resources/Arria10Photo.h"
+#include "resources/FramePhoto.h"
 
 QImage DrawGarvelowPhoto()
 {
-    return DrawArria10Board(kGarvelowParts, std::size(kGarvelowParts), QColor(120, 40, 40));
+    return DrawBoardPhoto(GARVELOW_PHOTO_WIDTH, GARVELOW_PHOTO_HEIGHT, kGarvelowParts, std::size(kGarvelowParts));
 }

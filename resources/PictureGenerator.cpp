@@ -21,7 +21,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "resources/Arria10Photo.h"
+#include "resources/FramePhoto.h"
 #include "resources/HollarnePhoto.h"
 
 namespace {
@@ -409,6 +409,9 @@ int main(int argc, char** argv)
     for (const BoardPicture& board : kBoards) save(board.name, DrawBoard(board));
     for (const CardPicture& card : kCards) save(card.name, DrawCard(card));
     save("HOLLARNE_PHOTO_BITMAP", DrawHollarnePhoto());
+    save("RASTRELLE_PHOTO_BITMAP", DrawRastrellePhoto());
+    save("DRENNOCK_PHOTO_BITMAP", DrawDrennockPhoto());
+    save("ESTOVER_PHOTO_BITMAP", DrawEstoverPhoto());
     save("TARROWIND_PHOTO_BITMAP", DrawTarrowindPhoto());
     save("FALLOWMERE_PHOTO_BITMAP", DrawFallowmerePhoto());
     save("GARVELOW_PHOTO_BITMAP", DrawGarvelowPhoto());

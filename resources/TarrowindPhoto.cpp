@@ -1,10 +1,10 @@
-// The Tarrowind board picture.
+// The picture of the Tarrowind board, drawn from the parts table its form marks.
 #include <iterator>
 
 #include "boards/arria10/TarrowindParts.h"
-#include "resources/Arria10Photo.h"
+#include "resources/FramePhoto.h"
 
 QImage DrawTarrowindPhoto()
 {
-    return DrawArria10Board(kTarrowindParts, std::size(kTarrowindParts), QColor(20, 70, 130));
+    return DrawBoardPhoto(TARROWIND_PHOTO_WIDTH, TARROWIND_PHOTO_HEIGHT, kTarrowindParts, std::size(kTarrowindParts));
 }

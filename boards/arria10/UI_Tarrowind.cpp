@@ -12,36 +12,10 @@ namespace {
 
 using TARROWIND_CONFIG = TConfigTarrowind::TARROWIND_CONFIG;
 
-// The group boxes, one per record flag from bCLOCK (136) to bRS422 (158).
-const std::vector<TFlagBoxSpec>& FlagSpecs()
-{
-    static const std::vector<TFlagBoxSpec> specs = {
-        {"CheckBoxOSC", "CLOCK ", 136, "ShapeOSC", nullptr, 1},
-        {"CheckBoxLED", "LED x  8", 137, "ShapeLED", "ShapeBracketLED", 1},
-        {"CheckBoxSeg7", "7-Segment x 2", 138, "ShapeSeg7", nullptr, 1},
-        {"CheckBoxButton", "Button x 4", 139, "ShapeButton", nullptr, 1},
-        {"CheckBoxSwitch", "Switch x 2", 140, "ShapeSwitch", nullptr, 1},
-        {"CheckBoxSma", "SMA", 141, "ShapeSma", nullptr, 0},
-        {"CheckBoxTemp", "Temperature Sensor", 142, "ShapeTemp", nullptr, 1},
-        {"CheckBoxPower", "Power Monitor", 143, "ShapePower", nullptr, 1},
-        {"CheckBoxDDR3_0", "DDR3 SODIMM_A", 144, "ShapeDDR3_0", nullptr, 0},
-        {"CheckBoxDDR3_1", "DDR3 SODIMM_B", 145, "ShapeDDR3_1", nullptr, 0},
-        {"CheckBoxQdrA", "QDRII+ SRAM A", 146, "ShapeQDRII_A", nullptr, 0},
-        {"CheckBoxQdrB", "QDRII+ SRAM B", 147, "ShapeQDRII_B", nullptr, 0},
-        {"CheckBoxQdrC", "QDRII+ SRAM C", 148, "ShapeQDRII_C", nullptr, 0},
-        {"CheckBoxQdrD", "QDRII+ SRAM D", 149, "ShapeQDRII_D", nullptr, 0},
-        {"CheckBoxQsfpA", "QSFP+ A", 150, "ShapeQsfp_A", nullptr, 0},
-        {"CheckBoxQsfpB", "QSFP+ B", 151, "ShapeQsfp_B", nullptr, 0},
-        {"CheckBoxQsfpC", "QSFP+ C", 152, "ShapeQsfp_C", nullptr, 0},
-        {"CheckBoxQsfpD", "QSFP+ D", 153, "ShapeQsfp_D", nullptr, 0},
-        {"CheckBoxPCIe", "PCIe", 154, "ShapePCIe", nullptr, 0},
-        {"CheckBoxFan", "Fan Control", 155, "ShapeFan", nullptr, 1},
-        {"CheckBoxFlash", "Flash (256MB)", 156, "ShapeFlash", nullptr, 1},
-        {"CheckBoxPceiClk", "PCIe On-Board Clock", 157, nullptr, nullptr, 0},
-        {"CheckBoxRs422", "RS422 Expansion ", 158, "ShapeRs422", nullptr, 1},
-    };
-    return specs;
-}
+// Record bytes 136 (bCLOCK) to 158 (bRS422): CLOCK, LED, SEG7, KEY, SW,
+// Temperature, POWER Monitor, FAN, FLASH and RS422 by default.
+const uint8_t kDefaultFlags[23] = {1, 1, 1, 1, 1, 0, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 1};
+constexpr std::size_t kFlagsAt = 136;
 
 const char* const kDeviceItems[TConfigTarrowind::kDeviceCount] = {
     "I2 1150K: 10AX115N3F45I2SG", "E2 1150K: 10AX115N3F45E2SG", "E1 1150K: 10AX115N2F45E1SG",
@@ -53,17 +27,37 @@ const char* const kSi5340BCombos[3] = {"ComboBoxDi5340B_DDR3", "ComboBoxDi5340B_
 
 TFormSpec TarrowindLayout()
 {
-    TFormSpec spec = Si5340FormLayout("TFORMTARROWIND", "Tarrowind V1.0.1", "TARROWIND_PHOTO_BITMAP", kTarrowindParts,
-                                      std::size(kTarrowindParts), kSi5340ACombos);
+    TFormSpec spec = Si5340FormLayout(
+        {.Name = "TFORMTARROWIND",
+         .Caption = "Tarrowind V1.0.1",
+         .Title = "Tarrowind",
+         .Picture = "TARROWIND_PHOTO_BITMAP",
+         .PictureWidth = TARROWIND_PHOTO_WIDTH,
+         .PictureHeight = TARROWIND_PHOTO_HEIGHT,
+         .Parts = kTarrowindParts,
+         .PartCount = std::size(kTarrowindParts),
+         .Rows = {{"CheckBoxOSC", "CLOCK ", "CheckBoxDDR3_0", "DDR3 SODIMM_A"},
+                  {"CheckBoxLED", "LED x  8", "CheckBoxDDR3_1", "DDR3 SODIMM_B"},
+                  {"CheckBoxSeg7", "7-Segment x 2", "CheckBoxQdrA", "QDRII+ SRAM A"},
+                  {"CheckBoxButton", "Button x 4", "CheckBoxQdrB", "QDRII+ SRAM B"},
+                  {"CheckBoxSwitch", "Switch x 2", "CheckBoxQdrC", "QDRII+ SRAM C"},
+                  {"CheckBoxSma", "SMA", "CheckBoxQdrD", "QDRII+ SRAM D"},
+                  {"CheckBoxTemp", "Temperature Sensor", "CheckBoxQsfpA", "QSFP+ A"},
+                  {"CheckBoxPower", "Power Monitor", "CheckBoxQsfpB", "QSFP+ B"},
+                  {"CheckBoxFan", "Fan Control", "CheckBoxQsfpC", "QSFP+ C"},
+                  {"CheckBoxFlash", "Flash (256MB)", "CheckBoxQsfpD", "QSFP+ D"},
+                  {"CheckBoxRs422", "RS422 Expansion ", "CheckBoxPCIe", "PCIe"},
+                  {"CheckBoxPceiClk", "PCIe On-Board Clock", nullptr, nullptr}},
+         .Si5340ACombos = {kSi5340ACombos[0], kSi5340ACombos[1], kSi5340ACombos[2], kSi5340ACombos[3]}});
     auto& c = spec.Controls;
-    c.push_back(FrameLabel("LabelBoard", "GroupBoxConfig", 12, 56, 96, "Board Type:"));
-    c.push_back(FrameComboBox("ComboBoxBoard", "GroupBoxConfig", 110, 52, 265, nullptr));
-    AddFlagBoxes(c, FlagSpecs(), 88);
+    c.push_back(FrameLabel("LabelDdr3Hint", "GroupBoxConfig", 12, 56 + 24 * 12, 360, "DDR3: Up to 4GB, 800 data rate"));
+    c.push_back(FrameLabel("LabelBoard", "GroupBoxConfig", 12, 56 + 24 * 13 + 12, 96, "Board Type:"));
+    c.push_back(FrameComboBox("ComboBoxBoard", "GroupBoxConfig", 110, 56 + 24 * 13 + 8, 265, nullptr));
     static const char* const kBLabels[3][3] = {{"LabelDdr3", "LabelMhzDdr3", "DDR3_REFCLK_p/n:"},
                                                {"LabelQdr", "LabelMhzQdr", "QDRII_REFCLK_p/n:"},
                                                {"LabelPcie", "LabelMhzPcie", "OB_PCIE_REFCLK_p/n:"}};
     for (int i = 0; i < 3; ++i)
-        AddClockCombo(c, "GroupBoxSi5340B", 22 + 45 * i, kBLabels[i][0], kBLabels[i][1], kBLabels[i][2],
+        AddClockCombo(c, "GroupBoxSi5340B", 16 + 40 * i, kBLabels[i][0], kBLabels[i][1], kBLabels[i][2],
                       kSi5340BCombos[i], "ComboBoxSi5340B_OnChange");
     return spec;
 }
@@ -80,7 +74,6 @@ TFormTarrowind::TFormTarrowind(TForm* owner) : TConfigObjectBoardForm(owner, Con
                           Bind(&TFormTarrowind::ButtonButtonDefaultAllSettingClick));
     LoadLayout(TarrowindLayout(), handlers);
 
-    EditProjectName = Find<TEdit>("EditProjectName");
     ComboBoxBoard = Find<TComboBox>("ComboBoxBoard");
     CheckBoxDDR3_0 = Find<TCheckBox>("CheckBoxDDR3_0");
     CheckBoxDDR3_1 = Find<TCheckBox>("CheckBoxDDR3_1");
@@ -94,21 +87,37 @@ TFormTarrowind::TFormTarrowind(TForm* owner) : TConfigObjectBoardForm(owner, Con
     CheckBoxPceiClk = Find<TCheckBox>("CheckBoxPceiClk");
     ShapeSi5340A = Find<TShape>("ShapeSi5340A");
     ShapeSi5340B = Find<TShape>("ShapeSi5340B");
-    ButtonSave = Find<TButton>("ButtonSave");
-    ButtonLoad = Find<TButton>("ButtonLoad");
-    ButtonGen = Find<TButton>("ButtonGen");
-    ButtonExit = Find<TButton>("ButtonExit");
-    ButtonDefaultSetting = Find<TButton>("ButtonDefaultSetting");
     ButtonButtonDefaultAllSetting = Find<TButton>("ButtonButtonDefaultAllSetting");
-    ButtonMainBoardSelect = Find<TButton>("ButtonMainBoardSelect");
-    m_Flags = FindFlagBoxes(*this, FlagSpecs());
+    m_Flags.Bind(*this, {{"CheckBoxOSC", {"ShapeOSC"}},
+                         {"CheckBoxLED", {"ShapeLED", "ShapeBracketLED"}},
+                         {"CheckBoxSeg7", {"ShapeSeg7"}},
+                         {"CheckBoxButton", {"ShapeButton"}},
+                         {"CheckBoxSwitch", {"ShapeSwitch"}},
+                         {"CheckBoxSma", {"ShapeSma"}},
+                         {"CheckBoxTemp", {"ShapeTemp"}},
+                         {"CheckBoxPower", {"ShapePower"}},
+                         {"CheckBoxDDR3_0", {"ShapeDDR3_0"}},
+                         {"CheckBoxDDR3_1", {"ShapeDDR3_1"}},
+                         {"CheckBoxQdrA", {"ShapeQDRII_A"}},
+                         {"CheckBoxQdrB", {"ShapeQDRII_B"}},
+                         {"CheckBoxQdrC", {"ShapeQDRII_C"}},
+                         {"CheckBoxQdrD", {"ShapeQDRII_D"}},
+                         {"CheckBoxQsfpA", {"ShapeQsfp_A"}},
+                         {"CheckBoxQsfpB", {"ShapeQsfp_B"}},
+                         {"CheckBoxQsfpC", {"ShapeQsfp_C"}},
+                         {"CheckBoxQsfpD", {"ShapeQsfp_D"}},
+                         {"CheckBoxPCIe", {"ShapePCIe"}},
+                         {"CheckBoxFan", {"ShapeFan"}},
+                         {"CheckBoxFlash", {"ShapeFlash"}},
+                         {"CheckBoxPceiClk", {}},
+                         {"CheckBoxRs422", {"ShapeRs422"}}});
 
     const int32_t remembered[7] = {7, 7, 7, 7, 3, 3, 1};
     for (int i = 0; i < 4; ++i) m_Clock[i].Combo = m_Si5340AComboBoxes[i];
     for (int i = 0; i < 3; ++i) m_Clock[4 + i].Combo = m_Si5340BComboBoxes[i];
     for (int i = 0; i < 7; ++i) m_Clock[i].Remembered = remembered[i];
     m_Device.Combo = ComboBoxBoard;
-    InitialiseSettings(EditProjectName);
+    InitialiseSettings();
 }
 
 void TFormTarrowind::FillCardCombos()
@@ -128,8 +137,7 @@ void TFormTarrowind::SetDefaults(TARROWIND_CONFIG& config)
     config.nDevice = 0;
     config.Size = sizeof config;
     WriteFixedText(config.szProjectName, sizeof config.szProjectName, "TARROWIND");
-    auto* bytes = reinterpret_cast<uint8_t*>(&config);
-    for (const TFlagBox& flag : m_Flags) bytes[flag.Offset] = flag.Default;
+    std::memcpy(reinterpret_cast<uint8_t*>(&config) + kFlagsAt, kDefaultFlags, sizeof kDefaultFlags);
 }
 
 void TFormTarrowind::ConfigToForm(const TARROWIND_CONFIG& config)
@@ -138,8 +146,7 @@ void TFormTarrowind::ConfigToForm(const TARROWIND_CONFIG& config)
     for (int i = 0; i < 4; ++i) m_Clock[i].Show(config.nSi5340AFreq[i]);
     for (int i = 0; i < 3; ++i) m_Clock[4 + i].Show(config.nSi5340BFreq[i]);
     EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
-    const auto* bytes = reinterpret_cast<const uint8_t*>(&config);
-    for (const TFlagBox& flag : m_Flags) flag.Box->SetChecked(bytes[flag.Offset] != 0);
+    m_Flags.Show(reinterpret_cast<const uint8_t*>(&config) + kFlagsAt);
     UpdateShapes();
     UpdateClockCombos();
 }
@@ -150,8 +157,7 @@ bool TFormTarrowind::FormToConfig(TARROWIND_CONFIG& config)
     config.Size = sizeof config;
     config.nDevice = static_cast<uint8_t>(m_Device.Item() < 0 ? 0 : m_Device.Item());
     WriteFixedText(config.szProjectName, sizeof config.szProjectName, EditProjectName->Text());
-    auto* bytes = reinterpret_cast<uint8_t*>(&config);
-    for (const TFlagBox& flag : m_Flags) bytes[flag.Offset] = flag.Box->Checked() ? 1 : 0;
+    m_Flags.Store(reinterpret_cast<uint8_t*>(&config) + kFlagsAt);
     for (int i = 0; i < 4; ++i) config.nSi5340AFreq[i] = m_Clock[i].Item();
     for (int i = 0; i < 3; ++i) config.nSi5340BFreq[i] = m_Clock[4 + i].Item();
     return true;
@@ -166,7 +172,7 @@ bool TFormTarrowind::AnyTicked(TCheckBox* const* boxes, int count) const
 
 void TFormTarrowind::UpdateShapes()
 {
-    ShowFlagShapes(m_Flags);
+    m_Flags.UpdateShapes();
     ShapeSi5340A->SetVisible(AnyTicked(CheckBoxQsfp, 4));
     ShapeSi5340B->SetVisible(CheckBoxDDR3_0->Checked() || CheckBoxDDR3_1->Checked() || AnyTicked(CheckBoxQdr, 4) ||
                              CheckBoxPceiClk->Checked());
@@ -194,8 +200,7 @@ void TFormTarrowind::ButtonButtonDefaultAllSettingClick(TObject*)
 {
     TARROWIND_CONFIG& config = Record();
     SetDefaults(config);
-    auto* bytes = reinterpret_cast<uint8_t*>(&config);
-    for (const TFlagBox& flag : m_Flags) bytes[flag.Offset] = 1;
+    std::memset(reinterpret_cast<uint8_t*>(&config) + kFlagsAt, 1, sizeof kDefaultFlags);
     for (int32_t& choice : config.nSi5340AFreq) choice = 7;  // 644.53125 MHz
     config.nSi5340BFreq[0] = 3;                               // 266.667 MHz
     config.nSi5340BFreq[1] = 3;                               // 250 MHz

@@ -4,8 +4,6 @@
 // PCIe outputs).
 #pragma once
 
-#include <vector>
-
 #include "boards/arria10/BoardFormConfigObject.h"
 #include "boards/arria10/BoardFormSi5340.h"
 #include "boards/arria10/ConfigTarrowind.h"
@@ -14,7 +12,6 @@ class TFormTarrowind : public TConfigObjectBoardForm<TConfigTarrowind> {
 public:
     explicit TFormTarrowind(TForm* owner);
 
-    TEdit* EditProjectName = nullptr;
     TComboBox* ComboBoxBoard = nullptr;
     TCheckBox* CheckBoxDDR3_0 = nullptr;
     TCheckBox* CheckBoxDDR3_1 = nullptr;
@@ -27,15 +24,9 @@ public:
     TComboBox* m_Si5340BComboBoxes[3] = {};
     TShape* ShapeSi5340A = nullptr;
     TShape* ShapeSi5340B = nullptr;
-    TButton* ButtonSave = nullptr;
-    TButton* ButtonLoad = nullptr;
-    TButton* ButtonGen = nullptr;
-    TButton* ButtonExit = nullptr;
-    TButton* ButtonDefaultSetting = nullptr;
     TButton* ButtonButtonDefaultAllSetting = nullptr;
-    TButton* ButtonMainBoardSelect = nullptr;
     // The 23 group boxes in record order (bCLOCK .. bRS422).
-    std::vector<TFlagBox> m_Flags;
+    TFlagBoxes m_Flags;
     // The seven clock combos; their remembered choices are m_ClockItemIndex.
     TChoiceCombo m_Clock[7];
     TChoiceCombo m_Device;

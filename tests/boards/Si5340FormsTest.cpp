@@ -229,13 +229,11 @@ TEST_F(Si5340Forms, TarrowindOpensWithItsDefaultsAndExitWritesThem)
     const std::vector<std::string> ticked = {"CheckBoxOSC",    "CheckBoxLED",  "CheckBoxSeg7",  "CheckBoxButton",
                                              "CheckBoxSwitch", "CheckBoxTemp", "CheckBoxPower", "CheckBoxFan",
                                              "CheckBoxFlash",  "CheckBoxRs422"};
-    ASSERT_EQ(form->m_Flags.size(), 23u);
-    for (const TFlagBox& flag : form->m_Flags) {
+    ASSERT_EQ(form->m_Flags.Entries().size(), 23u);
+    for (const auto& flag : form->m_Flags.Entries()) {
         const bool on = std::find(ticked.begin(), ticked.end(), flag.Box->Name()) != ticked.end();
         EXPECT_EQ(flag.Box->Checked(), on) << flag.Box->Name();
-        if (flag.Shape) {
-            EXPECT_EQ(flag.Shape->Visible(), on) << flag.Box->Name();
-        }
+        for (const TShape* shape : flag.Shapes) EXPECT_EQ(shape->Visible(), on) << flag.Box->Name();
     }
     EXPECT_TRUE(form->Find<TShape>("ShapeBracketLED")->Visible());
     EXPECT_FALSE(form->ShapeSi5340A->Visible());
@@ -298,7 +296,10 @@ TEST_F(Si5340Forms, TarrowindSelectAllGeneratesEverythingWithBothControllers)
 {
     auto* form = Open<TFormTarrowind>(MAINBOARD_TARROWIND);
     UserClick(form->ButtonButtonDefaultAllSetting);
-    for (const TFlagBox& flag : form->m_Flags) EXPECT_TRUE(flag.Box->Checked()) << flag.Box->Name();
+    for (const auto& flag : form->m_Flags.Entries())
+        if (flag.Box) {
+            EXPECT_TRUE(flag.Box->Checked()) << flag.Box->Name();
+        }
     for (TComboBox* combo : form->m_Si5340AComboBoxes) EXPECT_EQ(combo->Text(), "644.53125");
     EXPECT_EQ(form->m_Si5340BComboBoxes[0]->Text(), "266.66700");
     EXPECT_EQ(form->m_Si5340BComboBoxes[1]->Text(), "250.00000");
@@ -491,10 +492,12 @@ TYPED_TEST(PairForms, OpensWithTheDefaults)
     EXPECT_EQ(form->EditProjectName->Text(), PairTraits<TypeParam>::kWord);
     const std::vector<std::string> ticked = {"CheckBoxOSC",  "CheckBoxLED",   "CheckBoxButton", "CheckBoxSwitch",
                                              "CheckBoxTemp", "CheckBoxPower", "CheckBoxFan",    "CheckBoxFlash"};
-    ASSERT_EQ(form->m_Flags.size(), PairTraits<TypeParam>::kGarvelow ? 22u : 21u);
-    for (const TFlagBox& flag : form->m_Flags)
+    ASSERT_EQ(form->m_Flags.Entries().size(), PairTraits<TypeParam>::kGarvelow ? 23u : 22u);
+    for (const auto& flag : form->m_Flags.Entries()) {
+        if (!flag.Box) continue;  // the LTM4677 byte has no control
         EXPECT_EQ(flag.Box->Checked(), std::find(ticked.begin(), ticked.end(), flag.Box->Name()) != ticked.end())
             << flag.Box->Name();
+    }
     for (int i = 0; i < 5; ++i) {
         EXPECT_FALSE(form->m_Clock[i].Combo->Enabled());
         EXPECT_EQ(form->m_Clock[i].Combo->Text(), "Not Use");
@@ -522,7 +525,10 @@ TYPED_TEST(PairForms, RememberedChoicesAndSelectAll)
     EXPECT_EQ(form->ComboBoxSi5340A[0]->Text(), "Not Use");
 
     UserClick(form->ButtonButtonDefaultAllSetting);
-    for (const TFlagBox& flag : form->m_Flags) EXPECT_TRUE(flag.Box->Checked()) << flag.Box->Name();
+    for (const auto& flag : form->m_Flags.Entries())
+        if (flag.Box) {
+            EXPECT_TRUE(flag.Box->Checked()) << flag.Box->Name();
+        }
     for (TComboBox* combo : form->ComboBoxSi5340A) EXPECT_EQ(combo->Text(), "644.53125");
     EXPECT_EQ(form->ComboBoxSi5340B_QDRII->Text(), "275.00000");
     UserClick(form->CheckBoxQsfp[1]);
