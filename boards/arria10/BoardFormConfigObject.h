@@ -2,8 +2,9 @@
 // (a TConfigBoard subclass): the Arria 10 boards Tarrowind, Fallowmere,
 // Garvelow, Ulverrow and Yarrowgate, and the Stratix 10 and Agilex boards
 // Zennorby, Ashcombre and Quillomar. It is TFrameBoardForm (the shared
-// buttons, Validate, the Generate road with its boxes, default.cfg on Exit)
-// with the held record kept in the form's configuration object.
+// buttons, Validate, the Generate road with its boxes, default.cfg whenever
+// the form goes away) with the held record kept in the form's configuration
+// object.
 //
 // A board's form derives from TConfigObjectBoardForm<TConfigBoardX>, where
 // TConfigBoardX holds its record in a member m_Config:
@@ -14,13 +15,16 @@
 //   {
 //       LoadLayout(layout, handlers);  // handlers: AddFrameHandlers(handlers) and the form's own
 //       ... Find the controls, set up control tables and remembered choices ...
-//       InitialiseSettings(EditProjectName);  // or (EditProjectName, {prefix edits})
+//       InitialiseSettings();  // or ({prefix edits})
 //   }
 //
-// InitialiseSettings runs the construction steps after the layout: form
-// colour, the 127-byte limit of the name (and prefix) edits, FillCardCombos
-// (every combo of the form: choice lists and card lists), the settings folder
-// (the executable's folder), default.cfg at exactly the record's size or
+// The layout is built from the frame's pieces (FrameFormSpec or
+// AddBoardPanel, AddSettingsGroup, AddFrameButtons, AddChoiceGroup; the Si5340
+// boards' Si5340FormLayout). InitialiseSettings runs the construction steps
+// after the layout: the frame's controls by their names, form colour, the
+// 127-byte limit of the name (and prefix) edits, FillCardCombos (every combo
+// of the form: choice lists and card lists), the settings folder (the
+// executable's folder), default.cfg at exactly the record's size or
 // SetDefaults, then ConfigToForm followed by AfterShow.
 //
 // What the form supplies (pure virtual):
@@ -39,7 +43,7 @@
 //   AfterCheckBoxClick()       after UpdateShapes on every check-box click, also when
 //                              code changes a tick [nothing].
 //   ValidateBoard(gen, msg)    rules after the project name: prefix clashes, prefixes
-//                              that fit their cards [none].
+//                              that fit their cards (CheckCardPrefix) [none].
 //   ConfirmGenerate()          questions before the project dialog, e.g. the Si5340
 //                              oscillator check through AskOscillatorQuestion [true].
 //   AdjustRecord(record)       record changes of a Generate after FormToConfig, e.g.
@@ -66,6 +70,7 @@
 
 #include "boards/frame/BoardFormFrame.h"
 #include "generate/Pinloom.h"
+#include "model/Configboard.h"
 #include "model/MainBoard.h"
 
 // The row of a configuration-object form.

@@ -52,7 +52,7 @@
 // a TMainBoard, DefineBoard, AttachCards, TPinloom::Generate with Verilog, and
 // both objects deleted. A board with a configuration object in place of the
 // holder derives from TFrameBoardForm and implements the held-record hooks
-// with it; a form of two nodes (one record, one node shown) implements
+// with it (TConfigObjectBoardForm, boards/arria10/BoardFormConfigObject.h); a form of two nodes (one record, one node shown) implements
 // ShowHeld and StoreHeld on the node shown.
 //
 // Helpers for a board's controls: TFlagBoxes (check boxes of contiguous flag
