@@ -1,5 +1,8 @@
 #include "app/BoardForm.h"
 
+#include "boards/arria10/UI_Fallowmere.h"
+#include "boards/arria10/UI_Garvelow.h"
+#include "boards/arria10/UI_Tarrowind.h"
 #include "boards/cyclone4_stratix4/UI_Brackwell.h"
 #include "boards/cyclone4_stratix4/UI_Gorsewin.h"
 #include "boards/cyclone4_stratix4/UI_Larrowen.h"
@@ -50,13 +53,13 @@ std::vector<TBoardFormSlot>& Slots()
         {24, "TFormElmsary", NewBoardForm<TFormElmsary>},
         {25, "TFormWyndholt", NewBoardForm<TFormWyndholt>},
         {26, "TFormKilverne", nullptr},
-        {27, "TFormTarrowind", nullptr},
+        {27, "TFormTarrowind", NewBoardForm<TFormTarrowind>},
         {28, "TFormUlverrow", nullptr},
         {30, "TFormLanterby", nullptr},
         {31, "TFormColvenna", nullptr},
         {32, "TFormVantremere", NewBoardForm<TFormVantremere>},
-        {33, "TFormFallowmere", nullptr},
-        {34, "TFormGarvelow", nullptr},
+        {33, "TFormFallowmere", NewBoardForm<TFormFallowmere>},
+        {34, "TFormGarvelow", NewBoardForm<TFormGarvelow>},
         {35, "TFormWendlebury", nullptr},
         {36, "TFormYarrowgate", nullptr},
         {37, "TFormZennorby", nullptr},

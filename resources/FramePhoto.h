@@ -22,3 +22,6 @@ QImage DrawLarrowenPhoto();
 QImage DrawBrackwellVol();
 QImage DrawBrackwellVolLedOn();
 QImage DrawBrackwellVolJumper();
+QImage DrawTarrowindPhoto();
+QImage DrawFallowmerePhoto();
+QImage DrawGarvelowPhoto();

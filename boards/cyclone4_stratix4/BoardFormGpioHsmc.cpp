@@ -72,7 +72,11 @@ TGpioHsmcBoardFormOf<X_CONFIG>::TGpioHsmcBoardFormOf(TForm* owner, const TBoardF
     ImageHSMC = this->template Find<TImage>("ImageHSMC");
     ShapeGpio = this->template Find<TShape>("ShapeGpio");
     ShapeHSMC = this->template Find<TShape>("ShapeHSMC");
-    for (const auto& [name, caption] : layout.Groups) m_Flags.Add(*this, name, {ShapeOf(name).c_str()});
+    std::vector<std::string> shapes;
+    for (const auto& group : layout.Groups) shapes.push_back(ShapeOf(group.first));
+    std::vector<TFlagBoxes::TEntryNames> entries;
+    for (std::size_t i = 0; i < shapes.size(); ++i) entries.push_back({layout.Groups[i].first, {shapes[i].c_str()}});
+    m_Flags.Bind(*this, entries);
 }
 
 template <class X_CONFIG>
