@@ -1,6 +1,7 @@
 #include "app/BoardForm.h"
 
 #include "boards/soc/UI_Hollarne.h"
+#include "boards/soc/UI_Kilverne.h"
 #include "boards/soc/UI_Vantremere.h"
 
 #include "platform/Seam.h"
@@ -38,7 +39,7 @@ std::vector<TBoardFormSlot>& Slots()
         {23, "TFormDorvalin", nullptr},
         {24, "TFormElmsary", nullptr},
         {25, "TFormWyndholt", nullptr},
-        {26, "TFormKilverne", nullptr},
+        {26, "TFormKilverne", NewBoardForm<TFormKilverne>},
         {27, "TFormTarrowind", nullptr},
         {28, "TFormUlverrow", nullptr},
         {30, "TFormLanterby", nullptr},

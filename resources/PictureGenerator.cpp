@@ -22,6 +22,8 @@
 #include <vector>
 
 #include "resources/HollarnePhoto.h"
+#include "resources/JpegFile.h"
+#include "resources/KilvernePhoto.h"
 #include "resources/VantremerePhoto.h"
 
 namespace {
@@ -397,7 +399,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    QStringList names;
+    QStringList names, files;
     auto save = [&](const char* name, const QImage& image) {
         const QString file = QString::fromLatin1(name) + QStringLiteral(".png");
         if (!image.save(folder.filePath(file), "PNG")) {
@@ -405,12 +407,25 @@ int main(int argc, char** argv)
             std::exit(1);
         }
         names << QString::fromLatin1(name);
+        files << file;
+    };
+    // The pictures that the program keeps as JPEG data.
+    auto saveJpeg = [&](const char* name, const QImage& image) {
+        const QString file = QString::fromLatin1(name) + QStringLiteral(".jpg");
+        if (!SaveJpeg(image, folder.filePath(file), 90)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(folder.filePath(file)));
+            std::exit(1);
+        }
+        names << QString::fromLatin1(name);
+        files << file;
     };
     for (const BoardPicture& board : kBoards) save(board.name, DrawBoard(board));
     for (const CardPicture& card : kCards) save(card.name, DrawCard(card));
     save("HOLLARNE_PHOTO_BITMAP", DrawHollarnePhoto());
     save("KALVORA_LOGO_BITMAP", DrawMakerLogo());
     save("VANTREMERE_PHOTO_BITMAP", DrawVantremerePhoto());
+    save("KILVERNE_PHOTO_BITMAP", DrawKilvernePhoto());
+    saveJpeg("FPGA_LOGO_JPEG", DrawFpgaLogo());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -419,7 +434,8 @@ int main(int argc, char** argv)
     }
     QTextStream out(&qrc);
     out << "<RCC>\n  <qresource prefix=\"/generated\">\n";
-    for (const QString& name : names) out << "    <file alias=\"" << name << "\">" << name << ".png</file>\n";
+    for (qsizetype i = 0; i < names.size(); ++i)
+        out << "    <file alias=\"" << names[i] << "\">" << files[i] << "</file>\n";
     out << "  </qresource>\n</RCC>\n";
     return 0;
 }

@@ -38,6 +38,11 @@ TControlSpec CardImage(const char* name, int left, int top)
             .Width = 80, .Height = 80, .Visible = false};
 }
 
+TControlSpec MainBoardSelectButton(int left, int top, int width)
+{
+    return Button("ButtonMainBoardSelect", left, top, width, "Change Main Board", "ButtonMainBoardSelectClick");
+}
+
 void AddOverlays(std::vector<TControlSpec>& controls, const char* parent, int left, int top,
                  const TBoardPart* parts, std::size_t count, TColor color)
 {
@@ -55,8 +60,6 @@ void AddBoardPanel(std::vector<TControlSpec>& controls, const TBoardPanel& panel
 {
     controls.push_back({.Kind = TControlKind::Image, .Name = "ImageLogo", .Left = 8, .Top = 8, .Width = 200,
                         .Height = 40, .Picture = "KALVORA_LOGO_BITMAP"});
-    controls.push_back(Button("ButtonMainBoardSelect", 258, 12, 166, "Change Main Board",
-                              "ButtonMainBoardSelectClick"));
     controls.push_back({.Kind = TControlKind::Panel, .Name = "PanelBoard", .Left = 8, .Top = 56, .Width = 416,
                         .Height = panel.PanelHeight, .Color = clWhite, .Bevel = bvLowered});
     controls.push_back({.Kind = TControlKind::Label, .Name = "LabelBoardName", .Parent = "PanelBoard", .Left = 8,

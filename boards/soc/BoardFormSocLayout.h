@@ -32,6 +32,9 @@ TControlSpec Edit(const char* name, int left, int top, int width, int maxLength 
 // An 80 x 80 card picture in the configuration group box, hidden until a card is shown.
 TControlSpec CardImage(const char* name, int left, int top);
 
+// The "Change Main Board" button.
+TControlSpec MainBoardSelectButton(int left, int top, int width);
+
 // What the left column of a form shows.
 struct TBoardPanel {
     const char* Title;       // the bold board title
@@ -42,9 +45,9 @@ struct TBoardPanel {
     int PanelHeight;         // the panel is 416 wide
 };
 
-// The maker's logo, the "Change Main Board" button, and the panel
-// "PanelBoard" with "LabelBoardName", the photograph "ImageBoard" and a
-// hidden yellow overlay shape per marked part.
+// The maker's logo at the top left, and below it the panel "PanelBoard" with
+// "LabelBoardName", the photograph "ImageBoard" and a hidden yellow overlay
+// shape per marked part.
 void AddBoardPanel(std::vector<TControlSpec>& controls, const TBoardPanel& panel);
 // Hidden overlay shapes over the marked parts of a picture that lies at
 // (left, top) in parent.

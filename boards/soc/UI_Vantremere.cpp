@@ -23,6 +23,7 @@ TFormSpec VantremereLayout()
     AddBoardPanel(c, {.Title = "Vantremere FPGA Board", .Photo = "VANTREMERE_PHOTO_BITMAP",
                       .PhotoWidth = VANTREMERE_PHOTO_WIDTH, .PhotoHeight = VANTREMERE_PHOTO_HEIGHT,
                       .Parts = kVantremereParts, .PartCount = std::size(kVantremereParts), .PanelHeight = 344});
+    c.push_back(MainBoardSelectButton(258, 12, 166));
     // A dotted guide line under the photograph.
     c.push_back({.Kind = TControlKind::Shape, .Name = "ShapeLine", .Parent = "PanelBoard", .Left = 8, .Top = 338,
                  .Width = 400, .Height = 1, .PenColor = clGray, .PenWidth = 1, .PenStyle = psDot,
