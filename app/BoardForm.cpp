@@ -2,6 +2,7 @@
 
 #include "boards/soc/UI_Hollarne.h"
 #include "boards/soc/UI_Kilverne.h"
+#include "boards/soc/UI_Lanterby.h"
 #include "boards/soc/UI_Vantremere.h"
 
 #include "platform/Seam.h"
@@ -42,7 +43,7 @@ std::vector<TBoardFormSlot>& Slots()
         {26, "TFormKilverne", NewBoardForm<TFormKilverne>},
         {27, "TFormTarrowind", nullptr},
         {28, "TFormUlverrow", nullptr},
-        {30, "TFormLanterby", nullptr},
+        {30, "TFormLanterby", NewBoardForm<TFormLanterby>},
         {31, "TFormColvenna", nullptr},
         {32, "TFormVantremere", NewBoardForm<TFormVantremere>},
         {33, "TFormFallowmere", nullptr},

@@ -1,5 +1,5 @@
 // The pictures of the Kilverne form: the board photograph, and the FPGA
-// logo that the form keeps as JPEG data.
+// logo (kept as JPEG data on this form, as a bitmap on the others).
 #pragma once
 
 #include <QImage>

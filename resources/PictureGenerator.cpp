@@ -24,6 +24,7 @@
 #include "resources/HollarnePhoto.h"
 #include "resources/JpegFile.h"
 #include "resources/KilvernePhoto.h"
+#include "resources/LanterbyPhoto.h"
 #include "resources/VantremerePhoto.h"
 
 namespace {
@@ -426,6 +427,8 @@ int main(int argc, char** argv)
     save("VANTREMERE_PHOTO_BITMAP", DrawVantremerePhoto());
     save("KILVERNE_PHOTO_BITMAP", DrawKilvernePhoto());
     saveJpeg("FPGA_LOGO_JPEG", DrawFpgaLogo());
+    save("FPGA_LOGO_BITMAP", DrawFpgaLogo());
+    save("LANTERBY_PHOTO_BITMAP", DrawLanterbyPhoto());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "boards/BoardForm.h"
+#include "boards/soc/BoardFormSocLayout.h"
 #include "model/ConfigBase.h"
 #include "model/Configboard.h"
 #include "model/DaughterBoard.h"
@@ -81,6 +82,8 @@ protected:
     static DaughterId SelectedCard(const TComboBox* combo, const uint8_t* ids);
     // Selects the first item of the card; keeps the selection when absent.
     static void SelectCard(TComboBox* combo, int32_t count, const uint8_t* ids, DaughterId card);
+    // The groups of a table of check boxes, with the controls of this form.
+    std::vector<TSocGroup> BindGroups(const soclayout::TGroupCheckBox* boxes, std::size_t count) const;
     // Group check boxes from the flag bytes of a record (any non-zero byte
     // ticks), into them (0 or 1), and their overlays from the boxes.
     static void ShowGroupFlags(const std::vector<TSocGroup>& groups, const void* record);

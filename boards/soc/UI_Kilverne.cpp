@@ -23,6 +23,30 @@ constexpr int kBbbModeCount = static_cast<int>(std::size(kBbbModes));
 const char* const kRevisions[] = {"revision A", "revision B", "revision C"};
 constexpr int32_t kRevisionC = 2;
 
+using K = KILVERNE_CONFIG;
+const soclayout::TGroupCheckBox kGroupBoxes[] = {
+    {"CheckBoxOSC", "CLOCK", offsetof(K, bClock), "ShapeOSC"},
+    {"CheckBoxLED", "LED x 8", offsetof(K, bLed), "ShapeLED"},
+    {"CheckBoxButton", "Button x 2", offsetof(K, bKey), "ShapeButton"},
+    {"CheckBoxCapButton", "Cap. Button x 2", offsetof(K, bCapSense), "ShapeCapButton"},
+    {"CheckBoxSwitch", "Switch x 2", offsetof(K, bSw), "ShapeSwitch"},
+    {"CheckBoxHdmiTx", "HDMI TX", offsetof(K, bHdmi), "ShapeHdmiTx"},
+    {"CheckBoxTempSensor", "Temp. Sensor", offsetof(K, bTempSensor), "ShapeTempSensor"},
+    {"CheckBoxGSensor", "G-sensor", offsetof(K, bGSensor), "ShapeGsensor"},
+    {"CheckBoxUsb", "USB", offsetof(K, bUsb), "ShapeUsb"},
+    {"CheckBoxMIPI", "MIPI", offsetof(K, bMipi), "ShapeMIPI"},
+    {"CheckBoxEthernet", "Ethernet", offsetof(K, bEthernet), "ShapeEthernet"},
+    {"CheckBoxSdCard", "microSD Card", offsetof(K, bSdCard), "ShapeSdCard"},
+    {"CheckBoxDDR3", "DDR3 SDRAM", offsetof(K, bDdr3), "ShapeDDR3"},
+    {"CheckBoxFlash", "QSPI Flash", offsetof(K, bQspiFlash), "ShapeFlash"},
+    {"CheckBoxAudio", "Audio Codec", offsetof(K, bAudio), "ShapeAudio"},
+    // Kept in the record, never shown.
+    {"CheckBoxSmaADC", "??? SMA ADC", offsetof(K, bSmaAdc), "ShapeSMA_ADC", nullptr, false},
+    {"CheckBoxLightSensor", "Light Sensor", offsetof(K, bLightSensor), "ShapeLightSensor"},
+    {"CheckBoxHumiditySensor", "Humidity Sensor", offsetof(K, bHumiditySensor), "ShapeHumiditySensor"},
+    {"CheckBoxPowerMonitor", "Power Monitor", offsetof(K, bPowerMonitor), "ShapePowerMonitor"},
+};
+
 // The board panel as laid out, before the hidden revision row is given to it.
 constexpr int kPanelHeight = 309;
 constexpr int kRevisionRowHeight = 35;
@@ -35,10 +59,9 @@ TFormSpec KilverneLayout()
     auto& c = spec.Controls;
     AddBoardPanel(c, {.Title = "MAX 10 Kilverne FPGA Board", .Photo = "KILVERNE_PHOTO_BITMAP",
                       .PhotoWidth = KILVERNE_PHOTO_WIDTH, .PhotoHeight = KILVERNE_PHOTO_HEIGHT,
-                      .Parts = kKilverneParts, .PartCount = std::size(kKilverneParts), .PanelHeight = kPanelHeight});
-    // The FPGA maker's logo, kept as JPEG data.
-    c.push_back({.Kind = TControlKind::Image, .Name = "ImageAltera", .Left = 224, .Top = 8, .Width = 200,
-                 .Height = 40, .Picture = "FPGA_LOGO_JPEG"});
+                      .Parts = kKilverneParts, .PartCount = std::size(kKilverneParts), .PanelHeight = kPanelHeight,
+                      // The FPGA maker's logo, kept as JPEG data.
+                      .SecondLogo = "ImageAltera", .SecondLogoPicture = "FPGA_LOGO_JPEG"});
     c.push_back({.Kind = TControlKind::Label, .Name = "LabelRevision", .Left = 8, .Top = 374, .Width = 120,
                  .Height = 20, .Caption = "Board Revision:", .Bold = true, .FontColor = clBlue});
     c.push_back({.Kind = TControlKind::ComboBox, .Name = "ComboBoxBoardRev", .Left = 132, .Top = 370, .Width = 160,
@@ -50,26 +73,7 @@ TFormSpec KilverneLayout()
     c.push_back(Button("ButtonExit", 218, 454, 206, "Exit", "ButtonExitClick"));
 
     AddConfigGroup(c, 436, 8, 350, 501);
-    static const struct {
-        const char* name;
-        const char* caption;
-    } kBoxes[] = {
-        {"CheckBoxOSC", "CLOCK"},           {"CheckBoxLED", "LED x 8"},
-        {"CheckBoxButton", "Button x 2"},    {"CheckBoxCapButton", "Cap. Button x 2"},
-        {"CheckBoxSwitch", "Switch x 2"},    {"CheckBoxHdmiTx", "HDMI TX"},
-        {"CheckBoxTempSensor", "Temp. Sensor"}, {"CheckBoxGSensor", "G-sensor"},
-        {"CheckBoxUsb", "USB"},             {"CheckBoxMIPI", "MIPI"},
-        {"CheckBoxEthernet", "Ethernet"},    {"CheckBoxSdCard", "microSD Card"},
-        {"CheckBoxDDR3", "DDR3 SDRAM"},      {"CheckBoxFlash", "QSPI Flash"},
-        {"CheckBoxAudio", "Audio Codec"},    {"CheckBoxSmaADC", "??? SMA ADC"},
-        {"CheckBoxLightSensor", "Light Sensor"}, {"CheckBoxHumiditySensor", "Humidity Sensor"},
-        {"CheckBoxPowerMonitor", "Power Monitor"},
-    };
-    for (int i = 0; i < static_cast<int>(std::size(kBoxes)); ++i) {
-        TControlSpec box = CheckBox(kBoxes[i].name, i < 10 ? 12 : 184, 62 + 24 * (i % 10), kBoxes[i].caption);
-        if (std::strcmp(kBoxes[i].name, "CheckBoxSmaADC") == 0) box.Visible = false;
-        c.push_back(box);
-    }
+    AddGroupCheckBoxes(c, kGroupBoxes, std::size(kGroupBoxes), 10, 62, 24);
     c.push_back(Label("LabelBBB", 12, 320, 220, "BBB Header", true));
     c.push_back(ComboBox("ComboBoxBBB", 12, 344, 236, "ComboBoxBBBChange", "ComboBoxGpioChange"));
     c.push_back(Label("LabelPrefixBBB", 12, 380, 84, "Prefix Name:"));
@@ -125,28 +129,7 @@ TFormKilverne::TFormKilverne(TForm* owner) : TSocBoardFormOf<KILVERNE_CONFIG>(ow
     ImageBBB = Find<TImage>("ImageBBB");
     ShapeBBB_P8 = Find<TShape>("ShapeBBB_P8");
     ShapeBBB_P9 = Find<TShape>("ShapeBBB_P9");
-    auto group = [this](TCheckBox* box, std::size_t offset, const char* shape) {
-        m_Groups.push_back({box, offset, {Find<TShape>(shape)}});
-    };
-    group(CheckBoxOSC, offsetof(KILVERNE_CONFIG, bClock), "ShapeOSC");
-    group(CheckBoxLED, offsetof(KILVERNE_CONFIG, bLed), "ShapeLED");
-    group(CheckBoxButton, offsetof(KILVERNE_CONFIG, bKey), "ShapeButton");
-    group(CheckBoxCapButton, offsetof(KILVERNE_CONFIG, bCapSense), "ShapeCapButton");
-    group(CheckBoxSwitch, offsetof(KILVERNE_CONFIG, bSw), "ShapeSwitch");
-    group(CheckBoxHdmiTx, offsetof(KILVERNE_CONFIG, bHdmi), "ShapeHdmiTx");
-    group(CheckBoxTempSensor, offsetof(KILVERNE_CONFIG, bTempSensor), "ShapeTempSensor");
-    group(CheckBoxGSensor, offsetof(KILVERNE_CONFIG, bGSensor), "ShapeGsensor");
-    group(CheckBoxUsb, offsetof(KILVERNE_CONFIG, bUsb), "ShapeUsb");
-    group(CheckBoxMIPI, offsetof(KILVERNE_CONFIG, bMipi), "ShapeMIPI");
-    group(CheckBoxEthernet, offsetof(KILVERNE_CONFIG, bEthernet), "ShapeEthernet");
-    group(CheckBoxSdCard, offsetof(KILVERNE_CONFIG, bSdCard), "ShapeSdCard");
-    group(CheckBoxDDR3, offsetof(KILVERNE_CONFIG, bDdr3), "ShapeDDR3");
-    group(CheckBoxFlash, offsetof(KILVERNE_CONFIG, bQspiFlash), "ShapeFlash");
-    group(CheckBoxAudio, offsetof(KILVERNE_CONFIG, bAudio), "ShapeAudio");
-    group(CheckBoxSmaADC, offsetof(KILVERNE_CONFIG, bSmaAdc), "ShapeSMA_ADC");
-    group(CheckBoxLightSensor, offsetof(KILVERNE_CONFIG, bLightSensor), "ShapeLightSensor");
-    group(CheckBoxHumiditySensor, offsetof(KILVERNE_CONFIG, bHumiditySensor), "ShapeHumiditySensor");
-    group(CheckBoxPowerMonitor, offsetof(KILVERNE_CONFIG, bPowerMonitor), "ShapePowerMonitor");
+    m_Groups = BindGroups(kGroupBoxes, std::size(kGroupBoxes));
 
     InitialiseSettings(EditProjectName);
     // Every new form works on revision C without the SMA ADC, whatever

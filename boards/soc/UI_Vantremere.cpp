@@ -14,6 +14,18 @@ namespace {
 
 using BOARD_CONFIG = TConfigVantremere::BOARD_CONFIG;
 
+const soclayout::TGroupCheckBox kGroupBoxes[] = {
+    {"CheckBoxOSC", "CLOCK", offsetof(BOARD_CONFIG, bClock), "ShapeOSC"},
+    {"CheckBoxLED", "LED x 10", offsetof(BOARD_CONFIG, bLed), "ShapeLED"},
+    {"CheckBoxButton", "Button x 2", offsetof(BOARD_CONFIG, bKey), "ShapeButton"},
+    {"CheckBoxSwitch", "Switch x 10", offsetof(BOARD_CONFIG, bSw), "ShapeSwitch"},
+    {"CheckBoxAccelerometer", "Accelerometer", offsetof(BOARD_CONFIG, bAccelerometer), "ShapeAccelerometer"},
+    {"CheckBoxSDRAM", "SDRAM, 64MB", offsetof(BOARD_CONFIG, bSdram), "ShapeSDRAM"},
+    {"CheckBoxVGA", "VGA", offsetof(BOARD_CONFIG, bVga), "ShapeVGA"},
+    {"CheckBoxSeg7", "7-Segment x 6", offsetof(BOARD_CONFIG, bSeg7), "ShapeSeg7"},
+    {"CheckBoxArduino", "Arduino Header", offsetof(BOARD_CONFIG, bArduino), "ShapeArduino_0", "ShapeArduino_1"},
+};
+
 TFormSpec VantremereLayout()
 {
     using namespace soclayout;
@@ -22,27 +34,20 @@ TFormSpec VantremereLayout()
     auto& c = spec.Controls;
     AddBoardPanel(c, {.Title = "Vantremere FPGA Board", .Photo = "VANTREMERE_PHOTO_BITMAP",
                       .PhotoWidth = VANTREMERE_PHOTO_WIDTH, .PhotoHeight = VANTREMERE_PHOTO_HEIGHT,
-                      .Parts = kVantremereParts, .PartCount = std::size(kVantremereParts), .PanelHeight = 344});
-    c.push_back(MainBoardSelectButton(258, 12, 166));
+                      .Parts = kVantremereParts, .PartCount = std::size(kVantremereParts), .PanelHeight = 344,
+                      .SecondLogo = "ImageFpgaLogo", .SecondLogoPicture = "FPGA_LOGO_BITMAP"});
     // A dotted guide line under the photograph.
     c.push_back({.Kind = TControlKind::Shape, .Name = "ShapeLine", .Parent = "PanelBoard", .Left = 8, .Top = 338,
                  .Width = 400, .Height = 1, .PenColor = clGray, .PenWidth = 1, .PenStyle = psDot,
                  .BrushStyle = bsClear});
-    c.push_back(Button("ButtonSave", 8, 412, 206, "Save Setting", "ButtonSaveClick"));
-    c.push_back(Button("ButtonLoad", 218, 412, 206, "Load Setting", "ButtonLoadClick"));
-    c.push_back(Button("ButtonGen", 8, 454, 206, "Generate", "ButtonGenClick"));
+    c.push_back(Button("ButtonSave", 8, 412, 136, "Save Setting", "ButtonSaveClick"));
+    c.push_back(Button("ButtonLoad", 148, 412, 136, "Load Setting", "ButtonLoadClick"));
+    c.push_back(Button("ButtonGen", 288, 412, 136, "Generate", "ButtonGenClick"));
+    c.push_back(MainBoardSelectButton(8, 454, 206));
     c.push_back(Button("ButtonExit", 218, 454, 206, "Exit", "ButtonExitClick"));
 
     AddConfigGroup(c, 436, 8, 349, 481);
-    c.push_back(CheckBox("CheckBoxOSC", 12, 62, "CLOCK"));
-    c.push_back(CheckBox("CheckBoxLED", 12, 88, "LED x 10"));
-    c.push_back(CheckBox("CheckBoxButton", 12, 114, "Button x 2"));
-    c.push_back(CheckBox("CheckBoxSwitch", 12, 140, "Switch x 10"));
-    c.push_back(CheckBox("CheckBoxAccelerometer", 12, 166, "Accelerometer"));
-    c.push_back(CheckBox("CheckBoxSDRAM", 184, 62, "SDRAM, 64MB"));
-    c.push_back(CheckBox("CheckBoxVGA", 184, 88, "VGA"));
-    c.push_back(CheckBox("CheckBoxSeg7", 184, 114, "7-Segment x 6"));
-    c.push_back(CheckBox("CheckBoxArduino", 184, 140, "Arduino Header"));
+    AddGroupCheckBoxes(c, kGroupBoxes, std::size(kGroupBoxes), 5, 62, 26);
     c.push_back(Label("LabelGpio", 12, 206, 220, "2x20 GPIO Header", true));
     c.push_back(ComboBox("ComboBoxGpio", 12, 230, 236, "ComboBoxGpioChange"));
     c.push_back(Label("LabelPrefixGpio", 12, 266, 84, "Prefix Name:"));
@@ -83,18 +88,7 @@ TFormVantremere::TFormVantremere(TForm* owner) : TSocBoardFormHolding(owner)
     EditPrefixGpio = Find<TEdit>("EditPrefixGpio");
     ImageGpio = Find<TImage>("ImageGpio");
     ShapeGpio = Find<TShape>("ShapeGpio");
-    m_Groups = {
-        {CheckBoxOSC, offsetof(BOARD_CONFIG, bClock), {Find<TShape>("ShapeOSC")}},
-        {CheckBoxLED, offsetof(BOARD_CONFIG, bLed), {Find<TShape>("ShapeLED")}},
-        {CheckBoxButton, offsetof(BOARD_CONFIG, bKey), {Find<TShape>("ShapeButton")}},
-        {CheckBoxSwitch, offsetof(BOARD_CONFIG, bSw), {Find<TShape>("ShapeSwitch")}},
-        {CheckBoxAccelerometer, offsetof(BOARD_CONFIG, bAccelerometer), {Find<TShape>("ShapeAccelerometer")}},
-        {CheckBoxSDRAM, offsetof(BOARD_CONFIG, bSdram), {Find<TShape>("ShapeSDRAM")}},
-        {CheckBoxVGA, offsetof(BOARD_CONFIG, bVga), {Find<TShape>("ShapeVGA")}},
-        {CheckBoxSeg7, offsetof(BOARD_CONFIG, bSeg7), {Find<TShape>("ShapeSeg7")}},
-        {CheckBoxArduino, offsetof(BOARD_CONFIG, bArduino),
-         {Find<TShape>("ShapeArduino_0"), Find<TShape>("ShapeArduino_1")}},
-    };
+    m_Groups = BindGroups(kGroupBoxes, std::size(kGroupBoxes));
     InitialiseSettings(EditProjectName);
 }
 

@@ -2,7 +2,6 @@
 // by the test, the generated files checked on disk.
 #include <cstring>
 #include <filesystem>
-#include <map>
 
 #include "boards/soc/UI_Kilverne.h"
 #include "tests/boards/SocFormFixture.h"
@@ -42,20 +41,6 @@ int32_t RevisionOf(const std::string& record)
     int32_t revision = 0;
     std::memcpy(&revision, record.data() + 156, 4);
     return revision;
-}
-
-// Every location of the .qsf is given to one signal only.
-void ExpectEachBallOnce(const std::string& qsf)
-{
-    std::map<std::string, std::string> owner;
-    for (const std::string& line : SplitCrLf(qsf)) {
-        const std::string head = "set_location_assignment PIN_";
-        if (line.rfind(head, 0) != 0) continue;
-        const size_t to = line.find(" -to ");
-        const std::string ball = line.substr(head.size(), to - head.size());
-        const auto [it, fresh] = owner.emplace(ball, line.substr(to + 5));
-        EXPECT_TRUE(fresh) << ball << " is given to " << it->second << " and " << line.substr(to + 5);
-    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,6 +38,20 @@ inline bool HasLine(const std::string& text, const std::string& line)
 {
     const auto lines = SplitCrLf(text);
     return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// Every location of a .qsf is given to one signal only.
+inline void ExpectEachBallOnce(const std::string& qsf)
+{
+    std::map<std::string, std::string> owner;
+    const std::string head = "set_location_assignment PIN_";
+    for (const std::string& line : SplitCrLf(qsf)) {
+        if (line.rfind(head, 0) != 0) continue;
+        const size_t to = line.find(" -to ");
+        const std::string ball = line.substr(head.size(), to - head.size());
+        const auto [it, fresh] = owner.emplace(ball, line.substr(to + 5));
+        EXPECT_TRUE(fresh) << ball << " is given to " << it->second << " and " << line.substr(to + 5);
+    }
 }
 
 }  // namespace socform
