@@ -1,5 +1,7 @@
 #include "boards/BoardForm.h"
 
+#include "platform/Seam.h"
+
 void TBoardForm::Leave()
 {
     if (m_Left) return;
@@ -14,3 +16,34 @@ void TBoardForm::DoClose(TCloseAction& action)
 }
 
 TBoardFormHost* TBoardForm::Host() const { return dynamic_cast<TBoardFormHost*>(Owner()); }
+
+void TBoardForm::FillCardCombo(TComboBox* combo, int32_t count, const uint8_t* ids)
+{
+    combo->Clear();
+    for (int32_t k = 0; k < count; ++k) combo->AddItem(GetCardDisplayName(ids[k]));
+    combo->SetItemIndex(0);
+    combo->SetDropDownCount(count);
+}
+
+DaughterId TBoardForm::SelectedCard(const TComboBox* combo, const uint8_t* ids)
+{
+    const int index = combo->ItemIndex();
+    return index < 0 ? 0 : ids[index];
+}
+
+void TBoardForm::SelectCard(TComboBox* combo, int32_t count, const uint8_t* ids, DaughterId card)
+{
+    for (int32_t k = 0; k < count; ++k) {
+        if (ids[k] == card) {
+            combo->SetItemIndex(k);
+            return;
+        }
+    }
+}
+
+void TBoardForm::ShowCardPicture(TImage* image, DaughterId card)
+{
+    TBoardFormHost* host = Host();
+    PL_ASSERT(host != nullptr);
+    host->ShowCardPicture(image, card);
+}

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "model/DaughterBoard.h"
 #include "platform/Forms.h"
 
 // Posted by a board form's "Change Main Board" button to the main form, both
@@ -41,6 +42,15 @@ protected:
     void DoClose(TCloseAction& action) override;
     // The owner's services; nullptr when the owner is not a host.
     TBoardFormHost* Host() const;
+
+    // Card combos: fill one from a card list (item k shows card ids[k]), read
+    // and select card ids.
+    static void FillCardCombo(TComboBox* combo, int32_t count, const uint8_t* ids);
+    static DaughterId SelectedCard(const TComboBox* combo, const uint8_t* ids);
+    // Selects the first item of the card; keeps the selection when absent.
+    static void SelectCard(TComboBox* combo, int32_t count, const uint8_t* ids, DaughterId card);
+    // The card's picture in the image (hidden for no card), by the host.
+    void ShowCardPicture(TImage* image, DaughterId card);
 
 private:
     bool m_Left = false;

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "model/Connector.h"
+#include "model/DaughterBoard.h"
 
 // GPIO default naming (cards 1, 85, 86, 87).
 void AddGpioDefaultPins(TConnector* connector, uint8_t indexedNames, IoStandard ioStandard);
@@ -30,3 +31,14 @@ void AddRiscVCardPins(TConnector* connector, IoStandard ioStandard);       // 69
 // Cards of the 2x6 header.
 void AddYarvelDefaultPins(TConnector* connector);    // 74
 void AddYarvelBluetoothPins(TConnector* connector);  // 75
+
+// Memory modules, filled by the fixed loaders of the daughter board.
+void AddDdr2SodimmPins(TConnector* connector, const DdrSodimmOptions& options);       // 9, 200 positions
+void AddDdr3SodimmPins(TConnector* connector, const DdrSodimmOptions& options);       // 38, 204 positions
+void AddDdr3SodimmUpperPins(TConnector* connector, const DdrSodimmOptions& options);  // 38
+void AddDdr3SodimmAltPins(TConnector* connector, const DdrSodimmOptions& options);    // 38
+void AddDdr4SodimmPins(TConnector* connector, const Ddr4ModuleOptions& options);      // 39, 79, 80, 260 positions
+void AddQdr2ModuleA10Pins(TConnector* connector);                                     // 81, 260 positions
+void AddQdr2ModuleS10Pins(TConnector* connector);                                     // 83
+void AddQdr4ModuleA10Pins(TConnector* connector);                                     // 82
+void AddQdr4ModuleS10Pins(TConnector* connector);                                     // 84

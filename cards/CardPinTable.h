@@ -8,6 +8,9 @@
 // "ADC_DB[4]" at 6 and so on. A range of element numbers may run downwards
 // ("11-0"). A row without element numbers is a single signal of that name.
 // A position that no row names carries no signal of the card.
+//
+// A row may give an I/O standard of its own in a fifth column; a row without
+// one takes the standard the table is placed with.
 #pragma once
 
 #include <cctype>
@@ -18,11 +21,17 @@
 #include "model/Connector.h"
 #include "platform/Seam.h"
 
+namespace card_table {
+// The I/O-standard column of a row that takes the table's standard.
+constexpr IoStandard kTableStandard = 255;
+}  // namespace card_table
+
 struct CardPinRow {
     const char* positions;   // "1", "6-9", "2, 4-10, 13-18"
     const char* signal;      // the signal's name, or the bus's base name
     const char* elements;    // bus element numbers in position order, or nullptr
     PinDirection direction;  // seen from the FPGA
+    IoStandard ioStandard = card_table::kTableStandard;
 };
 
 // Short names for the direction column of the tables.
@@ -74,41 +83,86 @@ inline std::vector<int> ExpandNumberList(const char* text)
 struct Entry {
     std::string name;
     PinDirection direction = PIN_DIR_NONE;
+    IoStandard ioStandard = kTableStandard;
     bool used = false;
 };
 
+// The signals of one card connector, placed row by row or one by one in any
+// order, then appended to the connector in position order. A position takes
+// at most one signal.
+class PinSheet {
+public:
+    explicit PinSheet(int positionCount) : m_Entries(static_cast<std::size_t>(positionCount) + 1) {}
+
+    void Place(int position, const std::string& name, PinDirection direction, IoStandard ioStandard)
+    {
+        PL_ASSERT(position >= 1 && position < static_cast<int>(m_Entries.size()));
+        PL_ASSERT(ioStandard != kTableStandard);
+        Entry& entry = m_Entries[static_cast<std::size_t>(position)];
+        PL_ASSERT(!entry.used);
+        entry = Entry{name, direction, ioStandard, true};
+    }
+
+    // Places every row; a row without a standard of its own takes ioStandard.
+    void PlaceRows(const CardPinRow* rows, std::size_t rowCount, IoStandard ioStandard)
+    {
+        for (std::size_t r = 0; r < rowCount; ++r) {
+            const CardPinRow& row = rows[r];
+            const std::vector<int> positions = ExpandNumberList(row.positions);
+            std::vector<int> elements;
+            if (row.elements) {
+                elements = ExpandNumberList(row.elements);
+                PL_ASSERT(elements.size() == positions.size());
+            } else {
+                PL_ASSERT(positions.size() == 1);
+            }
+            const IoStandard rowStandard = row.ioStandard != kTableStandard ? row.ioStandard : ioStandard;
+            for (std::size_t i = 0; i < positions.size(); ++i) {
+                std::string name = row.signal;
+                if (row.elements) name += "[" + std::to_string(elements[i]) + "]";
+                Place(positions[i], name, row.direction, rowStandard);
+            }
+        }
+    }
+    template <std::size_t N>
+    void PlaceRows(const CardPinRow (&rows)[N], IoStandard ioStandard = kTableStandard)
+    {
+        PlaceRows(rows, N, ioStandard);
+    }
+
+    // Rewrites the name of every placed signal.
+    template <typename Rename>
+    void RenameAll(Rename rename)
+    {
+        for (Entry& entry : m_Entries)
+            if (entry.used) entry.name = rename(entry.name);
+    }
+
+    // Appends one entry per position, position 1 first: a card pin (pin
+    // index = position, flag 0) where a signal was placed, nullptr elsewhere.
+    void AppendTo(TConnector* connector) const
+    {
+        for (std::size_t position = 1; position < m_Entries.size(); ++position) {
+            const Entry& entry = m_Entries[position];
+            connector->AddPin(entry.used ? new TPin(entry.name, entry.direction, entry.ioStandard,
+                                                    static_cast<int32_t>(position), 0)
+                                         : nullptr);
+        }
+    }
+
+private:
+    std::vector<Entry> m_Entries;  // index = position; index 0 unused
+};
+
 // Appends positionCount entries, position 1 first: a card pin for every
-// position a row names (pin index = position, the given I/O standard, flag
-// 0), nullptr for every other position.
+// position a row names (pin index = position, the row's I/O standard or the
+// given one, flag 0), nullptr for every other position.
 inline void AddRows(TConnector* connector, int positionCount, const CardPinRow* rows, std::size_t rowCount,
                     IoStandard ioStandard)
 {
-    std::vector<Entry> entries(static_cast<std::size_t>(positionCount) + 1);
-    for (std::size_t r = 0; r < rowCount; ++r) {
-        const CardPinRow& row = rows[r];
-        const std::vector<int> positions = ExpandNumberList(row.positions);
-        std::vector<int> elements;
-        if (row.elements) {
-            elements = ExpandNumberList(row.elements);
-            PL_ASSERT(elements.size() == positions.size());
-        } else {
-            PL_ASSERT(positions.size() == 1);
-        }
-        for (std::size_t i = 0; i < positions.size(); ++i) {
-            const int position = positions[i];
-            PL_ASSERT(position >= 1 && position <= positionCount);
-            Entry& entry = entries[static_cast<std::size_t>(position)];
-            PL_ASSERT(!entry.used);
-            entry.used = true;
-            entry.name = row.signal;
-            if (row.elements) entry.name += "[" + std::to_string(elements[i]) + "]";
-            entry.direction = row.direction;
-        }
-    }
-    for (int position = 1; position <= positionCount; ++position) {
-        const Entry& entry = entries[static_cast<std::size_t>(position)];
-        connector->AddPin(entry.used ? new TPin(entry.name, entry.direction, ioStandard, position, 0) : nullptr);
-    }
+    PinSheet sheet(positionCount);
+    sheet.PlaceRows(rows, rowCount, ioStandard);
+    sheet.AppendTo(connector);
 }
 
 }  // namespace card_table

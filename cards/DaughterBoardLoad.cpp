@@ -77,21 +77,81 @@ void TDaughterBoard::LoadCard(DaughterId card, uint8_t board, const char* nameBa
     case 76: AddCamera8MGpioCardPins(this, v.ioStandard); break;
     default:
         // Card 5 (the Tavrel default naming) has no pin map; memory modules
-        // have their own loaders; the other maps are not part of this build.
+        // have their own loaders below; the other maps are not part of this build.
         PL_ASSERT(0);
     }
     SetFromCatalogue(card);
 }
 
-// The memory modules have no pin maps in this build: loading one is a
-// programming error (no form offers them).
-void TDaughterBoard::LoadDdr2Sodimm(uint8_t, uint8_t, uint8_t) { PL_ASSERT(0); }
-void TDaughterBoard::LoadDdr3Sodimm(uint8_t, uint8_t, uint8_t) { PL_ASSERT(0); }
-void TDaughterBoard::LoadDdr3SodimmAlt(uint8_t, uint8_t, uint8_t) { PL_ASSERT(0); }
-void TDaughterBoard::LoadDdr3SodimmUpper(uint8_t, uint8_t, uint8_t) { PL_ASSERT(0); }
-void TDaughterBoard::LoadDdr4Sodimm(uint8_t, uint8_t, uint8_t, uint8_t) { PL_ASSERT(0); }
-void TDaughterBoard::LoadDdr4SodimmEcc(uint8_t, uint8_t, uint8_t, uint8_t, uint8_t, uint8_t) { PL_ASSERT(0); }
-void TDaughterBoard::LoadQdr2ModuleA10(uint8_t) { PL_ASSERT(0); }
-void TDaughterBoard::LoadQdr2ModuleS10(uint8_t) { PL_ASSERT(0); }
-void TDaughterBoard::LoadQdr4ModuleA10(uint8_t) { PL_ASSERT(0); }
-void TDaughterBoard::LoadQdr4ModuleS10(uint8_t) { PL_ASSERT(0); }
+// ---- Memory modules ---------------------------------------------------------
+
+namespace {
+
+// Empties the daughter board, names it after the card, runs the module's map
+// and takes the card's connector type.
+template <typename Map>
+void LoadModule(TDaughterBoard& d, DaughterId card, Map map)
+{
+    d.ClearPins();
+    d.SetName(GetCardDisplayName(card));
+    d.SetDescription(GetCardDescription(card));
+    map();
+    d.SetType(GetCardConnectorType(card));
+}
+
+}  // namespace
+
+void TDaughterBoard::LoadDdr2Sodimm(const DdrSodimmOptions& options)
+{
+    LoadModule(*this, 9, [&] { AddDdr2SodimmPins(this, options); });
+}
+
+void TDaughterBoard::LoadDdr3Sodimm(const DdrSodimmOptions& options)
+{
+    LoadModule(*this, 38, [&] { AddDdr3SodimmPins(this, options); });
+}
+
+void TDaughterBoard::LoadDdr3SodimmUpper(const DdrSodimmOptions& options)
+{
+    LoadModule(*this, 38, [&] { AddDdr3SodimmUpperPins(this, options); });
+}
+
+void TDaughterBoard::LoadDdr3SodimmAlt(const DdrSodimmOptions& options)
+{
+    LoadModule(*this, 38, [&] { AddDdr3SodimmAltPins(this, options); });
+}
+
+void TDaughterBoard::LoadDdr4Sodimm(const Ddr4SodimmOptions& options)
+{
+    const Ddr4ModuleOptions module{.naming = Ddr4Naming::SingleRank,
+                                   .boardId = 0,
+                                   .ecc = options.ecc,
+                                   .spdStandard = options.spdStandard,
+                                   .addressStandard = options.addressStandard};
+    LoadModule(*this, 39, [&] { AddDdr4SodimmPins(this, module); });
+}
+
+void TDaughterBoard::LoadDdr4SodimmEcc(const Ddr4ModuleOptions& options)
+{
+    LoadModule(*this, options.ecc ? 80 : 79, [&] { AddDdr4SodimmPins(this, options); });
+}
+
+void TDaughterBoard::LoadQdr2ModuleA10()
+{
+    LoadModule(*this, 81, [&] { AddQdr2ModuleA10Pins(this); });
+}
+
+void TDaughterBoard::LoadQdr2ModuleS10()
+{
+    LoadModule(*this, 83, [&] { AddQdr2ModuleS10Pins(this); });
+}
+
+void TDaughterBoard::LoadQdr4ModuleA10()
+{
+    LoadModule(*this, 82, [&] { AddQdr4ModuleA10Pins(this); });
+}
+
+void TDaughterBoard::LoadQdr4ModuleS10()
+{
+    LoadModule(*this, 84, [&] { AddQdr4ModuleS10Pins(this); });
+}

@@ -118,6 +118,7 @@ bool TPinloom::Generate(TMainBoard* board, const std::string& path, bool vhdl)
 {
     if (!CheckPinNames(board)) return false;
     if (!CheckSignalNames(board)) return false;
+    board->ReleaseRepeatedLocations();
     board->SortConnectorPins();
     if (!WriteQpf(ChangeFileExt(path, ".qpf"))) return false;
     if (!WriteQsf(board, ChangeFileExt(path, ".qsf"))) return false;
@@ -311,20 +312,15 @@ bool TPinloom::ExportIp(TMainBoard* board, const std::string& projectFolder)
     switch (id) {
     case MAINBOARD_ORMSGILL:
     case MAINBOARD_BRACKWELL: result = exportExtPll(); break;
-    case MAINBOARD_RASTRELLE: {
-        const TRecordCopy<RASTRELLE_CONFIG_SIZE>& copy = board->m_RastrelleConfig;
-        if (!(copy.Int32(168) == 1 && copy.Int32(172) == 1)) result = exportExtPll();
-        if (result && copy.Int32(164) != 0) result = exportSi570Group();
-        break;
-    }
+    case MAINBOARD_RASTRELLE:
     case MAINBOARD_DRENNOCK:
     case MAINBOARD_ESTOVER: {
-        const int32_t si570 = id == MAINBOARD_DRENNOCK ? board->m_DrennockConfig.Int32(156)
-                                                       : board->m_EstoverConfig.Int32(156);
-        const int32_t cdcm = id == MAINBOARD_DRENNOCK ? board->m_DrennockConfig.Int32(160)
-                                                      : board->m_EstoverConfig.Int32(160);
-        if (si570 != 0) result = exportSi570Group();
-        if (result && cdcm != 0) result = exportCdcm();
+        // The files of the blocks the top level instantiates, in this order,
+        // stopping at the first that fails.
+        const TClockChipChoices chips = board->GetClockChipChoices();
+        if (chips.ExtPllBlock) result = exportExtPll();
+        if (result && chips.Si570Block) result = exportSi570Group();
+        if (result && chips.Cdcm61004Block) result = exportCdcm();
         break;
     }
     default:

@@ -29,6 +29,41 @@ bool HasCardEntry(DaughterId card);
 // Throws std::runtime_error when the file cannot be created.
 bool WriteConnectorPinList(const TConnector* connector, const std::string& path);
 
+// ---- Memory-module options ------------------------------------------------
+// What a board tells the map of the module in one of its memory sockets. The
+// loaders and attach operations of the memory modules take one of these, and
+// their callers write it with designated initialisers (every field named, in
+// declaration order), so that no call depends on the order of its bytes.
+
+// DDR2 and DDR3 SODIMM modules (cards 9 and 38).
+struct DdrSodimmOptions {
+    bool differential;           // differential strobes and clocks, and the complement strobes dqs_n
+    IoStandard busStandard;      // SDA, SCL and (DDR3) EVENT_n; RESET_n of the upper-case DDR3 names
+    IoStandard addressStandard;  // SA[0] and SA[1]
+};
+
+// Naming of the rank-dependent pins of the DDR4 module.
+enum class Ddr4Naming : uint8_t {
+    DualRank,   // CKE[0], CKE[1], CS_n[0], CS_n[1], ODT[0], ODT[1], CK[0], CK_n[0], SA[0]
+    SingleRank  // CKE, CS_n, ODT, CK, CK_n and the extra address pins AC_R and C
+};
+
+// DDR4 SODIMM module of card 39 (single-rank naming).
+struct Ddr4SodimmOptions {
+    bool ecc;                    // the check bits DQ[64] ... DQ[71]
+    IoStandard spdStandard;      // SCL and SDA of the presence-detect bus
+    IoStandard addressStandard;  // SA[0] and SA[1]
+};
+
+// DDR4 SODIMM modules of cards 79 and 80, and the DDR4 pin map itself.
+struct Ddr4ModuleOptions {
+    Ddr4Naming naming;
+    uint8_t boardId;             // MAINBOARD_ZENNORBY drops the single-rank naming's extra pins
+    bool ecc;                    // card 80 with the check bits DQ[64] ... DQ[71]; false: card 79
+    IoStandard spdStandard;      // SCL and SDA of the presence-detect bus
+    IoStandard addressStandard;  // SA[0] and SA[1]
+};
+
 // ---- Daughter board -------------------------------------------------------
 class TDaughterBoard : public TConnector {
 public:
@@ -40,17 +75,19 @@ public:
     // Defined in cards/, beside the pin maps.
     void LoadCard(DaughterId card, uint8_t board, const char* nameBase, IoStandard ioStandard, int32_t option);
 
-    // Fixed loaders of the memory modules (cards/).
-    void LoadDdr2Sodimm(uint8_t a, uint8_t b, uint8_t c);
-    void LoadDdr3Sodimm(uint8_t a, uint8_t b, uint8_t c);
-    void LoadDdr3SodimmAlt(uint8_t a, uint8_t b, uint8_t c);
-    void LoadDdr3SodimmUpper(uint8_t a, uint8_t b, uint8_t c);
-    void LoadDdr4Sodimm(uint8_t a, uint8_t b, uint8_t ecc, uint8_t s);
-    void LoadDdr4SodimmEcc(uint8_t a, uint8_t b, uint8_t rank, uint8_t board, uint8_t ecc, uint8_t s);
-    void LoadQdr2ModuleA10(uint8_t a);
-    void LoadQdr2ModuleS10(uint8_t a);
-    void LoadQdr4ModuleA10(uint8_t a);
-    void LoadQdr4ModuleS10(uint8_t a);
+    // Fixed loaders of the memory modules (cards/): each fills the daughter
+    // board with its module's pin map and takes name, description and type
+    // from the catalogue entry of the card named.
+    void LoadDdr2Sodimm(const DdrSodimmOptions& options);       // card 9
+    void LoadDdr3Sodimm(const DdrSodimmOptions& options);       // card 38, lower-case names
+    void LoadDdr3SodimmUpper(const DdrSodimmOptions& options);  // card 38, upper-case names
+    void LoadDdr3SodimmAlt(const DdrSodimmOptions& options);    // card 38, upper-case names, other data standards
+    void LoadDdr4Sodimm(const Ddr4SodimmOptions& options);      // card 39
+    void LoadDdr4SodimmEcc(const Ddr4ModuleOptions& options);   // card 80 with ECC, else 79
+    void LoadQdr2ModuleA10();                                   // card 81
+    void LoadQdr2ModuleS10();                                   // card 83
+    void LoadQdr4ModuleA10();                                   // card 82
+    void LoadQdr4ModuleS10();                                   // card 84
 
     // Copies the card's pins onto a master connector, putting the prefix
     // (nullptr or empty: none) before every name. The master keeps its

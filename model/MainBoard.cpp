@@ -1,5 +1,7 @@
 #include "model/MainBoard.h"
 
+#include <set>
+
 #include "model/Text.h"
 #include "platform/Seam.h"
 
@@ -116,6 +118,18 @@ void TMainBoard::SortConnectorPins()
     }
 }
 
+void TMainBoard::ReleaseRepeatedLocations()
+{
+    std::set<std::string> taken;
+    for (const auto& connector : m_Connectors) {
+        for (int i = 0; i < connector->GetPinCount(); ++i) {
+            TPin* pin = connector->GetPin(i);
+            if (!pin || !pin->IsActive() || pin->GetLocation().empty()) continue;
+            if (!taken.insert(UpperCase(pin->GetLocation())).second) pin->SetLocation("");
+        }
+    }
+}
+
 // ---- Card attachment --------------------------------------------------------
 
 void TMainBoard::Attach(uint8_t masterId, const char* prefix, const std::function<void(TDaughterBoard&)>& load)
@@ -163,45 +177,44 @@ void TMainBoard::AttachFmcCard(uint8_t masterId, DaughterId card, IoStandard ioS
            [&](TDaughterBoard& d) { d.LoadCard(card, static_cast<uint8_t>(m_BoardId), "", ioStandard, 0); });
 }
 
-void TMainBoard::AttachDdr3SodimmUpper(uint8_t masterId, const char* prefix, uint8_t a, uint8_t b, uint8_t c)
+void TMainBoard::AttachDdr3SodimmUpper(uint8_t masterId, const char* prefix, const DdrSodimmOptions& options)
 {
-    Attach(masterId, prefix, [&](TDaughterBoard& d) { d.LoadDdr3SodimmUpper(a, b, c); });
+    Attach(masterId, prefix, [&](TDaughterBoard& d) { d.LoadDdr3SodimmUpper(options); });
 }
 
-void TMainBoard::AttachDdr3SodimmAlt(uint8_t masterId, const char* prefix, uint8_t a, uint8_t b, uint8_t c)
+void TMainBoard::AttachDdr3SodimmAlt(uint8_t masterId, const char* prefix, const DdrSodimmOptions& options)
 {
-    Attach(masterId, prefix, [&](TDaughterBoard& d) { d.LoadDdr3SodimmAlt(a, b, c); });
+    Attach(masterId, prefix, [&](TDaughterBoard& d) { d.LoadDdr3SodimmAlt(options); });
 }
 
-void TMainBoard::AttachDdr4Sodimm(uint8_t masterId, const char* prefix, uint8_t a, uint8_t b, uint8_t ecc, uint8_t s)
+void TMainBoard::AttachDdr4Sodimm(uint8_t masterId, const char* prefix, const Ddr4SodimmOptions& options)
 {
-    Attach(masterId, prefix, [&](TDaughterBoard& d) { d.LoadDdr4Sodimm(a, b, ecc, s); });
+    Attach(masterId, prefix, [&](TDaughterBoard& d) { d.LoadDdr4Sodimm(options); });
 }
 
-void TMainBoard::AttachDdr4SodimmEcc(uint8_t masterId, const char* prefix, uint8_t a, uint8_t b, uint8_t rank,
-                                     uint8_t board, uint8_t ecc, uint8_t s)
+void TMainBoard::AttachDdr4SodimmEcc(uint8_t masterId, const char* prefix, const Ddr4ModuleOptions& options)
 {
-    Attach(masterId, prefix, [&](TDaughterBoard& d) { d.LoadDdr4SodimmEcc(a, b, rank, board, ecc, s); });
+    Attach(masterId, prefix, [&](TDaughterBoard& d) { d.LoadDdr4SodimmEcc(options); });
 }
 
-void TMainBoard::AttachQdr2ModuleA10(uint8_t masterId, const char* prefix, uint8_t a)
+void TMainBoard::AttachQdr2ModuleA10(uint8_t masterId, const char* prefix)
 {
-    Attach(masterId, prefix, [&](TDaughterBoard& d) { d.LoadQdr2ModuleA10(a); });
+    Attach(masterId, prefix, [](TDaughterBoard& d) { d.LoadQdr2ModuleA10(); });
 }
 
-void TMainBoard::AttachQdr2ModuleS10(uint8_t masterId, const char* prefix, uint8_t a)
+void TMainBoard::AttachQdr2ModuleS10(uint8_t masterId, const char* prefix)
 {
-    Attach(masterId, prefix, [&](TDaughterBoard& d) { d.LoadQdr2ModuleS10(a); });
+    Attach(masterId, prefix, [](TDaughterBoard& d) { d.LoadQdr2ModuleS10(); });
 }
 
-void TMainBoard::AttachQdr4ModuleA10(uint8_t masterId, const char* prefix, uint8_t a)
+void TMainBoard::AttachQdr4ModuleA10(uint8_t masterId, const char* prefix)
 {
-    Attach(masterId, prefix, [&](TDaughterBoard& d) { d.LoadQdr4ModuleA10(a); });
+    Attach(masterId, prefix, [](TDaughterBoard& d) { d.LoadQdr4ModuleA10(); });
 }
 
-void TMainBoard::AttachQdr4ModuleS10(uint8_t masterId, const char* prefix, uint8_t a)
+void TMainBoard::AttachQdr4ModuleS10(uint8_t masterId, const char* prefix)
 {
-    Attach(masterId, prefix, [&](TDaughterBoard& d) { d.LoadQdr4ModuleS10(a); });
+    Attach(masterId, prefix, [](TDaughterBoard& d) { d.LoadQdr4ModuleS10(); });
 }
 
 // ---- Free functions ---------------------------------------------------------

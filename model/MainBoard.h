@@ -102,6 +102,24 @@ struct TRecordCopy {
     }
 };
 
+// The programmable clock chips of the Stratix V boards Rastrelle, Drennock
+// and Estover, as the board's record copy sets them. A choice counts only
+// within its list and only while the form would offer it (its interface is
+// ticked); anything else is the chip's "not in use" value. The blocks are the
+// controllers that the top level instantiates and whose IP files go with the
+// project; the board definitions declare the ports they use from the same
+// values.
+struct TClockChipChoices {
+    int32_t Si570 = 0;      // 0 not in use, 1..7
+    int32_t Cdcm61004 = 0;  // Drennock, Estover: 0 not in use, 1..11;
+                            // Rastrelle: 0 unchanged, 1 not in use, 2..12
+    int32_t Cdcm61001 = 1;  // Rastrelle only, coded as its Cdcm61004
+    bool ExtPllBlock = false;     // Rastrelle: the external PLL of both CDCM chips
+    bool Cdcm61004Block = false;  // Drennock, Estover
+    bool Si570Block = false;
+    bool AnyBlock() const { return ExtPllBlock || Cdcm61004Block || Si570Block; }
+};
+
 class TMainBoard {
 public:
     TMainBoard();
@@ -127,6 +145,12 @@ public:
     std::string GetBoardDisplayName() const;
     TPin* GetHsmcPinName(int n, int pinIndex) const;
     void SortConnectorPins();
+    // Where one ball is given to several active pins, the pin built first
+    // (connector order, then position order) keeps it and the later ones
+    // lose their location (they keep everything else). Locations compare
+    // without regard to case; pins without a location take no part. Run
+    // after the cards are attached and before the pins are sorted.
+    void ReleaseRepeatedLocations();
 
     // Card attachment: find the master, load the card, copy it with the prefix.
     void AttachGpioCard(uint8_t masterId, DaughterId card, IoStandard ioStandard, const char* nameBase,
@@ -135,15 +159,17 @@ public:
     void AttachHsmcCardEx(uint8_t masterId, DaughterId card, IoStandard ioStandard, int32_t option,
                           const char* prefix);
     void AttachFmcCard(uint8_t masterId, DaughterId card, IoStandard ioStandard, const char* prefix);
-    void AttachDdr3SodimmUpper(uint8_t masterId, const char* prefix, uint8_t a, uint8_t b, uint8_t c);
-    void AttachDdr3SodimmAlt(uint8_t masterId, const char* prefix, uint8_t a, uint8_t b, uint8_t c);
-    void AttachDdr4Sodimm(uint8_t masterId, const char* prefix, uint8_t a, uint8_t b, uint8_t ecc, uint8_t s);
-    void AttachDdr4SodimmEcc(uint8_t masterId, const char* prefix, uint8_t a, uint8_t b, uint8_t rank,
-                             uint8_t board, uint8_t ecc, uint8_t s);
-    void AttachQdr2ModuleA10(uint8_t masterId, const char* prefix, uint8_t a);
-    void AttachQdr2ModuleS10(uint8_t masterId, const char* prefix, uint8_t a);
-    void AttachQdr4ModuleA10(uint8_t masterId, const char* prefix, uint8_t a);
-    void AttachQdr4ModuleS10(uint8_t masterId, const char* prefix, uint8_t a);
+    // Memory modules: the options as the loader of the same name takes them,
+    // e.g. AttachDdr4SodimmEcc(36, "DDR4A_", {.naming = Ddr4Naming::SingleRank,
+    // .boardId = MAINBOARD_YARROWGATE, .ecc = false, .spdStandard = 40, .addressStandard = 40}).
+    void AttachDdr3SodimmUpper(uint8_t masterId, const char* prefix, const DdrSodimmOptions& options);
+    void AttachDdr3SodimmAlt(uint8_t masterId, const char* prefix, const DdrSodimmOptions& options);
+    void AttachDdr4Sodimm(uint8_t masterId, const char* prefix, const Ddr4SodimmOptions& options);
+    void AttachDdr4SodimmEcc(uint8_t masterId, const char* prefix, const Ddr4ModuleOptions& options);
+    void AttachQdr2ModuleA10(uint8_t masterId, const char* prefix);
+    void AttachQdr2ModuleS10(uint8_t masterId, const char* prefix);
+    void AttachQdr4ModuleA10(uint8_t masterId, const char* prefix);
+    void AttachQdr4ModuleS10(uint8_t masterId, const char* prefix);
 
     // Board-specific text of the generated files (MainBoardText.cpp).
     std::string GetQsfBoardAssignments() const;
@@ -160,6 +186,9 @@ public:
     std::string GetRastrelleOscillatorVerilog() const;
     std::string GetDrennockOscillatorVerilog() const;
     std::string GetEstoverOscillatorVerilog() const;
+    // Boards 15, 16 and 18 (their record copy must be set); every other
+    // board has no clock chip in use.
+    TClockChipChoices GetClockChipChoices() const;
 
     // Device data and per-board blocks, set by the board definition.
     int32_t m_DevicePinCount = 0;

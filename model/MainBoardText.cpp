@@ -120,12 +120,9 @@ const char* const kCdcm61004Lines[11] = {
 // The Si570 frequency-mode codes of the choices 1..7.
 const char* const kSi570ModeCodes[7] = {"3'b000", "3'b001", "3'b010", "3'b011", "3'b100", "3'b101", "3'b110"};
 
-bool IsCdcmExtPllChoice(int32_t choice) { return choice >= 0 && choice <= 12; }
-bool IsCdcm61004Choice(int32_t choice) { return choice >= 1 && choice <= 11; }
-bool IsSi570Choice(int32_t choice) { return choice >= 1 && choice <= 7; }
-
 std::string GetCdcmExtPllVerilog(int32_t a, int32_t b, int32_t c)
 {
+    PL_ASSERT(a >= 0 && a <= 12 && b >= 0 && b <= 12 && c >= 0 && c <= 12);
     const char* ta = kCdcmExtPllOptionTexts[a];
     const char* tb = kCdcmExtPllOptionTexts[b];
     const char* tc = kCdcmExtPllOptionTexts[c];
@@ -199,6 +196,7 @@ std::string GetCdcmExtPllVerilog(int32_t a, int32_t b, int32_t c)
 
 std::string GetCdcm61004FreqVerilog(int32_t s)
 {
+    PL_ASSERT(s >= 1 && s <= 11);
     std::string t;
     t += "\r\n\r\n";
     t += kVerilogSeparator + kCrLf;
@@ -228,6 +226,7 @@ std::string GetCdcm61004FreqVerilog(int32_t s)
 
 std::string GetSi570Verilog(int32_t s, const char* reset)
 {
+    PL_ASSERT(s >= 1 && s <= 7);
     std::string t;
     t += "\r\n\r\n";
     t += kVerilogSeparator + kCrLf;
@@ -245,13 +244,12 @@ std::string GetSi570Verilog(int32_t s, const char* reset)
     return t;
 }
 
-// Drennock and Estover: the CDCM61004 block, then the Si570 block. A choice
-// outside its range (only a damaged settings file holds one) gives no block.
-std::string CdcmAndSi570Verilog(int32_t cdcm, int32_t si570)
+// Drennock and Estover: the CDCM61004 block, then the Si570 block.
+std::string CdcmAndSi570Verilog(const TClockChipChoices& chips)
 {
     std::string text;
-    if (cdcm != 0 && IsCdcm61004Choice(cdcm)) text += GetCdcm61004FreqVerilog(cdcm);
-    if (si570 != 0 && IsSi570Choice(si570)) text += GetSi570Verilog(si570, "CPU_RESET_n");
+    if (chips.Cdcm61004Block) text += GetCdcm61004FreqVerilog(chips.Cdcm61004);
+    if (chips.Si570Block) text += GetSi570Verilog(chips.Si570, "CPU_RESET_n");
     return text;
 }
 
@@ -486,25 +484,75 @@ std::string TMainBoard::GetLarrowenFanVerilog() const
 std::string TMainBoard::GetRastrelleOscillatorVerilog() const
 {
     PL_ASSERT(m_BoardId == MAINBOARD_RASTRELLE);
-    const int32_t nSi570Freq = m_RastrelleConfig.Int32(164);
-    const int32_t nCdcm61004Freq = m_RastrelleConfig.Int32(168);
-    const int32_t nCdcm61001Freq = m_RastrelleConfig.Int32(172);
+    const TClockChipChoices chips = GetClockChipChoices();
     std::string text;
-    if ((nCdcm61001Freq != 1 || nCdcm61004Freq != 1) && IsCdcmExtPllChoice(nCdcm61001Freq) &&
-        IsCdcmExtPllChoice(nCdcm61004Freq))
-        text += GetCdcmExtPllVerilog(nCdcm61001Freq, nCdcm61004Freq, 0);
-    if (nSi570Freq != 0 && IsSi570Choice(nSi570Freq)) text += GetSi570Verilog(nSi570Freq, "CPU_RESET_n");
+    if (chips.ExtPllBlock) text += GetCdcmExtPllVerilog(chips.Cdcm61001, chips.Cdcm61004, 0);
+    if (chips.Si570Block) text += GetSi570Verilog(chips.Si570, "CPU_RESET_n");
     return text;
 }
 
 std::string TMainBoard::GetDrennockOscillatorVerilog() const
 {
     PL_ASSERT(m_BoardId == MAINBOARD_DRENNOCK);
-    return CdcmAndSi570Verilog(m_DrennockConfig.Int32(160), m_DrennockConfig.Int32(156));
+    return CdcmAndSi570Verilog(GetClockChipChoices());
 }
 
 std::string TMainBoard::GetEstoverOscillatorVerilog() const
 {
     PL_ASSERT(m_BoardId == MAINBOARD_ESTOVER);
-    return CdcmAndSi570Verilog(m_EstoverConfig.Int32(160), m_EstoverConfig.Int32(156));
+    return CdcmAndSi570Verilog(GetClockChipChoices());
+}
+
+TClockChipChoices TMainBoard::GetClockChipChoices() const
+{
+    auto within = [](int32_t choice, int32_t first, int32_t last) { return choice >= first && choice <= last; };
+    auto anyOf = [](auto& copy, std::size_t offset, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i)
+            if (copy.Byte(offset + i) != 0) return true;
+        return false;
+    };
+    TClockChipChoices chips;
+    switch (static_cast<uint8_t>(m_BoardId)) {
+    case MAINBOARD_RASTRELLE: {
+        // bSata[4] at 141, bSfp[4] at 153; the choices at 164 (Si570), 168
+        // (CDCM61004) and 172 (CDCM61001).
+        const bool sata = anyOf(m_RastrelleConfig, 141, 4);
+        const bool sfp = anyOf(m_RastrelleConfig, 153, 4);
+        const int32_t si570 = m_RastrelleConfig.Int32(164);
+        const int32_t cdcm61004 = m_RastrelleConfig.Int32(168);
+        const int32_t cdcm61001 = m_RastrelleConfig.Int32(172);
+        if (sfp && within(si570, 1, 7)) chips.Si570 = si570;
+        chips.Cdcm61004 = sata && within(cdcm61004, 0, 12) ? cdcm61004 : 1;
+        chips.Cdcm61001 = sfp && within(cdcm61001, 0, 12) ? cdcm61001 : 1;
+        chips.ExtPllBlock = chips.Cdcm61001 != 1 || chips.Cdcm61004 != 1;
+        break;
+    }
+    case MAINBOARD_DRENNOCK: {
+        // bSfp[2] at 147; the choices at 156 (Si570) and 160 (CDCM61004).
+        // Both chips serve the SFP+ cages only.
+        const bool sfp = anyOf(m_DrennockConfig, 147, 2);
+        const int32_t si570 = m_DrennockConfig.Int32(156);
+        const int32_t cdcm61004 = m_DrennockConfig.Int32(160);
+        if (sfp && within(si570, 1, 7)) chips.Si570 = si570;
+        if (sfp && within(cdcm61004, 1, 11)) chips.Cdcm61004 = cdcm61004;
+        break;
+    }
+    case MAINBOARD_ESTOVER: {
+        // bSata[2] at 140, bSfp[4] at 144, the choices at 156 (Si570) and 160
+        // (CDCM61004), the HSMC-A card at 164. The CDCM61004 also clocks SATA
+        // and the transceivers of an HSMC card.
+        const bool sata = anyOf(m_EstoverConfig, 140, 2);
+        const bool sfp = anyOf(m_EstoverConfig, 144, 4);
+        const bool hsmcTransceivers = IsTransceiverCard(m_EstoverConfig.Byte(164));
+        const int32_t si570 = m_EstoverConfig.Int32(156);
+        const int32_t cdcm61004 = m_EstoverConfig.Int32(160);
+        if (sfp && within(si570, 1, 7)) chips.Si570 = si570;
+        if ((sata || sfp || hsmcTransceivers) && within(cdcm61004, 1, 11)) chips.Cdcm61004 = cdcm61004;
+        break;
+    }
+    default: return chips;
+    }
+    chips.Cdcm61004Block = m_BoardId != MAINBOARD_RASTRELLE && chips.Cdcm61004 != 0;
+    chips.Si570Block = chips.Si570 != 0;
+    return chips;
 }

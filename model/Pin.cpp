@@ -138,6 +138,13 @@ void TPin::SetClockFrequencyText(const std::string& text)
     if (text != m_ClockFrequency) m_ClockFrequency = text;
 }
 
+void TPin::SetClockFrequency(double mhz, int decimals)
+{
+    const bool clock = mhz > 0;
+    SetIsClock(clock);
+    SetClockFrequencyText(clock ? Format("%.*f MHz", decimals, mhz) : std::string());
+}
+
 void TPin::SetIoBank(const std::string& bank)
 {
     if (bank != m_IoBank) m_IoBank = bank;

@@ -52,6 +52,10 @@ public:
     void SetClockPeriodNs(int32_t periodNs);
     int32_t GetClockPeriodNs() const { return m_ClockPeriodNs; }
     void SetClockFrequencyText(const std::string& text);
+    // A clock of that frequency: the clock flag and the text "%.<decimals>f MHz".
+    // A frequency of 0 or below is no clock: flag and text are cleared, so
+    // the pin gets no timing constraint.
+    void SetClockFrequency(double mhz, int decimals);
     const std::string& GetClockFrequencyText() const { return m_ClockFrequency; }
     void SetIoBank(const std::string& bank);
     const std::string& GetIoBank() const { return m_IoBank; }

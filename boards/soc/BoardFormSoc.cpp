@@ -102,30 +102,6 @@ void TSocBoardForm::FormLeave()
     SaveHeld(DefaultConfigPath());
 }
 
-void TSocBoardForm::FillCardCombo(TComboBox* combo, int32_t count, const uint8_t* ids)
-{
-    combo->Clear();
-    for (int32_t k = 0; k < count; ++k) combo->AddItem(GetCardDisplayName(ids[k]));
-    combo->SetItemIndex(0);
-    combo->SetDropDownCount(count);
-}
-
-DaughterId TSocBoardForm::SelectedCard(const TComboBox* combo, const uint8_t* ids)
-{
-    const int index = combo->ItemIndex();
-    return index < 0 ? 0 : ids[index];
-}
-
-void TSocBoardForm::SelectCard(TComboBox* combo, int32_t count, const uint8_t* ids, DaughterId card)
-{
-    for (int32_t k = 0; k < count; ++k) {
-        if (ids[k] == card) {
-            combo->SetItemIndex(k);
-            return;
-        }
-    }
-}
-
 void TSocBoardForm::CoupleGpioHeaders(std::array<TGpioHeaderControls, 2>& headers, TObject* sender,
                                       const uint8_t* ids)
 {
@@ -189,9 +165,3 @@ void TSocBoardForm::UpdateGroupShapes(const std::vector<TSocGroup>& groups)
         for (TShape* shape : group.Shapes) shape->SetVisible(group.Box->Checked());
 }
 
-void TSocBoardForm::ShowCardPicture(TImage* image, DaughterId card)
-{
-    TBoardFormHost* host = Host();
-    PL_ASSERT(host != nullptr);
-    host->ShowCardPicture(image, card);
-}

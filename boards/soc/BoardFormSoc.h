@@ -77,11 +77,6 @@ protected:
 
     void FormLeave() override;
 
-    // Card combos: fill one from a card list, read and select card ids.
-    static void FillCardCombo(TComboBox* combo, int32_t count, const uint8_t* ids);
-    static DaughterId SelectedCard(const TComboBox* combo, const uint8_t* ids);
-    // Selects the first item of the card; keeps the selection when absent.
-    static void SelectCard(TComboBox* combo, int32_t count, const uint8_t* ids, DaughterId card);
     // The groups of a table of check boxes, with the controls of this form.
     std::vector<TSocGroup> BindGroups(const soclayout::TGroupCheckBox* boxes, std::size_t count) const;
     // Group check boxes from the flag bytes of a record (any non-zero byte
@@ -89,8 +84,6 @@ protected:
     static void ShowGroupFlags(const std::vector<TSocGroup>& groups, const void* record);
     static void StoreGroupFlags(const std::vector<TSocGroup>& groups, void* record);
     static void UpdateGroupShapes(const std::vector<TSocGroup>& groups);
-    // The card picture of a header (hidden for no card).
-    void ShowCardPicture(TImage* image, DaughterId card);
 
     // Two GPIO headers: an 80-pin card chosen on one shows on the other too,
     // whose combo and prefix are then disabled and mirror the first.

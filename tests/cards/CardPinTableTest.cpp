@@ -48,3 +48,21 @@ TEST(CardPinTable, MistakesInATableAreCaught)
     EXPECT_THROW(AddCardPinTable(&c, 8, notANumber, 8), InvariantFailure);
     EXPECT_EQ(c.GetPinCount(), 0);
 }
+
+TEST(CardPinTable, RowsMayCarryAStandardOfTheirOwn)
+{
+    const CardPinRow rows[] = {
+        {"1", "CLK", nullptr, PIN_DIR_OUTPUT, 16},
+        {"2-3", "D", "0-1", PIN_DIR_INOUT},
+    };
+    TDaughterBoard c;
+    AddCardPinTable(&c, 3, rows, 31);
+    EXPECT_EQ(c.GetPin(0)->GetIoStandard(), 16);
+    EXPECT_EQ(c.GetPin(1)->GetIoStandard(), 31);
+    EXPECT_EQ(c.GetPin(2)->GetIoStandard(), 31);
+
+    // A sheet placed without a table standard needs one on every row.
+    SeamRecorder seam;
+    card_table::PinSheet sheet(3);
+    EXPECT_THROW(sheet.PlaceRows(rows), InvariantFailure);
+}

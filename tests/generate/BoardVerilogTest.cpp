@@ -44,9 +44,13 @@ void SetInt32(uint8_t* bytes, int32_t value)
     for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
 }
 
+// The choices with the interfaces they serve ticked (SATA host 0, SFP+ A),
+// so that every choice counts.
 void SetRastrelle(TMainBoard& board, int32_t si570, int32_t cdcm61004, int32_t cdcm61001)
 {
     SetDevice(board, MAINBOARD_RASTRELLE);
+    board.m_RastrelleConfig.bytes[141] = 1;
+    board.m_RastrelleConfig.bytes[153] = 1;
     SetInt32(board.m_RastrelleConfig.bytes + 164, si570);
     SetInt32(board.m_RastrelleConfig.bytes + 168, cdcm61004);
     SetInt32(board.m_RastrelleConfig.bytes + 172, cdcm61001);
@@ -55,6 +59,7 @@ void SetRastrelle(TMainBoard& board, int32_t si570, int32_t cdcm61004, int32_t c
 void SetDrennock(TMainBoard& board, int32_t si570, int32_t cdcm)
 {
     SetDevice(board, MAINBOARD_DRENNOCK);
+    board.m_DrennockConfig.bytes[147] = 1;  // SFP+ A
     SetInt32(board.m_DrennockConfig.bytes + 156, si570);
     SetInt32(board.m_DrennockConfig.bytes + 160, cdcm);
 }
@@ -62,6 +67,7 @@ void SetDrennock(TMainBoard& board, int32_t si570, int32_t cdcm)
 void SetEstover(TMainBoard& board, int32_t si570, int32_t cdcm)
 {
     SetDevice(board, MAINBOARD_ESTOVER);
+    board.m_EstoverConfig.bytes[144] = 1;  // SFP+ A
     SetInt32(board.m_EstoverConfig.bytes + 156, si570);
     SetInt32(board.m_EstoverConfig.bytes + 160, cdcm);
 }
@@ -303,7 +309,9 @@ TEST(OscillatorVerilog, Si570ModesAndFrequencies)
     }
 }
 
-TEST(OscillatorVerilog, DamagedChoicesGiveNoBlock)
+// A choice outside its list (only a damaged file holds one) counts as the
+// chip's "not in use" value, as the form shows it.
+TEST(OscillatorVerilog, DamagedChoicesCountAsNotInUse)
 {
     SeamRecorder seam;
     TMainBoard board;
@@ -311,8 +319,51 @@ TEST(OscillatorVerilog, DamagedChoicesGiveNoBlock)
     EXPECT_EQ(board.GetDrennockOscillatorVerilog(), "");
     SetEstover(board, -1, -3);
     EXPECT_EQ(board.GetEstoverOscillatorVerilog(), "");
-    SetRastrelle(board, 9, 13, 0);
+    SetRastrelle(board, 9, 13, -1);
     EXPECT_EQ(board.GetRastrelleOscillatorVerilog(), "");
+    SetRastrelle(board, 0, 13, 3);
+    EXPECT_EQ(board.GetRastrelleOscillatorVerilog(),
+              CdcmExtPllBlock("75 MHz", "Disabled",
+                              CrLfLines({"assign clk1_set_wr = 4'd3; //75 MHz",
+                                         "assign clk2_set_wr = 4'd1; //Disabled",
+                                         "assign clk3_set_wr = 4'd0; //Unchange"})));
+}
+
+// A chip serves its interfaces only: without them its choice counts as "not
+// in use", as the form would show it.
+TEST(OscillatorVerilog, ChoicesCountOnlyWithTheirInterfaces)
+{
+    SeamRecorder seam;
+    TMainBoard rastrelle;
+    SetRastrelle(rastrelle, 3, 4, 11);
+    rastrelle.m_RastrelleConfig.bytes[153] = 0;  // no SFP+: no Si570, CDCM61001 not in use
+    EXPECT_EQ(rastrelle.GetRastrelleOscillatorVerilog(),
+              CdcmExtPllBlock("Disabled", "100 MHz",
+                              CrLfLines({"assign clk1_set_wr = 4'd1; //Disabled",
+                                         "assign clk2_set_wr = 4'd4; //100 MHz",
+                                         "assign clk3_set_wr = 4'd0; //Unchange"})));
+    rastrelle.m_RastrelleConfig.bytes[141] = 0;  // no SATA either
+    EXPECT_EQ(rastrelle.GetRastrelleOscillatorVerilog(), "");
+
+    TMainBoard drennock;
+    SetDrennock(drennock, 3, 5);
+    drennock.m_DrennockConfig.bytes[147] = 0;
+    EXPECT_EQ(drennock.GetDrennockOscillatorVerilog(), "");
+    drennock.m_DrennockConfig.bytes[148] = 1;  // SFP+ B serves as well
+    EXPECT_EQ(drennock.GetDrennockOscillatorVerilog(), CdcmBlock("150.00", 4) + Si570Block("156.25000", "3'b010"));
+
+    // Estover's CDCM61004 also clocks SATA and the transceivers of an HSMC card.
+    TMainBoard estover;
+    SetEstover(estover, 3, 5);
+    estover.m_EstoverConfig.bytes[144] = 0;
+    EXPECT_EQ(estover.GetEstoverOscillatorVerilog(), "");
+    estover.m_EstoverConfig.bytes[141] = 1;  // SATA device
+    EXPECT_EQ(estover.GetEstoverOscillatorVerilog(), CdcmBlock("150.00", 4));
+    estover.m_EstoverConfig.bytes[141] = 0;
+    estover.m_EstoverConfig.bytes[164] = 3;  // HSMC Default With Transceiver
+    EXPECT_EQ(estover.GetEstoverOscillatorVerilog(), CdcmBlock("150.00", 4));
+    estover.m_EstoverConfig.bytes[164] = 2;  // HSMC Default, no transceivers
+    EXPECT_EQ(estover.GetEstoverOscillatorVerilog(), "");
 }
 
 // The blocks must be Verilog that a tool accepts against modules with the

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -43,7 +44,7 @@ inline TConnector* MakeConnector(const std::string& name, const std::string& des
 // A master connector of placeholder pins (direction and standard as the card
 // says) at the given locations; a null location makes an empty position.
 inline TConnector* MakeMaster(const std::string& name, const std::string& description, ConnectorType type,
-                              int32_t masterId, std::initializer_list<const char*> locations)
+                              int32_t masterId, const std::vector<const char*>& locations)
 {
     auto* connector = new TConnector(name, description, type, -1);
     for (const char* location : locations)
@@ -51,6 +52,18 @@ inline TConnector* MakeMaster(const std::string& name, const std::string& descri
     connector->SetIsMaster(true);
     connector->SetMasterId(masterId);
     return connector;
+}
+
+// A master connector with a placeholder at every one of its positions, each
+// located at "L" and its position number ("L1", "L2", ...).
+inline TConnector* MakeNumberedMaster(const std::string& name, const std::string& description, ConnectorType type,
+                                      int32_t masterId, int positions)
+{
+    std::vector<std::string> locations;
+    for (int p = 1; p <= positions; ++p) locations.push_back("L" + std::to_string(p));
+    std::vector<const char*> texts;
+    for (const std::string& location : locations) texts.push_back(location.c_str());
+    return MakeMaster(name, description, type, masterId, texts);
 }
 
 // One pin of a hand-made card: name, direction, standard and position on the card.
@@ -71,6 +84,18 @@ inline void AttachHandCard(TConnector* master, ConnectorType cardType, const std
     for (const CardPinRow& row : pins)
         card.AddPin(row.name ? new TPin(row.name, row.direction, row.ioStandard, row.pinIndex, 0) : nullptr);
     ASSERT_TRUE(card.UpdateMasterConnector(master, prefix));
+}
+
+// The attach sequence that the boards with a settings record run themselves:
+// find the master, fill a daughter board with the loader, copy it with the prefix.
+inline void AttachWithLoader(TMainBoard& board, uint8_t masterId, const char* prefix,
+                             const std::function<void(TDaughterBoard&)>& load)
+{
+    TConnector* master = board.FindMasterConnector(masterId);
+    ASSERT_NE(master, nullptr);
+    TDaughterBoard module;
+    load(module);
+    ASSERT_TRUE(module.UpdateMasterConnector(master, prefix));
 }
 
 inline void SetDevice(TMainBoard& board, MainBoardId id)

@@ -85,6 +85,8 @@ TEST(IpExport, RastrelleFollowsItsChoices)
         TempFolder folder;
         TMainBoard board;
         SetDevice(board, MAINBOARD_RASTRELLE);
+        board.m_RastrelleConfig.bytes[141] = 1;  // SATA host 0
+        board.m_RastrelleConfig.bytes[153] = 1;  // SFP+ A
         SetInt32(board.m_RastrelleConfig.bytes + 164, c.si570);
         SetInt32(board.m_RastrelleConfig.bytes + 168, c.cdcm61004);
         SetInt32(board.m_RastrelleConfig.bytes + 172, c.cdcm61001);
@@ -101,6 +103,7 @@ TEST(IpExport, Si570GroupIsCopiedVerbatimFromNamesMadeOfTheFiles)
     TempFolder folder;
     TMainBoard board;
     SetDevice(board, MAINBOARD_DRENNOCK);
+    board.m_DrennockConfig.bytes[147] = 1;  // SFP+ A
     SetInt32(board.m_DrennockConfig.bytes + 156, 2);
     TPinloom pinloom;
     ASSERT_TRUE(pinloom.ExportIp(&board, folder.Path()));
@@ -114,6 +117,7 @@ TEST(IpExport, EstoverWithCdcmOnly)
     TempFolder folder;
     TMainBoard board;
     SetDevice(board, MAINBOARD_ESTOVER);
+    board.m_EstoverConfig.bytes[144] = 1;  // SFP+ A
     SetInt32(board.m_EstoverConfig.bytes + 160, 3);
     TPinloom pinloom;
     EXPECT_TRUE(pinloom.ExportIp(&board, folder.Path()));
@@ -129,6 +133,7 @@ TEST(IpExport, StopsAtTheFirstFileThatFails)
     TempFolder folder;
     TMainBoard board;
     SetDevice(board, MAINBOARD_ESTOVER);
+    board.m_EstoverConfig.bytes[144] = 1;  // SFP+ A
     SetInt32(board.m_EstoverConfig.bytes + 156, 2);
     SetInt32(board.m_EstoverConfig.bytes + 160, 3);
     TPinloom pinloom;

@@ -229,3 +229,25 @@ TEST(GenerationRun, FmcConnectorKeepsItsOrderOtherConnectorsAreSorted)
     EXPECT_LT(htm.find(">ZETA<"), htm.find(">ALPHA<"));
     EXPECT_LT(htm.find(">T_BTN<"), htm.find(">T_SDA<"));
 }
+
+// A ball the board data gives to two pins is assigned once, to the pin built
+// first (before the sort puts ZETA after ALPHA); the other pin keeps its
+// port and I/O standard and appears in the pin table without a location.
+TEST(GenerationRun, OneBallPerProject)
+{
+    SeamRecorder seam;
+    TempFolder folder;
+    TMainBoard board;
+    SetDevice(board, MAINBOARD_ESTOVER);
+    board.AddConnector(MakeConnector("FIRST", "", {{"ZETA", "AB6", PIN_DIR_INPUT}, {"BETA", "C1", PIN_DIR_INPUT}}));
+    board.AddConnector(MakeConnector("SECOND", "", {{"ALPHA", "AB6", PIN_DIR_INPUT}}));
+    TPinloom pinloom;
+    ASSERT_TRUE(pinloom.Generate(&board, folder.Path() + "demo.qpf", false));
+    const std::string qsf = ReadFile(folder.Path() + "demo.qsf");
+    EXPECT_TRUE(Contains(qsf, "set_location_assignment PIN_AB6 -to ZETA\r\n"));
+    EXPECT_FALSE(Contains(qsf, "-to ALPHA\r\nset_location"));
+    EXPECT_FALSE(Contains(qsf, "set_location_assignment PIN_AB6 -to ALPHA"));
+    EXPECT_TRUE(Contains(qsf, "set_instance_assignment -name IO_STANDARD \"3.3-V LVTTL\" -to ALPHA\r\n"));
+    EXPECT_TRUE(Contains(ReadFile(folder.Path() + "demo.v"), "\tinput \t\t          \t\tALPHA"));
+    EXPECT_TRUE(Contains(ReadFile(folder.Path() + "demo.htm"), "ALPHA"));
+}

@@ -135,3 +135,35 @@ TEST(MainBoard, RecordCopyReadsLittleEndian)
     EXPECT_EQ(copy.Text(4, 2), "AB");
     EXPECT_EQ(copy.Byte(7), 'C');
 }
+
+TEST(MainBoard, ARepeatedBallStaysWithThePinBuiltFirst)
+{
+    TMainBoard board;
+    auto* first = new TConnector("First", "", CONNECTOR_NONE, -1);
+    first->AddPin(new TPin("SFP1G_REFCLK_p", "AB6", PIN_DIR_INPUT, 37, 0));
+    first->AddPin(new TPin("UNKNOWN", "", PIN_DIR_INPUT, 6, 0));
+    board.AddConnector(first);
+    auto* second = new TConnector("Second", "", CONNECTOR_NONE, -1);
+    second->AddPin(new TPin("LATER", "ab6", PIN_DIR_INPUT, 37, 0));        // another case, the same ball
+    second->AddPin(new TPin("UNUSED", "AB6", PIN_DIR_NONE, 37, 0));        // not a pin of the project
+    second->AddPin(new TPin("OTHER", "C7", PIN_DIR_OUTPUT, 6, 0));
+    second->AddPin(new TPin("ALSO_UNKNOWN", "", PIN_DIR_OUTPUT, 6, 0));
+    board.AddConnector(second);
+    auto* third = new TConnector("Third", "", CONNECTOR_NONE, -1);
+    third->AddPin(new TPin("OTHER_AGAIN", "C7", PIN_DIR_INOUT, 6, 0));
+    third->AddPin(new TPin("HSMC_REFCLK_p", "AB6", PIN_DIR_INPUT, 37, 0));
+    board.AddConnector(third);
+
+    board.ReleaseRepeatedLocations();
+    EXPECT_EQ(first->GetPin(0)->GetLocation(), "AB6");
+    EXPECT_EQ(first->GetPin(1)->GetLocation(), "");
+    EXPECT_EQ(second->GetPin(0)->GetLocation(), "");
+    EXPECT_EQ(second->GetPin(1)->GetLocation(), "AB6");
+    EXPECT_EQ(second->GetPin(2)->GetLocation(), "C7");
+    EXPECT_EQ(third->GetPin(0)->GetLocation(), "");
+    EXPECT_EQ(third->GetPin(1)->GetLocation(), "");
+    // A pin that loses its ball keeps the rest.
+    EXPECT_EQ(third->GetPin(1)->GetName(), "HSMC_REFCLK_p");
+    EXPECT_EQ(third->GetPin(1)->GetDirection(), PIN_DIR_INPUT);
+    EXPECT_EQ(third->GetPin(1)->GetIoStandard(), 37);
+}

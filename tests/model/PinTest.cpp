@@ -22,6 +22,21 @@ TEST(Pin, BoardPinClockFrequencyText)
     }
 }
 
+TEST(Pin, AFrequencyOfZeroIsNoClock)
+{
+    TPin pin("SATA_REFCLK_p", "V6", PIN_DIR_INPUT, 37, 0);
+    pin.SetClockFrequency(312.5, 2);
+    EXPECT_TRUE(pin.GetIsClock());
+    EXPECT_EQ(pin.GetClockFrequencyText(), "312.50 MHz");
+    pin.SetClockFrequency(156.25, 5);
+    EXPECT_EQ(pin.GetClockFrequencyText(), "156.25000 MHz");
+    for (double off : {0.0, -1.0}) {
+        pin.SetClockFrequency(off, 2);
+        EXPECT_FALSE(pin.GetIsClock());
+        EXPECT_EQ(pin.GetClockFrequencyText(), "");
+    }
+}
+
 TEST(Pin, ClockTextUsesFullStopWhateverTheLocale)
 {
     // Qt sets the process locale from the environment; the text must not change.

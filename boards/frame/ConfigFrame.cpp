@@ -1,0 +1,132 @@
+#include "boards/frame/ConfigFrame.h"
+
+#include "model/Text.h"
+
+void SetDevice(TMainBoard* board, const TDevice& device)
+{
+    board->m_Family = device.Family;
+    board->m_DevicePinCount = device.PinCount;
+    board->m_Package = device.Package;
+    board->m_SpeedGradeText = device.SpeedGradeText ? device.SpeedGradeText : "";
+    board->m_SpeedGrade = device.SpeedGrade;
+    board->m_Device = device.Part;
+}
+
+std::string LetterPattern(const char* pattern, char letter)
+{
+    std::string text = pattern;
+    for (size_t at = text.find("%c"); at != std::string::npos; at = text.find("%c", at + 1))
+        text.replace(at, 2, 1, letter);
+    return text;
+}
+
+namespace {
+
+// Formats a bus member name from a pattern with one "%d".
+std::string MemberName(const std::string& format, int index)
+{
+    const size_t at = format.find("%d");
+    PL_ASSERT(at != std::string::npos);
+    return format.substr(0, at) + Format("%d", index) + format.substr(at + 2);
+}
+
+}  // namespace
+
+TPinGroup::TPinGroup(const std::string& name, const std::string& description)
+    : m_Connector(std::make_unique<TConnector>(name, description, CONNECTOR_NONE, -1))
+{
+}
+
+TPin* TPinGroup::Pin(const std::string& name, const char* ball, PinDirection direction, IoStandard standard)
+{
+    PL_ASSERT(ball != nullptr);
+    auto* pin = new TPin(name, ball, direction, standard, 0);
+    m_Connector->AddPin(pin);
+    return pin;
+}
+
+void TPinGroup::Pins(std::initializer_list<TPinRow> rows)
+{
+    for (const TPinRow& row : rows) Pin(row.Name, row.Ball, row.Direction, row.Standard);
+}
+
+TPin* TPinGroup::Clock(const std::string& name, const char* ball, IoStandard standard, int32_t periodNs)
+{
+    TPin* pin = Pin(name, ball, DIR_IN, standard);
+    pin->SetIsClock(true);
+    pin->SetClockPeriodNs(periodNs);
+    return pin;
+}
+
+TPin* TPinGroup::ReferenceClock(const std::string& name, const char* ball, IoStandard standard, double mhz,
+                                int decimals)
+{
+    TPin* pin = Pin(name, ball, DIR_IN, standard);
+    pin->SetClockFrequency(mhz, decimals);
+    return pin;
+}
+
+void TPinGroup::Bus(const std::string& format, const char* const* balls, int count, PinDirection direction,
+                    IoStandard standard)
+{
+    for (int n = 0; n < count; ++n)
+        if (balls[n] != kNoPin) Pin(MemberName(format, n), balls[n], direction, standard);
+}
+
+void TPinGroup::Bus(const TBusEnds& bus)
+{
+    PL_ASSERT(bus.Count >= 2);
+    for (int n = 0; n < bus.Count; ++n) {
+        const char* ball = n == 0 ? bus.First : n == bus.Count - 1 ? bus.Last : kUnknownBall;
+        Pin(MemberName(bus.Format, n), ball, bus.Direction, bus.Standard);
+    }
+}
+
+void TPinGroup::Bus(const TBusEnds& bus, char letter)
+{
+    const std::string format = LetterPattern(bus.Format, letter);
+    TBusEnds lettered = bus;
+    lettered.Format = format.c_str();
+    Bus(lettered);
+}
+
+void TPinGroup::AddTo(TMainBoard* board)
+{
+    PL_ASSERT(m_Connector);
+    board->AddConnector(m_Connector.release());
+}
+
+std::vector<const char*> MasterLocations(int positions, const std::vector<TPositionRange>& withoutPin,
+                                         std::initializer_list<TGivenBall> given)
+{
+    std::vector<const char*> locations(static_cast<size_t>(positions), kUnknownBall);
+    for (const TPositionRange& range : withoutPin) {
+        PL_ASSERT(range.First >= 1 && range.First <= range.Last && range.Last <= positions);
+        for (int p = range.First; p <= range.Last; ++p) locations[static_cast<size_t>(p - 1)] = kNoPin;
+    }
+    for (const TGivenBall& ball : given) {
+        PL_ASSERT(ball.Position >= 1 && ball.Position <= positions);
+        PL_ASSERT(locations[static_cast<size_t>(ball.Position - 1)] != kNoPin);
+        locations[static_cast<size_t>(ball.Position - 1)] = ball.Ball;
+    }
+    return locations;
+}
+
+std::vector<TPositionRange> HsmcPositionsWithoutPin()
+{
+    std::vector<TPositionRange> ranges = {{35, 38}};
+    for (int p = 45; p <= 159; p += 6) ranges.push_back({p, p + 1});
+    return ranges;
+}
+
+TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::string& description,
+                      ConnectorType type, int32_t masterId, const std::vector<const char*>& locations)
+{
+    auto* master = new TConnector(name, description, type, -1);
+    for (const char* location : locations)
+        master->AddPin(location == kNoPin ? nullptr : new TPin("", location, PIN_DIR_BY_CARD, IO_STD_BY_CARD, 0));
+    master->SetIsMaster(true);
+    master->SetMasterId(masterId);
+    board->AddConnector(master);
+    return master;
+}
