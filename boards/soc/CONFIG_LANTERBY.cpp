@@ -1,11 +1,11 @@
 #include "boards/soc/CONFIG_LANTERBY.h"
 
+#include <iterator>
 #include <string>
 
-#include "boards/soc/BoardPins.h"
+#include "boards/frame/ConfigFrame.h"
+#include "model/Text.h"
 #include "model/DaughterBoard.h"
-
-using namespace boardpins;
 
 namespace {
 
@@ -17,270 +17,289 @@ constexpr IoStandard SSTL15_I = 29;       // "SSTL-15 Class I"
 constexpr IoStandard SCHMITT_1V5 = 47;    // "1.5 V Schmitt Trigger"
 
 const char* const kKey[] = {"T22", "U22", "AA22", "AA21", "R22"};
+static_assert(std::size(kKey) == 5);
 const char* const kSw[] = {"N22", "M22", "N21", "L22", "J22", "H22", "J21", "C21", "G19", "H21"};
+static_assert(std::size(kSw) == 10);
 const char* const kLedr[] = {"C2", "B3", "A3", "C3", "A4", "B4", "C4", "B5", "C5", "D5"};
+static_assert(std::size(kLedr) == 10);
 const char* const kHex0[] = {"D6", "A5", "C6", "A6", "F7", "D7", "B7"};
+static_assert(std::size(kHex0) == 7);
 const char* const kHex1[] = {"C7", "C8", "D8", "D10", "E10", "H11", "E6"};
+static_assert(std::size(kHex1) == 7);
 const char* const kDdr3A[] = {"U20", "F19", "V20", "G20", "F22", "E20", "E21", "Y20",
                               "C22", "D22", "J14", "E22", "G22", "D19", "C20"};
+static_assert(std::size(kDdr3A) == 15);
 const char* const kDdr3Dm[] = {"J15", "N19", "T18"};
+static_assert(std::size(kDdr3Dm) == 3);
 const char* const kDdr3Dq[] = {"J18", "H19", "K20", "H18", "K18", "H20", "K19", "J20", "L18", "M18", "M14", "N20",
                                "L20", "M20", "M15", "L19", "T19", "R20", "R15", "P15", "P19", "P14", "R14", "P20"};
+static_assert(std::size(kDdr3Dq) == 24);
 const char* const kDdr3DqsP[] = {"K14", "L14", "R18"};
+static_assert(std::size(kDdr3DqsP) == 3);
 const char* const kFlashData[] = {"AB18", "AA19", "AB19", "AA20"};
+static_assert(std::size(kFlashData) == 4);
 const char* const kHdmiRxD[] = {"AA9", "AB9", "Y10", "AA10", "AB10", "Y11", "AA11", "AB11",
                                 "Y14", "AB15", "AA15", "W14", "V14", "V15", "U15", "AB14",
                                 "AA14", "AB13", "Y13", "AB12", "AA12", "W13", "W12", "V13"};
+static_assert(std::size(kHdmiRxD) == 24);
 const char* const kMipiPixelD[] = {"U6", "W5", "V7", "V5", "W4", "V4", "W3", "W6", "W7", "Y3", "Y4", "Y5",
                                    "AB3", "AB4", "AA5", "AB5", "AB7", "Y8", "AA8", "AA7", "Y7", "AB6", "AA6", "Y6"};
+static_assert(std::size(kMipiPixelD) == 24);
 const char* const kTamsilB[] = {"P4", "P5", "N3", "P8", "N4", "N8", "N9", "M8"};
+static_assert(std::size(kTamsilB) == 8);
 const char* const kTamsilG[] = {"T5", "T6", "R1", "R2", "R4", "P1", "R5", "R7"};
+static_assert(std::size(kTamsilG) == 8);
 const char* const kTamsilR[] = {"U5", "U4", "U3", "W2", "U2", "V1", "T2", "T1"};
+static_assert(std::size(kTamsilR) == 8);
 const char* const kNetRxD[] = {"A10", "B10", "A11", "B11"};
+static_assert(std::size(kNetRxD) == 4);
 const char* const kNetTxD[] = {"A12", "B12", "A13", "A14"};
+static_assert(std::size(kNetTxD) == 4);
 const char* const kSdData[] = {"A17", "A18", "B17", "C17"};
+static_assert(std::size(kSdData) == 4);
 // The 2x6 header, positions 1 to 8.
 const char* const kYarvel[] = {"Y17", "AA17", "V16", "W15", "AB16", "AA16", "Y16", "W16"};
+static_assert(std::size(kYarvel) == 8);
 
 void AddClock(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("CLOCK");
-    ClockPin(pConn, "ADC_CLK_10", "M9", LVTTL, "10.0 MHz");
-    ClockPin(pConn, "MAX10_CLK1_50", "N5", LVTTL, "50.0 MHz");
-    ClockPin(pConn, "MAX10_CLK2_50", "V9", LVTTL, "50.0 MHz");
-    ClockPin(pConn, "MAX10_CLK3_50", "N14", V1_5, "50.0 MHz");
-    board->AddConnector(pConn);
+    TPinGroup g("CLOCK");
+    g.ReferenceClock("ADC_CLK_10", "M9", LVTTL, 10.0, 1);
+    g.ReferenceClock("MAX10_CLK1_50", "N5", LVTTL, 50.0, 1);
+    g.ReferenceClock("MAX10_CLK2_50", "V9", LVTTL, 50.0, 1);
+    g.ReferenceClock("MAX10_CLK3_50", "N14", V1_5, 50.0, 1);
+    g.AddTo(board);
 }
 
 void AddKey(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("KEY");
-    Bus(pConn, "KEY", kKey, 5, SCHMITT_1V5, IN);
-    Pin(pConn, "FPGA_RESET_n", "D9", LVTTL, IN);
-    board->AddConnector(pConn);
+    TPinGroup g("KEY");
+    g.Bus("KEY[%d]", kKey, 5, DIR_IN, SCHMITT_1V5);
+    g.Pin("FPGA_RESET_n", "D9", DIR_IN, LVTTL);
+    g.AddTo(board);
 }
 
 void AddSw(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("SW");
-    Bus(pConn, "SW", kSw, 10, V1_5, IN);
-    board->AddConnector(pConn);
+    TPinGroup g("SW");
+    g.Bus("SW[%d]", kSw, 10, DIR_IN, V1_5);
+    g.AddTo(board);
 }
 
 void AddLedr(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("LEDR");
-    Bus(pConn, "LEDR", kLedr, 10, LVTTL, OUT);
-    board->AddConnector(pConn);
+    TPinGroup g("LEDR");
+    g.Bus("LEDR[%d]", kLedr, 10, DIR_OUT, LVTTL);
+    g.AddTo(board);
 }
 
 void AddHex(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("HEX");
-    Bus(pConn, "HEX0", kHex0, 7, LVTTL, OUT);
-    Bus(pConn, "HEX1", kHex1, 7, LVTTL, OUT);
-    board->AddConnector(pConn);
+    TPinGroup g("HEX");
+    g.Bus("HEX0[%d]", kHex0, 7, DIR_OUT, LVTTL);
+    g.Bus("HEX1[%d]", kHex1, 7, DIR_OUT, LVTTL);
+    g.AddTo(board);
 }
 
 void AddAudio(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("Audio");
-    Pin(pConn, "AUDIO_BCLK", "J12", V2_5, INOUT);
-    Pin(pConn, "AUDIO_DIN_MFP1", "J13", V2_5, OUT);
-    Pin(pConn, "AUDIO_DOUT_MFP2", "H13", V2_5, IN);
-    Pin(pConn, "AUDIO_GPIO_MFP5", "D14", V2_5, INOUT);
-    Pin(pConn, "AUDIO_MCLK", "J11", V2_5, OUT);
-    Pin(pConn, "AUDIO_MISO_MFP4", "E13", V2_5, IN);
-    Pin(pConn, "AUDIO_RESET_n", "D13", V2_5, INOUT);
-    Pin(pConn, "AUDIO_SCLK_MFP3", "H14", V2_5, OUT);
-    Pin(pConn, "AUDIO_SCL_SS_n", "F15", V2_5, OUT);
-    Pin(pConn, "AUDIO_SDA_MOSI", "F16", V2_5, INOUT);
-    Pin(pConn, "AUDIO_SPI_SELECT", "E14", V2_5, OUT);
-    Pin(pConn, "AUDIO_WCLK", "H12", V2_5, INOUT);
-    board->AddConnector(pConn);
+    TPinGroup g("Audio");
+    g.Pin("AUDIO_BCLK", "J12", DIR_INOUT, V2_5);
+    g.Pin("AUDIO_DIN_MFP1", "J13", DIR_OUT, V2_5);
+    g.Pin("AUDIO_DOUT_MFP2", "H13", DIR_IN, V2_5);
+    g.Pin("AUDIO_GPIO_MFP5", "D14", DIR_INOUT, V2_5);
+    g.Pin("AUDIO_MCLK", "J11", DIR_OUT, V2_5);
+    g.Pin("AUDIO_MISO_MFP4", "E13", DIR_IN, V2_5);
+    g.Pin("AUDIO_RESET_n", "D13", DIR_INOUT, V2_5);
+    g.Pin("AUDIO_SCLK_MFP3", "H14", DIR_OUT, V2_5);
+    g.Pin("AUDIO_SCL_SS_n", "F15", DIR_OUT, V2_5);
+    g.Pin("AUDIO_SDA_MOSI", "F16", DIR_INOUT, V2_5);
+    g.Pin("AUDIO_SPI_SELECT", "E14", DIR_OUT, V2_5);
+    g.Pin("AUDIO_WCLK", "H12", DIR_INOUT, V2_5);
+    g.AddTo(board);
 }
 
 void AddDac(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("DAC");
-    Pin(pConn, "DAC_DATA", "A2", LVTTL, INOUT);
-    Pin(pConn, "DAC_SCLK", "B1", LVTTL, OUT);
-    Pin(pConn, "DAC_SYNC_n", "B2", LVTTL, OUT);
-    board->AddConnector(pConn);
+    TPinGroup g("DAC");
+    g.Pin("DAC_DATA", "A2", DIR_INOUT, LVTTL);
+    g.Pin("DAC_SCLK", "B1", DIR_OUT, LVTTL);
+    g.Pin("DAC_SYNC_n", "B2", DIR_OUT, LVTTL);
+    g.AddTo(board);
 }
 
 void AddDdr3(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("DDR3 SDRAM");
-    Bus(pConn, "DDR3_A", kDdr3A, 15, SSTL15_I, OUT);
-    Pin(pConn, "DDR3_BA[0]", "W22", SSTL15_I, OUT);
-    Pin(pConn, "DDR3_BA[1]", "Y21", SSTL15_I, OUT);
-    Pin(pConn, "DDR3_BA[2]", "Y22", SSTL15_I, OUT);
-    Pin(pConn, "DDR3_CAS_n", "U19", SSTL15_I, OUT);
-    Pin(pConn, "DDR3_CKE", "V18", SSTL15_I, OUT);
-    Pin(pConn, "DDR3_CK_n", "E18", DIFF_SSTL15_I, INOUT);
-    Pin(pConn, "DDR3_CK_p", "D18", DIFF_SSTL15_I, INOUT);
-    Pin(pConn, "DDR3_CS_n", "W20", SSTL15_I, OUT);
-    Bus(pConn, "DDR3_DM", kDdr3Dm, 3, SSTL15_I, OUT);
-    Bus(pConn, "DDR3_DQ", kDdr3Dq, 24, SSTL15_I, INOUT);
-    BusNoLocation(pConn, "DDR3_DQS_n", 3, DIFF_SSTL15_I, INOUT);
-    Bus(pConn, "DDR3_DQS_p", kDdr3DqsP, 3, DIFF_SSTL15_I, INOUT);
-    Pin(pConn, "DDR3_ODT", "V22", SSTL15_I, OUT);
-    Pin(pConn, "DDR3_RAS_n", "N18", SSTL15_I, OUT);
-    Pin(pConn, "DDR3_RESET_n", "B22", SSTL15_I, OUT);
-    Pin(pConn, "DDR3_WE_n", "W19", SSTL15_I, OUT);
-    board->AddConnector(pConn);
+    TPinGroup g("DDR3 SDRAM");
+    g.Bus("DDR3_A[%d]", kDdr3A, 15, DIR_OUT, SSTL15_I);
+    g.Pin("DDR3_BA[0]", "W22", DIR_OUT, SSTL15_I);
+    g.Pin("DDR3_BA[1]", "Y21", DIR_OUT, SSTL15_I);
+    g.Pin("DDR3_BA[2]", "Y22", DIR_OUT, SSTL15_I);
+    g.Pin("DDR3_CAS_n", "U19", DIR_OUT, SSTL15_I);
+    g.Pin("DDR3_CKE", "V18", DIR_OUT, SSTL15_I);
+    g.Pin("DDR3_CK_n", "E18", DIR_INOUT, DIFF_SSTL15_I);
+    g.Pin("DDR3_CK_p", "D18", DIR_INOUT, DIFF_SSTL15_I);
+    g.Pin("DDR3_CS_n", "W20", DIR_OUT, SSTL15_I);
+    g.Bus("DDR3_DM[%d]", kDdr3Dm, 3, DIR_OUT, SSTL15_I);
+    g.Bus("DDR3_DQ[%d]", kDdr3Dq, 24, DIR_INOUT, SSTL15_I);
+    for (int i = 0; i < 3; ++i) g.Pin(Format("DDR3_DQS_n[%d]", i), "", DIR_INOUT, DIFF_SSTL15_I);
+    g.Bus("DDR3_DQS_p[%d]", kDdr3DqsP, 3, DIR_INOUT, DIFF_SSTL15_I);
+    g.Pin("DDR3_ODT", "V22", DIR_OUT, SSTL15_I);
+    g.Pin("DDR3_RAS_n", "N18", DIR_OUT, SSTL15_I);
+    g.Pin("DDR3_RESET_n", "B22", DIR_OUT, SSTL15_I);
+    g.Pin("DDR3_WE_n", "W19", DIR_OUT, SSTL15_I);
+    g.AddTo(board);
 }
 
 void AddQspiFlash(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("QSPI Flash");
-    Bus(pConn, "FLASH_DATA", kFlashData, 4, LVTTL, INOUT);
-    Pin(pConn, "FLASH_DCLK", "AB17", LVTTL, OUT);
-    Pin(pConn, "FLASH_NCSO", "AB21", LVTTL, OUT);
-    Pin(pConn, "FLASH_RESET_n", "AB20", LVTTL, OUT);
-    board->AddConnector(pConn);
+    TPinGroup g("QSPI Flash");
+    g.Bus("FLASH_DATA[%d]", kFlashData, 4, DIR_INOUT, LVTTL);
+    g.Pin("FLASH_DCLK", "AB17", DIR_OUT, LVTTL);
+    g.Pin("FLASH_NCSO", "AB21", DIR_OUT, LVTTL);
+    g.Pin("FLASH_RESET_n", "AB20", DIR_OUT, LVTTL);
+    g.AddTo(board);
 }
 
 void AddGSensor(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("G-Sensor");
-    Pin(pConn, "GSENSOR_CS_n", "C16", V2_5, OUT);
-    Pin(pConn, "GSENSOR_INT[1]", "B15", V2_5, IN);
-    Pin(pConn, "GSENSOR_INT[2]", "D17", V2_5, IN);
-    Pin(pConn, "GSENSOR_SCLK", "A15", V2_5, INOUT);
-    Pin(pConn, "GSENSOR_SDI", "C15", V2_5, INOUT);
-    Pin(pConn, "GSENSOR_SDO", "B16", V2_5, INOUT);
-    board->AddConnector(pConn);
+    TPinGroup g("G-Sensor");
+    g.Pin("GSENSOR_CS_n", "C16", DIR_OUT, V2_5);
+    g.Pin("GSENSOR_INT[1]", "B15", DIR_IN, V2_5);
+    g.Pin("GSENSOR_INT[2]", "D17", DIR_IN, V2_5);
+    g.Pin("GSENSOR_SCLK", "A15", DIR_INOUT, V2_5);
+    g.Pin("GSENSOR_SDI", "C15", DIR_INOUT, V2_5);
+    g.Pin("GSENSOR_SDO", "B16", DIR_INOUT, V2_5);
+    g.AddTo(board);
 }
 
 void AddHdmiRx(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("HDMI-RX");
-    Pin(pConn, "HDMI_AP", "W9", LVTTL, IN);
-    Pin(pConn, "HDMI_I2C_SCL", "R13", LVTTL, INOUT);
-    Pin(pConn, "HDMI_I2C_SDA", "P13", LVTTL, INOUT);
-    Pin(pConn, "HDMI_LRCLK", "V11", LVTTL, INOUT);
-    Pin(pConn, "HDMI_MCLK", "R12", LVTTL, INOUT);
-    Pin(pConn, "HDMI_RX_CLK", "P11", LVTTL, IN);
-    Bus(pConn, "HDMI_RX_D", kHdmiRxD, 24, LVTTL, IN);
-    Pin(pConn, "HDMI_RX_DE", "W10", LVTTL, IN);
-    Pin(pConn, "HDMI_RX_HS", "V12", LVTTL, INOUT);
-    Pin(pConn, "HDMI_RX_INT1", "P12", LVTTL, IN);
-    Pin(pConn, "HDMI_RX_RESET_n", "AA13", LVTTL, INOUT);
-    Pin(pConn, "HDMI_RX_VS", "W11", LVTTL, IN);
-    Pin(pConn, "HDMI_SCLK", "W8", LVTTL, INOUT);
-    board->AddConnector(pConn);
+    TPinGroup g("HDMI-RX");
+    g.Pin("HDMI_AP", "W9", DIR_IN, LVTTL);
+    g.Pin("HDMI_I2C_SCL", "R13", DIR_INOUT, LVTTL);
+    g.Pin("HDMI_I2C_SDA", "P13", DIR_INOUT, LVTTL);
+    g.Pin("HDMI_LRCLK", "V11", DIR_INOUT, LVTTL);
+    g.Pin("HDMI_MCLK", "R12", DIR_INOUT, LVTTL);
+    g.Pin("HDMI_RX_CLK", "P11", DIR_IN, LVTTL);
+    g.Bus("HDMI_RX_D[%d]", kHdmiRxD, 24, DIR_IN, LVTTL);
+    g.Pin("HDMI_RX_DE", "W10", DIR_IN, LVTTL);
+    g.Pin("HDMI_RX_HS", "V12", DIR_INOUT, LVTTL);
+    g.Pin("HDMI_RX_INT1", "P12", DIR_IN, LVTTL);
+    g.Pin("HDMI_RX_RESET_n", "AA13", DIR_INOUT, LVTTL);
+    g.Pin("HDMI_RX_VS", "W11", DIR_IN, LVTTL);
+    g.Pin("HDMI_SCLK", "W8", DIR_INOUT, LVTTL);
+    g.AddTo(board);
 }
 
 void AddLightSensor(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("Light Sensor");
-    Pin(pConn, "LSENSOR_INT", "M2", LVTTL, INOUT);
-    Pin(pConn, "LSENSOR_SCL", "M1", LVTTL, OUT);
-    Pin(pConn, "LSENSOR_SDA", "T3", LVTTL, INOUT);
-    board->AddConnector(pConn);
+    TPinGroup g("Light Sensor");
+    g.Pin("LSENSOR_INT", "M2", DIR_INOUT, LVTTL);
+    g.Pin("LSENSOR_SCL", "M1", DIR_OUT, LVTTL);
+    g.Pin("LSENSOR_SDA", "T3", DIR_INOUT, LVTTL);
+    g.AddTo(board);
 }
 
 void AddMipi(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("MIPI CS2 Camera");
-    Pin(pConn, "MIPI_CS_n", "U7", LVTTL, OUT);
-    Pin(pConn, "MIPI_I2C_SCL", "Y1", LVTTL, OUT);
-    Pin(pConn, "MIPI_I2C_SDA", "Y2", LVTTL, INOUT);
-    Pin(pConn, "MIPI_PIXEL_CLK", "V10", LVTTL, IN);
-    Bus(pConn, "MIPI_PIXEL_D", kMipiPixelD, 24, LVTTL, IN);
-    Pin(pConn, "MIPI_PIXEL_HS", "AA2", LVTTL, IN);
-    Pin(pConn, "MIPI_PIXEL_VS", "AA1", LVTTL, IN);
-    Pin(pConn, "MIPI_RESET_n", "AA3", LVTTL, OUT);
-    Pin(pConn, "MIPI_REFCLK", "W17", LVTTL, OUT);
-    Pin(pConn, "CAMERA_I2C_SCL", "A20", V2_5, OUT);
-    Pin(pConn, "CAMERA_I2C_SDA", "B19", V2_5, INOUT);
-    Pin(pConn, "CAMERA_PWDN_n", "R11", LVTTL, INOUT);
-    board->AddConnector(pConn);
+    TPinGroup g("MIPI CS2 Camera");
+    g.Pin("MIPI_CS_n", "U7", DIR_OUT, LVTTL);
+    g.Pin("MIPI_I2C_SCL", "Y1", DIR_OUT, LVTTL);
+    g.Pin("MIPI_I2C_SDA", "Y2", DIR_INOUT, LVTTL);
+    g.Pin("MIPI_PIXEL_CLK", "V10", DIR_IN, LVTTL);
+    g.Bus("MIPI_PIXEL_D[%d]", kMipiPixelD, 24, DIR_IN, LVTTL);
+    g.Pin("MIPI_PIXEL_HS", "AA2", DIR_IN, LVTTL);
+    g.Pin("MIPI_PIXEL_VS", "AA1", DIR_IN, LVTTL);
+    g.Pin("MIPI_RESET_n", "AA3", DIR_OUT, LVTTL);
+    g.Pin("MIPI_REFCLK", "W17", DIR_OUT, LVTTL);
+    g.Pin("CAMERA_I2C_SCL", "A20", DIR_OUT, V2_5);
+    g.Pin("CAMERA_I2C_SDA", "B19", DIR_INOUT, V2_5);
+    g.Pin("CAMERA_PWDN_n", "R11", DIR_INOUT, LVTTL);
+    g.AddTo(board);
 }
 
 void AddTamsil(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("Tamsil");
-    Bus(pConn, "Tamsil_B", kTamsilB, 8, LVTTL, OUT);
-    Pin(pConn, "Tamsil_BL_ON_n", "R9", LVTTL, INOUT);
-    Pin(pConn, "Tamsil_DCLK", "W1", LVTTL, OUT);
-    Bus(pConn, "Tamsil_G", kTamsilG, 8, LVTTL, OUT);
-    Pin(pConn, "Tamsil_HSD", "N1", LVTTL, OUT);
-    Pin(pConn, "Tamsil_I2C_SCL", "P9", LVTTL, OUT);
-    Pin(pConn, "Tamsil_I2C_SDA", "P10", LVTTL, INOUT);
-    Pin(pConn, "Tamsil_INT", "R10", LVTTL, IN);
-    Bus(pConn, "Tamsil_R", kTamsilR, 8, LVTTL, OUT);
-    Pin(pConn, "Tamsil_VSD", "N2", LVTTL, OUT);
-    board->AddConnector(pConn);
+    TPinGroup g("Tamsil");
+    g.Bus("Tamsil_B[%d]", kTamsilB, 8, DIR_OUT, LVTTL);
+    g.Pin("Tamsil_BL_ON_n", "R9", DIR_INOUT, LVTTL);
+    g.Pin("Tamsil_DCLK", "W1", DIR_OUT, LVTTL);
+    g.Bus("Tamsil_G[%d]", kTamsilG, 8, DIR_OUT, LVTTL);
+    g.Pin("Tamsil_HSD", "N1", DIR_OUT, LVTTL);
+    g.Pin("Tamsil_I2C_SCL", "P9", DIR_OUT, LVTTL);
+    g.Pin("Tamsil_I2C_SDA", "P10", DIR_INOUT, LVTTL);
+    g.Pin("Tamsil_INT", "R10", DIR_IN, LVTTL);
+    g.Bus("Tamsil_R[%d]", kTamsilR, 8, DIR_OUT, LVTTL);
+    g.Pin("Tamsil_VSD", "N2", DIR_OUT, LVTTL);
+    g.AddTo(board);
 }
 
 void AddEthernet(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("Ethernet");
-    Pin(pConn, "NET_GTX_CLK", "C11", V2_5, OUT);
-    Pin(pConn, "NET_INT_n", "C13", V2_5, IN);
-    Pin(pConn, "NET_LINK100", "A7", V2_5, IN);
-    Pin(pConn, "NET_MDC", "D12", V2_5, OUT);
-    Pin(pConn, "NET_MDIO", "E12", V2_5, INOUT);
-    Pin(pConn, "NET_RST_N", "C14", V2_5, OUT);
-    ClockPin(pConn, "NET_RX_CLK", "J10", LVTTL, "125.0 MHz");
-    Pin(pConn, "NET_RX_COL", "C9", V2_5, IN);
-    Pin(pConn, "NET_RX_CRS", "A9", V2_5, IN);
-    Bus(pConn, "NET_RX_D", kNetRxD, 4, V2_5, IN);
-    Pin(pConn, "NET_RX_DV", "A8", V2_5, IN);
-    Pin(pConn, "NET_RX_ER", "B8", V2_5, IN);
-    ClockPin(pConn, "NET_TX_CLK", "E11", LVTTL, "125.0 MHz");
-    Bus(pConn, "NET_TX_D", kNetTxD, 4, V2_5, OUT);
-    Pin(pConn, "NET_TX_EN", "C10", V2_5, OUT);
-    Pin(pConn, "NET_TX_ER", "C12", V2_5, OUT);
-    board->AddConnector(pConn);
+    TPinGroup g("Ethernet");
+    g.Pin("NET_GTX_CLK", "C11", DIR_OUT, V2_5);
+    g.Pin("NET_INT_n", "C13", DIR_IN, V2_5);
+    g.Pin("NET_LINK100", "A7", DIR_IN, V2_5);
+    g.Pin("NET_MDC", "D12", DIR_OUT, V2_5);
+    g.Pin("NET_MDIO", "E12", DIR_INOUT, V2_5);
+    g.Pin("NET_RST_N", "C14", DIR_OUT, V2_5);
+    g.ReferenceClock("NET_RX_CLK", "J10", LVTTL, 125.0, 1);
+    g.Pin("NET_RX_COL", "C9", DIR_IN, V2_5);
+    g.Pin("NET_RX_CRS", "A9", DIR_IN, V2_5);
+    g.Bus("NET_RX_D[%d]", kNetRxD, 4, DIR_IN, V2_5);
+    g.Pin("NET_RX_DV", "A8", DIR_IN, V2_5);
+    g.Pin("NET_RX_ER", "B8", DIR_IN, V2_5);
+    g.ReferenceClock("NET_TX_CLK", "E11", LVTTL, 125.0, 1);
+    g.Bus("NET_TX_D[%d]", kNetTxD, 4, DIR_OUT, V2_5);
+    g.Pin("NET_TX_EN", "C10", DIR_OUT, V2_5);
+    g.Pin("NET_TX_ER", "C12", DIR_OUT, V2_5);
+    g.AddTo(board);
 }
 
 void AddPowerMonitor(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("Power Monitor");
-    Pin(pConn, "PM_I2C_SCL", "E8", LVTTL, OUT);
-    Pin(pConn, "PM_I2C_SDA", "E9", LVTTL, INOUT);
-    board->AddConnector(pConn);
+    TPinGroup g("Power Monitor");
+    g.Pin("PM_I2C_SCL", "E8", DIR_OUT, LVTTL);
+    g.Pin("PM_I2C_SDA", "E9", DIR_INOUT, LVTTL);
+    g.AddTo(board);
 }
 
 void AddPs2(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("PS2");
-    Pin(pConn, "PS2_CLK", "V3", LVTTL, INOUT);
-    Pin(pConn, "PS2_CLK2", "U1", LVTTL, INOUT);
-    Pin(pConn, "PS2_DAT", "P3", LVTTL, INOUT);
-    Pin(pConn, "PS2_DAT2", "R3", LVTTL, INOUT);
-    board->AddConnector(pConn);
+    TPinGroup g("PS2");
+    g.Pin("PS2_CLK", "V3", DIR_INOUT, LVTTL);
+    g.Pin("PS2_CLK2", "U1", DIR_INOUT, LVTTL);
+    g.Pin("PS2_DAT", "P3", DIR_INOUT, LVTTL);
+    g.Pin("PS2_DAT2", "R3", DIR_INOUT, LVTTL);
+    g.AddTo(board);
 }
 
 void AddHumiditySensor(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("Humidity and Temperature Sensor");
-    Pin(pConn, "RH_TEMP_DRDY_n", "Y19", LVTTL, IN);
-    Pin(pConn, "RH_TEMP_I2C_SCL", "Y18", LVTTL, OUT);
-    Pin(pConn, "RH_TEMP_I2C_SDA", "W18", LVTTL, INOUT);
-    board->AddConnector(pConn);
+    TPinGroup g("Humidity and Temperature Sensor");
+    g.Pin("RH_TEMP_DRDY_n", "Y19", DIR_IN, LVTTL);
+    g.Pin("RH_TEMP_I2C_SCL", "Y18", DIR_OUT, LVTTL);
+    g.Pin("RH_TEMP_I2C_SDA", "W18", DIR_INOUT, LVTTL);
+    g.AddTo(board);
 }
 
 void AddSdCard(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("MicroSD Card");
-    Pin(pConn, "SD_CLK", "A16", V2_5, OUT);
-    Pin(pConn, "SD_CMD", "C18", V2_5, INOUT);
-    Bus(pConn, "SD_DATA", kSdData, 4, V2_5, INOUT);
-    board->AddConnector(pConn);
+    TPinGroup g("MicroSD Card");
+    g.Pin("SD_CLK", "A16", DIR_OUT, V2_5);
+    g.Pin("SD_CMD", "C18", DIR_INOUT, V2_5);
+    g.Bus("SD_DATA[%d]", kSdData, 4, DIR_INOUT, V2_5);
+    g.AddTo(board);
 }
 
 void AddUart(TMainBoard* board)
 {
-    TConnector* pConn = NewGroup("Uart to USB");
-    Pin(pConn, "UART_RESET_n", "D15", V2_5, OUT);
-    Pin(pConn, "UART_RX", "E16", V2_5, IN);
-    Pin(pConn, "UART_TX", "E15", V2_5, OUT);
-    board->AddConnector(pConn);
+    TPinGroup g("Uart to USB");
+    g.Pin("UART_RESET_n", "D15", DIR_OUT, V2_5);
+    g.Pin("UART_RX", "E16", DIR_IN, V2_5);
+    g.Pin("UART_TX", "E15", DIR_OUT, V2_5);
+    g.AddTo(board);
 }
 
 // The master connector of the 2x6 header: eight positions, each taking the
@@ -289,11 +308,13 @@ void AddYarvelMaster(TMainBoard* board, int32_t card)
 {
     const std::string description =
         Format("Yarvel connect to %s", GetCardDisplayName(static_cast<DaughterId>(card)).c_str());
-    TConnector* pConn = new TConnector("Yarvel 2x6 GPIO Header", description, CONNECTOR_YARVEL_2x6, -1);
-    for (int i = 0; i < 8; ++i) Pin(pConn, Format("GPIO[%d]", i), kYarvel[i], LVTTL, PIN_DIR_BY_CARD);
-    pConn->SetIsMaster(true);
-    pConn->SetMasterId(LANTERBY_YARVEL_MASTER_ID);
-    board->AddConnector(pConn);
+    TPinGroup g("Yarvel 2x6 GPIO Header", description);
+    g.Bus("GPIO[%d]", kYarvel, 8, PIN_DIR_BY_CARD, LVTTL);
+    TConnector* master = g.Connector();
+    master->SetType(CONNECTOR_YARVEL_2x6);
+    master->SetIsMaster(true);
+    master->SetMasterId(LANTERBY_YARVEL_MASTER_ID);
+    g.AddTo(board);
 }
 
 }  // namespace
@@ -306,11 +327,7 @@ void CONFIG_LANTERBY(TMainBoard* board, const LANTERBY_CONFIG* Config)
 
     board->ClearConnectors();
 
-    board->m_Family = "MAX 10 FPGA";
-    board->m_Device = "10M50DAF484C6GES";
-    board->m_DevicePinCount = 484;
-    board->m_Package = "FBGA";
-    board->m_SpeedGradeText = "6";
+    SetDevice(board, {"MAX 10 FPGA", 484, "FBGA", "6", 0, "10M50DAF484C6GES"});
 
     if (Config->bClock) AddClock(board);
     if (Config->bKey) AddKey(board);
