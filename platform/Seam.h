@@ -11,7 +11,7 @@
 
 namespace seam {
 
-enum class BoxKind { Error, Information };
+enum class BoxKind { Error, Information, Warning };
 
 // What a file dialog is asked to show. The filter uses the "Caption|*.EXT"
 // convention; the backend turns it into whatever its dialogs understand.
@@ -57,6 +57,7 @@ Backend& Current();
 
 void ShowError(const std::string& text);
 void ShowInformation(const std::string& text);
+void ShowWarning(const std::string& text);
 void Beep();
 bool IsLeftCtrlDown();
 std::string RunSaveDialog(const FileDialogRequest& request);

@@ -108,10 +108,16 @@ std::string FailedInvariantText(const std::string& condition, const std::string&
 
 void QtSeamBackend::MessageBox(seam::BoxKind kind, const std::string& text)
 {
-    const bool error = kind == seam::BoxKind::Error;
-    QMessageBox box(error ? QMessageBox::Critical : QMessageBox::Information,
-                    error ? QStringLiteral("Error") : QStringLiteral("Information"), BoxText(text), QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox::Icon icon = QMessageBox::Information;
+    QString title = QStringLiteral("Information");
+    if (kind == seam::BoxKind::Error) {
+        icon = QMessageBox::Critical;
+        title = QStringLiteral("Error");
+    } else if (kind == seam::BoxKind::Warning) {
+        icon = QMessageBox::Warning;
+        title = QStringLiteral("Warning");
+    }
+    QMessageBox box(icon, title, BoxText(text), QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
