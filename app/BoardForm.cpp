@@ -4,6 +4,7 @@
 #include "boards/soc/UI_Kilverne.h"
 #include "boards/soc/UI_Lanterby.h"
 #include "boards/soc/UI_Vantremere.h"
+#include "boards/soc/UI_Wendlebury.h"
 
 #include "platform/Seam.h"
 
@@ -48,7 +49,7 @@ std::vector<TBoardFormSlot>& Slots()
         {32, "TFormVantremere", NewBoardForm<TFormVantremere>},
         {33, "TFormFallowmere", nullptr},
         {34, "TFormGarvelow", nullptr},
-        {35, "TFormWendlebury", nullptr},
+        {35, "TFormWendlebury", NewBoardForm<TFormWendlebury>},
         {36, "TFormYarrowgate", nullptr},
         {37, "TFormZennorby", nullptr},
         {38, "TFormJessamont", nullptr},

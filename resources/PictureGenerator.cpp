@@ -26,6 +26,7 @@
 #include "resources/KilvernePhoto.h"
 #include "resources/LanterbyPhoto.h"
 #include "resources/VantremerePhoto.h"
+#include "resources/WendleburyPhoto.h"
 
 namespace {
 
@@ -429,6 +430,8 @@ int main(int argc, char** argv)
     saveJpeg("FPGA_LOGO_JPEG", DrawFpgaLogo());
     save("FPGA_LOGO_BITMAP", DrawFpgaLogo());
     save("LANTERBY_PHOTO_BITMAP", DrawLanterbyPhoto());
+    save("WENDLEBURY_PHOTO_BITMAP", DrawWendleburyPhoto());
+    save("WENDLEBURY_JP3_BITMAP", DrawWendleburyJumper());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

@@ -71,6 +71,13 @@ void TSocBoardForm::ButtonGenClick(TObject*)
     }
 }
 
+void TSocBoardForm::ShowHpsWarning()
+{
+    seam::ShowInformation(std::string("===== HPS System warning =====\r\n") +
+                          "To prevent any errors while compiling your Quartus project, \r\n" +
+                          "please add the Altera HPS IP to your design.\r\n");
+}
+
 void TSocBoardForm::ButtonSaveClick(TObject*)
 {
     if (!Validate() || !StoreHeld()) return;

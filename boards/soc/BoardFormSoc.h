@@ -74,6 +74,8 @@ protected:
     virtual bool ValidateCards(std::string& message) = 0;
     // After the success box of a generation run.
     virtual void AfterGenerateSuccess() {}
+    // The reminder that a project with the hard processor's pins needs its IP.
+    static void ShowHpsWarning();
 
     void FormLeave() override;
 

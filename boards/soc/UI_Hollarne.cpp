@@ -314,10 +314,7 @@ bool TFormHollarne::Generate(const std::string& qpfPath)
 
 void TFormHollarne::AfterGenerateSuccess()
 {
-    if (!CheckBoxHPS->Checked()) return;
-    seam::ShowInformation(std::string("===== HPS System warning =====\r\n") +
-                          "To prevent any errors while compiling your Quartus project, \r\n" +
-                          "please add the Altera HPS IP to your design.\r\n");
+    if (CheckBoxHPS->Checked()) ShowHpsWarning();
 }
 
 void TFormHollarne::ButtonDefaultClick(TObject*)
