@@ -151,6 +151,14 @@ void TFormLanterby::UpdateShapes()
     ShapeYarvel->SetVisible(ComboBoxYarvel->ItemIndex() != 0);
 }
 
+bool TFormLanterby::ValidateCards(std::string& message)
+{
+    // One connector: no prefix can clash; the prefix must only make legal names.
+    return CheckCardPrefixes(MAINBOARD_LANTERBY,
+                             {{SelectedCard(ComboBoxYarvel, m_Config.m_CardIds), EditPrefixYarvel->Text(), "Yarvel"}},
+                             message);
+}
+
 bool TFormLanterby::Generate(const std::string& qpfPath)
 {
     LANTERBY_CONFIG config = m_Config.m_Config;

@@ -44,5 +44,5 @@ public:
 protected:
     const char* BoardFolderWord() const override { return "MAX10"; }
     void FillCardCombos() override;
-    bool ValidateCards(std::string&) override { return true; }
+    bool ValidateCards(std::string& message) override;
 };

@@ -146,6 +146,7 @@ bool TFormVantremere::ValidateCards(std::string& message)
 {
     const DaughterId cards[1] = {SelectedCard(ComboBoxGpio, m_Config.m_CardIds)};
     const std::string prefixes[1] = {EditPrefixGpio->Text()};
+    if (!CheckCardPrefixes(MAINBOARD_VANTREMERE, {{cards[0], prefixes[0], "GPIO"}}, message)) return false;
     return CheckGpioPrefixNames(1, cards, prefixes, message);
 }
 

@@ -243,6 +243,11 @@ bool TFormWendlebury::ValidateCards(std::string& message)
 {
     const DaughterId cards[1] = {SelectedCard(ComboBoxGpio, m_Config.m_CardIds)};
     const std::string prefixes[1] = {EditPrefixGpio->Text()};
+    if (!CheckCardPrefixes(MAINBOARD_WENDLEBURY,
+                           {{cards[0], prefixes[0], "GPIO"}, {SelectedHsmcCard(), EditPrefixHsmc->Text(), "HSMC"}},
+                           message))
+        return false;
+    // The HSMC prefix is not compared with the GPIO prefix.
     return CheckGpioPrefixNames(1, cards, prefixes, message);
 }
 

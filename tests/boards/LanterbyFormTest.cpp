@@ -194,4 +194,13 @@ TEST_F(LanterbyForm, SettingsRoundTripAndWrongSizes)
     seam.boxes.clear();
     UserClick(form->ButtonSave);
     EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Project Name cannot be empty."});
+
+    // A prefix that would not make legal names is refused while a card is chosen.
+    UserType(form->EditProjectName, "named");
+    UserType(form->EditPrefixYarvel, "A-");
+    seam.boxes.clear();
+    seam.dialogs.clear();
+    UserClick(form->ButtonGen);
+    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Prefix Name must start with a letter and hold only letters, digits and '_'."});
+    EXPECT_TRUE(seam.dialogs.empty());
 }

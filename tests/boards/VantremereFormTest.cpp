@@ -227,6 +227,16 @@ TEST_F(VantremereForm, ProjectNameAndPrefixLimits)
         EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Project Name cannot be empty."});
         EXPECT_TRUE(seam.dialogs.empty());
     }
+    // A prefix that would not make legal names is refused while a card is chosen.
+    UserType(form->EditProjectName, "named");
+    UserPick(form->ComboBoxGpio, Ivrel);
+    UserType(form->EditPrefixGpio, "9X");
+    seam.boxes.clear();
+    seam.dialogs.clear();
+    UserClick(form->ButtonGen);
+    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Prefix Name must start with a letter and hold only letters, digits and '_'."});
+    EXPECT_TRUE(seam.dialogs.empty());
+
     UserType(form->EditProjectName, std::string(200, 'N'));
     EXPECT_EQ(form->EditProjectName->Text().size(), 127u);
     UserType(form->EditPrefixGpio, std::string(200, 'P'));

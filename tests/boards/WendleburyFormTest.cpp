@@ -185,7 +185,7 @@ TEST_F(WendleburyForm, EveryGroupWithAGpioCardAndTheWarnings)
     // Another voltage without an HSMC card: the banks stay at 2.5 V and the
     // jumper warning follows the success box, then the HPS warning.
     UserPick(form->ComboBoxHsmcVol, V3_3);
-    const std::string path = Generate(form, kWord, "ALL");
+    const std::string path = Generate(form, kWord, "EVERY");
     ASSERT_EQ(seam.boxes.size(), 3u);
     EXPECT_EQ(Kinds(), (std::vector<seam::BoxKind>{seam::BoxKind::Information, seam::BoxKind::Warning,
                                                    seam::BoxKind::Information}));
@@ -206,12 +206,12 @@ TEST_F(WendleburyForm, EveryGroupWithAGpioCardAndTheWarnings)
     // at 2.5 V it is not.
     UserClick(form->CheckBoxHPS);
     UserPick(form->ComboBoxHsmcVol, V1_8);
-    Generate(form, kWord, "ALL");
+    Generate(form, kWord, "EVERY");
     EXPECT_EQ(seam.InfoTexts().size(), 1u);
     ASSERT_EQ(seam.boxes.size(), 2u);
     EXPECT_EQ(seam.boxes[1].text, kJumperWarning);
     UserPick(form->ComboBoxHsmcVol, V2_5);
-    Generate(form, kWord, "ALL");
+    Generate(form, kWord, "EVERY");
     EXPECT_EQ(seam.boxes.size(), 1u);
 }
 
@@ -232,9 +232,36 @@ TEST_F(WendleburyForm, AFailedRunShowsNoWarning)
 TEST_F(WendleburyForm, SettingsFilesAndValuesOutsideTheLists)
 {
     TFormWendlebury* form = Open();
+    // Round trip, byte-equal; wrong sizes refused.
+    UserType(form->EditProjectName, "saved");
+    UserPick(form->ComboBoxFileType, 1);
+    UserPick(form->ComboBoxHsmcVol, V1_5);
+    UserPick(form->ComboBoxGpio, Ivrel);
+    UserType(form->EditPrefixGpio, "I_");
+    seam.boxes.clear();
+    const std::string saved = Save(form, "one.cfg");
+    ASSERT_EQ(saved.size(), 416u);
+    EXPECT_EQ(saved[0], 35);
+    EXPECT_EQ(saved[136], 1);
+    EXPECT_EQ(saved[150], 12);
+    EXPECT_EQ(VoltageOf(saved), V1_5);
+    for (size_t size : {415u, 417u}) {
+        WriteFile(folder.Path() + "bad.cfg", std::string(size, '\x01'));
+        Load(form, "bad.cfg");
+        EXPECT_EQ(form->EditProjectName->Text(), "saved") << size;
+    }
+    UserType(form->EditProjectName, "changed");
+    Load(form, "one.cfg");
+    EXPECT_EQ(Save(form, "two.cfg"), saved);
+    UserType(form->EditPrefixGpio, "I-");
+    seam.boxes.clear();
+    UserClick(form->ButtonSave);
+    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Prefix Name must start with a letter and hold only letters, digits and '_'."});
+    UserType(form->EditPrefixGpio, "I_");
+    seam.boxes.clear();
+
     // An HSMC card that the list of its voltage does not hold is dropped; a
     // GPIO card outside the list leaves the GPIO combo where it was.
-    UserPick(form->ComboBoxGpio, Ivrel);
     WriteFile(folder.Path() + "drop.cfg", Record("DROP", V3_3, 8, "B_", 11));
     Load(form, "drop.cfg");
     EXPECT_EQ(form->EditProjectName->Text(), "DROP");
@@ -243,33 +270,20 @@ TEST_F(WendleburyForm, SettingsFilesAndValuesOutsideTheLists)
     EXPECT_EQ(form->EditPrefixHsmc->Text(), "");
     EXPECT_EQ(form->ComboBoxGpio->ItemIndex(), Ivrel);
 
-    // A voltage outside 0 to 3 is taken as 2.5 V, shown and written back.
+    // A voltage outside 0 to 3 is taken as 2.5 V, shown, and written back
+    // (here into default.cfg when the form goes away).
     WriteFile(folder.Path() + "odd.cfg", Record("ODD", 7, 8, "B_", 0));
     Load(form, "odd.cfg");
     EXPECT_EQ(form->ComboBoxHsmcVol->ItemIndex(), V2_5);
     EXPECT_EQ(form->ComboBoxHsmc->ItemIndex(), Brask);
     EXPECT_EQ(form->EditPrefixHsmc->Text(), "B_");
     for (int i = 0; i < 4; ++i) EXPECT_EQ(form->m_JumperShapes[static_cast<size_t>(i)]->Visible(), i == V2_5);
-    const std::string saved = Save(form, "odd_saved.cfg");
-    ASSERT_EQ(saved.size(), 416u);
-    EXPECT_EQ(VoltageOf(saved), V2_5);
-    EXPECT_EQ(saved[284], 8);
-    EXPECT_EQ(ReadFixedText(saved.data() + 285, 128), "B_");
-
-    // Round trip, byte-equal; wrong sizes refused.
-    Load(form, "odd_saved.cfg");
-    EXPECT_EQ(Save(form, "again.cfg"), saved);
-    for (size_t size : {415u, 417u}) {
-        WriteFile(folder.Path() + "bad.cfg", std::string(size, '\x01'));
-        Load(form, "bad.cfg");
-        EXPECT_EQ(form->EditProjectName->Text(), "ODD") << size;
-    }
     EXPECT_TRUE(seam.ErrorTexts().empty());
-
-    // default.cfg is written when the form goes away.
-    UserType(form->EditProjectName, "LEFT");
     main.reset();
     const std::string written = ReadFile(folder.Path() + "default.cfg");
     ASSERT_EQ(written.size(), 416u);
-    EXPECT_EQ(ReadFixedText(written.data() + 8, 128), "LEFT");
+    EXPECT_EQ(ReadFixedText(written.data() + 8, 128), "ODD");
+    EXPECT_EQ(VoltageOf(written), V2_5);
+    EXPECT_EQ(written[284], 8);
+    EXPECT_EQ(ReadFixedText(written.data() + 285, 128), "B_");
 }

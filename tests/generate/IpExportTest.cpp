@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "generate/Pinloom.h"
+#include "tests/generate/FileLimit.h"
 #include "tests/generate/GenerateSupport.h"
 
 namespace {
@@ -25,24 +26,10 @@ void RegisterAll(SeamRecorder& seam)
     for (const char* name : kSi570Resources) seam.AddResource(name, TextOf(name));
 }
 
-std::vector<std::string> FilesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 std::vector<std::string> Sorted(std::vector<std::string> names)
 {
     std::sort(names.begin(), names.end());
     return names;
-}
-
-void SetInt32(uint8_t* bytes, int32_t value)
-{
-    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
 }
 
 }  // namespace
@@ -84,12 +71,7 @@ TEST(IpExport, RastrelleFollowsItsChoices)
         RegisterAll(seam);
         TempFolder folder;
         TMainBoard board;
-        SetDevice(board, MAINBOARD_RASTRELLE);
-        board.m_RastrelleConfig.bytes[141] = 1;  // SATA host 0
-        board.m_RastrelleConfig.bytes[153] = 1;  // SFP+ A
-        SetInt32(board.m_RastrelleConfig.bytes + 164, c.si570);
-        SetInt32(board.m_RastrelleConfig.bytes + 168, c.cdcm61004);
-        SetInt32(board.m_RastrelleConfig.bytes + 172, c.cdcm61001);
+        SetRastrelle(board, c.si570, c.cdcm61004, c.cdcm61001);
         TPinloom pinloom;
         EXPECT_TRUE(pinloom.ExportIp(&board, folder.Path()));
         EXPECT_EQ(FilesIn(folder.Path()), Sorted(c.files)) << c.si570 << " " << c.cdcm61004 << " " << c.cdcm61001;
@@ -102,9 +84,7 @@ TEST(IpExport, Si570GroupIsCopiedVerbatimFromNamesMadeOfTheFiles)
     RegisterAll(seam);
     TempFolder folder;
     TMainBoard board;
-    SetDevice(board, MAINBOARD_DRENNOCK);
-    board.m_DrennockConfig.bytes[147] = 1;  // SFP+ A
-    SetInt32(board.m_DrennockConfig.bytes + 156, 2);
+    SetDrennock(board, 2, 0);
     TPinloom pinloom;
     ASSERT_TRUE(pinloom.ExportIp(&board, folder.Path()));
     for (int i = 0; i < 7; ++i) EXPECT_EQ(ReadFile(folder.Path() + kSi570Files[i]), TextOf(kSi570Resources[i]));
@@ -116,9 +96,7 @@ TEST(IpExport, EstoverWithCdcmOnly)
     RegisterAll(seam);
     TempFolder folder;
     TMainBoard board;
-    SetDevice(board, MAINBOARD_ESTOVER);
-    board.m_EstoverConfig.bytes[144] = 1;  // SFP+ A
-    SetInt32(board.m_EstoverConfig.bytes + 160, 3);
+    SetEstover(board, 0, 3);
     TPinloom pinloom;
     EXPECT_TRUE(pinloom.ExportIp(&board, folder.Path()));
     EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"CDCM6100x_Config.v"});
@@ -132,10 +110,7 @@ TEST(IpExport, StopsAtTheFirstFileThatFails)
     seam.resources.erase("CLOCK_DIVIDER_VERILOG");
     TempFolder folder;
     TMainBoard board;
-    SetDevice(board, MAINBOARD_ESTOVER);
-    board.m_EstoverConfig.bytes[144] = 1;  // SFP+ A
-    SetInt32(board.m_EstoverConfig.bytes + 156, 2);
-    SetInt32(board.m_EstoverConfig.bytes + 160, 3);
+    SetEstover(board, 2, 3);
     TPinloom pinloom;
     EXPECT_FALSE(pinloom.ExportIp(&board, folder.Path()));
     EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"si570_controller.v"});
@@ -197,11 +172,31 @@ TEST(IpExport, ResourceExportCreatesOnlyTheLastFolder)
     EXPECT_EQ(ReadFile(folder.Path() + "sub/x.v"), "x\r\n");
     EXPECT_FALSE(pinloom.ExportResource(folder.Path() + "a/b/x.v", "X_VERILOG"));
     EXPECT_FALSE(FileExists(folder.Path() + "a"));
-    // A missing resource still removes the old file.
+    // A missing resource leaves an earlier file as it was.
     WriteFile(folder.Path() + "old.v", "old");
     EXPECT_FALSE(pinloom.ExportResource(folder.Path() + "old.v", "MISSING_VERILOG"));
-    EXPECT_FALSE(FileExists(folder.Path() + "old.v"));
+    EXPECT_EQ(ReadFile(folder.Path() + "old.v"), "old");
     EXPECT_TRUE(seam.boxes.empty());
+}
+
+TEST(IpExport, AWriteThatFailsPartWayKeepsTheEditedFile)
+{
+    SeamRecorder seam;
+    seam.AddResource("EXT_PLL_CTRL_VERILOG", std::string(400, 'v'));
+    TempFolder folder;
+    WriteFile(folder.Path() + "EXT_PLL_CTRL.v", "// edited by the user\r\n");
+    TMainBoard board;
+    SetDevice(board, MAINBOARD_ORMSGILL);
+    TPinloom pinloom;
+    bool exported;
+    {
+        FileSizeLimit limit(100);
+        exported = pinloom.ExportIp(&board, folder.Path());
+    }
+    EXPECT_FALSE(exported);
+    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Failed to export verilog IP"});
+    EXPECT_EQ(ReadFile(folder.Path() + "EXT_PLL_CTRL.v"), "// edited by the user\r\n");
+    EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"EXT_PLL_CTRL.v"});
 }
 
 TEST(IpExport, FailureStopsTheRunBeforeTheTimingFile)

@@ -15,20 +15,6 @@ std::string HtmlOf(TMainBoard& board)
     return ReadFile(folder.Path() + "demo.htm");
 }
 
-std::string HeaderRow(std::initializer_list<std::string> titles)
-{
-    std::string row = "<tr>\r\n";
-    for (const std::string& title : titles) row += "   <th align=\"left\" bgcolor=\"Khaki\">" + title + "</th>\r\n";
-    return row + "</tr>\r\n";
-}
-
-std::string Row(std::initializer_list<std::string> cells)
-{
-    std::string row = "<tr>\r\n";
-    for (const std::string& cell : cells) row += "   <td align=\"left\">" + cell + "</td>\r\n";
-    return row + "</tr>\r\n";
-}
-
 std::string TableHead(const std::string& anchor, const std::string& caption)
 {
     return "<h2><a name=\"" + anchor + "\"></a></h2><table border=\"3\">\r\n<caption  align=\"left\">" + caption +
@@ -216,12 +202,16 @@ TEST(FileGenerator, FailuresAreReportedAsFalse)
     file.Printf("%s", std::string(200, 'z').c_str());
     WriteFile(folder.Path() + "plain", "not a folder");
     EXPECT_FALSE(file.SaveToFile(folder.Path() + "plain/sub/x.htm"));
+    // A write that fails part-way leaves the earlier page as it was.
+    WriteFile(folder.Path() + "short.htm", "earlier page");
     bool saved;
     {
         FileSizeLimit limit(50);
         saved = file.SaveToFile(folder.Path() + "short.htm");
     }
     EXPECT_FALSE(saved);
+    EXPECT_EQ(ReadFile(folder.Path() + "short.htm"), "earlier page");
+    EXPECT_FALSE(FileExists(folder.Path() + "short.htm.tmp"));
 }
 
 TEST(HtmlGenerator, Fragments)
