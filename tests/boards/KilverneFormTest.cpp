@@ -120,6 +120,8 @@ TEST_F(KilverneForm, GeneratesTheDefaultProject)
     EXPECT_FALSE(HasLine(qsf, "# BBB Conector"));
     const std::string sdc = ReadFile(project + "Kilverne.sdc");
     EXPECT_TRUE(HasLine(sdc, "create_clock -period \"60.0 MHz\" [get_ports USB_CLKIN]"));
+    // The pin table is headed with the board's title.
+    EXPECT_NE(ReadFile(ChangeFileExt(path, ".htm")).find("Kilverne MAX10 Board Configuration"), std::string::npos);
     ExpectEachBallOnce(qsf);
     ExpectVerilogCompiles(path);
 }

@@ -102,6 +102,8 @@ TEST_F(LanterbyForm, GeneratesTheDefaultProject)
     EXPECT_EQ(Count(qsf, "set_location_assignment PIN_"), 129);
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_R22 -to KEY[4]"));
     EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"1.5 V Schmitt Trigger\" -to KEY[4]"));
+    // The pin table is headed with the board's title.
+    EXPECT_NE(ReadFile(ChangeFileExt(path, ".htm")).find("Lanterby Kit Configuration"), std::string::npos);
     EXPECT_FALSE(HasLine(qsf, "# Yarvel 2x6 GPIO Header"));
     ExpectVerilogCompiles(path);
 }

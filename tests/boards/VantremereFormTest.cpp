@@ -110,6 +110,8 @@ TEST_F(VantremereForm, GeneratesTheDefaultProject)
     const std::string sdc = ReadFile(project + "VANTREMERE.sdc");
     EXPECT_TRUE(HasLine(sdc, "create_clock -period \"50.0 MHz\" [get_ports MAX10_CLK1_50]"));
     EXPECT_TRUE(HasLine(sdc, "create_clock -period \"10.0 MHz\" [get_ports ADC_CLK_10]"));
+    // The pin table is headed with the board's title.
+    EXPECT_NE(ReadFile(ChangeFileExt(path, ".htm")).find("Vantremere Kit Configuration"), std::string::npos);
     EXPECT_EQ(Count(sdc, "altera_reserved_tck"), 0);
     ExpectVerilogCompiles(path);
 }

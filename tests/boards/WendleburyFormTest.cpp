@@ -152,6 +152,8 @@ TEST_F(WendleburyForm, GeneratesTheDefaultProjectInBothLanguages)
     EXPECT_TRUE(HasLine(sdc, "create_clock -period \"100 MHz\" -name clk_dram [get_ports DRAM_CLK]"));
     EXPECT_TRUE(HasLine(sdc, "create_clock -name {altera_reserved_tck} -period 40 {altera_reserved_tck}"));
     EXPECT_TRUE(FileExists(ChangeFileExt(verilog, ".v")));
+    // The pin table is headed with the board's title.
+    EXPECT_NE(ReadFile(ChangeFileExt(verilog, ".htm")).find("Wendlebury Configuration"), std::string::npos);
     EXPECT_FALSE(FileExists(ChangeFileExt(verilog, ".vhd")));
     ExpectVerilogCompiles(verilog);
 
