@@ -12,8 +12,14 @@ class FallbackBackend final : public Backend {
 public:
     void MessageBox(BoxKind kind, const std::string& text) override
     {
-        const char* title = kind == BoxKind::Error ? "Error" : kind == BoxKind::Warning ? "Warning" : "Information";
-        std::fprintf(stderr, "%s: %s\n", title, text.c_str());
+        std::fprintf(stderr, "%s: %s\n",
+                     kind == BoxKind::Error ? "Error" : kind == BoxKind::Warning ? "Warning" : "Information",
+                     text.c_str());
+    }
+    bool AskWarningYesNo(const std::string& text) override
+    {
+        MessageBox(BoxKind::Warning, text);
+        return false;
     }
     void Beep() override {}
     bool IsLeftCtrlDown() override { return false; }
@@ -51,6 +57,7 @@ Backend& Current() { return *g_backend; }
 void ShowError(const std::string& text) { g_backend->MessageBox(BoxKind::Error, text); }
 void ShowInformation(const std::string& text) { g_backend->MessageBox(BoxKind::Information, text); }
 void ShowWarning(const std::string& text) { g_backend->MessageBox(BoxKind::Warning, text); }
+bool AskWarningYesNo(const std::string& text) { return g_backend->AskWarningYesNo(text); }
 void Beep() { g_backend->Beep(); }
 bool IsLeftCtrlDown() { return g_backend->IsLeftCtrlDown(); }
 std::string RunSaveDialog(const FileDialogRequest& request) { return g_backend->RunSaveDialog(request); }

@@ -21,6 +21,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "resources/FramePhoto.h"
 #include "resources/HollarnePhoto.h"
 #include "resources/JpegFile.h"
 #include "resources/KilvernePhoto.h"
@@ -424,6 +425,9 @@ int main(int argc, char** argv)
     for (const BoardPicture& board : kBoards) save(board.name, DrawBoard(board));
     for (const CardPicture& card : kCards) save(card.name, DrawCard(card));
     save("HOLLARNE_PHOTO_BITMAP", DrawHollarnePhoto());
+    save("RASTRELLE_PHOTO_BITMAP", DrawRastrellePhoto());
+    save("DRENNOCK_PHOTO_BITMAP", DrawDrennockPhoto());
+    save("ESTOVER_PHOTO_BITMAP", DrawEstoverPhoto());
     save("KALVORA_LOGO_BITMAP", DrawMakerLogo());
     save("VANTREMERE_PHOTO_BITMAP", DrawVantremerePhoto());
     save("KILVERNE_PHOTO_BITMAP", DrawKilvernePhoto());
