@@ -123,6 +123,15 @@ protected:
         EXPECT_EQ(RunCommand(verilator, log), 0) << log;
     }
     void ExpectVerilogCompiles(const std::string& qpfPath) { ExpectVerilogCompiles(std::vector<std::string>{qpfPath}); }
+    // VHDL top levels (of distinct entity names) analyse together with GHDL.
+    void ExpectVhdlAnalyses(const std::vector<std::string>& qpfPaths)
+    {
+        TempFolder work;
+        std::string ghdl = "ghdl -a --std=08 --workdir='" + work.Path() + "'";
+        for (const std::string& path : qpfPaths) ghdl += " '" + ChangeFileExt(path, ".vhd") + "'";
+        std::string log;
+        EXPECT_EQ(RunCommand(ghdl, log), 0) << log;
+    }
     // Saves the settings into a file of the folder; returns its bytes.
     std::string Save(TFormX* form, const std::string& name)
     {

@@ -24,11 +24,6 @@ enum Gpio { GpioNone = 0, GpioDefault, Ivrel, Kember };
 class WendleburyForm : public SocFormTest<TFormWendlebury, MAINBOARD_WENDLEBURY> {
 protected:
     std::string Qsf(const std::string& path) { return ReadFile(ChangeFileExt(path, ".qsf")); }
-    void ExpectVhdlAnalyses(const std::string& path)
-    {
-        std::string log;
-        EXPECT_TRUE(AnalyseVhdl(ChangeFileExt(path, ".vhd"), log)) << log;
-    }
     std::vector<seam::BoxKind> Kinds() const
     {
         std::vector<seam::BoxKind> kinds;
@@ -161,7 +156,7 @@ TEST_F(WendleburyForm, GeneratesTheDefaultProjectInBothLanguages)
     const std::string vhdl = Generate(form, kWord, "VHDL_TOP");
     EXPECT_TRUE(FileExists(ChangeFileExt(vhdl, ".vhd")));
     EXPECT_FALSE(FileExists(ChangeFileExt(vhdl, ".v")));
-    ExpectVhdlAnalyses(vhdl);
+    ExpectVhdlAnalyses({vhdl});
     EXPECT_EQ(Save(form, "vhdl.cfg")[136], 1);
 }
 
@@ -175,7 +170,7 @@ TEST_F(WendleburyForm, NothingTickedInVhdlHasNoPortClause)
     ASSERT_TRUE(seam.ErrorTexts().empty());
     const std::string vhdl = ReadFile(ChangeFileExt(path, ".vhd"));
     EXPECT_NE(vhdl.find("entity EMPTY is\r\nend EMPTY;\r\n"), std::string::npos);
-    ExpectVhdlAnalyses(path);
+    ExpectVhdlAnalyses({path});
 }
 
 TEST_F(WendleburyForm, EveryGroupWithAGpioCardAndTheWarnings)
@@ -288,4 +283,82 @@ TEST_F(WendleburyForm, SettingsFilesAndValuesOutsideTheLists)
     EXPECT_EQ(VoltageOf(written), V2_5);
     EXPECT_EQ(written[284], 8);
     EXPECT_EQ(ReadFixedText(written.data() + 285, 128), "B_");
+}
+
+TEST_F(WendleburyForm, EveryHsmcCardAtEachVoltageInBothLanguages)
+{
+    TFormWendlebury* form = Open();
+    const char* const kStandards[4] = {"3.3-V LVTTL", "2.5 V", "1.8 V", "1.5 V"};
+    std::vector<std::string> verilog, vhdl;
+    for (int voltage : {V3_3, V2_5, V1_8, V1_5}) {
+        UserPick(form->ComboBoxFileType, 0);
+        UserPick(form->ComboBoxHsmcVol, voltage);
+        const int cards = form->ComboBoxHsmc->ItemCount();
+        EXPECT_EQ(cards, voltage == V3_3 ? 5 : voltage == V2_5 ? 19 : 2);
+        for (int item = 1; item < cards; ++item) {
+            UserPick(form->ComboBoxHsmc, item);
+            UserType(form->EditPrefixHsmc, "H_");
+            const std::string card = form->ComboBoxHsmc->Text();
+            SCOPED_TRACE(card + " at " + kStandards[voltage]);
+            const std::string name = "V" + std::to_string(voltage) + "_CARD" + std::to_string(item);
+            UserPick(form->ComboBoxFileType, 0);
+            const std::string v = Generate(form, kWord, name);
+            ASSERT_TRUE(seam.ErrorTexts().empty()) << seam.ErrorTexts()[0];
+            // The jumper warning follows the success box at every voltage but 2.5 V.
+            EXPECT_EQ(seam.boxes.size(), voltage == V2_5 ? 1u : 2u);
+            const std::string qsf = Qsf(v);
+            EXPECT_TRUE(HasLine(qsf, "# HSMC, HSMC connect to " + card));
+            EXPECT_GT(Count(qsf, " -to H_"), 0);
+            EXPECT_TRUE(HasLine(qsf, std::string("set_instance_assignment -name IO_STANDARD \"") + kStandards[voltage] +
+                                         "\" -to CLOCK3_50"));
+            ExpectEachBallOnce(qsf);
+            verilog.push_back(v);
+            UserPick(form->ComboBoxFileType, 1);
+            vhdl.push_back(Generate(form, kWord, name + "_VHDL"));
+            ASSERT_TRUE(seam.ErrorTexts().empty());
+        }
+    }
+    // The adaptor, offered at every voltage, takes the voltage's standard.
+    for (int voltage : {V3_3, V2_5, V1_8, V1_5}) {
+        const std::string qsf = Qsf(ProjectFolder(kWord, "Wendlebury") + "V" + std::to_string(voltage) + "_CARD" +
+                                    (voltage == V2_5 ? "7" : "1") + ".qpf");
+        EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_A9 -to H_GPIO1_35")) << voltage;
+        EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_G15 -to H_GPIO0_0")) << voltage;
+        EXPECT_TRUE(HasLine(qsf, std::string("set_instance_assignment -name IO_STANDARD \"") + kStandards[voltage] +
+                                     "\" -to H_GPIO1_35"))
+            << voltage;
+        EXPECT_EQ(Count(qsf, "set_location_assignment PIN_") - 168, 72) << voltage;
+    }
+    ExpectVerilogCompiles(verilog);
+    ExpectVhdlAnalyses(vhdl);
+}
+
+TEST_F(WendleburyForm, TheDefaultHsmcNamingGetsItsOwnPrefix)
+{
+    TFormWendlebury* form = Open();
+    struct Case {
+        int item;
+        const char* prefix;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {HsmcDefault, "",
+         {"set_location_assignment PIN_A9 -to HSMC_TX_P[0]", "set_location_assignment PIN_AD29 -to HSMC_CLKOUT0",
+          "set_location_assignment PIN_E7 -to HSMC_CLKOUT_P[1]",
+          "set_instance_assignment -name IO_STANDARD \"2.5 V\" -to HSMC_TX_P[0]"}},
+        {HsmcDefault, "Q_", {"set_location_assignment PIN_A9 -to Q_TX_P[0]"}},
+        {Fyrn, "", {"set_location_assignment PIN_A9 -to GPIO1_35", "set_location_assignment PIN_D2 -to GPIO0_35"}},
+    };
+    std::vector<std::string> projects;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.item) + c.prefix);
+        UserPick(form->ComboBoxHsmc, c.item);
+        UserType(form->EditPrefixHsmc, c.prefix);
+        const std::string path = Generate(form, kWord, "NAMING_" + std::to_string(projects.size()));
+        ASSERT_TRUE(seam.ErrorTexts().empty());
+        const std::string qsf = Qsf(path);
+        for (const std::string& line : c.lines) EXPECT_TRUE(HasLine(qsf, line)) << line;
+        EXPECT_EQ(Count(qsf, " -to HSMC_") > 0, c.item == HsmcDefault && std::string(c.prefix).empty());
+        projects.push_back(path);
+    }
+    ExpectVerilogCompiles(projects);
 }
