@@ -4,11 +4,15 @@
 #include "boards/cyclone5_stratix5/UI_Estover.h"
 #include "boards/cyclone5_stratix5/UI_Rastrelle.h"
 #include "boards/cyclone5_stratix5/UI_Selbowen.h"
+#include "boards/soc/UI_Dorvalin.h"
+#include "boards/soc/UI_Elmsary.h"
 #include "boards/soc/UI_Hollarne.h"
 #include "boards/soc/UI_Kilverne.h"
 #include "boards/soc/UI_Lanterby.h"
+#include "boards/soc/UI_Mirrendale.h"
 #include "boards/soc/UI_Vantremere.h"
 #include "boards/soc/UI_Wendlebury.h"
+#include "boards/soc/UI_Wyndholt.h"
 
 #include "platform/Seam.h"
 
@@ -41,10 +45,10 @@ std::vector<TBoardFormSlot>& Slots()
         {19, "TFormHethermoor", nullptr},
         {20, "TFormIvenhold", nullptr},
         {21, "TFormHollarne", NewBoardForm<TFormHollarne>},
-        {22, "TFormMirrendale", nullptr},
-        {23, "TFormDorvalin", nullptr},
-        {24, "TFormElmsary", nullptr},
-        {25, "TFormWyndholt", nullptr},
+        {22, "TFormMirrendale", NewBoardForm<TFormMirrendale>},
+        {23, "TFormDorvalin", NewBoardForm<TFormDorvalin>},
+        {24, "TFormElmsary", NewBoardForm<TFormElmsary>},
+        {25, "TFormWyndholt", NewBoardForm<TFormWyndholt>},
         {26, "TFormKilverne", NewBoardForm<TFormKilverne>},
         {27, "TFormTarrowind", nullptr},
         {28, "TFormUlverrow", nullptr},

@@ -22,12 +22,16 @@
 #include <vector>
 
 #include "resources/FramePhoto.h"
+#include "resources/DorvalinPhoto.h"
+#include "resources/ElmsaryPhoto.h"
 #include "resources/HollarnePhoto.h"
 #include "resources/JpegFile.h"
 #include "resources/KilvernePhoto.h"
 #include "resources/LanterbyPhoto.h"
+#include "resources/MirrendalePhoto.h"
 #include "resources/VantremerePhoto.h"
 #include "resources/WendleburyPhoto.h"
+#include "resources/WyndholtPhoto.h"
 
 namespace {
 
@@ -429,6 +433,10 @@ int main(int argc, char** argv)
     save("DRENNOCK_PHOTO_BITMAP", DrawDrennockPhoto());
     save("ESTOVER_PHOTO_BITMAP", DrawEstoverPhoto());
     save("KALVORA_LOGO_BITMAP", DrawMakerLogo());
+    save("MIRRENDALE_PHOTO_BITMAP", DrawMirrendalePhoto());
+    save("DORVALIN_PHOTO_BITMAP", DrawDorvalinPhoto());
+    save("ELMSARY_PHOTO_BITMAP", DrawElmsaryPhoto());
+    save("WYNDHOLT_PHOTO_BITMAP", DrawWyndholtPhoto());
     save("VANTREMERE_PHOTO_BITMAP", DrawVantremerePhoto());
     save("KILVERNE_PHOTO_BITMAP", DrawKilvernePhoto());
     saveJpeg("FPGA_LOGO_JPEG", DrawFpgaLogo());

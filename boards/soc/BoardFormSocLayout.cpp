@@ -1,5 +1,7 @@
 #include "boards/soc/BoardFormSocLayout.h"
 
+#include "boards/soc/BoardFormSoc.h"
+
 namespace soclayout {
 
 TControlSpec Button(const char* name, int left, int top, int width, const char* caption, const char* onClick)
@@ -72,9 +74,13 @@ void AddBoardPanel(std::vector<TControlSpec>& controls, const TBoardPanel& panel
 {
     controls.push_back({.Kind = TControlKind::Image, .Name = "ImageLogo", .Left = 8, .Top = 8, .Width = 200,
                         .Height = 40, .Picture = "KALVORA_LOGO_BITMAP"});
+    // Beside the logo: the second logo, or else the "Change Main Board" button
+    // (a form with two logos places the button itself).
     if (panel.SecondLogo)
         controls.push_back({.Kind = TControlKind::Image, .Name = panel.SecondLogo, .Left = 224, .Top = 8,
                             .Width = 200, .Height = 40, .Picture = panel.SecondLogoPicture});
+    else
+        controls.push_back(MainBoardSelectButton(258, 12, 166));
     controls.push_back({.Kind = TControlKind::Panel, .Name = "PanelBoard", .Left = 8, .Top = 56, .Width = 416,
                         .Height = panel.PanelHeight, .Color = clWhite, .Bevel = bvLowered});
     controls.push_back({.Kind = TControlKind::Label, .Name = "LabelBoardName", .Parent = "PanelBoard", .Left = 8,
@@ -92,6 +98,26 @@ void AddConfigGroup(std::vector<TControlSpec>& controls, int left, int top, int 
                         .Width = width, .Height = height, .Caption = "System Configuration"});
     controls.push_back(Label("LabelProjectName", 12, 28, 96, "Project Name:"));
     controls.push_back(Edit("EditProjectName", 110, 24, width - 122));
+}
+
+void AddFormButtons(std::vector<TControlSpec>& controls, int top)
+{
+    controls.push_back(Button("ButtonSave", 8, top, 206, "Save Setting", "ButtonSaveClick"));
+    controls.push_back(Button("ButtonLoad", 218, top, 206, "Load Setting", "ButtonLoadClick"));
+    controls.push_back(Button("ButtonGen", 8, top + 42, 206, "Generate", "ButtonGenClick"));
+    controls.push_back(Button("ButtonExit", 218, top + 42, 206, "Exit", "ButtonExitClick"));
+}
+
+void AddGpioHeader(std::vector<TControlSpec>& controls, int top, const TGpioHeaderSpec& header,
+                   const char* onChange, const char* onClick, const char* onPrefixChange)
+{
+    controls.push_back(Label(header.TitleLabel, 12, top, 220, header.Title, true));
+    controls.push_back(ComboBox(header.Combo, 12, top + 24, 236, onChange, onClick));
+    controls.push_back(Label(header.PrefixLabel, 12, top + 60, 84, "Prefix Name:"));
+    TControlSpec prefix = Edit(header.Prefix, 100, top + 56, 148, TSocBoardForm::kMaxNameLength);
+    prefix.OnChange = onPrefixChange;
+    controls.push_back(prefix);
+    controls.push_back(CardImage(header.Picture, 262, top + 6));
 }
 
 }  // namespace soclayout

@@ -64,7 +64,8 @@ struct TBoardPanel {
     const char* SecondLogoPicture = nullptr;
 };
 
-// The maker's logo at the top left (and the second logo beside it), and below it the panel "PanelBoard" with
+// The maker's logo at the top left and beside it the second logo, when the
+// panel has one, or else the "Change Main Board" button; below them the panel "PanelBoard" with
 // "LabelBoardName", the photograph "ImageBoard" and a hidden yellow overlay
 // shape per marked part.
 void AddBoardPanel(std::vector<TControlSpec>& controls, const TBoardPanel& panel);
@@ -72,7 +73,30 @@ void AddBoardPanel(std::vector<TControlSpec>& controls, const TBoardPanel& panel
 // (left, top) in parent.
 void AddOverlays(std::vector<TControlSpec>& controls, const char* parent, int left, int top,
                  const TBoardPart* parts, std::size_t count, TColor color);
+// The buttons under the board panel, two by two from top: "Save Setting",
+// "Load Setting", then "Generate", "Exit".
+void AddFormButtons(std::vector<TControlSpec>& controls, int top);
 // The group box "System Configuration" with "Project Name:" and its edit.
 void AddConfigGroup(std::vector<TControlSpec>& controls, int left, int top, int width, int height);
+
+// The controls of one GPIO header in the configuration group box, from top:
+// the bold title, the card combo (the user's pick runs onChange, and onClick
+// when given), "Prefix Name:" with the prefix edit (at most 127 characters;
+// typing runs onPrefixChange when given) and the hidden 80 x 80 card picture.
+struct TGpioHeaderSpec {
+    const char* Title;        // "GPIO-0 Header"
+    const char* TitleLabel;   // "LabelGpio0"
+    const char* Combo;        // "ComboBoxGpio0"
+    const char* PrefixLabel;  // "LabelPrefixGpio0"
+    const char* Prefix;       // "EditPrefixGpio0"
+    const char* Picture;      // "ImageGpio0"
+};
+// The two headers of the two-header forms.
+inline constexpr TGpioHeaderSpec kGpioHeader0 = {"GPIO-0 Header", "Label1", "ComboBoxGpio0", "Label4",
+                                                 "EditPrefixGpio0", "ImageGpio0"};
+inline constexpr TGpioHeaderSpec kGpioHeader1 = {"GPIO-1 Header", "Label2", "ComboBoxGpio1", "Label5",
+                                                 "EditPrefixGpio1", "ImageGpio1"};
+void AddGpioHeader(std::vector<TControlSpec>& controls, int top, const TGpioHeaderSpec& header,
+                   const char* onChange, const char* onClick = nullptr, const char* onPrefixChange = nullptr);
 
 }  // namespace soclayout

@@ -227,6 +227,12 @@ bool TFormKilverne::Generate(const std::string& qpfPath)
     return result;
 }
 
+const TBatchRule* TFormKilverne::BatchRule() const
+{
+    static const TBatchRule kRule{.NamePattern = "", .Beep = true};
+    return &kRule;
+}
+
 void TFormKilverne::CheckBoxClick(TObject*) { UpdateShapes(); }
 
 void TFormKilverne::ComboBoxGpioChange(TObject*)

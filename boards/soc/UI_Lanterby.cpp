@@ -191,6 +191,12 @@ void TFormLanterby::ButtonDefaultClick(TObject*)
     ConfigToForm(m_Config.m_Config);
 }
 
+const TBatchRule* TFormLanterby::BatchRule() const
+{
+    static const TBatchRule kRule{.NamePattern = "", .Beep = true};
+    return &kRule;
+}
+
 void TFormLanterby::CheckBoxClick(TObject*) { UpdateShapes(); }
 
 void TFormLanterby::ComboBoxGpioChange(TObject*)

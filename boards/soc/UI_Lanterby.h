@@ -44,5 +44,10 @@ public:
 protected:
     const char* BoardFolderWord() const override { return "MAX10"; }
     void FillCardCombos() override;
+    // Left Ctrl on Generate: the board has no card list to walk, so the batch
+    // beeps, asks the project path (which creates the proposed folder) and
+    // writes nothing.
+    const TBatchRule* BatchRule() const override;
+    std::span<const uint8_t> BatchCards() const override { return {}; }
     bool ValidateCards(std::string& message) override;
 };

@@ -168,6 +168,31 @@ bool TFormVantremere::Generate(const std::string& qpfPath)
     return result;
 }
 
+const TBatchRule* TFormVantremere::BatchRule() const
+{
+    static const TBatchRule kRule{.NamePattern = "VANTREMERE_GPIO_%s", .Beep = false};
+    return &kRule;
+}
+
+// The batch walks the header's combo with the prefix "GPIO" on every card.
+void TFormVantremere::SaveBatchCards()
+{
+    m_BatchItem = ComboBoxGpio->ItemIndex();
+    m_BatchPrefix = EditPrefixGpio->Text();
+}
+
+void TFormVantremere::RestoreBatchCards()
+{
+    ComboBoxGpio->SetItemIndex(m_BatchItem);
+    EditPrefixGpio->SetText(m_BatchPrefix);
+}
+
+void TFormVantremere::ShowBatchCard(int item)
+{
+    ComboBoxGpio->SetItemIndex(item);
+    EditPrefixGpio->SetText("GPIO");
+}
+
 void TFormVantremere::CheckBoxClick(TObject*) { UpdateShapes(); }
 
 void TFormVantremere::ComboBoxGpioChange(TObject*)

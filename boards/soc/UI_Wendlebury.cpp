@@ -52,7 +52,6 @@ TFormSpec WendleburyLayout()
     AddBoardPanel(c, {.Title = "Wendlebury FPGA Board", .Photo = "WENDLEBURY_PHOTO_BITMAP",
                       .PhotoWidth = WENDLEBURY_PHOTO_WIDTH, .PhotoHeight = WENDLEBURY_PHOTO_HEIGHT,
                       .Parts = kWendleburyParts, .PartCount = std::size(kWendleburyParts), .PanelHeight = 344});
-    c.push_back(MainBoardSelectButton(258, 12, 166));
     // The HSMC voltage jumper, with one lime overlay per position.
     c.push_back({.Kind = TControlKind::Image, .Name = "ImageVol", .Left = kJumperLeft, .Top = kJumperTop,
                  .Width = WENDLEBURY_JUMPER_WIDTH, .Height = WENDLEBURY_JUMPER_HEIGHT,

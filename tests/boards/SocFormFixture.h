@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -40,18 +41,67 @@ inline bool HasLine(const std::string& text, const std::string& line)
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-// Every location of a .qsf is given to one signal only.
+// The display names of the card lists of the forms, item 0 first: the
+// 40-pin list (every offered 40-pin card, no voltage rule) and the list of
+// two coupled headers at 3.3 V (the 80-pin card of that class among them).
+inline const std::vector<std::string> kGpio40Cards = {
+    "None",
+    "GPIO Default",
+    "Ivrel - 5M Pixel Camera",
+    "Kember - 4.3\" LCD and Touch",
+    "Sarnel - Multi-Touch LCD Panel",
+    "Brevik - 2.4\" LCD and Touch",
+    "Tamsil - Multi-Touch LCD Panel",
+    "Dunvar - Servo Motor Kit",
+    "Elvask - RF and Sensor",
+    "Fenwry - RF and Sensor",
+    "RISC-V",
+    "Jusk-GPIO",
+    "GPIO Default - 2.5V",
+    "GPIO Default - 1.8V",
+    "GPIO Default - 1.5V"};
+inline const std::vector<std::string> kGpio80Cards3V3 = {
+    "None",
+    "GPIO Default",
+    "Culm - High Speed ADC/DAC",
+    "Ivrel - 5M Pixel Camera",
+    "Kember - 4.3\" LCD and Touch",
+    "Sarnel - Multi-Touch LCD Panel",
+    "Brevik - 2.4\" LCD and Touch",
+    "Tamsil - Multi-Touch LCD Panel",
+    "Dunvar - Servo Motor Kit",
+    "Elvask - RF and Sensor",
+    "Fenwry - RF and Sensor",
+    "RISC-V",
+    "Jusk-GPIO"};
+
+inline std::vector<std::string> ItemTexts(const TComboBox* combo)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < combo->ItemCount(); ++i) texts.push_back(combo->ItemText(i));
+    return texts;
+}
+
+// The names of the folders in root, sorted (none when root is missing).
+inline std::vector<std::string> Folders(const std::string& root)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(root, ec)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// No ball of a .qsf is given to two signals.
 inline void ExpectEachBallOnce(const std::string& qsf)
 {
-    std::map<std::string, std::string> owner;
     const std::string head = "set_location_assignment PIN_";
-    for (const std::string& line : SplitCrLf(qsf)) {
-        if (line.rfind(head, 0) != 0) continue;
-        const size_t to = line.find(" -to ");
-        const std::string ball = line.substr(head.size(), to - head.size());
-        const auto [it, fresh] = owner.emplace(ball, line.substr(to + 5));
-        EXPECT_TRUE(fresh) << ball << " is given to " << it->second << " and " << line.substr(to + 5);
-    }
+    std::vector<std::string> balls;
+    for (const std::string& line : SplitCrLf(qsf))
+        if (line.rfind(head, 0) == 0) balls.push_back(line.substr(head.size(), line.find(' ', head.size()) - head.size()));
+    std::sort(balls.begin(), balls.end());
+    const auto twice = std::adjacent_find(balls.begin(), balls.end());
+    EXPECT_EQ(twice, balls.end()) << "ball " << *twice << " is given twice";
 }
 
 }  // namespace socform
@@ -132,6 +182,8 @@ protected:
         std::string log;
         EXPECT_EQ(RunCommand(ghdl, log), 0) << log;
     }
+    // The .qsf of a project file.
+    static std::string Qsf(const std::string& qpfPath) { return ReadFile(ChangeFileExt(qpfPath, ".qsf")); }
     // Saves the settings into a file of the folder; returns its bytes.
     std::string Save(TFormX* form, const std::string& name)
     {
@@ -143,6 +195,18 @@ protected:
     {
         seam.AnswerNextDialog(folder.Path() + name);
         UserClick(form->ButtonLoad);
+    }
+    // Presses Generate with the left Ctrl key held, answering the project
+    // dialog with a file in root (empty: cancel).
+    void GenerateBatch(TFormX* form, const std::string& root)
+    {
+        seam.boxes.clear();
+        seam.dialogs.clear();
+        seam.beeps = 0;
+        if (!root.empty()) seam.AnswerNextDialog(root + "chosen.qpf");
+        seam.ctrlDown = true;
+        UserClick(form->ButtonGen);
+        seam.ctrlDown = false;
     }
 
     SeamRecorder seam;

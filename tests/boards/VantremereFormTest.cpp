@@ -256,3 +256,88 @@ TEST_F(VantremereForm, AFailedRunShowsTheWritersBoxThenTheFormsBox)
     EXPECT_EQ(errors.back(), "Failed to generate Quartus project: VANTREMERE.qpf.");
     EXPECT_TRUE(seam.InfoTexts().empty());
 }
+
+namespace {
+
+// The projects of a batch over the card list, in list order.
+const std::vector<std::string> kBatchProjects = {
+    "VANTREMERE_GPIO_GPIO_Default",      "VANTREMERE_GPIO_Ivrel",
+    "VANTREMERE_GPIO_Kember",            "VANTREMERE_GPIO_Sarnel",
+    "VANTREMERE_GPIO_Brevik",            "VANTREMERE_GPIO_Tamsil",
+    "VANTREMERE_GPIO_Servo_Motor_Kit",   "VANTREMERE_GPIO_RF_and_Sensor",
+    "VANTREMERE_GPIO_RF_and_Sensor_68",  "VANTREMERE_GPIO_RISC_V",
+    "VANTREMERE_GPIO_Jusk_GPIO",         "VANTREMERE_GPIO_GPIO_Default_2_5V",
+    "VANTREMERE_GPIO_GPIO_Default_1_8V", "VANTREMERE_GPIO_GPIO_Default_1_5V",
+};
+
+}  // namespace
+
+TEST_F(VantremereForm, BatchWritesOneProjectPerCardWithThePrefixGpio)
+{
+    TFormVantremere* form = Open();
+    UserPick(form->ComboBoxGpio, Kember);
+    UserType(form->EditPrefixGpio, "K_");
+    UserType(form->EditProjectName, "mine");
+    const std::string root = ProjectFolder(kWord, "mine");
+    GenerateBatch(form, root);
+
+    EXPECT_EQ(seam.beeps, 0);
+    EXPECT_TRUE(seam.boxes.empty());
+    ASSERT_EQ(seam.dialogs.size(), 1u);
+    EXPECT_EQ(seam.dialogs[0].request.initialFolder, root);
+    std::vector<std::string> sorted = kBatchProjects;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(Folders(root), sorted);
+    // The controls show what they showed before; the record holds the last project.
+    EXPECT_EQ(form->EditProjectName->Text(), "mine");
+    EXPECT_EQ(form->ComboBoxGpio->ItemIndex(), Kember);
+    EXPECT_EQ(form->EditPrefixGpio->Text(), "K_");
+    EXPECT_TRUE(form->ShapeGpio->Visible());
+    EXPECT_EQ(form->m_Config.m_Config.nGpioDaughterId, 87);
+    EXPECT_EQ(ReadFixedText(form->m_Config.m_Config.szGpioPrefixName, 128), "GPIO");
+
+    // Each project carries its card with the prefix "GPIO", generated as 3.3-V LVTTL.
+    std::vector<std::string> paths;
+    for (const std::string& name : kBatchProjects) {
+        SCOPED_TRACE(name);
+        const std::string path = root + name + "/" + name + ".qpf";
+        paths.push_back(path);
+        const std::string qsf = Qsf(path);
+        EXPECT_TRUE(HasLine(qsf, "set_global_assignment -name TOP_LEVEL_ENTITY \"" + name + "\""));
+        EXPECT_EQ(Count(qsf, " -to K_"), 0);
+        EXPECT_EQ(Count(qsf, "\"2.5 V\""), 0);
+    }
+    EXPECT_TRUE(HasLine(Qsf(paths[0]), "set_location_assignment PIN_V10 -to GPIOGPIO[0]"));
+    EXPECT_TRUE(HasLine(Qsf(paths[1]), "set_location_assignment PIN_V10 -to GPIOIVREL_PIXCLK"));
+    EXPECT_TRUE(HasLine(Qsf(paths[7]), "# GPIO, GPIO connect to Elvask - RF and Sensor"));
+    EXPECT_TRUE(HasLine(Qsf(paths[8]), "# GPIO, GPIO connect to Fenwry - RF and Sensor"));
+    ExpectVerilogCompiles(paths);
+}
+
+TEST_F(VantremereForm, ACancelledOrFailedBatch)
+{
+    TFormVantremere* form = Open();
+    UserPick(form->ComboBoxGpio, Ivrel);
+    GenerateBatch(form, "");
+    EXPECT_TRUE(seam.boxes.empty());
+    EXPECT_EQ(seam.dialogs.size(), 1u);
+    const std::string root = ProjectFolder(kWord, "VANTREMERE");
+    EXPECT_TRUE(std::filesystem::is_directory(root));
+    EXPECT_TRUE(Folders(root).empty());
+    EXPECT_EQ(form->ComboBoxGpio->ItemIndex(), Ivrel);
+
+    // The .qsf of the third project cannot be written: the batch stops there.
+    std::filesystem::create_directories(root + "VANTREMERE_GPIO_Kember/VANTREMERE_GPIO_Kember.qsf");
+    GenerateBatch(form, root);
+    const auto errors = seam.ErrorTexts();
+    ASSERT_GE(errors.size(), 2u);
+    EXPECT_EQ(errors[errors.size() - 2], "Failed to create file VANTREMERE_GPIO_Kember.qsf");
+    EXPECT_EQ(errors.back(), "Failed to generate Quartus project: VANTREMERE_GPIO_Kember.qpf.");
+    EXPECT_TRUE(seam.InfoTexts().empty());
+    EXPECT_EQ(Folders(root), (std::vector<std::string>{"VANTREMERE_GPIO_GPIO_Default", "VANTREMERE_GPIO_Ivrel",
+                                                       "VANTREMERE_GPIO_Kember"}));
+    EXPECT_TRUE(FileExists(root + "VANTREMERE_GPIO_Ivrel/VANTREMERE_GPIO_Ivrel.htm"));
+    EXPECT_EQ(form->EditProjectName->Text(), "VANTREMERE");
+    EXPECT_EQ(form->ComboBoxGpio->ItemIndex(), Ivrel);
+    EXPECT_EQ(form->EditPrefixGpio->Text(), "");
+}

@@ -152,8 +152,13 @@ TEST_F(WendleburyForm, GeneratesTheDefaultProjectInBothLanguages)
     EXPECT_FALSE(FileExists(ChangeFileExt(verilog, ".vhd")));
     ExpectVerilogCompiles(verilog);
 
+    // The board has no batch: the left Ctrl key changes nothing.
     UserPick(form->ComboBoxFileType, 1);
+    seam.ctrlDown = true;
     const std::string vhdl = Generate(form, kWord, "VHDL_TOP");
+    seam.ctrlDown = false;
+    EXPECT_EQ(seam.beeps, 0);
+    EXPECT_EQ(seam.InfoTexts(), std::vector<std::string>{kSuccess + project});
     EXPECT_TRUE(FileExists(ChangeFileExt(vhdl, ".vhd")));
     EXPECT_FALSE(FileExists(ChangeFileExt(vhdl, ".v")));
     ExpectVhdlAnalyses({vhdl});
