@@ -7,7 +7,6 @@
 #include "boards/soc/BoardFormSocLayout.h"
 #include "boards/soc/CONFIG_KILVERNE.h"
 #include "boards/soc/KilverneParts.h"
-#include "generate/Pinloom.h"
 #include "model/Text.h"
 
 namespace {
@@ -220,11 +219,7 @@ bool TFormKilverne::Generate(const std::string& qpfPath)
     auto board = std::make_unique<TMainBoard>();
     CONFIG_KILVERNE(board.get(), &config);
     // No card: the header is one of the board's own groups.
-    auto pinloom = std::make_unique<TPinloom>();
-    const bool result = pinloom->Generate(board.get(), qpfPath, false);
-    pinloom.reset();
-    board.reset();
-    return result;
+    return RunGeneration(board.get(), qpfPath, false);
 }
 
 const TBatchRule* TFormKilverne::BatchRule() const

@@ -7,7 +7,6 @@
 #include "boards/soc/BoardFormSocLayout.h"
 #include "boards/soc/CONFIG_LANTERBY.h"
 #include "boards/soc/LanterbyParts.h"
-#include "generate/Pinloom.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
 
@@ -178,11 +177,7 @@ bool TFormLanterby::Generate(const std::string& qpfPath)
         const char* pPrefixName = prefix.c_str();
         PL_ASSERT(pDaughter->UpdateMasterConnector(pMasterConn, pPrefixName));
     }
-    auto pinloom = std::make_unique<TPinloom>();
-    const bool result = pinloom->Generate(board.get(), qpfPath, false);
-    pinloom.reset();
-    board.reset();
-    return result;
+    return RunGeneration(board.get(), qpfPath, false);
 }
 
 void TFormLanterby::ButtonDefaultClick(TObject*)

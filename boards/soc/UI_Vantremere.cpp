@@ -7,7 +7,6 @@
 #include "boards/soc/BoardFormSocLayout.h"
 #include "boards/soc/CONFIG_VANTREMERE.h"
 #include "boards/soc/VantremereParts.h"
-#include "generate/Pinloom.h"
 #include "model/Text.h"
 
 namespace {
@@ -89,6 +88,7 @@ TFormVantremere::TFormVantremere(TForm* owner) : TSocBoardFormHolding(owner)
     ImageGpio = Find<TImage>("ImageGpio");
     ShapeGpio = Find<TShape>("ShapeGpio");
     m_Groups = BindGroups(kGroupBoxes, std::size(kGroupBoxes));
+    m_Header = {ComboBoxGpio, EditPrefixGpio, ImageGpio, ShapeGpio};
     InitialiseSettings(EditProjectName);
 }
 
@@ -131,23 +131,17 @@ bool TFormVantremere::FormToConfig(BOARD_CONFIG& config)
     return true;
 }
 
-void TFormVantremere::UpdateCardPictures()
-{
-    ShowCardPicture(ImageGpio, SelectedCard(ComboBoxGpio, m_Config.m_CardIds));
-}
+void TFormVantremere::UpdateCardPictures() { UpdateGpioPictures({&m_Header, 1}, m_Config.m_CardIds); }
 
 void TFormVantremere::UpdateShapes()
 {
     UpdateGroupShapes(m_Groups);
-    ShapeGpio->SetVisible(ComboBoxGpio->ItemIndex() != 0);
+    UpdateGpioShapes({&m_Header, 1});
 }
 
 bool TFormVantremere::ValidateCards(std::string& message)
 {
-    const DaughterId cards[1] = {SelectedCard(ComboBoxGpio, m_Config.m_CardIds)};
-    const std::string prefixes[1] = {EditPrefixGpio->Text()};
-    if (!CheckCardPrefixes(MAINBOARD_VANTREMERE, {{cards[0], prefixes[0], "GPIO"}}, message)) return false;
-    return CheckGpioPrefixNames(1, cards, prefixes, message);
+    return CheckGpioHeaderPrefixes(MAINBOARD_VANTREMERE, {&m_Header, 1}, m_Config.m_CardIds, message);
 }
 
 bool TFormVantremere::Generate(const std::string& qpfPath)
@@ -161,11 +155,7 @@ bool TFormVantremere::Generate(const std::string& qpfPath)
         // The card is loaded at 2.5 V; the master's placeholders keep 3.3-V LVTTL.
         board->AttachGpioCard(16, config.nGpioDaughterId, 6, nullptr, prefix.c_str());
     }
-    auto pinloom = std::make_unique<TPinloom>();
-    const bool result = pinloom->Generate(board.get(), qpfPath, false);
-    pinloom.reset();
-    board.reset();
-    return result;
+    return RunGeneration(board.get(), qpfPath, false);
 }
 
 const TBatchRule* TFormVantremere::BatchRule() const

@@ -61,6 +61,7 @@ protected:
     void ShowBatchCard(int item) override;
 
 private:
+    TGpioHeaderControls m_Header;
     int m_BatchItem = 0;
     std::string m_BatchPrefix;
 };

@@ -7,7 +7,6 @@
 #include "boards/soc/BoardFormSocLayout.h"
 #include "boards/soc/CONFIG_WENDLEBURY.h"
 #include "boards/soc/WendleburyParts.h"
-#include "generate/Pinloom.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
 
@@ -118,6 +117,7 @@ TFormWendlebury::TFormWendlebury(TForm* owner) : TSocBoardFormHolding(owner)
     for (size_t i = 0; i < m_JumperShapes.size(); ++i)
         m_JumperShapes[i] = Find<TShape>(kWendleburyJumperParts[i].ShapeName);
     m_Groups = BindGroups(kGroupBoxes, std::size(kGroupBoxes));
+    m_GpioHeader = {ComboBoxGpio, EditPrefixGpio, ImageGpio, ShapeGpio};
     InitialiseSettings(EditProjectName);
 }
 
@@ -205,14 +205,14 @@ DaughterId TFormWendlebury::SelectedHsmcCard()
 
 void TFormWendlebury::UpdateCardPictures()
 {
-    ShowCardPicture(ImageGpio, SelectedCard(ComboBoxGpio, m_Config.m_CardIds));
+    UpdateGpioPictures({&m_GpioHeader, 1}, m_Config.m_CardIds);
     ShowCardPicture(ImageHSMC, SelectedHsmcCard());
 }
 
 void TFormWendlebury::UpdateShapes()
 {
     UpdateGroupShapes(m_Groups);
-    ShapeGpio->SetVisible(ComboBoxGpio->ItemIndex() != 0);
+    UpdateGpioShapes({&m_GpioHeader, 1});
     ShapeHSMC->SetVisible(ComboBoxHsmc->ItemIndex() != 0);
     for (size_t i = 0; i < m_JumperShapes.size(); ++i)
         m_JumperShapes[i]->SetVisible(static_cast<int>(i) == ComboBoxHsmcVol->ItemIndex());
@@ -240,14 +240,10 @@ void TFormWendlebury::SetHsmcVoltage(int32_t index)
 
 bool TFormWendlebury::ValidateCards(std::string& message)
 {
-    const DaughterId cards[1] = {SelectedCard(ComboBoxGpio, m_Config.m_CardIds)};
-    const std::string prefixes[1] = {EditPrefixGpio->Text()};
-    if (!CheckCardPrefixes(MAINBOARD_WENDLEBURY,
-                           {{cards[0], prefixes[0], "GPIO"}, {SelectedHsmcCard(), EditPrefixHsmc->Text(), "HSMC"}},
-                           message))
+    if (!CheckGpioHeaderPrefixes(MAINBOARD_WENDLEBURY, {&m_GpioHeader, 1}, m_Config.m_CardIds, message))
         return false;
-    // The HSMC prefix is not compared with the GPIO prefix.
-    return CheckGpioPrefixNames(1, cards, prefixes, message);
+    // The HSMC prefix must make legal names; it is not compared with the GPIO prefix.
+    return CheckCardPrefixes(MAINBOARD_WENDLEBURY, {{SelectedHsmcCard(), EditPrefixHsmc->Text(), "HSMC"}}, message);
 }
 
 bool TFormWendlebury::Generate(const std::string& qpfPath)
@@ -268,11 +264,7 @@ bool TFormWendlebury::Generate(const std::string& qpfPath)
         board->AttachHsmcCardEx(WENDLEBURY_HSMC_MASTER_ID, config.nHsmcDaughterId,
                                 WendleburyHsmcIoStandard(config.nHsmcVoltage), 0, prefix.c_str());
     }
-    auto pinloom = std::make_unique<TPinloom>();
-    const bool result = pinloom->Generate(board.get(), qpfPath, config.nFileType != 0);
-    pinloom.reset();
-    board.reset();
-    return result;
+    return RunGeneration(board.get(), qpfPath, config.nFileType != 0);
 }
 
 void TFormWendlebury::WarnHsmcJumper()

@@ -73,4 +73,5 @@ protected:
 
 private:
     DaughterId SelectedHsmcCard();
+    TGpioHeaderControls m_GpioHeader;
 };

@@ -13,10 +13,7 @@ namespace {
 const char* const kWord = "Kilverne";
 enum Mode { None = 0, Default, WifiBle, Mode7 };
 
-class KilverneForm : public SocFormTest<TFormKilverne, MAINBOARD_KILVERNE> {
-protected:
-    std::string Qsf(const std::string& path) { return ReadFile(ChangeFileExt(path, ".qsf")); }
-};
+using KilverneForm = SocFormTest<TFormKilverne, MAINBOARD_KILVERNE>;
 
 // A 292-byte Kilverne record with the default groups.
 std::string Record(const char* name, int32_t revision, uint8_t smaAdc, uint8_t mode, const char* prefix)

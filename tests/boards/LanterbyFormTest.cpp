@@ -13,10 +13,7 @@ namespace {
 const char* const kWord = "MAX10";
 enum Item { None = 0, YarvelDefault, Zorrin };
 
-class LanterbyForm : public SocFormTest<TFormLanterby, MAINBOARD_LANTERBY> {
-protected:
-    std::string Qsf(const std::string& path) { return ReadFile(ChangeFileExt(path, ".qsf")); }
-};
+using LanterbyForm = SocFormTest<TFormLanterby, MAINBOARD_LANTERBY>;
 
 std::string Record(const char* name, int32_t card, const char* prefix, uint8_t reserved153)
 {

@@ -16,10 +16,7 @@ enum Item { None = 0, GpioDefault, Ivrel, Kember, Sarnel, Brevik, Tamsil, Dunvar
 
 const char* const kWord = "VANTREMERE";
 
-class VantremereForm : public SocFormTest<TFormVantremere, MAINBOARD_VANTREMERE> {
-protected:
-    std::string Qsf(const std::string& path) { return ReadFile(ChangeFileExt(path, ".qsf")); }
-};
+using VantremereForm = SocFormTest<TFormVantremere, MAINBOARD_VANTREMERE>;
 
 // A 272-byte record as another program version or board could have left it.
 std::string Record(const char* name, uint8_t card, const char* prefix)
@@ -52,23 +49,7 @@ TEST_F(VantremereForm, OpensWithItsDefaults)
         EXPECT_TRUE(group.Box->Checked());
         for (TShape* shape : group.Shapes) EXPECT_TRUE(shape->Visible());
     }
-    const char* const cards[] = {"None",
-                                 "GPIO Default",
-                                 "Ivrel - 5M Pixel Camera",
-                                 "Kember - 4.3\" LCD and Touch",
-                                 "Sarnel - Multi-Touch LCD Panel",
-                                 "Brevik - 2.4\" LCD and Touch",
-                                 "Tamsil - Multi-Touch LCD Panel",
-                                 "Dunvar - Servo Motor Kit",
-                                 "Elvask - RF and Sensor",
-                                 "Fenwry - RF and Sensor",
-                                 "RISC-V",
-                                 "Jusk-GPIO",
-                                 "GPIO Default - 2.5V",
-                                 "GPIO Default - 1.8V",
-                                 "GPIO Default - 1.5V"};
-    ASSERT_EQ(form->ComboBoxGpio->ItemCount(), 15);
-    for (int i = 0; i < 15; ++i) EXPECT_EQ(form->ComboBoxGpio->ItemText(i), cards[i]);
+    EXPECT_EQ(ItemTexts(form->ComboBoxGpio), kGpio40Cards);
     EXPECT_EQ(form->ComboBoxGpio->ItemIndex(), None);
     EXPECT_EQ(form->EditPrefixGpio->Text(), "");
     EXPECT_FALSE(form->ShapeGpio->Visible());

@@ -23,7 +23,6 @@ enum Gpio { GpioNone = 0, GpioDefault, Ivrel, Kember };
 
 class WendleburyForm : public SocFormTest<TFormWendlebury, MAINBOARD_WENDLEBURY> {
 protected:
-    std::string Qsf(const std::string& path) { return ReadFile(ChangeFileExt(path, ".qsf")); }
     std::vector<seam::BoxKind> Kinds() const
     {
         std::vector<seam::BoxKind> kinds;
@@ -73,7 +72,7 @@ TEST_F(WendleburyForm, OpensWithItsDefaults)
         EXPECT_EQ(group.Box->Checked(), group.Box != form->CheckBoxHPS) << group.Box->Name();
         EXPECT_EQ(group.Shapes[0]->Visible(), group.Box != form->CheckBoxHPS) << group.Box->Name();
     }
-    EXPECT_EQ(form->ComboBoxGpio->ItemCount(), 15);
+    EXPECT_EQ(ItemTexts(form->ComboBoxGpio), kGpio40Cards);
     EXPECT_EQ(form->ComboBoxHsmcVol->ItemCount(), 4);
     EXPECT_EQ(form->ComboBoxHsmcVol->ItemText(1), "2.5 V (Default)");
     EXPECT_EQ(form->ComboBoxHsmcVol->ItemIndex(), V2_5);
