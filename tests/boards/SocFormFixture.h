@@ -209,6 +209,29 @@ protected:
         seam.ctrlDown = false;
     }
 
+    // Left Ctrl on Generate of a form whose batch has no card list to walk:
+    // a beep, the project dialog (its folder made) and nothing more, whether
+    // the dialog is answered or cancelled; the controls stay as they are.
+    // Without the key, Generate then makes the single project.
+    void ExpectBatchWritesNothing(TFormX* form, const std::string& word)
+    {
+        const std::string name = form->EditProjectName->Text();
+        const std::string root = ProjectFolder(word, name);
+        for (const std::string& answer : {root, std::string()}) {
+            GenerateBatch(form, answer);
+            EXPECT_EQ(seam.beeps, 1);
+            ASSERT_EQ(seam.dialogs.size(), 1u);
+            EXPECT_EQ(seam.dialogs[0].request.initialFolder, root);
+            EXPECT_TRUE(seam.boxes.empty());
+            EXPECT_TRUE(std::filesystem::is_directory(root));
+            EXPECT_TRUE(socform::Folders(root).empty());
+            EXPECT_EQ(form->EditProjectName->Text(), name);
+        }
+        Generate(form, word, name);
+        EXPECT_EQ(seam.beeps, 1);
+        EXPECT_TRUE(FileExists(root + name + ".qpf"));
+    }
+
     SeamRecorder seam;
     TempFolder folder;
     std::unique_ptr<TFormMain> main;
