@@ -188,6 +188,11 @@ TEST_F(LanterbyForm, SettingsRoundTripAndWrongSizes)
     EXPECT_EQ(form->EditProjectName->Text(), "saved");
     EXPECT_EQ(form->ComboBoxYarvel->ItemIndex(), Zorrin);
     EXPECT_EQ(Save(form, "two.cfg"), saved);
+    // default.cfg holds the same when the form goes away.
+    main->CloseBoardForms();
+    EXPECT_EQ(ReadFile(folder.Path() + "default.cfg"), saved);
+    form = Open(saved);
+    EXPECT_EQ(form->EditProjectName->Text(), "saved");
 
     UserType(form->EditProjectName, "");
     seam.boxes.clear();

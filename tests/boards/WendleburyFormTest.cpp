@@ -366,3 +366,25 @@ TEST_F(WendleburyForm, TheDefaultHsmcNamingGetsItsOwnPrefix)
     }
     ExpectVerilogCompiles(projects);
 }
+
+TEST_F(WendleburyForm, EachGpioCardWithAPrefix)
+{
+    TFormWendlebury* form = Open();
+    std::vector<std::string> projects;
+    for (int item = 1; item < form->ComboBoxGpio->ItemCount(); ++item) {
+        UserPick(form->ComboBoxGpio, item);
+        UserType(form->EditPrefixGpio, "P_");
+        SCOPED_TRACE(form->ComboBoxGpio->Text());
+        const std::string path = Generate(form, kWord, "GPIO_CARD_" + std::to_string(item));
+        ASSERT_TRUE(seam.ErrorTexts().empty());
+        const std::string qsf = Qsf(path);
+        EXPECT_TRUE(HasLine(qsf, "# GPIO, GPIO connect to " + form->ComboBoxGpio->Text()));
+        EXPECT_GT(Count(qsf, " -to P_"), 0);
+        ExpectEachBallOnce(qsf);
+        projects.push_back(path);
+    }
+    EXPECT_EQ(projects.size(), 14u);
+    EXPECT_TRUE(HasLine(Qsf(projects[0]), "set_location_assignment PIN_W15 -to P_GPIO[0]"));
+    EXPECT_TRUE(HasLine(Qsf(projects[0]), "set_location_assignment PIN_AA12 -to P_GPIO[35]"));
+    ExpectVerilogCompiles(projects);
+}
