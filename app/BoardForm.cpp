@@ -1,5 +1,8 @@
 #include "app/BoardForm.h"
 
+#include "boards/arria10/UI_Fallowmere.h"
+#include "boards/arria10/UI_Garvelow.h"
+#include "boards/arria10/UI_Tarrowind.h"
 #include "boards/cyclone5_stratix5/UI_Drennock.h"
 #include "boards/cyclone5_stratix5/UI_Estover.h"
 #include "boards/cyclone5_stratix5/UI_Rastrelle.h"
@@ -50,13 +53,13 @@ std::vector<TBoardFormSlot>& Slots()
         {24, "TFormElmsary", NewBoardForm<TFormElmsary>},
         {25, "TFormWyndholt", NewBoardForm<TFormWyndholt>},
         {26, "TFormKilverne", NewBoardForm<TFormKilverne>},
-        {27, "TFormTarrowind", nullptr},
+        {27, "TFormTarrowind", NewBoardForm<TFormTarrowind>},
         {28, "TFormUlverrow", nullptr},
         {30, "TFormLanterby", NewBoardForm<TFormLanterby>},
         {31, "TFormColvenna", nullptr},
         {32, "TFormVantremere", NewBoardForm<TFormVantremere>},
-        {33, "TFormFallowmere", nullptr},
-        {34, "TFormGarvelow", nullptr},
+        {33, "TFormFallowmere", NewBoardForm<TFormFallowmere>},
+        {34, "TFormGarvelow", NewBoardForm<TFormGarvelow>},
         {35, "TFormWendlebury", NewBoardForm<TFormWendlebury>},
         {36, "TFormYarrowgate", nullptr},
         {37, "TFormZennorby", nullptr},
