@@ -13,8 +13,11 @@
 #include "boards/soc/UI_Dorvalin.h"
 #include "boards/soc/UI_Elmsary.h"
 #include "boards/soc/UI_Hollarne.h"
+#include "boards/soc/UI_Kilverne.h"
+#include "boards/soc/UI_Lanterby.h"
 #include "boards/soc/UI_Mirrendale.h"
 #include "boards/soc/UI_Vantremere.h"
+#include "boards/soc/UI_Wendlebury.h"
 #include "boards/soc/UI_Wyndholt.h"
 
 #include "platform/Seam.h"
@@ -52,15 +55,15 @@ std::vector<TBoardFormSlot>& Slots()
         {23, "TFormDorvalin", NewBoardForm<TFormDorvalin>},
         {24, "TFormElmsary", NewBoardForm<TFormElmsary>},
         {25, "TFormWyndholt", NewBoardForm<TFormWyndholt>},
-        {26, "TFormKilverne", nullptr},
+        {26, "TFormKilverne", NewBoardForm<TFormKilverne>},
         {27, "TFormTarrowind", NewBoardForm<TFormTarrowind>},
         {28, "TFormUlverrow", nullptr},
-        {30, "TFormLanterby", nullptr},
+        {30, "TFormLanterby", NewBoardForm<TFormLanterby>},
         {31, "TFormColvenna", nullptr},
         {32, "TFormVantremere", NewBoardForm<TFormVantremere>},
         {33, "TFormFallowmere", NewBoardForm<TFormFallowmere>},
         {34, "TFormGarvelow", NewBoardForm<TFormGarvelow>},
-        {35, "TFormWendlebury", nullptr},
+        {35, "TFormWendlebury", NewBoardForm<TFormWendlebury>},
         {36, "TFormYarrowgate", nullptr},
         {37, "TFormZennorby", nullptr},
         {38, "TFormJessamont", nullptr},
