@@ -58,12 +58,16 @@ enum : IoStandard {
     IO_DIFF_1V5_SSTL_I = 12, // "Differential 1.5-V SSTL Class I"
     IO_DIFF_1V8_HSTL_I = 14, // "Differential 1.8-V HSTL Class I"
     IO_DIFF_1V8_SSTL_I = 16, // "Differential 1.8-V SSTL Class I"
+    IO_LVDS = 21,            // "LVDS"
     IO_SSTL15_I = 29,        // "SSTL-15 Class I"
     IO_SSTL18_I = 31,        // "SSTL-18 Class I"
     IO_1V4_PCML = 35,        // "1.4-V PCML"
     IO_1V5_PCML = 36,        // "1.5-V PCML"
     IO_HCSL = 37,            // "HCSL"
     IO_3V0_PCIX = 39,        // "3.0-V PCI-X"
+    IO_1V2 = 40,             // "1.2 V"
+    IO_1V2_HSUL = 43,        // "1.2-V HSUL"
+    IO_DIFF_1V2_HSUL = 46,   // "Differential 1.2-V HSUL"
 };
 
 constexpr PinDirection DIR_INOUT = PIN_DIR_INOUT;
