@@ -24,22 +24,32 @@ const uint8_t* Flags(const IVENHOLD_CONFIG& config) { return &config.bClock; }
 
 // One card connector's group: a bold title, the card combo, "Prefix Name:"
 // with the prefix edit, and the card's picture.
-void AddCardGroup(std::vector<TControlSpec>& c, const char* group, const char* caption, int top, const char* title,
-                  const char* combo, const char* onChange, const char* prefix, const char* image)
+struct TCardGroup {
+    const char *Group, *Caption, *TitleLabel, *Title, *Combo, *OnChange, *PrefixLabel, *Prefix, *Image;
+};
+constexpr TCardGroup kGpioGroup = {"GroupBoxGpio",   "GPIO Expansion", "LabelGpio",   "GPIO Header",
+                                   "ComboBoxGpio",   "ComboBoxGpioChange", "LabelPrefixGpio", "EditPrefixGpio",
+                                   "ImageGpio"};
+constexpr TCardGroup kHsmcGroup = {"GroupBoxHsmc",   "HSMC Expansion", "LabelHsmc",   "HSMC",
+                                   "ComboBoxHSMC",   "ComboBoxHSMCChange", "LabelPrefixHsmc", "EditPrefixHSMC",
+                                   "ImageHSMC"};
+
+void AddCardGroup(std::vector<TControlSpec>& c, const TCardGroup& g, int top)
 {
+    const char* group = g.Group;
     c.push_back({.Kind = TControlKind::GroupBox,
                  .Name = group,
                  .Left = 480,
                  .Top = top,
                  .Width = 352,
                  .Height = 124,
-                 .Caption = caption});
-    c.push_back(FrameLabel((std::string(group) + "Title").c_str(), group, 12, 22, 220, title, true));
-    c.push_back(FrameComboBox(combo, group, 12, 44, 236, onChange));
-    c.push_back(FrameLabel((std::string(group) + "PrefixLabel").c_str(), group, 12, 82, 84, "Prefix Name:"));
-    c.push_back(FrameEdit(prefix, group, 100, 78, 148));
+                 .Caption = g.Caption});
+    c.push_back(FrameLabel(g.TitleLabel, group, 12, 22, 220, g.Title, true));
+    c.push_back(FrameComboBox(g.Combo, group, 12, 44, 236, g.OnChange));
+    c.push_back(FrameLabel(g.PrefixLabel, group, 12, 82, 84, "Prefix Name:"));
+    c.push_back(FrameEdit(g.Prefix, group, 100, 78, 148));
     c.push_back({.Kind = TControlKind::Image,
-                 .Name = image,
+                 .Name = g.Image,
                  .Parent = group,
                  .Left = 262,
                  .Top = 30,
@@ -101,10 +111,8 @@ TFormSpec IvenholdLayout()
                          {"CheckBoxSDCARD", "SD CARD", "CheckBoxXcvrSma", "SMA XCVR (DNI)"},
                          {"CheckBoxSi5338_I2C", "SI5338 I2C", "CheckBoxADC", "ADC"},
                      });
-    AddCardGroup(c, "GroupBoxGpio", "GPIO Expansion", 246, "GPIO Header", "ComboBoxGpio", "ComboBoxGpioChange",
-                 "EditPrefixGpio", "ImageGpio");
-    AddCardGroup(c, "GroupBoxHsmc", "HSMC Expansion", 378, "HSMC", "ComboBoxHSMC", "ComboBoxHSMCChange",
-                 "EditPrefixHSMC", "ImageHSMC");
+    AddCardGroup(c, kGpioGroup, 246);
+    AddCardGroup(c, kHsmcGroup, 378);
     return spec;
 }
 

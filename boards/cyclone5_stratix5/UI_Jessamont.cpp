@@ -206,6 +206,12 @@ void TFormJessamont::SetGpioVoltageClass(VoltageClass voltage)
 
 void TFormJessamont::ShowHeld()
 {
+    // The record's cards decide the coupling afresh, whatever the headers
+    // showed before.
+    for (TGpioHeaderControls& header : m_Headers) {
+        header.Combo->SetEnabled(true);
+        header.Prefix->SetEnabled(true);
+    }
     FillGpioVoltageCombo();
     ConfigToForm(m_Config.m_Config);
     CoupleShownGpioHeaders();
