@@ -97,6 +97,17 @@ std::set<int> HsmcEmptyPositions()
     return empty;
 }
 
+void ExpectDevice(const TMainBoard& board, MainBoardId id, const char* part, int32_t pins, const char* speedGrade)
+{
+    EXPECT_EQ(board.GetBoardId(), id);
+    EXPECT_EQ(board.GetFamily(), "Cyclone V");
+    EXPECT_EQ(board.GetDevice(), part);
+    EXPECT_EQ(board.GetDevicePinCount(), pins);
+    EXPECT_EQ(board.GetPackage(), "FBGA");
+    EXPECT_EQ(board.GetSpeedGradeText(), speedGrade);
+    EXPECT_EQ(board.GetSpeedGrade(), 0);
+}
+
 int PinTotal(const TMainBoard& board)
 {
     int n = 0;
@@ -166,11 +177,7 @@ TEST(ConfigHethermoor, EveryGroupAndTheHsmcMaster)
     r.BoardId = MAINBOARD_HETHERMOOR;
     CONFIG_HETHERMOOR(&board, &r);
 
-    EXPECT_EQ(board.GetFamily(), "Cyclone V");
-    EXPECT_EQ(board.GetDevice(), "5CSXFC6D6F31C8ES");
-    EXPECT_EQ(board.GetDevicePinCount(), 896);
-    EXPECT_EQ(board.GetPackage(), "FBGA");
-    EXPECT_EQ(board.GetSpeedGradeText(), "8_H6");
+    ExpectDevice(board, MAINBOARD_HETHERMOOR, "5CSXFC6D6F31C8ES", 896, "8_H6");
     const auto groups = defcheck::ExpandRows(kHethermoorRows);
     EXPECT_EQ(defcheck::PinCount(groups), 135);
     defcheck::ExpectGroups(board, groups);
@@ -294,12 +301,7 @@ TEST(ConfigIvenhold, EveryGroupWithoutCards)
     IVENHOLD_CONFIG r = Ivenhold(1);
     TMainBoard board;
     CONFIG_IVENHOLD(&board, &r);
-    EXPECT_EQ(board.GetBoardId(), MAINBOARD_IVENHOLD);
-    EXPECT_EQ(board.GetFamily(), "Cyclone V");
-    EXPECT_EQ(board.GetDevice(), "5CGXFC5C6F27C7");
-    EXPECT_EQ(board.GetDevicePinCount(), 672);
-    EXPECT_EQ(board.GetPackage(), "FBGA");
-    EXPECT_EQ(board.GetSpeedGradeText(), "8_H6");
+    ExpectDevice(board, MAINBOARD_IVENHOLD, "5CGXFC5C6F27C7", 672, "8_H6");
     const auto groups = defcheck::ExpandRows(kIvenholdRows);
     EXPECT_EQ(groups[4].pins.size(), 28u);   // SEG7
     EXPECT_EQ(groups[13].pins.size(), 61u);  // LPDDR2
@@ -437,13 +439,7 @@ TEST(ConfigJessamont, ThirteenGroupsOf186Pins)
     JESSAMONT_CONFIG r = Jessamont(1);
     TMainBoard board;
     CONFIG_JESSAMONT(&board, &r);
-    EXPECT_EQ(board.GetBoardId(), MAINBOARD_JESSAMONT);
-    EXPECT_EQ(board.GetFamily(), "Cyclone V");
-    EXPECT_EQ(board.GetDevice(), "5CGTFD9D5F27C7");
-    EXPECT_EQ(board.GetDevicePinCount(), 672);
-    EXPECT_EQ(board.GetPackage(), "FBGA");
-    EXPECT_EQ(board.GetSpeedGradeText(), "C7");
-    EXPECT_EQ(board.GetSpeedGrade(), 0);
+    ExpectDevice(board, MAINBOARD_JESSAMONT, "5CGTFD9D5F27C7", 672, "C7");
     const auto groups = defcheck::ExpandRows(kJessamontRows);
     ASSERT_EQ(groups.size(), 13u);
     EXPECT_EQ(defcheck::PinCount(groups), 186);
