@@ -58,7 +58,10 @@
 // Helpers for a board's controls: TFlagBoxes (check boxes of contiguous flag
 // bytes with their picture outlines), TChoiceCombo (a combo forced while its
 // interface is off, remembering the user's choice; a stored value outside
-// its list shows the default item), the card-combo helpers of TBoardForm.
+// its list shows the default item), HsmcCardPrefix (the "HSMC_" default of
+// the HSMC default namings), and the card-combo, card-prefix and GPIO-header
+// helpers of TBoardForm. A board picture drawn from a TBoardPart table
+// (resources/BoardPhoto) gets its outlines from AddPictureOutlines.
 #pragma once
 
 #include <initializer_list>
