@@ -420,6 +420,15 @@ int main(int argc, char** argv)
     save("RASTRELLE_PHOTO_BITMAP", DrawRastrellePhoto());
     save("DRENNOCK_PHOTO_BITMAP", DrawDrennockPhoto());
     save("ESTOVER_PHOTO_BITMAP", DrawEstoverPhoto());
+    save("BRACKWELL_PHOTO_BITMAP", DrawBrackwellPhoto());
+    save("BRACKWELL_VOL", DrawBrackwellVol());
+    save("BRACKWELL_VOL_LED_ON", DrawBrackwellVolLedOn());
+    save("BRACKWELL_VOL_JUMPER", DrawBrackwellVolJumper());
+    save("GORSEWIN_PHOTO_BITMAP", DrawGorsewinPhoto());
+    save("LARROWEN_PHOTO_BITMAP", DrawLarrowenPhoto());
+    save("TARROWIND_PHOTO_BITMAP", DrawTarrowindPhoto());
+    save("FALLOWMERE_PHOTO_BITMAP", DrawFallowmerePhoto());
+    save("GARVELOW_PHOTO_BITMAP", DrawGarvelowPhoto());
     save("KALVORA_LOGO_BITMAP", DrawMakerLogo());
     save("MIRRENDALE_PHOTO_BITMAP", DrawMirrendalePhoto());
     save("DORVALIN_PHOTO_BITMAP", DrawDorvalinPhoto());

@@ -70,9 +70,7 @@ void AddHsmc(TMainBoard* board, DaughterId card, IoStandard bankStandard)
                                             {158, "G15"}});
     TConnector* master = AddMaster(board, "HSMC", Format("HSMC connect to %s", GetCardDisplayName(card).c_str()),
                                    CONNECTOR_HSMC, HETHERMOOR_HSMC_MASTER_ID, locations);
-    TPin* fixed = master->GetPin(HSMC_FIXED_INPUT_POSITION - 1);
-    fixed->SetDirection(DIR_IN);
-    fixed->SetIoStandard(bankStandard);
+    FixMasterPosition(master, HSMC_FIXED_INPUT_POSITION, DIR_IN, bankStandard);
 }
 
 }  // namespace

@@ -178,10 +178,7 @@ void CONFIG_IVENHOLD(TMainBoard* board, const IVENHOLD_CONFIG* pConfig)
     if (hsmcCard != 0) {
         // The board's table gives V2 to positions 18 and 20 and AC4 to 25 and
         // 27; a project keeps each ball for the pin built first.
-        std::vector<TPositionRange> withoutPin = HsmcPositionsWithoutPin();
-        withoutPin.push_back({1, 16});
-        withoutPin.push_back({33, 34});
-        const auto locations = MasterLocations(HSMC_POSITIONS, withoutPin,
+        const auto locations = MasterLocations(HSMC_POSITIONS, HsmcPairsWithoutPin({{1, 16}, {33, 38}}),
                                                {{17, "W4"},
                                                 {18, "V2"},
                                                 {19, "W3"},

@@ -15,6 +15,7 @@
 #include "boards/cyclone5_stratix5/CONFIG_JESSAMONT.h"
 #include "boards/frame/ConfigFrame.h"
 #include "tests/boards/BoardDefinitionCheck.h"
+#include "tests/boards/DefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
 using defcheck::Row;
@@ -50,16 +51,16 @@ JESSAMONT_CONFIG Jessamont(uint8_t flags)
     return r;
 }
 
-// A master connector: its name, description, type and id, and its
-// positions: no pin exactly at `empty`, the given balls exactly, and every
-// other position a placeholder without location; every placeholder takes
-// the card's name, and its direction and standard unless `fixed` gives them.
+// A master connector: its name, description, type and id, its shape (the
+// empty positions, the given balls, every other position a placeholder
+// without location), and every placeholder without name and, unless `fixed`
+// gives its own, with the card's direction and standard.
 struct TFixed {
     PinDirection Direction;
     IoStandard Standard;
 };
 void ExpectMaster(const TConnector* master, const std::string& name, const std::string& description,
-                  ConnectorType type, int32_t masterId, int positions, const std::set<int>& empty,
+                  ConnectorType type, int32_t masterId, int positions, const std::vector<int>& empty,
                   const std::map<int, std::string>& balls, const std::map<int, TFixed>& fixed = {})
 {
     ASSERT_NE(master, nullptr) << name;
@@ -69,18 +70,16 @@ void ExpectMaster(const TConnector* master, const std::string& name, const std::
     EXPECT_EQ(master->GetCardId(), -1);
     EXPECT_TRUE(master->GetIsMaster());
     EXPECT_EQ(master->GetMasterId(), masterId);
-    ASSERT_EQ(master->GetPinCount(), positions);
-    for (int p = 1; p <= positions; ++p) {
-        SCOPED_TRACE(name + " position " + std::to_string(p));
+    const MasterShape shape = ShapeOf(*master);
+    EXPECT_EQ(shape.Positions, positions);
+    EXPECT_EQ(shape.Empty, empty);
+    EXPECT_EQ(shape.Balls, balls);
+    EXPECT_EQ(shape.Placeholders, positions - static_cast<int>(empty.size()));
+    for (int p = 1; p <= master->GetPinCount(); ++p) {
         const TPin* pin = master->GetPin(p - 1);
-        if (empty.count(p)) {
-            EXPECT_EQ(pin, nullptr);
-            continue;
-        }
-        ASSERT_NE(pin, nullptr);
+        if (!pin) continue;
+        SCOPED_TRACE(name + " position " + std::to_string(p));
         EXPECT_EQ(pin->GetName(), "");
-        const auto ball = balls.find(p);
-        EXPECT_EQ(pin->GetLocation(), ball == balls.end() ? "" : ball->second);
         const auto own = fixed.find(p);
         const TFixed expected = own == fixed.end() ? TFixed{PIN_DIR_BY_CARD, IO_STD_BY_CARD} : own->second;
         EXPECT_EQ(pin->GetDirection(), expected.Direction);
@@ -88,12 +87,13 @@ void ExpectMaster(const TConnector* master, const std::string& name, const std::
     }
 }
 
-// The positions of an HSMC connector without an FPGA pin on every board: 35
-// to 38 and each pair from 45-46 on, every six, up to 159-160.
-std::set<int> HsmcEmptyPositions()
+// The empty positions of 40-pin headers (power and ground), one header
+// after another.
+std::vector<int> HeaderEmptyPositions(int headers)
 {
-    std::set<int> empty = {35, 36, 37, 38};
-    for (int p = 45; p <= 159; p += 6) empty.insert({p, p + 1});
+    std::vector<int> empty;
+    for (int h = 0; h < headers; ++h)
+        for (int p : {11, 12, 29, 30}) empty.push_back(40 * h + p);
     return empty;
 }
 
@@ -191,11 +191,12 @@ TEST(ConfigHethermoor, EveryGroupAndTheHsmcMaster)
     // Position 40 is an input of the HSMC bank's standard; the rest as the
     // frame makes them.
     ExpectMaster(board.GetConnector(board.GetConnectorCount() - 1), "HSMC",
-                 "HSMC connect to HSMC Default With Transceiver", CONNECTOR_HSMC, 8, 160, HsmcEmptyPositions(),
+                 "HSMC connect to HSMC Default With Transceiver", CONNECTOR_HSMC, 8, 160,
+                 HsmcEmptyPositions(true, true),
                  {{1, "H4"}, {2, "J2"}, {33, "AE29"}, {34, "AA28"}, {39, "AD29"}, {40, "J14"}, {41, "C10"},
                   {158, "G15"}},
                  {{40, {PIN_DIR_INPUT, IO_3V3_LVTTL}}});
-    EXPECT_EQ(HsmcEmptyPositions().size(), 44u);
+    EXPECT_EQ(HsmcEmptyPositions(true, true).size(), 44u);
 }
 
 TEST(ConfigHethermoor, GroupsFollowFlagsAndCard)
@@ -330,7 +331,7 @@ TEST(ConfigIvenhold, GpioCardTakesHex2AndHex3)
     defcheck::ExpectGroups(board, defcheck::ExpandRows({kIvenholdRows[8], kIvenholdRows[9]}));
     ASSERT_EQ(board.GetConnectorCount(), 2);
     ExpectMaster(board.GetConnector(1), "GPIO", "GPIO connect to Ivrel - 5M Pixel Camera", CONNECTOR_GPIO40, 16, 40,
-                 {11, 12, 29, 30}, {{1, "T21"}, {2, "D26"}, {10, "T19"}, {13, "U19"}, {25, "AD7"}, {40, "AC22"}});
+                 HeaderEmptyPositions(1), {{1, "T21"}, {2, "D26"}, {10, "T19"}, {13, "U19"}, {25, "AD7"}, {40, "AC22"}});
 }
 
 TEST(ConfigIvenhold, HsmcMasterAndTheSharedI2c)
@@ -341,9 +342,9 @@ TEST(ConfigIvenhold, HsmcMasterAndTheSharedI2c)
     CONFIG_IVENHOLD(&board, &r);
     EXPECT_EQ(defcheck::ConnectorNames(board),
               (std::vector<std::string>{"I2C for Audio/HDMI-TX/Si5338/HSMC", "HSMC"}));
-    std::set<int> empty = HsmcEmptyPositions();
-    for (int p = 1; p <= 16; ++p) empty.insert(p);
-    empty.insert({33, 34});
+    // Positions 1 to 16 and 33 to 38 have no FPGA pin on this board.
+    std::vector<int> empty = Positions(1, 16);
+    for (int p : HsmcEmptyPositions(true, false)) empty.push_back(p);
     EXPECT_EQ(empty.size(), 62u);
     // The board's table repeats V2 and AC4; the definition keeps its data.
     ExpectMaster(board.GetConnector(1), "HSMC", "HSMC connect to HSMC Default", CONNECTOR_HSMC, 8, 160, empty,
@@ -464,7 +465,7 @@ TEST(ConfigJessamont, GpioMastersByTheCards)
 {
     const std::map<int, std::string> gpio0 = {{1, "G15"}, {40, "B17"}};
     const std::map<int, std::string> gpio1 = {{1, "L8"}, {40, "J7"}};
-    const std::set<int> headerEmpty = {11, 12, 29, 30};
+    const std::vector<int> headerEmpty = HeaderEmptyPositions(1);
 
     // The 80-pin card on both headers: one master over both.
     JESSAMONT_CONFIG r = Jessamont(0);
@@ -473,7 +474,7 @@ TEST(ConfigJessamont, GpioMastersByTheCards)
     CONFIG_JESSAMONT(&board, &r);
     ASSERT_EQ(board.GetConnectorCount(), 1);
     ExpectMaster(board.GetConnector(0), "GPIO_0_1", "GPIO_0_1 connect to Culm - High Speed ADC/DAC", CONNECTOR_GPIO80,
-                 18, 80, {11, 12, 29, 30, 51, 52, 69, 70}, {{1, "G15"}, {40, "B17"}, {41, "L8"}, {80, "J7"}});
+                 18, 80, HeaderEmptyPositions(2), {{1, "G15"}, {40, "B17"}, {41, "L8"}, {80, "J7"}});
 
     // A card on GPIO_1 only.
     r = Jessamont(0);
