@@ -8,6 +8,9 @@
 #include "boards/cyclone4_stratix4/UI_Larrowen.h"
 #include "boards/cyclone5_stratix5/UI_Drennock.h"
 #include "boards/cyclone5_stratix5/UI_Estover.h"
+#include "boards/cyclone5_stratix5/UI_Hethermoor.h"
+#include "boards/cyclone5_stratix5/UI_Ivenhold.h"
+#include "boards/cyclone5_stratix5/UI_Jessamont.h"
 #include "boards/cyclone5_stratix5/UI_Rastrelle.h"
 #include "boards/cyclone5_stratix5/UI_Selbowen.h"
 #include "boards/soc/UI_Dorvalin.h"
@@ -48,8 +51,8 @@ std::vector<TBoardFormSlot>& Slots()
         {16, "TFormRastrelle", NewBoardForm<TFormRastrelle>},
         {17, "TFormSelbowen", NewBoardForm<TFormSelbowen>},
         {18, "TFormEstover", NewBoardForm<TFormEstover>},
-        {19, "TFormHethermoor", nullptr},
-        {20, "TFormIvenhold", nullptr},
+        {19, "TFormHethermoor", NewBoardForm<TFormHethermoor>},
+        {20, "TFormIvenhold", NewBoardForm<TFormIvenhold>},
         {21, "TFormHollarne", NewBoardForm<TFormHollarne>},
         {22, "TFormMirrendale", NewBoardForm<TFormMirrendale>},
         {23, "TFormDorvalin", NewBoardForm<TFormDorvalin>},
@@ -66,7 +69,7 @@ std::vector<TBoardFormSlot>& Slots()
         {35, "TFormWendlebury", NewBoardForm<TFormWendlebury>},
         {36, "TFormYarrowgate", nullptr},
         {37, "TFormZennorby", nullptr},
-        {38, "TFormJessamont", nullptr},
+        {38, "TFormJessamont", NewBoardForm<TFormJessamont>},
         {39, "TFormQuillomar", nullptr},
         {40, "TFormAshcombre", nullptr},
         {50, "TFormMarlowen", nullptr},

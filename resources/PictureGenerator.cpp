@@ -24,6 +24,9 @@
 #include "resources/FramePhoto.h"
 #include "resources/DorvalinPhoto.h"
 #include "resources/ElmsaryPhoto.h"
+#include "resources/HethermoorPhoto.h"
+#include "resources/IvenholdPhoto.h"
+#include "resources/JessamontPhoto.h"
 #include "resources/HollarnePhoto.h"
 #include "resources/JpegFile.h"
 #include "resources/KilvernePhoto.h"
@@ -453,6 +456,11 @@ int main(int argc, char** argv)
     save("LANTERBY_PHOTO_BITMAP", DrawLanterbyPhoto());
     save("WENDLEBURY_PHOTO_BITMAP", DrawWendleburyPhoto());
     save("WENDLEBURY_JP3_BITMAP", DrawWendleburyJumper());
+    save("HETHERMOOR_PHOTO_BITMAP", DrawHethermoorPhoto());
+    save("IVENHOLD_PHOTO_BITMAP", DrawIvenholdPhoto());
+    save("IVENHOLD_HEX_x4_BITMAP", DrawIvenholdHexDigits(4));
+    save("IVENHOLD_HEX_x2_BITMAP", DrawIvenholdHexDigits(2));
+    save("JESSAMONT_PHOTO_BITMAP", DrawJessamontPhoto());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

@@ -1,6 +1,6 @@
 #include "boards/frame/BoardFormFrame.h"
 
-#include "cards/PrefixFit.h"
+#include "boards/soc/BoardFormSocLayout.h"
 #include "model/Names.h"
 #include "model/SettingsFile.h"
 #include "model/Text.h"
@@ -144,14 +144,6 @@ void TFrameBoardForm::FormLeave()
     SaveHeld(DefaultConfigPath());
 }
 
-bool TFrameBoardForm::CheckCardPrefix(DaughterId card, uint8_t board, const std::string& prefix,
-                                      const std::string& label, bool generating, std::string& message, int32_t option)
-{
-    if (card == 0) return true;
-    if (!CheckPrefixName(prefix, message)) return false;
-    return !generating || CheckPrefixFitsCard(card, board, prefix, label, message, option);
-}
-
 std::string TFrameBoardForm::MemoryIpNotice(const std::string& word)
 {
     const char* m = word.c_str();
@@ -169,6 +161,11 @@ std::string TFrameBoardForm::TransceiverIpNotice(const std::string& word)
            "To prevent any errors while compiling your Quartus project, either comment out the\r\n" +
            "transceiver signals in the top level entity if they are not in use or add the Altera \r\n" +
            "Transceiver IP to your design.\r\n";
+}
+
+std::string TFrameBoardForm::HsmcCardPrefix(DaughterId card, const std::string& typed)
+{
+    return typed.empty() && (card == 2 || card == 3) ? "HSMC_" : typed;
 }
 
 std::string TFrameBoardForm::JoinWords(std::initializer_list<std::pair<bool, const char*>> words)
@@ -319,8 +316,8 @@ void TFlagBoxes::UpdateShapes() const
 void AddBoardPanel(std::vector<TControlSpec>& controls, int left, int top, const char* title, const char* picture,
                    int pictureWidth, int pictureHeight, const TPicturePart* parts, std::size_t partCount)
 {
-    constexpr int kPictureLeft = 8;
-    constexpr int kPictureTop = 34;
+    constexpr int kPictureLeft = kFramePictureLeft;
+    constexpr int kPictureTop = kFramePictureTop;
     constexpr int kMargin = 3;  // an outline stands this far outside its part
     controls.push_back({.Kind = TControlKind::Panel,
                         .Name = "PanelBoard",
@@ -355,6 +352,11 @@ void AddBoardPanel(std::vector<TControlSpec>& controls, int left, int top, const
                                       kPictureTop + part.Top - kMargin, part.Width + 2 * kMargin,
                                       part.Height + 2 * kMargin));
     }
+}
+
+void AddPictureOutlines(std::vector<TControlSpec>& controls, const TBoardPart* parts, std::size_t count)
+{
+    soclayout::AddOverlays(controls, "PanelBoard", kFramePictureLeft, kFramePictureTop, parts, count, clYellow);
 }
 
 void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TButtonCaptions captions,

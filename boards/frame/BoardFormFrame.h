@@ -58,7 +58,10 @@
 // Helpers for a board's controls: TFlagBoxes (check boxes of contiguous flag
 // bytes with their picture outlines), TChoiceCombo (a combo forced while its
 // interface is off, remembering the user's choice; a stored value outside
-// its list shows the default item), the card-combo helpers of TBoardForm.
+// its list shows the default item), HsmcCardPrefix (the "HSMC_" default of
+// the HSMC default namings), and the card-combo, card-prefix and GPIO-header
+// helpers of TBoardForm. A board picture drawn from a TBoardPart table
+// (resources/BoardPhoto) gets its outlines from AddPictureOutlines.
 #pragma once
 
 #include <initializer_list>
@@ -69,6 +72,7 @@
 
 #include "boards/BoardForm.h"
 #include "boards/frame/PictureParts.h"
+#include "boards/soc/BoardParts.h"
 #include "generate/Pinloom.h"
 #include "model/ConfigBase.h"
 #include "model/MainBoard.h"
@@ -131,12 +135,9 @@ public:
     // ("DDR3-SDRAM/QDRII+ SRAM") and a transceiver word ("SATA/PCIe").
     static std::string MemoryIpNotice(const std::string& word);
     static std::string TransceiverIpNotice(const std::string& word);
-    // The prefix of a connector that carries a card (none: nothing to check):
-    // a legal prefix and, before generating, one that keeps every pin name of
-    // the card within the name limit; false with the box text. For
-    // ValidateBoard.
-    static bool CheckCardPrefix(DaughterId card, uint8_t board, const std::string& prefix, const std::string& label,
-                                bool generating, std::string& message, int32_t option = 0);
+    // The prefix the pins of an HSMC card carry: the one typed or, for the
+    // default HSMC namings (cards 2 and 3) left without one, "HSMC_".
+    static std::string HsmcCardPrefix(DaughterId card, const std::string& typed);
     // The words whose flag is set, in order, joined by a slash.
     static std::string JoinWords(std::initializer_list<std::pair<bool, const char*>> words);
 
@@ -269,6 +270,18 @@ TControlSpec FrameShape(const char* name, const char* parent, int left, int top,
 // marked part of the picture.
 void AddBoardPanel(std::vector<TControlSpec>& controls, int left, int top, const char* title, const char* picture,
                    int pictureWidth, int pictureHeight, const TPicturePart* parts, std::size_t partCount);
+// Where AddBoardPanel puts the picture in "PanelBoard".
+constexpr int kFramePictureLeft = 8;
+constexpr int kFramePictureTop = 34;
+// The hidden outlines over the marked parts of a board picture drawn from a
+// TBoardPart table (resources/BoardPhoto), for a panel made by AddBoardPanel
+// with no TPicturePart table.
+void AddPictureOutlines(std::vector<TControlSpec>& controls, const TBoardPart* parts, std::size_t count);
+template <std::size_t N>
+void AddPictureOutlines(std::vector<TControlSpec>& controls, const TBoardPart (&parts)[N])
+{
+    AddPictureOutlines(controls, parts, N);
+}
 // "Default Setting" (when the board has it), Load, Save, Generate and Exit
 // (the default button) in one row.
 void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TButtonCaptions captions,
