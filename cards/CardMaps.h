@@ -42,3 +42,33 @@ void AddQdr2ModuleA10Pins(TConnector* connector);                               
 void AddQdr2ModuleS10Pins(TConnector* connector);                                     // 83
 void AddQdr4ModuleA10Pins(TConnector* connector);                                     // 82
 void AddQdr4ModuleS10Pins(TConnector* connector);                                     // 84
+
+// FMC cards: 400 positions (FMC HPC and LPC), 560 for the FMC+ card 42.
+// Standard namings, VITA (40, 41, 42) and the vendor's (43 to 46).
+void AddFmcVitaPins(TConnector* connector, uint8_t withTransceivers, IoStandard ioStandard,
+                    IoStandard transceiverStandard);
+void AddFmcVitaHpcPins(TConnector* connector, uint8_t withTransceivers, IoStandard ioStandard,
+                       IoStandard transceiverStandard);
+void AddFmcVitaLpcPins(TConnector* connector, uint8_t withTransceivers, IoStandard ioStandard,
+                       IoStandard transceiverStandard);
+void AddFmcPlusVitaPins(TConnector* connector, uint8_t withTransceivers, IoStandard ioStandard,
+                        IoStandard transceiverStandard);
+void AddFmcGenericHpcPins(TConnector* connector, uint8_t withTransceivers, IoStandard ioStandard, uint8_t allLanes);
+void AddFmcGenericLpcPins(TConnector* connector, uint8_t withTransceivers, IoStandard ioStandard, uint8_t enable);
+// True at the row-K positions of the transceiver lanes 10 to 15 (K4, K5, K7,
+// K8, ... K37, K38).
+bool IsFmcHighLanePosition(int32_t position);
+// FMC daughter cards.
+void AddFmcTransceiverToSmaCardPins(TConnector* connector, IoStandard ioStandard);  // 47
+void AddFmcSdiCardPins(TConnector* connector, IoStandard ioStandard);               // 48
+void AddFmcHdmiCardPins(TConnector* connector, IoStandard ioStandard);              // 49
+void AddFmcEthernetCardPins(TConnector* connector);                                 // 52
+void AddFmcAdcCardPins(TConnector* connector);                                      // 54
+void AddCamera8MFmcCardPins(TConnector* connector, IoStandard ioStandard);          // 78
+void AddFmcToGpioCardPins(TConnector* connector, IoStandard ioStandard);            // 88
+void AddFmcJesdAdapterPins(TConnector* connector);                                  // 50
+void AddFmcJesdAdcEvmPins(TConnector* connector, uint8_t remap);                    // 51
+void AddFmcUsbCCardPins(TConnector* connector);                                     // 53
+// The table index (0-399) whose entry card 51's adapter exchanges with the
+// entry at index, or index itself.
+int32_t AdcEvmRemapIndex(int32_t index);

@@ -75,6 +75,29 @@ void TDaughterBoard::LoadCard(DaughterId card, uint8_t board, const char* nameBa
     case 74: AddYarvelDefaultPins(this); break;
     case 75: AddYarvelBluetoothPins(this); break;
     case 76: AddCamera8MGpioCardPins(this, v.ioStandard); break;
+    // FMC cards.
+    case 40:
+        if (board == MAINBOARD_COLVENNA)
+            AddFmcVitaPins(this, 1, v.ioStandard, v.transceiverStandard);
+        else
+            AddFmcVitaHpcPins(this, 1, v.ioStandard, v.transceiverStandard);
+        break;
+    case 41: AddFmcVitaLpcPins(this, 1, v.ioStandard, v.transceiverStandard); break;
+    case 42: AddFmcPlusVitaPins(this, 1, v.ioStandard, v.transceiverStandard); break;
+    case 43: AddFmcGenericHpcPins(this, 0, 6, 1); break;
+    case 44: AddFmcGenericHpcPins(this, 1, 6, 1); break;
+    case 45: AddFmcGenericLpcPins(this, 0, 6, 1); break;
+    case 46: AddFmcGenericLpcPins(this, 1, 6, 1); break;
+    case 47: AddFmcTransceiverToSmaCardPins(this, v.ioStandard); break;
+    case 48: AddFmcSdiCardPins(this, v.ioStandard); break;
+    case 49: AddFmcHdmiCardPins(this, v.ioStandard); break;
+    case 50: AddFmcJesdAdapterPins(this); break;
+    case 51: AddFmcJesdAdcEvmPins(this, 1); break;
+    case 52: AddFmcEthernetCardPins(this); break;
+    case 53: AddFmcUsbCCardPins(this); break;
+    case 54: AddFmcAdcCardPins(this); break;
+    case 78: AddCamera8MFmcCardPins(this, v.ioStandard); break;
+    case 88: AddFmcToGpioCardPins(this, v.ioStandard); break;
     default:
         // Card 5 (the Tavrel default naming) has no pin map; memory modules
         // have their own loaders below; the other maps are not part of this build.

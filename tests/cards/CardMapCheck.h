@@ -44,6 +44,21 @@ inline bool SplitBusName(const std::string& name, std::string& base, int& index)
     return true;
 }
 
+// The fields every card pin has: pin index = position, a direction 1..3, no
+// location, no clock data, flag 0.
+inline void ExpectCardPinFields(const TPin& pin, int position)
+{
+    EXPECT_EQ(pin.GetPinIndex(), position);
+    EXPECT_GE(pin.GetDirection(), PIN_DIR_INOUT);
+    EXPECT_LE(pin.GetDirection(), PIN_DIR_OUTPUT);
+    EXPECT_EQ(pin.GetLocation(), "");
+    EXPECT_FALSE(pin.GetIsClock());
+    EXPECT_EQ(pin.GetClockPeriodNs(), 0);
+    EXPECT_EQ(pin.GetClockFrequencyText(), "");
+    EXPECT_EQ(pin.GetIoBank(), "");
+    EXPECT_EQ(pin.GetFlag(), 0);
+}
+
 // The shape of a whole map: the number of positions and pins, exactly the
 // given empty positions, and on every card pin: pin index = position, the
 // given I/O standard (any, for kMixedStandards), a direction 1..3, no
@@ -71,18 +86,10 @@ inline void ExpectCardMap(const TConnector& c, int positions, int pins, const st
             continue;
         }
         SCOPED_TRACE("position " + std::to_string(p) + " " + pin->GetName());
-        EXPECT_EQ(pin->GetPinIndex(), p);
+        ExpectCardPinFields(*pin, p);
         if (ioStandard != kMixedStandards) {
             EXPECT_EQ(pin->GetIoStandard(), ioStandard);
         }
-        EXPECT_GE(pin->GetDirection(), PIN_DIR_INOUT);
-        EXPECT_LE(pin->GetDirection(), PIN_DIR_OUTPUT);
-        EXPECT_EQ(pin->GetLocation(), "");
-        EXPECT_FALSE(pin->GetIsClock());
-        EXPECT_EQ(pin->GetClockPeriodNs(), 0);
-        EXPECT_EQ(pin->GetClockFrequencyText(), "");
-        EXPECT_EQ(pin->GetIoBank(), "");
-        EXPECT_EQ(pin->GetFlag(), 0);
         EXPECT_TRUE(names.insert(pin->GetName()).second) << "name used twice";
         std::string base;
         int index = 0;

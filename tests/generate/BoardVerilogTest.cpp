@@ -30,48 +30,6 @@ std::string OrmsgillBlock(const std::string& assigns)
                       "\t.max_sclk(MAX_I2C_SCLK),", "\t.max_sdat(MAX_I2C_SDAT)", "", ");"});
 }
 
-void SetOrmsgill(TMainBoard& board, uint8_t pll, uint8_t i1, uint8_t i2, uint8_t i3)
-{
-    SetDevice(board, MAINBOARD_ORMSGILL);
-    board.m_OrmsgillConfig.bytes[160] = pll;
-    board.m_OrmsgillConfig.bytes[162] = i1;
-    board.m_OrmsgillConfig.bytes[163] = i2;
-    board.m_OrmsgillConfig.bytes[164] = i3;
-}
-
-void SetInt32(uint8_t* bytes, int32_t value)
-{
-    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
-}
-
-// The choices with the interfaces they serve ticked (SATA host 0, SFP+ A),
-// so that every choice counts.
-void SetRastrelle(TMainBoard& board, int32_t si570, int32_t cdcm61004, int32_t cdcm61001)
-{
-    SetDevice(board, MAINBOARD_RASTRELLE);
-    board.m_RastrelleConfig.bytes[141] = 1;
-    board.m_RastrelleConfig.bytes[153] = 1;
-    SetInt32(board.m_RastrelleConfig.bytes + 164, si570);
-    SetInt32(board.m_RastrelleConfig.bytes + 168, cdcm61004);
-    SetInt32(board.m_RastrelleConfig.bytes + 172, cdcm61001);
-}
-
-void SetDrennock(TMainBoard& board, int32_t si570, int32_t cdcm)
-{
-    SetDevice(board, MAINBOARD_DRENNOCK);
-    board.m_DrennockConfig.bytes[147] = 1;  // SFP+ A
-    SetInt32(board.m_DrennockConfig.bytes + 156, si570);
-    SetInt32(board.m_DrennockConfig.bytes + 160, cdcm);
-}
-
-void SetEstover(TMainBoard& board, int32_t si570, int32_t cdcm)
-{
-    SetDevice(board, MAINBOARD_ESTOVER);
-    board.m_EstoverConfig.bytes[144] = 1;  // SFP+ A
-    SetInt32(board.m_EstoverConfig.bytes + 156, si570);
-    SetInt32(board.m_EstoverConfig.bytes + 160, cdcm);
-}
-
 std::string CdcmExtPllBlock(const std::string& t1, const std::string& t2, const std::string& assigns)
 {
     return "\r\n\r\n" +
@@ -181,11 +139,7 @@ TEST(ExternalPllVerilog, BrackwellDiffersInItsWiringOnly)
 {
     SeamRecorder seam;
     TMainBoard board;
-    SetDevice(board, MAINBOARD_BRACKWELL);
-    board.m_BrackwellConfig.bytes[148] = 1;
-    board.m_BrackwellConfig.bytes[150] = 4;
-    board.m_BrackwellConfig.bytes[151] = 1;
-    board.m_BrackwellConfig.bytes[152] = 0;
+    SetBrackwell(board, 1, 4, 1, 0);
     std::string expected = OrmsgillBlock(CrLfLines({"assign clk1_set_wr = 4'd4; //100 MHZ",
                                                     "assign clk2_set_wr = 4'd1; //Disable MHZ",
                                                     "assign clk3_set_wr = 4'd0; //Unchange MHZ"}));

@@ -43,10 +43,12 @@ inline TConnector* MakeConnector(const std::string& name, const std::string& des
 
 // A master connector of placeholder pins (direction and standard as the card
 // says) at the given locations; a null location makes an empty position.
+// The board definitions that build a master for one card give it the card's
+// id; the others give -1.
 inline TConnector* MakeMaster(const std::string& name, const std::string& description, ConnectorType type,
-                              int32_t masterId, const std::vector<const char*>& locations)
+                              int32_t masterId, const std::vector<const char*>& locations, int32_t cardId = -1)
 {
-    auto* connector = new TConnector(name, description, type, -1);
+    auto* connector = new TConnector(name, description, type, cardId);
     for (const char* location : locations)
         connector->AddPin(location ? new TPin("", location, PIN_DIR_BY_CARD, IO_STD_BY_CARD, 0) : nullptr);
     connector->SetIsMaster(true);
@@ -55,15 +57,16 @@ inline TConnector* MakeMaster(const std::string& name, const std::string& descri
 }
 
 // A master connector with a placeholder at every one of its positions, each
-// located at "L" and its position number ("L1", "L2", ...).
+// located at the tag and its position number ("L1", "L2", ...).
 inline TConnector* MakeNumberedMaster(const std::string& name, const std::string& description, ConnectorType type,
-                                      int32_t masterId, int positions)
+                                      int32_t masterId, int positions, const std::string& tag = "L",
+                                      int32_t cardId = -1)
 {
     std::vector<std::string> locations;
-    for (int p = 1; p <= positions; ++p) locations.push_back("L" + std::to_string(p));
+    for (int p = 1; p <= positions; ++p) locations.push_back(tag + std::to_string(p));
     std::vector<const char*> texts;
     for (const std::string& location : locations) texts.push_back(location.c_str());
-    return MakeMaster(name, description, type, masterId, texts);
+    return MakeMaster(name, description, type, masterId, texts, cardId);
 }
 
 // One pin of a hand-made card: name, direction, standard and position on the card.
@@ -106,6 +109,58 @@ inline void SetDevice(TMainBoard& board, MainBoardId id)
     board.m_Package = "FBGA";
     board.m_DevicePinCount = 896;
     board.m_SpeedGradeText = "6";
+}
+
+// Settings copies of the boards with clock chips, as their definitions
+// store them. The Stratix V setters tick the interfaces each chip serves
+// (SATA host 0, SFP+ A), so that every choice counts.
+inline void SetInt32(uint8_t* bytes, int32_t value)
+{
+    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
+}
+
+inline void SetOrmsgill(TMainBoard& board, uint8_t pll, uint8_t i1, uint8_t i2, uint8_t i3)
+{
+    SetDevice(board, MAINBOARD_ORMSGILL);
+    board.m_OrmsgillConfig.bytes[160] = pll;
+    board.m_OrmsgillConfig.bytes[162] = i1;
+    board.m_OrmsgillConfig.bytes[163] = i2;
+    board.m_OrmsgillConfig.bytes[164] = i3;
+}
+
+inline void SetBrackwell(TMainBoard& board, uint8_t pll, uint8_t i1, uint8_t i2, uint8_t i3)
+{
+    SetDevice(board, MAINBOARD_BRACKWELL);
+    board.m_BrackwellConfig.bytes[148] = pll;
+    board.m_BrackwellConfig.bytes[150] = i1;
+    board.m_BrackwellConfig.bytes[151] = i2;
+    board.m_BrackwellConfig.bytes[152] = i3;
+}
+
+inline void SetRastrelle(TMainBoard& board, int32_t si570, int32_t cdcm61004, int32_t cdcm61001)
+{
+    SetDevice(board, MAINBOARD_RASTRELLE);
+    board.m_RastrelleConfig.bytes[141] = 1;
+    board.m_RastrelleConfig.bytes[153] = 1;
+    SetInt32(board.m_RastrelleConfig.bytes + 164, si570);
+    SetInt32(board.m_RastrelleConfig.bytes + 168, cdcm61004);
+    SetInt32(board.m_RastrelleConfig.bytes + 172, cdcm61001);
+}
+
+inline void SetDrennock(TMainBoard& board, int32_t si570, int32_t cdcm)
+{
+    SetDevice(board, MAINBOARD_DRENNOCK);
+    board.m_DrennockConfig.bytes[147] = 1;  // SFP+ A
+    SetInt32(board.m_DrennockConfig.bytes + 156, si570);
+    SetInt32(board.m_DrennockConfig.bytes + 160, cdcm);
+}
+
+inline void SetEstover(TMainBoard& board, int32_t si570, int32_t cdcm)
+{
+    SetDevice(board, MAINBOARD_ESTOVER);
+    board.m_EstoverConfig.bytes[144] = 1;  // SFP+ A
+    SetInt32(board.m_EstoverConfig.bytes + 156, si570);
+    SetInt32(board.m_EstoverConfig.bytes + 160, cdcm);
 }
 
 // The board most tests generate: on-board groups with a bus with holes, a
@@ -159,6 +214,21 @@ inline std::string CrLfLines(std::initializer_list<std::string> lines)
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
     return text;
+}
+
+// A header row and a data row of the pin table page.
+inline std::string HeaderRow(std::initializer_list<std::string> titles)
+{
+    std::string row = "<tr>\r\n";
+    for (const std::string& title : titles) row += "   <th align=\"left\" bgcolor=\"Khaki\">" + title + "</th>\r\n";
+    return row + "</tr>\r\n";
+}
+
+inline std::string Row(std::initializer_list<std::string> cells)
+{
+    std::string row = "<tr>\r\n";
+    for (const std::string& cell : cells) row += "   <td align=\"left\">" + cell + "</td>\r\n";
+    return row + "</tr>\r\n";
 }
 
 // A configuration object for the boards that generate through one.

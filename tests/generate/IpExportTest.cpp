@@ -40,11 +40,6 @@ std::vector<std::string> Sorted(std::vector<std::string> names)
     return names;
 }
 
-void SetInt32(uint8_t* bytes, int32_t value)
-{
-    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
-}
-
 }  // namespace
 
 TEST(IpExport, ExternalPllBoardsAlwaysGetTheController)
@@ -84,12 +79,7 @@ TEST(IpExport, RastrelleFollowsItsChoices)
         RegisterAll(seam);
         TempFolder folder;
         TMainBoard board;
-        SetDevice(board, MAINBOARD_RASTRELLE);
-        board.m_RastrelleConfig.bytes[141] = 1;  // SATA host 0
-        board.m_RastrelleConfig.bytes[153] = 1;  // SFP+ A
-        SetInt32(board.m_RastrelleConfig.bytes + 164, c.si570);
-        SetInt32(board.m_RastrelleConfig.bytes + 168, c.cdcm61004);
-        SetInt32(board.m_RastrelleConfig.bytes + 172, c.cdcm61001);
+        SetRastrelle(board, c.si570, c.cdcm61004, c.cdcm61001);
         TPinloom pinloom;
         EXPECT_TRUE(pinloom.ExportIp(&board, folder.Path()));
         EXPECT_EQ(FilesIn(folder.Path()), Sorted(c.files)) << c.si570 << " " << c.cdcm61004 << " " << c.cdcm61001;
@@ -102,9 +92,7 @@ TEST(IpExport, Si570GroupIsCopiedVerbatimFromNamesMadeOfTheFiles)
     RegisterAll(seam);
     TempFolder folder;
     TMainBoard board;
-    SetDevice(board, MAINBOARD_DRENNOCK);
-    board.m_DrennockConfig.bytes[147] = 1;  // SFP+ A
-    SetInt32(board.m_DrennockConfig.bytes + 156, 2);
+    SetDrennock(board, 2, 0);
     TPinloom pinloom;
     ASSERT_TRUE(pinloom.ExportIp(&board, folder.Path()));
     for (int i = 0; i < 7; ++i) EXPECT_EQ(ReadFile(folder.Path() + kSi570Files[i]), TextOf(kSi570Resources[i]));
@@ -116,9 +104,7 @@ TEST(IpExport, EstoverWithCdcmOnly)
     RegisterAll(seam);
     TempFolder folder;
     TMainBoard board;
-    SetDevice(board, MAINBOARD_ESTOVER);
-    board.m_EstoverConfig.bytes[144] = 1;  // SFP+ A
-    SetInt32(board.m_EstoverConfig.bytes + 160, 3);
+    SetEstover(board, 0, 3);
     TPinloom pinloom;
     EXPECT_TRUE(pinloom.ExportIp(&board, folder.Path()));
     EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"CDCM6100x_Config.v"});
@@ -132,10 +118,7 @@ TEST(IpExport, StopsAtTheFirstFileThatFails)
     seam.resources.erase("CLOCK_DIVIDER_VERILOG");
     TempFolder folder;
     TMainBoard board;
-    SetDevice(board, MAINBOARD_ESTOVER);
-    board.m_EstoverConfig.bytes[144] = 1;  // SFP+ A
-    SetInt32(board.m_EstoverConfig.bytes + 156, 2);
-    SetInt32(board.m_EstoverConfig.bytes + 160, 3);
+    SetEstover(board, 2, 3);
     TPinloom pinloom;
     EXPECT_FALSE(pinloom.ExportIp(&board, folder.Path()));
     EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"si570_controller.v"});

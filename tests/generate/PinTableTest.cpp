@@ -15,20 +15,6 @@ std::string HtmlOf(TMainBoard& board)
     return ReadFile(folder.Path() + "demo.htm");
 }
 
-std::string HeaderRow(std::initializer_list<std::string> titles)
-{
-    std::string row = "<tr>\r\n";
-    for (const std::string& title : titles) row += "   <th align=\"left\" bgcolor=\"Khaki\">" + title + "</th>\r\n";
-    return row + "</tr>\r\n";
-}
-
-std::string Row(std::initializer_list<std::string> cells)
-{
-    std::string row = "<tr>\r\n";
-    for (const std::string& cell : cells) row += "   <td align=\"left\">" + cell + "</td>\r\n";
-    return row + "</tr>\r\n";
-}
-
 std::string TableHead(const std::string& anchor, const std::string& caption)
 {
     return "<h2><a name=\"" + anchor + "\"></a></h2><table border=\"3\">\r\n<caption  align=\"left\">" + caption +

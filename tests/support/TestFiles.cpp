@@ -78,9 +78,23 @@ int RunCommand(const std::string& command, std::string& output)
 bool CompileVerilog(const std::vector<std::string>& files, const std::string& top, std::string& log)
 {
     TempFolder work;
-    std::string command = "iverilog -g2005 -o '" + work.Path() + "a.out' -s '" + top + "'";
+    std::string command = "iverilog -g2005 -o '" + work.Path() + "a.out'";
+    if (!top.empty()) command += " -s '" + top + "'";
     for (const std::string& file : files) command += " '" + file + "'";
     return RunCommand(command, log) == 0;
+}
+
+bool SimulateVerilog(const std::vector<std::string>& files, const std::string& top, const std::string& options,
+                     std::string& log)
+{
+    TempFolder work;
+    std::string command = "iverilog -g2005 " + options + " -o '" + work.Path() + "a.out' -s '" + top + "'";
+    for (const std::string& file : files) command += " '" + file + "'";
+    if (RunCommand(command, log) != 0) return false;
+    std::string run;
+    const int code = RunCommand("vvp -n '" + work.Path() + "a.out'", run);
+    log += run;
+    return code == 0;
 }
 
 bool LintVerilog(const std::string& file, const std::string& top, std::string& log)
@@ -90,9 +104,12 @@ bool LintVerilog(const std::string& file, const std::string& top, std::string& l
     return RunCommand(command, log) == 0;
 }
 
-bool AnalyseVhdl(const std::string& file, std::string& log)
+bool AnalyseVhdl(const std::string& file, std::string& log) { return AnalyseVhdl(std::vector<std::string>{file}, log); }
+
+bool AnalyseVhdl(const std::vector<std::string>& files, std::string& log)
 {
     TempFolder work;
-    std::string command = "ghdl -a --std=08 --workdir='" + work.Path() + "' '" + file + "'";
+    std::string command = "ghdl -a --std=08 --workdir='" + work.Path() + "'";
+    for (const std::string& file : files) command += " '" + file + "'";
     return RunCommand(command, log) == 0;
 }

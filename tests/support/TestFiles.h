@@ -27,11 +27,17 @@ std::vector<std::string> SplitCrLf(const std::string& text);
 // Runs a shell command; returns its exit code and fills output with what it
 // printed (stdout and stderr).
 int RunCommand(const std::string& command, std::string& output);
-// Compiles Verilog files with Icarus Verilog (top module given); returns true
-// on success and fills log.
+// Compiles Verilog files with Icarus Verilog (top module given, or every
+// top-level module when top is empty); returns true on success and fills log.
 bool CompileVerilog(const std::vector<std::string>& files, const std::string& top, std::string& log);
+// Compiles Verilog files with Icarus Verilog (extra options, e.g. warning
+// switches, before the files) and runs the result with vvp; returns true when
+// both succeed and fills log with what they printed.
+bool SimulateVerilog(const std::vector<std::string>& files, const std::string& top, const std::string& options,
+                     std::string& log);
 // Lints a Verilog top level with Verilator (all warnings but those of an
 // empty body: undriven outputs, unused inputs).
 bool LintVerilog(const std::string& file, const std::string& top, std::string& log);
-// Analyses a VHDL file with GHDL in a work folder of its own.
+// Analyses VHDL files with GHDL in a work folder of their own.
 bool AnalyseVhdl(const std::string& file, std::string& log);
+bool AnalyseVhdl(const std::vector<std::string>& files, std::string& log);
