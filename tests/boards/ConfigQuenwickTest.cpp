@@ -213,3 +213,31 @@ TEST(ConfigQuenwick, TheFmcI2cPinsFollowThePairsInUse)
         for (int slot : c.slots) EXPECT_NE(board.FindMasterConnector(20 + slot), nullptr);
     }
 }
+
+TEST(ConfigQuenwick, TheFmcMastersWireTheUserPairsOfTheVitaPinOut)
+{
+    QUENWICK_CONFIG r = Empty();
+    r.nFmcDaughterId[0] = 40;
+    TMainBoard board;
+    CONFIG_QUENWICK(&board, &r);
+    const TConnector* master = board.FindMasterConnector(20);
+    ASSERT_NE(master, nullptr);
+    TDaughterBoard card;
+    card.LoadCard(40, MAINBOARD_QUENWICK, nullptr, 8, 0);
+    ASSERT_EQ(card.GetPinCount(), 400);
+    // The placeholders are the positions of the LA, HA and HB pairs and of
+    // the four clock pairs (whose negative legs the pin-out leaves unnamed);
+    // the transceiver, I2C and other positions have no FPGA pin.
+    const std::set<int> clockNegativeLegs = {243, 285, 323, 365};
+    std::map<std::string, int> families;
+    for (int p = 1; p <= 400; ++p) {
+        const TPin* pin = card.GetPin(p - 1);
+        const std::string name = pin ? pin->GetName() : "";
+        const bool pair = name.rfind("LA_", 0) == 0 || name.rfind("HA_", 0) == 0 || name.rfind("HB_", 0) == 0;
+        const bool clock = name.rfind("CLK_M2C_", 0) == 0 || name.find("_BIDIR_") != std::string::npos;
+        const bool wired = master->GetPin(p - 1) != nullptr;
+        EXPECT_EQ(wired, pair || clock || clockNegativeLegs.count(p) > 0) << "position " << p << " " << name;
+        if (pair || clock) ++families[clock ? "CLK" : name.substr(0, 2)];
+    }
+    EXPECT_EQ(families, (std::map<std::string, int>{{"CLK", 4}, {"HA", 48}, {"HB", 44}, {"LA", 68}}));
+}
