@@ -1,7 +1,6 @@
 #include "app/UnitMain.h"
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 #include "app/UI_Selector.h"
@@ -222,7 +221,6 @@ void TFormMain::ReadIni()
     const std::string path = IniFileName();
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return;
-    if (!std::ifstream(path, std::ios::binary)) return;
     const int value = TIniFile(path).ReadInteger(kIniSection, kIniKey, 0);
     m_CurrentBoardId = static_cast<uint8_t>(value & 0xFF);
 }

@@ -45,8 +45,8 @@ void AddGpioDefaultPins(TConnector* connector, uint8_t indexedNames, IoStandard 
 
 void AddGpioDefaultPrefixedPins(TConnector* connector, const char* nameBase, IoStandard ioStandard)
 {
-    // A name base so long that "%s[%d]" passes the 128 characters of a pin
-    // name is cut by the pin; the board forms pass "GPIO_0" and "GPIO_1".
+    // The board forms pass "GPIO_0" and "GPIO_1"; a name base so long that
+    // "%s[%d]" passes 128 characters is refused by the generation run.
     const CardPinRow rows[] = {
         {kSignalPositions, nameBase ? nameBase : "", "0-35", Inout},
     };

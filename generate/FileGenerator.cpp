@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <locale.h>
 
+#include "model/FileReplace.h"
 #include "model/Text.h"
 
 namespace fs = std::filesystem;
@@ -42,23 +43,13 @@ void FileGenerator::Printf(const char* format, ...)
 
 bool FileGenerator::SaveToFile(const std::string& path) const
 {
-    std::error_code ec;
-    fs::remove(path, ec);
     const std::string folder = ExtractFilePath(path);
+    std::error_code ec;
     if (!folder.empty() && !fs::is_directory(folder, ec)) {
         fs::create_directories(folder, ec);
         if (!fs::is_directory(folder, ec)) return false;
     }
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return false;
-    bool result = true;
-    for (const std::string& fragment : m_Fragments) {
-        if (fragment.empty()) continue;
-        if (std::fwrite(fragment.data(), 1, fragment.size(), file) != fragment.size()) {
-            result = false;
-            break;
-        }
-    }
-    if (std::fclose(file) != 0) result = false;
-    return result;
+    std::string text;
+    for (const std::string& fragment : m_Fragments) text += fragment;
+    return WriteFileReplacing(path, text).Ok();
 }

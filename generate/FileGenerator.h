@@ -14,10 +14,11 @@ public:
     // a fragment holds at most 1023 characters, longer output is cut.
     void Printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
-    // Deletes the file at path, creates its folder chain when missing, and
-    // writes every fragment in order. False when the folder or the file
-    // cannot be created or a fragment is not written whole; nothing is shown.
-    // The fragments are kept, so the buffer can be saved again.
+    // Creates the folder chain of path when missing and replaces the file
+    // with the fragments, back to back, through a temporary file beside it
+    // (a failure leaves an existing file as it was). False when the folder
+    // or the file cannot be written; nothing is shown. The fragments are
+    // kept, so the buffer can be saved again.
     bool SaveToFile(const std::string& path) const;
 
     const std::vector<std::string>& GetFragments() const { return m_Fragments; }

@@ -1,16 +1,14 @@
 #include "generate/Pinloom.h"
 
-#include <cerrno>
-#include <cstring>
 #include <ctime>
-#include <fcntl.h>
 #include <map>
-#include <unistd.h>
 
 #include "generate/HtmlGenerator.h"
 #include "model/Configboard.h"
+#include "model/FileReplace.h"
 #include "model/GeneratedText.h"
 #include "model/MainBoard.h"
+#include "model/Names.h"
 #include "model/PinParsing.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
@@ -41,28 +39,17 @@ std::string ProjectStamp(const std::tm& now, bool forSettings)
     return forSettings ? UpperCase(stamp) : stamp;
 }
 
-// Creates (or truncates) the file and writes the text with one write. An
-// error while creating or writing is shown with its own text; every failure
-// then shows "Failed to create file <name>".
+// Replaces the file with the text (model/FileReplace.h), so a failure leaves
+// an earlier file of that name whole. An error while creating or writing is
+// shown with its own text; every failure then shows "Failed to create file
+// <name>".
 bool WriteTextFile(const std::string& path, const std::string& text)
 {
-    bool result = false;
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        seam::ShowError(Format("Cannot create file \"%s\". %s", path.c_str(), std::strerror(errno)));
-    } else {
-        ssize_t written = ::write(fd, text.data(), text.size());
-        if (written < 0)
-            seam::ShowError(Format("Cannot write file \"%s\". %s", path.c_str(), std::strerror(errno)));
-        else
-            result = static_cast<size_t>(written) == text.size();
-        if (::close(fd) != 0 && result) {
-            seam::ShowError(Format("Cannot write file \"%s\". %s", path.c_str(), std::strerror(errno)));
-            result = false;
-        }
-    }
-    if (!result) seam::ShowError(Format("Failed to create file %s", ExtractFileName(path).c_str()));
-    return result;
+    const TFileWriteResult result = WriteFileReplacing(path, text);
+    if (result.Ok()) return true;
+    if (!result.error.empty()) seam::ShowError(result.error);
+    seam::ShowError(Format("Failed to create file %s", ExtractFileName(path).c_str()));
+    return false;
 }
 
 // The peripheral choices that decide the board-specific timing blocks.
@@ -116,7 +103,12 @@ TPinloom::~TPinloom() = default;
 
 bool TPinloom::Generate(TMainBoard* board, const std::string& path, bool vhdl)
 {
-    if (!CheckPinNames(board)) return false;
+    std::string message;
+    if (!CheckProjectName(ProjectBaseName(path), message)) {
+        seam::ShowError(message);
+        return false;
+    }
+    if (!CheckPinNames(board, vhdl)) return false;
     if (!CheckSignalNames(board)) return false;
     board->ReleaseRepeatedLocations();
     board->SortConnectorPins();
@@ -130,17 +122,15 @@ bool TPinloom::Generate(TMainBoard* board, const std::string& path, bool vhdl)
     return WriteHtml(board, ChangeFileExt(path, ".htm"));
 }
 
-bool TPinloom::CheckPinNames(TMainBoard* board)
+bool TPinloom::CheckPinNames(TMainBoard* board, bool vhdl)
 {
     for (int c = 0; c < board->GetConnectorCount(); ++c) {
         const TConnector* connector = board->GetConnector(c);
         for (int i = 0; i < connector->GetPinCount(); ++i) {
             const TPin* pin = connector->GetPin(i);
-            if (!pin) continue;
-            const std::string& name = pin->GetName();
-            const bool open = name.find('[') != std::string::npos;
-            const bool close = name.find(']') != std::string::npos;
-            if (open != close) return false;
+            if (!pin || !pin->IsActive() || IsLegalSignalName(pin->GetName(), vhdl)) continue;
+            seam::ShowError(Format(kSignalNameFormat, pin->GetName().c_str()));
+            return false;
         }
     }
     return true;

@@ -13,14 +13,20 @@ public:
     ~TPinloom();
 
     // Writes the project named after path (any extension, or none). Sorts the
-    // pins of the board's connectors; otherwise only reads the board. Stops at
-    // the first step that fails and returns false; files of earlier steps stay.
-    // An EConvertError raised for a bus index that is not a number leaves here.
+    // pins of the board's connectors; otherwise only reads the board. Before
+    // anything is written it refuses, with an error box, a base name that is
+    // no legal project name (model/Names.h) and a signal name that the top
+    // level could not declare. Stops at the first step that fails and returns
+    // false; files of earlier steps stay, and every file is replaced whole or
+    // not at all.
     bool Generate(TMainBoard* board, const std::string& path, bool vhdl);
 
-    // False when a pin name holds an opening square bracket without a closing
-    // one, or the reverse. Shows nothing.
-    bool CheckPinNames(TMainBoard* board);
+    // False, after the box "Signal name %s cannot be used in a Verilog or
+    // VHDL design." naming the first such pin, when an active pin's name is
+    // no legal signal name of the chosen language (model/Names.h): longer
+    // than 128 characters, a base that is no identifier, or an index part
+    // that is not "[digits]".
+    bool CheckPinNames(TMainBoard* board, bool vhdl);
     // False, after an error box naming the first clash, when two active pins
     // share a name or two connectors declare the same top-level port (both
     // compared without regard to letter case).

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "model/FileReplace.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
 
@@ -53,15 +54,10 @@ void TConfigBoard::BuildCardList(ConnectorType type, bool transceivers, VoltageC
 
 bool ExportRawResource(const std::string& path, const std::string& name)
 {
-    std::error_code ec;
-    fs::remove(path, ec);
     std::string bytes;
     if (!seam::LoadRawResource(name, bytes)) return false;
     const std::string folder = ExtractFilePath(path);
+    std::error_code ec;
     if (!folder.empty() && !fs::is_directory(folder, ec)) fs::create_directory(folder, ec);
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return false;
-    size_t written = bytes.empty() ? 0 : std::fwrite(bytes.data(), 1, bytes.size(), file);
-    bool ok = std::fclose(file) == 0 && written == bytes.size();
-    return ok;
+    return WriteFileReplacing(path, bytes).Ok();
 }

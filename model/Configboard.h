@@ -40,7 +40,8 @@ protected:
     ~TConfigBoard();
 };
 
-// Writes the bytes of a raw resource to a file: deletes the target first,
-// creates the target's own folder (one level) when missing, writes all bytes
-// in one write. Shared by the IP export of generation and TConfigBoard.
+// Writes the bytes of a raw resource to a file: creates the target's own
+// folder (one level) when missing and replaces the target through a
+// temporary file (model/FileReplace.h), so a failure leaves an existing file
+// as it was. Shared by the IP export of generation and TConfigBoard.
 bool ExportRawResource(const std::string& path, const std::string& name);

@@ -80,7 +80,7 @@ TPin::TPin() = default;
 
 TPin::TPin(const std::string& name, const std::string& location, PinDirection direction, IoStandard ioStandard,
            double clockMHz)
-    : m_Name(Cut(name)), m_Location(Cut(location)), m_Direction(direction), m_IoStandard(ioStandard), m_PinIndex(-1)
+    : m_Name(name), m_Location(Cut(location)), m_Direction(direction), m_IoStandard(ioStandard), m_PinIndex(-1)
 {
     if (clockMHz > 0) {
         m_IsClock = 1;
@@ -89,14 +89,13 @@ TPin::TPin(const std::string& name, const std::string& location, PinDirection di
 }
 
 TPin::TPin(const std::string& name, PinDirection direction, IoStandard ioStandard, int32_t pinIndex, uint8_t flag)
-    : m_Name(Cut(name)), m_Direction(direction), m_IoStandard(ioStandard), m_Flag(flag), m_PinIndex(pinIndex)
+    : m_Name(name), m_Direction(direction), m_IoStandard(ioStandard), m_Flag(flag), m_PinIndex(pinIndex)
 {
 }
 
 void TPin::SetName(const std::string& name)
 {
-    std::string cut = Cut(name);
-    if (cut != m_Name) m_Name = cut;
+    if (name != m_Name) m_Name = name;
 }
 
 void TPin::SetLocation(const std::string& location)

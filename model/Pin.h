@@ -21,7 +21,8 @@ enum : IoStandard {
     IO_STD_COUNT = 61
 };
 
-// Names and locations longer than this are cut.
+// Locations longer than this are cut. Names are kept whole: generation
+// refuses a name longer than this rather than cutting it.
 constexpr std::size_t PIN_TEXT_MAX = 128;
 
 class TPin {

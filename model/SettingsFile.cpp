@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "model/FileReplace.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
 
@@ -33,31 +34,10 @@ bool LoadRecordFile(void* record, std::size_t size, const std::string& path)
 
 bool SaveRecordFile(const void* record, std::size_t size, const std::string& path)
 {
-    const std::string temporary = path + ".tmp";
-    const char* message = nullptr;
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) {
-        message = "Failed to create file.";
-    } else {
-        bool written = std::fwrite(record, 1, size, file) == size;
-        written = (std::fclose(file) == 0) && written;
-        if (!written) {
-            message = "Failed to write file.";
-        } else {
-            std::error_code ec;
-            fs::rename(temporary, path, ec);
-            if (ec) message = "Failed to create file.";
-        }
-        if (message) {
-            std::error_code ec;
-            fs::remove(temporary, ec);
-        }
-    }
-    if (message) {
-        seam::ShowError(message);
-        return false;
-    }
-    return true;
+    const TFileWriteResult result = WriteFileReplacing(path, record, size);
+    if (result.Ok()) return true;
+    seam::ShowError(result.failedStep == TFileWriteStep::Write ? "Failed to write file." : "Failed to create file.");
+    return false;
 }
 
 std::string AskProjectFilePath(const std::string& dialogTitle, const std::string& board, const std::string& project)

@@ -47,9 +47,10 @@
 // - TListBox::OnClick runs when the user makes another row current, never for
 //   SetItemIndex; OnDblClick when the user double-clicks a row.
 // - TEdit::OnChange runs whenever the text changes, by typing or by SetText.
-// - TButton::OnClick runs when the user presses the button (also through Enter
-//   for the form's Default button and Escape for its Cancel button, while the
-//   button is visible and enabled).
+// - TButton::OnClick runs when the user presses the button: by a click, by
+//   Space or Enter while it has the focus, by Enter for the form's Default
+//   button while no button has the focus, and by Escape for its Cancel
+//   button (Default and Cancel buttons while visible and enabled).
 // - A form's OnClose runs from Close() and when the user closes its window.
 // - An exception that escapes any handler is caught where the layer called
 //   the handler and shown in an error box with its text (the application's
@@ -328,9 +329,15 @@ public:
     // Runs OnChange when the text changes.
     void SetText(const std::string& text);
     int MaxLength() const;
-    // At most that many characters (0: no limit); also cuts a longer text.
+    // At most that many bytes of its text (UTF-8, as Text gives it), so that
+    // a fixed record field of MaxLength + 1 bytes holds it whole; 0: no
+    // limit. Typing and pasting keep what fits, in whole characters; a
+    // longer text is cut, also by SetText.
     void SetMaxLength(int length);
     TNotifyEvent OnChange;
+
+private:
+    int m_MaxLength = 0;
 };
 
 class TGroupBox : public TWinControl {

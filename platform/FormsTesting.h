@@ -26,8 +26,12 @@ void UserDoubleClick(TListBox* list, int index);
 // The user replaces the text of an edit by typing (the maximum length holds).
 void UserType(TEdit* edit, const std::string& text);
 // The user presses Enter or Escape in a form.
-enum class TUserKey { Enter, Escape };
+enum class TUserKey { Enter, KeypadEnter, Escape };
 void UserPressKey(TForm* form, TUserKey key);
+// The user moves the focus to a control (as with Tab) and presses a key: the
+// key reaches the control first and, unless the control takes it, its
+// parents up to the form.
+void UserPressKeyOn(TControl* control, TUserKey key);
 // The user clicks the close box of a form's window frame.
 void UserCloseWindow(TForm* form);
 

@@ -1,7 +1,9 @@
 // A profile (.INI) file: sections of "key=value" lines. Section and key
 // names match without regard to letter case; a value is read with the spaces
 // around it removed. Writing keeps every other line of the file as it was
-// and ends each line with CR LF.
+// and ends each line with CR LF. Only a regular file is read or written: a
+// FIFO, a device or a folder of that name reads as a missing file and is
+// never written (so it cannot hold the program up).
 #pragma once
 
 #include <string>

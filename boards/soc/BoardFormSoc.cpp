@@ -1,5 +1,7 @@
 #include "boards/soc/BoardFormSoc.h"
 
+#include "cards/PrefixFit.h"
+#include "model/Names.h"
 #include "model/SettingsFile.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
@@ -39,21 +41,19 @@ void TSocBoardForm::InitialiseSettings(TEdit* projectName)
 bool TSocBoardForm::Validate()
 {
     std::string message;
-    const std::string name = m_ProjectName->Text();
-    bool ok = true;
-    if (name.empty()) {
-        message = "Project Name cannot be empty.";
-        ok = false;
-    } else if (name.find('/') != std::string::npos || name.find('\\') != std::string::npos || name == "." ||
-               name == "..") {
-        // The name becomes a folder under CodeGenerated/ and must stay there.
-        message = "Project Name cannot contain '/' or '\\', nor be '.' or '..'.";
-        ok = false;
-    } else {
-        ok = ValidateCards(message);
-    }
+    const bool ok = CheckProjectName(m_ProjectName->Text(), message) && ValidateCards(message);
     if (!ok) seam::ShowError(message);
     return ok;
+}
+
+bool TSocBoardForm::CheckCardPrefixes(uint8_t board, const std::vector<TCardPrefix>& connectors, std::string& message)
+{
+    for (const TCardPrefix& connector : connectors) {
+        if (connector.Card == 0) continue;
+        if (!CheckPrefixName(connector.Prefix, message)) return false;
+        if (!CheckPrefixFitsCard(connector.Card, board, connector.Prefix, connector.Label, message)) return false;
+    }
+    return true;
 }
 
 void TSocBoardForm::ButtonGenClick(TObject*)

@@ -8,10 +8,19 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "boards/BoardForm.h"
 #include "model/ConfigBase.h"
 #include "model/DaughterBoard.h"
+
+// A connector that may carry a card, as the prefix checks see it: its card
+// (0: none), the prefix typed for it and its label in messages ("GPIO-0").
+struct TCardPrefix {
+    DaughterId Card;
+    std::string Prefix;
+    std::string Label;
+};
 
 // The controls of one 40-pin GPIO header.
 struct TGpioHeaderControls {
@@ -32,7 +41,9 @@ public:
     void ButtonMainBoardSelectClick(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);
 
-    // Checks before generating or saving; shows its own message.
+    // Checks before generating or saving: the project name (model/Names.h),
+    // then the board's own checks (ValidateCards). Shows the first failure's
+    // message in an error box.
     bool Validate();
     // One generation run for a project file path.
     virtual bool Generate(const std::string& qpfPath) = 0;
@@ -59,6 +70,11 @@ protected:
     virtual std::string& SettingsFolder() = 0;
     // The board's own checks after the project name; false with a message.
     virtual bool ValidateCards(std::string& message) = 0;
+    // The checks of each connector's prefix, for ValidateCards: for every
+    // connector with a card, a legal prefix that leaves every pin name of
+    // the card (as loaded for the board) within 128 characters. False with
+    // the message of the first failure, in the connectors' order.
+    static bool CheckCardPrefixes(uint8_t board, const std::vector<TCardPrefix>& connectors, std::string& message);
     // After the success box of a generation run.
     virtual void AfterGenerateSuccess() {}
 

@@ -276,10 +276,13 @@ bool TFormHollarne::IsDefaultGpioPair()
 
 bool TFormHollarne::ValidateCards(std::string& message)
 {
-    if (IsDefaultGpioPair()) return true;
     const DaughterId cards[2] = {SelectedCard(ComboBoxGpio0, m_Config.m_CardIds),
                                  SelectedCard(ComboBoxGpio1, m_Config.m_CardIds)};
     const std::string prefixes[2] = {EditPrefixGpio0->Text(), EditPrefixGpio1->Text()};
+    if (!CheckCardPrefixes(MAINBOARD_HOLLARNE,
+                           {{cards[0], prefixes[0], "GPIO-0"}, {cards[1], prefixes[1], "GPIO-1"}}, message))
+        return false;
+    if (IsDefaultGpioPair()) return true;
     return CheckGpioPrefixNames(2, cards, prefixes, message);
 }
 

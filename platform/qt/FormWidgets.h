@@ -7,7 +7,9 @@
 #include <QEvent>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
 #include <QStyledItemDelegate>
+#include <QValidator>
 #include <QWidget>
 #include <functional>
 
@@ -36,6 +38,33 @@ protected:
 
 private:
     TForm* m_Form;
+};
+
+// A push button that Enter (or the keypad's Enter) presses while it has the
+// focus; with the focus elsewhere, Enter goes on to the form and its default
+// button.
+class ButtonWidget : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// Holds an edit's text to a number of bytes of its UTF-8 form (0: no limit).
+// Of a typed or pasted piece, as much as fits is kept, in whole characters.
+class ByteLimitValidator : public QValidator {
+public:
+    explicit ByteLimitValidator(QObject* parent) : QValidator(parent) {}
+    void SetLimit(int bytes) { m_Limit = bytes; }
+    int Limit() const { return m_Limit; }
+    State validate(QString& input, int& pos) const override;
+    // The longest start of text, in whole characters, within the bytes.
+    static QString CutToBytes(const QString& text, int bytes);
+
+private:
+    int m_Limit = 0;
+    mutable QString m_Accepted;  // the text as last accepted
 };
 
 // A message posted to a form.

@@ -179,12 +179,69 @@ void FormWidget::closeEvent(QCloseEvent* event)
 
 void FormWidget::keyPressEvent(QKeyEvent* event)
 {
-    if (m_Form && event->modifiers() == Qt::NoModifier) {
+    if (m_Form && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (event->key() == Qt::Key_Escape && m_Form->PressCancelButton()) return;
         if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && m_Form->PressDefaultButton())
             return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void ButtonWidget::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+namespace {
+
+int Utf8Size(QStringView text) { return static_cast<int>(text.toUtf8().size()); }
+
+}  // namespace
+
+QString ByteLimitValidator::CutToBytes(const QString& text, int bytes)
+{
+    int used = 0;
+    int end = 0;
+    while (end < text.size()) {
+        const int width = text[end].isHighSurrogate() && end + 1 < text.size() && text[end + 1].isLowSurrogate() ? 2 : 1;
+        const int size = Utf8Size(QStringView(text).mid(end, width));
+        if (used + size > bytes) break;
+        used += size;
+        end += width;
+    }
+    return text.left(end);
+}
+
+QValidator::State ByteLimitValidator::validate(QString& input, int& pos) const
+{
+    if (m_Limit <= 0 || Utf8Size(input) <= m_Limit) {
+        m_Accepted = input;
+        return Acceptable;
+    }
+    // Keep the text around the change and as much of the new piece as fits.
+    const QString& old = m_Accepted;
+    qsizetype head = 0;
+    while (head < old.size() && head < input.size() && old[head] == input[head]) ++head;
+    if (head > 0 && input[head - 1].isHighSurrogate()) --head;
+    qsizetype tail = 0;
+    while (tail < old.size() - head && tail < input.size() - head &&
+           old[old.size() - 1 - tail] == input[input.size() - 1 - tail])
+        ++tail;
+    if (tail > 0 && input[input.size() - tail].isLowSurrogate()) --tail;
+    const QString before = input.left(head);
+    const QString after = input.right(tail);
+    const int room = m_Limit - Utf8Size(before) - Utf8Size(after);
+    if (room < 0) return Invalid;
+    const QString kept = CutToBytes(input.mid(head, input.size() - head - tail), room);
+    input = before + kept + after;
+    pos = static_cast<int>(before.size() + kept.size());
+    m_Accepted = input;
+    return Acceptable;
 }
 
 void ClickReporter::ReportRelease(QWidget* widget, QMouseEvent* event)
@@ -490,7 +547,7 @@ void TLabel::SetAlignment(TAlignment alignment)
 void TLabel::SetColor(TColor color) { SetBackgroundColor(Widget(), color); }
 
 TButton::TButton(TWinControl* parent, const std::string& name)
-    : TControl(parent, name, new QPushButton(ContainerOf(parent)))
+    : TControl(parent, name, new ButtonWidget(ContainerOf(parent)))
 {
     auto* button = static_cast<QPushButton*>(Widget());
     button->setAutoDefault(false);
@@ -557,19 +614,33 @@ TEdit::TEdit(TWinControl* parent, const std::string& name)
     : TControl(parent, name, new QLineEdit(ContainerOf(parent)))
 {
     auto* edit = static_cast<QLineEdit*>(Widget());
+    edit->setValidator(new ByteLimitValidator(edit));
     QObject::connect(edit, &QLineEdit::textChanged, edit, [this](const QString&) { CallNotify(OnChange, this); });
 }
 
 std::string TEdit::Text() const { return FromQString(static_cast<QLineEdit*>(Widget())->text()); }
-void TEdit::SetText(const std::string& text) { static_cast<QLineEdit*>(Widget())->setText(ToQString(text)); }
 
-int TEdit::MaxLength() const
+void TEdit::SetText(const std::string& text)
 {
-    const int length = static_cast<QLineEdit*>(Widget())->maxLength();
-    return length >= 32767 ? 0 : length;
+    QString value = ToQString(text);
+    if (m_MaxLength > 0) value = ByteLimitValidator::CutToBytes(value, m_MaxLength);
+    static_cast<QLineEdit*>(Widget())->setText(value);
 }
 
-void TEdit::SetMaxLength(int length) { static_cast<QLineEdit*>(Widget())->setMaxLength(length > 0 ? length : 32767); }
+int TEdit::MaxLength() const { return m_MaxLength; }
+
+void TEdit::SetMaxLength(int length)
+{
+    auto* edit = static_cast<QLineEdit*>(Widget());
+    m_MaxLength = length > 0 ? length : 0;
+    auto* validator = static_cast<ByteLimitValidator*>(const_cast<QValidator*>(edit->validator()));
+    validator->SetLimit(m_MaxLength);
+    if (m_MaxLength > 0 && Utf8Size(edit->text()) > m_MaxLength)
+        edit->setText(ByteLimitValidator::CutToBytes(edit->text(), m_MaxLength));
+    // A character takes at least one byte: the edit's own limit cuts long
+    // pastes early, the validator then counts the bytes.
+    edit->setMaxLength(m_MaxLength > 0 ? m_MaxLength : 32767);
+}
 
 TGroupBox::TGroupBox(TWinControl* parent, const std::string& name)
     : TWinControl(parent, name, new QGroupBox(ContainerOf(parent)))

@@ -54,11 +54,24 @@ void UserType(TEdit* edit, const std::string& text)
     widget->insert(ToQString(text));
 }
 
-void UserPressKey(TForm* form, TUserKey key)
+namespace {
+
+void SendKey(QWidget* widget, TUserKey key)
 {
-    const int code = key == TUserKey::Enter ? Qt::Key_Return : Qt::Key_Escape;
-    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier);
-    QCoreApplication::sendEvent(form->Widget(), &press);
+    const int code = key == TUserKey::Escape ? Qt::Key_Escape : key == TUserKey::Enter ? Qt::Key_Return : Qt::Key_Enter;
+    QKeyEvent press(QEvent::KeyPress, code, key == TUserKey::KeypadEnter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+}
+
+}  // namespace
+
+void UserPressKey(TForm* form, TUserKey key) { SendKey(form->Widget(), key); }
+
+void UserPressKeyOn(TControl* control, TUserKey key)
+{
+    QWidget* widget = control->Widget();
+    widget->setFocus(Qt::TabFocusReason);
+    SendKey(widget, key);
 }
 
 void UserCloseWindow(TForm* form) { form->Widget()->close(); }

@@ -4,8 +4,9 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 #include "model/Text.h"
@@ -21,14 +22,30 @@ std::string Trim(const std::string& text)
     return text.substr(first, last - first + 1);
 }
 
+// Opens the file without waiting (a FIFO or a device never blocks the
+// program) and keeps it only when it is a regular file.
+int OpenRegularFile(const std::string& path, int flags)
+{
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) return -1;
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 bool ReadLines(const std::string& path, std::vector<std::string>& lines)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad()) return false;
-    const std::string text = content.str();
+    const int fd = OpenRegularFile(path, O_RDONLY);
+    if (fd < 0) return false;
+    std::string text;
+    char buffer[4096];
+    ssize_t got;
+    while ((got = ::read(fd, buffer, sizeof buffer)) > 0) text.append(buffer, static_cast<std::size_t>(got));
+    ::close(fd);
+    if (got < 0) return false;
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
@@ -105,6 +122,9 @@ int TIniFile::ReadInteger(const std::string& section, const std::string& key, in
 
 bool TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value)
 {
+    // Only a regular file, or none, is written.
+    struct stat info;
+    if (::stat(m_Path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return false;
     std::vector<std::string> lines;
     ReadLines(m_Path, lines);  // a missing file is an empty one
     const std::string entry = key + "=" + value;
@@ -136,10 +156,10 @@ bool TIniFile::WriteString(const std::string& section, const std::string& key, c
     }
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
-    std::FILE* file = std::fopen(m_Path.c_str(), "wb");
-    if (!file) return false;
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    ok = std::fclose(file) == 0 && ok;
+    const int fd = OpenRegularFile(m_Path, O_WRONLY | O_CREAT);
+    if (fd < 0) return false;
+    bool ok = ::ftruncate(fd, 0) == 0 && ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    ok = ::close(fd) == 0 && ok;
     return ok;
 }
 

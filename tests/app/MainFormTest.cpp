@@ -2,7 +2,9 @@
 // changes, every way a board form goes away, card pictures.
 #include <QImage>
 #include <QWidget>
+#include <filesystem>
 #include <memory>
+#include <sys/stat.h>
 
 #include "platform/qt/FormWidgets.h"
 #include "platform/qt/NamedResources.h"
@@ -48,6 +50,19 @@ TEST_F(MainFormTest, IniHolding5StillOpens21AndEndsHolding21)
     EXPECT_NE(dynamic_cast<TTestBoardForm*>(main->BoardForm()), nullptr);
     main.reset();
     EXPECT_EQ(ReadFile(IniPath()), "[Pinloom]\r\nMainBoard=21\r\n");
+}
+
+TEST_F(MainFormTest, AFifoInThePlaceOfTheIniFileNeitherHoldsUpStartNorExit)
+{
+    ASSERT_EQ(::mkfifo(IniPath().c_str(), 0666), 0);
+    HangGuard guard("Start and Exit with a FIFO as the .INI file", 10);
+    auto main = std::make_unique<TFormMain>(nullptr);
+    EXPECT_EQ(main->CurrentBoardId(), 21);
+    auto* board = dynamic_cast<TTestBoardForm*>(main->BoardForm());
+    ASSERT_NE(board, nullptr);
+    UserClick(board->ButtonExit);
+    main.reset();
+    EXPECT_EQ(std::filesystem::status(IniPath()).type(), std::filesystem::file_type::fifo);
 }
 
 TEST_F(MainFormTest, IniFileIsTheProgramPathWithItsExtensionReplaced)

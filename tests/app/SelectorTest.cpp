@@ -115,6 +115,33 @@ TEST_F(SelectorTest, DoubleClickConfirmsLikeOkAndEscapeCancelsWhileCancelIsEnabl
     }
 }
 
+TEST_F(SelectorTest, EnterPressesTheFocusedButton)
+{
+    TFormMain main(nullptr);
+    SetBoardOfferedPredicate([](uint8_t id) { return id == 15 || id == 16; });
+    {
+        TFormBoardSelector selector(&main);
+        WhenModalShows([](TForm& form) {
+            auto& shown = dynamic_cast<TFormBoardSelector&>(form);
+            UserSelect(shown.ListBoxMainBoard, 1);
+            UserPressKeyOn(shown.ListBoxMainBoard, TUserKey::Enter);  // no default button: nothing
+            EXPECT_EQ(shown.ModalResult(), mrNone);
+            UserPressKeyOn(shown.ButtonOK, TUserKey::Enter);
+        });
+        EXPECT_EQ(selector.ShowModal(), mrOk);
+        EXPECT_EQ(selector.GetSelectedBoardId(), 16);
+    }
+    {
+        TFormBoardSelector selector(&main);
+        bool timedOut = false;
+        WhenModalShows(
+            [](TForm& form) { UserPressKeyOn(dynamic_cast<TFormBoardSelector&>(form).ButtonCancel, TUserKey::Enter); },
+            &timedOut);
+        EXPECT_EQ(selector.ShowModal(), mrCancel);
+        EXPECT_FALSE(timedOut);
+    }
+}
+
 TEST_F(SelectorTest, AnOfferedBoardWithoutARowIsAProgrammingError)
 {
     TFormMain main(nullptr);

@@ -22,6 +22,11 @@ const char* const kHpsWarning =
     "add the Altera HPS IP to your design.\r\n";
 const char* const kClash =
     "GPIO-0 and GPIO-1 cannot have the same prefix name when both connect to the same type of daughter boards.";
+const std::string kEmptyName = "Project Name cannot be empty.";
+const std::string kNameRule =
+    "Project Name must start with a letter and hold only letters, digits and '_' (no '__', no trailing '_'), and "
+    "cannot be a Verilog or VHDL keyword.";
+const std::string kPrefixRule = "Prefix Name must start with a letter and hold only letters, digits and '_'.";
 
 // Combo items of the card list, in the order the form lists the cards.
 enum Item { None = 0, GpioDefault, Culm, Ivrel, Kember, Sarnel, Brevik, Tamsil, Dunvar, Elvask, Fenwry, RiscV, Jusk };
@@ -321,35 +326,168 @@ TEST_F(HollarneForm, PrefixRulesBeforeGenerating)
     ExpectVerilogCompiles();
 }
 
-TEST_F(HollarneForm, ProjectNamesThatCannotNameAFolder)
+TEST_F(HollarneForm, NamesAndPrefixesThatWouldBreakAProjectAreRefused)
 {
     TFormHollarne* form = Open();
     struct Case {
-        const char* name;
-        const char* message;
-    } cases[] = {{"", "Project Name cannot be empty."},
-                 {"../outside", "Project Name cannot contain '/' or '\\', nor be '.' or '..'."},
-                 {"a\\b", "Project Name cannot contain '/' or '\\', nor be '.' or '..'."},
-                 {".", "Project Name cannot contain '/' or '\\', nor be '.' or '..'."},
-                 {"..", "Project Name cannot contain '/' or '\\', nor be '.' or '..'."}};
+        std::string name;
+        int item0;
+        std::string prefix0;
+        int item1;
+        std::string prefix1;
+        std::string box;
+    } cases[] = {
+        {"", None, "", None, "", kEmptyName},
+        {" ", None, "", None, "", kNameRule},
+        {"my proj", None, "", None, "", kNameRule},
+        {"2fast", None, "", None, "", kNameRule},
+        {"_x", None, "", None, "", kNameRule},
+        {"a__b", None, "", None, "", kNameRule},
+        {"demo_", None, "", None, "", kNameRule},
+        {"module", None, "", None, "", kNameRule},
+        {"ENTITY", None, "", None, "", kNameRule},
+        {"Logic", None, "", None, "", kNameRule},
+        {"clock_divider", None, "", None, "", kNameRule},
+        {"Pr\xc3\xbc" "fung", None, "", None, "", kNameRule},
+        {"../outside", None, "", None, "", kNameRule},
+        {"a\\b", None, "", None, "", kNameRule},
+        {".", None, "", None, "", kNameRule},
+        {"..", None, "", None, "", kNameRule},
+        {"-", None, "", None, "", kNameRule},
+        {"demo", Ivrel, "a b-", None, "", kPrefixRule},
+        {"demo", Ivrel, "x[", None, "", kPrefixRule},
+        {"demo", Ivrel, "A[x]", None, "", kPrefixRule},
+        {"demo", None, "", Kember, "_P", kPrefixRule},
+        {"demo", None, "", Kember, "2P", kPrefixRule},
+        {"demo", None, "", Kember, "P.", kPrefixRule},
+        {"demo", None, "", Kember, std::string(110, 'K'), "Prefix Name is too long for the card on GPIO-1."},
+        {"demo", GpioDefault, std::string(121, 'G'), None, "", "Prefix Name is too long for the card on GPIO-0."},
+        {"demo", GpioDefault, std::string(127, 'G'), GpioDefault, "", "Prefix Name is too long for the card on GPIO-0."},
+    };
     for (const Case& c : cases) {
+        SCOPED_TRACE("name \"" + c.name + "\", prefixes \"" + c.prefix0 + "\" \"" + c.prefix1 + "\"");
         UserType(form->EditProjectName, c.name);
+        UserPick(form->ComboBoxGpio0, c.item0);
+        UserPick(form->ComboBoxGpio1, c.item1);
+        UserType(form->EditPrefixGpio0, c.prefix0);
+        UserType(form->EditPrefixGpio1, c.prefix1);
+        ASSERT_EQ(form->EditProjectName->Text(), c.name);
         for (TButton* button : {form->ButtonGen, form->ButtonSave}) {
             seam.boxes.clear();
             seam.dialogs.clear();
             UserClick(button);
-            EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{c.message}) << c.name;
+            EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{c.box});
             EXPECT_TRUE(seam.dialogs.empty());
         }
     }
+    // Nothing was written: no project folder, no settings file.
     EXPECT_FALSE(std::filesystem::exists(folder.Path() + "CodeGenerated"));
     EXPECT_FALSE(std::filesystem::exists(folder.Path() + "outside"));
+    EXPECT_FALSE(FileExists(folder.Path() + "default.cfg"));
 
-    // The name and the prefixes hold at most 127 characters.
+    // The name and the prefixes hold at most 127 bytes.
     UserType(form->EditProjectName, std::string(200, 'N'));
     EXPECT_EQ(form->EditProjectName->Text().size(), 127u);
     UserType(form->EditPrefixGpio0, std::string(200, 'P'));
     EXPECT_EQ(form->EditPrefixGpio0->Text().size(), 127u);
+}
+
+TEST_F(HollarneForm, PrefixesAsLongAsTheCardsTakeGiveWholeNames)
+{
+    TFormHollarne* form = Open();
+    const std::string longName = "N" + std::string(126, 'n');  // 127 bytes
+    UserType(form->EditProjectName, longName);
+    UserPick(form->ComboBoxGpio0, GpioDefault);
+    UserPick(form->ComboBoxGpio1, Kember);
+    const std::string gpio(120, 'G');    // before GPIO[35]: 128 characters
+    const std::string kember(109, 'K');  // before KEMBER_ADC_PENIRQ_n: 128 characters
+    UserType(form->EditPrefixGpio0, gpio);
+    UserType(form->EditPrefixGpio1, kember);
+    Generate(form, longName);
+    ASSERT_EQ(seam.ErrorTexts(), std::vector<std::string>{});
+    const std::string qsf = Qsf(longName);
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AC18 -to " + gpio + "GPIO[0]"));
+    EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"3.3-V LVTTL\" -to " + gpio + "GPIO[35]"));
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AB17 -to " + kember + "KEMBER_ADC_PENIRQ_n"));
+    EXPECT_TRUE(HasLine(qsf, "set_global_assignment -name TOP_LEVEL_ENTITY \"" + longName + "\""));
+    ExpectVerilogCompiles(longName);
+
+    // Saved and loaded back whole.
+    seam.AnswerNextDialog(folder.Path() + "long.cfg");
+    UserClick(form->ButtonSave);
+    UserClick(form->ButtonDefault);
+    seam.AnswerNextDialog(folder.Path() + "long.cfg");
+    UserClick(form->ButtonLoad);
+    EXPECT_EQ(form->EditProjectName->Text(), longName);
+    EXPECT_EQ(form->EditPrefixGpio0->Text(), gpio);
+    EXPECT_EQ(form->EditPrefixGpio1->Text(), kember);
+}
+
+TEST_F(HollarneForm, CraftedSettingsWithLinesInTheNameAndPrefixAreRefusedAndKept)
+{
+    const std::string injected = "P\r\nset_global_assignment -name DEVICE EVIL\r\n#";
+    std::string record(412, '\0');
+    record[0] = 21;
+    record[4] = static_cast<char>(0x9c);
+    record[5] = 0x01;
+    std::memcpy(&record[8], injected.data(), injected.size());
+    for (int flag = 136; flag < 148; ++flag) record[flag] = 1;
+    record[152] = 12;  // Ivrel on GPIO-0
+    std::memcpy(&record[154], injected.data(), injected.size());
+    WriteFile(folder.Path() + "crafted.cfg", record);
+
+    TFormHollarne* form = Open();
+    seam.AnswerNextDialog(folder.Path() + "crafted.cfg");
+    UserClick(form->ButtonLoad);
+    EXPECT_EQ(form->EditProjectName->Text(), injected);  // shown as it is
+    EXPECT_EQ(form->EditPrefixGpio0->Text(), injected);
+    EXPECT_EQ(form->ComboBoxGpio0->ItemIndex(), Ivrel);
+
+    seam.boxes.clear();
+    UserClick(form->ButtonGen);
+    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{kNameRule});
+    UserType(form->EditProjectName, "demo");
+    seam.boxes.clear();
+    UserClick(form->ButtonGen);
+    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{kPrefixRule});
+    EXPECT_EQ(seam.dialogs.size(), 1u);  // only the load dialog
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() + "CodeGenerated"));
+    EXPECT_EQ(ReadFile(folder.Path() + "crafted.cfg"), record);
+}
+
+TEST_F(HollarneForm, ATypedNameIsStoredAsTheEditHoldsIt)
+{
+    // Fifty letters of three bytes each: the edit keeps the 42 that fit in
+    // 127 bytes, and that is what the settings file gets.
+    std::string letters;
+    for (int i = 0; i < 50; ++i) letters += "\xe8\xaf\x95";
+    TFormHollarne* form = Open();
+    UserType(form->EditProjectName, letters);
+    EXPECT_EQ(form->EditProjectName->Text(), letters.substr(0, 42 * 3));
+    UserType(form->EditPrefixGpio0, letters);
+    EXPECT_EQ(form->EditPrefixGpio0->Text(), letters.substr(0, 42 * 3));
+    UserClick(form->ButtonExit);
+    const std::string written = ReadFile(folder.Path() + "default.cfg");
+    ASSERT_EQ(written.size(), 412u);
+    EXPECT_EQ(ReadFixedText(written.data() + 8, 128), letters.substr(0, 42 * 3));
+
+    main.reset();
+    form = Open();
+    EXPECT_EQ(form->EditProjectName->Text(), letters.substr(0, 42 * 3));
+}
+
+TEST_F(HollarneForm, EnterPressesTheFocusedButton)
+{
+    TFormHollarne* form = Open();
+    UserType(form->EditProjectName, "typed");
+    UserPressKeyOn(form->EditProjectName, TUserKey::Enter);  // the form has no default button
+    EXPECT_EQ(form->EditProjectName->Text(), "typed");
+    EXPECT_TRUE(seam.boxes.empty());
+    UserPressKeyOn(form->ButtonDefault, TUserKey::Enter);
+    EXPECT_EQ(form->EditProjectName->Text(), "HOLLARNE");
+    UserPressKeyOn(form->ButtonGen, TUserKey::KeypadEnter);
+    ASSERT_EQ(seam.dialogs.size(), 1u);  // the project dialog (cancelled)
+    EXPECT_EQ(seam.dialogs[0].request.fileName, "HOLLARNE.qpf");
 }
 
 TEST_F(HollarneForm, CancelledProjectDialogLeavesTheFolderOnly)
@@ -522,21 +660,6 @@ TEST_F(HollarneForm, AFailedRunIsReportedWithoutTheHpsWarning)
     EXPECT_TRUE(seam.InfoTexts().empty());
     EXPECT_TRUE(FileExists(ProjectFolder() + "HOLLARNE.qpf"));
     EXPECT_FALSE(FileExists(ProjectFolder() + "HOLLARNE.v"));
-}
-
-TEST_F(HollarneForm, APrefixWithANonNumericIndexEndsTheRunWithItsError)
-{
-    TFormHollarne* form = Open();
-    UserPick(form->ComboBoxGpio0, Ivrel);
-    UserType(form->EditPrefixGpio0, "A[x]");
-    Generate(form);
-    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"'x' is not a valid integer value"});
-    EXPECT_FALSE(FileExists(ProjectFolder() + "HOLLARNE.qpf"));
-    // The form goes on working.
-    UserType(form->EditPrefixGpio0, "A_");
-    Generate(form);
-    EXPECT_TRUE(seam.ErrorTexts().empty());
-    EXPECT_TRUE(FileExists(ProjectFolder() + "HOLLARNE.qpf"));
 }
 
 TEST_F(HollarneForm, CraftedSettingsFilesOfTheRightSizeAreShownSafely)

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "generate/Pinloom.h"
+#include "tests/generate/FileLimit.h"
 #include "tests/generate/GenerateSupport.h"
 
 namespace {
@@ -23,15 +24,6 @@ void RegisterAll(SeamRecorder& seam)
     seam.AddResource("EXT_PLL_CTRL_VERILOG", TextOf("EXT_PLL_CTRL_VERILOG"));
     seam.AddResource("CDCM6100X_CONFIG_VERILOG", TextOf("CDCM6100X_CONFIG_VERILOG"));
     for (const char* name : kSi570Resources) seam.AddResource(name, TextOf(name));
-}
-
-std::vector<std::string> FilesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 std::vector<std::string> Sorted(std::vector<std::string> names)
@@ -180,11 +172,31 @@ TEST(IpExport, ResourceExportCreatesOnlyTheLastFolder)
     EXPECT_EQ(ReadFile(folder.Path() + "sub/x.v"), "x\r\n");
     EXPECT_FALSE(pinloom.ExportResource(folder.Path() + "a/b/x.v", "X_VERILOG"));
     EXPECT_FALSE(FileExists(folder.Path() + "a"));
-    // A missing resource still removes the old file.
+    // A missing resource leaves an earlier file as it was.
     WriteFile(folder.Path() + "old.v", "old");
     EXPECT_FALSE(pinloom.ExportResource(folder.Path() + "old.v", "MISSING_VERILOG"));
-    EXPECT_FALSE(FileExists(folder.Path() + "old.v"));
+    EXPECT_EQ(ReadFile(folder.Path() + "old.v"), "old");
     EXPECT_TRUE(seam.boxes.empty());
+}
+
+TEST(IpExport, AWriteThatFailsPartWayKeepsTheEditedFile)
+{
+    SeamRecorder seam;
+    seam.AddResource("EXT_PLL_CTRL_VERILOG", std::string(400, 'v'));
+    TempFolder folder;
+    WriteFile(folder.Path() + "EXT_PLL_CTRL.v", "// edited by the user\r\n");
+    TMainBoard board;
+    SetDevice(board, MAINBOARD_ORMSGILL);
+    TPinloom pinloom;
+    bool exported;
+    {
+        FileSizeLimit limit(100);
+        exported = pinloom.ExportIp(&board, folder.Path());
+    }
+    EXPECT_FALSE(exported);
+    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Failed to export verilog IP"});
+    EXPECT_EQ(ReadFile(folder.Path() + "EXT_PLL_CTRL.v"), "// edited by the user\r\n");
+    EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"EXT_PLL_CTRL.v"});
 }
 
 TEST(IpExport, FailureStopsTheRunBeforeTheTimingFile)

@@ -202,12 +202,16 @@ TEST(FileGenerator, FailuresAreReportedAsFalse)
     file.Printf("%s", std::string(200, 'z').c_str());
     WriteFile(folder.Path() + "plain", "not a folder");
     EXPECT_FALSE(file.SaveToFile(folder.Path() + "plain/sub/x.htm"));
+    // A write that fails part-way leaves the earlier page as it was.
+    WriteFile(folder.Path() + "short.htm", "earlier page");
     bool saved;
     {
         FileSizeLimit limit(50);
         saved = file.SaveToFile(folder.Path() + "short.htm");
     }
     EXPECT_FALSE(saved);
+    EXPECT_EQ(ReadFile(folder.Path() + "short.htm"), "earlier page");
+    EXPECT_FALSE(FileExists(folder.Path() + "short.htm.tmp"));
 }
 
 TEST(HtmlGenerator, Fragments)

@@ -5,6 +5,7 @@
 #include <locale>
 
 #include "generate/Pinloom.h"
+#include "model/FileReplace.h"
 #include "tests/generate/FileLimit.h"
 #include "tests/generate/GenerateSupport.h"
 
@@ -33,19 +34,31 @@ TEST(GenerationRun, FileNamesComeFromTheProjectPath)
     }
 }
 
-TEST(GenerationRun, BaseNameWithSpaceAndLeadingDigitIsUsedUnchanged)
+TEST(GenerationRun, BaseNamesThatCannotNameAModuleWriteNothing)
 {
-    SeamRecorder seam;
-    TempFolder folder;
-    TMainBoard board;
-    BuildDemoBoard(board);
-    TPinloom pinloom;
-    ASSERT_TRUE(pinloom.Generate(&board, folder.Path() + "1st demo.qpf", true));
-    EXPECT_TRUE(Contains(ReadFile(folder.Path() + "1st demo.qpf"), "PROJECT_REVISION = \"1st demo\"\r\n"));
-    EXPECT_TRUE(Contains(ReadFile(folder.Path() + "1st demo.qsf"), "TOP_LEVEL_ENTITY \"1st demo\"\r\n"));
-    EXPECT_TRUE(Contains(ReadFile(folder.Path() + "1st demo.vhd"), "\r\nentity 1st demo is\r\n"));
-    EXPECT_TRUE(FileExists(folder.Path() + "1st demo.sdc"));
-    EXPECT_TRUE(FileExists(folder.Path() + "1st demo.htm"));
+    const std::string rule =
+        "Project Name must start with a letter and hold only letters, digits and '_' (no '__', no trailing '_'), "
+        "and cannot be a Verilog or VHDL keyword.";
+    const struct {
+        const char* file;
+        std::string box;
+    } cases[] = {
+        {"1st demo.qpf", rule}, {"my proj.qpf", rule}, {"module.qpf", rule},
+        {"clock_divider.qpf", rule}, {"Entity", rule}, {".qpf", "Project Name cannot be empty."},
+    };
+    for (const auto& c : cases) {
+        for (bool vhdl : {false, true}) {
+            SCOPED_TRACE(c.file);
+            SeamRecorder seam;
+            TempFolder folder;
+            TMainBoard board;
+            BuildDemoBoard(board);
+            TPinloom pinloom;
+            EXPECT_FALSE(pinloom.Generate(&board, folder.Path() + c.file, vhdl));
+            EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{c.box});
+            EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+        }
+    }
 }
 
 TEST(GenerationRun, TheOtherTopLevelOfAnEarlierRunStays)
@@ -82,6 +95,7 @@ TEST(GenerationRun, SettingsFileThatCannotBeCreatedStopsTheRun)
                                         "Failed to create file demo.qsf"}));
     EXPECT_TRUE(FileExists(folder.Path() + "demo.qpf"));
     EXPECT_TRUE(std::filesystem::is_directory(folder.Path() + "demo.qsf"));
+    EXPECT_FALSE(FileExists(folder.Path() + "demo.qsf.tmp"));
     for (const char* later : {"demo.v", "demo.vhd", "demo.sdc", "demo.htm"})
         EXPECT_FALSE(FileExists(folder.Path() + later)) << later;
 }
@@ -98,31 +112,113 @@ TEST(GenerationRun, ShortWriteShowsOnlyTheFileName)
     }
     EXPECT_FALSE(written);
     EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Failed to create file demo.qpf"});
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
 
-TEST(GenerationRun, UnpairedBracketsRejectTheRunBeforeAnythingIsWritten)
+// Regenerating over a project whose files the user edited, on a disk that
+// fills up: the file whose write fails part-way keeps its earlier bytes, the
+// later files are not touched, the earlier files of the run are new.
+TEST(GenerationRun, AWriteThatFailsPartWayLeavesThatFileAsItWas)
 {
-    for (const char* name : {"A[1", "B]", "[", "X]]", "Y[[2"}) {
+    const std::vector<std::string> files = {"demo.qpf", "demo.qsf", "demo.v", "demo.sdc", "demo.htm"};
+    for (std::size_t failing = 0; failing < files.size(); ++failing) {
+        SCOPED_TRACE(files[failing]);
         SeamRecorder seam;
         TempFolder folder;
+        for (const std::string& file : files) WriteFile(folder.Path() + file, "edited " + file + "\r\n");
         TMainBoard board;
         BuildDemoBoard(board);
-        // The name is checked even on a pin that is not used.
-        board.AddConnector(MakeConnector("ODD", "", {{"Z", "A1", PIN_DIR_INPUT}, {name, "A2", PIN_DIR_NONE}}));
         TPinloom pinloom;
-        EXPECT_FALSE(pinloom.CheckPinNames(&board)) << name;
-        EXPECT_FALSE(pinloom.Generate(&board, folder.Path() + "demo.qpf", false)) << name;
-        EXPECT_TRUE(std::filesystem::is_empty(folder.Path())) << name;
-        EXPECT_TRUE(seam.boxes.empty());
-        // No pin was sorted.
-        EXPECT_EQ(board.GetConnector(1)->GetPin(0)->GetName(), "KEY[3]");
+        SetWriteFailureForTesting(files[failing], 20);
+        const bool generated = pinloom.Generate(&board, folder.Path() + "demo.qpf", false);
+        SetWriteFailureForTesting("", 0);
+        EXPECT_FALSE(generated);
+        for (std::size_t k = 0; k < files.size(); ++k) {
+            const std::string text = ReadFile(folder.Path() + files[k]);
+            if (k < failing)
+                EXPECT_NE(text, "edited " + files[k] + "\r\n") << files[k];
+            else
+                EXPECT_EQ(text, "edited " + files[k] + "\r\n") << files[k];
+        }
+        EXPECT_EQ(FilesIn(folder.Path()).size(), files.size());  // no temporary file left
+        std::vector<std::string> boxes;  // the pin table fails silently
+        if (files[failing] != "demo.htm")
+            boxes = {"Cannot write file \"" + folder.Path() + files[failing] + ".tmp\". No space left on device",
+                     "Failed to create file " + files[failing]};
+        EXPECT_EQ(seam.ErrorTexts(), boxes);
     }
+}
+
+TEST(GenerationRun, ADirectoryInTheWayOfTheTemporaryFileKeepsTheEarlierFile)
+{
     SeamRecorder seam;
+    TempFolder folder;
+    WriteFile(folder.Path() + "demo.sdc", "edited constraints\r\n");
+    std::filesystem::create_directory(folder.Path() + "demo.sdc.tmp");
     TMainBoard board;
     BuildDemoBoard(board);
-    board.AddConnector(MakeConnector("ODD", "", {{"A]B[1", "A1", PIN_DIR_INPUT}, {"C[2]_N", "A2", PIN_DIR_INPUT}}));
     TPinloom pinloom;
-    EXPECT_TRUE(pinloom.CheckPinNames(&board));
+    EXPECT_FALSE(pinloom.Generate(&board, folder.Path() + "demo.qpf", false));
+    EXPECT_EQ(ReadFile(folder.Path() + "demo.sdc"), "edited constraints\r\n");
+    EXPECT_EQ(seam.ErrorTexts(),
+              (std::vector<std::string>{"Cannot create file \"" + folder.Path() + "demo.sdc.tmp\". File exists",
+                                        "Failed to create file demo.sdc"}));
+    EXPECT_TRUE(FileExists(folder.Path() + "demo.v"));
+    EXPECT_FALSE(FileExists(folder.Path() + "demo.htm"));
+}
+
+TEST(GenerationRun, SignalNamesTheTopLevelCannotDeclareWriteNoFile)
+{
+    const std::string longest(128, 'L');
+    const struct {
+        std::string name;
+        PinDirection direction;
+        bool verilog;  // accepted in a Verilog project
+        bool vhdl;     // accepted in a VHDL project
+    } cases[] = {
+        {"A[1", PIN_DIR_INPUT, false, false},
+        {"B]", PIN_DIR_INPUT, false, false},
+        {"[", PIN_DIR_INPUT, false, false},
+        {"Y[[2", PIN_DIR_INPUT, false, false},
+        {"A]B[1", PIN_DIR_INPUT, false, false},
+        {"C[2]_N", PIN_DIR_INPUT, false, false},
+        {"A[x]", PIN_DIR_INPUT, false, false},
+        {"a b-GPIO[0]", PIN_DIR_INOUT, false, false},
+        {"P\r\nset_global_assignment -name DEVICE EVIL\r\n#IVREL_PIXCLK", PIN_DIR_INPUT, false, false},
+        {longest + "n", PIN_DIR_OUTPUT, false, false},
+        {"wire", PIN_DIR_INPUT, false, true},
+        {"GPIO__0", PIN_DIR_INPUT, true, false},
+        {"TX_", PIN_DIR_OUTPUT, true, false},
+        {"OUT[1]", PIN_DIR_OUTPUT, true, false},
+        {longest, PIN_DIR_OUTPUT, true, true},
+        {"A[x]", PIN_DIR_NONE, true, true},  // not used: it reaches no file
+    };
+    for (const auto& c : cases) {
+        for (bool vhdl : {false, true}) {
+            SCOPED_TRACE(c.name + (vhdl ? " (VHDL)" : " (Verilog)"));
+            SeamRecorder seam;
+            TempFolder folder;
+            TMainBoard board;
+            BuildDemoBoard(board);
+            board.AddConnector(MakeConnector("ODD", "", {{"Z", "A1", PIN_DIR_INPUT}}));
+            board.GetConnector(board.GetConnectorCount() - 1)->AddPin(new TPin(c.name, "A2", c.direction, kLvttl, 0));
+            TPinloom pinloom;
+            const bool accepted = vhdl ? c.vhdl : c.verilog;
+            EXPECT_EQ(pinloom.CheckPinNames(&board, vhdl), accepted);
+            if (accepted) {
+                EXPECT_TRUE(seam.boxes.empty());
+                continue;
+            }
+            EXPECT_EQ(seam.ErrorTexts(),
+                      std::vector<std::string>{"Signal name " + c.name + " cannot be used in a Verilog or VHDL design."});
+            seam.boxes.clear();
+            EXPECT_FALSE(pinloom.Generate(&board, folder.Path() + "demo.qpf", vhdl));
+            EXPECT_EQ(seam.ErrorTexts().size(), 1u);
+            EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+            // No pin was sorted.
+            EXPECT_EQ(board.GetConnector(1)->GetPin(0)->GetName(), "KEY[3]");
+        }
+    }
 }
 
 TEST(GenerationRun, SignalNameUsedTwiceWritesNoFile)
@@ -156,23 +252,6 @@ TEST(GenerationRun, SignalNameUsedTwiceWritesNoFile)
         EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{box});
         EXPECT_TRUE(std::filesystem::is_empty(folder.Path())) << c.clash;
     }
-}
-
-TEST(GenerationRun, BusIndexThatIsNotANumberLeavesTheRun)
-{
-    SeamRecorder seam;
-    TempFolder folder;
-    TMainBoard board;
-    BuildDemoBoard(board);
-    board.AddConnector(MakeConnector("BAD", "", {{"A[x]", "A1", PIN_DIR_INPUT}}));
-    TPinloom pinloom;
-    try {
-        pinloom.Generate(&board, folder.Path() + "demo.qpf", false);
-        ADD_FAILURE() << "no conversion error";
-    } catch (const EConvertError& error) {
-        EXPECT_STREQ(error.what(), "'x' is not a valid integer value");
-    }
-    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
 
 TEST(GenerationRun, PortsThatCannotBeBuiltStopTheRunAtTheTopLevel)

@@ -51,8 +51,10 @@ TEST(Names, ProjectNames)
         {"Wire", kProjectRule},
         {"uwire", kProjectRule},
         {"logic", kProjectRule},                                        // SystemVerilog
+        {"LOGIC", kProjectRule},
         {"INTERFACE", kProjectRule},
         {"entity", kProjectRule},                                       // VHDL-2008
+        {"signal", kProjectRule},
         {"SIGNAL", kProjectRule},
         {"Context", kProjectRule},
         {"clock_divider", kProjectRule},                                // IP modules of the projects

@@ -5,6 +5,7 @@
 
 #include "model/ConfigBase.h"
 #include "model/Configboard.h"
+#include "model/FileReplace.h"
 #include "model/Text.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
@@ -97,6 +98,15 @@ TEST_F(Settings, FailedSaveShowsItsMessageAndKeepsTheOldFile)
     EXPECT_FALSE(holder.SaveToFile(holder.m_Config, path));
     EXPECT_EQ(ReadFile(path), "old contents");
     EXPECT_EQ(recorder.ErrorTexts().size(), 2u);
+    std::filesystem::remove(path + ".tmp");
+
+    // The disk fills up part-way through the record.
+    SetWriteFailureForTesting("keep.cfg", 100);
+    EXPECT_FALSE(holder.SaveToFile(holder.m_Config, path));
+    SetWriteFailureForTesting("", 0);
+    EXPECT_EQ(ReadFile(path), "old contents");
+    EXPECT_EQ(recorder.ErrorTexts().back(), "Failed to write file.");
+    EXPECT_FALSE(FileExists(path + ".tmp"));
 }
 
 TEST_F(Settings, FixedTextFields)
@@ -231,6 +241,6 @@ TEST_F(Settings, ExportResource)
     EXPECT_FALSE(config.ExportResource(folder.Path() + "a/b/EXT_PLL_CTRL.v", "EXT_PLL_CTRL_VERILOG"));
     WriteFile(folder.Path() + "old.v", "old");
     EXPECT_FALSE(config.ExportResource(folder.Path() + "old.v", "MISSING_VERILOG"));
-    EXPECT_FALSE(FileExists(folder.Path() + "old.v"));
+    EXPECT_EQ(ReadFile(folder.Path() + "old.v"), "old");
     EXPECT_TRUE(recorder.boxes.empty());
 }

@@ -2,6 +2,7 @@
 // the controls' events run, caught handler exceptions, posted messages, modal
 // forms, ownership and hosting.
 #include <QImage>
+#include <QLineEdit>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -307,6 +308,65 @@ TEST_F(FormsTest, ModalFormReturnsTheResultItsHandlerSets)
     EXPECT_FALSE(failed);
     EXPECT_FALSE(dialog.Visible());
     EXPECT_FALSE(dialog.IsModal());
+}
+
+TEST_F(FormsTest, EnterPressesTheFocusedButtonOtherwiseTheDefaultOne)
+{
+    TEventForm form;
+    form.Show();
+    // A focused button takes Enter for itself, also from the keypad; the
+    // Default button stays unpressed.
+    UserPressKeyOn(form.ButtonPost, TUserKey::Enter);
+    DeliverPostedMessages();
+    EXPECT_EQ(form.messages.size(), 1u);
+    UserPressKeyOn(form.ButtonThrow, TUserKey::KeypadEnter);
+    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Disk on fire"});
+    EXPECT_EQ(form.goClicks, 0);
+    // Escape on a focused button is not Enter.
+    UserPressKeyOn(form.ButtonPost, TUserKey::Escape);
+    DeliverPostedMessages();
+    EXPECT_EQ(form.messages.size(), 1u);
+    // Any other control passes Enter on to the Default button.
+    UserPressKeyOn(form.EditName, TUserKey::Enter);
+    UserPressKeyOn(form.ComboBoxCard, TUserKey::KeypadEnter);
+    UserPressKeyOn(form.CheckBoxLED, TUserKey::Enter);
+    EXPECT_EQ(form.goClicks, 3);
+    EXPECT_EQ(form.messages.size(), 1u);
+    // A disabled Default button is not pressed.
+    form.ButtonGo->SetEnabled(false);
+    UserPressKeyOn(form.EditName, TUserKey::Enter);
+    EXPECT_EQ(form.goClicks, 3);
+}
+
+TEST_F(FormsTest, AnEditHoldsAtMostItsLimitInBytes)
+{
+    TEventForm form;  // EditName: at most 5 bytes
+    UserType(form.EditName, "\xc3\xa9\xc3\xa9\xc3\xa9");  // three two-byte letters: two fit
+    EXPECT_EQ(form.EditName->Text(), "\xc3\xa9\xc3\xa9");
+    // Typing into a full edit keeps what is there.
+    auto* line = static_cast<QLineEdit*>(form.EditName->Widget());
+    line->setCursorPosition(1);
+    line->insert("x");
+    EXPECT_EQ(form.EditName->Text(), "\xc3\xa9x\xc3\xa9");
+    line->insert("yz");
+    EXPECT_EQ(form.EditName->Text(), "\xc3\xa9x\xc3\xa9");
+    // A pasted piece keeps its start, in whole characters, and the text after the cursor.
+    form.EditName->SetText("ab");
+    line->setCursorPosition(1);
+    line->insert("\xe8\xaf\x95\xe9\xaa\x8c");  // two three-byte letters: one fits
+    EXPECT_EQ(form.EditName->Text(), "a\xe8\xaf\x95" "b");
+    EXPECT_EQ(line->cursorPosition(), 2);
+    line->insert("\xf0\x9f\x99\x82");  // four bytes, one character of two UTF-16 units: none fits
+    EXPECT_EQ(form.EditName->Text(), "a\xe8\xaf\x95" "b");
+    // Text set by code is cut the same way; a limit of 0 holds anything.
+    form.EditName->SetText("\xe8\xaf\x95\xe9\xaa\x8c");
+    EXPECT_EQ(form.EditName->Text(), "\xe8\xaf\x95");
+    form.EditName->SetMaxLength(0);
+    form.EditName->SetText(std::string(300, 'n'));
+    EXPECT_EQ(form.EditName->Text().size(), 300u);
+    form.EditName->SetMaxLength(4);
+    EXPECT_EQ(form.EditName->Text(), "nnnn");
+    EXPECT_EQ(form.EditName->MaxLength(), 4);
 }
 
 class TDialogForm : public TForm {

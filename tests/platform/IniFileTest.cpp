@@ -1,6 +1,9 @@
 // The profile (.INI) file.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <sys/stat.h>
+
 #include "platform/IniFile.h"
 #include "tests/support/TestFiles.h"
 
@@ -63,3 +66,20 @@ TEST(IniFileTest, AFileThatCannotBeWrittenReportsFalse)
 }
 
 }  // namespace
+
+TEST(IniFileTest, OnlyARegularFileIsReadOrWritten)
+{
+    TempFolder folder;
+    const std::string fifo = folder.Path() + "fifo.INI";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+    const std::string directory = folder.Path() + "folder.INI";
+    std::filesystem::create_directory(directory);
+    HangGuard guard("Reading or writing a FIFO as the .INI file", 10);
+    for (const std::string& path : {fifo, directory}) {
+        TIniFile ini(path);
+        EXPECT_EQ(ini.ReadInteger("Pinloom", "MainBoard", 7), 7) << path;
+        EXPECT_FALSE(ini.WriteInteger("Pinloom", "MainBoard", 21)) << path;
+    }
+    EXPECT_EQ(std::filesystem::status(fifo).type(), std::filesystem::file_type::fifo);
+    EXPECT_TRUE(std::filesystem::is_empty(directory));
+}

@@ -113,3 +113,25 @@ bool AnalyseVhdl(const std::vector<std::string>& files, std::string& log)
     for (const std::string& file : files) command += " '" + file + "'";
     return RunCommand(command, log) == 0;
 }
+
+HangGuard::HangGuard(std::string what, int seconds)
+{
+    m_Watch = std::thread([this, what, seconds] {
+        std::unique_lock<std::mutex> lock(m_Mutex);
+        if (!m_Done.wait_for(lock, std::chrono::seconds(seconds), [this] { return m_Finished; })) {
+            std::fprintf(stderr, "%s did not finish within %d seconds\n", what.c_str(), seconds);
+            std::fflush(stderr);
+            std::_Exit(1);
+        }
+    });
+}
+
+HangGuard::~HangGuard()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        m_Finished = true;
+    }
+    m_Done.notify_all();
+    m_Watch.join();
+}

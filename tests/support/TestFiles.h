@@ -3,7 +3,10 @@
 // running the HDL tools on generated files.
 #pragma once
 
+#include <condition_variable>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 class TempFolder {
@@ -41,3 +44,20 @@ bool LintVerilog(const std::string& file, const std::string& top, std::string& l
 // Analyses VHDL files with GHDL in a work folder of their own.
 bool AnalyseVhdl(const std::string& file, std::string& log);
 bool AnalyseVhdl(const std::vector<std::string>& files, std::string& log);
+
+// Ends the test program with a message when the code in its scope has not
+// finished within the time: for code that could block forever (a FIFO in
+// the place of a file).
+class HangGuard {
+public:
+    HangGuard(std::string what, int seconds);
+    ~HangGuard();
+    HangGuard(const HangGuard&) = delete;
+    HangGuard& operator=(const HangGuard&) = delete;
+
+private:
+    std::mutex m_Mutex;
+    std::condition_variable m_Done;
+    bool m_Finished = false;
+    std::thread m_Watch;
+};
