@@ -1,5 +1,9 @@
 #include "app/BoardForm.h"
 
+#include "boards/cyclone5_stratix5/UI_Drennock.h"
+#include "boards/cyclone5_stratix5/UI_Estover.h"
+#include "boards/cyclone5_stratix5/UI_Rastrelle.h"
+#include "boards/cyclone5_stratix5/UI_Selbowen.h"
 #include "boards/soc/UI_Hollarne.h"
 
 #include "platform/Seam.h"
@@ -26,10 +30,10 @@ std::vector<TBoardFormSlot>& Slots()
         {12, "TFormBrackwell", nullptr},
         {13, "TFormGorsewin", nullptr},
         {14, "TFormLarrowen", nullptr},
-        {15, "TFormDrennock", nullptr},
-        {16, "TFormRastrelle", nullptr},
-        {17, "TFormSelbowen", nullptr},
-        {18, "TFormEstover", nullptr},
+        {15, "TFormDrennock", NewBoardForm<TFormDrennock>},
+        {16, "TFormRastrelle", NewBoardForm<TFormRastrelle>},
+        {17, "TFormSelbowen", NewBoardForm<TFormSelbowen>},
+        {18, "TFormEstover", NewBoardForm<TFormEstover>},
         {19, "TFormHethermoor", nullptr},
         {20, "TFormIvenhold", nullptr},
         {21, "TFormHollarne", NewBoardForm<TFormHollarne>},

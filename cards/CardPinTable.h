@@ -7,30 +7,43 @@
 // puts "ADC_DB[0]" at position 2, "ADC_DB[1]" at 4, "ADC_DB[2]" at 5,
 // "ADC_DB[4]" at 6 and so on. A range of element numbers may run downwards
 // ("11-0"). A row without element numbers is a single signal of that name.
-// A position that no row names carries no signal of the card.
+// A signal holding "%d" takes the element number there instead of as a bus
+// index ("LVDS_RX_p%d" gives "LVDS_RX_p0", "LVDS_RX_p1", ...). A position
+// that no row names carries no signal of the card.
 //
-// A row may give an I/O standard of its own in a fifth column; a row without
-// one takes the standard the table is placed with.
+// A row's I/O standard is the map's first I/O-standard argument unless the
+// row gives a fixed code or names another argument of the map (card_io).
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "model/Connector.h"
 #include "platform/Seam.h"
 
-namespace card_table {
-// The I/O-standard column of a row that takes the table's standard.
-constexpr IoStandard kTableStandard = 255;
-}  // namespace card_table
+// The I/O column of a row: a fixed code (0 ... IO_STD_COUNT - 1), or the
+// first, second or third I/O-standard argument of the map.
+namespace card_io {
+constexpr IoStandard Arg = 0xFF;
+constexpr IoStandard Arg2 = 0xFE;
+constexpr IoStandard Arg3 = 0xFD;
+}  // namespace card_io
 
 struct CardPinRow {
     const char* positions;   // "1", "6-9", "2, 4-10, 13-18"
-    const char* signal;      // the signal's name, or the bus's base name
+    const char* signal;      // the signal's name, the bus's base name, or a name with "%d"
     const char* elements;    // bus element numbers in position order, or nullptr
     PinDirection direction;  // seen from the FPGA
-    IoStandard ioStandard = card_table::kTableStandard;
+    IoStandard ioStandard = card_io::Arg;
+};
+
+// A new name for the pin at one position; its direction and I/O standard stay.
+struct CardPinName {
+    int position;
+    const char* name;
 };
 
 // Short names for the direction column of the tables.
@@ -82,95 +95,85 @@ constexpr std::vector<int> ExpandNumberList(const char* text)
     return numbers;
 }
 
-struct Entry {
-    std::string name;
-    PinDirection direction = PIN_DIR_NONE;
-    IoStandard ioStandard = kTableStandard;
-    bool used = false;
+// The positions a row names and, for a run, the element number at each of
+// them; a row without element numbers names one position.
+struct RowNumbers {
+    std::vector<int> positions;
+    std::vector<int> elements;  // empty for a single signal
 };
 
-// The signals of one card connector, placed row by row or one by one in any
-// order, then appended to the connector in position order. A position takes
-// at most one signal.
-class PinSheet {
-public:
-    explicit PinSheet(int positionCount) : m_Entries(static_cast<std::size_t>(positionCount) + 1) {}
-
-    void Place(int position, const std::string& name, PinDirection direction, IoStandard ioStandard)
-    {
-        PL_ASSERT(position >= 1 && position < static_cast<int>(m_Entries.size()));
-        PL_ASSERT(ioStandard != kTableStandard);
-        Entry& entry = m_Entries[static_cast<std::size_t>(position)];
-        PL_ASSERT(!entry.used);
-        entry = Entry{name, direction, ioStandard, true};
-    }
-
-    // Places every row; a row without a standard of its own takes ioStandard.
-    void PlaceRows(const CardPinRow* rows, std::size_t rowCount, IoStandard ioStandard)
-    {
-        for (std::size_t r = 0; r < rowCount; ++r) {
-            const CardPinRow& row = rows[r];
-            const std::vector<int> positions = ExpandNumberList(row.positions);
-            std::vector<int> elements;
-            if (row.elements) {
-                elements = ExpandNumberList(row.elements);
-                PL_ASSERT(elements.size() == positions.size());
-            } else {
-                PL_ASSERT(positions.size() == 1);
-            }
-            const IoStandard rowStandard = row.ioStandard != kTableStandard ? row.ioStandard : ioStandard;
-            for (std::size_t i = 0; i < positions.size(); ++i) {
-                std::string name = row.signal;
-                if (row.elements) name += "[" + std::to_string(elements[i]) + "]";
-                Place(positions[i], name, row.direction, rowStandard);
-            }
-        }
-    }
-    template <std::size_t N>
-    void PlaceRows(const CardPinRow (&rows)[N], IoStandard ioStandard = kTableStandard)
-    {
-        PlaceRows(rows, N, ioStandard);
-    }
-
-    // Rewrites the name of every placed signal.
-    template <typename Rename>
-    void RenameAll(Rename rename)
-    {
-        for (Entry& entry : m_Entries)
-            if (entry.used) entry.name = rename(entry.name);
-    }
-
-    // Appends one entry per position, position 1 first: a card pin (pin
-    // index = position, flag 0) where a signal was placed, nullptr elsewhere.
-    void AppendTo(TConnector* connector) const
-    {
-        for (std::size_t position = 1; position < m_Entries.size(); ++position) {
-            const Entry& entry = m_Entries[position];
-            connector->AddPin(entry.used ? new TPin(entry.name, entry.direction, entry.ioStandard,
-                                                    static_cast<int32_t>(position), 0)
-                                         : nullptr);
-        }
-    }
-
-private:
-    std::vector<Entry> m_Entries;  // index = position; index 0 unused
-};
-
-// Appends positionCount entries, position 1 first: a card pin for every
-// position a row names (pin index = position, the row's I/O standard or the
-// given one, flag 0), nullptr for every other position.
-inline void AddRows(TConnector* connector, int positionCount, const CardPinRow* rows, std::size_t rowCount,
-                    IoStandard ioStandard)
+constexpr RowNumbers ExpandRowNumbers(const char* positions, const char* elements)
 {
-    PinSheet sheet(positionCount);
-    sheet.PlaceRows(rows, rowCount, ioStandard);
-    sheet.AppendTo(connector);
+    RowNumbers numbers{ExpandNumberList(positions), {}};
+    if (elements) {
+        numbers.elements = ExpandNumberList(elements);
+        PL_ASSERT(numbers.elements.size() == numbers.positions.size());
+    } else {
+        PL_ASSERT(numbers.positions.size() == 1);
+    }
+    return numbers;
 }
 
+// The name of element k of a row: the signal with k in place of "%d", or the
+// bus element "signal[k]".
+std::string ElementName(const std::string& signal, int element);
+
 }  // namespace card_table
+
+// One map under construction: an entry per position, filled from rows or
+// single signals in any order and then appended to the connector in
+// position order. Mistakes in a table (a position named twice or outside
+// the connector, a run whose element list does not match its positions, an
+// I/O cell that is neither a code nor an argument of the map) are
+// programming errors.
+class CardPinTable {
+public:
+    // positionCount entries without a signal; `arguments` are the map's
+    // I/O-standard arguments in order (card_io::Arg, Arg2, Arg3).
+    explicit CardPinTable(int positionCount, std::initializer_list<IoStandard> arguments = {});
+
+    // Places the rows; each position may be named only once.
+    CardPinTable& Add(std::span<const CardPinRow> rows);
+    // Places one signal, named in full; its position must be free.
+    CardPinTable& Add(int position, const std::string& name, PinDirection direction, IoStandard ioStandard);
+    // Puts the rows in place of the pins at their positions, which must
+    // hold one.
+    CardPinTable& Replace(std::span<const CardPinRow> rows);
+    // New names for pins that exist; direction and I/O standard stay.
+    CardPinTable& Rename(std::span<const CardPinName> names);
+    // Rewrites the name of every pin placed so far.
+    template <typename Rewrite>
+    CardPinTable& RenameAll(Rewrite rewrite)
+    {
+        for (Entry& entry : m_Entries)
+            if (entry.used) entry.name = rewrite(entry.name);
+        return *this;
+    }
+    // Leaves the listed positions ("3, 4, 7-9") without a signal.
+    CardPinTable& Clear(const char* positions);
+
+    // Appends one entry per position, position 1 first: a card pin (pin
+    // index = position, flag 0) or nullptr.
+    void AppendTo(TConnector* connector) const;
+
+private:
+    struct Entry {
+        std::string name;
+        PinDirection direction = PIN_DIR_NONE;
+        IoStandard ioStandard = 0;
+        bool used = false;
+    };
+
+    void Put(int position, std::string name, PinDirection direction, IoStandard ioStandard, bool replace);
+    void PlaceRow(const CardPinRow& row, bool replace);
+    IoStandard Resolve(IoStandard cell) const;
+
+    std::vector<Entry> m_Entries;  // index = position - 1
+    std::vector<IoStandard> m_Arguments;
+};
 
 template <std::size_t N>
 void AddCardPinTable(TConnector* connector, int positionCount, const CardPinRow (&rows)[N], IoStandard ioStandard)
 {
-    card_table::AddRows(connector, positionCount, rows, N, ioStandard);
+    CardPinTable(positionCount, {ioStandard}).Add(rows).AppendTo(connector);
 }

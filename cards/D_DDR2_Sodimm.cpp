@@ -61,9 +61,9 @@ void AddDdr2SodimmPins(TConnector* connector, const DdrSodimmOptions& options)
         {"198, 200", "SA", "0, 1", Out, address},
     };
 
-    card_table::PinSheet sheet(kPositions);
-    sheet.PlaceRows(lanes);
-    if (options.differential) sheet.PlaceRows(complementStrobes);
-    sheet.PlaceRows(control);
-    sheet.AppendTo(connector);
+    CardPinTable table(kPositions);
+    table.Add(lanes);
+    if (options.differential) table.Add(complementStrobes);
+    table.Add(control);
+    table.AppendTo(connector);
 }

@@ -90,12 +90,12 @@ void AddDdr3Pins(TConnector* connector, const DdrSodimmOptions& options, const S
         {"202", "SCL", nullptr, Out, bus},
     };
 
-    card_table::PinSheet sheet(kPositions);
-    sheet.PlaceRows(lanes);
-    if (options.differential) sheet.PlaceRows(complementStrobes);
-    sheet.PlaceRows(control);
-    if (upperCase) sheet.RenameAll(UpperCaseName);
-    sheet.AppendTo(connector);
+    CardPinTable table(kPositions);
+    table.Add(lanes);
+    if (options.differential) table.Add(complementStrobes);
+    table.Add(control);
+    if (upperCase) table.RenameAll(UpperCaseName);
+    table.AppendTo(connector);
 }
 
 }  // namespace

@@ -100,18 +100,18 @@ void AddDdr4SodimmPins(TConnector* connector, const Ddr4ModuleOptions& options)
         {"260", "SA[1]", nullptr, Out, options.addressStandard},
     };
 
-    card_table::PinSheet sheet(kPositions);
-    sheet.PlaceRows(kLanes);
-    if (options.ecc) sheet.PlaceRows(kCheckBits);
-    sheet.PlaceRows(kControl);
-    sheet.PlaceRows(presenceDetect);
+    CardPinTable table(kPositions);
+    table.Add(kLanes);
+    if (options.ecc) table.Add(kCheckBits);
+    table.Add(kControl);
+    table.Add(presenceDetect);
     for (const RankRow& row : kRankPositions) {
         const char* name = options.naming == Ddr4Naming::DualRank ? row.dualRank
                            : options.boardId == MAINBOARD_ZENNORBY ? row.singleRankZennorby
                                                                    : row.singleRank;
         if (!name) continue;
         const bool addressPin = options.naming == Ddr4Naming::DualRank && row.position == 256;
-        sheet.Place(row.position, name, Out, addressPin ? options.addressStandard : row.ioStandard);
+        table.Add(row.position, name, Out, addressPin ? options.addressStandard : row.ioStandard);
     }
-    sheet.AppendTo(connector);
+    table.AppendTo(connector);
 }

@@ -162,7 +162,7 @@ template <std::size_t N, std::size_t M>
 void AddQdrModulePins(TConnector* connector, LaneTable& lanes, const LaneSignal (&laneSignals)[N],
                       const CardPinRow (&control)[M])
 {
-    card_table::PinSheet sheet(kPositions);
+    CardPinTable table(kPositions);
     for (int lane = 0; lane < kLaneCount; ++lane) {
         const std::vector<int> positions = card_table::ExpandNumberList(kLanePositions[lane]);
         PL_ASSERT(positions.size() == kLaneWidth);
@@ -173,11 +173,11 @@ void AddQdrModulePins(TConnector* connector, LaneTable& lanes, const LaneSignal 
             for (const LaneSignal& s : laneSignals)
                 if (base == s.base) signal = &s;
             PL_ASSERT(signal != nullptr);
-            sheet.Place(positions[static_cast<std::size_t>(i)], name, signal->direction, signal->ioStandard);
+            table.Add(positions[static_cast<std::size_t>(i)], name, signal->direction, signal->ioStandard);
         }
     }
-    sheet.PlaceRows(control);
-    sheet.AppendTo(connector);
+    table.Add(control);
+    table.AppendTo(connector);
 }
 
 }  // namespace

@@ -15,9 +15,10 @@
 //
 // puts "XCVR_RX_p[1]" at 2, "XCVR_RX_p[2]" at 6 and "XCVR_RX_p[3]" at 10 and,
 // being a pair row, each negative leg ("XCVR_RX_n[1]" at 3 ...) at the
-// position after its positive leg, with the flags plus kNegLeg. A signal
-// holding "%d" takes the element number there instead of as a bus index
-// ("DP%d_M2C_P" gives "DP0_M2C_P").
+// position after its positive leg, with the flags plus kNegLeg. Element
+// names follow the card tables ("DP%d_M2C_P" gives "DP0_M2C_P"); they are
+// put together here in fixed-size buffers, as the tables are built at
+// compile time.
 #pragma once
 
 #include <array>
@@ -36,11 +37,11 @@
 constexpr int FMC_HPC_PIN_NUM = 400;
 constexpr int FMC_PLUS_PIN_NUM = 560;
 
-// I/O cells of a row that are not a fixed code: the map's I/O-standard
-// argument (the standard the table is placed with, as in the other card
-// tables) and its transceiver-standard argument.
-constexpr IoStandard kFmcIoArgument = card_table::kTableStandard;
-constexpr IoStandard kFmcIoTransceiver = 0xFE;
+// I/O cells of a row that are not a fixed code, marked as in the other card
+// tables: the map's I/O-standard argument (its first) and its
+// transceiver-standard argument (its second).
+constexpr IoStandard kFmcIoArgument = card_io::Arg;
+constexpr IoStandard kFmcIoTransceiver = card_io::Arg2;
 
 // I/O-standard codes of the FMC tables.
 namespace fmc_io {
@@ -161,20 +162,13 @@ constexpr FmcPinTable<N> BuildFmcPinTable(const FmcPinRow (&rows)[R])
     static_assert(NameWidth <= kFmcLongName);
     FmcPinTable<N> table{};
     for (const FmcPinRow& row : rows) {
-        const std::vector<int> positions = card_table::ExpandNumberList(row.positions);
-        std::vector<int> elements;
-        if (row.elements) {
-            elements = card_table::ExpandNumberList(row.elements);
-            PL_ASSERT(elements.size() == positions.size());
-        } else {
-            PL_ASSERT(positions.size() == 1);
-        }
-        for (std::size_t i = 0; i < positions.size(); ++i) {
+        const card_table::RowNumbers n = card_table::ExpandRowNumbers(row.positions, row.elements);
+        for (std::size_t i = 0; i < n.positions.size(); ++i) {
             const fmc_table::Name name =
-                row.elements ? fmc_table::ElementName(row.signal, elements[i]) : fmc_table::Name(row.signal);
-            fmc_table::Put(table, NameWidth, positions[i], name, row.direction, row.ioStandard, row.flags);
+                row.elements ? fmc_table::ElementName(row.signal, n.elements[i]) : fmc_table::Name(row.signal);
+            fmc_table::Put(table, NameWidth, n.positions[i], name, row.direction, row.ioStandard, row.flags);
             if (row.pairNegFlag != 0)
-                fmc_table::Put(table, NameWidth, positions[i] + 1, fmc_table::NegativeLegName(name), row.direction,
+                fmc_table::Put(table, NameWidth, n.positions[i] + 1, fmc_table::NegativeLegName(name), row.direction,
                                row.ioStandard, static_cast<uint8_t>(row.flags | row.pairNegFlag));
         }
     }

@@ -12,7 +12,14 @@ class FallbackBackend final : public Backend {
 public:
     void MessageBox(BoxKind kind, const std::string& text) override
     {
-        std::fprintf(stderr, "%s: %s\n", kind == BoxKind::Error ? "Error" : "Information", text.c_str());
+        std::fprintf(stderr, "%s: %s\n",
+                     kind == BoxKind::Error ? "Error" : kind == BoxKind::Warning ? "Warning" : "Information",
+                     text.c_str());
+    }
+    bool AskWarningYesNo(const std::string& text) override
+    {
+        MessageBox(BoxKind::Warning, text);
+        return false;
     }
     void Beep() override {}
     bool IsLeftCtrlDown() override { return false; }
@@ -49,6 +56,7 @@ Backend& Current() { return *g_backend; }
 
 void ShowError(const std::string& text) { g_backend->MessageBox(BoxKind::Error, text); }
 void ShowInformation(const std::string& text) { g_backend->MessageBox(BoxKind::Information, text); }
+bool AskWarningYesNo(const std::string& text) { return g_backend->AskWarningYesNo(text); }
 void Beep() { g_backend->Beep(); }
 bool IsLeftCtrlDown() { return g_backend->IsLeftCtrlDown(); }
 std::string RunSaveDialog(const FileDialogRequest& request) { return g_backend->RunSaveDialog(request); }

@@ -11,7 +11,7 @@
 
 namespace seam {
 
-enum class BoxKind { Error, Information };
+enum class BoxKind { Error, Information, Warning };
 
 // What a file dialog is asked to show. The filter uses the "Caption|*.EXT"
 // convention; the backend turns it into whatever its dialogs understand.
@@ -30,6 +30,9 @@ public:
 
     // A modal message box with a single OK button.
     virtual void MessageBox(BoxKind kind, const std::string& text) = 0;
+    // A modal warning box with the buttons Yes and No; true only for Yes
+    // (No and closing the box give false).
+    virtual bool AskWarningYesNo(const std::string& text) = 0;
     virtual void Beep() = 0;
     // True while a Ctrl key is held.
     virtual bool IsLeftCtrlDown() = 0;
@@ -57,6 +60,7 @@ Backend& Current();
 
 void ShowError(const std::string& text);
 void ShowInformation(const std::string& text);
+bool AskWarningYesNo(const std::string& text);
 void Beep();
 bool IsLeftCtrlDown();
 std::string RunSaveDialog(const FileDialogRequest& request);

@@ -21,6 +21,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "resources/FramePhoto.h"
 #include "resources/HollarnePhoto.h"
 
 namespace {
@@ -408,6 +409,9 @@ int main(int argc, char** argv)
     for (const BoardPicture& board : kBoards) save(board.name, DrawBoard(board));
     for (const CardPicture& card : kCards) save(card.name, DrawCard(card));
     save("HOLLARNE_PHOTO_BITMAP", DrawHollarnePhoto());
+    save("RASTRELLE_PHOTO_BITMAP", DrawRastrellePhoto());
+    save("DRENNOCK_PHOTO_BITMAP", DrawDrennockPhoto());
+    save("ESTOVER_PHOTO_BITMAP", DrawEstoverPhoto());
     save("KALVORA_LOGO_BITMAP", DrawMakerLogo());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));

@@ -1,5 +1,7 @@
 #include "boards/frame/BoardFormFrame.h"
 
+#include "cards/PrefixFit.h"
+#include "model/Names.h"
 #include "model/SettingsFile.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
@@ -38,11 +40,17 @@ void TFrameBoardForm::AddFrameHandlers(std::vector<THandlerEntry>& handlers)
     handlers.emplace_back("FormClose", Bind(&TFrameBoardForm::FormClose));
 }
 
-void TFrameBoardForm::InitialiseSettings(TEdit* projectName, std::initializer_list<TEdit*> prefixEdits)
+void TFrameBoardForm::InitialiseSettings(std::initializer_list<TEdit*> prefixEdits)
 {
-    m_ProjectName = projectName;
+    EditProjectName = Find<TEdit>("EditProjectName");
+    ButtonMainBoardSelect = dynamic_cast<TButton*>(FindControl("ButtonMainBoardSelect"));
+    ButtonDefaultSetting = dynamic_cast<TButton*>(FindControl("ButtonDefaultSetting"));
+    ButtonLoad = Find<TButton>("ButtonLoad");
+    ButtonSave = Find<TButton>("ButtonSave");
+    ButtonGen = Find<TButton>("ButtonGen");
+    ButtonExit = Find<TButton>("ButtonExit");
     SetColor(kFormColor);
-    m_ProjectName->SetMaxLength(kMaxNameLength);
+    EditProjectName->SetMaxLength(kMaxNameLength);
     for (TEdit* edit : prefixEdits) edit->SetMaxLength(kMaxNameLength);
     FillCardCombos();
     SettingsFolder() = seam::ExecutableFolder();
@@ -53,40 +61,31 @@ void TFrameBoardForm::InitialiseSettings(TEdit* projectName, std::initializer_li
 bool TFrameBoardForm::Validate(bool generating)
 {
     std::string message;
-    const std::string name = m_ProjectName->Text();
-    bool ok = true;
-    if (name.empty()) {
-        message = "Project Name cannot be empty.";
-        ok = false;
-    } else if (name.find('/') != std::string::npos || name.find('\\') != std::string::npos || name == "." ||
-               name == "..") {
-        // NAMES: replace this branch by CheckProjectName(name, message) of
-        // model/Names.h (one rule for every form and the run).
-        message = "Project Name cannot contain '/' or '\\', nor be '.' or '..'.";
-        ok = false;
-    } else {
-        ok = ValidateBoard(generating, message);
-    }
+    const bool ok = CheckProjectName(EditProjectName->Text(), message) && ValidateBoard(generating, message);
     if (!ok) seam::ShowError(message);
     return ok;
 }
 
-bool TFrameBoardForm::ValidateBoard(bool, std::string&) { return true; }
+bool TFrameBoardForm::ValidateBoard(bool, std::string&)
+{
+    return true;
+}
 
 void TFrameBoardForm::ButtonGenClick(TObject*)
 {
     if (!Validate(true)) return;
     if (RunsBatch()) return;
     if (!ConfirmGenerate()) return;
-    const std::string path = AskProjectFilePath("", m_Row.FolderWord, m_ProjectName->Text());
+    const std::string path = AskProjectFilePath("", m_Row.FolderWord, EditProjectName->Text());
     if (path.empty()) return;
     if (Generate(path)) {
         const std::string notices = IpNotices();
         if (!notices.empty()) seam::ShowInformation(notices);
         if (m_Row.SuccessBox)
-            seam::ShowInformation(Format("Generate Quartus Project successfully.\r\nThe project is located in the "
-                                         "folder:\r\n%s",
-                                         ExtractFilePath(path).c_str()));
+            seam::ShowInformation(
+                Format("Generate Quartus Project successfully.\r\nThe project is located in the "
+                       "folder:\r\n%s",
+                       ExtractFilePath(path).c_str()));
         AfterSuccess();
     } else {
         seam::ShowError(Format("Failed to generate Quartus project: %s.", ExtractFileName(path).c_str()));
@@ -134,12 +133,23 @@ void TFrameBoardForm::CheckBoxClick(TObject*)
     AfterCheckBoxClick();
 }
 
-void TFrameBoardForm::FormClose(TObject*, TCloseAction&) { Leave(); }
+void TFrameBoardForm::FormClose(TObject*, TCloseAction&)
+{
+    Leave();
+}
 
 void TFrameBoardForm::FormLeave()
 {
     StoreHeld();
     SaveHeld(DefaultConfigPath());
+}
+
+bool TFrameBoardForm::CheckCardPrefix(DaughterId card, uint8_t board, const std::string& prefix,
+                                      const std::string& label, bool generating, std::string& message, int32_t option)
+{
+    if (card == 0) return true;
+    if (!CheckPrefixName(prefix, message)) return false;
+    return !generating || CheckPrefixFitsCard(card, board, prefix, label, message, option);
 }
 
 std::string TFrameBoardForm::MemoryIpNotice(const std::string& word)
@@ -194,37 +204,236 @@ void TChoiceCombo::Update(bool enabled, int32_t forcedItem)
 
 TControlSpec FrameButton(const char* name, int left, int top, int width, const char* caption, const char* onClick)
 {
-    return {.Kind = TControlKind::Button, .Name = name, .Left = left, .Top = top, .Width = width, .Height = 28,
-            .Caption = caption, .OnClick = onClick, .HandCursor = true};
+    return {.Kind = TControlKind::Button,
+            .Name = name,
+            .Left = left,
+            .Top = top,
+            .Width = width,
+            .Height = 28,
+            .Caption = caption,
+            .OnClick = onClick,
+            .HandCursor = true};
 }
 
 TControlSpec FrameCheckBox(const char* name, const char* parent, int left, int top, int width, const char* caption)
 {
-    return {.Kind = TControlKind::CheckBox, .Name = name, .Parent = parent, .Left = left, .Top = top, .Width = width,
-            .Height = 20, .Caption = caption, .OnClick = "CheckBoxClick", .HandCursor = true};
+    return {.Kind = TControlKind::CheckBox,
+            .Name = name,
+            .Parent = parent,
+            .Left = left,
+            .Top = top,
+            .Width = width,
+            .Height = 20,
+            .Caption = caption,
+            .OnClick = "CheckBoxClick",
+            .HandCursor = true};
 }
 
 TControlSpec FrameLabel(const char* name, const char* parent, int left, int top, int width, const char* caption,
                         bool bold)
 {
-    return {.Kind = TControlKind::Label, .Name = name, .Parent = parent, .Left = left, .Top = top, .Width = width,
-            .Height = 18, .Caption = caption, .Bold = bold};
+    return {.Kind = TControlKind::Label,
+            .Name = name,
+            .Parent = parent,
+            .Left = left,
+            .Top = top,
+            .Width = width,
+            .Height = 18,
+            .Caption = caption,
+            .Bold = bold};
 }
 
 TControlSpec FrameComboBox(const char* name, const char* parent, int left, int top, int width, const char* onChange)
 {
-    return {.Kind = TControlKind::ComboBox, .Name = name, .Parent = parent, .Left = left, .Top = top, .Width = width,
-            .Height = 24, .OnChange = onChange, .HandCursor = true};
+    return {.Kind = TControlKind::ComboBox,
+            .Name = name,
+            .Parent = parent,
+            .Left = left,
+            .Top = top,
+            .Width = width,
+            .Height = 24,
+            .OnChange = onChange,
+            .HandCursor = true};
 }
 
 TControlSpec FrameEdit(const char* name, const char* parent, int left, int top, int width)
 {
-    return {.Kind = TControlKind::Edit, .Name = name, .Parent = parent, .Left = left, .Top = top, .Width = width,
+    return {.Kind = TControlKind::Edit,
+            .Name = name,
+            .Parent = parent,
+            .Left = left,
+            .Top = top,
+            .Width = width,
             .Height = 24};
 }
 
 TControlSpec FrameShape(const char* name, const char* parent, int left, int top, int width, int height)
 {
-    return {.Kind = TControlKind::Shape, .Name = name, .Parent = parent, .Left = left, .Top = top, .Width = width,
-            .Height = height, .Visible = false, .PenColor = clYellow, .PenWidth = 3, .BrushStyle = bsClear};
+    return {.Kind = TControlKind::Shape,
+            .Name = name,
+            .Parent = parent,
+            .Left = left,
+            .Top = top,
+            .Width = width,
+            .Height = height,
+            .Visible = false,
+            .PenColor = clYellow,
+            .PenWidth = 3,
+            .BrushStyle = bsClear};
+}
+
+void TFlagBoxes::Bind(const TForm& form,
+                      std::initializer_list<std::pair<const char*, std::vector<const char*>>> entries)
+{
+    m_Entries.clear();
+    for (const auto& [box, shapes] : entries) {
+        TEntry entry{form.Find<TCheckBox>(box), {}};
+        for (const char* shape : shapes) entry.Shapes.push_back(form.Find<TShape>(shape));
+        m_Entries.push_back(std::move(entry));
+    }
+}
+
+void TFlagBoxes::Show(const uint8_t* flags) const
+{
+    for (std::size_t i = 0; i < m_Entries.size(); ++i) m_Entries[i].Box->SetChecked(flags[i] != 0);
+}
+
+void TFlagBoxes::Store(uint8_t* flags) const
+{
+    for (std::size_t i = 0; i < m_Entries.size(); ++i) flags[i] = m_Entries[i].Box->Checked() ? 1 : 0;
+}
+
+void TFlagBoxes::UpdateShapes() const
+{
+    for (const TEntry& entry : m_Entries)
+        for (TShape* shape : entry.Shapes) shape->SetVisible(entry.Box->Checked());
+}
+
+void AddBoardPanel(std::vector<TControlSpec>& controls, int left, int top, const char* title, const char* picture,
+                   int pictureWidth, int pictureHeight, const TPicturePart* parts, std::size_t partCount)
+{
+    constexpr int kPictureLeft = 8;
+    constexpr int kPictureTop = 34;
+    constexpr int kMargin = 3;  // an outline stands this far outside its part
+    controls.push_back({.Kind = TControlKind::Panel,
+                        .Name = "PanelBoard",
+                        .Left = left,
+                        .Top = top,
+                        .Width = pictureWidth + 2 * kPictureLeft,
+                        .Height = pictureHeight + kPictureTop + 8,
+                        .Color = clWhite,
+                        .Bevel = bvLowered});
+    controls.push_back({.Kind = TControlKind::Label,
+                        .Name = "LabelBoardName",
+                        .Parent = "PanelBoard",
+                        .Left = 8,
+                        .Top = 8,
+                        .Width = pictureWidth,
+                        .Height = 20,
+                        .Caption = title,
+                        .FontHeight = 16,
+                        .Bold = true});
+    controls.push_back({.Kind = TControlKind::Image,
+                        .Name = "ImageBoard",
+                        .Parent = "PanelBoard",
+                        .Left = kPictureLeft,
+                        .Top = kPictureTop,
+                        .Width = pictureWidth,
+                        .Height = pictureHeight,
+                        .Picture = picture});
+    for (std::size_t i = 0; i < partCount; ++i) {
+        const TPicturePart& part = parts[i];
+        if (!part.ShapeName) continue;
+        controls.push_back(FrameShape(part.ShapeName, "PanelBoard", kPictureLeft + part.Left - kMargin,
+                                      kPictureTop + part.Top - kMargin, part.Width + 2 * kMargin,
+                                      part.Height + 2 * kMargin));
+    }
+}
+
+void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TButtonCaptions captions,
+                     bool defaultSetting)
+{
+    constexpr int kWidth = 104;
+    constexpr int kStep = kWidth + 6;
+    int x = left;
+    if (defaultSetting) {
+        controls.push_back(
+            FrameButton("ButtonDefaultSetting", x, top, kWidth, "Default Setting", "ButtonDefaultSettingClick"));
+        x += kStep;
+    }
+    controls.push_back(FrameButton("ButtonLoad", x, top, kWidth, LoadCaption(captions), "ButtonLoadClick"));
+    x += kStep;
+    controls.push_back(FrameButton("ButtonSave", x, top, kWidth, SaveCaption(captions), "ButtonSaveClick"));
+    x += kStep;
+    controls.push_back(FrameButton("ButtonGen", x, top, kWidth, GenerateCaption(captions), "ButtonGenClick"));
+    x += kStep;
+    TControlSpec exit = FrameButton("ButtonExit", x, top, kWidth, "Exit", "ButtonExitClick");
+    exit.Default = true;
+    controls.push_back(exit);
+}
+
+void AddChoiceGroup(std::vector<TControlSpec>& c, const char* name, const char* caption, int left, int top, int width,
+                    const std::vector<TChoiceColumn>& columns, const char* unit)
+{
+    constexpr int kColumn = 150;
+    c.push_back({.Kind = TControlKind::GroupBox,
+                 .Name = name,
+                 .Left = left,
+                 .Top = top,
+                 .Width = width,
+                 .Height = 96,
+                 .Caption = caption});
+    for (std::size_t col = 0; col < columns.size(); ++col) {
+        const TChoiceColumn& column = columns[col];
+        const int x = 8 + kColumn * static_cast<int>(col);
+        c.push_back(FrameLabel(column.TitleLabel, name, x, 18, kColumn - 4, column.Title, true));
+        for (std::size_t l = 0; l < column.Labels.size(); ++l) {
+            TControlSpec label = FrameLabel(column.Labels[l].first, name, x, 32 + 11 * static_cast<int>(l), kColumn - 4,
+                                            column.Labels[l].second);
+            label.FontHeight = 11;
+            c.push_back(label);
+        }
+        TControlSpec combo = FrameComboBox(column.Combo, name, x, 68, 96, column.OnChange);
+        combo.DropDownCount = column.DropDownRows;
+        c.push_back(combo);
+        c.push_back(FrameLabel(column.UnitLabel, name, x + 100, 72, 30, unit));
+    }
+}
+
+void AddSettingsGroup(std::vector<TControlSpec>& c, int left, int top, int width, int height,
+                      const std::vector<TCheckBoxRow>& rows)
+{
+    const char* group = "GroupBoxConfig";
+    c.push_back({.Kind = TControlKind::GroupBox,
+                 .Name = group,
+                 .Left = left,
+                 .Top = top,
+                 .Width = width,
+                 .Height = height,
+                 .Caption = "System Configuration"});
+    c.push_back(FrameLabel("LabelProjectName", group, 12, 26, 96, "Project Name:"));
+    c.push_back(FrameEdit("EditProjectName", group, 110, 22, width - 122));
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const int y = 56 + 24 * static_cast<int>(row);
+        c.push_back(FrameCheckBox(rows[row].LeftName, group, 12, y, 160, rows[row].LeftCaption));
+        if (rows[row].RightName)
+            c.push_back(FrameCheckBox(rows[row].RightName, group, 184, y, 160, rows[row].RightCaption));
+    }
+}
+
+TFormSpec FrameFormSpec(const TFrameLayout& layout)
+{
+    TFormSpec spec{.Name = layout.Name,
+                   .Caption = layout.Caption,
+                   .ClientWidth = 840,
+                   .ClientHeight = 560,
+                   .BorderStyle = bsNone,
+                   .OnClose = "FormClose",
+                   .Controls = {}};
+    auto& c = spec.Controls;
+    c.push_back(FrameButton("ButtonMainBoardSelect", 8, 8, 160, "Change Main Board", "ButtonMainBoardSelectClick"));
+    AddBoardPanel(c, 8, 44, layout.Title, layout.Picture, layout.PictureWidth, layout.PictureHeight, layout.Parts,
+                  layout.PartCount);
+    AddFrameButtons(c, 8, 520, layout.Captions, layout.DefaultSetting);
+    return spec;
 }

@@ -4,11 +4,16 @@
 // layout, its record, its defaults, how the record maps onto its controls,
 // its definition and its card attach, and the hooks below where it departs.
 //
-// Construction (the board's constructor): LoadLayout with the handlers of
-// AddFrameHandlers (and its own), Find its controls, then
-// InitialiseSettings(EditProjectName, {prefix edits}): form colour, the name
-// limits of the edits, FillCardCombos, the settings folder, default.cfg (at
-// exactly the record's size) or SetDefaults, then ShowHeld (ConfigToForm).
+// Construction (the board's constructor): LoadLayout of a layout begun by
+// FrameFormSpec (and AddSettingsGroup, AddChoiceGroup, the board's own
+// controls) with the handlers of AddFrameHandlers and its own, Find its own
+// controls, then InitialiseSettings({prefix edits}): the frame's controls by
+// their names, form colour, the 127-byte limits of the name edits,
+// FillCardCombos, the settings folder, default.cfg (at exactly the record's
+// size) or SetDefaults, then ShowHeld (ConfigToForm).
+//
+// Validate: the project name by CheckProjectName (model/Names.h), then the
+// board's own checks (ValidateBoard; CheckCardPrefix for each card's prefix).
 //
 // Shared handlers, bound by these names in a layout:
 //   ButtonGenClick             Validate(true); RunsBatch(); ConfirmGenerate();
@@ -22,17 +27,19 @@
 //                              boards whose row says so.
 //   ButtonDefaultSettingClick  ResetHeldToDefaults, ShowHeld; nothing is written.
 //   ButtonExitClick            closes the form, then the main form.
-//   ButtonMainBoardSelectClick posts WM_MAINBOARD_SELECT, on the boards whose row
-//                              says so (others bind no handler: the button does nothing).
+//   ButtonMainBoardSelectClick posts WM_MAINBOARD_SELECT on the boards whose row
+//                              says so; on the others the button does nothing.
 //   CheckBoxClick              UpdateShapes, then AfterCheckBoxClick().
 //   FormClose                  leaves the form: StoreHeld and default.cfg. The shell
 //                              leaves every board form before it destroys it, so the
 //                              settings are saved however the form goes away.
 //
 // Hooks a board may override (defaults: nothing, or true):
-//   ValidateBoard(generating, message)  the board's own checks after the project name (prefix
-//                               clashes, prefixes that fit their cards).
-//   ConfirmGenerate()           questions before the project dialog; false ends the click.
+//   ValidateBoard(generating, message)
+//                               the board's own checks after the project name (prefix
+//                               clashes, CheckCardPrefix for each card's prefix).
+//   ConfirmGenerate()           questions before the project dialog (seam::AskWarningYesNo);
+//                               false ends the click.
 //   RunsBatch()                 true when the click was a batch the board ran itself.
 //   IpNotices()                 text of the memory and transceiver notices
 //                               (MemoryIpNotice, TransceiverIpNotice, JoinWords).
@@ -45,7 +52,13 @@
 // a TMainBoard, DefineBoard, AttachCards, TPinloom::Generate with Verilog, and
 // both objects deleted. A board with a configuration object in place of the
 // holder derives from TFrameBoardForm and implements the held-record hooks
-// with it.
+// with it; a form of two nodes (one record, one node shown) implements
+// ShowHeld and StoreHeld on the node shown.
+//
+// Helpers for a board's controls: TFlagBoxes (check boxes of contiguous flag
+// bytes with their picture outlines), TChoiceCombo (a combo forced while its
+// interface is off, remembering the user's choice; a stored value outside
+// its list shows the default item), the card-combo helpers of TBoardForm.
 #pragma once
 
 #include <initializer_list>
@@ -55,6 +68,7 @@
 #include <vector>
 
 #include "boards/BoardForm.h"
+#include "boards/frame/PictureParts.h"
 #include "generate/Pinloom.h"
 #include "model/ConfigBase.h"
 #include "model/MainBoard.h"
@@ -103,10 +117,26 @@ public:
 
     const TBoardFormRow& Row() const { return m_Row; }
 
+    // The frame's controls, found by InitialiseSettings ("Default Setting"
+    // and "Change Main Board" are nullptr on a layout without them).
+    TEdit* EditProjectName = nullptr;
+    TButton* ButtonMainBoardSelect = nullptr;
+    TButton* ButtonDefaultSetting = nullptr;
+    TButton* ButtonLoad = nullptr;
+    TButton* ButtonSave = nullptr;
+    TButton* ButtonGen = nullptr;
+    TButton* ButtonExit = nullptr;
+
     // The notices shown after a successful generation, for a memory word
     // ("DDR3-SDRAM/QDRII+ SRAM") and a transceiver word ("SATA/PCIe").
     static std::string MemoryIpNotice(const std::string& word);
     static std::string TransceiverIpNotice(const std::string& word);
+    // The prefix of a connector that carries a card (none: nothing to check):
+    // a legal prefix and, before generating, one that keeps every pin name of
+    // the card within the name limit; false with the box text. For
+    // ValidateBoard.
+    static bool CheckCardPrefix(DaughterId card, uint8_t board, const std::string& prefix, const std::string& label,
+                                bool generating, std::string& message, int32_t option = 0);
     // The words whose flag is set, in order, joined by a slash.
     static std::string JoinWords(std::initializer_list<std::pair<bool, const char*>> words);
 
@@ -114,7 +144,7 @@ protected:
     TFrameBoardForm(TForm* owner, const TBoardFormRow& row);
 
     void AddFrameHandlers(std::vector<THandlerEntry>& handlers);
-    void InitialiseSettings(TEdit* projectName, std::initializer_list<TEdit*> prefixEdits = {});
+    void InitialiseSettings(std::initializer_list<TEdit*> prefixEdits = {});
     void FormLeave() override;
 
     // The held record.
@@ -133,8 +163,6 @@ protected:
     virtual std::string IpNotices() { return {}; }
     virtual void AfterSuccess() {}
     virtual void AfterCheckBoxClick() {}
-
-    TEdit* m_ProjectName = nullptr;
 
 private:
     TBoardFormRow m_Row;
@@ -204,6 +232,26 @@ public:
     int32_t Item() const { return Combo->ItemIndex(); }
 };
 
+// The check boxes of a record's on-board groups, in the order of their flag
+// bytes, each with the outlines it shows on the board picture.
+class TFlagBoxes {
+public:
+    struct TEntry {
+        TCheckBox* Box;
+        std::vector<TShape*> Shapes;
+    };
+    // One entry per flag byte: the check box and its shapes, by name.
+    void Bind(const TForm& form, std::initializer_list<std::pair<const char*, std::vector<const char*>>> entries);
+    TCheckBox* Box(std::size_t flag) const { return m_Entries.at(flag).Box; }
+    void Show(const uint8_t* flags) const;  // any value but 0 ticks
+    void Store(uint8_t* flags) const;       // 1 ticked, 0 not
+    void UpdateShapes() const;
+    const std::vector<TEntry>& Entries() const { return m_Entries; }
+
+private:
+    std::vector<TEntry> m_Entries;
+};
+
 // Layout pieces of the frame's forms.
 TControlSpec FrameButton(const char* name, int left, int top, int width, const char* caption, const char* onClick);
 TControlSpec FrameCheckBox(const char* name, const char* parent, int left, int top, int width, const char* caption);
@@ -213,3 +261,55 @@ TControlSpec FrameComboBox(const char* name, const char* parent, int left, int t
 TControlSpec FrameEdit(const char* name, const char* parent, int left, int top, int width);
 // The yellow outline shown over a part of the board picture while it is in use.
 TControlSpec FrameShape(const char* name, const char* parent, int left, int top, int width, int height);
+
+// A panel with the board's title, its picture and, hidden, one outline per
+// marked part of the picture.
+void AddBoardPanel(std::vector<TControlSpec>& controls, int left, int top, const char* title, const char* picture,
+                   int pictureWidth, int pictureHeight, const TPicturePart* parts, std::size_t partCount);
+// "Default Setting" (when the board has it), Load, Save, Generate and Exit
+// (the default button) in one row.
+void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TButtonCaptions captions,
+                     bool defaultSetting);
+
+// A group box of choice combos side by side (e.g. "Programmable
+// Oscillator"): per column a bold title (the chip), the labels of what it
+// drives, the combo and a unit after it.
+struct TChoiceColumn {
+    const char* Title;
+    const char* TitleLabel;  // control names of the labels and the combo
+    const char* Combo;
+    const char* OnChange;
+    std::vector<std::pair<const char*, const char*>> Labels;  // control name, text
+    const char* UnitLabel;
+    int DropDownRows;
+};
+void AddChoiceGroup(std::vector<TControlSpec>& controls, const char* name, const char* caption, int left, int top,
+                    int width, const std::vector<TChoiceColumn>& columns, const char* unit = "MHz");
+
+// The "System Configuration" group: "Project Name:" with EditProjectName,
+// then the check boxes of the rows, two to a row (a row's right box may be
+// missing).
+struct TCheckBoxRow {
+    const char* LeftName;
+    const char* LeftCaption;
+    const char* RightName;
+    const char* RightCaption;
+};
+void AddSettingsGroup(std::vector<TControlSpec>& controls, int left, int top, int width, int height,
+                      const std::vector<TCheckBoxRow>& rows);
+
+// A board form's layout as the frame draws it: borderless, 840 x 560, with
+// "Change Main Board" above the board panel (AddBoardPanel) and the row of
+// buttons (AddFrameButtons) below it; the board adds its groups on the right.
+struct TFrameLayout {
+    const char* Name;     // "TFORMRASTRELLE"
+    const char* Caption;
+    const char* Title;    // over the board picture
+    const char* Picture;  // the picture's resource name
+    int PictureWidth, PictureHeight;
+    const TPicturePart* Parts;
+    std::size_t PartCount;
+    TButtonCaptions Captions;
+    bool DefaultSetting;
+};
+TFormSpec FrameFormSpec(const TFrameLayout& layout);

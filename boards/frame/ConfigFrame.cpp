@@ -90,10 +90,38 @@ void TPinGroup::Bus(const TBusEnds& bus, char letter)
     Bus(lettered);
 }
 
+void TPinGroup::LetterPins(char letter, const TLetterPin* pins, int count, const char* const* balls)
+{
+    for (int i = 0; i < count; ++i)
+        Pin(LetterPattern(pins[i].Pattern, letter), balls[i], pins[i].Direction, pins[i].Standard);
+}
+
 void TPinGroup::AddTo(TMainBoard* board)
 {
     PL_ASSERT(m_Connector);
     board->AddConnector(m_Connector.release());
+}
+
+const TLetterPin kSfpCagePins[SFP_CAGE_PINS] = {
+    {"SFP%c_TX_p", DIR_OUT, IO_1V5_PCML},  {"SFP%c_RX_p", DIR_IN, IO_1V5_PCML},
+    {"SFP%c_RATESEL[0]", DIR_OUT, IO_2V5}, {"SFP%c_RATESEL[1]", DIR_OUT, IO_2V5},
+    {"SFP%c_LOS", DIR_IN, IO_2V5},         {"SFP%c_MOD0_PRSNT_n", DIR_IN, IO_2V5},
+    {"SFP%c_MOD1_SCL", DIR_OUT, IO_2V5},   {"SFP%c_MOD2_SDA", DIR_INOUT, IO_2V5},
+    {"SFP%c_TXDISABLE", DIR_OUT, IO_2V5},  {"SFP%c_TXFAULT", DIR_IN, IO_2V5},
+};
+
+void AddGroup(TMainBoard* board, const std::string& name, std::initializer_list<TPinRow> rows)
+{
+    TPinGroup group(name);
+    group.Pins(rows);
+    group.AddTo(board);
+}
+
+void AddSfpCage(TMainBoard* board, char letter, const char* const (&balls)[SFP_CAGE_PINS])
+{
+    TPinGroup group(LetterPattern("SFP+ %c", letter));
+    group.LetterPins(letter, kSfpCagePins, SFP_CAGE_PINS, balls);
+    group.AddTo(board);
 }
 
 std::vector<const char*> MasterLocations(int positions, const std::vector<TPositionRange>& withoutPin,
@@ -145,8 +173,8 @@ std::vector<TPositionRange> Ddr3SodimmPositionsWithoutPin()
             {189, 190}, {195, 197}, {199, 199}, {201, 201}, {203, 204}};
 }
 
-TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::string& description,
-                      ConnectorType type, int32_t masterId, const std::vector<const char*>& locations)
+TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::string& description, ConnectorType type,
+                      int32_t masterId, const std::vector<const char*>& locations)
 {
     auto* master = new TConnector(name, description, type, -1);
     for (const char* location : locations)

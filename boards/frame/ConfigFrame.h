@@ -10,7 +10,10 @@
 //   4. board->ClearConnectors();
 //   5. The device:                         SetDevice(board, kDevice);
 //   6. The on-board groups in the board's order, each only when its
-//      condition holds: a TPinGroup filled from tables, then AddTo(board).
+//      condition holds: AddGroup(board, name, {rows}) for a group of named
+//      pins, or a TPinGroup filled from tables (Pins, Bus, Clock,
+//      ReferenceClock, LetterPins) and then AddTo(board); AddSfpCage for an
+//      SFP+ cage.
 //   7. The expansion masters, each only when its slot carries a card:
 //      AddMaster(board, name, description, type, masterId, locations).
 //   8. Board-specific fields of the main board.
@@ -107,6 +110,19 @@ struct TBusEnds {
     IoStandard Standard;
 };
 
+// One pin of a per-letter group: its name pattern with "%c" for the letter.
+struct TLetterPin {
+    const char* Pattern;
+    PinDirection Direction;
+    IoStandard Standard;
+};
+
+// The ten pins of an SFP+ cage of the Stratix V boards, in the order of their
+// ball tables: TX_p, RX_p, RATESEL[0], RATESEL[1], LOS, MOD0_PRSNT_n,
+// MOD1_SCL, MOD2_SDA, TXDISABLE, TXFAULT.
+constexpr int SFP_CAGE_PINS = 10;
+extern const TLetterPin kSfpCagePins[SFP_CAGE_PINS];
+
 // "QDRII%c_A[%d]" with the letter 'B' gives "QDRIIB_A[%d]": every "%c" of a
 // per-letter name pattern replaced by the letter.
 std::string LetterPattern(const char* pattern, char letter);
@@ -130,6 +146,9 @@ public:
              IoStandard standard);
     void Bus(const TBusEnds& bus);
     void Bus(const TBusEnds& bus, char letter);  // per-letter name pattern
+    // Pins named from patterns with "%c" for the letter, their balls in the
+    // same order.
+    void LetterPins(char letter, const TLetterPin* pins, int count, const char* const* balls);
 
     TConnector* Connector() const { return m_Connector.get(); }
     // Gives the group to the board (the board owns it from then on).
@@ -138,6 +157,11 @@ public:
 private:
     std::unique_ptr<TConnector> m_Connector;
 };
+
+// An on-board group of named pins, added to the board at once.
+void AddGroup(TMainBoard* board, const std::string& name, std::initializer_list<TPinRow> rows);
+// The group "SFP+ <letter>" of one cage, from its ten balls.
+void AddSfpCage(TMainBoard* board, char letter, const char* const (&balls)[SFP_CAGE_PINS]);
 
 // A master's positions: every position is located but unknown, except the
 // ranges without an FPGA pin and the balls the board's data gives.

@@ -109,12 +109,24 @@ std::string FailedInvariantText(const std::string& condition, const std::string&
 void QtSeamBackend::MessageBox(seam::BoxKind kind, const std::string& text)
 {
     const bool error = kind == seam::BoxKind::Error;
-    QMessageBox box(error ? QMessageBox::Critical : QMessageBox::Information,
-                    error ? QStringLiteral("Error") : QStringLiteral("Information"), BoxText(text), QMessageBox::Ok,
-                    QApplication::activeWindow());
+    const bool warning = kind == seam::BoxKind::Warning;
+    QMessageBox box(error ? QMessageBox::Critical : warning ? QMessageBox::Warning : QMessageBox::Information,
+                    error     ? QStringLiteral("Error")
+                    : warning ? QStringLiteral("Warning")
+                              : QStringLiteral("Information"),
+                    BoxText(text), QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+}
+
+bool QtSeamBackend::AskWarningYesNo(const std::string& text)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), BoxText(text), QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void QtSeamBackend::Beep() { QApplication::beep(); }

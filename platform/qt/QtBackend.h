@@ -11,6 +11,7 @@
 class QtSeamBackend : public seam::Backend {
 public:
     void MessageBox(seam::BoxKind kind, const std::string& text) override;
+    bool AskWarningYesNo(const std::string& text) override;
     void Beep() override;
     bool IsLeftCtrlDown() override;
     std::string RunSaveDialog(const seam::FileDialogRequest& request) override;

@@ -9,24 +9,17 @@
 #include <string>
 #include <vector>
 
+#include "cards/CardPinTable.h"
 #include "model/Connector.h"
 
+// One expected pin; without an I/O standard of its own it has the one the
+// check is given.
 struct ExpectedPin {
     int position;
     const char* name;
     PinDirection direction;
+    int ioStandard = -1;
 };
-
-// Pins whose I/O standard differs from row to row.
-struct ExpectedTypedPin {
-    int position;
-    const char* name;
-    PinDirection direction;
-    IoStandard ioStandard;
-};
-
-// Given to ExpectCardMap for a map whose pins carry several standards.
-constexpr IoStandard kMixedStandards = 255;
 
 constexpr PinDirection kIn = PIN_DIR_INPUT;
 constexpr PinDirection kOut = PIN_DIR_OUTPUT;
@@ -42,6 +35,12 @@ inline bool SplitBusName(const std::string& name, std::string& base, int& index)
     base = name.substr(0, open);
     index = std::stoi(digits);
     return true;
+}
+
+// Positions written as in the pin tables: "1-32, 35-38, 45".
+inline std::vector<int> Positions(const char* list)
+{
+    return card_table::ExpandNumberList(list);
 }
 
 // The fields every card pin has: pin index = position, a direction 1..3, no
@@ -60,21 +59,15 @@ inline void ExpectCardPinFields(const TPin& pin, int position)
 }
 
 // The shape of a whole map: the number of positions and pins, exactly the
-// given empty positions, and on every card pin: pin index = position, the
-// given I/O standard (any, for kMixedStandards), a direction 1..3, no
-// location, no clock data, flag 0.
-// Names are unique and every bus has the elements 0..n-1, each once (but
-// the buses named as partial, which may lack elements).
-inline void ExpectCardMap(const TConnector& c, int positions, int pins, const std::vector<int>& emptyPositions,
-                          IoStandard ioStandard, const std::set<std::string>& partialBuses = {})
+// given empty positions, and on every card pin the fields every card pin
+// has and a name of its own.
+inline void ExpectCardShape(const TConnector& c, int positions, int pins, const std::vector<int>& emptyPositions)
 {
     ASSERT_EQ(c.GetPinCount(), positions);
     EXPECT_EQ(c.GetActivePinCount(), pins);
     EXPECT_EQ(static_cast<int>(emptyPositions.size()), positions - pins) << "the empty list and the pin count disagree";
     const std::set<int> empty(emptyPositions.begin(), emptyPositions.end());
     std::set<std::string> names;
-    std::map<std::string, std::set<int>> buses;
-    std::map<std::string, int> busSizes;
     for (int p = 1; p <= positions; ++p) {
         const TPin* pin = c.GetPin(p - 1);
         if (empty.count(p)) {
@@ -87,44 +80,88 @@ inline void ExpectCardMap(const TConnector& c, int positions, int pins, const st
         }
         SCOPED_TRACE("position " + std::to_string(p) + " " + pin->GetName());
         ExpectCardPinFields(*pin, p);
-        if (ioStandard != kMixedStandards) {
-            EXPECT_EQ(pin->GetIoStandard(), ioStandard);
-        }
         EXPECT_TRUE(names.insert(pin->GetName()).second) << "name used twice";
-        std::string base;
-        int index = 0;
-        if (SplitBusName(pin->GetName(), base, index)) {
-            buses[base].insert(index);
-            ++busSizes[base];
-        }
-    }
-    for (const auto& [base, indices] : buses) {
-        if (partialBuses.count(base)) continue;
-        EXPECT_EQ(*indices.begin(), 0) << "bus " << base;
-        EXPECT_EQ(*indices.rbegin(), busSizes[base] - 1) << "bus " << base << " has gaps";
     }
 }
 
-// Name, direction, I/O standard and pin index of the given positions.
-inline void ExpectPins(const TConnector& c, const std::vector<ExpectedTypedPin>& expected)
+inline void ExpectCardShape(const TConnector& c, int positions, int pins, const char* emptyPositions)
 {
-    for (const ExpectedTypedPin& e : expected) {
+    ExpectCardShape(c, positions, pins, emptyPositions ? Positions(emptyPositions) : std::vector<int>{});
+}
+
+// The element numbers of every bus of a map, by base name.
+inline std::map<std::string, std::set<int>> BusElements(const TConnector& c)
+{
+    std::map<std::string, std::set<int>> buses;
+    for (int i = 0; i < c.GetPinCount(); ++i) {
+        const TPin* pin = c.GetPin(i);
+        std::string base;
+        int index = 0;
+        if (pin && SplitBusName(pin->GetName(), base, index)) buses[base].insert(index);
+    }
+    return buses;
+}
+
+// The elements of one bus, written as a list ("0-22, 24-27").
+inline void ExpectBusElements(const TConnector& c, const std::string& base, const char* elements)
+{
+    const std::vector<int> list = Positions(elements);
+    EXPECT_EQ(BusElements(c)[base], std::set<int>(list.begin(), list.end())) << "bus " << base;
+}
+
+// Every bus has the elements 0..n-1, but the buses named as partial, which
+// may lack some.
+inline void ExpectCompleteBuses(const TConnector& c, const std::set<std::string>& partialBuses = {})
+{
+    for (const auto& [base, indices] : BusElements(c)) {
+        if (partialBuses.count(base)) continue;
+        EXPECT_EQ(*indices.begin(), 0) << "bus " << base;
+        EXPECT_EQ(*indices.rbegin(), static_cast<int>(indices.size()) - 1) << "bus " << base << " has gaps";
+    }
+}
+
+// Every pin has the usual I/O standard, but for the pins at the listed
+// positions, which have theirs.
+inline void ExpectIoStandards(const TConnector& c, IoStandard usual,
+                              const std::vector<std::pair<const char*, IoStandard>>& others = {})
+{
+    std::map<int, IoStandard> expected;
+    for (const auto& [positions, code] : others)
+        for (int p : Positions(positions)) expected[p] = code;
+    for (int i = 0; i < c.GetPinCount(); ++i) {
+        const TPin* pin = c.GetPin(i);
+        if (!pin) continue;
+        const auto other = expected.find(i + 1);
+        EXPECT_EQ(pin->GetIoStandard(), other == expected.end() ? usual : other->second)
+            << "position " << i + 1 << " " << pin->GetName();
+    }
+}
+
+// The shape of a map whose pins share one I/O standard and whose buses are
+// complete.
+inline void ExpectCardMap(const TConnector& c, int positions, int pins, const std::vector<int>& emptyPositions,
+                          IoStandard ioStandard)
+{
+    ExpectCardShape(c, positions, pins, emptyPositions);
+    ExpectIoStandards(c, ioStandard);
+    ExpectCompleteBuses(c);
+}
+
+// Name, direction, I/O standard (the pin's own, or else the given one) and
+// pin index of the given positions.
+inline void ExpectPins(const TConnector& c, const std::vector<ExpectedPin>& expected, int ioStandard = -1)
+{
+    for (const ExpectedPin& e : expected) {
         SCOPED_TRACE("position " + std::to_string(e.position));
         const TPin* pin = c.GetPin(e.position - 1);
         ASSERT_NE(pin, nullptr);
         EXPECT_EQ(pin->GetName(), e.name);
         EXPECT_EQ(pin->GetDirection(), e.direction);
-        EXPECT_EQ(pin->GetIoStandard(), e.ioStandard);
+        const int want = e.ioStandard >= 0 ? e.ioStandard : ioStandard;
+        EXPECT_GE(want, 0) << "no I/O standard expected";
+        EXPECT_EQ(pin->GetIoStandard(), want);
         EXPECT_EQ(pin->GetPinIndex(), e.position);
     }
-}
-
-// The same for pins that all carry one I/O standard.
-inline void ExpectPins(const TConnector& c, const std::vector<ExpectedPin>& expected, IoStandard ioStandard)
-{
-    std::vector<ExpectedTypedPin> typed;
-    for (const ExpectedPin& e : expected) typed.push_back({e.position, e.name, e.direction, ioStandard});
-    ExpectPins(c, typed);
 }
 
 // Two maps with the same entries, field by field.

@@ -3,6 +3,7 @@
 
 #include "cards/CardPinTable.h"
 #include "model/DaughterBoard.h"
+#include "tests/cards/CardMapCheck.h"
 #include "tests/support/SeamRecorder.h"
 
 TEST(CardPinTable, ExpandsListsAndRangesInBothDirections)
@@ -61,8 +62,58 @@ TEST(CardPinTable, RowsMayCarryAStandardOfTheirOwn)
     EXPECT_EQ(c.GetPin(1)->GetIoStandard(), 31);
     EXPECT_EQ(c.GetPin(2)->GetIoStandard(), 31);
 
-    // A sheet placed without a table standard needs one on every row.
+    // A table placed without an I/O-standard argument needs a code on every row.
     SeamRecorder seam;
-    card_table::PinSheet sheet(3);
-    EXPECT_THROW(sheet.PlaceRows(rows), InvariantFailure);
+    EXPECT_THROW(CardPinTable(3).Add(rows), InvariantFailure);
+}
+
+// A map with three I/O-standard arguments, rows replaced and renamed, a
+// position cleared, single signals placed by name, names rewritten.
+TEST(CardPinTable, BuildsAMapStepByStep)
+{
+    using namespace card_dir;
+    const CardPinRow rows[] = {
+        {"1, 2", "RX_p%d", "0, 1", In, card_io::Arg2},
+        {"3, 4", "TX", "1-0", Out},
+        {"5", "SCL", nullptr, Out, card_io::Arg3},
+        {"6", "SDA", nullptr, Inout, 16},
+    };
+    const CardPinRow replacement[] = {{"4", "TX_N%d_p", "7", Inout, card_io::Arg3}};
+    const CardPinName names[] = {{5, "I2C_SCL"}};
+    TDaughterBoard c;
+    CardPinTable(8, {3, 21, 6})
+        .Add(rows)
+        .Replace(replacement)
+        .Rename(names)
+        .Clear("1")
+        .Add(8, "clk", Out, 40)
+        .Add(7, "Rst", In, card_io::Arg)
+        .RenameAll([](const std::string& name) { return name == "Rst" ? std::string("RST_n") : name; })
+        .AppendTo(&c);
+    ExpectPins(c, {{2, "RX_p1", kIn, 21},
+                   {3, "TX[1]", kOut, 3},
+                   {4, "TX_N7_p", kInout, 6},
+                   {5, "I2C_SCL", kOut, 6},
+                   {6, "SDA", kInout, 16},
+                   {7, "RST_n", kIn, 3},
+                   {8, "clk", kOut, 40}});
+    EXPECT_EQ(c.GetPinCount(), 8);
+    EXPECT_EQ(c.GetPin(0), nullptr);
+}
+
+TEST(CardPinTable, MistakesInBuildingAreCaught)
+{
+    SeamRecorder seam;
+    const CardPinRow rows[] = {{"1-2", "D", "0-1", PIN_DIR_INOUT}};
+    const CardPinRow atEmpty[] = {{"3", "E", nullptr, PIN_DIR_INOUT}};
+    const CardPinRow thirdArgument[] = {{"3", "E", nullptr, PIN_DIR_INOUT, card_io::Arg3}};
+    const CardPinRow notACode[] = {{"3", "E", nullptr, PIN_DIR_INOUT, IO_STD_COUNT}};
+    const CardPinName renameEmpty[] = {{3, "E"}};
+    EXPECT_THROW(CardPinTable(3, {8}).Add(rows).Replace(atEmpty), InvariantFailure);
+    EXPECT_THROW(CardPinTable(3, {8, 6}).Add(thirdArgument), InvariantFailure);
+    EXPECT_THROW(CardPinTable(3, {8}).Add(notACode), InvariantFailure);
+    EXPECT_THROW(CardPinTable(3, {8}).Add(rows).Rename(renameEmpty), InvariantFailure);
+    EXPECT_THROW(CardPinTable(3, {8}).Add(rows).Add(2, "E", PIN_DIR_INOUT, 8), InvariantFailure);
+    EXPECT_THROW(CardPinTable(3, {8}).Add(4, "E", PIN_DIR_INOUT, 8), InvariantFailure);
+    EXPECT_THROW(CardPinTable(3, {8}).Clear("0"), InvariantFailure);
 }

@@ -124,11 +124,7 @@ TEST(MemoryModuleProjects, EveryModuleOnItsSocketGeneratesAProjectThatCompiles)
     EXPECT_TRUE(seam.ErrorTexts().empty());
 
     // All top levels in one run of each tool.
-    std::string command = "iverilog -g2005 -Wall -o " + verilog.Path() + "a.out";
-    for (const std::string& file : verilogFiles) command += " '" + file + "'";
     std::string log;
-    EXPECT_EQ(RunCommand(command, log), 0) << log;
-    command = "ghdl -a --std=08 --workdir='" + vhdl.Path() + "'";
-    for (const std::string& file : vhdlFiles) command += " '" + file + "'";
-    EXPECT_EQ(RunCommand(command, log), 0) << log;
+    EXPECT_TRUE(CompileVerilog(verilogFiles, "", log)) << log;
+    EXPECT_TRUE(AnalyseVhdl(vhdlFiles, log)) << log;
 }

@@ -43,6 +43,14 @@ std::vector<std::string> SeamRecorder::InfoTexts() const
 }
 
 void SeamRecorder::MessageBox(seam::BoxKind kind, const std::string& text) { boxes.push_back({kind, text}); }
+bool SeamRecorder::AskWarningYesNo(const std::string& text)
+{
+    boxes.push_back({seam::BoxKind::Warning, text});
+    if (yesNoAnswers.empty()) return false;
+    const bool yes = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return yes;
+}
 void SeamRecorder::Beep() { ++beeps; }
 bool SeamRecorder::IsLeftCtrlDown() { return ctrlDown; }
 

@@ -41,6 +41,7 @@ public:
     std::string executableFolder = "/nonexistent/";
     std::tm now{};
     std::deque<std::string> dialogAnswers;  // front answers the next dialog; empty = cancel
+    std::deque<bool> yesNoAnswers;          // front answers the next warning (true = Yes); empty = No
     std::map<std::string, std::string> resources;
 
     void AnswerNextDialog(const std::string& path) { dialogAnswers.push_back(path); }
@@ -50,6 +51,8 @@ public:
     std::vector<std::string> InfoTexts() const;
 
     void MessageBox(seam::BoxKind kind, const std::string& text) override;
+    // Kept among the boxes as a Warning.
+    bool AskWarningYesNo(const std::string& text) override;
     void Beep() override;
     bool IsLeftCtrlDown() override;
     std::string RunSaveDialog(const seam::FileDialogRequest& request) override;

@@ -75,22 +75,38 @@ int RunCommand(const std::string& command, std::string& output)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-bool CompileVerilog(const std::vector<std::string>& files, const std::string& top, std::string& log)
+namespace {
+
+// Icarus Verilog in Verilog-2005 mode with the given switches, writing its
+// program into the folder; each top given is elaborated, or, none given,
+// every module that no other instantiates.
+bool RunIcarus(const std::vector<std::string>& files, const std::vector<std::string>& tops,
+               const std::string& options, const TempFolder& work, std::string& log)
 {
-    TempFolder work;
-    std::string command = "iverilog -g2005 -o '" + work.Path() + "a.out'";
-    if (!top.empty()) command += " -s '" + top + "'";
+    std::string command = "iverilog -g2005 " + options + " -o '" + work.Path() + "a.out'";
+    for (const std::string& top : tops) command += " -s '" + top + "'";
     for (const std::string& file : files) command += " '" + file + "'";
     return RunCommand(command, log) == 0;
+}
+
+}  // namespace
+
+bool CompileVerilog(const std::vector<std::string>& files, const std::vector<std::string>& tops, std::string& log)
+{
+    TempFolder work;
+    return RunIcarus(files, tops, "-Wall", work, log);
+}
+
+bool CompileVerilog(const std::vector<std::string>& files, const std::string& top, std::string& log)
+{
+    return CompileVerilog(files, top.empty() ? std::vector<std::string>{} : std::vector<std::string>{top}, log);
 }
 
 bool SimulateVerilog(const std::vector<std::string>& files, const std::string& top, const std::string& options,
                      std::string& log)
 {
     TempFolder work;
-    std::string command = "iverilog -g2005 " + options + " -o '" + work.Path() + "a.out' -s '" + top + "'";
-    for (const std::string& file : files) command += " '" + file + "'";
-    if (RunCommand(command, log) != 0) return false;
+    if (!RunIcarus(files, {top}, options, work, log)) return false;
     std::string run;
     const int code = RunCommand("vvp -n '" + work.Path() + "a.out'", run);
     log += run;
@@ -104,8 +120,6 @@ bool LintVerilog(const std::string& file, const std::string& top, std::string& l
     return RunCommand(command, log) == 0;
 }
 
-bool AnalyseVhdl(const std::string& file, std::string& log) { return AnalyseVhdl(std::vector<std::string>{file}, log); }
-
 bool AnalyseVhdl(const std::vector<std::string>& files, std::string& log)
 {
     TempFolder work;
@@ -113,6 +127,8 @@ bool AnalyseVhdl(const std::vector<std::string>& files, std::string& log)
     for (const std::string& file : files) command += " '" + file + "'";
     return RunCommand(command, log) == 0;
 }
+
+bool AnalyseVhdl(const std::string& file, std::string& log) { return AnalyseVhdl(std::vector<std::string>{file}, log); }
 
 HangGuard::HangGuard(std::string what, int seconds)
 {

@@ -30,8 +30,11 @@ std::vector<std::string> SplitCrLf(const std::string& text);
 // Runs a shell command; returns its exit code and fills output with what it
 // printed (stdout and stderr).
 int RunCommand(const std::string& command, std::string& output);
-// Compiles Verilog files with Icarus Verilog (top module given, or every
-// top-level module when top is empty); returns true on success and fills log.
+// Compiles Verilog files with Icarus Verilog in one run (-g2005 -Wall),
+// elaborating each of the given top modules, or every module that no other
+// instantiates when none is given; returns true on success and fills log.
+bool CompileVerilog(const std::vector<std::string>& files, const std::vector<std::string>& tops, std::string& log);
+// The same for one top module ("": every module that no other instantiates).
 bool CompileVerilog(const std::vector<std::string>& files, const std::string& top, std::string& log);
 // Compiles Verilog files with Icarus Verilog (extra options, e.g. warning
 // switches, before the files) and runs the result with vvp; returns true when
@@ -41,9 +44,9 @@ bool SimulateVerilog(const std::vector<std::string>& files, const std::string& t
 // Lints a Verilog top level with Verilator (all warnings but those of an
 // empty body: undriven outputs, unused inputs).
 bool LintVerilog(const std::string& file, const std::string& top, std::string& log);
-// Analyses VHDL files with GHDL in a work folder of their own.
-bool AnalyseVhdl(const std::string& file, std::string& log);
+// Analyses VHDL files with GHDL in one run, in a work folder of their own.
 bool AnalyseVhdl(const std::vector<std::string>& files, std::string& log);
+bool AnalyseVhdl(const std::string& file, std::string& log);
 
 // Ends the test program with a message when the code in its scope has not
 // finished within the time: for code that could block forever (a FIFO in

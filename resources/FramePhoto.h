@@ -1,0 +1,16 @@
+// Board pictures drawn from a parts table (boards/frame/PictureParts.h): the
+// board, its FPGA and every part in the style of its kind, each where the
+// form's outline expects it.
+#pragma once
+
+#include <QImage>
+#include <cstddef>
+
+#include "boards/frame/PictureParts.h"
+
+QImage DrawBoardPhoto(int width, int height, const TPicturePart* parts, std::size_t count);
+
+// One file per board.
+QImage DrawRastrellePhoto();
+QImage DrawDrennockPhoto();
+QImage DrawEstoverPhoto();
