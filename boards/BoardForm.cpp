@@ -47,3 +47,21 @@ void TBoardForm::ShowCardPicture(TImage* image, DaughterId card)
     PL_ASSERT(host != nullptr);
     host->ShowCardPicture(image, card);
 }
+
+void TBoardForm::CoupleGpioPair(TComboBox* thisCombo, TEdit* thisPrefix, TComboBox* otherCombo, TEdit* otherPrefix,
+                                const uint8_t* ids)
+{
+    if (GetCardConnectorType(SelectedCard(thisCombo, ids)) == CONNECTOR_GPIO80) {
+        otherCombo->SetItemIndex(thisCombo->ItemIndex());
+        otherPrefix->SetText(thisPrefix->Text());
+        otherCombo->SetEnabled(false);
+        otherPrefix->SetEnabled(false);
+        return;
+    }
+    otherCombo->SetEnabled(true);
+    otherPrefix->SetEnabled(true);
+    if (GetCardConnectorType(SelectedCard(otherCombo, ids)) == CONNECTOR_GPIO80) {
+        otherCombo->SetItemIndex(0);
+        otherPrefix->SetText("");
+    }
+}

@@ -285,6 +285,12 @@ TControlSpec FrameShape(const char* name, const char* parent, int left, int top,
 void TFlagBoxes::Bind(const TForm& form,
                       std::initializer_list<std::pair<const char*, std::vector<const char*>>> entries)
 {
+    Bind(form, std::vector<std::pair<const char*, std::vector<const char*>>>(entries));
+}
+
+void TFlagBoxes::Bind(const TForm& form,
+                      const std::vector<std::pair<const char*, std::vector<const char*>>>& entries)
+{
     m_Entries.clear();
     for (const auto& [box, shapes] : entries) {
         TEntry entry{form.Find<TCheckBox>(box), {}};
@@ -351,7 +357,7 @@ void AddBoardPanel(std::vector<TControlSpec>& controls, int left, int top, const
 }
 
 void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TButtonCaptions captions,
-                     bool defaultSetting)
+                     bool defaultSetting, bool exitIsDefault)
 {
     constexpr int kWidth = 104;
     constexpr int kStep = kWidth + 6;
@@ -368,7 +374,7 @@ void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TBu
     controls.push_back(FrameButton("ButtonGen", x, top, kWidth, GenerateCaption(captions), "ButtonGenClick"));
     x += kStep;
     TControlSpec exit = FrameButton("ButtonExit", x, top, kWidth, "Exit", "ButtonExitClick");
-    exit.Default = true;
+    exit.Default = exitIsDefault;
     controls.push_back(exit);
 }
 
@@ -425,8 +431,8 @@ TFormSpec FrameFormSpec(const TFrameLayout& layout)
 {
     TFormSpec spec{.Name = layout.Name,
                    .Caption = layout.Caption,
-                   .ClientWidth = 840,
-                   .ClientHeight = 560,
+                   .ClientWidth = layout.ClientWidth,
+                   .ClientHeight = layout.ClientHeight,
                    .BorderStyle = bsNone,
                    .OnClose = "FormClose",
                    .Controls = {}};
@@ -434,6 +440,6 @@ TFormSpec FrameFormSpec(const TFrameLayout& layout)
     c.push_back(FrameButton("ButtonMainBoardSelect", 8, 8, 160, "Change Main Board", "ButtonMainBoardSelectClick"));
     AddBoardPanel(c, 8, 44, layout.Title, layout.Picture, layout.PictureWidth, layout.PictureHeight, layout.Parts,
                   layout.PartCount);
-    AddFrameButtons(c, 8, 520, layout.Captions, layout.DefaultSetting);
+    AddFrameButtons(c, 8, layout.ClientHeight - 40, layout.Captions, layout.DefaultSetting, layout.ExitIsDefault);
     return spec;
 }

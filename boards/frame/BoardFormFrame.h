@@ -242,6 +242,7 @@ public:
     };
     // One entry per flag byte: the check box and its shapes, by name.
     void Bind(const TForm& form, std::initializer_list<std::pair<const char*, std::vector<const char*>>> entries);
+    void Bind(const TForm& form, const std::vector<std::pair<const char*, std::vector<const char*>>>& entries);
     TCheckBox* Box(std::size_t flag) const { return m_Entries.at(flag).Box; }
     void Show(const uint8_t* flags) const;  // any value but 0 ticks
     void Store(uint8_t* flags) const;       // 1 ticked, 0 not
@@ -267,9 +268,9 @@ TControlSpec FrameShape(const char* name, const char* parent, int left, int top,
 void AddBoardPanel(std::vector<TControlSpec>& controls, int left, int top, const char* title, const char* picture,
                    int pictureWidth, int pictureHeight, const TPicturePart* parts, std::size_t partCount);
 // "Default Setting" (when the board has it), Load, Save, Generate and Exit
-// (the default button) in one row.
+// (the default button, unless the board's layout has none) in one row.
 void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TButtonCaptions captions,
-                     bool defaultSetting);
+                     bool defaultSetting, bool exitIsDefault = true);
 
 // A group box of choice combos side by side (e.g. "Programmable
 // Oscillator"): per column a bold title (the chip), the labels of what it
@@ -298,9 +299,10 @@ struct TCheckBoxRow {
 void AddSettingsGroup(std::vector<TControlSpec>& controls, int left, int top, int width, int height,
                       const std::vector<TCheckBoxRow>& rows);
 
-// A board form's layout as the frame draws it: borderless, 840 x 560, with
-// "Change Main Board" above the board panel (AddBoardPanel) and the row of
-// buttons (AddFrameButtons) below it; the board adds its groups on the right.
+// A board form's layout as the frame draws it: borderless, 840 x 560 unless
+// the board needs more room, with "Change Main Board" above the board panel
+// (AddBoardPanel) and the row of buttons (AddFrameButtons) at the bottom; the
+// board adds its groups on the right.
 struct TFrameLayout {
     const char* Name;     // "TFORMRASTRELLE"
     const char* Caption;
@@ -311,5 +313,8 @@ struct TFrameLayout {
     std::size_t PartCount;
     TButtonCaptions Captions;
     bool DefaultSetting;
+    int ClientWidth = 840;
+    int ClientHeight = 560;
+    bool ExitIsDefault = true;  // Enter presses "Exit"
 };
 TFormSpec FrameFormSpec(const TFrameLayout& layout);
