@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "resources/FramePhoto.h"
+#include "resources/Cyclone4Stratix4Photos.h"
 #include "resources/HollarnePhoto.h"
 
 namespace {
@@ -412,6 +413,13 @@ int main(int argc, char** argv)
     save("RASTRELLE_PHOTO_BITMAP", DrawRastrellePhoto());
     save("DRENNOCK_PHOTO_BITMAP", DrawDrennockPhoto());
     save("ESTOVER_PHOTO_BITMAP", DrawEstoverPhoto());
+    save("ORMSGILL_PHOTO_BITMAP", DrawOrmsgillPhoto());
+    save("PELLOWIND_PHOTO_BITMAP", DrawPellowindPhoto());
+    save("PELVERTON_PHOTO_BITMAP", DrawPelvertonPhoto());
+    save("QUENWICK_PHOTO_BITMAP", DrawQuenwickPhoto());
+    save("KESTLEFORD_PHOTO_BITMAP", DrawKestlefordPhoto());
+    save("KESTLEFORD_JUMPER_BITMAP", DrawKestlefordJumpers());
+    save("BRISTANE_PHOTO_BITMAP", DrawBristanePhoto());
     save("KALVORA_LOGO_BITMAP", DrawMakerLogo());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));
