@@ -212,3 +212,43 @@ TEST_F(KestlefordForm, CraftedVoltagesAreShownAsTheDefaults)
     EXPECT_EQ(saved.nGpioDaughterId, 0);
     EXPECT_EQ(saved.nHsmcDaughterId, 17);
 }
+
+TEST_F(KestlefordForm, HsmcCardsOnTheBankOfTheirVoltage)
+{
+    TFormKestleford* form = Open();
+    UserPick(form->ComboBoxHSMC, 1);  // HSMC Default
+    std::string project = Generate(form, "Hsmc");
+    ASSERT_EQ(seam.boxes.size(), 1u);  // the success box only
+    std::string qsf = ReadFile(project + "Hsmc.qsf");
+    EXPECT_TRUE(HasLine(qsf, "# I2C for Audio Tv-Decoder HSMC "));
+    EXPECT_NE(qsf.find("set_location_assignment PIN_AD28 -to HSMC_"), std::string::npos);
+    EXPECT_NE(qsf.find("set_location_assignment PIN_P28 -to HSMC_"), std::string::npos);
+    EXPECT_NE(qsf.find("set_global_assignment -name STRATIX_DEVICE_IO_STANDARD \"3.3-V LVTTL\"\r\n"
+                       "set_global_assignment -name CYCLONEII_RESERVE_NCEO_AFTER_CONFIGURATION \"USE AS REGULAR "
+                       "IO\"\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"2.5 V\" -to KEY[0]"));
+    EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"2.5 V\" -to HEX3[1]"));
+    EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"3.3-V LVTTL\" -to HEX3[2]"));
+    // Position 40 (AH15): an input on the bank's standard.
+    const std::string head = "set_location_assignment PIN_AH15 -to ";
+    const size_t at = qsf.find(head);
+    ASSERT_NE(at, std::string::npos);
+    const std::string pin = qsf.substr(at + head.size(), qsf.find("\r\n", at) - at - head.size());
+    EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"2.5 V\" -to " + pin));
+    ExpectNoBallTwice(qsf);
+    ExpectProjectCompiles(project, "Hsmc");
+
+    // At 1.5 V the only card; its pins and the bank at "1.5 V".
+    UserPick(form->ComboBoxHsmcVol, 3);
+    UserPick(form->ComboBoxHSMC, 1);
+    project = Generate(form, "Pio");
+    ASSERT_EQ(seam.boxes.size(), 2u);
+    qsf = ReadFile(project + "Pio.qsf");
+    EXPECT_TRUE(HasLine(qsf, "# HSMC, HSMC connect to Fyrn - HSMC to PIO Adaptor"));
+    EXPECT_EQ(Count(qsf, "\"2.5 V\" -to KEY"), 0);
+    EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"1.5 V\" -to SW[17]"));
+    EXPECT_EQ(Count(qsf, "-to HSMC_"), 0);
+    ExpectNoBallTwice(qsf);
+    ExpectProjectCompiles(project, "Pio");
+}

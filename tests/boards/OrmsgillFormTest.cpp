@@ -402,3 +402,35 @@ TEST_F(OrmsgillForm, ThePellowindPlaceholderDoesNothing)
     main.reset();
     EXPECT_FALSE(FileExists(DefaultConfig()));
 }
+
+TEST_F(OrmsgillForm, HsmcDefaultCardsTakeTheirDefaultPrefixesInEveryGroupsProject)
+{
+    TFormOrmsgill* form = Open();
+    for (const auto* boxes : {&form->m_Groups, &form->m_LateGroups})
+        for (const auto& entry : boxes->Entries())
+            if (!entry.Box->Checked()) UserClick(entry.Box);
+    UserPick(form->ComboBoxHSMC[0], HsmcDefault);
+    UserPick(form->ComboBoxHSMC[1], HsmcDefaultXcvr);
+    UserPick(form->ComboBoxGpio[0], 1);
+    UserPick(form->ComboBoxGpio[1], 1);
+    UserType(form->EditPrefixGpio[1], "G1_");
+    const std::string project = Generate(form);
+    ASSERT_TRUE(seam.ErrorTexts().empty()) << seam.ErrorTexts()[0];
+    ASSERT_EQ(seam.boxes.size(), 1u);
+    EXPECT_EQ(seam.boxes[0].text,
+              TFrameBoardForm::MemoryIpNotice("DDR2") + TFrameBoardForm::TransceiverIpNotice("SATA//PCIe//HSMC"));
+    const std::string qsf = ReadFile(project + "Ormsgill.qsf");
+    EXPECT_NE(qsf.find("# HSMC-A, HSMC-A connect to HSMC Default\r\n"), std::string::npos);
+    EXPECT_NE(qsf.find("# HSMC-B, HSMC-B connect to HSMC Default With Transceiver\r\n"), std::string::npos);
+    EXPECT_NE(qsf.find("set_location_assignment PIN_AC34 -to HSMA_"), std::string::npos);
+    EXPECT_NE(qsf.find("set_location_assignment PIN_B4 -to HSMB_"), std::string::npos);
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_L19 -to HSMC_SCL"));
+    EXPECT_EQ(Count(qsf, "termination_blk0"), 0);
+    ExpectNoBallTwice(qsf);
+    ExpectProjectCompiles(project, "Ormsgill");
+    // The default prefixes stay in the held record until the next store.
+    EXPECT_EQ(ReadFixedText(form->m_Config.m_Config.szHSMCPrefixName[0], 128), "HSMA_");
+    EXPECT_EQ(ReadFixedText(form->m_Config.m_Config.szHSMCPrefixName[1], 128), "HSMB_");
+    EXPECT_EQ(form->EditHSMC[0]->Text(), "");
+    EXPECT_EQ(Record(form).szHSMCPrefixName[0][0], 0);
+}

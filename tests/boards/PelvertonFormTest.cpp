@@ -187,3 +187,23 @@ TEST_F(PelvertonForm, CraftedFilesLoadWithinTheRecordsLimits)
     EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Failed to load setting"});
     EXPECT_EQ(form->EditProjectName->Text(), "Crafted2");
 }
+
+TEST_F(PelvertonForm, HsmcCardsOnAllFourConnectors)
+{
+    TFormPelverton* form = Open();
+    const char* const prefixes[4] = {"A_", "B_", "C_", "D_"};
+    for (int i = 0; i < 4; ++i) {
+        UserPick(form->ComboBoxHSMC[i], 1);
+        UserType(form->EditHSMC[i], prefixes[i]);
+    }
+    const std::string project = Generate(form, "Cards");
+    ASSERT_TRUE(seam.boxes.empty()) << seam.boxes[0].text;
+    const std::string qsf = ReadFile(project + "Cards.qsf");
+    EXPECT_NE(qsf.find("set_location_assignment PIN_M36 -to A_"), std::string::npos);
+    EXPECT_NE(qsf.find("set_location_assignment PIN_AE5 -to B_"), std::string::npos);
+    EXPECT_NE(qsf.find("set_location_assignment PIN_AF29 -to C_"), std::string::npos);
+    EXPECT_NE(qsf.find("set_location_assignment PIN_W35 -to D_"), std::string::npos);
+    EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_G26 -to HSMC_SCL"));
+    ExpectNoBallTwice(qsf);
+    ExpectProjectCompiles(project, "Cards");
+}

@@ -138,3 +138,36 @@ TEST_F(QuenwickForm, CraftedFilesAndTheDestructorsSave)
     EXPECT_EQ(static_cast<uint8_t>(bytes[1]), 0x5A);  // not written by the form
     EXPECT_EQ(std::string(bytes.data() + 8, 8), std::string("Crafted", 8));
 }
+
+TEST_F(QuenwickForm, HsmcCardsKeepTheFixedPositionsAndTheDefaultPrefix)
+{
+    TFormQuenwick* form = Open();
+    UserPick(form->ComboBoxHSMC[0], 1);  // HSMC Default
+    UserPick(form->ComboBoxHSMC[1], 1);
+    UserClick(form->ButtonGen);
+    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"HSMC-A and HSMC-B cannot have the same prefix name when "
+                                                          "both connect to the same type of daughter boards."});
+    UserPick(form->ComboBoxHSMC[1], 7);  // Fyrn - HSMC to PIO Adaptor
+    const std::string project = Generate(form, "Hsmc");
+    ASSERT_TRUE(seam.boxes.empty()) << seam.boxes[0].text;
+    const std::string qsf = ReadFile(project + "Hsmc.qsf");
+    // Position 40 of HSMC-A (D22) is an input at "1.5 V" whatever the card says.
+    const std::string head = "set_location_assignment PIN_D22 -to ";
+    const size_t at = qsf.find(head);
+    ASSERT_NE(at, std::string::npos);
+    const std::string pin = qsf.substr(at + head.size(), qsf.find("\r\n", at) - at - head.size());
+    EXPECT_EQ(pin.rfind("HSMA_", 0), 0u) << pin;
+    EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"1.5 V\" -to " + pin));
+    EXPECT_NE(ReadFile(project + "Hsmc.v").find("input \t\t          \t\t" + pin), std::string::npos) << pin;
+    ExpectNoBallTwice(qsf);
+    ExpectProjectCompiles(project, "Hsmc");
+    EXPECT_EQ(ReadFixedText(form->m_Config.m_Config.szHSMCPrefixName[0], 128), "HSMA_");
+    // A save stores the empty prefix again.
+    const std::string file = folder.Path() + "saved.cfg";
+    seam.AnswerNextDialog(file);
+    UserClick(form->ButtonSave);
+    QUENWICK_CONFIG saved{};
+    std::memcpy(&saved, ReadFile(file).data(), sizeof saved);
+    EXPECT_EQ(saved.szHSMCPrefixName[0][0], 0);
+    EXPECT_EQ(saved.nHsmcDaughterId[1], 17);
+}
