@@ -48,12 +48,15 @@ void TBoardForm::ShowCardPicture(TImage* image, DaughterId card)
     host->ShowCardPicture(image, card);
 }
 
-void TBoardForm::CoupleGpioPair(TComboBox* thisCombo, TEdit* thisPrefix, TComboBox* otherCombo, TEdit* otherPrefix,
+void TBoardForm::CoupleGpioPair(TObject* changed, TComboBox* const (&combos)[2], TEdit* const (&prefixes)[2],
                                 const uint8_t* ids)
 {
-    if (GetCardConnectorType(SelectedCard(thisCombo, ids)) == CONNECTOR_GPIO80) {
-        otherCombo->SetItemIndex(thisCombo->ItemIndex());
-        otherPrefix->SetText(thisPrefix->Text());
+    const int from = changed == combos[1] ? 1 : 0;
+    TComboBox* otherCombo = combos[1 - from];
+    TEdit* otherPrefix = prefixes[1 - from];
+    if (GetCardConnectorType(SelectedCard(combos[from], ids)) == CONNECTOR_GPIO80) {
+        otherCombo->SetItemIndex(combos[from]->ItemIndex());
+        otherPrefix->SetText(prefixes[from]->Text());
         otherCombo->SetEnabled(false);
         otherPrefix->SetEnabled(false);
         return;

@@ -51,11 +51,12 @@ protected:
     static void SelectCard(TComboBox* combo, int32_t count, const uint8_t* ids, DaughterId card);
     // The card's picture in the image (hidden for no card), by the host.
     void ShowCardPicture(TImage* image, DaughterId card);
-    // Two 40-pin GPIO headers, "this" one just changed: an 80-pin card on it
-    // takes the other header too (same item and prefix, the other's controls
-    // disabled); otherwise the other header is enabled, and an 80-pin card it
-    // showed gives way to item 0 with an empty prefix.
-    static void CoupleGpioPair(TComboBox* thisCombo, TEdit* thisPrefix, TComboBox* otherCombo, TEdit* otherPrefix,
+    // Two 40-pin GPIO headers, the one whose combo is `changed` (else the
+    // first) just changed: an 80-pin card on it takes the other header too
+    // (same item and prefix, the other's controls disabled); otherwise the
+    // other header is enabled, and an 80-pin card it showed gives way to item
+    // 0 with an empty prefix.
+    static void CoupleGpioPair(TObject* changed, TComboBox* const (&combos)[2], TEdit* const (&prefixes)[2],
                                const uint8_t* ids);
 
 private:

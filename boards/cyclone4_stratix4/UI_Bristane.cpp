@@ -18,17 +18,17 @@ const TBoardFormRow kRow = {.FolderWord = "Bristane", .LoadFailureBox = false, .
 const char* const kDefaultGpioPrefix = "GPIO";
 bool IsGpioDefaultCard(DaughterId card) { return card == 1 || (card >= 85 && card <= 87); }
 
-const char* const kBoxes[10][3] = {
-    {"CheckBoxOSC", "CLOCK", "ShapeOSC"},
-    {"CheckBoxLED", "LED x 8", "ShapeLED"},
-    {"CheckBoxButton", "Button x 2", "ShapeButton"},
-    {"CheckBoxSwitch", "Dip Switch x 4", "ShapeSwitch"},
-    {"CheckBoxSDRAM", "SDRAM, 32MB", "ShapeSDRAM"},
-    {"CheckBoxADC", "ADC", "ShapeADC"},
-    {"CheckBoxAccelerometer", "Accelerometer", "ShapeAccelerometer"},
-    {"CheckBoxEEPROM", "EEPROM, 2Kb", "ShapeEEPROM"},
-    {"CheckBoxEPCS", "EPCS", "ShapeEPCS"},
-    {"CheckBoxHeader", "2x13 Pin Header", "ShapeHeader"},
+const std::vector<TFlagBox> kBoxes = {
+    {"CheckBoxOSC", "CLOCK", {"ShapeOSC"}},
+    {"CheckBoxLED", "LED x 8", {"ShapeLED"}},
+    {"CheckBoxButton", "Button x 2", {"ShapeButton"}},
+    {"CheckBoxSwitch", "Dip Switch x 4", {"ShapeSwitch"}},
+    {"CheckBoxSDRAM", "SDRAM, 32MB", {"ShapeSDRAM"}},
+    {"CheckBoxADC", "ADC", {"ShapeADC"}},
+    {"CheckBoxAccelerometer", "Accelerometer", {"ShapeAccelerometer"}},
+    {"CheckBoxEEPROM", "EEPROM, 2Kb", {"ShapeEEPROM"}},
+    {"CheckBoxEPCS", "EPCS", {"ShapeEPCS"}},
+    {"CheckBoxHeader", "2x13 Pin Header", {"ShapeHeader"}},
 };
 
 TFormSpec BristaneLayout()
@@ -53,25 +53,17 @@ TFormSpec BristaneLayout()
                  .Caption = "System Configuration"});
     c.push_back(FrameLabel("LabelProjectName", group, 12, 24, 90, "Project Name:"));
     c.push_back(FrameEdit("EditProjectName", group, 104, 20, 200));
-    for (int n = 0; n < 10; ++n)
-        c.push_back(FrameCheckBox(kBoxes[n][0], group, 12 + 164 * (n % 3), 52 + 26 * (n / 3), 160, kBoxes[n][1]));
+    AddFlagBoxGrid(c, group, 12, 52, 3, kBoxes);
 
     const char* gpio = "GroupBoxGpio";
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = gpio, .Left = 492, .Top = 172, .Width = 508, .Height = 200,
+    c.push_back({.Kind = TControlKind::GroupBox, .Name = gpio, .Left = 492, .Top = 172, .Width = 508, .Height = 160,
                  .Caption = "GPIO Expansion"});
-    static const char* const kRows[2][6] = {
-        {"LabelGpio0", "GPIO-0 Header", "ComboBoxGpio0", "LabelPrefixGpio0", "EditPrefixGpio0", "ImageGpio0"},
-        {"LabelGpio1", "GPIO-1 Header", "ComboBoxGpio1", "LabelPrefixGpio1", "EditPrefixGpio1", "ImageGpio1"},
-    };
-    for (int i = 0; i < 2; ++i) {
-        const int top = 22 + 88 * i;
-        c.push_back(FrameLabel(kRows[i][0], gpio, 12, top, 200, kRows[i][1], true));
-        c.push_back(FrameComboBox(kRows[i][2], gpio, 12, top + 20, 270, "ComboBoxGpioChange"));
-        c.push_back(FrameLabel(kRows[i][3], gpio, 12, top + 56, 80, "Prefix Name:"));
-        c.push_back(FrameEdit(kRows[i][4], gpio, 96, top + 52, 186));
-        c.push_back({.Kind = TControlKind::Image, .Name = kRows[i][5], .Parent = gpio, .Left = 300, .Top = top,
-                     .Width = 120, .Height = 76, .Visible = false, .Stretch = true});
-    }
+    AddCardRow(c, gpio, 20, 508,
+               {"LabelGpio0", "GPIO-0 Header", "ComboBoxGpio0", "ComboBoxGpioChange", "LabelPrefixGpio0",
+                "EditPrefixGpio0", "ImageGpio0"});
+    AddCardRow(c, gpio, 88, 508,
+               {"LabelGpio1", "GPIO-1 Header", "ComboBoxGpio1", "ComboBoxGpioChange", "LabelPrefixGpio1",
+                "EditPrefixGpio1", "ImageGpio1"});
     return spec;
 }
 
@@ -84,9 +76,7 @@ TFormBristane::TFormBristane(TForm* owner) : TFrameBoardFormOf<BRISTANE_CONFIG>(
     handlers.emplace_back("ComboBoxGpioChange", Bind(&TFormBristane::ComboBoxGpioChange));
     LoadLayout(BristaneLayout(), handlers);
 
-    std::vector<std::pair<const char*, std::vector<const char*>>> boxes;
-    for (const auto& box : kBoxes) boxes.push_back({box[0], {box[2]}});
-    m_Groups.Bind(*this, boxes);
+    m_Groups.Bind(*this, kBoxes);
     for (int i = 0; i < 2; ++i) {
         ComboBoxGpio[i] = Find<TComboBox>(Format("ComboBoxGpio%d", i));
         EditPrefixGpio[i] = Find<TEdit>(Format("EditPrefixGpio%d", i));
@@ -157,9 +147,7 @@ void TFormBristane::UpdateCardPictures()
 
 void TFormBristane::CoupleGpioHeaders(TObject* changed)
 {
-    const int from = changed == ComboBoxGpio[1] ? 1 : 0;
-    CoupleGpioPair(ComboBoxGpio[from], EditPrefixGpio[from], ComboBoxGpio[1 - from], EditPrefixGpio[1 - from],
-                   m_Config.m_CardIds);
+    CoupleGpioPair(changed, ComboBoxGpio, EditPrefixGpio, m_Config.m_CardIds);
 }
 
 bool TFormBristane::ValidateBoard(bool generating, std::string& message)

@@ -21,12 +21,7 @@ constexpr DaughterId kGpioVoltageCard[4] = {0, 85, 86, 87};
 bool IsVoltage(int32_t voltage) { return voltage >= KESTLEFORD_3V3 && voltage <= KESTLEFORD_1V5; }
 
 // The check boxes of the flags bClock .. bExIo and their outlines.
-struct TBox {
-    const char* Name;
-    const char* Caption;
-    std::vector<const char*> Shapes;
-};
-const std::vector<TBox> kBoxes = {
+const std::vector<TFlagBox> kBoxes = {
     {"CheckBoxOSC", "CLOCK", {"ShapeOSC"}},
     {"CheckBoxLED", "LED x 27", {"ShapeLED", "ShapeLEDG8"}},
     {"CheckBoxSeg7", "7-Segment x 8", {"ShapeSeg7"}},
@@ -84,32 +79,34 @@ TFormSpec KestlefordLayout()
                  .Caption = "System Configuration"});
     c.push_back(FrameLabel("LabelProjectName", group, 12, 24, 90, "Project Name:"));
     c.push_back(FrameEdit("EditProjectName", group, 104, 20, 200));
-    for (size_t n = 0; n < kBoxes.size(); ++n)
-        c.push_back(FrameCheckBox(kBoxes[n].Name, group, 12 + 164 * static_cast<int>(n % 3),
-                                  52 + 26 * static_cast<int>(n / 3), 160, kBoxes[n].Caption));
+    AddFlagBoxGrid(c, group, 12, 52, 3, kBoxes);
 
-    static const char* const kRows[2][11] = {
-        {"GroupBoxGpio", "GPIO Expansion", "LabelGpioVol", "ComboBoxGpioVol", "LabelGpio", "GPIO Header",
-         "ComboBoxGpio", "ComboBoxGpioChange", "LabelPrefixGpio", "EditPrefixGpio", "ImageGpio"},
-        {"GroupBoxHsmc", "HSMC Expansion", "LabelHsmcVol", "ComboBoxHsmcVol", "LabelHsmc", "HSMC", "ComboBoxHSMC",
-         "ComboBoxHSMCChange", "LabelPrefixHsmc", "EditPrefixHSMC", "ImageHSMC"},
+    struct TVoltageRow {
+        const char* Box;
+        const char* Caption;
+        const char* VoltageLabel;
+        const char* Voltage;
+        TCardRow Row;
+    };
+    static const TVoltageRow kRows[2] = {
+        {"GroupBoxGpio", "GPIO Expansion", "LabelGpioVol", "ComboBoxGpioVol",
+         {"LabelGpio", "GPIO Header", "ComboBoxGpio", "ComboBoxGpioChange", "LabelPrefixGpio", "EditPrefixGpio",
+          "ImageGpio"}},
+        {"GroupBoxHsmc", "HSMC Expansion", "LabelHsmcVol", "ComboBoxHsmcVol",
+         {"LabelHsmc", "HSMC", "ComboBoxHSMC", "ComboBoxHSMCChange", "LabelPrefixHsmc", "EditPrefixHSMC",
+          "ImageHSMC"}},
     };
     for (int i = 0; i < 2; ++i) {
-        const char* const* r = kRows[i];
-        const char* box = r[0];
-        c.push_back({.Kind = TControlKind::GroupBox, .Name = box, .Left = 492, .Top = 284 + 136 * i, .Width = 508,
-                     .Height = 130, .Caption = r[1]});
-        c.push_back(FrameLabel(r[2], box, 12, 26, 80, "IO Voltage:"));
-        c.push_back(FrameComboBox(r[3], box, 96, 22, 140, "ComboBoxVolChange"));
-        c.push_back(FrameLabel(r[4], box, 12, 58, 80, r[5], true));
-        TControlSpec combo = FrameComboBox(r[6], box, 96, 54, 260, r[7]);
-        if (i == 0) combo.OnClick = r[7];
-        c.push_back(combo);
-        c.push_back(FrameLabel(r[8], box, 12, 92, 80, "Prefix Name:"));
-        c.push_back(FrameEdit(r[9], box, 96, 88, 160));
-        c.push_back({.Kind = TControlKind::Image, .Name = r[10], .Parent = box, .Left = 370, .Top = 20, .Width = 126,
-                     .Height = 96, .Visible = false, .Stretch = true});
+        const TVoltageRow& r = kRows[i];
+        c.push_back({.Kind = TControlKind::GroupBox, .Name = r.Box, .Left = 492, .Top = 284 + 136 * i, .Width = 508,
+                     .Height = 130, .Caption = r.Caption});
+        c.push_back(FrameLabel(r.VoltageLabel, r.Box, 12, 26, 80, "IO Voltage:"));
+        c.push_back(FrameComboBox(r.Voltage, r.Box, 96, 22, 140, "ComboBoxVolChange"));
+        AddCardRow(c, r.Box, 54, 508, r.Row);
     }
+    // The GPIO combo answers clicks too.
+    for (TControlSpec& control : c)
+        if (std::strcmp(control.Name, "ComboBoxGpio") == 0) control.OnClick = "ComboBoxGpioChange";
     return spec;
 }
 
@@ -139,9 +136,7 @@ TFormKestleford::TFormKestleford(TForm* owner) : TFrameBoardFormOf<KESTLEFORD_CO
         ShapeGpioVoltage[v] = Find<TShape>(Format("ShapeGpio%s", kVoltageNames[v]));
         ShapeHsmcVoltage[v] = Find<TShape>(Format("ShapeHsmc%s", kVoltageNames[v]));
     }
-    std::vector<std::pair<const char*, std::vector<const char*>>> boxes;
-    for (const TBox& box : kBoxes) boxes.push_back({box.Name, box.Shapes});
-    m_Groups.Bind(*this, boxes);
+    m_Groups.Bind(*this, kBoxes);
     InitialiseSettings({EditPrefixGpio, EditPrefixHSMC});
 }
 

@@ -64,24 +64,15 @@ const std::vector<TBox> kLateBoxes = {
     {"CheckBoxRs232", "RS-232", nullptr, {"ShapeRs232"}},
 };
 
-// Binds a table of boxes to the flag boxes of the form.
-void BindBoxes(const TForm& form, TFlagBoxes& boxes, const std::vector<TBox>& table)
+// The boxes of a table as a layout shows them.
+std::vector<TFlagBox> FlagBoxes(const std::vector<TBox>& table, TOrmsgillLayout kind)
 {
-    std::vector<std::pair<const char*, std::vector<const char*>>> entries;
-    for (const TBox& box : table) entries.emplace_back(box.Name, box.Shapes);
-    boxes.Bind(form, entries);
-}
-
-// One expansion row: bold title, card combo, prefix label and edit, picture.
-void AddCardRow(std::vector<TControlSpec>& c, const char* group, int top, const char* title, const char* titleLabel,
-                const char* combo, const char* onChange, const char* prefixLabel, const char* edit, const char* image)
-{
-    c.push_back(FrameLabel(titleLabel, group, 12, top, 250, title, true));
-    c.push_back(FrameComboBox(combo, group, 12, top + 18, 270, onChange));
-    c.push_back(FrameLabel(prefixLabel, group, 290, top + 22, 80, "Prefix Name:"));
-    c.push_back(FrameEdit(edit, group, 370, top + 18, 120));
-    c.push_back({.Kind = TControlKind::Image, .Name = image, .Parent = group, .Left = 290, .Top = top - 4, .Width = 76,
-                 .Height = 20, .Visible = false, .Stretch = true});
+    std::vector<TFlagBox> boxes;
+    for (const TBox& box : table) {
+        const char* caption = kind == TOrmsgillLayout::Pellowind ? box.PellowindCaption : box.Caption;
+        if (caption) boxes.push_back({box.Name, caption, box.Shapes});
+    }
+    return boxes;
 }
 
 }  // namespace
@@ -101,7 +92,7 @@ TFormSpec OrmsgillLayout(TOrmsgillLayout kind)
          .Captions = TButtonCaptions::Dots,
          .DefaultSetting = true,
          .ClientWidth = 1008,
-         .ClientHeight = 656});
+         .ClientHeight = 676});
     auto& c = spec.Controls;
 
     const char* config = "GroupBoxConfig";
@@ -111,30 +102,28 @@ TFormSpec OrmsgillLayout(TOrmsgillLayout kind)
     c.push_back(FrameEdit("EditProjectName", config, 104, 20, 150));
     c.push_back(FrameLabel("LabelBoard", config, 266, 24, 80, "Board Type:"));
     c.push_back(FrameComboBox("ComboBoxBoard", config, 346, 20, 150, "ComboBoxBoardChange"));
-    int n = 0;
-    for (const auto* table : {&kEarlyBoxes, &kLateBoxes}) {
-        for (const TBox& box : *table) {
-            const char* caption = pellowind ? box.PellowindCaption : box.Caption;
-            if (!caption) continue;
-            c.push_back(FrameCheckBox(box.Name, config, 12 + 164 * (n % 3), 54 + 26 * (n / 3), 160, caption));
-            ++n;
-        }
-    }
+    std::vector<TFlagBox> boxes = FlagBoxes(kEarlyBoxes, kind);
+    for (const TFlagBox& box : FlagBoxes(kLateBoxes, kind)) boxes.push_back(box);
+    AddFlagBoxGrid(c, config, 12, 54, 3, boxes);
 
     const char* gpio = "GroupBoxGpio";
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = gpio, .Left = 492, .Top = 304, .Width = 508, .Height = 150,
+    c.push_back({.Kind = TControlKind::GroupBox, .Name = gpio, .Left = 492, .Top = 304, .Width = 508, .Height = 160,
                  .Caption = "GPIO Expansion"});
-    AddCardRow(c, gpio, 22, "GPIO-0 Header", "LabelGpio0", "ComboBoxGpio0", "ComboBoxGpioChange", "LabelPrefixGpio0",
-               "EditPrefixGpio0", "ImageGpio0");
-    AddCardRow(c, gpio, 86, "GPIO-1 Header", "LabelGpio1", "ComboBoxGpio1", "ComboBoxGpioChange", "LabelPrefixGpio1",
-               "EditPrefixGpio1", "ImageGpio1");
+    AddCardRow(c, gpio, 20, 508,
+               {"LabelGpio0", "GPIO-0 Header", "ComboBoxGpio0", "ComboBoxGpioChange", "LabelPrefixGpio0",
+                "EditPrefixGpio0", "ImageGpio0"});
+    AddCardRow(c, gpio, 88, 508,
+               {"LabelGpio1", "GPIO-1 Header", "ComboBoxGpio1", "ComboBoxGpioChange", "LabelPrefixGpio1",
+                "EditPrefixGpio1", "ImageGpio1"});
     const char* hsmc = "GroupBoxHsmc";
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = hsmc, .Left = 492, .Top = 458, .Width = 508, .Height = 150,
+    c.push_back({.Kind = TControlKind::GroupBox, .Name = hsmc, .Left = 492, .Top = 468, .Width = 508, .Height = 160,
                  .Caption = "HSMC Expansion"});
-    AddCardRow(c, hsmc, 22, "HSMC-A (Transceiver x 4)", "LabelHsmcA", "ComboBoxHSMC_A", "ComboBoxHSMCChange",
-               "LabelPrefixHsmcA", "EditHSMC_A", "ImageHSMC_A");
-    AddCardRow(c, hsmc, 86, "HSMC-B (Transceiver x 8)", "LabelHsmcB", "ComboBoxHSMC_B", "ComboBoxHSMCChange",
-               "LabelPrefixHsmcB", "EditHSMC_B", "ImageHSMC_B");
+    AddCardRow(c, hsmc, 20, 508,
+               {"LabelHsmcA", "HSMC-A (Transceiver x 4)", "ComboBoxHSMC_A", "ComboBoxHSMCChange", "LabelPrefixHsmcA",
+                "EditHSMC_A", "ImageHSMC_A"});
+    AddCardRow(c, hsmc, 88, 508,
+               {"LabelHsmcB", "HSMC-B (Transceiver x 8)", "ComboBoxHSMC_B", "ComboBoxHSMCChange", "LabelPrefixHsmcB",
+                "EditHSMC_B", "ImageHSMC_B"});
 
     const char* pll = "GroupBoxPll";
     c.push_back({.Kind = TControlKind::GroupBox, .Name = pll, .Left = 8, .Top = 424, .Width = 476, .Height = 116,
@@ -166,8 +155,8 @@ TFormOrmsgill::TFormOrmsgill(TForm* owner) : TFrameBoardFormOf<ORMSGILL_CONFIG>(
     LoadLayout(OrmsgillLayout(TOrmsgillLayout::Ormsgill), handlers);
 
     ComboBoxBoard = Find<TComboBox>("ComboBoxBoard");
-    BindBoxes(*this, m_Groups, kEarlyBoxes);
-    BindBoxes(*this, m_LateGroups, kLateBoxes);
+    m_Groups.Bind(*this, FlagBoxes(kEarlyBoxes, TOrmsgillLayout::Ormsgill));
+    m_LateGroups.Bind(*this, FlagBoxes(kLateBoxes, TOrmsgillLayout::Ormsgill));
     for (int i = 0; i < 4; ++i) CheckBoxSata[i] = m_Groups.Entries()[static_cast<size_t>(6 + i)].Box;
     for (int i = 0; i < 2; ++i) CheckBoxDDR2[i] = m_Groups.Entries()[static_cast<size_t>(16 + i)].Box;
     CheckBoxPCIe = m_Groups.Entries()[18].Box;
@@ -292,9 +281,7 @@ void TFormOrmsgill::UpdatePllCombos()
 
 void TFormOrmsgill::CoupleGpioHeaders(TObject* changed)
 {
-    const int from = changed == ComboBoxGpio[1] ? 1 : 0;
-    CoupleGpioPair(ComboBoxGpio[from], EditPrefixGpio[from], ComboBoxGpio[1 - from], EditPrefixGpio[1 - from],
-                   m_GpioList.m_CardIds);
+    CoupleGpioPair(changed, ComboBoxGpio, EditPrefixGpio, m_GpioList.m_CardIds);
 }
 
 bool TFormOrmsgill::ValidateBoard(bool generating, std::string& message)

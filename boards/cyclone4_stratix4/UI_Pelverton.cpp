@@ -13,38 +13,26 @@ namespace {
 const TBoardFormRow kRow = {.FolderWord = "Pelverton", .LoadFailureBox = true, .SuccessBox = false,
                             .PostsBoardChange = true, .GeneratesFromHeld = true};
 
-struct TBox {
-    const char* Name;
-    const char* Caption;
-    const char* Shape;
-};
 // Node flags 128 .. 135.
-const std::vector<TBox> kBoxes = {
-    {"CheckBoxOSC", "CLOCK ", "ShapeOSC"},         {"CheckBoxLED", "LED x  8", "ShapeLED"},
-    {"CheckBoxButton", "Button x 8", "ShapeButton"}, {"CheckBoxSwitch", "Switch x 8", "ShapeSwitch"},
-    {"CheckBoxSDCARD", "SDCARD", "ShapeSDCARD"},   {"CheckBoxSma", "SMA", "ShapeSma"},
-    {"CheckBoxUSB", "USB FIFO", "ShapeUSB"},       {"CheckBoxTemp", "Temperature", "ShapeTemp"},
+const std::vector<TFlagBox> kBoxes = {
+    {"CheckBoxOSC", "CLOCK ", {"ShapeOSC"}},         {"CheckBoxLED", "LED x  8", {"ShapeLED"}},
+    {"CheckBoxButton", "Button x 8", {"ShapeButton"}}, {"CheckBoxSwitch", "Switch x 8", {"ShapeSwitch"}},
+    {"CheckBoxSDCARD", "SDCARD", {"ShapeSDCARD"}},   {"CheckBoxSma", "SMA", {"ShapeSma"}},
+    {"CheckBoxUSB", "USB FIFO", {"ShapeUSB"}},       {"CheckBoxTemp", "Temperature", {"ShapeTemp"}},
 };
 // Node flags 137 .. 143.
-const std::vector<TBox> kMemoryBoxes = {
-    {"CheckBoxDDR2", "DDR2 SODIMM", "ShapeDDR2"},   {"CheckBoxDDR3", "DDR3 (256MB)", "ShapeDDR3"},
-    {"CheckBoxPCIe", "PCIe", "ShapePCIe"},           {"CheckBoxFPGABridge", "FPGA Bridge (!)", "ShapeFPGABridge"},
-    {"CheckBoxFan", "Fan Control", "ShapeFan"},      {"CheckBoxSSRAM", "SSRAM (2MB)", "ShapeSSRAM"},
-    {"CheckBoxFlash", "Flash (64MB)", "ShapeFlash"},
+const std::vector<TFlagBox> kMemoryBoxes = {
+    {"CheckBoxDDR2", "DDR2 SODIMM", {"ShapeDDR2"}},   {"CheckBoxDDR3", "DDR3 (256MB)", {"ShapeDDR3"}},
+    {"CheckBoxPCIe", "PCIe", {"ShapePCIe"}},           {"CheckBoxFPGABridge", "FPGA Bridge (!)", {"ShapeFPGABridge"}},
+    {"CheckBoxFan", "Fan Control", {"ShapeFan"}},      {"CheckBoxSSRAM", "SSRAM (2MB)", {"ShapeSSRAM"}},
+    {"CheckBoxFlash", "Flash (64MB)", {"ShapeFlash"}},
 };
 // Node flags 145 .. 147.
-const std::vector<TBox> kLateBoxes = {
-    {"CheckBoxLCD", "LCD", "ShapeLCD"},
-    {"CheckBoxEthernet", "Ethernet x 4", "ShapeEthernet"},
-    {"CheckBoxEEPROM", "EEPROM (?)", "ShapeEEPROM"},
+const std::vector<TFlagBox> kLateBoxes = {
+    {"CheckBoxLCD", "LCD", {"ShapeLCD"}},
+    {"CheckBoxEthernet", "Ethernet x 4", {"ShapeEthernet"}},
+    {"CheckBoxEEPROM", "EEPROM (?)", {"ShapeEEPROM"}},
 };
-
-void BindBoxes(const TForm& form, TFlagBoxes& boxes, const std::vector<TBox>& table)
-{
-    std::vector<std::pair<const char*, std::vector<const char*>>> entries;
-    for (const TBox& box : table) entries.push_back({box.Name, {box.Shape}});
-    boxes.Bind(form, entries);
-}
 
 TFormSpec PelvertonLayout()
 {
@@ -59,12 +47,12 @@ TFormSpec PelvertonLayout()
                                     .Captions = TButtonCaptions::AllPlain,
                                     .DefaultSetting = false,
                                     .ClientWidth = 1008,
-                                    .ClientHeight = 472,
+                                    .ClientHeight = 632,
                                     .ExitIsDefault = false});
     auto& c = spec.Controls;
 
     const char* group = "GroupBoxConfig";
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = group, .Left = 492, .Top = 8, .Width = 508, .Height = 456,
+    c.push_back({.Kind = TControlKind::GroupBox, .Name = group, .Left = 492, .Top = 8, .Width = 508, .Height = 276,
                  .Caption = "System Configuration"});
     c.push_back(FrameLabel("LabelBoard", group, 12, 24, 130, "Board Type: "));
     c.push_back(FrameComboBox("ComboBoxBoard", group, 150, 20, 160, nullptr));
@@ -72,27 +60,20 @@ TFormSpec PelvertonLayout()
     c.push_back(FrameComboBox("ComboBoxFPGA", group, 150, 50, 160, "ComboBoxFPGAChange"));
     c.push_back(FrameLabel("LabelProjectName", group, 12, 84, 130, "Project Name:"));
     c.push_back(FrameEdit("EditProjectName", group, 150, 80, 200));
-    int n = 0;
-    for (const auto* table : {&kBoxes, &kMemoryBoxes, &kLateBoxes})
-        for (const TBox& box : *table) {
-            c.push_back(FrameCheckBox(box.Name, group, 12 + 164 * (n % 3), 114 + 26 * (n / 3), 160, box.Caption));
-            ++n;
-        }
-    static const char* const kHsmc[4][6] = {
-        {"LabelHsmcA", "HSMC-A", "ComboBoxHSMC_A", "LabelPrefixHsmcA", "EditHSMC_A", "ImageHSMC_A"},
-        {"LabelHsmcB", "HSMC-B", "ComboBoxHSMC_B", "LabelPrefixHsmcB", "EditHSMC_B", "ImageHSMC_B"},
-        {"LabelHsmcC", "HSMC-C", "ComboBoxHSMC_C", "LabelPrefixHsmcC", "EditHSMC_C", "ImageHSMC_C"},
-        {"LabelHsmcD", "HSMC-D", "ComboBoxHSMC_D", "LabelPrefixHsmcD", "EditHSMC_D", "ImageHSMC_D"},
+    std::vector<TFlagBox> boxes;
+    for (const auto* table : {&kBoxes, &kMemoryBoxes, &kLateBoxes}) boxes.insert(boxes.end(), table->begin(), table->end());
+    AddFlagBoxGrid(c, group, 12, 114, 3, boxes);
+
+    const char* hsmc = "GroupBoxHsmc";
+    c.push_back({.Kind = TControlKind::GroupBox, .Name = hsmc, .Left = 492, .Top = 288, .Width = 508, .Height = 296,
+                 .Caption = "HSMC Expansion"});
+    static const TCardRow kHsmc[4] = {
+        {"LabelHsmcA", "HSMC-A", "ComboBoxHSMC_A", "ComboBoxHSMCChange", "LabelPrefixHsmcA", "EditHSMC_A", "ImageHSMC_A"},
+        {"LabelHsmcB", "HSMC-B", "ComboBoxHSMC_B", "ComboBoxHSMCChange", "LabelPrefixHsmcB", "EditHSMC_B", "ImageHSMC_B"},
+        {"LabelHsmcC", "HSMC-C", "ComboBoxHSMC_C", "ComboBoxHSMCChange", "LabelPrefixHsmcC", "EditHSMC_C", "ImageHSMC_C"},
+        {"LabelHsmcD", "HSMC-D", "ComboBoxHSMC_D", "ComboBoxHSMCChange", "LabelPrefixHsmcD", "EditHSMC_D", "ImageHSMC_D"},
     };
-    for (int i = 0; i < 4; ++i) {
-        const int top = 276 + 44 * i;
-        c.push_back(FrameLabel(kHsmc[i][0], group, 12, top + 4, 60, kHsmc[i][1], true));
-        c.push_back(FrameComboBox(kHsmc[i][2], group, 72, top, 220, "ComboBoxHSMCChange"));
-        c.push_back(FrameLabel(kHsmc[i][3], group, 298, top + 4, 80, "Prefix Name:"));
-        c.push_back(FrameEdit(kHsmc[i][4], group, 378, top, 120));
-        c.push_back({.Kind = TControlKind::Image, .Name = kHsmc[i][5], .Parent = group, .Left = 72, .Top = top + 24,
-                     .Width = 60, .Height = 16, .Visible = false, .Stretch = true});
-    }
+    for (int i = 0; i < 4; ++i) AddCardRow(c, hsmc, 20 + 68 * i, 508, kHsmc[i]);
     return spec;
 }
 
@@ -108,9 +89,9 @@ TFormPelverton::TFormPelverton(TForm* owner) : TFrameBoardFormOf<PELVERTON_CONFI
 
     ComboBoxBoard = Find<TComboBox>("ComboBoxBoard");
     ComboBoxFPGA = Find<TComboBox>("ComboBoxFPGA");
-    BindBoxes(*this, m_Groups, kBoxes);
-    BindBoxes(*this, m_MemoryGroups, kMemoryBoxes);
-    BindBoxes(*this, m_LateGroups, kLateBoxes);
+    m_Groups.Bind(*this, kBoxes);
+    m_MemoryGroups.Bind(*this, kMemoryBoxes);
+    m_LateGroups.Bind(*this, kLateBoxes);
     for (int i = 0; i < 4; ++i) {
         const char letter = static_cast<char>('A' + i);
         ComboBoxHSMC[i] = Find<TComboBox>(Format("ComboBoxHSMC_%c", letter));

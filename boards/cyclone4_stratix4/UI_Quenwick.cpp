@@ -18,18 +18,18 @@ const char* const kDefaultHsmcPrefix[2] = {"HSMA_", "HSMB_"};
 bool IsHsmcDefaultCard(DaughterId card) { return card == 2 || card == 3; }
 
 // The check boxes of the flags bClock .. bFlash and their outlines.
-const char* const kBoxes[11][3] = {
-    {"CheckBoxOSC", "CLOCK ", "ShapeOSC"},
-    {"CheckBoxLED", "LED x  8", "ShapeLED"},
-    {"CheckBoxSeg7", "7-Segment x 4", "ShapeSeg7"},
-    {"CheckBoxButton", "Button x 4", "ShapeButton"},
-    {"CheckBoxSwitch", "Slide Switch x 8", "ShapeSwitch"},
-    {"CheckBoxSma", "SMA", "ShapeSma"},
-    {"CheckBoxTemp", "Temperature", "ShapeTemp"},
-    {"CheckBoxDDR3", "DDR3 SODIMM", "ShapeDDR3"},
-    {"CheckBoxFan", "Fan Control", "ShapeFan"},
-    {"CheckBoxSSRAM", "SSRAM (2MB)", "ShapeSSRAM"},
-    {"CheckBoxFlash", "Flash (64MB)", "ShapeFlash"},
+const std::vector<TFlagBox> kBoxes = {
+    {"CheckBoxOSC", "CLOCK ", {"ShapeOSC"}},
+    {"CheckBoxLED", "LED x  8", {"ShapeLED"}},
+    {"CheckBoxSeg7", "7-Segment x 4", {"ShapeSeg7"}},
+    {"CheckBoxButton", "Button x 4", {"ShapeButton"}},
+    {"CheckBoxSwitch", "Slide Switch x 8", {"ShapeSwitch"}},
+    {"CheckBoxSma", "SMA", {"ShapeSma"}},
+    {"CheckBoxTemp", "Temperature", {"ShapeTemp"}},
+    {"CheckBoxDDR3", "DDR3 SODIMM", {"ShapeDDR3"}},
+    {"CheckBoxFan", "Fan Control", {"ShapeFan"}},
+    {"CheckBoxSSRAM", "SSRAM (2MB)", {"ShapeSSRAM"}},
+    {"CheckBoxFlash", "Flash (64MB)", {"ShapeFlash"}},
 };
 
 TFormSpec QuenwickLayout()
@@ -45,7 +45,7 @@ TFormSpec QuenwickLayout()
                                     .Captions = TButtonCaptions::Dots,
                                     .DefaultSetting = true,
                                     .ClientWidth = 1008,
-                                    .ClientHeight = 568});
+                                    .ClientHeight = 668});
     auto& c = spec.Controls;
 
     const char* group = "GroupBoxConfig";
@@ -53,45 +53,39 @@ TFormSpec QuenwickLayout()
                  .Caption = "System Configuration"});
     c.push_back(FrameLabel("LabelProjectName", group, 12, 24, 90, "Project Name:"));
     c.push_back(FrameEdit("EditProjectName", group, 104, 20, 200));
-    for (int n = 0; n < 11; ++n)
-        c.push_back(FrameCheckBox(kBoxes[n][0], group, 12 + 164 * (n % 3), 52 + 26 * (n / 3), 160, kBoxes[n][1]));
+    AddFlagBoxGrid(c, group, 12, 52, 3, kBoxes);
 
     const char* hsmc = "GroupBoxHsmc";
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = hsmc, .Left = 492, .Top = 172, .Width = 508, .Height = 104,
+    c.push_back({.Kind = TControlKind::GroupBox, .Name = hsmc, .Left = 492, .Top = 172, .Width = 508, .Height = 160,
                  .Caption = "HSMC Expansion"});
-    static const char* const kHsmc[2][6] = {
-        {"LabelHsmcA", "HSMC-A", "ComboBoxHSMC_A", "LabelPrefixHsmcA", "EditHSMC_A", "ImageHSMC_A"},
-        {"LabelHsmcB", "HSMC-B", "ComboBoxHSMC_B", "LabelPrefixHsmcB", "EditHSMC_B", "ImageHSMC_B"},
-    };
-    for (int i = 0; i < 2; ++i) {
-        const int top = 22 + 40 * i;
-        c.push_back(FrameLabel(kHsmc[i][0], hsmc, 12, top + 4, 60, kHsmc[i][1], true));
-        c.push_back(FrameComboBox(kHsmc[i][2], hsmc, 72, top, 220, "ComboBoxHSMCChange"));
-        c.push_back(FrameLabel(kHsmc[i][3], hsmc, 298, top + 4, 80, "Prefix Name:"));
-        c.push_back(FrameEdit(kHsmc[i][4], hsmc, 378, top, 120));
-        c.push_back({.Kind = TControlKind::Image, .Name = kHsmc[i][5], .Parent = hsmc, .Left = 72, .Top = top + 24,
-                     .Width = 60, .Height = 14, .Visible = false, .Stretch = true});
-    }
+    AddCardRow(c, hsmc, 20, 508,
+               {"LabelHsmcA", "HSMC-A", "ComboBoxHSMC_A", "ComboBoxHSMCChange", "LabelPrefixHsmcA", "EditHSMC_A",
+                "ImageHSMC_A"});
+    AddCardRow(c, hsmc, 88, 508,
+               {"LabelHsmcB", "HSMC-B", "ComboBoxHSMC_B", "ComboBoxHSMCChange", "LabelPrefixHsmcB", "EditHSMC_B",
+                "ImageHSMC_B"});
 
-    // One group box per FMC connector; FMC-A has a change handler of its own.
-    static const char* const kFmc[4][7] = {
-        {"GroupBoxFmcA", "FMC-A", "ComboBoxFMC_A", "ComboBoxFMCChange", "LabelPrefixFmcA", "EditFMC_A", "ImageFMC_A"},
-        {"GroupBoxFmcB", "FMC-B", "ComboBoxFMC_B", "ComboBoxHSMCChange", "LabelPrefixFmcB", "EditFMC_B",
-         "ImageFMC_B"},
-        {"GroupBoxFmcC", "FMC-C", "ComboBoxFMC_C", "ComboBoxHSMCChange", "LabelPrefixFmcC", "EditFMC_C",
-         "ImageFMC_C"},
-        {"GroupBoxFmcD", "FMC-D", "ComboBoxFMC_D", "ComboBoxHSMCChange", "LabelPrefixFmcD", "EditFMC_D",
-         "ImageFMC_D"},
+    // One group box per FMC connector (FMC-A and FMC-B on the right, FMC-C
+    // and FMC-D under the picture); FMC-A has a change handler of its own.
+    struct TFmcBox {
+        const char* Box;
+        int Left, Top, Width;
+        TCardRow Row;
     };
-    for (int i = 0; i < 4; ++i) {
-        const char* box = kFmc[i][0];
-        c.push_back({.Kind = TControlKind::GroupBox, .Name = box, .Left = 492 + 256 * (i % 2),
-                     .Top = 280 + 122 * (i / 2), .Width = 252, .Height = 118, .Caption = kFmc[i][1]});
-        c.push_back(FrameComboBox(kFmc[i][2], box, 10, 22, 232, kFmc[i][3]));
-        c.push_back(FrameLabel(kFmc[i][4], box, 10, 56, 80, "Prefix Name:"));
-        c.push_back(FrameEdit(kFmc[i][5], box, 92, 52, 150));
-        c.push_back({.Kind = TControlKind::Image, .Name = kFmc[i][6], .Parent = box, .Left = 10, .Top = 82,
-                     .Width = 90, .Height = 30, .Visible = false, .Stretch = true});
+    static const TFmcBox kFmc[4] = {
+        {"GroupBoxFmcA", 492, 336, 508,
+         {"LabelFmcA", "FMC-A", "ComboBoxFMC_A", "ComboBoxFMCChange", "LabelPrefixFmcA", "EditFMC_A", "ImageFMC_A"}},
+        {"GroupBoxFmcB", 492, 434, 508,
+         {"LabelFmcB", "FMC-B", "ComboBoxFMC_B", "ComboBoxHSMCChange", "LabelPrefixFmcB", "EditFMC_B", "ImageFMC_B"}},
+        {"GroupBoxFmcC", 8, 424, 476,
+         {"LabelFmcC", "FMC-C", "ComboBoxFMC_C", "ComboBoxHSMCChange", "LabelPrefixFmcC", "EditFMC_C", "ImageFMC_C"}},
+        {"GroupBoxFmcD", 8, 522, 476,
+         {"LabelFmcD", "FMC-D", "ComboBoxFMC_D", "ComboBoxHSMCChange", "LabelPrefixFmcD", "EditFMC_D", "ImageFMC_D"}},
+    };
+    for (const TFmcBox& fmc : kFmc) {
+        c.push_back({.Kind = TControlKind::GroupBox, .Name = fmc.Box, .Left = fmc.Left, .Top = fmc.Top,
+                     .Width = fmc.Width, .Height = 94, .Caption = fmc.Row.Title});
+        AddCardRow(c, fmc.Box, 18, fmc.Width, fmc.Row);
     }
     return spec;
 }
@@ -106,9 +100,7 @@ TFormQuenwick::TFormQuenwick(TForm* owner) : TFrameBoardFormOf<QUENWICK_CONFIG>(
     handlers.emplace_back("ComboBoxFMCChange", Bind(&TFormQuenwick::ComboBoxFMCChange));
     LoadLayout(QuenwickLayout(), handlers);
 
-    std::vector<std::pair<const char*, std::vector<const char*>>> boxes;
-    for (const auto& box : kBoxes) boxes.push_back({box[0], {box[2]}});
-    m_Groups.Bind(*this, boxes);
+    m_Groups.Bind(*this, kBoxes);
     CheckBoxDDR3 = m_Groups.Entries()[7].Box;
     for (int i = 0; i < 2; ++i) {
         const char letter = static_cast<char>('A' + i);

@@ -285,18 +285,41 @@ TControlSpec FrameShape(const char* name, const char* parent, int left, int top,
 void TFlagBoxes::Bind(const TForm& form,
                       std::initializer_list<std::pair<const char*, std::vector<const char*>>> entries)
 {
-    Bind(form, std::vector<std::pair<const char*, std::vector<const char*>>>(entries));
+    std::vector<TFlagBox> boxes;
+    for (const auto& [box, shapes] : entries) boxes.push_back({box, nullptr, shapes});
+    Bind(form, boxes);
 }
 
-void TFlagBoxes::Bind(const TForm& form,
-                      const std::vector<std::pair<const char*, std::vector<const char*>>>& entries)
+void TFlagBoxes::Bind(const TForm& form, const std::vector<TFlagBox>& boxes)
 {
     m_Entries.clear();
-    for (const auto& [box, shapes] : entries) {
-        TEntry entry{form.Find<TCheckBox>(box), {}};
-        for (const char* shape : shapes) entry.Shapes.push_back(form.Find<TShape>(shape));
+    for (const TFlagBox& box : boxes) {
+        TEntry entry{form.Find<TCheckBox>(box.Name), {}};
+        for (const char* shape : box.Shapes) entry.Shapes.push_back(form.Find<TShape>(shape));
         m_Entries.push_back(std::move(entry));
     }
+}
+
+void AddFlagBoxGrid(std::vector<TControlSpec>& controls, const char* parent, int left, int top, int columns,
+                    const std::vector<TFlagBox>& boxes)
+{
+    for (std::size_t n = 0; n < boxes.size(); ++n) {
+        const int column = static_cast<int>(n) % columns;
+        const int row = static_cast<int>(n) / columns;
+        controls.push_back(FrameCheckBox(boxes[n].Name, parent, left + 164 * column, top + 26 * row, 160,
+                                         boxes[n].Caption));
+    }
+}
+
+void AddCardRow(std::vector<TControlSpec>& c, const char* parent, int top, int width, const TCardRow& row)
+{
+    const int comboWidth = width * 11 / 20;
+    c.push_back(FrameLabel(row.TitleLabel, parent, 12, top, comboWidth, row.Title, true));
+    c.push_back(FrameComboBox(row.Combo, parent, 12, top + 18, comboWidth, row.OnChange));
+    c.push_back(FrameLabel(row.PrefixLabel, parent, 12, top + 48, 80, "Prefix Name:"));
+    c.push_back(FrameEdit(row.Edit, parent, 94, top + 44, comboWidth - 82));
+    c.push_back({.Kind = TControlKind::Image, .Name = row.Image, .Parent = parent, .Left = comboWidth + 24, .Top = top,
+                 .Width = 64, .Height = 64, .Visible = false, .Stretch = true});
 }
 
 void TFlagBoxes::Show(const uint8_t* flags) const

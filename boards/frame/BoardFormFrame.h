@@ -232,6 +232,14 @@ public:
     int32_t Item() const { return Combo->ItemIndex(); }
 };
 
+// One check box of an on-board group: its control name, its caption and
+// the outlines it shows on the board picture.
+struct TFlagBox {
+    const char* Name;
+    const char* Caption;
+    std::vector<const char*> Shapes;
+};
+
 // The check boxes of a record's on-board groups, in the order of their flag
 // bytes, each with the outlines it shows on the board picture.
 class TFlagBoxes {
@@ -242,7 +250,7 @@ public:
     };
     // One entry per flag byte: the check box and its shapes, by name.
     void Bind(const TForm& form, std::initializer_list<std::pair<const char*, std::vector<const char*>>> entries);
-    void Bind(const TForm& form, const std::vector<std::pair<const char*, std::vector<const char*>>>& entries);
+    void Bind(const TForm& form, const std::vector<TFlagBox>& boxes);
     TCheckBox* Box(std::size_t flag) const { return m_Entries.at(flag).Box; }
     void Show(const uint8_t* flags) const;  // any value but 0 ticks
     void Store(uint8_t* flags) const;       // 1 ticked, 0 not
@@ -298,6 +306,25 @@ struct TCheckBoxRow {
 };
 void AddSettingsGroup(std::vector<TControlSpec>& controls, int left, int top, int width, int height,
                       const std::vector<TCheckBoxRow>& rows);
+
+// Check boxes in a grid of the given number of columns, row by row.
+void AddFlagBoxGrid(std::vector<TControlSpec>& controls, const char* parent, int left, int top, int columns,
+                    const std::vector<TFlagBox>& boxes);
+
+// The controls of one expansion connector: a bold title over the card combo,
+// "Prefix Name:" with the prefix edit under it, and the card's picture
+// (hidden until a card is chosen) beside them; 68 high in a parent `width`
+// wide.
+struct TCardRow {
+    const char* TitleLabel;  // control names and the title's text
+    const char* Title;
+    const char* Combo;
+    const char* OnChange;
+    const char* PrefixLabel;
+    const char* Edit;
+    const char* Image;
+};
+void AddCardRow(std::vector<TControlSpec>& controls, const char* parent, int top, int width, const TCardRow& row);
 
 // A board form's layout as the frame draws it: borderless, 840 x 560 unless
 // the board needs more room, with "Change Main Board" above the board panel

@@ -232,16 +232,7 @@ TEST(ConfigOrmsgill, DdrGpioAndHsmcMastersFollowTheGroups)
                       {"HSMC-A", 160},
                       {"HSMC-B", 160},
                       {"HSMC I2C", 2}}));
-    struct Master {
-        int32_t id;
-        const char* name;
-        const char* description;
-        ConnectorType type;
-        int placeholders;
-        std::vector<int> empty;
-        std::vector<std::pair<int, const char*>> balls;
-    };
-    const Master masters[] = {
+    const MasterSpec masters[] = {
         {2, "DDR2 SODIMM", "DDR2 SODIMM_0", CONNECTOR_DDR2_SODIMM, 124, {}, {{4, "AW34"}, {200, "AW25"}}},
         {3, "DDR2 SODIMM", "DDR2 SODIMM_1", CONNECTOR_DDR2_SODIMM, 124, {}, {{4, "J12"}, {200, "B19"}}},
         {16, "GPIO_0", "GPIO_0 connect to GPIO Default - 2.5V", CONNECTOR_GPIO40, 36, {11, 12, 29, 30},
@@ -257,23 +248,7 @@ TEST(ConfigOrmsgill, DdrGpioAndHsmcMastersFollowTheGroups)
         {9, "HSMC-B", "HSMC-B connect to HSMC Default With Transceiver", CONNECTOR_HSMC, 114, HsmcEmpty(Range(33, 38)),
          {{1, "B4"}, {40, "AA5"}, {96, "W34"}, {98, "W35"}, {158, "W5"}}},
     };
-    for (const Master& m : masters) {
-        SCOPED_TRACE(m.description);
-        const TConnector* master = board.FindMasterConnector(m.id);
-        ASSERT_NE(master, nullptr);
-        EXPECT_EQ(master->GetName(), m.name);
-        EXPECT_EQ(master->GetDescription(), m.description);
-        EXPECT_EQ(master->GetType(), m.type);
-        EXPECT_EQ(master->GetCardId(), -1);
-        EXPECT_TRUE(master->GetIsMaster());
-        const MasterShape shape = ShapeOf(master);
-        EXPECT_EQ(shape.placeholders, m.placeholders);
-        EXPECT_EQ(shape.known, static_cast<int>(m.balls.size()));
-        if (!m.empty.empty()) {
-            EXPECT_EQ(shape.empty, m.empty);
-        }
-        for (const auto& [position, ball] : m.balls) EXPECT_EQ(master->GetPin(position - 1)->GetLocation(), ball);
-    }
+    for (const MasterSpec& m : masters) ExpectMaster(board, m);
     ExpectPins(board, {{"M1_DDR2_oct_rup", "AF25", DIR_IN, IO_1V8},
                        {"M1_DDR2_oct_rdn", "AG25", DIR_IN, IO_1V8},
                        {"M2_DDR2_oct_rup", "P14", DIR_IN, IO_1V8},

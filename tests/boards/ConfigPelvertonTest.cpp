@@ -209,41 +209,20 @@ TEST(ConfigPelverton, EveryGroupWithTheMemoriesAndFourHsmcCards)
     EXPECT_EQ((std::vector<std::string>{ddr3.begin() + 7, ddr3.begin() + 11}),
               (std::vector<std::string>{"DDR3_dqs[0]", "DDR3_dqsn[0]", "DDR3_dqs[1]", "DDR3_dqsn[1]"}));
 
-    struct Master {
-        int32_t id;
-        const char* description;
-        ConnectorType type;
-        int placeholders;
-        std::vector<int> empty;
-        std::vector<std::pair<int, const char*>> balls;
-    };
-    const Master masters[] = {
-        {1, "DDR2 SODIMM", CONNECTOR_DDR2_SODIMM, 124, {}, {{4, "AW34"}, {200, "AW25"}}},
-        {8, "HSMC-A connect to HSMC Default", CONNECTOR_HSMC, 98, HsmcEmpty([] {
+    const MasterSpec masters[] = {
+        {1, "DDR2 SODIMM", "DDR2 SODIMM", CONNECTOR_DDR2_SODIMM, 124, {}, {{4, "AW34"}, {200, "AW25"}}},
+        {8, "HSMC-A", "HSMC-A connect to HSMC Default", CONNECTOR_HSMC, 98, HsmcEmpty([] {
              auto e = Range(1, 16);
              for (int p : Range(33, 38)) e.push_back(p);
              return e;
          }()),
          {{17, "M36"}, {158, "W5"}}},
-        {9, "HSMC-B connect to HSMC Default", CONNECTOR_HSMC, 98, {}, {{17, "AT4"}, {158, "AE5"}}},
-        {10, "HSMC-C connect to HSMC Default", CONNECTOR_HSMC, 82, HsmcEmpty(Range(1, 38)),
+        {9, "HSMC-B", "HSMC-B connect to HSMC Default", CONNECTOR_HSMC, 98, {}, {{17, "AT4"}, {158, "AE5"}}},
+        {10, "HSMC-C", "HSMC-C connect to HSMC Default", CONNECTOR_HSMC, 82, HsmcEmpty(Range(1, 38)),
          {{39, "AF29"}, {158, "AE35"}}},
-        {11, "HSMC-D connect to HSMC Default", CONNECTOR_HSMC, 82, {}, {{39, "W32"}, {158, "W35"}}},
+        {11, "HSMC-D", "HSMC-D connect to HSMC Default", CONNECTOR_HSMC, 82, {}, {{39, "W32"}, {158, "W35"}}},
     };
-    for (const Master& m : masters) {
-        SCOPED_TRACE(m.description);
-        const TConnector* master = board.FindMasterConnector(m.id);
-        ASSERT_NE(master, nullptr);
-        EXPECT_EQ(master->GetDescription(), m.description);
-        EXPECT_EQ(master->GetType(), m.type);
-        const MasterShape shape = ShapeOf(master);
-        EXPECT_EQ(shape.placeholders, m.placeholders);
-        EXPECT_EQ(shape.known, static_cast<int>(m.balls.size()));
-        if (!m.empty.empty()) {
-            EXPECT_EQ(shape.empty, m.empty);
-        }
-        for (const auto& [position, ball] : m.balls) EXPECT_EQ(master->GetPin(position - 1)->GetLocation(), ball);
-    }
+    for (const MasterSpec& m : masters) ExpectMaster(board, m);
     EXPECT_EQ(RepeatedBalls(board), std::set<std::string>{"P4"});
 }
 

@@ -133,35 +133,18 @@ TEST(ConfigQuenwick, SocketHsmcAndFmcMasters)
                        {"FMAB_SDA", "AG38", DIR_INOUT, IO_2V5},
                        {"FMCD_CLK", "AG37", DIR_OUT, IO_2V5},
                        {"FMCD_SDA", "AD31", DIR_INOUT, IO_2V5}});
-    struct Master {
-        int32_t id;
-        std::string description;
-        ConnectorType type;
-        int placeholders;
-        std::vector<std::pair<int, const char*>> balls;
-    };
-    const Master masters[] = {
-        {19, "", CONNECTOR_DDR3_SODIMM, 124, {{4, "C28"}, {202, "C23"}}},
-        {8, "HSMC-A connect to " + GetCardDisplayName(17), CONNECTOR_HSMC, 84,
+    const MasterSpec masters[] = {
+        {19, "DDR3 SODIMM", "", CONNECTOR_DDR3_SODIMM, 124, {}, {{4, "C28"}, {202, "C23"}}},
+        {8, "HSMC-A", "HSMC-A connect to " + GetCardDisplayName(17), CONNECTOR_HSMC, 84, {},
          {{33, "D20"}, {34, "A19"}, {40, "D22"}, {96, "B21"}, {98, "A21"}, {158, "H18"}}},
-        {9, "HSMC-B connect to HSMC Default", CONNECTOR_HSMC, 84,
+        {9, "HSMC-B", "HSMC-B connect to HSMC Default", CONNECTOR_HSMC, 84, {},
          {{33, "D14"}, {34, "A10"}, {40, "C22"}, {96, "AA41"}, {98, "AA42"}, {158, "AA40"}}},
-        {20, "FMC-A connect to " + fmcName, CONNECTOR_FMC_HPC, 168, {{90, "G3"}, {398, "AB7"}}},
-        {21, "FMC-B connect to " + fmcName, CONNECTOR_FMC_HPC, 168, {{90, "AN12"}, {398, "AV22"}}},
-        {22, "FMC-C connect to " + fmcName, CONNECTOR_FMC_HPC, 168, {{90, "AR19"}, {398, "AP33"}}},
-        {23, "FMC-D connect to " + fmcName, CONNECTOR_FMC_HPC, 168, {{90, "AG35"}, {398, "E40"}}},
+        {20, "FMC-A", "FMC-A connect to " + fmcName, CONNECTOR_FMC_HPC, 168, {}, {{90, "G3"}, {398, "AB7"}}},
+        {21, "FMC-B", "FMC-B connect to " + fmcName, CONNECTOR_FMC_HPC, 168, {}, {{90, "AN12"}, {398, "AV22"}}},
+        {22, "FMC-C", "FMC-C connect to " + fmcName, CONNECTOR_FMC_HPC, 168, {}, {{90, "AR19"}, {398, "AP33"}}},
+        {23, "FMC-D", "FMC-D connect to " + fmcName, CONNECTOR_FMC_HPC, 168, {}, {{90, "AG35"}, {398, "E40"}}},
     };
-    for (const Master& m : masters) {
-        SCOPED_TRACE(m.id);
-        const TConnector* master = board.FindMasterConnector(m.id);
-        ASSERT_NE(master, nullptr);
-        EXPECT_EQ(master->GetDescription(), m.description);
-        EXPECT_EQ(master->GetType(), m.type);
-        const MasterShape shape = ShapeOf(master);
-        EXPECT_EQ(shape.placeholders, m.placeholders);
-        EXPECT_EQ(shape.known, static_cast<int>(m.balls.size()));
-        for (const auto& [position, ball] : m.balls) EXPECT_EQ(master->GetPin(position - 1)->GetLocation(), ball);
-    }
+    for (const MasterSpec& m : masters) ExpectMaster(board, m);
     EXPECT_EQ(ShapeOf(board.FindMasterConnector(9)).empty, HsmcEmpty([] {
                   auto e = Range(1, 32);
                   for (int p : Range(35, 38)) e.push_back(p);

@@ -103,3 +103,57 @@ TEST_F(Cyclone4Forms, RowsButtonsBoardChangeAndDefaultCfg)
         main.reset();
     }
 }
+
+namespace {
+
+// Two GPIO headers on a bare form, for the coupling of an 80-pin card.
+class GpioPairForm : public TBoardForm {
+public:
+    GpioPairForm() : TBoardForm(nullptr)
+    {
+        TFormSpec spec{.Name = "TFORMPAIR", .Caption = "Pair", .ClientWidth = 300, .ClientHeight = 100};
+        spec.Controls = {FrameComboBox("ComboBoxGpio0", nullptr, 0, 0, 100, nullptr),
+                         FrameComboBox("ComboBoxGpio1", nullptr, 0, 30, 100, nullptr),
+                         FrameEdit("EditPrefixGpio0", nullptr, 120, 0, 100),
+                         FrameEdit("EditPrefixGpio1", nullptr, 120, 30, 100)};
+        LoadLayout(spec, {});
+        for (int i = 0; i < 2; ++i) {
+            combos[i] = Find<TComboBox>(i == 0 ? "ComboBoxGpio0" : "ComboBoxGpio1");
+            prefixes[i] = Find<TEdit>(i == 0 ? "EditPrefixGpio0" : "EditPrefixGpio1");
+            FillCardCombo(combos[i], 3, kIds);
+        }
+    }
+    void Couple(TObject* changed) { CoupleGpioPair(changed, combos, prefixes, kIds); }
+
+    static constexpr uint8_t kIds[3] = {0, 1, 11};  // None, GPIO Default, the 80-pin card
+    TComboBox* combos[2] = {};
+    TEdit* prefixes[2] = {};
+};
+
+}  // namespace
+
+TEST(GpioPairCoupling, AnEightyPinCardTakesBothHeaders)
+{
+    GpioPairForm form;
+    form.combos[1]->SetItemIndex(2);
+    form.prefixes[1]->SetText("W_");
+    form.Couple(form.combos[1]);
+    EXPECT_EQ(form.combos[0]->ItemIndex(), 2);
+    EXPECT_EQ(form.prefixes[0]->Text(), "W_");
+    EXPECT_FALSE(form.combos[0]->Enabled());
+    EXPECT_FALSE(form.prefixes[0]->Enabled());
+    EXPECT_TRUE(form.combos[1]->Enabled());
+    // Another card on that header frees the other one, which drops the card.
+    form.combos[1]->SetItemIndex(1);
+    form.Couple(form.combos[1]);
+    EXPECT_TRUE(form.combos[0]->Enabled());
+    EXPECT_TRUE(form.prefixes[0]->Enabled());
+    EXPECT_EQ(form.combos[0]->ItemIndex(), 0);
+    EXPECT_EQ(form.prefixes[0]->Text(), "");
+    // A 40-pin card beside a 40-pin card stays.
+    form.combos[0]->SetItemIndex(1);
+    form.prefixes[0]->SetText("P_");
+    form.Couple(form.combos[1]);
+    EXPECT_EQ(form.combos[0]->ItemIndex(), 1);
+    EXPECT_EQ(form.prefixes[0]->Text(), "P_");
+}

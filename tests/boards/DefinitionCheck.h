@@ -123,6 +123,38 @@ inline MasterShape ShapeOf(const TConnector* master)
     return shape;
 }
 
+// A master as the board's data gives it: its id, name, description, type,
+// number of placeholders, positions without a pin (empty: not checked) and
+// the balls of the positions the data gives (the others have none).
+struct MasterSpec {
+    int32_t id;
+    std::string name;
+    std::string description;
+    ConnectorType type;
+    int placeholders;
+    std::vector<int> empty;
+    std::vector<std::pair<int, const char*>> balls;
+};
+
+inline void ExpectMaster(const TMainBoard& board, const MasterSpec& spec)
+{
+    SCOPED_TRACE(spec.description);
+    const TConnector* master = board.FindMasterConnector(spec.id);
+    ASSERT_NE(master, nullptr);
+    EXPECT_EQ(master->GetName(), spec.name);
+    EXPECT_EQ(master->GetDescription(), spec.description);
+    EXPECT_EQ(master->GetType(), spec.type);
+    EXPECT_EQ(master->GetCardId(), -1);
+    EXPECT_TRUE(master->GetIsMaster());
+    const MasterShape shape = ShapeOf(master);
+    EXPECT_EQ(shape.placeholders, spec.placeholders);
+    EXPECT_EQ(shape.known, static_cast<int>(spec.balls.size()));
+    if (!spec.empty.empty()) {
+        EXPECT_EQ(shape.empty, spec.empty);
+    }
+    for (const auto& [position, ball] : spec.balls) EXPECT_EQ(master->GetPin(position - 1)->GetLocation(), ball);
+}
+
 // The HSMC pairs without a pin, 45-46 ... 159-160, after the positions given.
 inline std::vector<int> HsmcEmpty(std::vector<int> below)
 {
