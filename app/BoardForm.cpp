@@ -1,5 +1,8 @@
 #include "app/BoardForm.h"
 
+#include "boards/arria10/UI_Fallowmere.h"
+#include "boards/arria10/UI_Garvelow.h"
+#include "boards/arria10/UI_Tarrowind.h"
 #include "boards/cyclone4_stratix4/UI_Bristane.h"
 #include "boards/cyclone4_stratix4/UI_Kestleford.h"
 #include "boards/cyclone4_stratix4/UI_Ormsgill.h"
@@ -10,7 +13,12 @@
 #include "boards/cyclone5_stratix5/UI_Estover.h"
 #include "boards/cyclone5_stratix5/UI_Rastrelle.h"
 #include "boards/cyclone5_stratix5/UI_Selbowen.h"
+#include "boards/soc/UI_Dorvalin.h"
+#include "boards/soc/UI_Elmsary.h"
 #include "boards/soc/UI_Hollarne.h"
+#include "boards/soc/UI_Mirrendale.h"
+#include "boards/soc/UI_Vantremere.h"
+#include "boards/soc/UI_Wyndholt.h"
 
 #include "platform/Seam.h"
 
@@ -43,18 +51,18 @@ std::vector<TBoardFormSlot>& Slots()
         {19, "TFormHethermoor", nullptr},
         {20, "TFormIvenhold", nullptr},
         {21, "TFormHollarne", NewBoardForm<TFormHollarne>},
-        {22, "TFormMirrendale", nullptr},
-        {23, "TFormDorvalin", nullptr},
-        {24, "TFormElmsary", nullptr},
-        {25, "TFormWyndholt", nullptr},
+        {22, "TFormMirrendale", NewBoardForm<TFormMirrendale>},
+        {23, "TFormDorvalin", NewBoardForm<TFormDorvalin>},
+        {24, "TFormElmsary", NewBoardForm<TFormElmsary>},
+        {25, "TFormWyndholt", NewBoardForm<TFormWyndholt>},
         {26, "TFormKilverne", nullptr},
-        {27, "TFormTarrowind", nullptr},
+        {27, "TFormTarrowind", NewBoardForm<TFormTarrowind>},
         {28, "TFormUlverrow", nullptr},
         {30, "TFormLanterby", nullptr},
         {31, "TFormColvenna", nullptr},
-        {32, "TFormVantremere", nullptr},
-        {33, "TFormFallowmere", nullptr},
-        {34, "TFormGarvelow", nullptr},
+        {32, "TFormVantremere", NewBoardForm<TFormVantremere>},
+        {33, "TFormFallowmere", NewBoardForm<TFormFallowmere>},
+        {34, "TFormGarvelow", NewBoardForm<TFormGarvelow>},
         {35, "TFormWendlebury", nullptr},
         {36, "TFormYarrowgate", nullptr},
         {37, "TFormZennorby", nullptr},

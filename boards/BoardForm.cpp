@@ -1,6 +1,18 @@
 #include "boards/BoardForm.h"
 
+#include "model/Text.h"
 #include "platform/Seam.h"
+
+void ShowGenerateSucceeded(const std::string& qpfPath)
+{
+    seam::ShowInformation(Format("Generate Quartus Project successfully.\r\nThe project is located in the folder:\r\n%s",
+                                 ExtractFilePath(qpfPath).c_str()));
+}
+
+void ShowGenerateFailed(const std::string& qpfPath)
+{
+    seam::ShowError(Format("Failed to generate Quartus project: %s.", ExtractFileName(qpfPath).c_str()));
+}
 
 void TBoardForm::Leave()
 {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "model/DaughterBoard.h"
 #include "platform/Forms.h"
@@ -10,6 +11,11 @@
 // Posted by a board form's "Change Main Board" button to the main form, both
 // parameters 0.
 constexpr uint32_t WM_MAINBOARD_SELECT = WM_USER + 1;
+
+// The boxes that end a Generate request: the success box with the project
+// folder, the failure box with the project file's name and extension.
+void ShowGenerateSucceeded(const std::string& qpfPath);
+void ShowGenerateFailed(const std::string& qpfPath);
 
 // The services of the main form that board forms use.
 class TBoardFormHost {

@@ -20,6 +20,17 @@ static const char* const kExportedIpModules[] = {
     "i2c_reg_controller",  // i2c_reg_controller.v
     "initial_config",      // initial_config.v
     "cdcm6100x_config",    // CDCM6100x_Config.v
+    // The Si5340 controllers (si5340/, si5340/tarrowind/); their common files
+    // declare clock_divider, edge_detector, i2c_bus_controller and
+    // initial_config, listed above.
+    "si5340a_clk_frq_sel_gen",         // si5340a_clk_frq_sel_gen.v
+    "si5340a_controller",              // si5340a_controller.v
+    "si5340a_freq_prameter_selector",  // si5340a_freq_prameter_selector.v
+    "si5340a_i2c_reg_controller",      // si5340a_i2c_reg_controller.v
+    "si5340b_clk_frq_sel_gen",         // si5340b_clk_frq_sel_gen.v
+    "si5340b_controller",              // si5340b_controller.v
+    "si5340b_freq_prameter_selector",  // si5340b_freq_prameter_selector.v
+    "si5340b_i2c_reg_controller",      // si5340b_i2c_reg_controller.v
 };
 
 const char* const kProjectNameEmptyMessage = "Project Name cannot be empty.";

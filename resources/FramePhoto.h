@@ -14,3 +14,6 @@ QImage DrawBoardPhoto(int width, int height, const TPicturePart* parts, std::siz
 QImage DrawRastrellePhoto();
 QImage DrawDrennockPhoto();
 QImage DrawEstoverPhoto();
+QImage DrawTarrowindPhoto();
+QImage DrawFallowmerePhoto();
+QImage DrawGarvelowPhoto();

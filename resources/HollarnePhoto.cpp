@@ -6,73 +6,15 @@
 #include <algorithm>
 
 #include "boards/soc/HollarneParts.h"
+#include "resources/BoardPhoto.h"
 
 namespace {
 
 QRect RectOf(const THollarnePart& part) { return QRect(part.Left, part.Top, part.Width, part.Height); }
 
-void Caption(QPainter& p, const QRect& box, const QString& text, const QColor& colour, int pixels)
-{
-    QFont font("DejaVu Sans");
-    font.setPixelSize(pixels);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(colour);
-    p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, text);
-}
-
-// A pin header: two rows of square pads.
-void DrawHeader(QPainter& p, const QRect& r)
-{
-    p.setPen(QPen(QColor(20, 20, 20), 1));
-    p.setBrush(QColor(35, 35, 35));
-    p.drawRect(r);
-    p.setBrush(QColor(212, 175, 55));
-    p.setPen(Qt::NoPen);
-    const int pads = 20;
-    const double step = (r.width() - 6) / double(pads);
-    for (int i = 0; i < pads; ++i) {
-        const int x = r.left() + 3 + int(i * step + step / 2) - 2;
-        p.drawRect(x, r.top() + 3, 4, 4);
-        p.drawRect(x, r.bottom() - 6, 4, 4);
-    }
-    Caption(p, r.adjusted(0, 4, 0, -4), QString(), Qt::white, 9);
-}
-
-void DrawChip(QPainter& p, const QRect& r, const QString& label)
-{
-    p.setPen(QPen(QColor(150, 150, 150), 1));
-    p.setBrush(QColor(45, 45, 50));
-    p.drawRect(r);
-    Caption(p, r, label, QColor(230, 230, 230), 10);
-}
-
-void DrawJack(QPainter& p, const QRect& r, const QString& label, const QColor& colour)
-{
-    p.setPen(QPen(QColor(90, 90, 90), 1));
-    p.setBrush(QColor(200, 200, 205));
-    p.drawRect(r);
-    p.setBrush(colour);
-    const int d = std::min(r.width(), r.height()) / 2;
-    p.drawEllipse(QRect(r.left() + 6, r.center().y() - d / 2, d, d));
-    Caption(p, r.adjusted(d + 6, 0, 0, 0), label, QColor(30, 30, 30), 10);
-}
-
-void DrawRowOf(QPainter& p, const QRect& r, int count, const QColor& colour, bool round)
-{
-    p.setPen(QPen(QColor(40, 40, 40), 1));
-    const double step = r.width() / double(count);
-    for (int i = 0; i < count; ++i) {
-        QRect cell(r.left() + int(i * step) + 2, r.top() + 2, int(step) - 4, r.height() - 4);
-        p.setBrush(colour);
-        if (round)
-            p.drawEllipse(cell);
-        else
-            p.drawRect(cell);
-    }
-}
-
 }  // namespace
+
+using namespace photo;
 
 QImage DrawHollarnePhoto()
 {

@@ -23,7 +23,12 @@
 
 #include "resources/FramePhoto.h"
 #include "resources/Cyclone4Stratix4Photos.h"
+#include "resources/DorvalinPhoto.h"
+#include "resources/ElmsaryPhoto.h"
 #include "resources/HollarnePhoto.h"
+#include "resources/MirrendalePhoto.h"
+#include "resources/VantremerePhoto.h"
+#include "resources/WyndholtPhoto.h"
 
 namespace {
 
@@ -420,7 +425,15 @@ int main(int argc, char** argv)
     save("KESTLEFORD_PHOTO_BITMAP", DrawKestlefordPhoto());
     save("KESTLEFORD_JUMPER_BITMAP", DrawKestlefordJumpers());
     save("BRISTANE_PHOTO_BITMAP", DrawBristanePhoto());
+    save("TARROWIND_PHOTO_BITMAP", DrawTarrowindPhoto());
+    save("FALLOWMERE_PHOTO_BITMAP", DrawFallowmerePhoto());
+    save("GARVELOW_PHOTO_BITMAP", DrawGarvelowPhoto());
     save("KALVORA_LOGO_BITMAP", DrawMakerLogo());
+    save("MIRRENDALE_PHOTO_BITMAP", DrawMirrendalePhoto());
+    save("DORVALIN_PHOTO_BITMAP", DrawDorvalinPhoto());
+    save("ELMSARY_PHOTO_BITMAP", DrawElmsaryPhoto());
+    save("WYNDHOLT_PHOTO_BITMAP", DrawWyndholtPhoto());
+    save("VANTREMERE_PHOTO_BITMAP", DrawVantremerePhoto());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

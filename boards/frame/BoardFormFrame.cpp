@@ -282,8 +282,12 @@ TControlSpec FrameShape(const char* name, const char* parent, int left, int top,
             .BrushStyle = bsClear};
 }
 
-void TFlagBoxes::Bind(const TForm& form,
-                      std::initializer_list<std::pair<const char*, std::vector<const char*>>> entries)
+void TFlagBoxes::Bind(const TForm& form, std::initializer_list<TEntryNames> entries)
+{
+    Bind(form, std::vector<TEntryNames>(entries));
+}
+
+void TFlagBoxes::Bind(const TForm& form, const std::vector<TEntryNames>& entries)
 {
     std::vector<TFlagBox> boxes;
     for (const auto& [box, shapes] : entries) boxes.push_back({box, nullptr, shapes});
@@ -294,7 +298,7 @@ void TFlagBoxes::Bind(const TForm& form, const std::vector<TFlagBox>& boxes)
 {
     m_Entries.clear();
     for (const TFlagBox& box : boxes) {
-        TEntry entry{form.Find<TCheckBox>(box.Name), {}};
+        TEntry entry{box.Name ? form.Find<TCheckBox>(box.Name) : nullptr, {}};
         for (const char* shape : box.Shapes) entry.Shapes.push_back(form.Find<TShape>(shape));
         m_Entries.push_back(std::move(entry));
     }
@@ -324,18 +328,21 @@ void AddCardRow(std::vector<TControlSpec>& c, const char* parent, int top, int w
 
 void TFlagBoxes::Show(const uint8_t* flags) const
 {
-    for (std::size_t i = 0; i < m_Entries.size(); ++i) m_Entries[i].Box->SetChecked(flags[i] != 0);
+    for (std::size_t i = 0; i < m_Entries.size(); ++i)
+        if (m_Entries[i].Box) m_Entries[i].Box->SetChecked(flags[i] != 0);
 }
 
 void TFlagBoxes::Store(uint8_t* flags) const
 {
-    for (std::size_t i = 0; i < m_Entries.size(); ++i) flags[i] = m_Entries[i].Box->Checked() ? 1 : 0;
+    for (std::size_t i = 0; i < m_Entries.size(); ++i)
+        if (m_Entries[i].Box) flags[i] = m_Entries[i].Box->Checked() ? 1 : 0;
 }
 
 void TFlagBoxes::UpdateShapes() const
 {
     for (const TEntry& entry : m_Entries)
-        for (TShape* shape : entry.Shapes) shape->SetVisible(entry.Box->Checked());
+        if (entry.Box)
+            for (TShape* shape : entry.Shapes) shape->SetVisible(entry.Box->Checked());
 }
 
 void AddBoardPanel(std::vector<TControlSpec>& controls, int left, int top, const char* title, const char* picture,

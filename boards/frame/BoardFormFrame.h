@@ -52,7 +52,7 @@
 // a TMainBoard, DefineBoard, AttachCards, TPinloom::Generate with Verilog, and
 // both objects deleted. A board with a configuration object in place of the
 // holder derives from TFrameBoardForm and implements the held-record hooks
-// with it; a form of two nodes (one record, one node shown) implements
+// with it (TConfigObjectBoardForm, boards/arria10/BoardFormConfigObject.h); a form of two nodes (one record, one node shown) implements
 // ShowHeld and StoreHeld on the node shown.
 //
 // Helpers for a board's controls: TFlagBoxes (check boxes of contiguous flag
@@ -248,8 +248,11 @@ public:
         TCheckBox* Box;
         std::vector<TShape*> Shapes;
     };
-    // One entry per flag byte: the check box and its shapes, by name.
-    void Bind(const TForm& form, std::initializer_list<std::pair<const char*, std::vector<const char*>>> entries);
+    using TEntryNames = std::pair<const char*, std::vector<const char*>>;
+    // One entry per flag byte: the check box and its shapes, by name. A byte
+    // without a control (box name nullptr) is neither shown nor stored.
+    void Bind(const TForm& form, std::initializer_list<TEntryNames> entries);
+    void Bind(const TForm& form, const std::vector<TEntryNames>& entries);
     void Bind(const TForm& form, const std::vector<TFlagBox>& boxes);
     TCheckBox* Box(std::size_t flag) const { return m_Entries.at(flag).Box; }
     void Show(const uint8_t* flags) const;  // any value but 0 ticks

@@ -1,6 +1,7 @@
 #include "boards/soc/BoardFormSoc.h"
 
 #include "cards/PrefixFit.h"
+#include "generate/Pinloom.h"
 #include "model/Names.h"
 #include "model/SettingsFile.h"
 #include "model/Text.h"
@@ -59,16 +60,62 @@ bool TSocBoardForm::CheckCardPrefixes(uint8_t board, const std::vector<TCardPref
 void TSocBoardForm::ButtonGenClick(TObject*)
 {
     if (!Validate()) return;
+    if (BatchRule() && IsBatchKeyHeld()) {
+        GenerateBatch();
+        return;
+    }
     const std::string path = AskProjectFilePath("", BoardFolderWord(), m_ProjectName->Text());
     if (path.empty()) return;
     if (Generate(path)) {
-        seam::ShowInformation(Format("Generate Quartus Project successfully.\r\nThe project is located in the "
-                                     "folder:\r\n%s",
-                                     ExtractFilePath(path).c_str()));
+        ShowGenerateSucceeded(path);
         AfterGenerateSuccess();
     } else {
-        seam::ShowError(Format("Failed to generate Quartus project: %s.", ExtractFileName(path).c_str()));
+        ShowGenerateFailed(path);
     }
+}
+
+void TSocBoardForm::ShowHpsWarning()
+{
+    seam::ShowInformation(std::string("===== HPS System warning =====\r\n") +
+                          "To prevent any errors while compiling your Quartus project, \r\n" +
+                          "please add the Altera HPS IP to your design.\r\n");
+}
+
+void TSocBoardForm::GenerateBatch()
+{
+    const TBatchRule* rule = BatchRule();
+    PL_ASSERT(rule);
+    m_BatchRunning = true;
+    try {
+        RunBatchGeneration(*this, *rule, BatchCards());
+    } catch (...) {
+        m_BatchRunning = false;
+        throw;
+    }
+    m_BatchRunning = false;
+}
+
+std::string TSocBoardForm::AskBatchProjectFile()
+{
+    return AskProjectFilePath("", BoardFolderWord(), m_ProjectName->Text());
+}
+
+void TSocBoardForm::SaveBatchControls()
+{
+    m_BatchProjectName = m_ProjectName->Text();
+    SaveBatchCards();
+}
+
+void TSocBoardForm::RestoreBatchControls()
+{
+    m_ProjectName->SetText(m_BatchProjectName);
+    RestoreBatchCards();
+}
+
+void TSocBoardForm::ShowBatchItem(int item, const std::string& projectName)
+{
+    ShowBatchCard(item);
+    m_ProjectName->SetText(projectName);
 }
 
 void TSocBoardForm::ButtonSaveClick(TObject*)
@@ -127,6 +174,7 @@ void TSocBoardForm::CoupleGpioHeaders(std::array<TGpioHeaderControls, 2>& header
 
 void TSocBoardForm::MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& headers, TObject* sender)
 {
+    if (m_BatchRunning) return;
     for (size_t h = 0; h < 2; ++h) {
         TGpioHeaderControls& typed = headers[h];
         TGpioHeaderControls& mirror = headers[1 - h];
@@ -134,4 +182,80 @@ void TSocBoardForm::MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& head
             mirror.Prefix->Text() != typed.Prefix->Text())
             mirror.Prefix->SetText(typed.Prefix->Text());
     }
+}
+
+bool TSocBoardForm::IsDefaultGpioPair(std::span<const TGpioHeaderControls> headers, const uint8_t* ids)
+{
+    if (headers.size() != 2) return false;
+    for (const TGpioHeaderControls& header : headers)
+        if (SelectedCard(header.Combo, ids) != 1 || !header.Prefix->Text().empty()) return false;
+    return true;
+}
+
+bool TSocBoardForm::CheckGpioHeaderPrefixes(uint8_t board, std::span<const TGpioHeaderControls> headers,
+                                            const uint8_t* ids, std::string& message)
+{
+    std::vector<DaughterId> cards;
+    std::vector<std::string> prefixes;
+    std::vector<TCardPrefix> connectors;
+    for (size_t h = 0; h < headers.size(); ++h) {
+        cards.push_back(SelectedCard(headers[h].Combo, ids));
+        prefixes.push_back(headers[h].Prefix->Text());
+        connectors.push_back({cards.back(), prefixes.back(), headers.size() == 1 ? "GPIO" : Format("GPIO-%zu", h)});
+    }
+    if (!CheckCardPrefixes(board, connectors, message)) return false;
+    if (IsDefaultGpioPair(headers, ids)) return true;
+    return CheckGpioPrefixNames(static_cast<int32_t>(headers.size()), cards.data(), prefixes.data(), message);
+}
+
+void TSocBoardForm::UpdateGpioPictures(std::span<const TGpioHeaderControls> headers, const uint8_t* ids)
+{
+    for (const TGpioHeaderControls& header : headers) ShowCardPicture(header.Picture, SelectedCard(header.Combo, ids));
+}
+
+void TSocBoardForm::UpdateGpioShapes(std::span<const TGpioHeaderControls> headers)
+{
+    for (const TGpioHeaderControls& header : headers) header.Shape->SetVisible(header.Combo->ItemIndex() != 0);
+}
+
+void TSocBoardForm::AttachGpioHeaderCards(TMainBoard* board, std::span<const uint8_t> cards,
+                                          std::span<const std::string> prefixes, bool defaultPair)
+{
+    PL_ASSERT(cards.size() == prefixes.size() && cards.size() <= 2);
+    const auto id = [&](size_t h) { return static_cast<int8_t>(cards[h]); };
+    if (cards.size() == 2 && id(0) > 0 && id(1) > 0 && id(0) == id(1) && IsEightyPinCard(cards[0])) {
+        board->AttachGpioCard(18, cards[0], IO_STD_3V3_LVTTL, nullptr, prefixes[0].c_str());
+    } else if (defaultPair) {
+        board->AttachGpioCard(16, cards[0], IO_STD_3V3_LVTTL, "GPIO_0", nullptr);
+        board->AttachGpioCard(17, cards[1], IO_STD_3V3_LVTTL, "GPIO_1", nullptr);
+    } else {
+        for (size_t h = 0; h < cards.size(); ++h)
+            if (id(h) > 0)
+                board->AttachGpioCard(static_cast<uint8_t>(16 + h), cards[h], IO_STD_3V3_LVTTL, nullptr,
+                                      prefixes[h].c_str());
+    }
+}
+
+bool TSocBoardForm::RunGeneration(TMainBoard* board, const std::string& qpfPath, bool vhdl)
+{
+    auto pinloom = std::make_unique<TPinloom>();
+    return pinloom->Generate(board, qpfPath, vhdl);
+}
+
+void TSocBoardForm::ShowGroupFlags(const std::vector<TSocGroup>& groups, const void* record)
+{
+    const auto* bytes = static_cast<const uint8_t*>(record);
+    for (const TSocGroup& group : groups) group.Box->SetChecked(bytes[group.FlagOffset] != 0);
+}
+
+void TSocBoardForm::StoreGroupFlags(const std::vector<TSocGroup>& groups, void* record)
+{
+    auto* bytes = static_cast<uint8_t*>(record);
+    for (const TSocGroup& group : groups) bytes[group.FlagOffset] = group.Box->Checked() ? 1 : 0;
+}
+
+void TSocBoardForm::UpdateGroupShapes(const std::vector<TSocGroup>& groups)
+{
+    for (const TSocGroup& group : groups)
+        for (TShape* shape : group.Shapes) shape->SetVisible(group.Box->Checked());
 }

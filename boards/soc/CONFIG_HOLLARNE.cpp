@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "boards/soc/AudioVideoGroups.h"
+#include "boards/soc/GpioMasters.h"
 #include "model/Connector.h"
 #include "model/DaughterBoard.h"
 #include "model/Pin.h"
@@ -52,20 +54,14 @@ const char kHex5[][8] = {"V25", "AA28", "Y27", "AB27", "AB26", "AA26", "AA25"};
 const char kLedr[][8] = {"V16", "W16", "V17", "V18", "W17", "W19", "Y19", "W20", "W21", "Y21"};
 const char kSw[][8] = {"AB12", "AC12", "AF9", "AF10", "AD11", "AD12", "AE11", "AC9", "AD10", "AE12"};
 
-const char kTdData[][8] = {"D2", "B1", "E2", "B2", "D1", "E1", "C2", "B3"};
-
-const char kVgaB[][8] = {"B13", "G13", "H13", "F14", "H14", "F15", "G15", "J14"};
-const char kVgaG[][8] = {"J9", "J10", "H12", "G10", "G11", "G12", "F11", "E11"};
-const char kVgaR[][8] = {"A13", "C13", "E13", "B12", "C12", "D12", "E12", "F13"};
-
 // GPIO header positions 1 to 40; "" marks a position without a pin.
-const char kGpio0[][8] = {
+const char* const kGpio0[] = {
     "AC18", "Y17",  "AD17", "Y18",  "AK16", "AK18", "AK19", "AJ19", "AJ17", "AJ16",  //  1..10
     "",     "",     "AH18", "AH17", "AG16", "AE16", "AF16", "AG17", "AA18", "AA19",  // 11..20
     "AE17", "AC20", "AH19", "AJ20", "AH20", "AK21", "AD19", "AD20", "",     "",      // 21..30
     "AE18", "AE19", "AF20", "AF21", "AF19", "AG21", "AF18", "AG20", "AG18", "AJ21",  // 31..40
 };
-const char kGpio1[][8] = {
+const char* const kGpio1[] = {
     "AB17", "AA21", "AB21", "AC23", "AD24", "AE23", "AE24", "AF25", "AF26", "AG25",  //  1..10
     "",     "",     "AG26", "AH24", "AH27", "AJ27", "AK29", "AK28", "AK27", "AJ26",  // 11..20
     "AK26", "AH25", "AJ25", "AJ24", "AK24", "AG23", "AK23", "AH23", "",     "",      // 21..30
@@ -98,16 +94,6 @@ void BusNoLocation(TConnector* pConn, const char* format, int nNum, PinDirection
 
 TConnector* NewGroup(const char* name) { return new TConnector(name, "", CONNECTOR_NONE, -1); }
 
-// One master position: an empty location gives a position without a pin,
-// any other a placeholder that the attached card fills.
-void AddMasterPosition(TConnector* pConn, const char* location)
-{
-    if (location[0] == 0)
-        pConn->AddPin(nullptr);
-    else
-        pConn->AddPin(new TPin("", location, PIN_DIR_BY_CARD, IO_STD_BY_CARD, 0));
-}
-
 void AddAdc(TMainBoard* board)
 {
     TConnector* pConn = NewGroup("ADC");
@@ -115,18 +101,6 @@ void AddAdc(TMainBoard* board)
     Pin(pConn, "ADC_DIN", "AK4", OUTPUT, LVTTL);
     Pin(pConn, "ADC_DOUT", "AK3", INPUT, LVTTL);
     Pin(pConn, "ADC_SCLK", "AK2", OUTPUT, LVTTL);
-    board->AddConnector(pConn);
-}
-
-void AddAudio(TMainBoard* board)
-{
-    TConnector* pConn = NewGroup("Audio");
-    Pin(pConn, "AUD_ADCDAT", "K7", INPUT, LVTTL);
-    Pin(pConn, "AUD_ADCLRCK", "K8", INOUT, LVTTL);
-    Pin(pConn, "AUD_BCLK", "H7", INOUT, LVTTL);
-    Pin(pConn, "AUD_DACDAT", "J7", OUTPUT, LVTTL);
-    Pin(pConn, "AUD_DACLRCK", "H8", INOUT, LVTTL);
-    Pin(pConn, "AUD_XCK", "G7", OUTPUT, LVTTL);
     board->AddConnector(pConn);
 }
 
@@ -165,14 +139,6 @@ void AddSdram(TMainBoard* board)
     board->AddConnector(pConn);
 }
 
-void AddI2c(TMainBoard* board)
-{
-    TConnector* pConn = NewGroup("I2C for Audio and Video-In");
-    Pin(pConn, "FPGA_I2C_SCLK", "J12", OUTPUT, LVTTL);
-    Pin(pConn, "FPGA_I2C_SDAT", "K12", INOUT, LVTTL);
-    board->AddConnector(pConn);
-}
-
 void AddSeg7(TMainBoard* board)
 {
     struct Digit {
@@ -190,14 +156,6 @@ void AddSeg7(TMainBoard* board)
         PL_ASSERT(nNum == 7);
         Bus(pConn, digit.format, digit.locations, nNum, OUTPUT, LVTTL);
     }
-    board->AddConnector(pConn);
-}
-
-void AddIr(TMainBoard* board)
-{
-    TConnector* pConn = NewGroup("IR");
-    Pin(pConn, "IRDA_RXD", "AA30", INPUT, LVTTL);
-    Pin(pConn, "IRDA_TXD", "AB30", OUTPUT, LVTTL);
     board->AddConnector(pConn);
 }
 
@@ -236,39 +194,6 @@ void AddSw(TMainBoard* board)
     const int nNum = Count(kSw);
     PL_ASSERT(nNum == 10);
     Bus(pConn, "SW[%d]", kSw, nNum, INPUT, LVTTL);
-    board->AddConnector(pConn);
-}
-
-void AddVideoIn(TMainBoard* board)
-{
-    TConnector* pConn = NewGroup("Video-In");
-    Pin(pConn, "TD_CLK27", "H15", INPUT, LVTTL);
-    const int nNum = Count(kTdData);
-    PL_ASSERT(nNum == 8);
-    Bus(pConn, "TD_DATA[%d]", kTdData, nNum, INPUT, LVTTL);
-    Pin(pConn, "TD_HS", "A5", INPUT, LVTTL);
-    Pin(pConn, "TD_RESET_N", "F6", OUTPUT, LVTTL);
-    Pin(pConn, "TD_VS", "A3", INPUT, LVTTL);
-    board->AddConnector(pConn);
-}
-
-void AddVga(TMainBoard* board)
-{
-    TConnector* pConn = NewGroup("VGA");
-    int nNum = Count(kVgaB);
-    PL_ASSERT(nNum == 8);
-    Bus(pConn, "VGA_B[%d]", kVgaB, nNum, OUTPUT, LVTTL);
-    Pin(pConn, "VGA_BLANK_N", "F10", OUTPUT, LVTTL);
-    Pin(pConn, "VGA_CLK", "A11", OUTPUT, LVTTL);
-    nNum = Count(kVgaG);
-    PL_ASSERT(nNum == 8);
-    Bus(pConn, "VGA_G[%d]", kVgaG, nNum, OUTPUT, LVTTL);
-    Pin(pConn, "VGA_HS", "B11", OUTPUT, LVTTL);
-    nNum = Count(kVgaR);
-    PL_ASSERT(nNum == 8);
-    Bus(pConn, "VGA_R[%d]", kVgaR, nNum, OUTPUT, LVTTL);
-    Pin(pConn, "VGA_SYNC_N", "C10", OUTPUT, LVTTL);
-    Pin(pConn, "VGA_VS", "D11", OUTPUT, LVTTL);
     board->AddConnector(pConn);
 }
 
@@ -385,49 +310,6 @@ void AddHps(TMainBoard* board)
     board->AddConnector(pConn);
 }
 
-// Master connectors of the GPIO headers that carry a card.
-void AddGpioMasters(TMainBoard* board, const HOLLARNE_CONFIG* Config)
-{
-    const DaughterId card0 = Config->nGpioDaughterId[GPIO_0];
-    const DaughterId card1 = Config->nGpioDaughterId[GPIO_1];
-
-    if (GetCardConnectorType(card0) == CONNECTOR_GPIO80) {
-        // One card spans both headers.
-        PL_ASSERT(Config->nGpioDaughterId[GPIO_0]);
-        PL_ASSERT(Config->nGpioDaughterId[GPIO_1]);
-        const std::string description = Format("GPIO_0_1 connect to %s", GetCardDisplayName(card0).c_str());
-        TConnector* pConn = new TConnector("GPIO_0_1", description, CONNECTOR_GPIO80, -1);
-        const int nNum = Count(kGpio0) + Count(kGpio1);
-        PL_ASSERT(nNum == GPIO_PIN_NUM * 2);
-        for (int i = 0; i < Count(kGpio0); ++i) AddMasterPosition(pConn, kGpio0[i]);
-        for (int i = 0; i < Count(kGpio1); ++i) AddMasterPosition(pConn, kGpio1[i]);
-        pConn->SetIsMaster(true);
-        pConn->SetMasterId(18);
-        board->AddConnector(pConn);
-        return;
-    }
-
-    struct Header {
-        DaughterId card;
-        const char (*locations)[8];
-        int count;
-    };
-    const Header headers[2] = {{card0, kGpio0, Count(kGpio0)}, {card1, kGpio1, Count(kGpio1)}};
-    for (int h = 0; h < 2; ++h) {
-        const Header& header = headers[h];
-        if (header.card == 0) continue;
-        const std::string description =
-            Format("GPIO_%d connect to %s", h, GetCardDisplayName(header.card).c_str());
-        TConnector* pConn = new TConnector(Format("GPIO_%d", h), description, CONNECTOR_GPIO40, -1);
-        const int nNum = header.count;
-        PL_ASSERT(nNum == GPIO_PIN_NUM);
-        for (int i = 0; i < nNum; ++i) AddMasterPosition(pConn, header.locations[i]);
-        pConn->SetIsMaster(true);
-        pConn->SetMasterId(16 + h);
-        board->AddConnector(pConn);
-    }
-}
-
 }  // namespace
 
 void CONFIG_HOLLARNE(TMainBoard* board, const HOLLARNE_CONFIG* Config)
@@ -446,18 +328,18 @@ void CONFIG_HOLLARNE(TMainBoard* board, const HOLLARNE_CONFIG* Config)
     board->m_SpeedGradeText = "6";
 
     if (Config->bAdc) AddAdc(board);
-    if (Config->bAudio) AddAudio(board);
+    if (Config->bAudio) audiovideo::AddAudio(board);
     if (Config->bClock) AddClock(board);
     if (Config->bSdram) AddSdram(board);
-    if (Config->bAudio || Config->bVideoIn) AddI2c(board);
+    if (Config->bAudio || Config->bVideoIn) audiovideo::AddI2c(board);
     if (Config->bSeg7) AddSeg7(board);
-    if (Config->bIr) AddIr(board);
+    if (Config->bIr) audiovideo::AddIr(board);
     if (Config->bKey) AddKey(board);
     if (Config->bLed) AddLed(board);
     if (Config->bPs2) AddPs2(board);
     if (Config->bSw) AddSw(board);
-    if (Config->bVideoIn) AddVideoIn(board);
-    if (Config->bVga) AddVga(board);
+    if (Config->bVideoIn) audiovideo::AddVideoIn(board);
+    if (Config->bVga) audiovideo::AddVga(board);
     if (Config->bUart) AddUart(board);
     if (Config->bQspiFlash) AddQspiFlash(board);
     if (Config->bRiscvJtag) AddRiscvJtag(board);
@@ -466,5 +348,5 @@ void CONFIG_HOLLARNE(TMainBoard* board, const HOLLARNE_CONFIG* Config)
     // Card ids are compared as signed bytes here.
     if (static_cast<int8_t>(Config->nGpioDaughterId[GPIO_0]) > 0 ||
         static_cast<int8_t>(Config->nGpioDaughterId[GPIO_1]) > 0)
-        AddGpioMasters(board, Config);
+        gpiomasters::AddHeaderPair(board, Config->nGpioDaughterId, kGpio0, kGpio1);
 }

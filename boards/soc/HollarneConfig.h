@@ -5,12 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "boards/soc/GpioHeaders.h"
 #include "model/MainBoard.h"
-
-// The two 40-pin GPIO headers.
-enum { GPIO_0 = 0, GPIO_1 = 1 };
-// Positions of one GPIO header.
-constexpr int GPIO_PIN_NUM = 40;
 
 struct HOLLARNE_CONFIG {
     uint8_t BoardId;  // MAINBOARD_HOLLARNE

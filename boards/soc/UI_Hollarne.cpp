@@ -2,11 +2,9 @@
 
 #include <cstddef>
 #include <cstring>
-#include <memory>
 
 #include "boards/soc/CONFIG_HOLLARNE.h"
 #include "boards/soc/HollarneParts.h"
-#include "generate/Pinloom.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
 
@@ -196,7 +194,8 @@ TFormHollarne::TFormHollarne(TForm* owner) : TSocBoardFormOf<HOLLARNE_CONFIG>(ow
     // carries the form's caption.
     ButtonMainBoardSelect->Hide();
     if (Owner()) Owner()->SetCaption(Caption());
-    m_Headers = {{{ComboBoxGpio0, EditPrefixGpio0, ImageGpio0}, {ComboBoxGpio1, EditPrefixGpio1, ImageGpio1}}};
+    m_Headers = {{{ComboBoxGpio0, EditPrefixGpio0, ImageGpio0, ShapeGpio0},
+                  {ComboBoxGpio1, EditPrefixGpio1, ImageGpio1, ShapeGpio1}}};
     InitialiseSettings(EditProjectName);
     CoupleGpioHeaders(ComboBoxGpio0);
 }
@@ -224,13 +223,7 @@ void TFormHollarne::ConfigToForm(const HOLLARNE_CONFIG& config)
     EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
     const uint8_t* flags = GroupFlags(config);
     for (size_t i = 0; i < m_Groups.size(); ++i) m_Groups[i].Box->SetChecked(flags[i] != 0);
-    for (size_t h = 0; h < 2; ++h) {
-        TGpioHeaderControls& header = m_Headers[h];
-        SelectCard(header.Combo, m_Config.m_CardCount, m_Config.m_CardIds, config.nGpioDaughterId[h]);
-        header.Prefix->SetText(header.Combo->ItemIndex() != 0
-                                   ? ReadFixedText(config.szGpioPrefixName[h], sizeof config.szGpioPrefixName[h])
-                                   : std::string());
-    }
+    ShowGpioHeaders(m_Headers, config);
     CoupleGpioHeaders(ComboBoxGpio0);
     UpdateCardPictures();
     UpdateShapes();
@@ -243,24 +236,16 @@ bool TFormHollarne::FormToConfig(HOLLARNE_CONFIG& config)
     WriteFixedText(config.szProjectName, sizeof config.szProjectName, EditProjectName->Text());
     uint8_t* flags = GroupFlags(config);
     for (size_t i = 0; i < m_Groups.size(); ++i) flags[i] = m_Groups[i].Box->Checked() ? 1 : 0;
-    for (size_t h = 0; h < 2; ++h) {
-        config.nGpioDaughterId[h] = SelectedCard(m_Headers[h].Combo, m_Config.m_CardIds);
-        WriteFixedText(config.szGpioPrefixName[h], sizeof config.szGpioPrefixName[h], m_Headers[h].Prefix->Text());
-    }
+    StoreGpioHeaders(m_Headers, config);
     return true;
 }
 
-void TFormHollarne::UpdateCardPictures()
-{
-    ShowCardPicture(ImageGpio0, SelectedCard(ComboBoxGpio0, m_Config.m_CardIds));
-    ShowCardPicture(ImageGpio1, SelectedCard(ComboBoxGpio1, m_Config.m_CardIds));
-}
+void TFormHollarne::UpdateCardPictures() { UpdateGpioPictures(m_Headers, m_Config.m_CardIds); }
 
 void TFormHollarne::UpdateShapes()
 {
     for (const TGroupControls& group : m_Groups) group.Shape->SetVisible(group.Box->Checked());
-    ShapeGpio0->SetVisible(ComboBoxGpio0->ItemIndex() != 0);
-    ShapeGpio1->SetVisible(ComboBoxGpio1->ItemIndex() != 0);
+    UpdateGpioShapes(m_Headers);
 }
 
 void TFormHollarne::CoupleGpioHeaders(TObject* sender)
@@ -268,59 +253,21 @@ void TFormHollarne::CoupleGpioHeaders(TObject* sender)
     TSocBoardForm::CoupleGpioHeaders(m_Headers, sender, m_Config.m_CardIds);
 }
 
-bool TFormHollarne::IsDefaultGpioPair()
-{
-    return SelectedCard(ComboBoxGpio0, m_Config.m_CardIds) == 1 && EditPrefixGpio0->Text().empty() &&
-           SelectedCard(ComboBoxGpio1, m_Config.m_CardIds) == 1 && EditPrefixGpio1->Text().empty();
-}
+bool TFormHollarne::IsDefaultGpioPair() { return TSocBoardForm::IsDefaultGpioPair(m_Headers, m_Config.m_CardIds); }
 
 bool TFormHollarne::ValidateCards(std::string& message)
 {
-    const DaughterId cards[2] = {SelectedCard(ComboBoxGpio0, m_Config.m_CardIds),
-                                 SelectedCard(ComboBoxGpio1, m_Config.m_CardIds)};
-    const std::string prefixes[2] = {EditPrefixGpio0->Text(), EditPrefixGpio1->Text()};
-    if (!CheckCardPrefixes(MAINBOARD_HOLLARNE,
-                           {{cards[0], prefixes[0], "GPIO-0"}, {cards[1], prefixes[1], "GPIO-1"}}, message))
-        return false;
-    if (IsDefaultGpioPair()) return true;
-    return CheckGpioPrefixNames(2, cards, prefixes, message);
+    return CheckGpioHeaderPrefixes(MAINBOARD_HOLLARNE, m_Headers, m_Config.m_CardIds, message);
 }
 
 bool TFormHollarne::Generate(const std::string& qpfPath)
 {
-    HOLLARNE_CONFIG config = m_Config.m_Config;
-    FormToConfig(config);
-    auto board = std::make_unique<TMainBoard>();
-    CONFIG_HOLLARNE(board.get(), &config);
-
-    const int8_t c0 = static_cast<int8_t>(config.nGpioDaughterId[GPIO_0]);
-    const int8_t c1 = static_cast<int8_t>(config.nGpioDaughterId[GPIO_1]);
-    const std::string prefix0 = ReadFixedText(config.szGpioPrefixName[GPIO_0], 128);
-    const std::string prefix1 = ReadFixedText(config.szGpioPrefixName[GPIO_1], 128);
-    const auto card = [](int8_t id) { return static_cast<DaughterId>(id); };
-    if (c0 > 0 && c1 > 0 && c0 == c1 && GetCardConnectorType(card(c0)) == CONNECTOR_GPIO80) {
-        board->AttachGpioCard(18, card(c0), IO_STD_3V3_LVTTL, nullptr, prefix0.c_str());
-    } else if (IsDefaultGpioPair()) {
-        board->AttachGpioCard(16, card(c0), IO_STD_3V3_LVTTL, "GPIO_0", nullptr);
-        board->AttachGpioCard(17, card(c1), IO_STD_3V3_LVTTL, "GPIO_1", nullptr);
-    } else {
-        if (c0 > 0) board->AttachGpioCard(16, card(c0), IO_STD_3V3_LVTTL, nullptr, prefix0.c_str());
-        if (c1 > 0) board->AttachGpioCard(17, card(c1), IO_STD_3V3_LVTTL, nullptr, prefix1.c_str());
-    }
-
-    auto pinloom = std::make_unique<TPinloom>();
-    const bool result = pinloom->Generate(board.get(), qpfPath, false);
-    pinloom.reset();
-    board.reset();
-    return result;
+    return GenerateFromControls(qpfPath, CONFIG_HOLLARNE, m_Headers);
 }
 
 void TFormHollarne::AfterGenerateSuccess()
 {
-    if (!CheckBoxHPS->Checked()) return;
-    seam::ShowInformation(std::string("===== HPS System warning =====\r\n") +
-                          "To prevent any errors while compiling your Quartus project, \r\n" +
-                          "please add the Altera HPS IP to your design.\r\n");
+    if (CheckBoxHPS->Checked()) ShowHpsWarning();
 }
 
 void TFormHollarne::ButtonDefaultClick(TObject*)

@@ -111,7 +111,7 @@ class GpioPairForm : public TBoardForm {
 public:
     GpioPairForm() : TBoardForm(nullptr)
     {
-        TFormSpec spec{.Name = "TFORMPAIR", .Caption = "Pair", .ClientWidth = 300, .ClientHeight = 100};
+        TFormSpec spec{.Name = "TFORMPAIR", .Caption = "Pair", .ClientWidth = 300, .ClientHeight = 100, .Controls = {}};
         spec.Controls = {FrameComboBox("ComboBoxGpio0", nullptr, 0, 0, 100, nullptr),
                          FrameComboBox("ComboBoxGpio1", nullptr, 0, 30, 100, nullptr),
                          FrameEdit("EditPrefixGpio0", nullptr, 120, 0, 100),

@@ -1,0 +1,9 @@
+// The Wyndholt board definition: turns one settings record into the device
+// data, the on-board peripheral connectors and the GPIO master connectors of
+// a freshly created main board.
+#pragma once
+
+#include "boards/soc/WyndholtConfig.h"
+#include "model/MainBoard.h"
+
+void CONFIG_WYNDHOLT(TMainBoard* board, const WYNDHOLT_CONFIG* Config);

@@ -1,0 +1,9 @@
+#include "resources/DorvalinPhoto.h"
+
+#include "boards/soc/DorvalinParts.h"
+#include "resources/BoardPhoto.h"
+
+QImage DrawDorvalinPhoto()
+{
+    return photo::DrawBoardPhoto(DORVALIN_PHOTO_WIDTH, DORVALIN_PHOTO_HEIGHT, QColor(20, 90, 60), kDorvalinParts);
+}

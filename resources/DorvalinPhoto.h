@@ -1,0 +1,6 @@
+// The board photograph of the Dorvalin form.
+#pragma once
+
+#include <QImage>
+
+QImage DrawDorvalinPhoto();

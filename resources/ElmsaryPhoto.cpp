@@ -1,0 +1,9 @@
+#include "resources/ElmsaryPhoto.h"
+
+#include "boards/soc/ElmsaryParts.h"
+#include "resources/BoardPhoto.h"
+
+QImage DrawElmsaryPhoto()
+{
+    return photo::DrawBoardPhoto(ELMSARY_PHOTO_WIDTH, ELMSARY_PHOTO_HEIGHT, QColor(110, 30, 40), kElmsaryParts);
+}

@@ -1,0 +1,10 @@
+#include "resources/VantremerePhoto.h"
+
+#include "boards/soc/VantremereParts.h"
+#include "resources/BoardPhoto.h"
+
+QImage DrawVantremerePhoto()
+{
+    return photo::DrawBoardPhoto(VANTREMERE_PHOTO_WIDTH, VANTREMERE_PHOTO_HEIGHT, QColor(30, 60, 140),
+                                 kVantremereParts);
+}

@@ -1,0 +1,9 @@
+#include "resources/WyndholtPhoto.h"
+
+#include "boards/soc/WyndholtParts.h"
+#include "resources/BoardPhoto.h"
+
+QImage DrawWyndholtPhoto()
+{
+    return photo::DrawBoardPhoto(WYNDHOLT_PHOTO_WIDTH, WYNDHOLT_PHOTO_HEIGHT, QColor(25, 80, 130), kWyndholtParts);
+}

@@ -1,0 +1,6 @@
+// The board photograph of the Wyndholt form.
+#pragma once
+
+#include <QImage>
+
+QImage DrawWyndholtPhoto();
