@@ -25,15 +25,15 @@ constexpr DaughterId SATA_CARD = 23;
 
 bool IsHsmcDefaultCard(DaughterId card) { return card == 2 || card == 3; }
 
-// The check boxes in the order of the flags bClock .. bFlash, with the
-// outlines they show.
+// The check boxes in the order of the flags bClock .. bRs232, with the
+// outlines they show (bMax2 has none).
 struct TBox {
     const char* Name;
     const char* Caption;
     const char* PellowindCaption;  // nullptr: not on the Pellowind layout
     std::vector<const char*> Shapes;
 };
-const std::vector<TBox> kEarlyBoxes = {
+const std::vector<TBox> kBoxes = {
     {"CheckBoxOSC", "CLOCK ", "CLOCK ", {"ShapeOSC"}},
     {"CheckBoxLED", "LED x  8", "LED x  8", {"ShapeLED"}},
     {"CheckBoxSeg7", "7-Segment x 2", "SEG7 x  2", {"ShapeSeg7"}},
@@ -56,9 +56,7 @@ const std::vector<TBox> kEarlyBoxes = {
     {"CheckBoxFan", "Fan Control", "Fan Control", {"ShapeFan"}},
     {"CheckBoxSSRAM", "SSRAM (2MB)", "SSRAM (2MB)", {"ShapeSSRAM"}},
     {"CheckBoxFlash", "Flash (64MB)", "Flash (64MB)", {"ShapeFlash"}},
-};
-// The flags bEeprom .. bRs232.
-const std::vector<TBox> kLateBoxes = {
+    {nullptr, nullptr, nullptr, {}},  // bMax2
     {"CheckBoxEEPROM", "EEPROM", "EEPROM", {"ShapeEEPROM"}},
     {"CheckBoxExtPLL", "Programmable PLL", "Programmable PLL", {"ShapeExtPLL0", "ShapeExtPLL1", "ShapeExtPLL2"}},
     {"CheckBoxRs232", "RS-232", nullptr, {"ShapeRs232"}},
@@ -70,7 +68,7 @@ std::vector<TFlagBox> FlagBoxes(const std::vector<TBox>& table, TOrmsgillLayout 
     std::vector<TFlagBox> boxes;
     for (const TBox& box : table) {
         const char* caption = kind == TOrmsgillLayout::Pellowind ? box.PellowindCaption : box.Caption;
-        if (caption) boxes.push_back({box.Name, caption, box.Shapes});
+        if (caption || !box.Name) boxes.push_back({box.Name, caption, box.Shapes});
     }
     return boxes;
 }
@@ -102,9 +100,7 @@ TFormSpec OrmsgillLayout(TOrmsgillLayout kind)
     c.push_back(FrameEdit("EditProjectName", config, 104, 20, 150));
     c.push_back(FrameLabel("LabelBoard", config, 266, 24, 80, "Board Type:"));
     c.push_back(FrameComboBox("ComboBoxBoard", config, 346, 20, 150, "ComboBoxBoardChange"));
-    std::vector<TFlagBox> boxes = FlagBoxes(kEarlyBoxes, kind);
-    for (const TFlagBox& box : FlagBoxes(kLateBoxes, kind)) boxes.push_back(box);
-    AddFlagBoxGrid(c, config, 12, 54, 3, boxes);
+    AddFlagBoxGrid(c, config, 12, 54, 3, FlagBoxes(kBoxes, kind));
 
     const char* gpio = "GroupBoxGpio";
     c.push_back({.Kind = TControlKind::GroupBox, .Name = gpio, .Left = 492, .Top = 304, .Width = 508, .Height = 160,
@@ -155,12 +151,11 @@ TFormOrmsgill::TFormOrmsgill(TForm* owner) : TFrameBoardFormOf<ORMSGILL_CONFIG>(
     LoadLayout(OrmsgillLayout(TOrmsgillLayout::Ormsgill), handlers);
 
     ComboBoxBoard = Find<TComboBox>("ComboBoxBoard");
-    m_Groups.Bind(*this, FlagBoxes(kEarlyBoxes, TOrmsgillLayout::Ormsgill));
-    m_LateGroups.Bind(*this, FlagBoxes(kLateBoxes, TOrmsgillLayout::Ormsgill));
-    for (int i = 0; i < 4; ++i) CheckBoxSata[i] = m_Groups.Entries()[static_cast<size_t>(6 + i)].Box;
-    for (int i = 0; i < 2; ++i) CheckBoxDDR2[i] = m_Groups.Entries()[static_cast<size_t>(16 + i)].Box;
-    CheckBoxPCIe = m_Groups.Entries()[18].Box;
-    CheckBoxExtPLL = m_LateGroups.Entries()[1].Box;
+    m_Groups.Bind(*this, FlagBoxes(kBoxes, TOrmsgillLayout::Ormsgill));
+    for (int i = 0; i < 4; ++i) CheckBoxSata[i] = m_Groups.Box(static_cast<size_t>(6 + i));
+    for (int i = 0; i < 2; ++i) CheckBoxDDR2[i] = m_Groups.Box(static_cast<size_t>(16 + i));
+    CheckBoxPCIe = m_Groups.Box(18);
+    CheckBoxExtPLL = m_Groups.Box(24);
     for (int i = 0; i < 2; ++i) {
         ComboBoxGpio[i] = Find<TComboBox>(Format("ComboBoxGpio%d", i));
         EditPrefixGpio[i] = Find<TEdit>(Format("EditPrefixGpio%d", i));
@@ -211,7 +206,6 @@ void TFormOrmsgill::ConfigToForm(const ORMSGILL_CONFIG& config)
     m_BoardType.Show(config.nBoardType);
     EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
     m_Groups.Show(&config.bClock);
-    m_LateGroups.Show(&config.bEeprom);
     for (int i = 0; i < 2; ++i) {
         SelectCard(ComboBoxHSMC[i], m_Config.m_CardCount, m_Config.m_CardIds, config.nHsmcDaughterId[i]);
         if (SelectedCard(ComboBoxHSMC[i], m_Config.m_CardIds) == config.nHsmcDaughterId[i])
@@ -237,7 +231,6 @@ bool TFormOrmsgill::FormToConfig(ORMSGILL_CONFIG& config)
     WriteFixedText(config.szProjectName, sizeof config.szProjectName, EditProjectName->Text());
     m_Groups.Store(&config.bClock);
     config.bMax2 = 0;
-    m_LateGroups.Store(&config.bEeprom);
     for (int i = 0; i < 3; ++i) config.nExtPllFreq[i] = static_cast<uint8_t>(m_Pll[i].Item());
     for (int i = 0; i < 2; ++i) {
         config.nGpioDaughterId[i] = GpioCard(i);
@@ -257,7 +250,6 @@ DaughterId TFormOrmsgill::GpioCard(int header) const
 void TFormOrmsgill::UpdateShapes()
 {
     m_Groups.UpdateShapes();
-    m_LateGroups.UpdateShapes();
     for (int i = 0; i < 2; ++i) {
         ShapeHSMC[i]->SetVisible(ComboBoxHSMC[i]->ItemIndex() != 0);
         ShapeGpio[i]->SetVisible(ComboBoxGpio[i]->ItemIndex() != 0);

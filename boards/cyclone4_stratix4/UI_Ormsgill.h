@@ -30,9 +30,8 @@ public:
     TShape* ShapeHSMC[2] = {};
     TShape* ShapeExtPLL[3] = {};
     TComboBox* ComboBoxPLL[3] = {};  // HSMA_REFCLK, HSMB_REFCLK, PLL_CLKIN/SATA_REFCLK
-    // The check boxes of the flags bClock .. bFlash, and of bEeprom .. bRs232
-    // (bMax2 between them has no control).
-    TFlagBoxes m_Groups, m_LateGroups;
+    // The check boxes of the flags bClock .. bRs232 (bMax2 has no control).
+    TFlagBoxes m_Groups;
     TChoiceCombo m_BoardType;
     TChoiceCombo m_Pll[3];
 

@@ -13,22 +13,18 @@ namespace {
 const TBoardFormRow kRow = {.FolderWord = "Pelverton", .LoadFailureBox = true, .SuccessBox = false,
                             .PostsBoardChange = true, .GeneratesFromHeld = true};
 
-// Node flags 128 .. 135.
+// The node flags 128 .. 147: the check boxes and their outlines.
 const std::vector<TFlagBox> kBoxes = {
     {"CheckBoxOSC", "CLOCK ", {"ShapeOSC"}},         {"CheckBoxLED", "LED x  8", {"ShapeLED"}},
     {"CheckBoxButton", "Button x 8", {"ShapeButton"}}, {"CheckBoxSwitch", "Switch x 8", {"ShapeSwitch"}},
     {"CheckBoxSDCARD", "SDCARD", {"ShapeSDCARD"}},   {"CheckBoxSma", "SMA", {"ShapeSma"}},
     {"CheckBoxUSB", "USB FIFO", {"ShapeUSB"}},       {"CheckBoxTemp", "Temperature", {"ShapeTemp"}},
-};
-// Node flags 137 .. 143.
-const std::vector<TFlagBox> kMemoryBoxes = {
+    {nullptr, nullptr, {}},  // reserved
     {"CheckBoxDDR2", "DDR2 SODIMM", {"ShapeDDR2"}},   {"CheckBoxDDR3", "DDR3 (256MB)", {"ShapeDDR3"}},
     {"CheckBoxPCIe", "PCIe", {"ShapePCIe"}},           {"CheckBoxFPGABridge", "FPGA Bridge (!)", {"ShapeFPGABridge"}},
     {"CheckBoxFan", "Fan Control", {"ShapeFan"}},      {"CheckBoxSSRAM", "SSRAM (2MB)", {"ShapeSSRAM"}},
     {"CheckBoxFlash", "Flash (64MB)", {"ShapeFlash"}},
-};
-// Node flags 145 .. 147.
-const std::vector<TFlagBox> kLateBoxes = {
+    {nullptr, nullptr, {}},  // bMax2
     {"CheckBoxLCD", "LCD", {"ShapeLCD"}},
     {"CheckBoxEthernet", "Ethernet x 4", {"ShapeEthernet"}},
     {"CheckBoxEEPROM", "EEPROM (?)", {"ShapeEEPROM"}},
@@ -60,9 +56,7 @@ TFormSpec PelvertonLayout()
     c.push_back(FrameComboBox("ComboBoxFPGA", group, 150, 50, 160, "ComboBoxFPGAChange"));
     c.push_back(FrameLabel("LabelProjectName", group, 12, 84, 130, "Project Name:"));
     c.push_back(FrameEdit("EditProjectName", group, 150, 80, 200));
-    std::vector<TFlagBox> boxes;
-    for (const auto* table : {&kBoxes, &kMemoryBoxes, &kLateBoxes}) boxes.insert(boxes.end(), table->begin(), table->end());
-    AddFlagBoxGrid(c, group, 12, 114, 3, boxes);
+    AddFlagBoxGrid(c, group, 12, 114, 3, kBoxes);
 
     const char* hsmc = "GroupBoxHsmc";
     c.push_back({.Kind = TControlKind::GroupBox, .Name = hsmc, .Left = 492, .Top = 288, .Width = 508, .Height = 296,
@@ -90,8 +84,6 @@ TFormPelverton::TFormPelverton(TForm* owner) : TFrameBoardFormOf<PELVERTON_CONFI
     ComboBoxBoard = Find<TComboBox>("ComboBoxBoard");
     ComboBoxFPGA = Find<TComboBox>("ComboBoxFPGA");
     m_Groups.Bind(*this, kBoxes);
-    m_MemoryGroups.Bind(*this, kMemoryBoxes);
-    m_LateGroups.Bind(*this, kLateBoxes);
     for (int i = 0; i < 4; ++i) {
         const char letter = static_cast<char>('A' + i);
         ComboBoxHSMC[i] = Find<TComboBox>(Format("ComboBoxHSMC_%c", letter));
@@ -139,8 +131,6 @@ void TFormPelverton::NodeToForm(const PELVERTON_FPGA_CONFIG& node)
 {
     EditProjectName->SetText(ReadFixedText(node.szProjectName, sizeof node.szProjectName));
     m_Groups.Show(&node.bClock);
-    m_MemoryGroups.Show(&node.bDdr2);
-    m_LateGroups.Show(&node.bLcd);
     for (int i = 0; i < 4; ++i) {
         SelectCard(ComboBoxHSMC[i], m_Config.m_CardCount, m_Config.m_CardIds, node.nHsmcDaughterId[i]);
         if (HsmcCard(i) == node.nHsmcDaughterId[i])
@@ -166,8 +156,6 @@ void TFormPelverton::FormToNode(PELVERTON_FPGA_CONFIG& node)
 {
     WriteFixedText(node.szProjectName, sizeof node.szProjectName, EditProjectName->Text());
     m_Groups.Store(&node.bClock);
-    m_MemoryGroups.Store(&node.bDdr2);
-    m_LateGroups.Store(&node.bLcd);
     for (int i = 0; i < 4; ++i) {
         node.nHsmcDaughterId[i] = HsmcCard(i);
         WriteFixedText(node.szHSMCPrefixName[i], 128, EditHSMC[i]->Text());
@@ -179,8 +167,6 @@ DaughterId TFormPelverton::HsmcCard(int i) const { return SelectedCard(ComboBoxH
 void TFormPelverton::UpdateShapes()
 {
     m_Groups.UpdateShapes();
-    m_MemoryGroups.UpdateShapes();
-    m_LateGroups.UpdateShapes();
     for (int i = 0; i < 4; ++i) ShapeHSMC[i]->SetVisible(ComboBoxHSMC[i]->ItemIndex() != 0);
 }
 

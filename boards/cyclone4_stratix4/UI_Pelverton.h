@@ -18,9 +18,9 @@ public:
     TEdit* EditHSMC[4] = {};
     TImage* ImageHSMC[4] = {};
     TShape* ShapeHSMC[4] = {};
-    // The check boxes of the node flags 128 .. 135 and 137 .. 143, and of
-    // 145 .. 147 (136 is reserved and 144 has no control).
-    TFlagBoxes m_Groups, m_MemoryGroups, m_LateGroups;
+    // The check boxes of the node flags 128 .. 147 (136, reserved, and 144,
+    // bMax2, have no control).
+    TFlagBoxes m_Groups;
     TChoiceCombo m_BoardType;
     int32_t m_CurrentNode = 0;
 

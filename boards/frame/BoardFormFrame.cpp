@@ -307,11 +307,12 @@ void TFlagBoxes::Bind(const TForm& form, const std::vector<TFlagBox>& boxes)
 void AddFlagBoxGrid(std::vector<TControlSpec>& controls, const char* parent, int left, int top, int columns,
                     const std::vector<TFlagBox>& boxes)
 {
-    for (std::size_t n = 0; n < boxes.size(); ++n) {
-        const int column = static_cast<int>(n) % columns;
-        const int row = static_cast<int>(n) / columns;
-        controls.push_back(FrameCheckBox(boxes[n].Name, parent, left + 164 * column, top + 26 * row, 160,
-                                         boxes[n].Caption));
+    int n = 0;
+    for (const TFlagBox& box : boxes) {
+        if (!box.Name) continue;
+        controls.push_back(
+            FrameCheckBox(box.Name, parent, left + 164 * (n % columns), top + 26 * (n / columns), 160, box.Caption));
+        ++n;
     }
 }
 

@@ -310,7 +310,8 @@ struct TCheckBoxRow {
 void AddSettingsGroup(std::vector<TControlSpec>& controls, int left, int top, int width, int height,
                       const std::vector<TCheckBoxRow>& rows);
 
-// Check boxes in a grid of the given number of columns, row by row.
+// Check boxes in a grid of the given number of columns, row by row (a flag
+// byte without a control takes no place).
 void AddFlagBoxGrid(std::vector<TControlSpec>& controls, const char* parent, int left, int top, int columns,
                     const std::vector<TFlagBox>& boxes);
 
