@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "resources/FramePhoto.h"
+#include "resources/Cyclone4Stratix4Photos.h"
 #include "resources/DorvalinPhoto.h"
 #include "resources/ElmsaryPhoto.h"
 #include "resources/HethermoorPhoto.h"
@@ -441,6 +442,13 @@ int main(int argc, char** argv)
     save("BRACKWELL_VOL_JUMPER", DrawBrackwellVolJumper());
     save("GORSEWIN_PHOTO_BITMAP", DrawGorsewinPhoto());
     save("LARROWEN_PHOTO_BITMAP", DrawLarrowenPhoto());
+    save("ORMSGILL_PHOTO_BITMAP", DrawOrmsgillPhoto());
+    save("PELLOWIND_PHOTO_BITMAP", DrawPellowindPhoto());
+    save("PELVERTON_PHOTO_BITMAP", DrawPelvertonPhoto());
+    save("QUENWICK_PHOTO_BITMAP", DrawQuenwickPhoto());
+    save("KESTLEFORD_PHOTO_BITMAP", DrawKestlefordPhoto());
+    save("KESTLEFORD_JUMPER_BITMAP", DrawKestlefordJumpers());
+    save("BRISTANE_PHOTO_BITMAP", DrawBristanePhoto());
     save("TARROWIND_PHOTO_BITMAP", DrawTarrowindPhoto());
     save("FALLOWMERE_PHOTO_BITMAP", DrawFallowmerePhoto());
     save("GARVELOW_PHOTO_BITMAP", DrawGarvelowPhoto());

@@ -233,6 +233,14 @@ public:
     int32_t Item() const { return Combo->ItemIndex(); }
 };
 
+// One check box of an on-board group: its control name, its caption and
+// the outlines it shows on the board picture.
+struct TFlagBox {
+    const char* Name;
+    const char* Caption;
+    std::vector<const char*> Shapes;
+};
+
 // The check boxes of a record's on-board groups, in the order of their flag
 // bytes, each with the outlines it shows on the board picture.
 class TFlagBoxes {
@@ -246,6 +254,7 @@ public:
     // without a control (box name nullptr) is neither shown nor stored.
     void Bind(const TForm& form, std::initializer_list<TEntryNames> entries);
     void Bind(const TForm& form, const std::vector<TEntryNames>& entries);
+    void Bind(const TForm& form, const std::vector<TFlagBox>& boxes);
     TCheckBox* Box(std::size_t flag) const { return m_Entries.at(flag).Box; }
     void Show(const uint8_t* flags) const;  // any value but 0 ticks
     void Store(uint8_t* flags) const;       // 1 ticked, 0 not
@@ -283,9 +292,9 @@ void AddPictureOutlines(std::vector<TControlSpec>& controls, const TBoardPart (&
     AddPictureOutlines(controls, parts, N);
 }
 // "Default Setting" (when the board has it), Load, Save, Generate and Exit
-// (the default button) in one row.
+// (the default button, unless the board's layout has none) in one row.
 void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TButtonCaptions captions,
-                     bool defaultSetting);
+                     bool defaultSetting, bool exitIsDefault = true);
 
 // A group box of choice combos side by side (e.g. "Programmable
 // Oscillator"): per column a bold title (the chip), the labels of what it
@@ -314,9 +323,29 @@ struct TCheckBoxRow {
 void AddSettingsGroup(std::vector<TControlSpec>& controls, int left, int top, int width, int height,
                       const std::vector<TCheckBoxRow>& rows);
 
+// Check boxes in a grid of the given number of columns, row by row (a flag
+// byte without a control takes no place).
+void AddFlagBoxGrid(std::vector<TControlSpec>& controls, const char* parent, int left, int top, int columns,
+                    const std::vector<TFlagBox>& boxes);
+
+// The controls of one expansion connector: a bold title over the card combo,
+// "Prefix Name:" with the prefix edit under it, and the card's picture
+// (hidden until a card is chosen) beside them; 68 high in a parent `width`
+// wide.
+struct TCardRow {
+    const char* TitleLabel;  // control names and the title's text
+    const char* Title;
+    const char* Combo;
+    const char* OnChange;
+    const char* PrefixLabel;
+    const char* Edit;
+    const char* Image;
+};
+void AddCardRow(std::vector<TControlSpec>& controls, const char* parent, int top, int width, const TCardRow& row);
+
 // A board form's layout as the frame draws it: borderless, 840 x 560 unless
-// the board says otherwise, with "Change Main Board" above the board panel
-// (AddBoardPanel) and the row of buttons (AddFrameButtons) below it; the
+// the board needs more room, with "Change Main Board" above the board panel
+// (AddBoardPanel) and the row of buttons (AddFrameButtons) at the bottom; the
 // board adds its groups on the right.
 struct TFrameLayout {
     const char* Name;     // "TFORMRASTRELLE"
@@ -330,5 +359,6 @@ struct TFrameLayout {
     bool DefaultSetting;
     int ClientWidth = 840;  // the row of buttons stands 40 pixels above the bottom
     int ClientHeight = 560;
+    bool ExitIsDefault = true;  // Enter presses "Exit"
 };
 TFormSpec FrameFormSpec(const TFrameLayout& layout);
