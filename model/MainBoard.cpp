@@ -229,7 +229,14 @@ void TMainBoard::AttachQdr4ModuleS10(uint8_t masterId, const char* prefix)
 
 // ---- Free functions ---------------------------------------------------------
 
-bool IsBoardOffered(uint8_t boardId) { return boardId == MAINBOARD_HOLLARNE; }
+bool IsBoardOfferedIn(bool everyBoard, uint8_t boardId)
+{
+    if (!everyBoard) return boardId == MAINBOARD_HOLLARNE;
+    return (boardId >= MAINBOARD_AVEMOR && boardId <= MAINBOARD_ASHCOMBRE && boardId != 29) ||
+           boardId == MAINBOARD_MARLOWEN || boardId == MAINBOARD_OSTERLIN || boardId == MAINBOARD_PELLOWIND;
+}
+
+bool IsBoardOffered(uint8_t boardId) { return IsBoardOfferedIn(kOffersEveryBoard, boardId); }
 
 bool IsConfigObjectBoard(uint8_t id)
 {

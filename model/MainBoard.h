@@ -220,7 +220,18 @@ private:
     std::vector<std::unique_ptr<TConnector>> m_Connectors;
 };
 
-// The build's offered boards: exactly Hollarne (21).
+// Whether this build offers every board of the table (the build option
+// PINLOOM_OFFER_ALL_BOARDS) or Hollarne alone.
+#ifndef PINLOOM_OFFER_ALL_BOARDS
+#define PINLOOM_OFFER_ALL_BOARDS 0
+#endif
+constexpr bool kOffersEveryBoard = PINLOOM_OFFER_ALL_BOARDS != 0;
+
+// The offered boards of a build that offers Hollarne (21) alone, or every
+// board of the table (ids 1 to 28, 30 to 40, 50, 100 and 101).
+bool IsBoardOfferedIn(bool everyBoard, uint8_t boardId);
+// The build's offered boards: exactly Hollarne unless the build offers
+// every board.
 bool IsBoardOffered(uint8_t boardId);
 
 // The boards whose generated text comes from their configuration object

@@ -470,6 +470,8 @@ public:
         return control;
     }
     TControl* FindControl(const std::string& name) const;  // nullptr when there is none
+    // Every control of the layout, in layout order.
+    std::vector<TControl*> Controls() const;
 
     // A handler of a form method, for the handler table of LoadLayout.
     template <class F>

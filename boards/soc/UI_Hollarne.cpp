@@ -190,9 +190,9 @@ TFormHollarne::TFormHollarne(TForm* owner) : TSocBoardFormOf<HOLLARNE_CONFIG>(ow
                  {CheckBoxQspiFlash, Find<TShape>("ShapeQspiFlash")},
                  {CheckBoxRiscJtag, Find<TShape>("ShapeRiscJtag")}}};
 
-    // This build's edition: the board cannot be changed, and the main window
-    // carries the form's caption.
-    ButtonMainBoardSelect->Hide();
+    // This build's edition: the board cannot be changed (unless the build
+    // offers every board), and the main window carries the form's caption.
+    if (!kOffersEveryBoard) ButtonMainBoardSelect->Hide();
     if (Owner()) Owner()->SetCaption(Caption());
     m_Headers = {{{ComboBoxGpio0, EditPrefixGpio0, ImageGpio0, ShapeGpio0},
                   {ComboBoxGpio1, EditPrefixGpio1, ImageGpio1, ShapeGpio1}}};

@@ -894,6 +894,13 @@ TControl* TForm::FindControl(const std::string& name) const
     return nullptr;
 }
 
+std::vector<TControl*> TForm::Controls() const
+{
+    std::vector<TControl*> controls;
+    for (const auto& control : m_Controls) controls.push_back(control.get());
+    return controls;
+}
+
 std::string TForm::Caption() const { return FromQString(m_FormWidget->windowTitle()); }
 void TForm::SetCaption(const std::string& caption) { m_FormWidget->setWindowTitle(ToQString(caption)); }
 void TForm::SetColor(TColor color) { SetBackgroundColor(m_FormWidget, color); }

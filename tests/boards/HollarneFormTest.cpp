@@ -104,7 +104,7 @@ TEST_F(HollarneForm, OpensWithItsDefaultsInTheMainWindow)
 {
     TFormHollarne* form = Open();
     EXPECT_EQ(main->Caption(), "Hollarne V1.2.1");
-    EXPECT_FALSE(form->ButtonMainBoardSelect->Visible());
+    EXPECT_EQ(form->ButtonMainBoardSelect->Visible(), kOffersEveryBoard);
     EXPECT_EQ(main->ClientWidth(), 798);
     EXPECT_EQ(main->ClientHeight(), 538);
     EXPECT_EQ(form->EditProjectName->Text(), "HOLLARNE");

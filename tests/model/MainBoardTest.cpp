@@ -105,8 +105,14 @@ TEST(MainBoard, HsmcPinLookup)
 
 TEST(MainBoard, OfferedBoardsAndFrequencyTables)
 {
-    EXPECT_TRUE(IsBoardOffered(21));
-    for (int id : {0, 22, 31, 101}) EXPECT_FALSE(IsBoardOffered(static_cast<uint8_t>(id))) << id;
+    // Hollarne alone, or every board of the table.
+    for (int id = 0; id < 256; ++id) {
+        const uint8_t board = static_cast<uint8_t>(id);
+        const bool ofTable = (id >= 1 && id <= 40 && id != 29) || id == 50 || id == 100 || id == 101;
+        EXPECT_EQ(IsBoardOfferedIn(false, board), id == 21) << id;
+        EXPECT_EQ(IsBoardOfferedIn(true, board), ofTable) << id;
+        EXPECT_EQ(IsBoardOffered(board), kOffersEveryBoard ? ofTable : id == 21) << id;
+    }
 
     EXPECT_DOUBLE_EQ(Si570FreqMHz(0), 0);
     EXPECT_DOUBLE_EQ(Si570FreqMHz(1), 100);

@@ -11,9 +11,10 @@
 
 namespace fs = std::filesystem;
 
-TempFolder::TempFolder()
+TempFolder::TempFolder(const std::string& parent)
 {
-    std::string pattern = (fs::temp_directory_path() / "pinloom-test-XXXXXX").string();
+    const fs::path in = parent.empty() ? fs::temp_directory_path() : fs::path(parent);
+    std::string pattern = (in / "pinloom-test-XXXXXX").string();
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back(0);
     if (!mkdtemp(buffer.data())) throw std::runtime_error("mkdtemp failed");

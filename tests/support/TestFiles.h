@@ -11,7 +11,8 @@
 
 class TempFolder {
 public:
-    TempFolder();
+    // In the system's temporary folder, or in the given one.
+    explicit TempFolder(const std::string& parent = "");
     ~TempFolder();
     // The folder's path, ending with "/".
     const std::string& Path() const { return m_Path; }
