@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing Pinloom needs on a Debian machine, then
-# configures and builds. Safe to run again: it installs only what is missing.
+# configures and builds: the targets given (e.g. "pinloom"), or everything.
+# Safe to run again: it installs only what is missing.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev googletest libbenchmark-dev
@@ -16,4 +17,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 cmake -S "$here" -B "$here/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$here/build" -j "$(nproc)"
+if [ $# -gt 0 ]; then
+  cmake --build "$here/build" -j "$(nproc)" --target "$@"
+else
+  cmake --build "$here/build" -j "$(nproc)"
+fi

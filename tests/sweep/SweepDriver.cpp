@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include "app/UI_Selector.h"
+#include "boards/frame/BoardFormFrame.h"
+#include "boards/soc/BoardFormSoc.h"
 #include "model/MainBoard.h"
 #include "platform/FormsTesting.h"
 #include "platform/qt/NamedResources.h"
@@ -216,6 +218,13 @@ std::vector<std::string> TSweepSession::LoadAndGenerate(const std::string& bytes
         look("generation under a legal name");
     }
     return problems;
+}
+
+bool TSweepSession::RunGeneration(const std::string& qpfPath)
+{
+    if (auto* frame = dynamic_cast<TFrameBoardForm*>(Form())) return frame->Generate(qpfPath);
+    if (auto* soc = dynamic_cast<TSocBoardForm*>(Form())) return soc->Generate(qpfPath);
+    return false;
 }
 
 void TSweepSession::TickEveryGroup()

@@ -76,6 +76,10 @@ public:
     // holds (again under a legal project name when that is refused): the
     // faults shown and the choices outside their list, after each step.
     std::vector<std::string> LoadAndGenerate(const std::string& bytes);
+    // The form's generation run for a project file, as its Generate button
+    // runs it once the checks and the project dialog are past (no box, no
+    // dialog of its own); false when it failed or the form has none.
+    bool RunGeneration(const std::string& qpfPath);
     // Ticks every visible, enabled group box that is not ticked, until none
     // is left (a box may enable others).
     void TickEveryGroup();
