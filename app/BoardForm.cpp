@@ -19,6 +19,7 @@
 #include "boards/soc/UI_Vantremere.h"
 #include "boards/soc/UI_Wendlebury.h"
 #include "boards/soc/UI_Wyndholt.h"
+#include "boards/stratix10_agilex/UI_Quillomar.h"
 
 #include "platform/Seam.h"
 
@@ -67,7 +68,7 @@ std::vector<TBoardFormSlot>& Slots()
         {36, "TFormYarrowgate", nullptr},
         {37, "TFormZennorby", nullptr},
         {38, "TFormJessamont", nullptr},
-        {39, "TFormQuillomar", nullptr},
+        {39, "TFormQuillomar", NewBoardForm<TFormQuillomar>},
         {40, "TFormAshcombre", nullptr},
         {50, "TFormMarlowen", nullptr},
         {100, "TFormOsterlin", nullptr},

@@ -25,3 +25,4 @@ QImage DrawBrackwellVolJumper();
 QImage DrawTarrowindPhoto();
 QImage DrawFallowmerePhoto();
 QImage DrawGarvelowPhoto();
+QImage DrawQuillomarPhoto();
