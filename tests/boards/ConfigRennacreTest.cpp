@@ -13,6 +13,7 @@
 
 #include "boards/stratix10_agilex/ConfigRennacre.h"
 #include "model/MainBoard.h"
+#include "tests/boards/QuillomarRecord.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
@@ -26,19 +27,6 @@ const std::string kVhdlRule = "-------------------------------------------------
 
 // A .qsf title: padded with blanks to 61 characters.
 std::string Title(const std::string& title) { return title + std::string(61 - title.size(), ' ') + "\r\n"; }
-
-// The record of the form's defaults.
-RENNACRE_CONFIG Defaults()
-{
-    RENNACRE_CONFIG c{};
-    c.BoardId = 39;
-    c.Size = 572;
-    std::strcpy(c.szFpgaPart, "1SX280HU2F50E1VG");
-    std::strcpy(c.szProjectName, "S10");
-    c.bClock = c.bLed = c.bButton = c.bSwitch = c.bDdr4A = c.bDdr4B = c.bSi5341A = c.bSystemInfo = c.bHps = 1;
-    c.nDdr4BRefClkSel = 1;
-    return c;
-}
 
 const char* const kFiles[9] = {"S10_SI5341A_CONFIG.v", "si5341a_clk_frq_sel_gen.v",
                                "si5341a_freq_prameter_selector.v", "si5341a_i2c_reg_controller.v",
@@ -55,7 +43,7 @@ std::string FileBytes(int i) { return "// file " + std::to_string(i) + "\r\nmodu
 
 class ConfigRennacre : public ::testing::Test {
 protected:
-    void SetUp() override { object.m_Config = Defaults(); }
+    void SetUp() override { object.m_Config = QuillomarDefaultRecord(); }
 
     // Registers the nine resources but the one named (-1: all).
     void AddResources(int missing = -1)
@@ -427,7 +415,7 @@ TEST_F(ConfigRennacre, NothingWhenTheSi5341AIsUnusedOrUnticked)
     };
     AddResources();
     for (const Case& k : cases) {
-        c = Defaults();
+        c = QuillomarDefaultRecord();
         c.bSi5341A = k.si5341a;
         c.bDdr4B = k.ddr4b;
         c.nFmcDaughterId[0] = k.fmc;
@@ -445,7 +433,7 @@ TEST_F(ConfigRennacre, NothingWhenTheSi5341AIsUnusedOrUnticked)
         EXPECT_FALSE(std::filesystem::exists(folder.Path() + "si5341_controller")) << k.what;
     }
     // Unticked, every choice at its default: not at defaults either.
-    c = Defaults();
+    c = QuillomarDefaultRecord();
     c.bSi5341A = 0;
     EXPECT_FALSE(object.IsSi5341AAtDefaults());
     EXPECT_EQ(object.GetVerilogText(), "");
