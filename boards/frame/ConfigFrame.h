@@ -66,6 +66,8 @@ enum : IoStandard {
     IO_HCSL = 37,            // "HCSL"
     IO_3V0_PCIX = 39,        // "3.0-V PCI-X"
     IO_1V2 = 40,             // "1.2 V"
+    IO_1V2_HSUL = 43,        // "1.2-V HSUL"
+    IO_DIFF_1V2_HSUL = 46,   // "Differential 1.2-V HSUL"
     IO_1V2_POD = 53,         // "1.2-V POD"
     IO_DIFF_1V2_POD = 54,    // "Differential 1.2-V POD"
     IO_SSTL12 = 55,          // "SSTL-12"
