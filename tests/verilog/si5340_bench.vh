@@ -175,6 +175,23 @@ begin
 end
 endtask
 
+// The sequence after reset, which the bench has just released: the
+// register controller's done output reads done_before until the sequence
+// starts, low while it runs and high after it.
+task dut_first_sequence(input done_before);
+begin
+    if (dut.reg_controller.oONE_CLK_CONFIG_DONE !== done_before)
+        `FAIL(("FAIL: the done output is not %b before the first sequence", done_before));
+    dut_startup_soon;
+    if (dut.reg_controller.oONE_CLK_CONFIG_DONE !== 1'b0)
+        `FAIL(("FAIL: the done output is high while the sequence runs"));
+    wait_sequence("after reset");
+    wait_cycles(4000);
+    if (dut.reg_controller.oONE_CLK_CONFIG_DONE !== 1'b1)
+        `FAIL(("FAIL: the done output is low after the sequence"));
+end
+endtask
+
 // Waits for the end of the sequence that runs or is starting.
 task wait_sequence(input [8*48-1:0] what);
 begin

@@ -118,13 +118,7 @@ begin
     wait_cycles(5);
     rst_n <= 1'b1;
     wait_cycles(20);
-    if (done !== 1'b0)
-        `FAIL(("FAIL: REG_CONFIG_DONE high before the first sequence"));
-    dut_startup_soon;
-    if (done !== 1'b0)
-        `FAIL(("FAIL: REG_CONFIG_DONE high while the sequence runs"));
-    wait_sequence("after reset");
-    wait_cycles(4000);
+    dut_first_sequence(1'b0);
     if (done !== 1'b1)
         `FAIL(("FAIL: REG_CONFIG_DONE low after the sequence"));
     expect_sequence;
@@ -242,77 +236,13 @@ always @(posedge div_out_t) div_t_rises = div_t_rises + 1;
 
 // The bus controller alone, on open-drain lines: a write, and the byte
 // read back.
-reg        bus_start = 1'b0;
-reg  [7:0] bus_reg = 8'h00;
-reg  [7:0] bus_wdata = 8'h00;
-reg        bus_write = 1'b1;
-wire       bus_scl, bus_sda;
-wire       bus_busy, bus_done, bus_rdy;
-wire [7:0] bus_rdata;
-pullup (bus_scl);
-pullup (bus_sda);
-
-i2c_bus_controller bus (
-    .iCLK             (fast_clk),
-    .iRST_n           (rst_n),
-    .iStart           (bus_start),
-    .iSlave_addr      (7'h2A),
-    .iWord_addr       (bus_reg),
-    .iSequential_read (1'b0),
-    .iRead_length     (8'd1),
-    .wr_data          (bus_wdata),
-    .wr_cmd           (bus_write),
-    .i2c_clk          (bus_scl),
-    .i2c_data         (bus_sda),
-    .oSYSTEM_STATE    (bus_busy),
-    .oCONFIG_DONE     (bus_done),
-    .i2c_read_data    (bus_rdata),
-    .i2c_read_data_rdy(bus_rdy),
-    .read_data_tmp    (),
-    .i2c_clk_cnt      (),
-    .i2c_state        (),
-    .i2c_bit_cnt      (),
-    .shift_out        (),
-    .shift_out_en     (),
-    .shift_in_en      (),
-    .system_clk       (),
-    .i2c_clk_src      (),
-    .i2c_clk_rise     (),
-    .i2c_clk_fall     (),
-    .process_en       (),
-    .i2c_start_ctrl   (),
-    .i2c_stop_ctrl    (),
-    .i2c_master_out   (),
-    .i2c_slave_out    (),
-    .i2c_read_done    (),
-    .read_length      (),
-    .test_start       (),
-    .test_cnt         (),
-    .wr_data_en       (),
-    .i2c_stop_ctrl_cnt()
-);
-i2c_slave_model #(.ADDRESS(7'h2A), .TIME_SCALE(4.0 / 128.0)) peer (.scl(bus_scl), .sda(bus_sda));
-
-task bus_transfer(input write, input [7:0] r, input [7:0] d);
-begin
-    bus_write = write;
-    bus_reg = r;
-    bus_wdata = d;
-    bus_start = 1'b1;
-    wait (bus_busy === 1'b1);
-    bus_start = 1'b0;
-    wait (bus_done === 1'b1);
-    wait (bus_busy === 1'b0);
-end
-endtask
+`include "i2c_bus_bench.vh"
 
 // A master that drove SCL high would pass every transfer all the same; the
 // bench pulls SCL low from outside once while the bus is idle, which only
 // an open-drain master lets through (the slave model is told to ignore
 // that pulse).
 reg parts_finished = 1'b0;
-reg scl_hold = 1'b0;
-assign bus_scl = scl_hold ? 1'b0 : 1'bz;
 
 initial
 begin
@@ -334,10 +264,10 @@ begin
         `FAIL(("FAIL: bus controller: SCL and SDA not released while idle"));
     wait_cycles(1000);
     peer.quiet = 1'b0;
-    bus_transfer(1'b1, 8'h3C, 8'h96);
-    bus_transfer(1'b0, 8'h3C, 8'h00);
+    bus_transfer(7'h2A, 1'b1, 8'h3C, 8'h96);
+    bus_transfer(7'h2A, 1'b0, 8'h3C, 8'h00);
     wait_cycles(100);
-    if (bus_rdata !== 8'h96 || peer.log_count != 2 || peer.log_ok[0] !== 1'b1 || peer.log_read[1] !== 1'b1 ||
+    if (bus_rdata !== 8'h96 || rdy_pulses != 1 || peer.log_count != 2 || peer.log_ok[0] !== 1'b1 || peer.log_read[1] !== 1'b1 ||
         peer.log_ok[1] !== 1'b1)
         `FAIL(("FAIL: bus controller: read %h back, expected a clean write and read of 96", bus_rdata));
     parts_finished = 1'b1;
