@@ -26,6 +26,12 @@ constexpr std::size_t kFlagCount = 8;
 const char* const kClockComboNames[TFormQuillomar::kClockCombos] = {
     "ComboBox_DDR4B", "ComboBox_FMC0", "ComboBox_FMC1", "ComboBox_FMCP0",
     "ComboBox_FMCP1", "ComboBox_FMCP2", "ComboBox_LVDS"};
+// Layout names are kept by pointer: literals only.
+const char* const kClockLabelNames[TFormQuillomar::kClockCombos] = {
+    "LabelClock0", "LabelClock1", "LabelClock2", "LabelClock3", "LabelClock4", "LabelClock5", "LabelClock6"};
+const char* const kClockMhzNames[TFormQuillomar::kClockCombos] = {
+    "LabelClockMhz0", "LabelClockMhz1", "LabelClockMhz2", "LabelClockMhz3",
+    "LabelClockMhz4", "LabelClockMhz5", "LabelClockMhz6"};
 const char* const kClockLabels[TFormQuillomar::kClockCombos] = {
     "DDR4B_REFCLK_p/n:", "FMC_REFCLK0_p/n:", "FMC_REFCLK1_p/n:", "FMCP_REFCLK0_p/n:",
     "FMCP_REFCLK1_p/n:", "FMCP_REFCLK2_p/n:", "LVDS_REFCLK_p/n"};
@@ -40,15 +46,17 @@ struct TConnectorControls {
     const char* CardCombo;
     const char* PrefixEdit;
     const char* Image;
+    const char* VoltageLabel;
+    const char* PrefixLabel;
     const char* Label;
     uint8_t MasterId;
     const char* DefaultPrefix;
 };
 const TConnectorControls kConnectorControls[TFormQuillomar::kConnectors] = {
-    {"GroupBoxFmc", "FMC", "ComboBoxFmcVol", "ComboBoxFmcVolChange", "ComboBoxFMC", "EditFMC", "ImageFMC", "FMC",
-     RENNACRE_FMC_MASTER, "FMC_"},
+    {"GroupBoxFmc", "FMC", "ComboBoxFmcVol", "ComboBoxFmcVolChange", "ComboBoxFMC", "EditFMC", "ImageFMC",
+     "LabelVoltage0", "LabelPrefix0", "FMC", RENNACRE_FMC_MASTER, "FMC_"},
     {"GroupBoxFmcp", "FMC+", "ComboBoxFmcpVol", "ComboBoxFmcpVolChange", "ComboBoxFMCP", "EditFMCP", "ImageFMCP",
-     "FMC+", RENNACRE_FMCP_MASTER, "FMCP_"},
+     "LabelVoltage1", "LabelPrefix1", "FMC+", RENNACRE_FMCP_MASTER, "FMCP_"},
 };
 
 // The form (900 x 640): the board picture with the group box "Si5341A" of
@@ -83,10 +91,10 @@ TFormSpec QuillomarLayout()
         const int row = right ? i - 3 : i == 6 ? 3 : i;
         const int x = right ? 212 : 10;
         const int y = 20 + 46 * row;
-        c.push_back(FrameLabel(Format("LabelClock%d", i).c_str(), "GroupBoxSI5340A", x, y, 190, kClockLabels[i]));
+        c.push_back(FrameLabel(kClockLabelNames[i], "GroupBoxSI5340A", x, y, 190, kClockLabels[i]));
         TControlSpec combo = FrameComboBox(kClockComboNames[i], "GroupBoxSI5340A", x, y + 18, 140, nullptr);
         c.push_back(combo);
-        c.push_back(FrameLabel(Format("LabelClockMhz%d", i).c_str(), "GroupBoxSI5340A", x + 146, y + 22, 40, "MHz"));
+        c.push_back(FrameLabel(kClockMhzNames[i], "GroupBoxSI5340A", x + 146, y + 22, 40, "MHz"));
     }
 
     AddSettingsGroup(c, 432, 8, 460, 250,
@@ -117,10 +125,10 @@ TFormSpec QuillomarLayout()
                      .Width = 218,
                      .Height = 284,
                      .Caption = k.Caption});
-        c.push_back(FrameLabel(Format("LabelVoltage%d", i).c_str(), k.Frame, 8, 22, 200, "IO Voltage:"));
+        c.push_back(FrameLabel(k.VoltageLabel, k.Frame, 8, 22, 200, "IO Voltage:"));
         c.push_back(FrameComboBox(k.VoltageCombo, k.Frame, 8, 40, 200, k.OnVoltageChange));
         c.push_back(FrameComboBox(k.CardCombo, k.Frame, 8, 74, 200, "ComboBoxFMCChange"));
-        c.push_back(FrameLabel(Format("LabelPrefix%d", i).c_str(), k.Frame, 8, 106, 200, "Prefix Name:"));
+        c.push_back(FrameLabel(k.PrefixLabel, k.Frame, 8, 106, 200, "Prefix Name:"));
         c.push_back(FrameEdit(k.PrefixEdit, k.Frame, 8, 124, 200));
         c.push_back({.Kind = TControlKind::Image,
                      .Name = k.Image,

@@ -213,9 +213,13 @@ TEST_F(QuillomarDefinition, GroupsFollowTheirFlagsAndTheSi5341A)
         EXPECT_EQ(FindPin(fresh, "LVDS_REFCLK_p") != nullptr, k.lvdsClock) << k.what;
         if (const TConnector* clock = FindConnector(fresh, "CLOCK")) {
             EXPECT_EQ(clock->GetPinCount(), k.lvdsClock ? 6 : 5) << k.what;
-            if (k.lvdsClock) EXPECT_EQ(clock->GetPin(5)->GetName(), "LVDS_REFCLK_p") << k.what;
+            if (k.lvdsClock) {
+                EXPECT_EQ(clock->GetPin(5)->GetName(), "LVDS_REFCLK_p") << k.what;
+            }
         }
-        if (const TConnector* buttons = FindConnector(fresh, "BUTTON")) EXPECT_EQ(buttons->GetPinCount(), 3);
+        if (const TConnector* buttons = FindConnector(fresh, "BUTTON")) {
+            EXPECT_EQ(buttons->GetPinCount(), 3);
+        }
     }
 }
 
