@@ -25,3 +25,5 @@ QImage DrawBrackwellVolJumper();
 QImage DrawTarrowindPhoto();
 QImage DrawFallowmerePhoto();
 QImage DrawGarvelowPhoto();
+QImage DrawZennorbyPhoto();
+QImage DrawAshcombrePhoto();

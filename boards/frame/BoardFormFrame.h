@@ -128,9 +128,10 @@ public:
     TButton* ButtonExit = nullptr;
 
     // The notices shown after a successful generation, for a memory word
-    // ("DDR3-SDRAM/QDRII+ SRAM") and a transceiver word ("SATA/PCIe").
+    // ("DDR3-SDRAM/QDRII+ SRAM") and a transceiver word ("SATA/PCIe"); the
+    // transceiver notice names the maker of the transceiver IP.
     static std::string MemoryIpNotice(const std::string& word);
-    static std::string TransceiverIpNotice(const std::string& word);
+    static std::string TransceiverIpNotice(const std::string& word, const char* ipMaker = "Altera");
     // The prefix of a connector that carries a card (none: nothing to check):
     // a legal prefix and, before generating, one that keeps every pin name of
     // the card within the name limit; false with the box text. For
