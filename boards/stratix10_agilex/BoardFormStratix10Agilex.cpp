@@ -4,15 +4,7 @@ void AddSystemConfiguration(std::vector<TControlSpec>& c, int left, int top, int
                             const std::vector<TSettingsBox>& boxes, int rows)
 {
     const char* group = "GroupBoxConfig";
-    c.push_back({.Kind = TControlKind::GroupBox,
-                 .Name = group,
-                 .Left = left,
-                 .Top = top,
-                 .Width = width,
-                 .Height = height,
-                 .Caption = "System Configuration"});
-    c.push_back(FrameLabel("LabelProjectName", group, 12, 26, 96, "Project Name:"));
-    c.push_back(FrameEdit("EditProjectName", group, 110, 22, 220));
+    AddSettingsGroup(c, left, top, width, height, {});
     c.push_back(FrameLabel("LabelFileType", group, 12, 56, 96, "Top File Type:"));
     c.push_back(FrameComboBox("ComboBoxFileType", group, 110, 52, 120, nullptr));
     c.push_back(FrameLabel("LabelFpga", group, 12, 86, 96, "FPGA P/N:"));

@@ -49,6 +49,23 @@ struct TChipPorts {
 };
 const TChipPorts kChips[2] = {{0, 3, 0, 1, 0}, {1, 1, 2, 2, 3}};
 
+// One select input of a controller: the port, the name of the choice that
+// feeds it and what the choice is of ("QSFP28-D", "DDR4-Socket-A").
+struct TSelect {
+    const char* Port;
+    const char* Name;
+    std::string Source;
+};
+std::vector<TSelect> Selects(const TChipPorts& chip, const int32_t (&qsfp28)[4], const int32_t (&mem)[4])
+{
+    const auto cage = [&](int i) { return Format("QSFP28-%c", 'A' + i); };
+    const auto socket = [&](int i) { return Format("DDR4-Socket-%c", 'A' + i); };
+    return {{"iXCVR0_REFCLK", kQsfp28[Choice(qsfp28[chip.Xcvr0])].Name, cage(chip.Xcvr0)},
+            {"iXCVR1_REFCLK", kQsfp28[Choice(qsfp28[chip.Xcvr1])].Name, cage(chip.Xcvr1)},
+            {"iMEM0_REFCLK", kMem[Choice(mem[chip.Mem0])].Name, socket(chip.Mem0)},
+            {"iMEM1_REFCLK", kMem[Choice(mem[chip.Mem1])].Name, socket(chip.Mem1)}};
+}
+
 const char* const kSubFolder = "si5340_controller";
 
 }  // namespace
@@ -158,14 +175,8 @@ std::string TConfigZennorby::GetVerilogText()
         text += "    .iCLK(CLK_50_B2C),\r\n"
                 "    .iRST_n(1'b1),\r\n"
                 "    .iStart(si5340a_controller_start),\r\n";
-        text += Format("    .iXCVR0_REFCLK(`%s),//QSFP28-%c\r\n", kQsfp28[Choice(m_Config.nQsfp28RefClk[chip.Xcvr0])].Name,
-                       'A' + chip.Xcvr0);
-        text += Format("    .iXCVR1_REFCLK(`%s),//QSFP28-%c\r\n", kQsfp28[Choice(m_Config.nQsfp28RefClk[chip.Xcvr1])].Name,
-                       'A' + chip.Xcvr1);
-        text += Format("    .iMEM0_REFCLK(`%s),//DDR4-Socket-%c\r\n", kMem[Choice(m_Config.nMemRefClk[chip.Mem0])].Name,
-                       'A' + chip.Mem0);
-        text += Format("    .iMEM1_REFCLK(`%s),//DDR4-Socket-%c\r\n", kMem[Choice(m_Config.nMemRefClk[chip.Mem1])].Name,
-                       'A' + chip.Mem1);
+        for (const TSelect& select : Selects(chip, m_Config.nQsfp28RefClk, m_Config.nMemRefClk))
+            text += Format("    .%s(`%s),//%s\r\n", select.Port, select.Name, select.Source.c_str());
         text += Format("    .I2C_CLK(SI5340A%d_I2C_SCL),\r\n", n);
         text += Format("    .I2C_DATA(SI5340A%d_I2C_SDA),\r\n", n);
         text += Format("    .oPLL_REG_CONFIG_DONE(si5340a%d_config_done)\r\n", n);
@@ -241,14 +252,8 @@ std::string TConfigZennorby::GetVhdlText(const std::string& entityName)
                 "\t\tiRST_n => '1',\r\n"
                 "\t\tiStart => si5340a_controller_start,\r\n"
                 "\r\n";
-        text += Format("\t\tiXCVR0_REFCLK => %s, --QSFP28-%c\r\n", kQsfp28[Choice(m_Config.nQsfp28RefClk[chip.Xcvr0])].Name,
-                       'A' + chip.Xcvr0);
-        text += Format("\t\tiXCVR1_REFCLK => %s, --QSFP28-%c\r\n", kQsfp28[Choice(m_Config.nQsfp28RefClk[chip.Xcvr1])].Name,
-                       'A' + chip.Xcvr1);
-        text += Format("\t\tiMEM0_REFCLK => %s, --DDR4-Socket-%c\r\n", kMem[Choice(m_Config.nMemRefClk[chip.Mem0])].Name,
-                       'A' + chip.Mem0);
-        text += Format("\t\tiMEM1_REFCLK => %s, --DDR4-Socket-%c\r\n", kMem[Choice(m_Config.nMemRefClk[chip.Mem1])].Name,
-                       'A' + chip.Mem1);
+        for (const TSelect& select : Selects(chip, m_Config.nQsfp28RefClk, m_Config.nMemRefClk))
+            text += Format("\t\t%s => %s, --%s\r\n", select.Port, select.Name, select.Source.c_str());
         text += "\r\n";
         text += Format("\t\tI2C_CLK => SI5340A%d_I2C_SCL,\r\n", n);
         text += Format("\t\tI2C_DATA => SI5340A%d_I2C_SDA,\r\n", n);

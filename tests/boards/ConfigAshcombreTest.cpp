@@ -11,12 +11,12 @@
 
 #include "boards/stratix10_agilex/ConfigAshcombre.h"
 #include "model/Text.h"
+#include "tests/boards/Stratix10AgilexTexts.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
 
-const std::string kRule = "#============================================================\r\n";
 const std::string kVRule = "//=======================================================";
 const std::string kHRule = std::string(57, '-');
 
@@ -27,31 +27,7 @@ std::string Lines(std::initializer_list<std::string> lines)
     return text;
 }
 
-std::string Padded(const std::string& title) { return title + std::string(61 - title.size(), ' '); }
-
-const std::string kVidBlock = Lines(
-    {"", "#============================================================", Padded("# VID Assignments"),
-     "#============================================================",
-     "set_global_assignment -name USE_PWRMGT_SCL SDM_IO0", "set_global_assignment -name USE_PWRMGT_SDA SDM_IO12",
-     "set_global_assignment -name VID_OPERATION_MODE \"PMBUS MASTER\"",
-     "set_global_assignment -name PWRMGT_BUS_SPEED_MODE \"400 KHZ\"",
-     "set_global_assignment -name PWRMGT_SLAVE_DEVICE_TYPE OTHER",
-     "set_global_assignment -name PWRMGT_SLAVE_DEVICE0_ADDRESS 4F",
-     "set_global_assignment -name PWRMGT_SLAVE_DEVICE1_ADDRESS 00",
-     "set_global_assignment -name PWRMGT_SLAVE_DEVICE2_ADDRESS 00",
-     "set_global_assignment -name PWRMGT_SLAVE_DEVICE3_ADDRESS 00",
-     "set_global_assignment -name PWRMGT_SLAVE_DEVICE4_ADDRESS 00",
-     "set_global_assignment -name PWRMGT_SLAVE_DEVICE5_ADDRESS 00",
-     "set_global_assignment -name PWRMGT_SLAVE_DEVICE6_ADDRESS 00",
-     "set_global_assignment -name PWRMGT_SLAVE_DEVICE7_ADDRESS 00",
-     "set_global_assignment -name PWRMGT_PAGE_COMMAND_ENABLE ON",
-     "set_global_assignment -name PWRMGT_VOLTAGE_OUTPUT_FORMAT \"AUTO DISCOVERY\"",
-     "set_global_assignment -name PWRMGT_TRANSLATED_VOLTAGE_VALUE_UNIT VOLTS", "",
-     "#============================================================", Padded("# Configuration scheme/pin"),
-     "#============================================================",
-     "set_global_assignment -name STRATIXV_CONFIGURATION_SCHEME \"AVST X16\"",
-     "set_global_assignment -name USE_CONF_DONE SDM_IO16",
-     "set_global_assignment -name DEVICE_INITIALIZATION_CLOCK OSC_CLK_1_125MHZ", ""});
+const std::string kVidBlock = ExpectedPowerManagementBlock("AVST X16");
 
 const std::vector<std::string> kFiles = {"ASHCOMBRE_SI5397A_CONFIG.v",   "clock_divider.v",
                                          "edge_detector.v",              "i2c_bus_controller.v",
