@@ -8,7 +8,7 @@ void AddSystemConfiguration(std::vector<TControlSpec>& c, int left, int top, int
     c.push_back(FrameLabel("LabelFileType", group, 12, 56, 96, "Top File Type:"));
     c.push_back(FrameComboBox("ComboBoxFileType", group, 110, 52, 120, nullptr));
     c.push_back(FrameLabel("LabelFpga", group, 12, 86, 96, "FPGA P/N:"));
-    c.push_back(FrameComboBox("ComboBoxFPGA", group, 110, 82, 220, "ComboBoxFPGAChange"));
+    c.push_back(FrameComboBox("ComboBoxFPGA", group, 110, 82, 280, "ComboBoxFPGAChange"));
     const int columnWidth = (width - 24) / ((static_cast<int>(boxes.size()) + rows - 1) / rows);
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const int column = static_cast<int>(i) / rows;

@@ -50,7 +50,7 @@ TFormSpec AshcombreLayout()
 
     const char* si5397a = "GroupBoxSi5397A";
     c.push_back({.Kind = TControlKind::GroupBox, .Name = si5397a, .Left = 624, .Top = 326, .Width = 368,
-                 .Height = 220, .Caption = "Si5397A"});
+                 .Height = 150, .Caption = "Si5397A"});
     AddClockCombo(c, si5397a, 18, "LabelRefClk0", "LabelMhz0", "QSFPDDA_REFCLK_p", "ComboBox_QDFPDD_REFCLK_0", nullptr);
     AddClockCombo(c, si5397a, 62, "LabelRefClk1", "LabelMhz1", "QSFPDDB_REFCLK_p", "ComboBox_QDFPDD_REFCLK_1", nullptr);
     AddClockCombo(c, si5397a, 106, "LabelRefClk2", "LabelMhz2", "QSFPDDRSV_REFCLK_p", "ComboBox_QDFPDD_REFCLK_2",

@@ -81,6 +81,7 @@ TEST_F(AshcombreForm, OpensWithItsDefaultsAndExitWritesThem)
 {
     TFormAshcombre* form = Open();
     EXPECT_EQ(form->Find<TLabel>("LabelBoardName")->Caption(), "Ashcombre FPGA Board");
+    EXPECT_TRUE(form->Find<TImage>("ImageBoard")->HasPicture());
     EXPECT_EQ(ItemTexts(form->ComboBoxFPGA), (std::vector<std::string>{"AGFB014R24B2E2V", "AGFB014R24B1E1V"}));
     EXPECT_EQ(form->ComboBoxFPGA->ItemIndex(), 0);
     EXPECT_EQ(ItemTexts(form->ComboBoxFileType), (std::vector<std::string>{"Verilog", "VHDL"}));

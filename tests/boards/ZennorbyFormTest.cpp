@@ -98,6 +98,7 @@ TEST_F(ZennorbyForm, OpensWithItsDefaultsAndExitWritesThem)
 {
     TFormZennorby* form = Open();
     EXPECT_EQ(form->Find<TLabel>("LabelBoardName")->Caption(), "Zennorby FPGA Board");
+    EXPECT_TRUE(form->Find<TImage>("ImageBoard")->HasPicture());
     EXPECT_EQ(ItemTexts(form->ComboBoxFPGA), kParts);
     EXPECT_EQ(form->ComboBoxFPGA->ItemIndex(), 0);
     EXPECT_EQ(ItemTexts(form->ComboBoxFileType), (std::vector<std::string>{"Verilog", "VHDL"}));
