@@ -5,8 +5,8 @@
 // generators as Verilog defines and VHDL constants.
 //
 // Shared by the boards of this folder: a board's own file holds its own
-// texts only. (Quillomar's helper: the block below is the one its Part
-// writes after the INFO SPI block, with "ACTIVE SERIAL X4".)
+// texts only. (Quillomar writes the same block, after its INFO SPI block,
+// with the scheme "ACTIVE SERIAL X4".)
 #pragma once
 
 #include <string>
