@@ -95,29 +95,42 @@ TFormSpec ZennorbyLayout()
     const char* sockets = "GroupBoxSockets";
     c.push_back({.Kind = TControlKind::GroupBox, .Name = sockets, .Left = 436, .Top = 278, .Width = 636,
                  .Height = 354, .Caption = "DDR4 SODIMM Socket"});
-    static const char* const kSocketLabels[4] = {"DDR4 Socket - A", "DDR4 Socket - B", "DDR4 Socket- C",
-                                                 "DDR4 Socket - D"};
+    struct TSocketControls {
+        const char* Caption;
+        const char* Label;
+        const char* Combo;
+        const char* Image;
+        const char* PrefixLabel;
+        const char* Prefix;
+    };
+    static const TSocketControls kSockets[4] = {
+        {"DDR4 Socket - A", "LabelDDR4Socket_A", "ComboBoxDDR4Socket_A", "ImageDDR4Socket_A",
+         "LabelPrefixDDR4Socket_A", "EditPrefixDDR4Socket_A"},
+        {"DDR4 Socket - B", "LabelDDR4Socket_B", "ComboBoxDDR4Socket_B", "ImageDDR4Socket_B",
+         "LabelPrefixDDR4Socket_B", "EditPrefixDDR4Socket_B"},
+        {"DDR4 Socket- C", "LabelDDR4Socket_C", "ComboBoxDDR4Socket_C", "ImageDDR4Socket_C",
+         "LabelPrefixDDR4Socket_C", "EditPrefixDDR4Socket_C"},
+        {"DDR4 Socket - D", "LabelDDR4Socket_D", "ComboBoxDDR4Socket_D", "ImageDDR4Socket_D",
+         "LabelPrefixDDR4Socket_D", "EditPrefixDDR4Socket_D"},
+    };
     for (int i = 0; i < 4; ++i) {
+        const TSocketControls& socket = kSockets[i];
         const int x = 10 + 314 * (i % 2);
         const int y = 20 + 150 * (i / 2);
-        static std::string names[4][5];
-        const char letter = static_cast<char>('A' + i);
-        names[i][0] = Format("LabelDDR4Socket_%c", letter);
-        names[i][1] = Format("ComboBoxDDR4Socket_%c", letter);
-        names[i][2] = Format("ImageDDR4Socket_%c", letter);
-        names[i][3] = Format("LabelPrefixDDR4Socket_%c", letter);
-        names[i][4] = Format("EditPrefixDDR4Socket_%c", letter);
-        c.push_back(FrameLabel(names[i][0].c_str(), sockets, x, y, 200, kSocketLabels[i], true));
-        c.push_back(FrameComboBox(names[i][1].c_str(), sockets, x, y + 22, 210, "ComboBoxDDR4Socket_AChange"));
-        c.push_back({.Kind = TControlKind::Image, .Name = names[i][2].c_str(), .Parent = sockets, .Left = x + 218,
+        c.push_back(FrameLabel(socket.Label, sockets, x, y, 200, socket.Caption, true));
+        c.push_back(FrameComboBox(socket.Combo, sockets, x, y + 22, 210, "ComboBoxDDR4Socket_AChange"));
+        c.push_back({.Kind = TControlKind::Image, .Name = socket.Image, .Parent = sockets, .Left = x + 218,
                      .Top = y + 6, .Width = 80, .Height = 80, .Visible = false});
-        c.push_back(FrameLabel(names[i][3].c_str(), sockets, x, y + 62, 90, "Prefix Name:"));
-        c.push_back(FrameEdit(names[i][4].c_str(), sockets, x + 92, y + 58, 118));
+        c.push_back(FrameLabel(socket.PrefixLabel, sockets, x, y + 62, 90, "Prefix Name:"));
+        c.push_back(FrameEdit(socket.Prefix, sockets, x + 92, y + 58, 118));
     }
-    c.push_back(FrameButton("Button_DDR4_Config", 10, 314, 130, "DDR4 Setting", "Button_DDR4_ConfigClick"));
-    c.push_back(FrameButton("Button_QDR2_Config", 146, 314, 130, "QDR-II+ Setting", "Button_QDR2_ConfigClick"));
-    c.push_back(FrameButton("Button_QDR4_Config", 282, 314, 130, "QDR-IV Setting", "Button_QDR4_ConfigClick"));
-    for (TControlSpec* spec : {&c[c.size() - 3], &c[c.size() - 2], &c[c.size() - 1]}) spec->Parent = sockets;
+    for (TControlSpec preset :
+         {FrameButton("Button_DDR4_Config", 10, 314, 130, "DDR4 Setting", "Button_DDR4_ConfigClick"),
+          FrameButton("Button_QDR2_Config", 146, 314, 130, "QDR-II+ Setting", "Button_QDR2_ConfigClick"),
+          FrameButton("Button_QDR4_Config", 282, 314, 130, "QDR-IV Setting", "Button_QDR4_ConfigClick")}) {
+        preset.Parent = sockets;
+        c.push_back(preset);
+    }
 
     AddFrameButtons(c, 8, 640, TButtonCaptions::AllPlain, false);
     // No button of this form answers Enter.
