@@ -4,10 +4,19 @@
 #include "boards/arria10/UI_Garvelow.h"
 #include "boards/arria10/UI_Tarrowind.h"
 #include "boards/cyclone4_stratix4/UI_Brackwell.h"
+#include "boards/cyclone4_stratix4/UI_Bristane.h"
 #include "boards/cyclone4_stratix4/UI_Gorsewin.h"
+#include "boards/cyclone4_stratix4/UI_Kestleford.h"
 #include "boards/cyclone4_stratix4/UI_Larrowen.h"
+#include "boards/cyclone4_stratix4/UI_Ormsgill.h"
+#include "boards/cyclone4_stratix4/UI_Pellowind.h"
+#include "boards/cyclone4_stratix4/UI_Pelverton.h"
+#include "boards/cyclone4_stratix4/UI_Quenwick.h"
 #include "boards/cyclone5_stratix5/UI_Drennock.h"
 #include "boards/cyclone5_stratix5/UI_Estover.h"
+#include "boards/cyclone5_stratix5/UI_Hethermoor.h"
+#include "boards/cyclone5_stratix5/UI_Ivenhold.h"
+#include "boards/cyclone5_stratix5/UI_Jessamont.h"
 #include "boards/cyclone5_stratix5/UI_Rastrelle.h"
 #include "boards/cyclone5_stratix5/UI_Selbowen.h"
 #include "boards/soc/UI_Dorvalin.h"
@@ -36,12 +45,12 @@ std::vector<TBoardFormSlot>& Slots()
         {2, "TFormFennick", nullptr},
         {3, "TFormIsselmont", nullptr},
         {4, "TFormJarrowby", nullptr},
-        {5, "TFormKestleford", nullptr},
+        {5, "TFormKestleford", NewBoardForm<TFormKestleford>},
         {6, "TFormNethercoy", nullptr},
-        {7, "TFormPelverton", nullptr},
-        {8, "TFormOrmsgill", nullptr},
-        {9, "TFormQuenwick", nullptr},
-        {10, "TFormBristane", nullptr},
+        {7, "TFormPelverton", NewBoardForm<TFormPelverton>},
+        {8, "TFormOrmsgill", NewBoardForm<TFormOrmsgill>},
+        {9, "TFormQuenwick", NewBoardForm<TFormQuenwick>},
+        {10, "TFormBristane", NewBoardForm<TFormBristane>},
         {11, "TFormNorvelle", nullptr},
         {12, "TFormBrackwell", NewBoardForm<TFormBrackwell>},
         {13, "TFormGorsewin", NewBoardForm<TFormGorsewin>},
@@ -50,8 +59,8 @@ std::vector<TBoardFormSlot>& Slots()
         {16, "TFormRastrelle", NewBoardForm<TFormRastrelle>},
         {17, "TFormSelbowen", NewBoardForm<TFormSelbowen>},
         {18, "TFormEstover", NewBoardForm<TFormEstover>},
-        {19, "TFormHethermoor", nullptr},
-        {20, "TFormIvenhold", nullptr},
+        {19, "TFormHethermoor", NewBoardForm<TFormHethermoor>},
+        {20, "TFormIvenhold", NewBoardForm<TFormIvenhold>},
         {21, "TFormHollarne", NewBoardForm<TFormHollarne>},
         {22, "TFormMirrendale", NewBoardForm<TFormMirrendale>},
         {23, "TFormDorvalin", NewBoardForm<TFormDorvalin>},
@@ -68,12 +77,12 @@ std::vector<TBoardFormSlot>& Slots()
         {35, "TFormWendlebury", NewBoardForm<TFormWendlebury>},
         {36, "TFormYarrowgate", nullptr},
         {37, "TFormZennorby", NewBoardForm<TFormZennorby>},
-        {38, "TFormJessamont", nullptr},
+        {38, "TFormJessamont", NewBoardForm<TFormJessamont>},
         {39, "TFormQuillomar", nullptr},
         {40, "TFormAshcombre", NewBoardForm<TFormAshcombre>},
         {50, "TFormMarlowen", nullptr},
         {100, "TFormOsterlin", nullptr},
-        {101, "TFormPellowind", nullptr},
+        {101, "TFormPellowind", NewBoardForm<TFormPellowind>},
     };
     return slots;
 }

@@ -54,7 +54,13 @@ std::string MakeBatchProjectName(const TBatchRule& rule, DaughterId card, std::v
 
 bool RunBatchGeneration(TBatchTarget& target, const TBatchRule& rule, std::span<const uint8_t> cards)
 {
-    if (rule.Beep) seam::Beep();
+    const TBatchPass pass{.NamePattern = rule.NamePattern, .Cards = cards, .FirstItem = 1};
+    return RunBatchPasses(target, rule.Beep, std::span<const TBatchPass>(&pass, 1));
+}
+
+bool RunBatchPasses(TBatchTarget& target, bool beep, std::span<const TBatchPass> passes)
+{
+    if (beep) seam::Beep();
     target.SaveBatchControls();
     const std::string answer = target.AskBatchProjectFile();
     if (answer.empty()) return false;
@@ -63,15 +69,20 @@ bool RunBatchGeneration(TBatchTarget& target, const TBatchRule& rule, std::span<
     bool success = true;
     try {
         std::vector<std::string> made;
-        for (size_t item = 1; item < cards.size() && success; ++item) {
-            const std::string name = MakeBatchProjectName(rule, cards[item], made);
-            target.ShowBatchItem(static_cast<int>(item), name);
-            const std::string folder = root + name + "/";
-            std::error_code ec;
-            if (!std::filesystem::is_directory(folder, ec)) std::filesystem::create_directories(folder, ec);
-            const std::string path = folder + name + ".qpf";
-            success = target.GenerateBatchProject(path);
-            if (!success) ShowGenerateFailed(path);
+        for (size_t p = 0; p < passes.size() && success; ++p) {
+            const TBatchPass& pass = passes[p];
+            target.BeginBatchPass(static_cast<int>(p));
+            for (size_t item = pass.FirstItem; item < pass.Cards.size() && success; ++item) {
+                const TBatchRule rule{.NamePattern = pass.NamePattern};
+                const std::string name = MakeBatchProjectName(rule, pass.Cards[item], made);
+                target.ShowBatchItem(static_cast<int>(item), name);
+                const std::string folder = root + name + "/";
+                std::error_code ec;
+                if (!std::filesystem::is_directory(folder, ec)) std::filesystem::create_directories(folder, ec);
+                const std::string path = folder + name + ".qpf";
+                success = target.GenerateBatchProject(path);
+                if (!success) ShowGenerateFailed(path);
+            }
         }
     } catch (...) {
         target.RestoreBatchControls();

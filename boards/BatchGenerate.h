@@ -21,8 +21,14 @@
 //   5. the controls put back (RestoreBatchControls), also when a generation
 //      ends with an exception, which then goes on to the caller.
 // No other box is shown: no success box, no warning after a project.
+//
+// A batch may walk several card lists one after the other (RunBatchPasses):
+// one beep, one dialog and one root for all of them; before the items of
+// each list the target hears which list comes (BeginBatchPass), and a failed
+// project ends the whole batch.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -47,6 +53,9 @@ public:
     virtual void ShowBatchItem(int item, const std::string& projectName) = 0;
     // One generation run from the controls, as a single Generate makes it.
     virtual bool GenerateBatchProject(const std::string& qpfPath) = 0;
+    // Before the items of pass `pass` (0, 1, ...) of RunBatchPasses: the items
+    // that ShowBatchItem gets from then on are those of that pass's list.
+    virtual void BeginBatchPass(int /*pass*/) {}
 
 protected:
     ~TBatchTarget() = default;
@@ -79,3 +88,15 @@ std::string MakeBatchProjectName(const TBatchRule& rule, DaughterId card, std::v
 // the list was written (also when there was none), false when the dialog was
 // cancelled or a project failed.
 bool RunBatchGeneration(TBatchTarget& target, const TBatchRule& rule, std::span<const uint8_t> cards);
+
+// One card list of a batch of several: its project-name pattern, the list
+// (item 0 first) and the first item it generates (1 skips "None"; 0 also
+// writes a project without a card on this connector).
+struct TBatchPass {
+    const char* NamePattern = "";
+    std::span<const uint8_t> Cards;
+    std::size_t FirstItem = 1;
+};
+// Runs the passes in order as one batch (see above); true when every project
+// of every pass was written.
+bool RunBatchPasses(TBatchTarget& target, bool beep, std::span<const TBatchPass> passes);

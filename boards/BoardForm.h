@@ -2,11 +2,16 @@
 // that hosts it (its owner).
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <initializer_list>
+#include <span>
 #include <string>
 
 #include "model/DaughterBoard.h"
 #include "platform/Forms.h"
+
+class TMainBoard;
 
 // Posted by a board form's "Change Main Board" button to the main form, both
 // parameters 0.
@@ -25,6 +30,14 @@ public:
 
 protected:
     ~TBoardFormHost() = default;
+};
+
+// The controls of one 40-pin GPIO header.
+struct TGpioHeaderControls {
+    TComboBox* Combo = nullptr;
+    TEdit* Prefix = nullptr;
+    TImage* Picture = nullptr;
+    TShape* Shape = nullptr;  // the overlay over the header, shown while it carries a card
 };
 
 // A board form: created by the main form with the main form as owner, hosted
@@ -57,6 +70,44 @@ protected:
     static void SelectCard(TComboBox* combo, int32_t count, const uint8_t* ids, DaughterId card);
     // The card's picture in the image (hidden for no card), by the host.
     void ShowCardPicture(TImage* image, DaughterId card);
+
+    // The prefix of a connector that carries a card (none: nothing to
+    // check): a legal prefix and, when generating, one that keeps every pin
+    // name of the card (as loaded for the board) within the name limit;
+    // false with the box text.
+    static bool CheckCardPrefix(DaughterId card, uint8_t board, const std::string& prefix, const std::string& label,
+                                bool generating, std::string& message, int32_t option = 0);
+
+    // Two 40-pin GPIO headers whose card list holds an 80-pin card (ids: the
+    // list behind both combos). A card spanning both headers chosen on one
+    // shows on the other too, whose combo and prefix are then disabled and
+    // take the first's prefix; a 40-pin card or "None" chosen on one enables
+    // the other, which leaves the 80-pin card it showed for "None".
+    static void CoupleGpioHeaders(std::array<TGpioHeaderControls, 2>& headers, TObject* sender, const uint8_t* ids);
+    // Keeps the disabled prefix of a coupled header equal to the one typed.
+    static void MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& headers, TObject* sender);
+    // Two headers on the same "GPIO Default" card (one of defaultCards), both
+    // without prefix; never for one header.
+    static bool IsDefaultGpioPair(std::span<const TGpioHeaderControls> headers, const uint8_t* ids,
+                                  std::initializer_list<DaughterId> defaultCards = {1});
+    // The prefix checks of the headers of a board: each prefix legal and,
+    // when generating, fitting its card (labels "GPIO-0" and "GPIO-1", or
+    // "GPIO" for a board with one header), then the clash rule between the
+    // headers, which the "GPIO Default" pair skips.
+    static bool CheckGpioHeaderPrefixes(uint8_t board, std::span<const TGpioHeaderControls> headers,
+                                        const uint8_t* ids, std::string& message, bool generating = true,
+                                        std::initializer_list<DaughterId> defaultCards = {1});
+    // The card pictures and the header overlays from the combos.
+    void UpdateGpioPictures(std::span<const TGpioHeaderControls> headers, const uint8_t* ids);
+    static void UpdateGpioShapes(std::span<const TGpioHeaderControls> headers);
+    // Attaches the cards of the headers (card id and prefix per header, ids
+    // compared as signed bytes) to the masters the board definition made:
+    // the same 80-pin card on two headers once to master 18 with the first
+    // prefix; the "GPIO Default" pair to masters 16 and 17 with the name bases
+    // GPIO_0 and GPIO_1 and no prefix; otherwise each card to master 16 + h
+    // with its header's prefix. Cards are loaded at 3.3-V LVTTL.
+    static void AttachGpioHeaderCards(TMainBoard* board, std::span<const uint8_t> cards,
+                                      std::span<const std::string> prefixes, bool defaultPair);
 
 private:
     bool m_Left = false;

@@ -177,6 +177,16 @@ void TMainBoard::AttachFmcCard(uint8_t masterId, DaughterId card, IoStandard ioS
            [&](TDaughterBoard& d) { d.LoadCard(card, static_cast<uint8_t>(m_BoardId), "", ioStandard, 0); });
 }
 
+void TMainBoard::AttachDdr2Sodimm(uint8_t masterId, const char* prefix, const DdrSodimmOptions& options)
+{
+    Attach(masterId, prefix, [&](TDaughterBoard& d) { d.LoadDdr2Sodimm(options); });
+}
+
+void TMainBoard::AttachDdr3Sodimm(uint8_t masterId, const char* prefix, const DdrSodimmOptions& options)
+{
+    Attach(masterId, prefix, [&](TDaughterBoard& d) { d.LoadDdr3Sodimm(options); });
+}
+
 void TMainBoard::AttachDdr3SodimmUpper(uint8_t masterId, const char* prefix, const DdrSodimmOptions& options)
 {
     Attach(masterId, prefix, [&](TDaughterBoard& d) { d.LoadDdr3SodimmUpper(options); });

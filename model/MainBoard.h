@@ -162,6 +162,8 @@ public:
     // Memory modules: the options as the loader of the same name takes them,
     // e.g. AttachDdr4SodimmEcc(36, "DDR4A_", {.naming = Ddr4Naming::SingleRank,
     // .boardId = MAINBOARD_YARROWGATE, .ecc = false, .spdStandard = 40, .addressStandard = 40}).
+    void AttachDdr2Sodimm(uint8_t masterId, const char* prefix, const DdrSodimmOptions& options);
+    void AttachDdr3Sodimm(uint8_t masterId, const char* prefix, const DdrSodimmOptions& options);
     void AttachDdr3SodimmUpper(uint8_t masterId, const char* prefix, const DdrSodimmOptions& options);
     void AttachDdr3SodimmAlt(uint8_t masterId, const char* prefix, const DdrSodimmOptions& options);
     void AttachDdr4Sodimm(uint8_t masterId, const char* prefix, const Ddr4SodimmOptions& options);

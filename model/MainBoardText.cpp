@@ -306,8 +306,13 @@ std::string TMainBoard::GetQsfBoardAssignments() const
     case MAINBOARD_JARROWBY: return nceoAt("AD25");
     case MAINBOARD_KESTLEFORD: return IoStandardLine("3.3-V LVTTL") + nceoAt("P28");
     case MAINBOARD_ORMSGILL:
-        return IoStandardLine("2.5 V") + "set_location_assignment PIN_AF25 -to termination_blk0~_rup_pad\r\n" +
-               "set_location_assignment PIN_AG25 -to termination_blk0~_rdn_pad\r\n";
+        // The termination pads share their balls with the calibration pins
+        // of the first DDR2 socket; a ball a pin of the project takes is not
+        // given to the pad as well.
+        t = IoStandardLine("2.5 V");
+        if (!IsLocationUsed("AF25")) t += "set_location_assignment PIN_AF25 -to termination_blk0~_rup_pad\r\n";
+        if (!IsLocationUsed("AG25")) t += "set_location_assignment PIN_AG25 -to termination_blk0~_rdn_pad\r\n";
+        return t;
     case MAINBOARD_QUENWICK: return IoStandardLine("1.5 V");
     case MAINBOARD_BRISTANE:
         t = nceoAt("F16");

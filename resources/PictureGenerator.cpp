@@ -22,8 +22,12 @@
 #include <vector>
 
 #include "resources/FramePhoto.h"
+#include "resources/Cyclone4Stratix4Photos.h"
 #include "resources/DorvalinPhoto.h"
 #include "resources/ElmsaryPhoto.h"
+#include "resources/HethermoorPhoto.h"
+#include "resources/IvenholdPhoto.h"
+#include "resources/JessamontPhoto.h"
 #include "resources/HollarnePhoto.h"
 #include "resources/JpegFile.h"
 #include "resources/KilvernePhoto.h"
@@ -438,6 +442,13 @@ int main(int argc, char** argv)
     save("BRACKWELL_VOL_JUMPER", DrawBrackwellVolJumper());
     save("GORSEWIN_PHOTO_BITMAP", DrawGorsewinPhoto());
     save("LARROWEN_PHOTO_BITMAP", DrawLarrowenPhoto());
+    save("ORMSGILL_PHOTO_BITMAP", DrawOrmsgillPhoto());
+    save("PELLOWIND_PHOTO_BITMAP", DrawPellowindPhoto());
+    save("PELVERTON_PHOTO_BITMAP", DrawPelvertonPhoto());
+    save("QUENWICK_PHOTO_BITMAP", DrawQuenwickPhoto());
+    save("KESTLEFORD_PHOTO_BITMAP", DrawKestlefordPhoto());
+    save("KESTLEFORD_JUMPER_BITMAP", DrawKestlefordJumpers());
+    save("BRISTANE_PHOTO_BITMAP", DrawBristanePhoto());
     save("TARROWIND_PHOTO_BITMAP", DrawTarrowindPhoto());
     save("FALLOWMERE_PHOTO_BITMAP", DrawFallowmerePhoto());
     save("GARVELOW_PHOTO_BITMAP", DrawGarvelowPhoto());
@@ -455,6 +466,11 @@ int main(int argc, char** argv)
     save("LANTERBY_PHOTO_BITMAP", DrawLanterbyPhoto());
     save("WENDLEBURY_PHOTO_BITMAP", DrawWendleburyPhoto());
     save("WENDLEBURY_JP3_BITMAP", DrawWendleburyJumper());
+    save("HETHERMOOR_PHOTO_BITMAP", DrawHethermoorPhoto());
+    save("IVENHOLD_PHOTO_BITMAP", DrawIvenholdPhoto());
+    save("IVENHOLD_HEX_x4_BITMAP", DrawIvenholdHexDigits(4));
+    save("IVENHOLD_HEX_x2_BITMAP", DrawIvenholdHexDigits(2));
+    save("JESSAMONT_PHOTO_BITMAP", DrawJessamontPhoto());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

@@ -1,6 +1,6 @@
 #include "boards/frame/BoardFormFrame.h"
 
-#include "cards/PrefixFit.h"
+#include "boards/soc/BoardFormSocLayout.h"
 #include "model/Names.h"
 #include "model/SettingsFile.h"
 #include "model/Text.h"
@@ -144,14 +144,6 @@ void TFrameBoardForm::FormLeave()
     SaveHeld(DefaultConfigPath());
 }
 
-bool TFrameBoardForm::CheckCardPrefix(DaughterId card, uint8_t board, const std::string& prefix,
-                                      const std::string& label, bool generating, std::string& message, int32_t option)
-{
-    if (card == 0) return true;
-    if (!CheckPrefixName(prefix, message)) return false;
-    return !generating || CheckPrefixFitsCard(card, board, prefix, label, message, option);
-}
-
 std::string TFrameBoardForm::MemoryIpNotice(const std::string& word)
 {
     const char* m = word.c_str();
@@ -169,6 +161,11 @@ std::string TFrameBoardForm::TransceiverIpNotice(const std::string& word, const 
            "To prevent any errors while compiling your Quartus project, either comment out the\r\n" +
            Format("transceiver signals in the top level entity if they are not in use or add the %s \r\n", ipMaker) +
            "Transceiver IP to your design.\r\n";
+}
+
+std::string TFrameBoardForm::HsmcCardPrefix(DaughterId card, const std::string& typed)
+{
+    return typed.empty() && (card == 2 || card == 3) ? "HSMC_" : typed;
 }
 
 std::string TFrameBoardForm::JoinWords(std::initializer_list<std::pair<bool, const char*>> words)
@@ -289,12 +286,42 @@ void TFlagBoxes::Bind(const TForm& form, std::initializer_list<TEntryNames> entr
 
 void TFlagBoxes::Bind(const TForm& form, const std::vector<TEntryNames>& entries)
 {
+    std::vector<TFlagBox> boxes;
+    for (const auto& [box, shapes] : entries) boxes.push_back({box, nullptr, shapes});
+    Bind(form, boxes);
+}
+
+void TFlagBoxes::Bind(const TForm& form, const std::vector<TFlagBox>& boxes)
+{
     m_Entries.clear();
-    for (const auto& [box, shapes] : entries) {
-        TEntry entry{box ? form.Find<TCheckBox>(box) : nullptr, {}};
-        for (const char* shape : shapes) entry.Shapes.push_back(form.Find<TShape>(shape));
+    for (const TFlagBox& box : boxes) {
+        TEntry entry{box.Name ? form.Find<TCheckBox>(box.Name) : nullptr, {}};
+        for (const char* shape : box.Shapes) entry.Shapes.push_back(form.Find<TShape>(shape));
         m_Entries.push_back(std::move(entry));
     }
+}
+
+void AddFlagBoxGrid(std::vector<TControlSpec>& controls, const char* parent, int left, int top, int columns,
+                    const std::vector<TFlagBox>& boxes)
+{
+    int n = 0;
+    for (const TFlagBox& box : boxes) {
+        if (!box.Name) continue;
+        controls.push_back(
+            FrameCheckBox(box.Name, parent, left + 164 * (n % columns), top + 26 * (n / columns), 160, box.Caption));
+        ++n;
+    }
+}
+
+void AddCardRow(std::vector<TControlSpec>& c, const char* parent, int top, int width, const TCardRow& row)
+{
+    const int comboWidth = width * 11 / 20;
+    c.push_back(FrameLabel(row.TitleLabel, parent, 12, top, comboWidth, row.Title, true));
+    c.push_back(FrameComboBox(row.Combo, parent, 12, top + 18, comboWidth, row.OnChange));
+    c.push_back(FrameLabel(row.PrefixLabel, parent, 12, top + 48, 80, "Prefix Name:"));
+    c.push_back(FrameEdit(row.Edit, parent, 94, top + 44, comboWidth - 82));
+    c.push_back({.Kind = TControlKind::Image, .Name = row.Image, .Parent = parent, .Left = comboWidth + 24, .Top = top,
+                 .Width = 64, .Height = 64, .Visible = false, .Stretch = true});
 }
 
 void TFlagBoxes::Show(const uint8_t* flags) const
@@ -319,8 +346,8 @@ void TFlagBoxes::UpdateShapes() const
 void AddBoardPanel(std::vector<TControlSpec>& controls, int left, int top, const char* title, const char* picture,
                    int pictureWidth, int pictureHeight, const TPicturePart* parts, std::size_t partCount)
 {
-    constexpr int kPictureLeft = 8;
-    constexpr int kPictureTop = 34;
+    constexpr int kPictureLeft = kFramePictureLeft;
+    constexpr int kPictureTop = kFramePictureTop;
     constexpr int kMargin = 3;  // an outline stands this far outside its part
     controls.push_back({.Kind = TControlKind::Panel,
                         .Name = "PanelBoard",
@@ -357,8 +384,13 @@ void AddBoardPanel(std::vector<TControlSpec>& controls, int left, int top, const
     }
 }
 
+void AddPictureOutlines(std::vector<TControlSpec>& controls, const TBoardPart* parts, std::size_t count)
+{
+    soclayout::AddOverlays(controls, "PanelBoard", kFramePictureLeft, kFramePictureTop, parts, count, clYellow);
+}
+
 void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TButtonCaptions captions,
-                     bool defaultSetting)
+                     bool defaultSetting, bool exitIsDefault)
 {
     constexpr int kWidth = 104;
     constexpr int kStep = kWidth + 6;
@@ -375,7 +407,7 @@ void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TBu
     controls.push_back(FrameButton("ButtonGen", x, top, kWidth, GenerateCaption(captions), "ButtonGenClick"));
     x += kStep;
     TControlSpec exit = FrameButton("ButtonExit", x, top, kWidth, "Exit", "ButtonExitClick");
-    exit.Default = true;
+    exit.Default = exitIsDefault;
     controls.push_back(exit);
 }
 
@@ -441,6 +473,6 @@ TFormSpec FrameFormSpec(const TFrameLayout& layout)
     c.push_back(FrameButton("ButtonMainBoardSelect", 8, 8, 160, "Change Main Board", "ButtonMainBoardSelectClick"));
     AddBoardPanel(c, 8, 44, layout.Title, layout.Picture, layout.PictureWidth, layout.PictureHeight, layout.Parts,
                   layout.PartCount);
-    AddFrameButtons(c, 8, layout.ClientHeight - 40, layout.Captions, layout.DefaultSetting);
+    AddFrameButtons(c, 8, layout.ClientHeight - 40, layout.Captions, layout.DefaultSetting, layout.ExitIsDefault);
     return spec;
 }

@@ -58,7 +58,10 @@
 // Helpers for a board's controls: TFlagBoxes (check boxes of contiguous flag
 // bytes with their picture outlines), TChoiceCombo (a combo forced while its
 // interface is off, remembering the user's choice; a stored value outside
-// its list shows the default item), the card-combo helpers of TBoardForm.
+// its list shows the default item), HsmcCardPrefix (the "HSMC_" default of
+// the HSMC default namings), and the card-combo, card-prefix and GPIO-header
+// helpers of TBoardForm. A board picture drawn from a TBoardPart table
+// (resources/BoardPhoto) gets its outlines from AddPictureOutlines.
 #pragma once
 
 #include <initializer_list>
@@ -69,6 +72,7 @@
 
 #include "boards/BoardForm.h"
 #include "boards/frame/PictureParts.h"
+#include "boards/soc/BoardParts.h"
 #include "generate/Pinloom.h"
 #include "model/ConfigBase.h"
 #include "model/MainBoard.h"
@@ -132,12 +136,9 @@ public:
     // transceiver notice names the maker of the transceiver IP.
     static std::string MemoryIpNotice(const std::string& word);
     static std::string TransceiverIpNotice(const std::string& word, const char* ipMaker = "Altera");
-    // The prefix of a connector that carries a card (none: nothing to check):
-    // a legal prefix and, before generating, one that keeps every pin name of
-    // the card within the name limit; false with the box text. For
-    // ValidateBoard.
-    static bool CheckCardPrefix(DaughterId card, uint8_t board, const std::string& prefix, const std::string& label,
-                                bool generating, std::string& message, int32_t option = 0);
+    // The prefix the pins of an HSMC card carry: the one typed or, for the
+    // default HSMC namings (cards 2 and 3) left without one, "HSMC_".
+    static std::string HsmcCardPrefix(DaughterId card, const std::string& typed);
     // The words whose flag is set, in order, joined by a slash.
     static std::string JoinWords(std::initializer_list<std::pair<bool, const char*>> words);
 
@@ -233,6 +234,14 @@ public:
     int32_t Item() const { return Combo->ItemIndex(); }
 };
 
+// One check box of an on-board group: its control name, its caption and
+// the outlines it shows on the board picture.
+struct TFlagBox {
+    const char* Name;
+    const char* Caption;
+    std::vector<const char*> Shapes;
+};
+
 // The check boxes of a record's on-board groups, in the order of their flag
 // bytes, each with the outlines it shows on the board picture.
 class TFlagBoxes {
@@ -246,6 +255,7 @@ public:
     // without a control (box name nullptr) is neither shown nor stored.
     void Bind(const TForm& form, std::initializer_list<TEntryNames> entries);
     void Bind(const TForm& form, const std::vector<TEntryNames>& entries);
+    void Bind(const TForm& form, const std::vector<TFlagBox>& boxes);
     TCheckBox* Box(std::size_t flag) const { return m_Entries.at(flag).Box; }
     void Show(const uint8_t* flags) const;  // any value but 0 ticks
     void Store(uint8_t* flags) const;       // 1 ticked, 0 not
@@ -270,10 +280,22 @@ TControlSpec FrameShape(const char* name, const char* parent, int left, int top,
 // marked part of the picture.
 void AddBoardPanel(std::vector<TControlSpec>& controls, int left, int top, const char* title, const char* picture,
                    int pictureWidth, int pictureHeight, const TPicturePart* parts, std::size_t partCount);
+// Where AddBoardPanel puts the picture in "PanelBoard".
+constexpr int kFramePictureLeft = 8;
+constexpr int kFramePictureTop = 34;
+// The hidden outlines over the marked parts of a board picture drawn from a
+// TBoardPart table (resources/BoardPhoto), for a panel made by AddBoardPanel
+// with no TPicturePart table.
+void AddPictureOutlines(std::vector<TControlSpec>& controls, const TBoardPart* parts, std::size_t count);
+template <std::size_t N>
+void AddPictureOutlines(std::vector<TControlSpec>& controls, const TBoardPart (&parts)[N])
+{
+    AddPictureOutlines(controls, parts, N);
+}
 // "Default Setting" (when the board has it), Load, Save, Generate and Exit
-// (the default button) in one row.
+// (the default button, unless the board's layout has none) in one row.
 void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TButtonCaptions captions,
-                     bool defaultSetting);
+                     bool defaultSetting, bool exitIsDefault = true);
 
 // A group box of choice combos side by side (e.g. "Programmable
 // Oscillator"): per column a bold title (the chip), the labels of what it
@@ -302,9 +324,29 @@ struct TCheckBoxRow {
 void AddSettingsGroup(std::vector<TControlSpec>& controls, int left, int top, int width, int height,
                       const std::vector<TCheckBoxRow>& rows);
 
+// Check boxes in a grid of the given number of columns, row by row (a flag
+// byte without a control takes no place).
+void AddFlagBoxGrid(std::vector<TControlSpec>& controls, const char* parent, int left, int top, int columns,
+                    const std::vector<TFlagBox>& boxes);
+
+// The controls of one expansion connector: a bold title over the card combo,
+// "Prefix Name:" with the prefix edit under it, and the card's picture
+// (hidden until a card is chosen) beside them; 68 high in a parent `width`
+// wide.
+struct TCardRow {
+    const char* TitleLabel;  // control names and the title's text
+    const char* Title;
+    const char* Combo;
+    const char* OnChange;
+    const char* PrefixLabel;
+    const char* Edit;
+    const char* Image;
+};
+void AddCardRow(std::vector<TControlSpec>& controls, const char* parent, int top, int width, const TCardRow& row);
+
 // A board form's layout as the frame draws it: borderless, 840 x 560 unless
-// the board says otherwise, with "Change Main Board" above the board panel
-// (AddBoardPanel) and the row of buttons (AddFrameButtons) below it; the
+// the board needs more room, with "Change Main Board" above the board panel
+// (AddBoardPanel) and the row of buttons (AddFrameButtons) at the bottom; the
 // board adds its groups on the right.
 struct TFrameLayout {
     const char* Name;     // "TFORMRASTRELLE"
@@ -318,5 +360,6 @@ struct TFrameLayout {
     bool DefaultSetting;
     int ClientWidth = 840;  // the row of buttons stands 40 pixels above the bottom
     int ClientHeight = 560;
+    bool ExitIsDefault = true;  // Enter presses "Exit"
 };
 TFormSpec FrameFormSpec(const TFrameLayout& layout);

@@ -65,6 +65,9 @@ enum : IoStandard {
     IO_1V5_PCML = 36,        // "1.5-V PCML"
     IO_HCSL = 37,            // "HCSL"
     IO_3V0_PCIX = 39,        // "3.0-V PCI-X"
+    IO_1V2 = 40,             // "1.2 V"
+    IO_1V2_HSUL = 43,        // "1.2-V HSUL"
+    IO_DIFF_1V2_HSUL = 46,   // "Differential 1.2-V HSUL"
 };
 
 constexpr PinDirection DIR_INOUT = PIN_DIR_INOUT;

@@ -31,14 +31,6 @@ struct TCardPrefix {
     std::string Label;
 };
 
-// The controls of one 40-pin GPIO header.
-struct TGpioHeaderControls {
-    TComboBox* Combo = nullptr;
-    TEdit* Prefix = nullptr;
-    TImage* Picture = nullptr;
-    TShape* Shape = nullptr;  // the overlay over the header, shown while it carries a card
-};
-
 // A peripheral group: its check box, the offset in the record of the flag
 // byte it shows, and the overlay shapes that mark it while it is ticked.
 struct TSocGroup {
@@ -128,34 +120,13 @@ protected:
     static void StoreGroupFlags(const std::vector<TSocGroup>& groups, void* record);
     static void UpdateGroupShapes(const std::vector<TSocGroup>& groups);
 
-    // Two GPIO headers: an 80-pin card chosen on one shows on the other too,
-    // whose combo and prefix are then disabled and mirror the first.
-    void CoupleGpioHeaders(std::array<TGpioHeaderControls, 2>& headers, TObject* sender, const uint8_t* ids);
-    // Keeps the disabled prefix of a coupled header equal to the one typed
-    // (not while a batch sets the prefixes: it couples no headers).
+    // The shared header helpers of TBoardForm (CoupleGpioHeaders,
+    // IsDefaultGpioPair, CheckGpioHeaderPrefixes, UpdateGpioPictures,
+    // UpdateGpioShapes, AttachGpioHeaderCards); the prefix of a coupled
+    // header is mirrored except while a batch sets the prefixes (it couples
+    // no headers).
     void MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& headers, TObject* sender);
 
-    // The GPIO headers of a form (one or two), their combos filled from the
-    // card list ids.
-    // Two headers both on "GPIO Default" (card 1) without prefix; never for one.
-    static bool IsDefaultGpioPair(std::span<const TGpioHeaderControls> headers, const uint8_t* ids);
-    // The prefix checks of the headers of a board: each prefix legal and
-    // fitting its card (CheckCardPrefixes, labels "GPIO-0" and "GPIO-1", or
-    // "GPIO" for a board with one header), then the clash rule between the
-    // headers, which the "GPIO Default" pair skips.
-    static bool CheckGpioHeaderPrefixes(uint8_t board, std::span<const TGpioHeaderControls> headers,
-                                        const uint8_t* ids, std::string& message);
-    // The card pictures and the header overlays from the combos.
-    void UpdateGpioPictures(std::span<const TGpioHeaderControls> headers, const uint8_t* ids);
-    static void UpdateGpioShapes(std::span<const TGpioHeaderControls> headers);
-    // Attaches the cards of the headers (card id and prefix per header, ids
-    // compared as signed bytes) to the masters the board definition made:
-    // the same 80-pin card on two headers once to master 18 with the first
-    // prefix; the "GPIO Default" pair to masters 16 and 17 with the name bases
-    // GPIO_0 and GPIO_1 and no prefix; otherwise each card to master 16 + h
-    // with its header's prefix. Cards are loaded at 3.3-V LVTTL.
-    static void AttachGpioHeaderCards(TMainBoard* board, std::span<const uint8_t> cards,
-                                      std::span<const std::string> prefixes, bool defaultPair);
     // The generation run for a filled main board.
     static bool RunGeneration(TMainBoard* board, const std::string& qpfPath, bool vhdl);
 

@@ -9,7 +9,6 @@
 namespace {
 
 constexpr IoStandard IO_LVPECL = 20;      // "Differential LVPECL"
-constexpr IoStandard IO_1V2 = 40;         // "1.2 V"
 constexpr IoStandard IO_DIFF_SSTL12 = 56; // "Differential 1.2-V SSTL"
 constexpr IoStandard IO_HSDIO = 59;       // "High Speed Differential I/O"
 constexpr IoStandard IO_TDS = 60;         // "True Differential Signaling"

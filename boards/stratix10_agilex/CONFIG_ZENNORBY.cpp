@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr IoStandard IO_1V2 = 40;         // "1.2 V"
 constexpr IoStandard IO_1V8_BANK = IO_1V8;
 constexpr IoStandard IO_HSSI = 52;        // "HSSI Differential I/O"
 constexpr IoStandard IO_3V0_LVTTL = 57;   // "3.0-V LVTTL"

@@ -184,6 +184,51 @@ TEST_F(BatchRun, AListWithNothingToWalkOnlyBeepsAndAsks)
     EXPECT_TRUE(seam.boxes.empty());
 }
 
+// A batch over two lists, the first from "None": one beep and one dialog,
+// then each list in turn after its pass is announced; a failure in the first
+// list ends the batch before the second.
+TEST_F(BatchRun, PassesWalkTheirListsInTurn)
+{
+    class PassForm : public ScriptedForm {
+    public:
+        void BeginBatchPass(int pass) override { calls.push_back("pass " + std::to_string(pass)); }
+    } passes;
+    const std::vector<uint8_t> hsmc = {0, 2};
+    const std::vector<uint8_t> gpio = {0, 1, 12};
+    const TBatchPass list[] = {{.NamePattern = "IVENHOLD_HSMC_%s", .Cards = hsmc, .FirstItem = 0},
+                               {.NamePattern = "IVENHOLD_GPIO_%s", .Cards = gpio, .FirstItem = 1}};
+    passes.answer = folder.Path() + "b/x.qpf";
+    passes.failAt = passes.throwAt = -1;  // item 0 is walked here
+    EXPECT_TRUE(RunBatchPasses(passes, true, list));
+    const std::string root = folder.Path() + "b/";
+    EXPECT_EQ(passes.calls, (std::vector<std::string>{
+                                "save",
+                                "ask",
+                                "pass 0",
+                                "show 0 IVENHOLD_HSMC_None",
+                                "generate " + root + "IVENHOLD_HSMC_None/IVENHOLD_HSMC_None.qpf",
+                                "show 1 IVENHOLD_HSMC_HSMC_Default",
+                                "generate " + root + "IVENHOLD_HSMC_HSMC_Default/IVENHOLD_HSMC_HSMC_Default.qpf",
+                                "pass 1",
+                                "show 1 IVENHOLD_GPIO_GPIO_Default",
+                                "generate " + root + "IVENHOLD_GPIO_GPIO_Default/IVENHOLD_GPIO_GPIO_Default.qpf",
+                                "show 2 IVENHOLD_GPIO_Ivrel",
+                                "generate " + root + "IVENHOLD_GPIO_Ivrel/IVENHOLD_GPIO_Ivrel.qpf",
+                                "restore",
+                            }));
+    EXPECT_EQ(seam.beeps, 1);
+    EXPECT_TRUE(seam.boxes.empty());
+
+    passes.calls.clear();
+    passes.failAt = 1;  // the HSMC Default project
+    EXPECT_FALSE(RunBatchPasses(passes, false, list));
+    EXPECT_EQ(passes.calls.size(), 8u);
+    EXPECT_EQ(passes.calls[6], "generate " + root + "IVENHOLD_HSMC_HSMC_Default/IVENHOLD_HSMC_HSMC_Default.qpf");
+    EXPECT_EQ(passes.calls.back(), "restore");
+    EXPECT_EQ(seam.ErrorTexts(),
+              std::vector<std::string>{"Failed to generate Quartus project: IVENHOLD_HSMC_HSMC_Default.qpf."});
+}
+
 TEST(BatchKey, IsTheLeftCtrlKey)
 {
     SeamRecorder seam;

@@ -46,7 +46,8 @@ inline const TConnector* FindConnector(const TMainBoard& board, const std::strin
 }
 
 // One row: one or more pins of a group (NAME[a..b] for a run of bus pins)
-// with their locations in the same order ("" for pins without location),
+// with their locations in the same order ("" for pins without location; "?"
+// for one pin without location among located ones),
 // one I/O standard and one direction ("in", "out", "io").
 struct Row {
     const char* group;
@@ -106,7 +107,8 @@ inline std::vector<ExpectedGroup> ExpandRows(const std::vector<Row>& rows)
         if (locations.empty()) locations.resize(names.size());
         EXPECT_EQ(names.size(), locations.size()) << row.names;
         for (size_t i = 0; i < names.size() && i < locations.size(); ++i)
-            groups.back().pins.push_back({names[i], locations[i], DirectionCode(row.direction), row.io});
+            groups.back().pins.push_back(
+                {names[i], locations[i] == "?" ? "" : locations[i], DirectionCode(row.direction), row.io});
     }
     return groups;
 }

@@ -27,13 +27,6 @@ int PinCount(const TMainBoard& board)
     return n;
 }
 
-int UnknownBalls(const TMainBoard& board)
-{
-    int n = 0;
-    for (const auto& [name, pin] : PinsOf(board)) n += pin->GetLocation().empty() ? 1 : 0;
-    return n;
-}
-
 void SetInt(int32_t& field, int32_t value) { field = value; }
 
 RASTRELLE_CONFIG Rastrelle()

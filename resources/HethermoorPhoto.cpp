@@ -1,0 +1,9 @@
+#include "resources/HethermoorPhoto.h"
+
+#include "boards/cyclone5_stratix5/HethermoorParts.h"
+#include "resources/BoardPhoto.h"
+
+QImage DrawHethermoorPhoto()
+{
+    return photo::DrawBoardPhoto(HETHERMOOR_PHOTO_WIDTH, HETHERMOOR_PHOTO_HEIGHT, QColor(20, 95, 60), kHethermoorParts);
+}

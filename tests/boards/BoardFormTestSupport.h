@@ -1,0 +1,130 @@
+// The board forms end to end: the real main form hosts a board form, the
+// test answers the dialogs, and checks the boxes and the files on disk.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/UnitMain.h"
+#include "boards/frame/BoardFormFrame.h"
+#include "platform/FormsTesting.h"
+#include "platform/qt/NamedResources.h"
+#include "tests/support/SeamRecorder.h"
+#include "tests/support/TestFiles.h"
+
+namespace form_test {
+
+inline int Count(const std::string& text, const std::string& what)
+{
+    int n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
+    return n;
+}
+
+inline bool HasLine(const std::string& text, const std::string& line)
+{
+    const auto lines = SplitCrLf(text);
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// No ball of the .qsf is given to two signals.
+inline void ExpectNoBallTwice(const std::string& qsf)
+{
+    std::map<std::string, std::string> owners;
+    for (const std::string& line : SplitCrLf(qsf)) {
+        const std::string head = "set_location_assignment PIN_";
+        if (line.rfind(head, 0) != 0) continue;
+        const size_t to = line.find(" -to ");
+        const std::string ball = line.substr(head.size(), to - head.size());
+        const std::string signal = line.substr(to + 5);
+        EXPECT_TRUE(owners.emplace(ball, signal).second) << ball << " " << owners[ball] << " " << signal;
+    }
+}
+
+// The .v files of a project folder, sorted.
+inline std::vector<std::string> VerilogFilesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().extension() == ".v") names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Compiles every .v file of a project folder with `default_nettype none`
+// before them, so that a port a block uses but nobody declared is an error.
+inline void ExpectProjectCompiles(const std::string& folder, const std::string& top)
+{
+    TempFolder work;
+    std::vector<std::string> files = {work.Path() + "nettype.v"};
+    WriteFile(files[0], "`default_nettype none\n");
+    for (const std::string& name : VerilogFilesIn(folder)) files.push_back(folder + name);
+    std::string log;
+    EXPECT_TRUE(CompileVerilog(files, top, log)) << log;
+}
+
+// The main form of the program with one board form hosted in it.
+class BoardFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        seam.executableFolder = folder.Path();
+        SetExecutablePathForTesting(folder.Path() + "pinloom");
+        SetScreenSizeForTesting(1280, 1024);
+        // The program's own IP resources.
+        for (const char* name : {"EXT_PLL_CTRL_VERILOG"}) {
+            std::string bytes;
+            ASSERT_TRUE(LoadNamedResource(name, bytes)) << name;
+            seam.AddResource(name, bytes);
+        }
+        main = std::make_unique<TFormMain>(nullptr);
+    }
+    void TearDown() override
+    {
+        main.reset();
+        SetExecutablePathForTesting("");
+        SetScreenSizeForTesting(0, 0);
+    }
+
+    // Hosts the board's form (the form it replaces writes its own
+    // default.cfg, of another size, which is then removed).
+    template <class F>
+    F* Open(uint8_t id)
+    {
+        main->OpenBoardForm(id);
+        auto* form = dynamic_cast<F*>(main->BoardForm());
+        EXPECT_NE(form, nullptr);
+        std::filesystem::remove(folder.Path() + "default.cfg");
+        seam.boxes.clear();
+        seam.dialogs.clear();
+        return form;
+    }
+    std::string ProjectFolder(const std::string& word, const std::string& name) const
+    {
+        return folder.Path() + "CodeGenerated/" + word + "/" + name + "/";
+    }
+    // Names the project, presses Generate and answers the project dialog
+    // with <name>.qpf in the proposed folder; returns the folder.
+    std::string Generate(TFrameBoardForm* form, const std::string& name)
+    {
+        if (form->EditProjectName->Text() != name) UserType(form->EditProjectName, name);
+        seam.boxes.clear();
+        seam.dialogs.clear();
+        seam.AnswerNextDialog(ProjectFolder(form->Row().FolderWord, name) + name + ".qpf");
+        UserClick(form->ButtonGen);
+        return ProjectFolder(form->Row().FolderWord, name);
+    }
+    std::string DefaultConfig() const { return folder.Path() + "default.cfg"; }
+
+    SeamRecorder seam;
+    TempFolder folder;
+    std::unique_ptr<TFormMain> main;
+};
+
+}  // namespace form_test
