@@ -18,17 +18,6 @@ const std::vector<std::string> kRefClkItems = {"644.53125", "625",    "322.26562
                                                "184.32",    "156.25", "153.6",      "125.0", "100.0"};
 const std::vector<std::string> kSourceItems = {"XA 48MHz", "IN0(FPGA)", "IN1(FPGA)", "IN2(30.72MHz)", "UN3(UFL)"};
 
-// The modules with the ports the top levels connect, until the program
-// carries their files.
-const std::string kControllerStandIn =
-    "module ASHCOMBRE_SI5397A_CONFIG(input iCLK, input iRST_n, input iStart, input [3:0] iXCVR_CLK_0,\n"
-    "  input [3:0] iXCVR_CLK_1, input iXCVR_CLK_RSV, input [3:0] iIO_CLK_0, input [3:0] iIO_CLK_1,\n"
-    "  inout I2C_CLK, inout I2C_DATA, output REG_CONFIG_DONE);\n"
-    "  assign REG_CONFIG_DONE = iStart;\nendmodule\n";
-const std::string kPowerOnResetStandIn =
-    "module power_on_reset #(parameter POR_COUNT = 20) (input clk, output reset);\n"
-    "  assign reset = 1'b0;\nendmodule\n";
-
 const std::string kStubs =
     "library ieee;\nuse ieee.std_logic_1164.all;\n"
     "entity power_on_reset is port (clk : in std_logic; reset : out std_logic);\nend entity;\n"
@@ -46,15 +35,9 @@ protected:
     void SetUp() override
     {
         Stratix10AgilexFormTest::SetUp();
-        std::vector<std::pair<std::string, std::string>> files;
-        for (const char* file : kAshcombreIpFiles) {
-            const std::string module = ChangeFileExt(file, "");
-            files.emplace_back(UpperCase(AshcombreResourceName(file)),
-                               module == "ASHCOMBRE_SI5397A_CONFIG" ? kControllerStandIn
-                               : module == "power_on_reset"         ? kPowerOnResetStandIn
-                                                                    : "module " + module + ";\nendmodule\n");
-        }
-        AddIpResources(files);
+        std::vector<std::string> resources;
+        for (const char* file : kAshcombreIpFiles) resources.push_back(UpperCase(AshcombreResourceName(file)));
+        AddIpResources(resources);
     }
 
     static ASHCOMBRE_CONFIG Defaults(int part = 0)

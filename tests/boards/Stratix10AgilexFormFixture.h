@@ -1,6 +1,6 @@
 // What the end-to-end tests of the Stratix 10 and Agilex board forms share:
 // the family's form fixture with the controller IP of the boards' projects at
-// hand, projects generated under a name, the Verilog top level compiled with
+// hand (the program's own resources), projects generated under a name, the Verilog top level compiled with
 // its exported IP (Icarus Verilog, implicit nets off), the VHDL top level
 // analysed and elaborated with GHDL beside stub entities of the Verilog
 // controllers, and settings records read from and written to files.
@@ -77,11 +77,12 @@ protected:
     Stratix10AgilexFormTest(const char* word, const char* subFolder) : m_Word(word), m_SubFolder(subFolder) {}
 
     // The controller files as the program carries them, by resource name.
-    void AddIpResources(const std::vector<std::pair<std::string, std::string>>& files)
+    void AddIpResources(const std::vector<std::string>& resources)
     {
-        for (const auto& [resource, standIn] : files) {
+        for (const std::string& resource : resources) {
             std::string bytes;
-            this->seam.AddResource(resource, LoadNamedResource(resource, bytes) ? bytes : standIn);
+            ASSERT_TRUE(LoadNamedResource(resource, bytes)) << resource;
+            this->seam.AddResource(resource, bytes);
         }
     }
 

@@ -27,15 +27,6 @@ enum Module { None = 0, Ddr4NoEcc, Ddr4Ecc, QdrII, QdrIV };
 const std::vector<std::string> kQsfpItems = {"644.53125", "322.265625", "250.0", "125.0", "100.0"};
 const std::vector<std::string> kMemItems = {"300.0", "275.0", "266.667", "233.333", "166.667"};
 
-// The controller module with the ports the top levels connect, until the
-// program carries its files.
-const std::string kControllerStandIn =
-    "module ZENNORBY_SI5340A_CONFIG(input iCLK, input iRST_n, input iStart, input [3:0] iXCVR0_REFCLK,\n"
-    "  input [3:0] iXCVR1_REFCLK, input [3:0] iMEM0_REFCLK, input [3:0] iMEM1_REFCLK, output I2C_CLK,\n"
-    "  inout I2C_DATA, output oPLL_I2C_ID_READ_ERROR, output oPLL_REG_CONFIG_DONE);\n"
-    "  assign I2C_CLK = 1'b1; assign oPLL_I2C_ID_READ_ERROR = 1'b0; assign oPLL_REG_CONFIG_DONE = iStart;\n"
-    "endmodule\n";
-
 const std::string kControllerStub =
     "library ieee;\nuse ieee.std_logic_1164.all;\n"
     "entity ZENNORBY_SI5340A_CONFIG is port (iCLK, iRST_n, iStart : in std_logic;\n"
@@ -50,14 +41,9 @@ protected:
     void SetUp() override
     {
         Stratix10AgilexFormTest::SetUp();
-        std::vector<std::pair<std::string, std::string>> files;
-        for (const char* file : kZennorbyControllerFiles) {
-            const std::string module = ChangeFileExt(file, "");
-            files.emplace_back(UpperCase(ZennorbyResourceName(file)),
-                               module == "ZENNORBY_SI5340A_CONFIG" ? kControllerStandIn
-                                                                  : "module " + module + ";\nendmodule\n");
-        }
-        AddIpResources(files);
+        std::vector<std::string> resources;
+        for (const char* file : kZennorbyControllerFiles) resources.push_back(UpperCase(ZennorbyResourceName(file)));
+        AddIpResources(resources);
     }
 
     // The record of the form's defaults on the given part.
