@@ -232,10 +232,12 @@ TEST_F(ZennorbyDefinition, TheControllersBringTheClockAndButtonGroups)
     EXPECT_TRUE(GroupsOf(board).empty());
 }
 
-TEST_F(ZennorbyDefinition, EmptyPrefixesNameThePinsWithoutOne)
+TEST_F(ZennorbyDefinition, PrefixesNameThePinsAsStoredEmptyOrNot)
 {
     std::memset(c.szMemoryPrefixName[1], 0, 128);
     std::memset(c.szMemoryPrefixName[3], 0, 128);
+    // Conversion characters in a stored prefix are plain text.
+    std::strcpy(c.szMemoryPrefixName[2], "%s%n%d_");
     Define();
     const TConnector* rzq = board.GetConnector(17);
     const TConnector* refClk = board.GetConnector(18);
@@ -245,8 +247,11 @@ TEST_F(ZennorbyDefinition, EmptyPrefixesNameThePinsWithoutOne)
         names.push_back(rzq->GetPin(i)->GetName());
         clocks.push_back(refClk->GetPin(i)->GetName());
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"DDR4A_RZQ", "RZQ", "DDR4C_RZQ", "RZQ"}));
-    EXPECT_EQ(clocks, (std::vector<std::string>{"DDR4A_REFCLK_p", "REFCLK_p", "DDR4C_REFCLK_p", "REFCLK_p"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"DDR4A_RZQ", "RZQ", "%s%n%d_RZQ", "RZQ"}));
+    EXPECT_EQ(clocks, (std::vector<std::string>{"DDR4A_REFCLK_p", "REFCLK_p", "%s%n%d_REFCLK_p", "REFCLK_p"}));
+    EXPECT_NE(object.GetQsfText().find("set_instance_assignment -name INPUT_TERMINATION DIFFERENTIAL -to "
+                                       "%s%n%d_REFCLK_p\r\n"),
+              std::string::npos);
 }
 
 TEST_F(ZennorbyDefinition, SocketMastersFollowTheModuleAndTheLocationTables)

@@ -234,6 +234,45 @@ TEST_F(ZennorbyForm, EachPartRowSetsItsOwnControls)
     EXPECT_EQ(form->ComboBoxDDR4Socket[0]->ItemIndex(), QdrII);
 }
 
+TEST_F(ZennorbyForm, EveryPartRowWithItsPresetAndItsReminder)
+{
+    struct Row {
+        const char* device;
+        const char* ddr4Clock;  // what the DDR4 preset gives socket B
+        bool hps;
+        bool fixedSocketA;      // socket A held at 266.667 MHz
+        bool reminder;          // the SW7 reminder after a run with HPS ticked
+    };
+    const Row rows[7] = {{"1SX280HU2F50E1VG", "166.667", true, false, true},
+                         {"1SG280HU1F50E1VG", "166.667", false, false, false},
+                         {"1SX280HU2F50E1VG", "166.667", true, true, false},
+                         {"1SG280HU2F50E2VG", "300.0", false, false, false},
+                         {"1SG165HU2F50E2VG", "300.0", false, false, false},
+                         {"1SX280LU2F50E1VG", "166.667", true, false, false},
+                         {"1SG280LU2F50E1VG", "166.667", false, false, false}};
+    TFormZennorby* form = Open();
+    for (int r = 0; r < 7; ++r) {
+        UserPick(form->ComboBoxFPGA, r);
+        UserClick(form->Button_DDR4_Config);
+        EXPECT_EQ(form->CheckBoxHPS->Visible(), rows[r].hps) << r;
+        EXPECT_TRUE(form->CheckBoxHPS->Checked()) << r;
+        EXPECT_EQ(form->ComboBox_DDR4[1]->Text(), rows[r].ddr4Clock) << r;
+        EXPECT_EQ(form->ComboBox_DDR4[0]->Text(), rows[r].fixedSocketA ? "266.667" : rows[r].ddr4Clock) << r;
+        EXPECT_EQ(form->ComboBox_DDR4[0]->Enabled(), !rows[r].fixedSocketA) << r;
+        const std::string qpf = GenerateNamed(form, "row" + std::to_string(r));
+        const std::string qsf = Qsf(qpf);
+        EXPECT_TRUE(HasLine(qsf, std::string("set_global_assignment -name DEVICE ") + rows[r].device)) << r;
+        EXPECT_EQ(qsf.find("-to HPS_SD_CLK") != std::string::npos, rows[r].hps) << r;
+        EXPECT_TRUE(HasLine(ReadFile(ChangeFileExt(qpf, ".sdc")),
+                            std::string("create_clock -period \"") +
+                                (rows[r].ddr4Clock == std::string("300.0") ? "300.000000" : "166.666672") +
+                                " MHz\" [get_ports DDR4B_REFCLK_p]"))
+            << r;
+        EXPECT_EQ(BoxTexts().back() == kHpsReminder, rows[r].reminder) << r;
+        EXPECT_EQ(BoxTexts().size(), rows[r].reminder ? 3u : 2u) << r;
+    }
+}
+
 TEST_F(ZennorbyForm, PresetsResetTheSettingsAndFillTheSockets)
 {
     TFormZennorby* form = Open();
