@@ -1,6 +1,7 @@
 // The Ashcombre form end to end: hosted by the main form, dialogs answered by
 // the test, the generated files checked on disk; Verilog top levels compiled
 // with their IP files, VHDL top levels elaborated with GHDL.
+#include <cstddef>
 #include <cstring>
 #include <filesystem>
 
@@ -101,6 +102,57 @@ TEST_F(AshcombreForm, OpensWithItsDefaultsAndExitWritesThem)
     UserClick(form->Button2);
     UserClick(form->ButtonExit);
     EXPECT_EQ(ReadFile(folder.Path() + "default.cfg"), BytesOf(Defaults()));
+}
+
+TEST_F(AshcombreForm, EachBoxIsItsRecordByteAndItsOutline)
+{
+    struct Field {
+        const char* box;
+        std::size_t field;
+        std::vector<const char*> shapes;
+    };
+    const Field fields[] = {
+        {"CheckBoxOSC", offsetof(ASHCOMBRE_CONFIG, bClock), {"ShapeOSC"}},
+        {"CheckBoxLED", offsetof(ASHCOMBRE_CONFIG, bLed), {"ShapeLED", "ShapeLedBracket"}},
+        {"CheckBoxButton", offsetof(ASHCOMBRE_CONFIG, bButton), {"ShapeButton"}},
+        {"CheckBoxSwitch", offsetof(ASHCOMBRE_CONFIG, bSwitch), {"ShapeSwitch"}},
+        {"CheckBoxSystemInfo", offsetof(ASHCOMBRE_CONFIG, bSystemInfo), {"ShapeSystemInfo"}},
+        {"CheckBoxUFL", offsetof(ASHCOMBRE_CONFIG, bUfl), {"ShapeUFL"}},
+        {"CheckBoxPCIe", offsetof(ASHCOMBRE_CONFIG, bPcie), {"ShapePCIe"}},
+        {"CheckBoxGPIO2x5", offsetof(ASHCOMBRE_CONFIG, bGpio2x5), {"ShapeGPIO2x5"}},
+        {"CheckBoxUART", offsetof(ASHCOMBRE_CONFIG, bUart), {"ShapeUART"}},
+        {"CheckBoxDDR4_A", offsetof(ASHCOMBRE_CONFIG, bDdr4Socket), {"ShapeDDR4Socket_A"}},
+        {"CheckBoxDDR4_B", offsetof(ASHCOMBRE_CONFIG, bDdr4Socket) + 1, {"ShapeDDR4Socket_B"}},
+        {"CheckBoxDDR4_C", offsetof(ASHCOMBRE_CONFIG, bDdr4Socket) + 2, {"ShapeDDR4Socket_C"}},
+        {"CheckBoxDDR4_D", offsetof(ASHCOMBRE_CONFIG, bDdr4Socket) + 3, {"ShapeDDR4Socket_D"}},
+        {"CheckBoxQSFPDD_A", offsetof(ASHCOMBRE_CONFIG, bQsfpdd), {"ShapeQSFPDD_A"}},
+        {"CheckBoxQSFPDD_B", offsetof(ASHCOMBRE_CONFIG, bQsfpdd) + 1, {"ShapeQSFPDD_B"}},
+    };
+    TFormAshcombre* form = Open();
+    const std::string defaults = BytesOf(Defaults());
+    for (const Field& f : fields) {
+        UserClick(Box(form, f.box));
+        for (const char* shape : f.shapes) EXPECT_FALSE(form->Find<TShape>(shape)->Visible()) << shape;
+        std::string expected = defaults;
+        expected[f.field] = 0;
+        EXPECT_EQ(SaveBytes(form), expected) << f.box;
+        UserClick(Box(form, f.box));
+        for (const char* shape : f.shapes) EXPECT_TRUE(form->Find<TShape>(shape)->Visible()) << shape;
+    }
+    // Each clock combo is its own field.
+    UserPick(form->ComboBox_QDFPDD_REFCLK_0, 2);
+    UserPick(form->ComboBox_QDFPDD_REFCLK_1, 9);
+    UserPick(form->CombComboBox_Si5397A0, 3);
+    UserPick(form->CombComboBox_Si5397A1, 1);
+    const ASHCOMBRE_CONFIG clocks = Saved(form);
+    EXPECT_EQ(clocks.nQsfpddRefClk[0], 2);
+    EXPECT_EQ(clocks.nQsfpddRefClk[1], 9);
+    EXPECT_EQ(clocks.nIoClockSource[0], 3);
+    EXPECT_EQ(clocks.nIoClockSource[1], 1);
+    // The hidden QSPI box is stored too, and shows its outline when ticked.
+    form->CheckBoxUserQspiFlash->SetChecked(true);
+    EXPECT_TRUE(form->Find<TShape>("ShapeUserQspiFlash")->Visible());
+    EXPECT_EQ(Saved(form).bQspiFlash, 1);
 }
 
 TEST_F(AshcombreForm, DefaultsGenerateFourDdr4ModulesAndTheWarnings)

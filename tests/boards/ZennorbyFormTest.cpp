@@ -1,6 +1,7 @@
 // The Zennorby form end to end: hosted by the main form, dialogs answered by
 // the test, the generated files checked on disk; Verilog top levels compiled
 // with their controller files, VHDL top levels elaborated with GHDL.
+#include <cstddef>
 #include <cstring>
 #include <filesystem>
 #include <unistd.h>
@@ -168,7 +169,7 @@ TEST_F(ZennorbyForm, DefaultsGenerateEveryGroupWithFourDdr4ModulesAndTheReminder
     EXPECT_TRUE(HasLine(sdc, "create_clock -period \"166.666672 MHz\" [get_ports DDR4A_REFCLK_p]"));
 }
 
-TEST_F(ZennorbyForm, VhdlTopLevelsElaborateWithTheController)
+TEST_F(ZennorbyForm, VhdlTopLevelsElaborateWithTheControllerAndOneGeneratorCompilesAlone)
 {
     TFormZennorby* form = Open();
     UserPick(form->ComboBoxFileType, 1);
@@ -183,6 +184,11 @@ TEST_F(ZennorbyForm, VhdlTopLevelsElaborateWithTheController)
     EXPECT_EQ(vhd.find("si5340a0_controller"), std::string::npos);
     EXPECT_NE(vhd.find("\t\tiMEM1_REFCLK => MEM_REF_166M667, --DDR4-Socket-D\r\n"), std::string::npos);
     ExpectVhdlElaborates(socketD, kControllerStub);
+    UserPick(form->ComboBoxFileType, 0);
+    const std::string socketDVerilog = GenerateNamed(form, "zen_d_v");
+    EXPECT_EQ(ReadFile(ChangeFileExt(socketDVerilog, ".v")).find("si5340a0"), std::string::npos);
+    ExpectVerilogCompilesWithIp(socketDVerilog);
+    UserPick(form->ComboBoxFileType, 1);
     // Nothing clocked: the run's own architecture.
     UserPick(form->ComboBoxDDR4Socket[3], None);
     const std::string plain = GenerateNamed(form, "zen_plain");
@@ -232,6 +238,60 @@ TEST_F(ZennorbyForm, EachPartRowSetsItsOwnControls)
     SetSockets(form, {QdrII}, {"Q_"});
     UserPick(form->ComboBoxFPGA, 3);
     EXPECT_EQ(form->ComboBoxDDR4Socket[0]->ItemIndex(), QdrII);
+}
+
+TEST_F(ZennorbyForm, EachBoxIsItsRecordByteAndItsOutline)
+{
+    struct Box {
+        const char* name;
+        std::size_t field;
+        std::vector<const char*> shapes;
+    };
+    const Box boxes[] = {
+        {"CheckBoxOSC", offsetof(ZENNORBY_CONFIG, bClock), {"ShapeOSC"}},
+        {"CheckBoxLED", offsetof(ZENNORBY_CONFIG, bLed), {"ShapeLED"}},
+        {"CheckBoxButton", offsetof(ZENNORBY_CONFIG, bButton), {"ShapeButton"}},
+        {"CheckBoxSwitch", offsetof(ZENNORBY_CONFIG, bSwitch), {"ShapeSwitch"}},
+        {"CheckBoxFan", offsetof(ZENNORBY_CONFIG, bFan), {"ShapeFan"}},
+        {"CheckBoxTemperature", offsetof(ZENNORBY_CONFIG, bTemperature), {"ShapeTemperature"}},
+        {"CheckBoxPower", offsetof(ZENNORBY_CONFIG, bPowerMonitor), {"ShapePower12V", "ShapePowerCore"}},
+        {"CheckBoxFlash", offsetof(ZENNORBY_CONFIG, bFlash), {"ShapeFlash"}},
+        {"CheckBoxUFL", offsetof(ZENNORBY_CONFIG, bUfl), {"ShapeUFL"}},
+        {"CheckBoxPCIe", offsetof(ZENNORBY_CONFIG, bPcie), {"ShapePCIe"}},
+        {"CheckBoxGPIO2x5", offsetof(ZENNORBY_CONFIG, bGpio2x5), {"ShapeGPIO2x5"}},
+        {"CheckBoxHPS", offsetof(ZENNORBY_CONFIG, bHps), {"ShapeHPS"}},
+        {"CheckBoxQSFP28_A", offsetof(ZENNORBY_CONFIG, bQsfp28), {"ShapeQSFP28_A"}},
+        {"CheckBoxQSFP28_B", offsetof(ZENNORBY_CONFIG, bQsfp28) + 1, {"ShapeQSFP28_B"}},
+        {"CheckBoxQSFP28_C", offsetof(ZENNORBY_CONFIG, bQsfp28) + 2, {"ShapeQSFP28_C"}},
+        {"CheckBoxQSFP28_D", offsetof(ZENNORBY_CONFIG, bQsfp28) + 3, {"ShapeQSFP28_D"}},
+    };
+    TFormZennorby* form = Open();
+    const std::string defaults = BytesOf(Defaults());
+    for (const Box& box : boxes) {
+        TCheckBox* check = form->Find<TCheckBox>(box.name);
+        UserClick(check);
+        for (const char* shape : box.shapes) EXPECT_FALSE(form->Find<TShape>(shape)->Visible()) << shape;
+        std::string expected = defaults;
+        expected[box.field] = 0;
+        EXPECT_EQ(SaveBytes(form), expected) << box.name;
+        UserClick(check);
+        for (const char* shape : box.shapes) EXPECT_TRUE(form->Find<TShape>(shape)->Visible()) << shape;
+    }
+    // Each reference-clock combo is its own cage's or socket's choice.
+    for (int i = 0; i < 4; ++i) {
+        UserPick(form->ComboBox_QSFP28[i], i + 1);
+        UserPick(form->ComboBox_DDR4[i], 3 - i);
+    }
+    const ZENNORBY_CONFIG saved = Saved(form);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(saved.nQsfp28RefClk[i], i + 1) << i;
+        EXPECT_EQ(saved.nMemRefClk[i], 3 - i) << i;
+    }
+    // A socket's outline follows its module.
+    UserPick(form->ComboBoxDDR4Socket[2], None);
+    EXPECT_FALSE(form->ShapeDDR4Socket[2]->Visible());
+    EXPECT_FALSE(form->ImageDDR4Socket[2]->Visible());
+    EXPECT_TRUE(form->ShapeDDR4Socket[3]->Visible());
 }
 
 TEST_F(ZennorbyForm, EveryPartRowWithItsPresetAndItsReminder)
