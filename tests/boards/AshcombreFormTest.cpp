@@ -7,6 +7,7 @@
 
 #include "boards/stratix10_agilex/UI_Ashcombre.h"
 #include "tests/boards/Stratix10AgilexFormFixture.h"
+#include "tests/boards/Stratix10AgilexRecords.h"
 
 using namespace s10form;
 
@@ -41,19 +42,7 @@ protected:
         AddIpResources(resources);
     }
 
-    static ASHCOMBRE_CONFIG Defaults(int part = 0)
-    {
-        ASHCOMBRE_CONFIG r{};
-        r.BoardId = 40;
-        r.Size = 300;
-        std::strcpy(r.szFpgaPart, part == 0 ? "AGFB014R24B2E2V" : "AGFB014R24B1E1V");
-        std::strcpy(r.szProjectName, "Ashcombre");
-        r.bClock = r.bLed = r.bButton = r.bSwitch = r.bSystemInfo = r.bUfl = r.bPcie = r.bGpio2x5 = r.bUart = 1;
-        for (uint8_t& socket : r.bDdr4Socket) socket = 1;
-        r.nQsfpddRefClk[0] = r.nQsfpddRefClk[1] = 7;
-        r.bQsfpdd[0] = r.bQsfpdd[1] = 1;
-        return r;
-    }
+    static ASHCOMBRE_CONFIG Defaults(int part = 0) { return AshcombreDefaults(part); }
     ASHCOMBRE_CONFIG Saved(TFormAshcombre* form) { return RecordOf<ASHCOMBRE_CONFIG>(SaveBytes(form)); }
     TCheckBox* Box(TFormAshcombre* form, const char* name) { return form->Find<TCheckBox>(name); }
     static std::string Qsf(const std::string& qpf) { return ReadFile(ChangeFileExt(qpf, ".qsf")); }

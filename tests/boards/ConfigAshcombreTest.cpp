@@ -12,6 +12,7 @@
 #include "boards/stratix10_agilex/ConfigAshcombre.h"
 #include "model/Text.h"
 #include "tests/boards/Stratix10AgilexTexts.h"
+#include "tests/boards/Stratix10AgilexRecords.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
@@ -143,18 +144,7 @@ std::vector<std::string> SubFolderFiles(const std::string& project)
 
 class AshcombreObject : public ::testing::Test {
 protected:
-    AshcombreObject()
-    {
-        // The form's defaults.
-        c.BoardId = 40;
-        c.Size = 300;
-        std::strcpy(c.szFpgaPart, "AGFB014R24B2E2V");
-        std::strcpy(c.szProjectName, "Ashcombre");
-        c.bClock = c.bLed = c.bButton = c.bSwitch = c.bSystemInfo = c.bUfl = c.bPcie = c.bGpio2x5 = c.bUart = 1;
-        for (uint8_t& socket : c.bDdr4Socket) socket = 1;
-        c.nQsfpddRefClk[0] = c.nQsfpddRefClk[1] = 7;
-        c.bQsfpdd[0] = c.bQsfpdd[1] = 1;
-    }
+    AshcombreObject() { c = AshcombreDefaults(); }
     void AddResources()
     {
         for (const std::string& file : kFiles)

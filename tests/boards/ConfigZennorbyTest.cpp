@@ -12,6 +12,7 @@
 
 #include "boards/stratix10_agilex/ConfigZennorby.h"
 #include "model/Text.h"
+#include "tests/boards/Stratix10AgilexRecords.h"
 #include "tests/boards/Stratix10AgilexTexts.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
@@ -136,16 +137,7 @@ protected:
     }
     // The form's defaults on the first part: every group, every cage, the
     // DDR4 module with ECC in each socket at 166.667 MHz.
-    void Defaults()
-    {
-        std::memset(&c.bClock, 1, 12);
-        for (int i = 0; i < 4; ++i) {
-            c.bQsfp28[i] = 1;
-            c.nMemoryModuleId[i] = 80;
-            c.nMemRefClk[i] = 4;
-            std::snprintf(c.szMemoryPrefixName[i], 128, "DDR4%c_", 'A' + i);
-        }
-    }
+    void Defaults() { c = ZennorbyDefaults(); }
     void NothingClocked()
     {
         for (int i = 0; i < 4; ++i) {

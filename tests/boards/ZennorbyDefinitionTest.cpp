@@ -11,6 +11,7 @@
 
 #include "boards/stratix10_agilex/CONFIG_ZENNORBY.h"
 #include "tests/boards/DefinitionCheck.h"
+#include "tests/boards/Stratix10AgilexRecords.h"
 #include "tests/support/SeamRecorder.h"
 
 namespace {
@@ -65,19 +66,7 @@ const std::vector<ExpectedBoardPin> kGivenBalls = {
 
 class ZennorbyDefinition : public ::testing::Test {
 protected:
-    ZennorbyDefinition()
-    {
-        c.BoardId = 37;
-        c.Size = 832;
-        std::strcpy(c.szFpgaPart, "revE SX, 1SX280HU2F50E1VG");
-        std::memset(&c.bClock, 1, 12);
-        for (int i = 0; i < 4; ++i) {
-            c.bQsfp28[i] = 1;
-            c.nMemoryModuleId[i] = 80;
-            c.nMemRefClk[i] = 4;
-            std::snprintf(c.szMemoryPrefixName[i], 128, "DDR4%c_", 'A' + i);
-        }
-    }
+    ZennorbyDefinition() { c = ZennorbyDefaults(); }
     TMainBoard& Define()
     {
         CONFIG_ZENNORBY(&board, object);

@@ -9,6 +9,7 @@
 #include "boards/stratix10_agilex/UI_Zennorby.h"
 #include "model/Names.h"
 #include "tests/boards/Stratix10AgilexFormFixture.h"
+#include "tests/boards/Stratix10AgilexRecords.h"
 
 using namespace s10form;
 
@@ -18,10 +19,7 @@ using ZENNORBY_CONFIG = TConfigZennorby::ZENNORBY_CONFIG;
 
 const char* const kWord = "Zennorby";
 const char* const kHpsReminder = "HPS is selected.\r\nPlease make sure SW7 DIP Switch is set to ON position";
-const std::vector<std::string> kParts = {"revE SX, 1SX280HU2F50E1VG", "revD GX, 1SG280HU1F50E1VG",
-                                         "revD SX, 1SX280HU2F50E1VG", "revC GX, 1SG280HU2F50E2VG",
-                                         "revC GX, 1SG165HU2F50E2VG", "revC SX, 1SX280LU2F50E1VG",
-                                         "revB GX, 1SG280LU2F50E1VG"};
+const std::vector<std::string>& kParts = ZennorbyParts();
 const std::vector<std::string> kModules = {"None", "DDR4 SODIMM without ECC", "DDR4 SODIMM with ECC",
                                            "Kalvora QDR-II+ S10 Module", "Kalvora QDR-IV S10 Module"};
 enum Module { None = 0, Ddr4NoEcc, Ddr4Ecc, QdrII, QdrIV };
@@ -47,25 +45,7 @@ protected:
         AddIpResources(resources);
     }
 
-    // The record of the form's defaults on the given part.
-    static ZENNORBY_CONFIG Defaults(int part = 0)
-    {
-        ZENNORBY_CONFIG r{};
-        r.BoardId = 37;
-        r.Size = 832;
-        std::strcpy(r.szFpgaPart, kParts[part].c_str());
-        std::strcpy(r.szProjectName, "Zennorby");
-        std::memset(&r.bClock, 1, 12);
-        r.bHps = part == 0 || part == 2 || part == 5;  // 0 on a part without HPS
-        const bool slow = part == 3 || part == 4;
-        for (int i = 0; i < 4; ++i) {
-            r.bQsfp28[i] = 1;
-            r.nMemoryModuleId[i] = 80;
-            r.nMemRefClk[i] = slow ? 0 : 4;
-            std::snprintf(r.szMemoryPrefixName[i], 128, "DDR4%c_", 'A' + i);
-        }
-        return r;
-    }
+    static ZENNORBY_CONFIG Defaults(int part = 0) { return ZennorbyDefaults(part); }
     // The settings as Save writes them.
     ZENNORBY_CONFIG Saved(TFormZennorby* form) { return RecordOf<ZENNORBY_CONFIG>(SaveBytes(form)); }
     void SetSockets(TFormZennorby* form, std::initializer_list<Module> modules,
