@@ -68,6 +68,11 @@ enum : IoStandard {
     IO_1V2 = 40,             // "1.2 V"
     IO_1V2_HSUL = 43,        // "1.2-V HSUL"
     IO_DIFF_1V2_HSUL = 46,   // "Differential 1.2-V HSUL"
+    IO_1V2_POD = 53,         // "1.2-V POD"
+    IO_DIFF_1V2_POD = 54,    // "Differential 1.2-V POD"
+    IO_SSTL12 = 55,          // "SSTL-12"
+    IO_DIFF_1V2_SSTL = 56,   // "Differential 1.2-V SSTL"
+    IO_CML = 58,             // "Current Mode Logic (CML)"
 };
 
 constexpr PinDirection DIR_INOUT = PIN_DIR_INOUT;

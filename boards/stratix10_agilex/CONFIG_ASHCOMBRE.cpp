@@ -9,7 +9,6 @@
 namespace {
 
 constexpr IoStandard IO_LVPECL = 20;      // "Differential LVPECL"
-constexpr IoStandard IO_DIFF_SSTL12 = 56; // "Differential 1.2-V SSTL"
 constexpr IoStandard IO_HSDIO = 59;       // "High Speed Differential I/O"
 constexpr IoStandard IO_TDS = 60;         // "True Differential Signaling"
 
@@ -99,8 +98,8 @@ void CONFIG_ASHCOMBRE(TMainBoard* board, TConfigAshcombre& object)
         g.ReferenceClock("CLK_30M72", "CU24", IO_1V2, 30.72, 6);
         g.ReferenceClock("CLK_from_SI5397A_p[0]", "DC22", IO_TDS, 50, 6);
         g.ReferenceClock("CLK_from_SI5397A_p[1]", "A24", IO_TDS, 50, 6);
-        g.Pin("CLK_to_SI5397A_p[0]", "CU26", DIR_OUT, IO_DIFF_SSTL12);
-        g.Pin("CLK_to_SI5397A_p[1]", "CU28", DIR_OUT, IO_DIFF_SSTL12);
+        g.Pin("CLK_to_SI5397A_p[0]", "CU26", DIR_OUT, IO_DIFF_1V2_SSTL);
+        g.Pin("CLK_to_SI5397A_p[1]", "CU28", DIR_OUT, IO_DIFF_1V2_SSTL);
         if (Config.bQsfpddRsvRefClk) g.ReferenceClock("QSFPDDRSV_REFCLK_p", "AR14", IO_LVPECL, 156.25, 6);
         g.AddTo(board);
     }

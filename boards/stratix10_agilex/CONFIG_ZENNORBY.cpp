@@ -12,7 +12,6 @@ namespace {
 constexpr IoStandard IO_1V8_BANK = IO_1V8;
 constexpr IoStandard IO_HSSI = 52;        // "HSSI Differential I/O"
 constexpr IoStandard IO_3V0_LVTTL = 57;   // "3.0-V LVTTL"
-constexpr IoStandard IO_CML = 58;         // "Current Mode Logic (CML)"
 
 // The pins of the hard processor system have no FPGA location.
 constexpr const char* kHpsPin = "";
