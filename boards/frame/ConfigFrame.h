@@ -6,7 +6,8 @@
 //   1. Boards whose generated text reads their record copy it into the main
 //      board first:                       board->m_RastrelleConfig.CopyFrom(*Config);
 //   2. m_BoardId from the record (or the board's MAINBOARD_ constant).
-//   3. The record head:                    CHECK_RECORD_HEAD(*Config, MAINBOARD_RASTRELLE, RASTRELLE_CONFIG);
+//   3. The record head (Config the record, by reference):
+//                                          CHECK_RECORD_HEAD(Config, MAINBOARD_RASTRELLE, RASTRELLE_CONFIG);
 //   4. board->ClearConnectors();
 //   5. The device:                         SetDevice(board, kDevice);
 //   6. The on-board groups in the board's order, each only when its
