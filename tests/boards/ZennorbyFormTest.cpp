@@ -422,6 +422,20 @@ TEST_F(ZennorbyForm, EveryModuleOnEverySocketCompiles)
     ExpectVerilogCompilesWithIp(qpf);
     EXPECT_EQ(seam.boxes.front().text, MemoryNotice("QDR-IV SRAM") + TransceiverNotice("PCIe/QSFP28", "Altera"));
 
+    // DDR4 without ECC everywhere: no check-bit lane on any socket.
+    SetSockets(form, {Ddr4NoEcc, Ddr4NoEcc, Ddr4NoEcc, Ddr4NoEcc}, {"NA_", "NB_", "NC_", "ND_"});
+    qpf = GenerateNamed(form, "noecc");
+    qsf = Qsf(qpf);
+    for (char x = 'A'; x <= 'D'; ++x) {
+        EXPECT_NE(qsf.find(std::string("# DDR4 SODIMM without ECC, located at DDR4-SODIMM Socket ") + x),
+                  std::string::npos)
+            << x;
+        EXPECT_NE(qsf.find(std::string("-to N") + x + "_DQ[63]"), std::string::npos) << x;
+        EXPECT_EQ(qsf.find(std::string("-to N") + x + "_DQ[64]"), std::string::npos) << x;
+    }
+    ExpectEachBallOnce(qsf);
+    ExpectVerilogCompilesWithIp(qpf);
+
     // DDR4 without ECC beside DDR4 with ECC, QDR-IV beside nothing.
     SetSockets(form, {Ddr4NoEcc, Ddr4Ecc, QdrIV, None}, {"M0_", "M1_", "M2_", ""});
     UserClick(form->CheckBoxPCIe);
