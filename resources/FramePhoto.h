@@ -26,3 +26,5 @@ QImage DrawTarrowindPhoto();
 QImage DrawFallowmerePhoto();
 QImage DrawGarvelowPhoto();
 QImage DrawQuillomarPhoto();
+QImage DrawZennorbyPhoto();
+QImage DrawAshcombrePhoto();
