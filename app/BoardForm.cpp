@@ -28,6 +28,9 @@
 #include "boards/soc/UI_Vantremere.h"
 #include "boards/soc/UI_Wendlebury.h"
 #include "boards/soc/UI_Wyndholt.h"
+#include "boards/stratix10_agilex/UI_Quillomar.h"
+#include "boards/stratix10_agilex/UI_Ashcombre.h"
+#include "boards/stratix10_agilex/UI_Zennorby.h"
 
 #include "platform/Seam.h"
 
@@ -74,10 +77,10 @@ std::vector<TBoardFormSlot>& Slots()
         {34, "TFormGarvelow", NewBoardForm<TFormGarvelow>},
         {35, "TFormWendlebury", NewBoardForm<TFormWendlebury>},
         {36, "TFormYarrowgate", nullptr},
-        {37, "TFormZennorby", nullptr},
+        {37, "TFormZennorby", NewBoardForm<TFormZennorby>},
         {38, "TFormJessamont", NewBoardForm<TFormJessamont>},
-        {39, "TFormQuillomar", nullptr},
-        {40, "TFormAshcombre", nullptr},
+        {39, "TFormQuillomar", NewBoardForm<TFormQuillomar>},
+        {40, "TFormAshcombre", NewBoardForm<TFormAshcombre>},
         {50, "TFormMarlowen", nullptr},
         {100, "TFormOsterlin", nullptr},
         {101, "TFormPellowind", NewBoardForm<TFormPellowind>},

@@ -31,6 +31,20 @@ static const char* const kExportedIpModules[] = {
     "si5340b_controller",              // si5340b_controller.v
     "si5340b_freq_prameter_selector",  // si5340b_freq_prameter_selector.v
     "si5340b_i2c_reg_controller",      // si5340b_i2c_reg_controller.v
+    // The clock-generator controllers of the Stratix 10 and Agilex boards
+    // (si5340/zennorby/, si5341/, si5397/); the modules they share with the
+    // sets above are listed there.
+    "ZENNORBY_SI5340A_CONFIG",         // ZENNORBY_SI5340A_CONFIG.v
+    "S10_SI5341A_CONFIG",              // S10_SI5341A_CONFIG.v
+    "si5341a_clk_frq_sel_gen",         // si5341a_clk_frq_sel_gen.v
+    "si5341a_freq_prameter_selector",  // si5341a_freq_prameter_selector.v
+    "si5341a_i2c_reg_controller",      // si5341a_i2c_reg_controller.v
+    "edge_detector_41",                // edge_detector_41.v
+    "fmc_sel",                         // fmc_sel.v
+    "ASHCOMBRE_SI5397A_CONFIG",        // ASHCOMBRE_SI5397A_CONFIG.v
+    "si5397a_freq_prameter_selector",  // si5397a_freq_prameter_selector.v
+    "si5397a_i2c_reg_controller",      // si5397a_i2c_reg_controller.v
+    "power_on_reset",                  // power_on_reset.v
 };
 
 const char* const kProjectNameEmptyMessage = "Project Name cannot be empty.";

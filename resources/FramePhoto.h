@@ -25,3 +25,6 @@ QImage DrawBrackwellVolJumper();
 QImage DrawTarrowindPhoto();
 QImage DrawFallowmerePhoto();
 QImage DrawGarvelowPhoto();
+QImage DrawQuillomarPhoto();
+QImage DrawZennorbyPhoto();
+QImage DrawAshcombrePhoto();

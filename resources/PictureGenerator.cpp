@@ -452,6 +452,9 @@ int main(int argc, char** argv)
     save("TARROWIND_PHOTO_BITMAP", DrawTarrowindPhoto());
     save("FALLOWMERE_PHOTO_BITMAP", DrawFallowmerePhoto());
     save("GARVELOW_PHOTO_BITMAP", DrawGarvelowPhoto());
+    save("QUILLOMAR_PHOTO_BITMAP", DrawQuillomarPhoto());
+    save("ZENNORBY_PHOTO_BITMAP", DrawZennorbyPhoto());
+    save("ASHCOMBRE_PHOTO_BITMAP", DrawAshcombrePhoto());
     save("KALVORA_LOGO_BITMAP", DrawMakerLogo());
     save("MIRRENDALE_PHOTO_BITMAP", DrawMirrendalePhoto());
     save("DORVALIN_PHOTO_BITMAP", DrawDorvalinPhoto());

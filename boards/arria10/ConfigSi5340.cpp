@@ -115,12 +115,18 @@ std::string Si5340IncludeBlock(const TSi5340Files& used)
 bool ExportSi5340Files(const std::string& projectFolder, const TSi5340Files& used,
                        std::string (*resourceName)(const std::string& fileName))
 {
-    const std::vector<std::string> names = Si5340FileNames(used);
-    if (names.empty()) return true;
-    const std::string folder = projectFolder + kSubFolder + "/";
+    return ExportControllerFiles(projectFolder, kSubFolder, Si5340FileNames(used), resourceName);
+}
+
+bool ExportControllerFiles(const std::string& projectFolder, const char* subFolder,
+                           const std::vector<std::string>& fileNames,
+                           const std::function<std::string(const std::string&)>& resourceName)
+{
+    if (fileNames.empty()) return true;
+    const std::string folder = projectFolder + subFolder + "/";
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec) && !std::filesystem::create_directory(folder, ec)) return false;
-    for (const std::string& name : names)
+    for (const std::string& name : fileNames)
         if (!ExportRawResource(folder + name, resourceName(name))) return false;
     return true;
 }

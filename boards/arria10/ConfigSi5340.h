@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,5 +62,12 @@ std::string Si5340IncludeBlock(const TSi5340Files& used);
 // Nothing is written, and the result is true, when no generator is in use.
 bool ExportSi5340Files(const std::string& projectFolder, const TSi5340Files& used,
                        std::string (*resourceName)(const std::string& fileName));
+// Writes controller files into <projectFolder><subFolder>/ (created, one
+// level, when missing), the resource of each named by resourceName(file
+// name); stops at the first file that cannot be written and returns false.
+// Nothing is written, and the result is true, when the list is empty.
+bool ExportControllerFiles(const std::string& projectFolder, const char* subFolder,
+                           const std::vector<std::string>& fileNames,
+                           const std::function<std::string(const std::string&)>& resourceName);
 // "clock_divider.v" -> "clock_divider_verilog".
 std::string VerilogResourceName(const std::string& fileName);

@@ -132,9 +132,10 @@ public:
     TButton* ButtonExit = nullptr;
 
     // The notices shown after a successful generation, for a memory word
-    // ("DDR3-SDRAM/QDRII+ SRAM") and a transceiver word ("SATA/PCIe").
+    // ("DDR3-SDRAM/QDRII+ SRAM") and a transceiver word ("SATA/PCIe"); the
+    // transceiver notice names the maker of the transceiver IP.
     static std::string MemoryIpNotice(const std::string& word);
-    static std::string TransceiverIpNotice(const std::string& word);
+    static std::string TransceiverIpNotice(const std::string& word, const char* ipMaker = "Altera");
     // The prefix the pins of an HSMC card carry: the one typed or, for the
     // default HSMC namings (cards 2 and 3) left without one, "HSMC_".
     static std::string HsmcCardPrefix(DaughterId card, const std::string& typed);

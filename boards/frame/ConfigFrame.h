@@ -6,7 +6,8 @@
 //   1. Boards whose generated text reads their record copy it into the main
 //      board first:                       board->m_RastrelleConfig.CopyFrom(*Config);
 //   2. m_BoardId from the record (or the board's MAINBOARD_ constant).
-//   3. The record head:                    CHECK_RECORD_HEAD(*Config, MAINBOARD_RASTRELLE, RASTRELLE_CONFIG);
+//   3. The record head (Config the record, by reference):
+//                                          CHECK_RECORD_HEAD(Config, MAINBOARD_RASTRELLE, RASTRELLE_CONFIG);
 //   4. board->ClearConnectors();
 //   5. The device:                         SetDevice(board, kDevice);
 //   6. The on-board groups in the board's order, each only when its
@@ -68,6 +69,11 @@ enum : IoStandard {
     IO_1V2 = 40,             // "1.2 V"
     IO_1V2_HSUL = 43,        // "1.2-V HSUL"
     IO_DIFF_1V2_HSUL = 46,   // "Differential 1.2-V HSUL"
+    IO_1V2_POD = 53,         // "1.2-V POD"
+    IO_DIFF_1V2_POD = 54,    // "Differential 1.2-V POD"
+    IO_SSTL12 = 55,          // "SSTL-12"
+    IO_DIFF_1V2_SSTL = 56,   // "Differential 1.2-V SSTL"
+    IO_CML = 58,             // "Current Mode Logic (CML)"
 };
 
 constexpr PinDirection DIR_INOUT = PIN_DIR_INOUT;
@@ -206,9 +212,12 @@ std::vector<TPositionRange> Ddr3SodimmPositionsWithoutPin();
 
 // Step 7: a master connector of one placeholder per located position (empty
 // name, the ball, I/O standard and direction as the card says) and a null
-// position for each kNoPin. Returns it; the board owns it.
+// position for each kNoPin. Returns it; the board owns it. A definition that
+// builds a master for one card may give the card's id (the run keeps the pin
+// order of the standard FMC namings).
 TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::string& description,
-                      ConnectorType type, int32_t masterId, const std::vector<const char*>& locations);
+                      ConnectorType type, int32_t masterId, const std::vector<const char*>& locations,
+                      int32_t cardId = -1);
 // A master position whose placeholder keeps its own direction or I/O
 // standard whatever the card says (position 1-based; it must be located).
 void FixMasterPosition(TConnector* master, int position, PinDirection direction, IoStandard standard);

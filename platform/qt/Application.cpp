@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QKeyEvent>
 #include <memory>
 
 #include "platform/Forms.h"
@@ -19,6 +20,11 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override
     {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+            const auto* key = static_cast<const QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Control && !key->isAutoRepeat())
+                ApplicationControlKeys().Note(event->type() == QEvent::KeyPress, key->nativeVirtualKey());
+        }
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception& e) {

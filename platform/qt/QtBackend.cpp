@@ -131,9 +131,32 @@ bool QtSeamBackend::AskWarningYesNo(const std::string& text)
 
 void QtSeamBackend::Beep() { QApplication::beep(); }
 
+void TControlKeys::Note(bool pressed, unsigned nativeKey)
+{
+    if (nativeKey == kLeftSymbol) m_LeftDown = pressed;
+    if (nativeKey == kRightSymbol) m_RightDown = pressed;
+}
+
+bool TControlKeys::IsLeftDown(bool controlModifier)
+{
+    if (!controlModifier) {
+        // A release we did not see (focus went elsewhere) ends the state.
+        m_LeftDown = m_RightDown = false;
+        return false;
+    }
+    return m_LeftDown || !m_RightDown;
+}
+
+TControlKeys& ApplicationControlKeys()
+{
+    static TControlKeys keys;
+    return keys;
+}
+
 bool QtSeamBackend::IsLeftCtrlDown()
 {
-    return (QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier) != 0;
+    const bool control = (QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier) != 0;
+    return ApplicationControlKeys().IsLeftDown(control);
 }
 
 std::string QtSeamBackend::RunSaveDialog(const seam::FileDialogRequest& request)

@@ -24,6 +24,27 @@ public:
     void FailedInvariant(const std::string& condition, const std::string& file, int line) override;
 };
 
+// Which Control key is held. Qt's modifier state does not tell the left key
+// from the right one, so the application notes every Control press and
+// release with its native key (an X11 key symbol). When no side was seen
+// (the key went down before a window of ours had focus, or the platform gives
+// no native key) the modifier state alone answers.
+class TControlKeys {
+public:
+    static constexpr unsigned kLeftSymbol = 0xffe3;   // Control_L
+    static constexpr unsigned kRightSymbol = 0xffe4;  // Control_R
+
+    void Note(bool pressed, unsigned nativeKey);
+    bool IsLeftDown(bool controlModifier);
+
+private:
+    bool m_LeftDown = false;
+    bool m_RightDown = false;
+};
+
+// The instance the application feeds and the backend reads.
+TControlKeys& ApplicationControlKeys();
+
 // The Qt name filters of a dialog filter written "Caption (*.ext)|*.EXT"
 // (pairs of caption and pattern list, separated by '|'). File names are
 // case-sensitive here, so each pattern is offered in lower and upper case:

@@ -12,7 +12,7 @@ set -u
 QT_QPA_PLATFORM=xcb "$1/pinloom" &
 pid=$!
 found=""
-for _ in $(seq 1 100); do
+for _ in $(seq 1 600); do
   if xwininfo -root -tree 2>/dev/null | grep -q '"Hollarne V1.2.1"'; then found=yes; break; fi
   if ! kill -0 "$pid" 2>/dev/null; then break; fi
   sleep 0.1

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <functional>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include "model/Text.h"
@@ -191,3 +192,45 @@ TEST(QtBackendDeathTest, FailedInvariantShowsItsConditionAndPlaceThenEndsTheProg
 }
 
 }  // namespace
+
+// Batch generation needs the left Control key; the right one must not start it.
+TEST(ControlKeysTest, OnlyTheLeftKeyCountsWhereTheSideIsKnown)
+{
+    constexpr unsigned L = TControlKeys::kLeftSymbol;
+    constexpr unsigned R = TControlKeys::kRightSymbol;
+    struct Step {
+        bool pressed;
+        unsigned key;
+    };
+    struct Case {
+        const char* what;
+        std::vector<Step> steps;
+        bool modifier;
+        bool left;
+    };
+    const Case cases[] = {
+        {"left held", {{true, L}}, true, true},
+        {"right held", {{true, R}}, true, false},
+        {"right then left", {{true, R}, {true, L}}, true, true},
+        {"both, left released", {{true, L}, {true, R}, {false, L}}, true, false},
+        {"both, right released", {{true, L}, {true, R}, {false, R}}, true, true},
+        {"no side seen", {}, true, true},
+        {"no native key", {{true, 0}}, true, true},
+        {"nothing held", {{true, L}}, false, false},
+    };
+    for (const Case& c : cases) {
+        TControlKeys keys;
+        for (const Step& s : c.steps) keys.Note(s.pressed, s.key);
+        EXPECT_EQ(keys.IsLeftDown(c.modifier), c.left) << c.what;
+    }
+}
+
+TEST(ControlKeysTest, AMissedReleaseIsForgottenOnceNoControlIsHeld)
+{
+    TControlKeys keys;
+    keys.Note(true, TControlKeys::kRightSymbol);
+    EXPECT_FALSE(keys.IsLeftDown(false));
+    // The right key's release went to another program; later the user holds
+    // the left key before our window had focus.
+    EXPECT_TRUE(keys.IsLeftDown(true));
+}

@@ -8,7 +8,9 @@ always #10 clk = ~clk;
 integer errors = 0;
 `define FAIL(args) begin errors = errors + 1; $display args; end
 
-task wait_cycles(input integer n);
+// Automatic: several processes of a bench wait at once, each with its own
+// count.
+task automatic wait_cycles(input integer n);
     integer i;
 begin
     for (i = 0; i < n; i = i + 1) @(posedge clk);

@@ -9,7 +9,13 @@
 // The bench declares `reg start` (dut's iStart) before including this file,
 // which gives the clocks, what the generated top level connects, the
 // expected register writes of a sequence and their check against chip's
-// log, and the check of the generated instance.
+// log, and the check of the generated instance. A bench whose controller
+// begins with other writes than page 0, 0x18 <= FF, 0x21 <= 0F defines
+// FIRST_WRITES as {page or register, value} of its first three writes.
+
+`ifndef FIRST_WRITES
+`define FIRST_WRITES {8'h01, 8'h00, 8'h18, 8'hFF, 8'h21, 8'h0F}
+`endif
 
 localparam integer PULSE_LATENCY = 1024;   // start-up pulse to first START, at most
 
@@ -169,6 +175,23 @@ begin
 end
 endtask
 
+// The sequence after reset, which the bench has just released: the
+// register controller's done output reads done_before until the sequence
+// starts, low while it runs and high after it.
+task dut_first_sequence(input done_before);
+begin
+    if (dut.reg_controller.oONE_CLK_CONFIG_DONE !== done_before)
+        `FAIL(("FAIL: the done output is not %b before the first sequence", done_before));
+    dut_startup_soon;
+    if (dut.reg_controller.oONE_CLK_CONFIG_DONE !== 1'b0)
+        `FAIL(("FAIL: the done output is high while the sequence runs"));
+    wait_sequence("after reset");
+    wait_cycles(4000);
+    if (dut.reg_controller.oONE_CLK_CONFIG_DONE !== 1'b1)
+        `FAIL(("FAIL: the done output is low after the sequence"));
+end
+endtask
+
 // Waits for the end of the sequence that runs or is starting.
 task wait_sequence(input [8*48-1:0] what);
 begin
@@ -198,9 +221,8 @@ endtask
 // ------------------------------------------------- the generated instance
 
 // At full speed, its start-up counter moved on like dut's: its first three
-// writes (page 0, then registers 0x18 and 0x21) come at standard-mode bus
-// timing, checked by chip2; the done output stays low meanwhile. Then its
-// clock stops.
+// writes (FIRST_WRITES) come at standard-mode bus timing, checked by chip2;
+// the done output stays low meanwhile. Then its clock stops.
 task run_generated;
     integer t_pulse;
 begin
@@ -213,11 +235,11 @@ begin
     if (cycle < t_pulse || cycle > t_pulse + PULSE_LATENCY)
         `FAIL(("FAIL: generated wiring: first START %0d clocks after the start-up pulse", cycle - t_pulse));
     wait (chip2.log_count >= 3);
-    if (chip2.log_reg[0] !== 8'h01 || chip2.log_data[0] !== 8'h00 || chip2.log_ok[0] !== 1'b1 ||
-        chip2.log_reg[1] !== 8'h18 || chip2.log_data[1] !== 8'hFF || chip2.log_ok[1] !== 1'b1 ||
-        chip2.log_reg[2] !== 8'h21 || chip2.log_data[2] !== 8'h0F || chip2.log_ok[2] !== 1'b1)
-        `FAIL(("FAIL: generated wiring: the first writes are not page 0, 0x18 <= FF, 0x21 <= 0F"));
-    if (`GENERATED.oPLL_REG_CONFIG_DONE !== 1'b0)
+    if ({chip2.log_reg[0], chip2.log_data[0], chip2.log_reg[1], chip2.log_data[1],
+         chip2.log_reg[2], chip2.log_data[2]} !== `FIRST_WRITES ||
+        chip2.log_ok[0] !== 1'b1 || chip2.log_ok[1] !== 1'b1 || chip2.log_ok[2] !== 1'b1)
+        `FAIL(("FAIL: generated wiring: the first writes are not %h", `FIRST_WRITES));
+    if (`GENERATED.reg_controller.oONE_CLK_CONFIG_DONE !== 1'b0)
         `FAIL(("FAIL: generated wiring: done high while the sequence runs"));
     generated_on = 1'b0;
     generated_finished = 1'b1;
