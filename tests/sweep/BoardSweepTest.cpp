@@ -92,6 +92,16 @@ std::vector<TPort> TopLevelPorts(const std::string& text, bool vhdl)
     return ports;
 }
 
+// Bits of bus ports that a board's top level declares but that are no pin:
+// a bus port runs from its lowest member to its highest, and these boards'
+// connectors give no pin to members between. Any other bit without an I/O
+// standard is a fault.
+const std::map<std::string, std::regex> kBitsWithoutPin = {
+    // The single-rank DDR4 module names positions 256 and 166 AC_R[1] and
+    // AC_R[2]; the board's sockets have no pin at either.
+    {"Ashcombre", std::regex(R"(DDR4[A-D]_AC_R\[[12]\])")},
+};
+
 // The ports, or bits of bus ports, without an I/O standard line in the .qsf.
 std::vector<std::string> PortsWithoutIoStandard(const std::vector<TPort>& ports, const std::string& qsf)
 {
@@ -148,7 +158,11 @@ protected:
         form_test::ExpectNoBallTwice(qsf);
         const std::vector<TPort> ports = TopLevelPorts(ReadFile(top), vhdl);
         EXPECT_FALSE(ports.empty());
-        EXPECT_EQ(PortsWithoutIoStandard(ports, qsf), std::vector<std::string>{});
+        const auto known = kBitsWithoutPin.find(sweep::BoardName(GetParam()));
+        for (const std::string& bit : PortsWithoutIoStandard(ports, qsf)) {
+            EXPECT_TRUE(known != kBitsWithoutPin.end() && std::regex_match(bit, known->second))
+                << bit << " has no I/O standard line";
+        }
         projects.push_back({name, folder, vhdl});
     }
 
