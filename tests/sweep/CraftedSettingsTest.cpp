@@ -6,7 +6,6 @@
 // form's settings as they were.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <map>
 
 #include "tests/sweep/CraftedRecords.h"
@@ -58,8 +57,10 @@ TEST_P(CraftedSettings, LoadAndGenerateWithoutAFault)
         }
         if (HasFailure()) break;
     }
+    // Most records get past the form's checks, so that the generation itself
+    // sees them.
     RecordProperty("projects", session.generated);
-    std::printf("%d of %zu crafted records generated\n", session.generated, records.size());
+    EXPECT_GT(static_cast<size_t>(session.generated), records.size() / 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryBoard, CraftedSettings, ::testing::ValuesIn(BoardFormSlots()),
