@@ -1,8 +1,8 @@
 // Driving any board form as a user does, without knowing which board it is:
 // the main form changes to the board through the selector, the form's own
 // buttons load, save and generate, every group box is ticked, and what the
-// form shows is read back from its controls. Shared by the sweep tests and
-// the settings fuzz target.
+// form shows is read back from its controls. Shared by the sweep tests, the
+// settings fuzz target and the generation benchmark.
 #pragma once
 
 #include <cstdint>
