@@ -15,37 +15,11 @@
 #include "boards/frame/BoardFormFrame.h"
 #include "platform/FormsTesting.h"
 #include "platform/qt/NamedResources.h"
+#include "tests/support/ProjectText.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
 namespace form_test {
-
-inline int Count(const std::string& text, const std::string& what)
-{
-    int n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
-    return n;
-}
-
-inline bool HasLine(const std::string& text, const std::string& line)
-{
-    const auto lines = SplitCrLf(text);
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
-// No ball of the .qsf is given to two signals.
-inline void ExpectNoBallTwice(const std::string& qsf)
-{
-    std::map<std::string, std::string> owners;
-    for (const std::string& line : SplitCrLf(qsf)) {
-        const std::string head = "set_location_assignment PIN_";
-        if (line.rfind(head, 0) != 0) continue;
-        const size_t to = line.find(" -to ");
-        const std::string ball = line.substr(head.size(), to - head.size());
-        const std::string signal = line.substr(to + 5);
-        EXPECT_TRUE(owners.emplace(ball, signal).second) << ball << " " << owners[ball] << " " << signal;
-    }
-}
 
 // The .v files of a project folder, sorted.
 inline std::vector<std::string> VerilogFilesIn(const std::string& folder)

@@ -10,9 +10,6 @@
 
 #include "tests/boards/SocFormFixture.h"
 
-using socform::Count;
-using socform::ExpectEachBallOnce;
-using socform::HasLine;
 using socform::kSuccess;
 
 // The source folder, from where this file lies in it.

@@ -11,6 +11,7 @@
 #include "boards/soc/UI_Hollarne.h"
 #include "model/Text.h"
 #include "platform/FormsTesting.h"
+#include "tests/support/ProjectText.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
@@ -30,19 +31,6 @@ const std::string kPrefixRule = "Prefix Name must start with a letter and hold o
 
 // Combo items of the card list, in the order the form lists the cards.
 enum Item { None = 0, GpioDefault, Culm, Ivrel, Kember, Sarnel, Brevik, Tamsil, Dunvar, Elvask, Fenwry, RiscV, Jusk };
-
-int Count(const std::string& text, const std::string& what)
-{
-    int n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
-    return n;
-}
-
-bool HasLine(const std::string& text, const std::string& line)
-{
-    const auto lines = SplitCrLf(text);
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
 
 class HollarneForm : public ::testing::Test {
 protected:

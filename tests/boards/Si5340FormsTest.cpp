@@ -19,6 +19,7 @@
 #include "model/Text.h"
 #include "platform/FormsTesting.h"
 #include "platform/qt/NamedResources.h"
+#include "tests/support/ProjectText.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
@@ -86,32 +87,6 @@ void RegisterControllerFiles(SeamRecorder& seam)
             std::string bytes;
             seam.AddResource(name, LoadNamedResource(name, bytes) ? bytes : standIn);
         }
-    }
-}
-
-bool HasLine(const std::string& text, const std::string& line)
-{
-    const auto lines = SplitCrLf(text);
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
-int Count(const std::string& text, const std::string& what)
-{
-    int n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
-    return n;
-}
-
-// No ball of the .qsf is given to two signals.
-void ExpectNoBallTwice(const std::string& qsf)
-{
-    std::map<std::string, std::string> owners;
-    for (const std::string& line : SplitCrLf(qsf)) {
-        const std::string head = "set_location_assignment PIN_";
-        if (line.rfind(head, 0) != 0) continue;
-        const size_t to = line.find(" -to ");
-        const std::string ball = line.substr(head.size(), to - head.size());
-        EXPECT_TRUE(owners.emplace(ball, line.substr(to + 5)).second) << ball;
     }
 }
 

@@ -17,6 +17,7 @@
 #include "model/MainBoard.h"
 #include "model/Text.h"
 #include "platform/FormsTesting.h"
+#include "tests/support/ProjectText.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
@@ -27,19 +28,6 @@ inline const char* const kSuccess =
 inline const char* const kHpsWarning =
     "===== HPS System warning =====\r\nTo prevent any errors while compiling your Quartus project, \r\nplease "
     "add the Altera HPS IP to your design.\r\n";
-
-inline int Count(const std::string& text, const std::string& what)
-{
-    int n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
-    return n;
-}
-
-inline bool HasLine(const std::string& text, const std::string& line)
-{
-    const auto lines = SplitCrLf(text);
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
 
 // The display names of the card lists of the forms, item 0 first: the
 // 40-pin list (every offered 40-pin card, no voltage rule) and the list of
@@ -90,18 +78,6 @@ inline std::vector<std::string> Folders(const std::string& root)
     for (const auto& entry : std::filesystem::directory_iterator(root, ec)) names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
     return names;
-}
-
-// No ball of a .qsf is given to two signals.
-inline void ExpectEachBallOnce(const std::string& qsf)
-{
-    const std::string head = "set_location_assignment PIN_";
-    std::vector<std::string> balls;
-    for (const std::string& line : SplitCrLf(qsf))
-        if (line.rfind(head, 0) == 0) balls.push_back(line.substr(head.size(), line.find(' ', head.size()) - head.size()));
-    std::sort(balls.begin(), balls.end());
-    const auto twice = std::adjacent_find(balls.begin(), balls.end());
-    EXPECT_EQ(twice, balls.end()) << "ball " << *twice << " is given twice";
 }
 
 }  // namespace socform

@@ -20,6 +20,7 @@
 #include "model/Text.h"
 #include "platform/FormsTesting.h"
 #include "platform/qt/NamedResources.h"
+#include "tests/support/ProjectText.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
@@ -67,19 +68,6 @@ void RegisterClockChipIp(SeamRecorder& seam)
     }
 }
 
-int Count(const std::string& text, const std::string& what)
-{
-    int n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
-    return n;
-}
-
-bool HasLine(const std::string& text, const std::string& line)
-{
-    const auto lines = SplitCrLf(text);
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 std::vector<std::string> VerilogFilesIn(const std::string& folder)
 {
     std::vector<std::string> names;
@@ -87,20 +75,6 @@ std::vector<std::string> VerilogFilesIn(const std::string& folder)
         if (entry.path().extension() == ".v") names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
-}
-
-// The balls of the .qsf: no ball is given to two signals.
-void ExpectNoBallTwice(const std::string& qsf)
-{
-    std::map<std::string, std::string> owners;
-    for (const std::string& line : SplitCrLf(qsf)) {
-        const std::string head = "set_location_assignment PIN_";
-        if (line.rfind(head, 0) != 0) continue;
-        const size_t to = line.find(" -to ");
-        const std::string ball = line.substr(head.size(), to - head.size());
-        const std::string signal = line.substr(to + 5);
-        EXPECT_TRUE(owners.emplace(ball, signal).second) << ball << " " << owners[ball] << " " << signal;
-    }
 }
 
 class StratixForms : public ::testing::Test {
