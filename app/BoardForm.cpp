@@ -1,5 +1,6 @@
 #include "app/BoardForm.h"
 
+#include "boards/cyclone5_stratix5/UI_Colvenna.h"
 #include "boards/cyclone5_stratix5/UI_Drennock.h"
 #include "boards/cyclone5_stratix5/UI_Estover.h"
 #include "boards/cyclone5_stratix5/UI_Rastrelle.h"
@@ -50,7 +51,7 @@ std::vector<TBoardFormSlot>& Slots()
         {27, "TFormTarrowind", nullptr},
         {28, "TFormUlverrow", nullptr},
         {30, "TFormLanterby", nullptr},
-        {31, "TFormColvenna", nullptr},
+        {31, "TFormColvenna", NewBoardForm<TFormColvenna>},
         {32, "TFormVantremere", NewBoardForm<TFormVantremere>},
         {33, "TFormFallowmere", nullptr},
         {34, "TFormGarvelow", nullptr},

@@ -14,3 +14,4 @@ QImage DrawBoardPhoto(int width, int height, const TPicturePart* parts, std::siz
 QImage DrawRastrellePhoto();
 QImage DrawDrennockPhoto();
 QImage DrawEstoverPhoto();
+QImage DrawColvennaPhoto();

@@ -417,6 +417,7 @@ int main(int argc, char** argv)
     save("RASTRELLE_PHOTO_BITMAP", DrawRastrellePhoto());
     save("DRENNOCK_PHOTO_BITMAP", DrawDrennockPhoto());
     save("ESTOVER_PHOTO_BITMAP", DrawEstoverPhoto());
+    save("COLVENNA_PHOTO_BITMAP", DrawColvennaPhoto());
     save("KALVORA_LOGO_BITMAP", DrawMakerLogo());
     save("MIRRENDALE_PHOTO_BITMAP", DrawMirrendalePhoto());
     save("DORVALIN_PHOTO_BITMAP", DrawDorvalinPhoto());

@@ -78,7 +78,7 @@ void TPinGroup::Bus(const TBusEnds& bus)
     PL_ASSERT(bus.Count >= 2);
     for (int n = 0; n < bus.Count; ++n) {
         const char* ball = n == 0 ? bus.First : n == bus.Count - 1 ? bus.Last : kUnknownBall;
-        Pin(MemberName(bus.Format, n), ball, bus.Direction, bus.Standard);
+        Pin(MemberName(bus.Format, bus.FirstIndex + n), ball, bus.Direction, bus.Standard);
     }
 }
 
@@ -147,10 +147,21 @@ std::vector<TPositionRange> HsmcPositionsWithoutPin()
     return ranges;
 }
 
-TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::string& description, ConnectorType type,
-                      int32_t masterId, const std::vector<const char*>& locations)
+std::vector<TPositionRange> Ddr3SodimmPositionsWithoutPin()
 {
-    auto* master = new TConnector(name, description, type, -1);
+    return {
+        {1, 3},     {8, 9},     {13, 14},   {19, 20},   {25, 26},   {31, 32},   {37, 38},   {43, 44},
+        {48, 49},   {54, 55},   {60, 61},   {65, 66},   {71, 72},   {75, 77},   {81, 82},   {87, 88},
+        {93, 94},   {99, 100},  {105, 106}, {111, 112}, {117, 118}, {122, 128}, {133, 134}, {138, 139},
+        {144, 145}, {150, 151}, {155, 156}, {161, 162}, {167, 168}, {172, 173}, {178, 179}, {184, 185},
+        {189, 190}, {195, 197}, {199, 199}, {201, 201}, {203, 204},
+    };
+}
+
+TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::string& description, ConnectorType type,
+                      int32_t masterId, const std::vector<const char*>& locations, int32_t cardId)
+{
+    auto* master = new TConnector(name, description, type, cardId);
     for (const char* location : locations)
         master->AddPin(location == kNoPin ? nullptr : new TPin("", location, PIN_DIR_BY_CARD, IO_STD_BY_CARD, 0));
     master->SetIsMaster(true);

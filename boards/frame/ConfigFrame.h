@@ -98,8 +98,8 @@ struct TPinRow {
     IoStandard Standard;
 };
 
-// A bus NAME[0..Count-1] of which the board's data gives the first and the
-// last ball only; the members between have kUnknownBall.
+// A bus NAME[FirstIndex..FirstIndex+Count-1] of which the board's data gives
+// the first and the last ball only; the members between have kUnknownBall.
 struct TBusEnds {
     const char* Format;  // e.g. "FSM_D[%d]"
     int Count;
@@ -107,6 +107,7 @@ struct TBusEnds {
     const char* Last;
     PinDirection Direction;
     IoStandard Standard;
+    int FirstIndex = 0;
 };
 
 // One pin of a per-letter group: its name pattern with "%c" for the letter.
@@ -177,9 +178,15 @@ std::vector<const char*> MasterLocations(int positions, const std::vector<TPosit
 // The positions of an HSMC connector without an FPGA pin: 35 to 38 and the
 // pairs 45-46, 51-52, ... every six up to 159-160 (44 of 160).
 std::vector<TPositionRange> HsmcPositionsWithoutPin();
+// The 80 positions of a DDR3 SODIMM socket without an FPGA pin (power,
+// ground, reference and key positions), of its 204.
+constexpr int DDR3_SODIMM_POSITIONS = 204;
+std::vector<TPositionRange> Ddr3SodimmPositionsWithoutPin();
 
 // Step 7: a master connector of one placeholder per located position (empty
 // name, the ball, I/O standard and direction as the card says) and a null
-// position for each kNoPin. Returns it; the board owns it.
+// position for each kNoPin, with card id -1 (or the card's id where the
+// board's master carries it). Returns it; the board owns it.
 TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::string& description,
-                      ConnectorType type, int32_t masterId, const std::vector<const char*>& locations);
+                      ConnectorType type, int32_t masterId, const std::vector<const char*>& locations,
+                      int32_t cardId = -1);
