@@ -255,10 +255,15 @@ std::string CdcmAndSi570Verilog(const TClockChipChoices& chips)
 
 // ---- Port lists ---------------------------------------------------------------
 
+// One section per connector, in order, each with the ports that it declares
+// (a bus spread over several connectors is declared in the first of them).
 std::string BuildPortList(const TMainBoard& board, bool vhdl, bool& ok)
 {
-    ok = true;
+    std::vector<const TConnector*> connectors;
+    for (int c = 0; c < board.GetConnectorCount(); ++c) connectors.push_back(board.GetConnector(c));
     TPinParsing parsing;
+    ok = parsing.Build(connectors);
+    if (!ok) return {};
     std::string list;
     size_t lastSeparator = std::string::npos;
     for (int c = 0; c < board.GetConnectorCount(); ++c) {
@@ -272,11 +277,8 @@ std::string BuildPortList(const TMainBoard& board, bool vhdl, bool& ok)
         else
             list += vhdl ? Format("\t------------ %s ------------\r\n", name)
                          : Format("\t//////////// %s //////////\r\n", name);
-        if (!parsing.Build(connector)) {
-            ok = false;
-            return {};
-        }
         for (int p = 0; p < parsing.GetPortCount(); ++p) {
+            if (parsing.GetPort(p).section != c) continue;
             list += '\t';
             list += vhdl ? parsing.GetVhdlPort(p) : parsing.GetVerilogPort(p);
             lastSeparator = list.size();
