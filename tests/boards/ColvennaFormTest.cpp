@@ -569,8 +569,9 @@ TEST_F(ColvennaForm, CraftedRecordsLoadSafely)
     EXPECT_EQ(record.nGpioDaughterId, 0);
     for (uint8_t card : record.nFmcDaughterId) EXPECT_EQ(card, 0);
     UserType(form->EditProjectName, "crafted");
-    GenerateAnswering(form, "crafted", {true});
+    const std::string qpf = GenerateAnswering(form, "crafted", {true});
     EXPECT_TRUE(seam.ErrorTexts().empty());
+    ExpectCompilesWithIp(qpf);
 
     std::mt19937 random(31);
     for (int round = 0; round < 30; ++round) {
