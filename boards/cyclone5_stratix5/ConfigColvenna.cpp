@@ -47,6 +47,14 @@ const TIpFile kLmk04906Files[] = {
     {"SPI_LMK04906_Config.v", "COLVENNA_LMK04906_config_verilog"},
 };
 
+// The head of a chip's block in the top level: its banner and the start of
+// its signal declarations.
+std::string BlockHead(const char* title)
+{
+    return "\r\n\r\n" + kVerilogSeparator + kCrLf + title + kCrLf + kVerilogSeparator + kCrLf +
+           "\r\n//  Signal declarations\r\n";
+}
+
 // The 644.53125 MHz choice of an LMK04906 output.
 constexpr uint8_t kLmk644M53125 = 2;
 
@@ -116,12 +124,7 @@ std::string TConfigColvenna::GetVerilogText()
 
         const char* const kModeFormat =
             "`define %s  %s   //FMCA(%s),FMCD(%s),PCIE(100),SATA_HOST(150),SATA_DEVICE(150),DDR3(133.333)\r\n";
-        t += "\r\n\r\n";
-        t += kVerilogSeparator + kCrLf;
-        t += "//  External PLL CDCM6208 Configuration =================\r\n";
-        t += kVerilogSeparator + kCrLf;
-        t += "\r\n";
-        t += "//  Signal declarations\r\n";
+        t += BlockHead("//  External PLL CDCM6208 Configuration =================");
         t += Format(kModeFormat, "CDCM6208_MODE_0", "2'd0", "100", "100");
         t += Format(kModeFormat, "CDCM6208_MODE_1", "2'd1", "125", "125");
         t += Format(kModeFormat, "CDCM6208_MODE_2", "2'd2", "150", "150");
@@ -158,12 +161,7 @@ std::string TConfigColvenna::GetVerilogText()
         for (int k = 0; k < LMK04906_OUTPUTS; ++k)
             if (c.nLmk04906Freq[k] == kLmk644M53125) AddMacroUse(select, kLmk04906Outputs[k].SelectDefine);
 
-        t += "\r\n\r\n";
-        t += kVerilogSeparator + kCrLf;
-        t += "//  External PLL LMK04906 Configuration =================\r\n";
-        t += kVerilogSeparator + kCrLf;
-        t += "\r\n";
-        t += "//  Signal declarations\r\n";
+        t += BlockHead("//  External PLL LMK04906 Configuration =================");
         for (const TLmk04906Output& output : kLmk04906Outputs)
             t += Format("`define %s  4'h%x   //644.53125 MHz\r\n", output.SelectDefine, output.SelectBit);
         t += "\r\n";

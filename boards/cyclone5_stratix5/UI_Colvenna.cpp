@@ -68,28 +68,52 @@ const char* const kFmcClockWarning =
 uint8_t* Flags(COLVENNA_CONFIG& config) { return &config.bClock; }
 const uint8_t* Flags(const COLVENNA_CONFIG& config) { return &config.bClock; }
 
-// A group box of clock-chip combos, two to a row: label, combo, unit.
+// A group box of clock-chip combos, one to a row: label, combo, unit.
 void AddPllGroup(std::vector<TControlSpec>& c, const char* name, const char* caption, int left, int top, int width,
                  const TPllCombo* combos, int count)
 {
-    const int rows = (count + 1) / 2;
     c.push_back({.Kind = TControlKind::GroupBox,
                  .Name = name,
                  .Left = left,
                  .Top = top,
                  .Width = width,
-                 .Height = 26 + 28 * rows,
+                 .Height = 26 + 28 * count,
                  .Caption = caption});
     for (int i = 0; i < count; ++i) {
-        const int x = 8 + (i % 2) * (width / 2);
-        const int y = 22 + 28 * (i / 2);
-        c.push_back(FrameLabel(combos[i].LabelName, name, x, y + 4, 118, combos[i].Label));
-        TControlSpec combo = FrameComboBox(combos[i].Combo, name, x + 120, y, 52, "ComboBoxPllChange");
-        combo.Width = width / 2 - 166;
+        const int y = 22 + 28 * i;
+        c.push_back(FrameLabel(combos[i].LabelName, name, 12, y + 4, 160, combos[i].Label));
+        TControlSpec combo = FrameComboBox(combos[i].Combo, name, 176, y, 130, "ComboBoxPllChange");
         combo.DropDownCount = static_cast<int>(combos[i].Items.size());
         c.push_back(combo);
-        c.push_back(FrameLabel(combos[i].UnitName, name, x + width / 2 - 42, y + 4, 34, "MHZ"));
+        c.push_back(FrameLabel(combos[i].UnitName, name, 314, y + 4, 40, "MHZ"));
     }
+}
+
+// A card slot in a group box: the card combo at top, "Prefix Name:" and the
+// prefix edit under it, the card's picture (hidden until a card is chosen)
+// to the right.
+struct TCardSlot {
+    const char* Combo;
+    const char* PrefixLabel;
+    const char* Edit;
+    const char* Image;
+    const char* OnChange;
+};
+void AddCardSlot(std::vector<TControlSpec>& c, const char* parent, int top, int imageLeft, int imageSize,
+                 const TCardSlot& slot)
+{
+    c.push_back(FrameComboBox(slot.Combo, parent, 12, top, 260, slot.OnChange));
+    c.push_back(FrameLabel(slot.PrefixLabel, parent, 12, top + 32, 84, "Prefix Name:"));
+    c.push_back(FrameEdit(slot.Edit, parent, 100, top + 28, 172));
+    c.push_back({.Kind = TControlKind::Image,
+                 .Name = slot.Image,
+                 .Parent = parent,
+                 .Left = imageLeft,
+                 .Top = top - 4,
+                 .Width = imageSize,
+                 .Height = imageSize,
+                 .Visible = false,
+                 .Stretch = true});
 }
 
 TFormSpec ColvennaLayout()
@@ -122,17 +146,7 @@ TFormSpec ColvennaLayout()
                  .Width = 464,
                  .Height = 118,
                  .Caption = "2x20 GPIO Expansion"});
-    c.push_back(FrameComboBox("ComboBoxGpio", gpio, 12, 24, 260, "ComboBoxGpioChange"));
-    c.push_back(FrameLabel("LabelPrefixGpio", gpio, 12, 62, 84, "Prefix Name:"));
-    c.push_back(FrameEdit("EditGpio", gpio, 100, 58, 172));
-    c.push_back({.Kind = TControlKind::Image,
-                 .Name = "ImageGpio",
-                 .Parent = gpio,
-                 .Left = 360,
-                 .Top = 20,
-                 .Width = 80,
-                 .Height = 80,
-                 .Visible = false});
+    AddCardSlot(c, gpio, 24, 360, 80, {"ComboBoxGpio", "LabelPrefixGpio", "EditGpio", "ImageGpio", "ComboBoxGpioChange"});
 
     AddSettingsGroup(c, 480, 8, 380, 332,
                      {
@@ -153,39 +167,30 @@ TFormSpec ColvennaLayout()
     c.push_back(FrameLabel("LabelDdr3Hint", "GroupBoxConfig", 12, 56 + 24 * 10 + 10, 356,
                            "DDR3 SODIMM: Up to 4GB, 1066 data rate"));
 
-    AddPllGroup(c, "GroupBoxCdcm6208", "CDCM6208 Programmable PLL", 480, 346, 380, kCdcm6208Combos,
+    AddPllGroup(c, "GroupBoxLmk04906", "LMK04096B PLL", 480, 348, 380, kLmk04906Combos, LMK04906_OUTPUTS);
+    AddPllGroup(c, "GroupBoxCdcm6208", "CDCM6208 Programmable PLL", 868, 8, 394, kCdcm6208Combos,
                 CDCM6208_OUTPUTS);
-    AddPllGroup(c, "GroupBoxLmk04906", "LMK04096B PLL", 868, 8, 394, kLmk04906Combos, LMK04906_OUTPUTS);
 
     // The FMC connectors, one above the other.
     const char* fmc = "GroupBoxFmc";
     c.push_back({.Kind = TControlKind::GroupBox,
                  .Name = fmc,
                  .Left = 868,
-                 .Top = 100,
+                 .Top = 208,
                  .Width = 394,
-                 .Height = 412,
+                 .Height = 304,
                  .Caption = "FMC Expansion"});
-    static const char* const kCombos[FMC_COUNT] = {"ComboBoxFmc_A", "ComboBoxFmc_B", "ComboBoxFmc_C", "ComboBoxFmc_D"};
-    static const char* const kEdits[FMC_COUNT] = {"EditFmc_A", "EditFmc_B", "EditFmc_C", "EditFmc_D"};
-    static const char* const kImages[FMC_COUNT] = {"ImageFmc_A", "ImageFmc_B", "ImageFmc_C", "ImageFmc_D"};
+    static const TCardSlot kSlots[FMC_COUNT] = {
+        {"ComboBoxFmc_A", "LabelPrefixFmc_A", "EditFmc_A", "ImageFmc_A", "ComboBoxFmcChange"},
+        {"ComboBoxFmc_B", "LabelPrefixFmc_B", "EditFmc_B", "ImageFmc_B", "ComboBoxFmcChange"},
+        {"ComboBoxFmc_C", "LabelPrefixFmc_C", "EditFmc_C", "ImageFmc_C", "ComboBoxFmcChange"},
+        {"ComboBoxFmc_D", "LabelPrefixFmc_D", "EditFmc_D", "ImageFmc_D", "ComboBoxFmcChange"},
+    };
     static const char* const kTitleLabels[FMC_COUNT] = {"LabelFmc_A", "LabelFmc_B", "LabelFmc_C", "LabelFmc_D"};
-    static const char* const kPrefixLabels[FMC_COUNT] = {"LabelPrefixFmc_A", "LabelPrefixFmc_B", "LabelPrefixFmc_C",
-                                                         "LabelPrefixFmc_D"};
     for (int i = 0; i < FMC_COUNT; ++i) {
-        const int y = 20 + 97 * i;
+        const int y = 22 + 70 * i;
         c.push_back(FrameLabel(kTitleLabels[i], fmc, 12, y, 200, kFmcTitles[i], true));
-        c.push_back(FrameComboBox(kCombos[i], fmc, 12, y + 20, 260, "ComboBoxFmcChange"));
-        c.push_back(FrameLabel(kPrefixLabels[i], fmc, 12, y + 56, 84, "Prefix Name:"));
-        c.push_back(FrameEdit(kEdits[i], fmc, 100, y + 52, 172));
-        c.push_back({.Kind = TControlKind::Image,
-                     .Name = kImages[i],
-                     .Parent = fmc,
-                     .Left = 300,
-                     .Top = y,
-                     .Width = 80,
-                     .Height = 80,
-                     .Visible = false});
+        AddCardSlot(c, fmc, y + 18, 306, 60, kSlots[i]);
     }
     return spec;
 }
