@@ -162,7 +162,8 @@ bool TPinloom::CheckSignalNames(TMainBoard* board)
             int32_t index = -1;
             const bool bus = TPinParsing::SplitBusName(name, baseName, index);
             const std::string port = bus ? baseName : name;
-            const TPortUse& use = portUses.emplace(UpperCase(port), TPortUse{c, bus, pin->GetDirection()}).first->second;
+            const TPortUse& use =
+                portUses.emplace(UpperCase(port), TPortUse{c, bus, pin->GetDirection()}).first->second;
             if (bus && busBits.emplace(std::make_pair(UpperCase(baseName), index), c).first->second != c) {
                 seam::ShowError(Format("Signal name %s is used more than once in this project.", name.c_str()));
                 return false;

@@ -266,7 +266,9 @@ void CONFIG_COLVENNA(TMainBoard* board, TConfigColvenna* pConfig)
     }
     // 11. The calibration resistors of the DDR3 and FMC banks.
     if (Config.bDdr3 || anyFmc) {
-        TPinGroup group(Config.bDdr3 && anyFmc ? "RZQ for FMC and DDR3" : Config.bDdr3 ? "RZQ for DDR3" : "RZQ for FMC");
+        TPinGroup group(Config.bDdr3 && anyFmc ? "RZQ for FMC and DDR3"
+                        : Config.bDdr3          ? "RZQ for DDR3"
+                                                : "RZQ for FMC");
         if (Config.bDdr3) group.Pin("RZQ_DDR3", "AR8", DIR_IN, IO_1V5);
         if (anyFmc) group.Pin("RZQ_FMC", "H9", DIR_IN, IO_2V5);
         group.AddTo(board);

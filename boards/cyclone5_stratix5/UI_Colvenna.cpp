@@ -31,14 +31,20 @@ struct TPllCombo {
     std::vector<std::string> Items;
     int32_t Default;
 };
+const std::vector<std::string> kFmcItems = {"Disable", "100.0", "125.0", "150.0"};
+const std::vector<std::string> kSataItems = {"Disable", "150.0"};
+const std::vector<std::string> kPcieItems = {"Disable", "100.0"};
+const std::vector<std::string> kDdr3Items = {"Disable", "133.333"};
+// clang-format off
 const TPllCombo kCdcm6208Combos[CDCM6208_OUTPUTS] = {
-    {"ComboBoxPLL_FMCA", "LabelPLL_FMCA", "FMCA_REFCLK_0:", "LabelPLL_FMCAMHz", {"Disable", "100.0", "125.0", "150.0"}, 2},
-    {"ComboBoxPLL_FMCD", "LabelPLL_FMCD", "FMCD_REFCLK_0:", "LabelPLL_FMCDMHz", {"Disable", "100.0", "125.0", "150.0"}, 2},
-    {"ComboBoxPLL_SATA_HOST", "LabelPLL_SATA_HOST", "SATA_HOST_REFCLK:", "LabelPLL_SATA_HOSTMHz", {"Disable", "150.0"}, 1},
-    {"ComboBoxPLL_SATA_DEVICE", "LabelPLL_SATA_DEVICE", "SATA_DEVICE_REFCLK:", "LabelPLL_SATA_DEVICEMHz", {"Disable", "150.0"}, 1},
-    {"ComboBoxPLL_PCIE", "LabelPLL_PCIE", "PCIE_OB_REFCLK:", "LabelPLL_PCIEMHz", {"Disable", "100.0"}, 0},
-    {"ComboBoxPLL_DDR3", "LabelPLL_DDR3", "DDR3_REFCLK:", "LabelPLL_DDR3MHz", {"Disable", "133.333"}, 1},
+    {"ComboBoxPLL_FMCA", "LabelPLL_FMCA", "FMCA_REFCLK_0:", "LabelPLL_FMCAMHz", kFmcItems, 2},
+    {"ComboBoxPLL_FMCD", "LabelPLL_FMCD", "FMCD_REFCLK_0:", "LabelPLL_FMCDMHz", kFmcItems, 2},
+    {"ComboBoxPLL_SATA_HOST", "LabelPLL_SATA_HOST", "SATA_HOST_REFCLK:", "LabelPLL_SATA_HOSTMHz", kSataItems, 1},
+    {"ComboBoxPLL_SATA_DEVICE", "LabelPLL_SATA_DEVICE", "SATA_DEVICE_REFCLK:", "LabelPLL_SATA_DEVICEMHz", kSataItems, 1},
+    {"ComboBoxPLL_PCIE", "LabelPLL_PCIE", "PCIE_OB_REFCLK:", "LabelPLL_PCIEMHz", kPcieItems, 0},
+    {"ComboBoxPLL_DDR3", "LabelPLL_DDR3", "DDR3_REFCLK:", "LabelPLL_DDR3MHz", kDdr3Items, 1},
 };
+// clang-format on
 const std::vector<std::string> kLmk04906Items = {"Disable", "322.265625", "644.53125"};
 const TPllCombo kLmk04906Combos[LMK04906_OUTPUTS] = {
     {"ComboBoxPLL_FMCA_PLUS", "LabelPLL_FMCA_PLUS", "FMCA_REFCLK_1:", "LabelPLL_FMCA_PLUSMHz", kLmk04906Items, 2},
@@ -146,7 +152,8 @@ TFormSpec ColvennaLayout()
                  .Width = 464,
                  .Height = 118,
                  .Caption = "2x20 GPIO Expansion"});
-    AddCardSlot(c, gpio, 24, 360, 80, {"ComboBoxGpio", "LabelPrefixGpio", "EditGpio", "ImageGpio", "ComboBoxGpioChange"});
+    AddCardSlot(c, gpio, 24, 360, 80,
+                {"ComboBoxGpio", "LabelPrefixGpio", "EditGpio", "ImageGpio", "ComboBoxGpioChange"});
 
     AddSettingsGroup(c, 480, 8, 380, 332,
                      {
