@@ -257,13 +257,15 @@ std::string CdcmAndSi570Verilog(const TClockChipChoices& chips)
 
 // One section per connector, in order, each with the ports that it declares
 // (a bus spread over several connectors is declared in the first of them).
-std::string BuildPortList(const TMainBoard& board, bool vhdl, bool& ok)
+std::string BuildPortList(const TMainBoard& board, bool vhdl, bool& ok, int* portCount = nullptr)
 {
+    if (portCount) *portCount = 0;
     std::vector<const TConnector*> connectors;
     for (int c = 0; c < board.GetConnectorCount(); ++c) connectors.push_back(board.GetConnector(c));
     TPinParsing parsing;
     ok = parsing.Build(connectors);
     if (!ok) return {};
+    if (portCount) *portCount = parsing.GetPortCount();
     std::string list;
     size_t lastSeparator = std::string::npos;
     for (int c = 0; c < board.GetConnectorCount(); ++c) {
@@ -426,7 +428,10 @@ std::string TMainBoard::GetLarrowenQsfAssignments() const
 
 std::string TMainBoard::GetVerilogPortList(bool& ok) const { return BuildPortList(*this, false, ok); }
 
-std::string TMainBoard::GetVhdlPortList(bool& ok) const { return BuildPortList(*this, true, ok); }
+std::string TMainBoard::GetVhdlPortList(bool& ok, int* portCount) const
+{
+    return BuildPortList(*this, true, ok, portCount);
+}
 
 std::string TMainBoard::GetVerilogBoardExtras() const
 {

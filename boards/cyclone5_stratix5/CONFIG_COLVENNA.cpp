@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr IoStandard IO_LVDS = 21;        // "LVDS"
-constexpr IoStandard IO_DIFF_1V5_HSTL_I = 9;  // "Differential 1.5-V HSTL Class I"
-
 // The FPGA parts of the board, by the record's nBoardType.
 struct TPart {
     const char* Device;
@@ -65,6 +62,7 @@ const char* const kCdcm6208Clocks[CDCM6208_OUTPUTS][2] = {
 
 // The DDR3 SODIMM socket: of its 124 located positions the board's data
 // gives 4, 5, 6, 200 and 202.
+constexpr int DDR3_SODIMM_POSITIONS = 204;
 const std::initializer_list<TGivenBall> kDdr3Balls = {{4, "AH30"}, {5, "AH31"}, {6, "AJ30"}, {200, "AJ29"},
                                                       {202, "AT29"}};
 

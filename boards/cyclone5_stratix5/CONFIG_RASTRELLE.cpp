@@ -71,6 +71,9 @@ const char* const kSfp[4][10] = {
     {"AY6", "BB2", "V21", "M22", "N22", "V20", "U21", "V19", "U20", "T21"},
 };
 
+// The DDR3 SODIMM sockets: 204 positions, the 80 of every such socket without
+// an FPGA pin; of the other 124 the board's data gives the first and the last.
+constexpr int DDR3_SODIMM_POSITIONS = 204;
 
 void AddClock(TMainBoard* board, bool all)
 {
@@ -148,7 +151,8 @@ void AddSodimm(TMainBoard* board, int socket)
     static const TGivenBall kEnds[2][2] = {{{4, "B32"}, {202, "C15"}}, {{4, "V13"}, {202, "P18"}}};
     const char letter = static_cast<char>('A' + socket);
     const auto locations =
-        MasterLocations(DDR3_SODIMM_POSITIONS, Ddr3SodimmPositionsWithoutPin(), {kEnds[socket][0], kEnds[socket][1]});
+        MasterLocations(DDR3_SODIMM_POSITIONS, Ddr3SodimmPositionsWithoutPin(),
+                        {kEnds[socket][0], kEnds[socket][1]});
     PL_ASSERT(locations.size() == 204);
     AddMaster(board, "DDR3 SODIMM", Format("DDR3 SODIMM_%c", letter), CONNECTOR_DDR3_SODIMM, 24 + socket, locations);
 }

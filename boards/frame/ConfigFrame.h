@@ -55,9 +55,11 @@ enum : IoStandard {
     IO_1V8_HSTL_I = 4,       // "1.8-V HSTL Class I"
     IO_2V5 = 6,              // "2.5 V"
     IO_3V3_LVTTL = 8,        // "3.3-V LVTTL"
+    IO_DIFF_1V5_HSTL_I = 9,  // "Differential 1.5-V HSTL Class I"
     IO_DIFF_1V5_SSTL_I = 12, // "Differential 1.5-V SSTL Class I"
     IO_DIFF_1V8_HSTL_I = 14, // "Differential 1.8-V HSTL Class I"
     IO_DIFF_1V8_SSTL_I = 16, // "Differential 1.8-V SSTL Class I"
+    IO_LVDS = 21,            // "LVDS"
     IO_SSTL15_I = 29,        // "SSTL-15 Class I"
     IO_SSTL18_I = 31,        // "SSTL-18 Class I"
     IO_1V4_PCML = 35,        // "1.4-V PCML"
@@ -110,6 +112,14 @@ struct TBusEnds {
     int FirstIndex = 0;
 };
 
+// A bus table of count entries: every ball unknown but those given by member
+// index (for TPinGroup::Bus).
+struct TGivenMember {
+    int Index;  // 0-based
+    const char* Ball;
+};
+std::vector<const char*> BusBalls(int count, std::initializer_list<TGivenMember> given);
+
 // One pin of a per-letter group: its name pattern with "%c" for the letter.
 struct TLetterPin {
     const char* Pattern;
@@ -145,6 +155,9 @@ public:
     void Bus(const std::string& format, const char* const* balls, int count, PinDirection direction,
              IoStandard standard);
     void Bus(const TBusEnds& bus);
+    // NAME[0..count-1], every ball unknown but those given by member index.
+    void Bus(const std::string& format, int count, std::initializer_list<TGivenMember> given,
+             PinDirection direction, IoStandard standard);
     void Bus(const TBusEnds& bus, char letter);  // per-letter name pattern
     // Pins named from patterns with "%c" for the letter, their balls in the
     // same order.
@@ -178,9 +191,16 @@ std::vector<const char*> MasterLocations(int positions, const std::vector<TPosit
 // The positions of an HSMC connector without an FPGA pin: 35 to 38 and the
 // pairs 45-46, 51-52, ... every six up to 159-160 (44 of 160).
 std::vector<TPositionRange> HsmcPositionsWithoutPin();
-// The 80 positions of a DDR3 SODIMM socket without an FPGA pin (power,
-// ground, reference and key positions), of its 204.
-constexpr int DDR3_SODIMM_POSITIONS = 204;
+// The same pairs 45-46 ... 159-160 after the ranges a board leaves without
+// pins below them (for example {1, 38} where the transceiver and clock
+// positions are not wired).
+std::vector<TPositionRange> HsmcPairsWithoutPin(std::initializer_list<TPositionRange> below);
+// The 76 positions of a DDR2 SODIMM socket (200 positions) and the 80 of a
+// DDR3 SODIMM socket (204 positions) that carry no FPGA pin: power, ground,
+// reference and the positions the module leaves unused. The other 124 are
+// the module's signals (the DDR3 socket leaves the address pins SA0 and SA1
+// of the module unconnected).
+std::vector<TPositionRange> Ddr2SodimmPositionsWithoutPin();
 std::vector<TPositionRange> Ddr3SodimmPositionsWithoutPin();
 
 // Step 7: a master connector of one placeholder per located position (empty
@@ -190,3 +210,6 @@ std::vector<TPositionRange> Ddr3SodimmPositionsWithoutPin();
 TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::string& description,
                       ConnectorType type, int32_t masterId, const std::vector<const char*>& locations,
                       int32_t cardId = -1);
+// A master position whose placeholder keeps its own direction or I/O
+// standard whatever the card says (position 1-based; it must be located).
+void FixMasterPosition(TConnector* master, int position, PinDirection direction, IoStandard standard);
