@@ -12,12 +12,6 @@
 
 namespace {
 
-const TBoardFormRow kRow = {.FolderWord = "Colvenna",
-                            .LoadFailureBox = true,
-                            .SuccessBox = true,
-                            .PostsBoardChange = true,
-                            .GeneratesFromHeld = true};
-
 // The FPGA parts of "Board Type:", by the record's nBoardType.
 const char* const kBoardTypes[] = {"COLVENNA_A7(5SGXEA7N2F45C2N)", "COLVENNA_AB(5SGXEABN2F45C2N)",
                                    "COLVENNA_AB(5SGXEABN3F45I3NYY)"};
@@ -204,7 +198,7 @@ TFormSpec ColvennaLayout()
 
 }  // namespace
 
-TFormColvenna::TFormColvenna(TForm* owner) : TFrameBoardForm(owner, kRow)
+TFormColvenna::TFormColvenna(TForm* owner) : TConfigObjectBoardForm(owner, ConfigObjectRow("Colvenna", true))
 {
     std::vector<THandlerEntry> handlers;
     AddFrameHandlers(handlers);
@@ -399,12 +393,10 @@ bool TFormColvenna::ValidateBoard(bool generating, std::string& message)
     return true;
 }
 
-bool TFormColvenna::Generate(const std::string& qpfPath)
+void TFormColvenna::DefineBoard(TMainBoard* board, TConfigColvenna& object) { CONFIG_COLVENNA(board, &object); }
+
+void TFormColvenna::AttachCards(TMainBoard* board, const COLVENNA_CONFIG& config)
 {
-    COLVENNA_CONFIG& config = m_Config.m_Config;
-    if (!FormToConfig(config)) return false;
-    auto board = std::make_unique<TMainBoard>();
-    CONFIG_COLVENNA(board.get(), &m_Config);
     for (int i = 0; i < FMC_COUNT; ++i) {
         const DaughterId card = config.nFmcDaughterId[i];
         if (card == 0) continue;
@@ -420,11 +412,6 @@ bool TFormColvenna::Generate(const std::string& qpfPath)
     if (config.bDdr3)
         board->AttachDdr3SodimmUpper(COLVENNA_DDR3_MASTER_ID, kDdr3Prefix,
                                      {.differential = true, .busStandard = 0, .addressStandard = 0});
-    auto pinloom = std::make_unique<TPinloom>();
-    const bool result = pinloom->Generate(board.get(), qpfPath, false);
-    pinloom.reset();
-    board.reset();
-    return result;
 }
 
 std::string TFormColvenna::IpNotices()

@@ -8,17 +8,16 @@
 
 #include <string>
 
+#include "boards/arria10/BoardFormConfigObject.h"
 #include "boards/cyclone5_stratix5/ConfigColvenna.h"
-#include "boards/frame/BoardFormFrame.h"
 
-class TFormColvenna : public TFrameBoardForm {
+class TFormColvenna : public TConfigObjectBoardForm<TConfigColvenna> {
 public:
     explicit TFormColvenna(TForm* owner);
 
-    // m_Config holds the settings, the folder and the GPIO card list;
-    // m_HpcCards and m_LpcCards only the card lists of the FMC HPC and LPC
-    // connectors.
-    TConfigColvenna m_Config;
+    // The frame's m_Config holds the settings, the folder and the GPIO card
+    // list; m_HpcCards and m_LpcCards only the card lists of the FMC HPC and
+    // LPC connectors.
     TConfigColvenna m_HpcCards;
     TConfigColvenna m_LpcCards;
 
@@ -46,15 +45,14 @@ public:
     TChoiceCombo m_Cdcm6208[CDCM6208_OUTPUTS];
     TChoiceCombo m_Lmk04906[LMK04906_OUTPUTS];
 
-    void SetDefaults(COLVENNA_CONFIG& config);
-    void ConfigToForm(const COLVENNA_CONFIG& config);
-    bool FormToConfig(COLVENNA_CONFIG& config);
+    void SetDefaults(COLVENNA_CONFIG& config) override;
+    void ConfigToForm(const COLVENNA_CONFIG& config) override;
+    bool FormToConfig(COLVENNA_CONFIG& config) override;
     void UpdateShapes() override;
     void UpdateCardPictures();
     void UpdatePllCombos();
     static bool IsHpcSlot(int fmc) { return fmc == FMC_A || fmc == FMC_D; }
     DaughterId SelectedFmcCard(int fmc) const;
-    bool Generate(const std::string& qpfPath) override;
 
     void ButtonDefaultClick(TObject* Sender);
     void ComboBoxFmcChange(TObject* Sender);
@@ -63,12 +61,8 @@ public:
 
 protected:
     void FillCardCombos() override;
-    void ResetHeldToDefaults() override { SetDefaults(m_Config.m_Config); }
-    void ShowHeld() override { ConfigToForm(m_Config.m_Config); }
-    bool StoreHeld() override { return FormToConfig(m_Config.m_Config); }
-    bool LoadHeld(const std::string& path) override { return m_Config.LoadFromFile(path); }
-    bool SaveHeld(const std::string& path) override { return m_Config.SaveToFile(path); }
-    std::string& SettingsFolder() override { return m_Config.m_Folder; }
+    void DefineBoard(TMainBoard* board, TConfigColvenna& object) override;
+    void AttachCards(TMainBoard* board, const COLVENNA_CONFIG& config) override;
     bool ValidateBoard(bool generating, std::string& message) override;
     std::string IpNotices() override;
     void AfterCheckBoxClick() override;
