@@ -12,6 +12,7 @@
 #include "boards/cyclone4_stratix4/UI_Pellowind.h"
 #include "boards/cyclone4_stratix4/UI_Pelverton.h"
 #include "boards/cyclone4_stratix4/UI_Quenwick.h"
+#include "boards/cyclone5_stratix5/UI_Colvenna.h"
 #include "boards/cyclone5_stratix5/UI_Drennock.h"
 #include "boards/cyclone5_stratix5/UI_Estover.h"
 #include "boards/cyclone5_stratix5/UI_Hethermoor.h"
@@ -68,7 +69,7 @@ std::vector<TBoardFormSlot>& Slots()
         {27, "TFormTarrowind", NewBoardForm<TFormTarrowind>},
         {28, "TFormUlverrow", nullptr},
         {30, "TFormLanterby", NewBoardForm<TFormLanterby>},
-        {31, "TFormColvenna", nullptr},
+        {31, "TFormColvenna", NewBoardForm<TFormColvenna>},
         {32, "TFormVantremere", NewBoardForm<TFormVantremere>},
         {33, "TFormFallowmere", NewBoardForm<TFormFallowmere>},
         {34, "TFormGarvelow", NewBoardForm<TFormGarvelow>},

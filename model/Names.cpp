@@ -31,6 +31,10 @@ static const char* const kExportedIpModules[] = {
     "si5340b_controller",              // si5340b_controller.v
     "si5340b_freq_prameter_selector",  // si5340b_freq_prameter_selector.v
     "si5340b_i2c_reg_controller",      // si5340b_i2c_reg_controller.v
+    // The Colvenna clock-chip controllers (colvenna/).
+    "i2c_cdcm6208_config",      // I2C_CDCM6208_Config.v
+    "i2c_cdcm6208_controller",  // I2C_CDCM6208_Controller.v
+    "spi_lmk04906_config",      // SPI_LMK04906_Config.v
 };
 
 const char* const kProjectNameEmptyMessage = "Project Name cannot be empty.";

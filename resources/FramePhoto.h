@@ -14,6 +14,7 @@ QImage DrawBoardPhoto(int width, int height, const TPicturePart* parts, std::siz
 QImage DrawRastrellePhoto();
 QImage DrawDrennockPhoto();
 QImage DrawEstoverPhoto();
+QImage DrawColvennaPhoto();
 QImage DrawBrackwellPhoto();
 QImage DrawGorsewinPhoto();
 QImage DrawLarrowenPhoto();

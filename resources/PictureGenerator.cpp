@@ -436,6 +436,7 @@ int main(int argc, char** argv)
     save("RASTRELLE_PHOTO_BITMAP", DrawRastrellePhoto());
     save("DRENNOCK_PHOTO_BITMAP", DrawDrennockPhoto());
     save("ESTOVER_PHOTO_BITMAP", DrawEstoverPhoto());
+    save("COLVENNA_PHOTO_BITMAP", DrawColvennaPhoto());
     save("BRACKWELL_PHOTO_BITMAP", DrawBrackwellPhoto());
     save("BRACKWELL_VOL", DrawBrackwellVol());
     save("BRACKWELL_VOL_LED_ON", DrawBrackwellVolLedOn());

@@ -62,7 +62,7 @@ bool TFrameBoardForm::Validate(bool generating)
 {
     std::string message;
     const bool ok = CheckProjectName(EditProjectName->Text(), message) && ValidateBoard(generating, message);
-    if (!ok) seam::ShowError(message);
+    if (!ok && !message.empty()) seam::ShowError(message);
     return ok;
 }
 

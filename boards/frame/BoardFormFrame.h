@@ -37,7 +37,9 @@
 // Hooks a board may override (defaults: nothing, or true):
 //   ValidateBoard(generating, message)
 //                               the board's own checks after the project name (prefix
-//                               clashes, CheckCardPrefix for each card's prefix).
+//                               clashes, CheckCardPrefix for each card's prefix); a
+//                               failure with an empty message shows no error box (a
+//                               question the user answered, or a warning shown).
 //   ConfirmGenerate()           questions before the project dialog (seam::AskWarningYesNo);
 //                               false ends the click.
 //   RunsBatch()                 true when the click was a batch the board ran itself.

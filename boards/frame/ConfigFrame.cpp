@@ -78,7 +78,7 @@ void TPinGroup::Bus(const TBusEnds& bus)
     PL_ASSERT(bus.Count >= 2);
     for (int n = 0; n < bus.Count; ++n) {
         const char* ball = n == 0 ? bus.First : n == bus.Count - 1 ? bus.Last : kUnknownBall;
-        Pin(MemberName(bus.Format, n), ball, bus.Direction, bus.Standard);
+        Pin(MemberName(bus.Format, bus.FirstIndex + n), ball, bus.Direction, bus.Standard);
     }
 }
 
@@ -191,9 +191,9 @@ std::vector<const char*> BusBalls(int count, std::initializer_list<TGivenMember>
 }
 
 TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::string& description, ConnectorType type,
-                      int32_t masterId, const std::vector<const char*>& locations)
+                      int32_t masterId, const std::vector<const char*>& locations, int32_t cardId)
 {
-    auto* master = new TConnector(name, description, type, -1);
+    auto* master = new TConnector(name, description, type, cardId);
     for (const char* location : locations)
         master->AddPin(location == kNoPin ? nullptr : new TPin("", location, PIN_DIR_BY_CARD, IO_STD_BY_CARD, 0));
     master->SetIsMaster(true);

@@ -55,6 +55,7 @@ enum : IoStandard {
     IO_1V8_HSTL_I = 4,       // "1.8-V HSTL Class I"
     IO_2V5 = 6,              // "2.5 V"
     IO_3V3_LVTTL = 8,        // "3.3-V LVTTL"
+    IO_DIFF_1V5_HSTL_I = 9,  // "Differential 1.5-V HSTL Class I"
     IO_DIFF_1V5_SSTL_I = 12, // "Differential 1.5-V SSTL Class I"
     IO_DIFF_1V8_HSTL_I = 14, // "Differential 1.8-V HSTL Class I"
     IO_DIFF_1V8_SSTL_I = 16, // "Differential 1.8-V SSTL Class I"
@@ -102,8 +103,8 @@ struct TPinRow {
     IoStandard Standard;
 };
 
-// A bus NAME[0..Count-1] of which the board's data gives the first and the
-// last ball only; the members between have kUnknownBall.
+// A bus NAME[FirstIndex..FirstIndex+Count-1] of which the board's data gives
+// the first and the last ball only; the members between have kUnknownBall.
 struct TBusEnds {
     const char* Format;  // e.g. "FSM_D[%d]"
     int Count;
@@ -111,6 +112,7 @@ struct TBusEnds {
     const char* Last;
     PinDirection Direction;
     IoStandard Standard;
+    int FirstIndex = 0;
 };
 
 // A bus table of count entries: every ball unknown but those given by member
@@ -206,9 +208,11 @@ std::vector<TPositionRange> Ddr3SodimmPositionsWithoutPin();
 
 // Step 7: a master connector of one placeholder per located position (empty
 // name, the ball, I/O standard and direction as the card says) and a null
-// position for each kNoPin. Returns it; the board owns it.
+// position for each kNoPin, with card id -1 (or the card's id where the
+// board's master carries it). Returns it; the board owns it.
 TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::string& description,
-                      ConnectorType type, int32_t masterId, const std::vector<const char*>& locations);
+                      ConnectorType type, int32_t masterId, const std::vector<const char*>& locations,
+                      int32_t cardId = -1);
 // A master position whose placeholder keeps its own direction or I/O
 // standard whatever the card says (position 1-based; it must be located).
 void FixMasterPosition(TConnector* master, int position, PinDirection direction, IoStandard standard);
