@@ -2,11 +2,17 @@
 // that hosts it (its owner).
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "model/DaughterBoard.h"
+#include "model/Text.h"
 #include "platform/Forms.h"
+
+class TMainBoard;
 
 // Posted by a board form's "Change Main Board" button to the main form, both
 // parameters 0.
@@ -16,6 +22,14 @@ constexpr uint32_t WM_MAINBOARD_SELECT = WM_USER + 1;
 // folder, the failure box with the project file's name and extension.
 void ShowGenerateSucceeded(const std::string& qpfPath);
 void ShowGenerateFailed(const std::string& qpfPath);
+
+// The controls of one 40-pin GPIO header.
+struct TGpioHeaderControls {
+    TComboBox* Combo = nullptr;
+    TEdit* Prefix = nullptr;
+    TImage* Picture = nullptr;
+    TShape* Shape = nullptr;  // the overlay over the header, shown while it carries a card
+};
 
 // The services of the main form that board forms use.
 class TBoardFormHost {
@@ -57,6 +71,55 @@ protected:
     static void SelectCard(TComboBox* combo, int32_t count, const uint8_t* ids, DaughterId card);
     // The card's picture in the image (hidden for no card), by the host.
     void ShowCardPicture(TImage* image, DaughterId card);
+
+    // GPIO headers (one or two), their combos filled from the card list ids.
+    //
+    // Two headers coupled by an 80-pin card, the header of the combo that
+    // changed (sender) leading: an 80-pin card on the leader shows on the
+    // other header too, whose combo and prefix are then disabled and take the
+    // leader's prefix; any other card on the leader enables the other header
+    // and takes an 80-pin card off it ("None", no prefix).
+    static void CoupleGpioHeaders(std::array<TGpioHeaderControls, 2>& headers, TObject* sender,
+                                  const uint8_t* ids);
+    // Keeps the disabled prefix of a coupled header equal to the one typed
+    // (sender), so that the prefix the user sees is the one generated.
+    static void MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& headers, TObject* sender);
+    // The card pictures and the header overlays from the combos.
+    void UpdateGpioPictures(std::span<const TGpioHeaderControls> headers, const uint8_t* ids);
+    static void UpdateGpioShapes(std::span<const TGpioHeaderControls> headers);
+    // The headers from and into a record with nGpioDaughterId[] and
+    // szGpioPrefixName[][128]: header h is entry h. A stored card that is not
+    // in the list leaves its combo as it was; a header on "None" shows no
+    // prefix.
+    template <class X_CONFIG>
+    static void ShowGpioHeaders(std::span<const TGpioHeaderControls> headers, int32_t count, const uint8_t* ids,
+                                const X_CONFIG& config)
+    {
+        for (std::size_t h = 0; h < headers.size(); ++h) {
+            const TGpioHeaderControls& header = headers[h];
+            SelectCard(header.Combo, count, ids, config.nGpioDaughterId[h]);
+            header.Prefix->SetText(header.Combo->ItemIndex() != 0
+                                       ? ReadFixedText(config.szGpioPrefixName[h], sizeof config.szGpioPrefixName[h])
+                                       : std::string());
+        }
+    }
+    template <class X_CONFIG>
+    static void StoreGpioHeaders(std::span<const TGpioHeaderControls> headers, const uint8_t* ids, X_CONFIG& config)
+    {
+        for (std::size_t h = 0; h < headers.size(); ++h) {
+            config.nGpioDaughterId[h] = SelectedCard(headers[h].Combo, ids);
+            WriteFixedText(config.szGpioPrefixName[h], sizeof config.szGpioPrefixName[h], headers[h].Prefix->Text());
+        }
+    }
+    // Attaches the cards of the headers (card id and prefix per header, ids
+    // compared as signed bytes) to the masters the board definition made:
+    // the same 80-pin card on two headers once to master 18 with the first
+    // prefix; with defaultPair (both headers on "GPIO Default" without
+    // prefix) to masters 16 and 17 with the name bases GPIO_0 and GPIO_1 and
+    // no prefix; otherwise each card to master 16 + h with its header's
+    // prefix. Cards are loaded at 3.3-V LVTTL.
+    static void AttachGpioHeaderCards(TMainBoard* board, std::span<const uint8_t> cards,
+                                      std::span<const std::string> prefixes, bool defaultPair);
 
 private:
     bool m_Left = false;

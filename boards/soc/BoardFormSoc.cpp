@@ -12,8 +12,6 @@ namespace {
 // The form colour of the family (red 235, green 233, blue 237).
 constexpr TColor kFormColor = 15591915;
 
-bool IsEightyPinCard(DaughterId card) { return GetCardConnectorType(card) == CONNECTOR_GPIO80; }
-
 }  // namespace
 
 TSocBoardForm::TSocBoardForm(TForm* owner) : TBoardForm(owner) {}
@@ -149,39 +147,9 @@ void TSocBoardForm::FormLeave()
     SaveHeld(DefaultConfigPath());
 }
 
-void TSocBoardForm::CoupleGpioHeaders(std::array<TGpioHeaderControls, 2>& headers, TObject* sender,
-                                      const uint8_t* ids)
-{
-    const int from = sender == headers[0].Combo ? 0 : 1;
-    TGpioHeaderControls& source = headers[static_cast<size_t>(from)];
-    TGpioHeaderControls& other = headers[static_cast<size_t>(1 - from)];
-    const DaughterId sourceCard = SelectedCard(source.Combo, ids);
-    const DaughterId otherCard = SelectedCard(other.Combo, ids);
-    if (IsEightyPinCard(sourceCard)) {
-        other.Combo->SetItemIndex(source.Combo->ItemIndex());
-        other.Prefix->SetText(source.Prefix->Text());
-        other.Combo->SetEnabled(false);
-        other.Prefix->SetEnabled(false);
-    } else {
-        other.Combo->SetEnabled(true);
-        other.Prefix->SetEnabled(true);
-        if (IsEightyPinCard(otherCard)) {
-            other.Combo->SetItemIndex(0);
-            other.Prefix->SetText("");
-        }
-    }
-}
-
 void TSocBoardForm::MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& headers, TObject* sender)
 {
-    if (m_BatchRunning) return;
-    for (size_t h = 0; h < 2; ++h) {
-        TGpioHeaderControls& typed = headers[h];
-        TGpioHeaderControls& mirror = headers[1 - h];
-        if (sender == typed.Prefix && typed.Prefix->Enabled() && !mirror.Prefix->Enabled() &&
-            mirror.Prefix->Text() != typed.Prefix->Text())
-            mirror.Prefix->SetText(typed.Prefix->Text());
-    }
+    if (!m_BatchRunning) TBoardForm::MirrorCoupledPrefix(headers, sender);
 }
 
 bool TSocBoardForm::IsDefaultGpioPair(std::span<const TGpioHeaderControls> headers, const uint8_t* ids)
@@ -206,34 +174,6 @@ bool TSocBoardForm::CheckGpioHeaderPrefixes(uint8_t board, std::span<const TGpio
     if (!CheckCardPrefixes(board, connectors, message)) return false;
     if (IsDefaultGpioPair(headers, ids)) return true;
     return CheckGpioPrefixNames(static_cast<int32_t>(headers.size()), cards.data(), prefixes.data(), message);
-}
-
-void TSocBoardForm::UpdateGpioPictures(std::span<const TGpioHeaderControls> headers, const uint8_t* ids)
-{
-    for (const TGpioHeaderControls& header : headers) ShowCardPicture(header.Picture, SelectedCard(header.Combo, ids));
-}
-
-void TSocBoardForm::UpdateGpioShapes(std::span<const TGpioHeaderControls> headers)
-{
-    for (const TGpioHeaderControls& header : headers) header.Shape->SetVisible(header.Combo->ItemIndex() != 0);
-}
-
-void TSocBoardForm::AttachGpioHeaderCards(TMainBoard* board, std::span<const uint8_t> cards,
-                                          std::span<const std::string> prefixes, bool defaultPair)
-{
-    PL_ASSERT(cards.size() == prefixes.size() && cards.size() <= 2);
-    const auto id = [&](size_t h) { return static_cast<int8_t>(cards[h]); };
-    if (cards.size() == 2 && id(0) > 0 && id(1) > 0 && id(0) == id(1) && IsEightyPinCard(cards[0])) {
-        board->AttachGpioCard(18, cards[0], IO_STD_3V3_LVTTL, nullptr, prefixes[0].c_str());
-    } else if (defaultPair) {
-        board->AttachGpioCard(16, cards[0], IO_STD_3V3_LVTTL, "GPIO_0", nullptr);
-        board->AttachGpioCard(17, cards[1], IO_STD_3V3_LVTTL, "GPIO_1", nullptr);
-    } else {
-        for (size_t h = 0; h < cards.size(); ++h)
-            if (id(h) > 0)
-                board->AttachGpioCard(static_cast<uint8_t>(16 + h), cards[h], IO_STD_3V3_LVTTL, nullptr,
-                                      prefixes[h].c_str());
-    }
 }
 
 bool TSocBoardForm::RunGeneration(TMainBoard* board, const std::string& qpfPath, bool vhdl)

@@ -30,14 +30,6 @@ struct TCardPrefix {
     std::string Label;
 };
 
-// The controls of one 40-pin GPIO header.
-struct TGpioHeaderControls {
-    TComboBox* Combo = nullptr;
-    TEdit* Prefix = nullptr;
-    TImage* Picture = nullptr;
-    TShape* Shape = nullptr;  // the overlay over the header, shown while it carries a card
-};
-
 // A peripheral group: its check box, the offset in the record of the flag
 // byte it shows, and the overlay shapes that mark it while it is ticked.
 struct TSocGroup {
@@ -125,15 +117,10 @@ protected:
     static void StoreGroupFlags(const std::vector<TSocGroup>& groups, void* record);
     static void UpdateGroupShapes(const std::vector<TSocGroup>& groups);
 
-    // Two GPIO headers: an 80-pin card chosen on one shows on the other too,
-    // whose combo and prefix are then disabled and mirror the first.
-    void CoupleGpioHeaders(std::array<TGpioHeaderControls, 2>& headers, TObject* sender, const uint8_t* ids);
     // Keeps the disabled prefix of a coupled header equal to the one typed
     // (not while a batch sets the prefixes: it couples no headers).
     void MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& headers, TObject* sender);
 
-    // The GPIO headers of a form (one or two), their combos filled from the
-    // card list ids.
     // Two headers both on "GPIO Default" (card 1) without prefix; never for one.
     static bool IsDefaultGpioPair(std::span<const TGpioHeaderControls> headers, const uint8_t* ids);
     // The prefix checks of the headers of a board: each prefix legal and
@@ -142,17 +129,6 @@ protected:
     // headers, which the "GPIO Default" pair skips.
     static bool CheckGpioHeaderPrefixes(uint8_t board, std::span<const TGpioHeaderControls> headers,
                                         const uint8_t* ids, std::string& message);
-    // The card pictures and the header overlays from the combos.
-    void UpdateGpioPictures(std::span<const TGpioHeaderControls> headers, const uint8_t* ids);
-    static void UpdateGpioShapes(std::span<const TGpioHeaderControls> headers);
-    // Attaches the cards of the headers (card id and prefix per header, ids
-    // compared as signed bytes) to the masters the board definition made:
-    // the same 80-pin card on two headers once to master 18 with the first
-    // prefix; the "GPIO Default" pair to masters 16 and 17 with the name bases
-    // GPIO_0 and GPIO_1 and no prefix; otherwise each card to master 16 + h
-    // with its header's prefix. Cards are loaded at 3.3-V LVTTL.
-    static void AttachGpioHeaderCards(TMainBoard* board, std::span<const uint8_t> cards,
-                                      std::span<const std::string> prefixes, bool defaultPair);
     // The generation run for a filled main board.
     static bool RunGeneration(TMainBoard* board, const std::string& qpfPath, bool vhdl);
 
@@ -198,26 +174,14 @@ protected:
     }
     std::string& SettingsFolder() override { return m_Config.m_Folder; }
 
-    // The headers from and into a record with nGpioDaughterId[] and
-    // szGpioPrefixName[][128]: header h is entry h. A stored card that is not
-    // in the list leaves its combo as it was; a header on "None" shows no
-    // prefix.
+    // The headers from and into the record (TBoardForm::ShowGpioHeaders).
     void ShowGpioHeaders(std::span<const TGpioHeaderControls> headers, const X_CONFIG& config)
     {
-        for (size_t h = 0; h < headers.size(); ++h) {
-            const TGpioHeaderControls& header = headers[h];
-            SelectCard(header.Combo, m_Config.m_CardCount, m_Config.m_CardIds, config.nGpioDaughterId[h]);
-            header.Prefix->SetText(header.Combo->ItemIndex() != 0
-                                       ? ReadFixedText(config.szGpioPrefixName[h], sizeof config.szGpioPrefixName[h])
-                                       : std::string());
-        }
+        TBoardForm::ShowGpioHeaders(headers, m_Config.m_CardCount, m_Config.m_CardIds, config);
     }
     void StoreGpioHeaders(std::span<const TGpioHeaderControls> headers, X_CONFIG& config) const
     {
-        for (size_t h = 0; h < headers.size(); ++h) {
-            config.nGpioDaughterId[h] = SelectedCard(headers[h].Combo, m_Config.m_CardIds);
-            WriteFixedText(config.szGpioPrefixName[h], sizeof config.szGpioPrefixName[h], headers[h].Prefix->Text());
-        }
+        TBoardForm::StoreGpioHeaders(headers, m_Config.m_CardIds, config);
     }
     // One generation run from the controls: they are written into a copy of
     // the held record (the held one is not touched), the board definition
@@ -241,8 +205,8 @@ protected:
         std::vector<std::string> prefixes;
         for (size_t h = 0; h < headers.size(); ++h)
             prefixes.push_back(ReadFixedText(config.szGpioPrefixName[h], sizeof config.szGpioPrefixName[h]));
-        TSocBoardForm::AttachGpioHeaderCards(board, std::span<const uint8_t>(config.nGpioDaughterId, headers.size()),
-                                             prefixes, IsDefaultGpioPair(headers, m_Config.m_CardIds));
+        TBoardForm::AttachGpioHeaderCards(board, std::span<const uint8_t>(config.nGpioDaughterId, headers.size()),
+                                          prefixes, IsDefaultGpioPair(headers, m_Config.m_CardIds));
     }
 
     std::span<const uint8_t> BatchCards() const override
@@ -321,7 +285,7 @@ public:
     // to couple on one header.
     void CoupleGpioHeaders(TObject* sender)
     {
-        if constexpr (Headers == 2) TSocBoardForm::CoupleGpioHeaders(m_Headers, sender, this->m_Config.m_CardIds);
+        if constexpr (Headers == 2) TBoardForm::CoupleGpioHeaders(m_Headers, sender, this->m_Config.m_CardIds);
     }
     bool Generate(const std::string& qpfPath) override
     {
