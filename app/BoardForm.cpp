@@ -3,6 +3,10 @@
 #include "boards/arria10/UI_Fallowmere.h"
 #include "boards/arria10/UI_Garvelow.h"
 #include "boards/arria10/UI_Tarrowind.h"
+#include "boards/cyclone2_3/UI_Avemor.h"
+#include "boards/cyclone2_3/UI_Fennick.h"
+#include "boards/cyclone2_3/UI_Isselmont.h"
+#include "boards/cyclone2_3/UI_Jarrowby.h"
 #include "boards/cyclone5_stratix5/UI_Drennock.h"
 #include "boards/cyclone5_stratix5/UI_Estover.h"
 #include "boards/cyclone5_stratix5/UI_Rastrelle.h"
@@ -24,10 +28,10 @@ namespace {
 std::vector<TBoardFormSlot>& Slots()
 {
     static std::vector<TBoardFormSlot> slots = {
-        {1, "TFormAvemor", nullptr},
-        {2, "TFormFennick", nullptr},
-        {3, "TFormIsselmont", nullptr},
-        {4, "TFormJarrowby", nullptr},
+        {1, "TFormAvemor", NewBoardForm<TFormAvemor>},
+        {2, "TFormFennick", NewBoardForm<TFormFennick>},
+        {3, "TFormIsselmont", NewBoardForm<TFormIsselmont>},
+        {4, "TFormJarrowby", NewBoardForm<TFormJarrowby>},
         {5, "TFormKestleford", nullptr},
         {6, "TFormNethercoy", nullptr},
         {7, "TFormPelverton", nullptr},

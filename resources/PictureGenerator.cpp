@@ -24,6 +24,7 @@
 #include "resources/FramePhoto.h"
 #include "resources/DorvalinPhoto.h"
 #include "resources/ElmsaryPhoto.h"
+#include "resources/GpioPairPhotos.h"
 #include "resources/HollarnePhoto.h"
 #include "resources/MirrendalePhoto.h"
 #include "resources/VantremerePhoto.h"
@@ -426,6 +427,10 @@ int main(int argc, char** argv)
     save("ELMSARY_PHOTO_BITMAP", DrawElmsaryPhoto());
     save("WYNDHOLT_PHOTO_BITMAP", DrawWyndholtPhoto());
     save("VANTREMERE_PHOTO_BITMAP", DrawVantremerePhoto());
+    save("AVEMOR_PHOTO_BITMAP", DrawAvemorPhoto());
+    save("FENNICK_PHOTO_BITMAP", DrawFennickPhoto());
+    save("ISSELMONT_PHOTO_BITMAP", DrawIsselmontPhoto());
+    save("JARROWBY_PHOTO_BITMAP", DrawJarrowbyPhoto());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

@@ -67,6 +67,8 @@ public:
     TGpioPairBoardForm(TForm* owner, const TGpioPairMember& member)
         : Base(owner, RowOf(member)), m_Member(member)
     {
+        // One box per flag byte, the flags contiguous from bCLOCK.
+        PL_ASSERT(member.Boxes.size() == offsetof(X_CONFIG, nGpioDaughterId) - offsetof(X_CONFIG, bCLOCK));
         std::vector<THandlerEntry> handlers;
         this->AddFrameHandlers(handlers);
         handlers.emplace_back("ComboBoxGpioChange", this->Bind(&TGpioPairBoardForm::ComboBoxGpioChange));
