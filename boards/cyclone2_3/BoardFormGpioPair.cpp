@@ -25,7 +25,8 @@ TFormSpec GpioPairLayout(const TGpioPairMember& member)
     auto& c = spec.Controls;
     AddBoardPanel(c, {.Title = member.Title, .Photo = member.Photo, .PhotoWidth = member.PhotoWidth,
                       .PhotoHeight = member.PhotoHeight, .Parts = member.Parts, .PartCount = member.PartCount,
-                      .PanelHeight = member.PhotoHeight + kPhotoTop + 8});
+                      .PanelHeight = member.PhotoHeight + kPhotoTop + 8, .SecondLogo = "ImageFpgaLogo",
+                      .SecondLogoPicture = "FPGA_LOGO_BITMAP"});
     for (TControlSpec& control : c) {
         if (control.Kind != TControlKind::Shape) continue;
         control.PenWidth = kOutlineWidth;
@@ -34,8 +35,10 @@ TFormSpec GpioPairLayout(const TGpioPairMember& member)
             control.PenStyle = psDot;
         }
     }
-    // Two rows of buttons under the panel: Save and Generate, then Load and Exit.
+    // Under the panel "Change Main Board", then two rows of buttons: Save and
+    // Generate, then Load and Exit.
     const int buttonsTop = member.ClientHeight - 80;
+    c.push_back(MainBoardSelectButton(8, buttonsTop - 40, 416));
     c.push_back(Button("ButtonSave", 8, buttonsTop, 206, "Save Setting", "ButtonSaveClick"));
     c.push_back(Button("ButtonGen", 218, buttonsTop, 206, "Generate", "ButtonGenClick"));
     c.push_back(Button("ButtonLoad", 8, buttonsTop + 40, 206, "Load Setting", "ButtonLoadClick"));
@@ -43,12 +46,7 @@ TFormSpec GpioPairLayout(const TGpioPairMember& member)
 
     AddConfigGroup(c, 432, 8, member.ClientWidth - 440, member.ClientHeight - 16);
     const int rows = static_cast<int>((member.Boxes.size() + 1) / 2);
-    for (std::size_t i = 0; i < member.Boxes.size(); ++i) {
-        const int row = static_cast<int>(i) % rows;
-        const int column = static_cast<int>(i) / rows;
-        c.push_back(CheckBox(member.Boxes[i].Name, 12 + 172 * column, kFirstBoxTop + kBoxStep * row,
-                             member.Boxes[i].Caption));
-    }
+    AddGroupCheckBoxes(c, member.Boxes.data(), member.Boxes.size(), rows, kFirstBoxTop, kBoxStep);
     const int headersTop = kFirstBoxTop + kBoxStep * rows + 8;
     AddGpioHeader(c, headersTop, kGpioHeader0, "ComboBoxGpioChange", nullptr, "EditPrefixGpioChange");
     AddGpioHeader(c, headersTop + kHeaderHeight, kGpioHeader1, "ComboBoxGpioChange", nullptr,

@@ -23,17 +23,10 @@
 #include <vector>
 
 #include "boards/frame/BoardFormFrame.h"
+#include "boards/soc/BoardFormSocLayout.h"
 #include "boards/soc/BoardParts.h"
 #include "model/DaughterBoard.h"
 #include "model/Text.h"
-
-// One on-board group's check box: control name, caption, and the outline
-// shapes it shows on the board picture.
-struct TGpioPairBox {
-    const char* Name;
-    const char* Caption;
-    std::vector<const char*> Shapes;
-};
 
 // What sets one form of the family apart.
 struct TGpioPairMember {
@@ -49,14 +42,16 @@ struct TGpioPairMember {
     int PhotoWidth, PhotoHeight;
     const TBoardPart* Parts;  // the picture's parts; "ShapeGpio0" and "ShapeGpio1" among them
     std::size_t PartCount;
-    std::vector<TGpioPairBox> Boxes;  // in the order of the record's flags
+    // The group boxes in the order of the record's flags (contiguous from
+    // bCLOCK), each with its flag's offset and its outlines.
+    std::vector<soclayout::TGroupCheckBox> Boxes;
     const char* DottedShape;          // drawn with a dotted 1-pixel outline, or nullptr
 };
 
 // The form's layout: borderless, of the member's client size; on the left the
-// logo, "Change Main Board", the board panel with its outlines and the four
-// buttons in two rows; on the right "System Configuration" with the project
-// name, the check boxes in two columns and the two header sections.
+// two logos, the board panel with its outlines, "Change Main Board" and the
+// four buttons in two rows; on the right "System Configuration" with the
+// project name, the check boxes in two columns and the two header sections.
 TFormSpec GpioPairLayout(const TGpioPairMember& member);
 
 template <class X_CONFIG>
@@ -69,6 +64,8 @@ public:
     {
         // One box per flag byte, the flags contiguous from bCLOCK.
         PL_ASSERT(member.Boxes.size() == offsetof(X_CONFIG, nGpioDaughterId) - offsetof(X_CONFIG, bCLOCK));
+        for (std::size_t i = 0; i < member.Boxes.size(); ++i)
+            PL_ASSERT(member.Boxes[i].Flag == offsetof(X_CONFIG, bCLOCK) + i);
         std::vector<THandlerEntry> handlers;
         this->AddFrameHandlers(handlers);
         handlers.emplace_back("ComboBoxGpioChange", this->Bind(&TGpioPairBoardForm::ComboBoxGpioChange));
@@ -86,7 +83,10 @@ public:
         m_Headers = {{{ComboBoxGpio0, EditPrefixGpio0, ImageGpio0, ShapeGpio0},
                       {ComboBoxGpio1, EditPrefixGpio1, ImageGpio1, ShapeGpio1}}};
         std::vector<TFlagBoxes::TEntryNames> boxes;
-        for (const TGpioPairBox& box : member.Boxes) boxes.emplace_back(box.Name, box.Shapes);
+        for (const soclayout::TGroupCheckBox& box : member.Boxes) {
+            boxes.emplace_back(box.Name, std::vector<const char*>{box.Shape});
+            if (box.SecondShape) boxes.back().second.push_back(box.SecondShape);
+        }
         m_Groups.Bind(*this, boxes);
         this->InitialiseSettings({EditPrefixGpio0, EditPrefixGpio1});
     }
