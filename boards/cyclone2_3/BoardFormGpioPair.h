@@ -45,7 +45,7 @@ struct TGpioPairMember {
     // The group boxes in the order of the record's flags (contiguous from
     // bCLOCK), each with its flag's offset and its outlines.
     std::vector<soclayout::TGroupCheckBox> Boxes;
-    const char* DottedShape;          // drawn with a dotted 1-pixel outline, or nullptr
+    const char* DottedShape;  // drawn with a dotted 1-pixel outline, or nullptr
 };
 
 // The form's layout: borderless, of the member's client size; on the left the
