@@ -3,6 +3,10 @@
 #include "boards/arria10/UI_Fallowmere.h"
 #include "boards/arria10/UI_Garvelow.h"
 #include "boards/arria10/UI_Tarrowind.h"
+#include "boards/cyclone2_3/UI_Avemor.h"
+#include "boards/cyclone2_3/UI_Fennick.h"
+#include "boards/cyclone2_3/UI_Isselmont.h"
+#include "boards/cyclone2_3/UI_Jarrowby.h"
 #include "boards/cyclone4_stratix4/UI_Brackwell.h"
 #include "boards/cyclone4_stratix4/UI_Bristane.h"
 #include "boards/cyclone4_stratix4/UI_Gorsewin.h"
@@ -40,10 +44,10 @@ namespace {
 std::vector<TBoardFormSlot>& Slots()
 {
     static std::vector<TBoardFormSlot> slots = {
-        {1, "TFormAvemor", nullptr},
-        {2, "TFormFennick", nullptr},
-        {3, "TFormIsselmont", nullptr},
-        {4, "TFormJarrowby", nullptr},
+        {1, "TFormAvemor", NewBoardForm<TFormAvemor>},
+        {2, "TFormFennick", NewBoardForm<TFormFennick>},
+        {3, "TFormIsselmont", NewBoardForm<TFormIsselmont>},
+        {4, "TFormJarrowby", NewBoardForm<TFormJarrowby>},
         {5, "TFormKestleford", NewBoardForm<TFormKestleford>},
         {6, "TFormNethercoy", nullptr},
         {7, "TFormPelverton", NewBoardForm<TFormPelverton>},

@@ -25,6 +25,7 @@
 #include "resources/Cyclone4Stratix4Photos.h"
 #include "resources/DorvalinPhoto.h"
 #include "resources/ElmsaryPhoto.h"
+#include "resources/GpioPairPhotos.h"
 #include "resources/HethermoorPhoto.h"
 #include "resources/IvenholdPhoto.h"
 #include "resources/JessamontPhoto.h"
@@ -459,6 +460,10 @@ int main(int argc, char** argv)
     save("ELMSARY_PHOTO_BITMAP", DrawElmsaryPhoto());
     save("WYNDHOLT_PHOTO_BITMAP", DrawWyndholtPhoto());
     save("VANTREMERE_PHOTO_BITMAP", DrawVantremerePhoto());
+    save("AVEMOR_PHOTO_BITMAP", DrawAvemorPhoto());
+    save("FENNICK_PHOTO_BITMAP", DrawFennickPhoto());
+    save("ISSELMONT_PHOTO_BITMAP", DrawIsselmontPhoto());
+    save("JARROWBY_PHOTO_BITMAP", DrawJarrowbyPhoto());
     save("KILVERNE_PHOTO_BITMAP", DrawKilvernePhoto());
     saveJpeg("FPGA_LOGO_JPEG", DrawFpgaLogo());
     save("FPGA_LOGO_BITMAP", DrawFpgaLogo());

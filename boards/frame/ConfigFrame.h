@@ -216,3 +216,17 @@ TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::str
 // A master position whose placeholder keeps its own direction or I/O
 // standard whatever the card says (position 1-based; it must be located).
 void FixMasterPosition(TConnector* master, int position, PinDirection direction, IoStandard standard);
+
+// The positions of a 40-pin GPIO header without an FPGA pin: 11, 12, 29 and
+// 30 (supply and ground).
+std::vector<TPositionRange> GpioHeaderPositionsWithoutPin();
+// Step 7 for a pair of 40-pin GPIO headers with their cards (entry 0 GPIO_0,
+// entry 1 GPIO_1) and their 40 locations each: nothing unless a card id is
+// above 0 as a signed byte; when the card of GPIO_0 is an 80-pin card, one
+// master "GPIO_0_1" (type CONNECTOR_GPIO80, MasterId 18, described
+// "GPIO_0_1 connect to <card>") over GPIO_0's positions then GPIO_1's, both
+// ids then being non-zero; otherwise "GPIO_0" (16) and "GPIO_1" (17) of type
+// CONNECTOR_GPIO40, described "GPIO_<h> connect to <card>", for each header
+// whose card id is non-zero.
+void AddGpioHeaderPair(TMainBoard* board, const uint8_t (&nGpioDaughterId)[2], const std::vector<const char*>& gpio0,
+                       const std::vector<const char*>& gpio1);
