@@ -156,12 +156,15 @@ public:
     void AttachGpioCard(uint8_t masterId, DaughterId card, IoStandard ioStandard, const char* nameBase,
                         const char* prefix);
     void AttachHsmcCard(uint8_t masterId, DaughterId card, const char* prefix);
+    // A Tavrel card or an HSMC card that fits a Tavrel connector, at 3.3-V LVTTL.
+    void AttachTavrelCard(uint8_t masterId, DaughterId card, const char* prefix);
     void AttachHsmcCardEx(uint8_t masterId, DaughterId card, IoStandard ioStandard, int32_t option,
                           const char* prefix);
     void AttachFmcCard(uint8_t masterId, DaughterId card, IoStandard ioStandard, const char* prefix);
     // Memory modules: the options as the loader of the same name takes them,
     // e.g. AttachDdr4SodimmEcc(36, "DDR4A_", {.naming = Ddr4Naming::SingleRank,
     // .boardId = MAINBOARD_YARROWGATE, .ecc = false, .spdStandard = 40, .addressStandard = 40}).
+    void AttachDdr2Sodimm(uint8_t masterId, const char* prefix, const DdrSodimmOptions& options);
     void AttachDdr3SodimmUpper(uint8_t masterId, const char* prefix, const DdrSodimmOptions& options);
     void AttachDdr3SodimmAlt(uint8_t masterId, const char* prefix, const DdrSodimmOptions& options);
     void AttachDdr4Sodimm(uint8_t masterId, const char* prefix, const Ddr4SodimmOptions& options);

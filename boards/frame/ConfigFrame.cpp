@@ -82,6 +82,18 @@ void TPinGroup::Bus(const TBusEnds& bus)
     }
 }
 
+void TPinGroup::NumberedBus(const std::string& format, int first, int count, std::initializer_list<TKnownBall> known,
+                            PinDirection direction, IoStandard standard)
+{
+    for (const TKnownBall& ball : known) PL_ASSERT(ball.Member >= first && ball.Member < first + count);
+    for (int n = first; n < first + count; ++n) {
+        const char* ball = kUnknownBall;
+        for (const TKnownBall& given : known)
+            if (given.Member == n) ball = given.Ball;
+        Pin(MemberName(format, n), ball, direction, standard);
+    }
+}
+
 void TPinGroup::Bus(const TBusEnds& bus, char letter)
 {
     const std::string format = LetterPattern(bus.Format, letter);
@@ -145,6 +157,21 @@ std::vector<TPositionRange> HsmcPositionsWithoutPin()
     std::vector<TPositionRange> ranges = {{35, 38}};
     for (int p = 45; p <= 159; p += 6) ranges.push_back({p, p + 1});
     return ranges;
+}
+
+std::vector<TPositionRange> TavrelPositionsWithoutPin()
+{
+    std::vector<TPositionRange> ranges;
+    for (int p = 1; p <= 121; p += 6) ranges.push_back({p, p + 1});
+    ranges.push_back({125, 130});
+    return ranges;
+}
+
+std::vector<TPositionRange> GpioHeaderPositionsWithoutPin() { return {{11, 12}, {29, 30}}; }
+
+std::string CardDescription(const std::string& slot, DaughterId card)
+{
+    return slot + " connect to " + GetCardDisplayName(card);
 }
 
 TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::string& description, ConnectorType type,

@@ -39,6 +39,7 @@
 #include <vector>
 
 #include "model/Connector.h"
+#include "model/DaughterBoard.h"
 #include "model/MainBoard.h"
 #include "model/Pin.h"
 #include "platform/Seam.h"
@@ -58,8 +59,11 @@ enum : IoStandard {
     IO_DIFF_1V5_SSTL_I = 12, // "Differential 1.5-V SSTL Class I"
     IO_DIFF_1V8_HSTL_I = 14, // "Differential 1.8-V HSTL Class I"
     IO_DIFF_1V8_SSTL_I = 16, // "Differential 1.8-V SSTL Class I"
+    IO_LVPECL = 20,          // "Differential LVPECL"
+    IO_LVDS = 21,            // "LVDS"
     IO_SSTL15_I = 29,        // "SSTL-15 Class I"
     IO_SSTL18_I = 31,        // "SSTL-18 Class I"
+    IO_SSTL2_I = 33,         // "SSTL-2 Class I"
     IO_1V4_PCML = 35,        // "1.4-V PCML"
     IO_1V5_PCML = 36,        // "1.5-V PCML"
     IO_HCSL = 37,            // "HCSL"
@@ -109,6 +113,13 @@ struct TBusEnds {
     IoStandard Standard;
 };
 
+// A member of a bus whose ball the board's data gives, by its number in the
+// bus name (NAME[Member]).
+struct TKnownBall {
+    int Member;
+    const char* Ball;
+};
+
 // One pin of a per-letter group: its name pattern with "%c" for the letter.
 struct TLetterPin {
     const char* Pattern;
@@ -145,6 +156,10 @@ public:
              IoStandard standard);
     void Bus(const TBusEnds& bus);
     void Bus(const TBusEnds& bus, char letter);  // per-letter name pattern
+    // NAME[first] .. NAME[first + count - 1] in that order: the balls the
+    // board's data gives by member number, kUnknownBall for the others.
+    void NumberedBus(const std::string& format, int first, int count, std::initializer_list<TKnownBall> known,
+                     PinDirection direction, IoStandard standard);
     // Pins named from patterns with "%c" for the letter, their balls in the
     // same order.
     void LetterPins(char letter, const TLetterPin* pins, int count, const char* const* balls);
@@ -177,6 +192,15 @@ std::vector<const char*> MasterLocations(int positions, const std::vector<TPosit
 // The positions of an HSMC connector without an FPGA pin: 35 to 38 and the
 // pairs 45-46, 51-52, ... every six up to 159-160 (44 of 160).
 std::vector<TPositionRange> HsmcPositionsWithoutPin();
+// The positions of a Tavrel connector without an FPGA pin: the pairs 1-2,
+// 7-8, ... every six up to 121-122, and 125 to 130 (48 of 180).
+std::vector<TPositionRange> TavrelPositionsWithoutPin();
+// The positions of a 40-pin GPIO header without an FPGA pin: the supplies
+// and grounds 11, 12, 29 and 30.
+std::vector<TPositionRange> GpioHeaderPositionsWithoutPin();
+
+// A master's description: "<slot> connect to <the card's display name>".
+std::string CardDescription(const std::string& slot, DaughterId card);
 
 // Step 7: a master connector of one placeholder per located position (empty
 // name, the ball, I/O standard and direction as the card says) and a null
