@@ -1,5 +1,9 @@
 #include "app/BoardForm.h"
 
+#include "boards/cyclone2_3/UI_Marlowen.h"
+#include "boards/cyclone2_3/UI_Nethercoy.h"
+#include "boards/cyclone2_3/UI_Norvelle.h"
+#include "boards/cyclone2_3/UI_Osterlin.h"
 #include "boards/cyclone5_stratix5/UI_Drennock.h"
 #include "boards/cyclone5_stratix5/UI_Estover.h"
 #include "boards/cyclone5_stratix5/UI_Rastrelle.h"
@@ -26,12 +30,12 @@ std::vector<TBoardFormSlot>& Slots()
         {3, "TFormIsselmont", nullptr},
         {4, "TFormJarrowby", nullptr},
         {5, "TFormKestleford", nullptr},
-        {6, "TFormNethercoy", nullptr},
+        {6, "TFormNethercoy", NewBoardForm<TFormNethercoy>},
         {7, "TFormPelverton", nullptr},
         {8, "TFormOrmsgill", nullptr},
         {9, "TFormQuenwick", nullptr},
         {10, "TFormBristane", nullptr},
-        {11, "TFormNorvelle", nullptr},
+        {11, "TFormNorvelle", NewBoardForm<TFormNorvelle>},
         {12, "TFormBrackwell", nullptr},
         {13, "TFormGorsewin", nullptr},
         {14, "TFormLarrowen", nullptr},
@@ -60,8 +64,8 @@ std::vector<TBoardFormSlot>& Slots()
         {38, "TFormJessamont", nullptr},
         {39, "TFormQuillomar", nullptr},
         {40, "TFormAshcombre", nullptr},
-        {50, "TFormMarlowen", nullptr},
-        {100, "TFormOsterlin", nullptr},
+        {50, "TFormMarlowen", NewBoardForm<TFormMarlowen>},
+        {100, "TFormOsterlin", NewBoardForm<TFormOsterlin>},
         {101, "TFormPellowind", nullptr},
     };
     return slots;

@@ -14,3 +14,7 @@ QImage DrawBoardPhoto(int width, int height, const TPicturePart* parts, std::siz
 QImage DrawRastrellePhoto();
 QImage DrawDrennockPhoto();
 QImage DrawEstoverPhoto();
+QImage DrawNethercoyPhoto();
+QImage DrawNorvellePhoto();
+QImage DrawOsterlinPhoto();
+QImage DrawMarlowenPhoto();
