@@ -19,7 +19,7 @@ constexpr TPicturePart kNorvelleParts[] = {
     {"ShapeDDR2",     "DDR2 SODIMM",  TPartKind::Slot,      20, 226, 260,  28},
     {"ShapePio",      "PIO",          TPartKind::Slot,      20,  80,  90,  24},
     {"ShapeOSC",      "100 MHz",      TPartKind::Clock,     20, 130,  60,  22},
-    {"ShapeLED",      "LED3..0",      TPartKind::Leds,     310, 110,  60,  16},
+    {"ShapeLED",      "LED3..0",      TPartKind::Leds,     310, 110,  48,  16},
     {"ShapeButton",   "BUTTON1..0",   TPartKind::Buttons,  310, 150,  80,  34},
 };
 // clang-format on

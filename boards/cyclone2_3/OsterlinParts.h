@@ -15,7 +15,7 @@ constexpr TPicturePart kOsterlinParts[] = {
     {nullptr, "PCIe x8",       TPartKind::Slot,      20, 272, 260,  26},
     {nullptr, "LCD",           TPartKind::Memory,   300, 226, 120,  40},
     {nullptr, "155 MHz",       TPartKind::Clock,     20,  70,  60,  22},
-    {nullptr, "LED3..0",       TPartKind::Leds,     310,  90,  60,  16},
+    {nullptr, "LED3..0",       TPartKind::Leds,     310,  90,  48,  16},
     {nullptr, "PB1..0 RESET",  TPartKind::Buttons,  310, 120,  90,  34},
     {nullptr, "DIP3..0",       TPartKind::Switches, 310, 170,  96,  28},
     {nullptr, "Ethernet",      TPartKind::Jack,      20, 120,  60,  30},

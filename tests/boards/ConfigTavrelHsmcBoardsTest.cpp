@@ -668,3 +668,33 @@ TEST(ConfigTavrelHsmcBoards, ARecordOfAnotherBoardOrSizeIsAProgrammingError)
     EXPECT_EQ(HeadFailures(CONFIG_MARLOWEN, Marlowen()),
               (V{"Config.BoardId == MAINBOARD_MARLOWEN", "Config.Size == sizeof(MARLOWEN_CONFIG)"}));
 }
+
+TEST(ConfigTavrelHsmcBoards, TavrelAttachTakesTavrelAndHsmcCardsOnly)
+{
+    SeamRecorder seam;
+    NORVELLE_CONFIG r = Norvelle();
+    r.nTavrel1DaughterId = 15;
+    TMainBoard board;
+    CONFIG_NORVELLE(&board, &r);
+    try {
+        board.AttachTavrelCard(NORVELLE_TAVREL1_MASTER, 85, "");
+        FAIL();
+    } catch (const InvariantFailure& failure) {
+        EXPECT_EQ(failure.condition, "Type == CONNECTOR_HSMC || Type == CONNECTOR_TAVREL");
+    }
+    try {
+        board.AttachTavrelCard(NORVELLE_TAVREL23_MASTER, 15, "");
+        FAIL();
+    } catch (const InvariantFailure& failure) {
+        EXPECT_EQ(failure.condition, "pMasterConn");
+    }
+    // An HSMC card goes onto the Tavrel positions through the map: HSMC
+    // position 157 of the NET card at Tavrel position 3.
+    board.AttachTavrelCard(NORVELLE_TAVREL1_MASTER, 7, "N_");
+    TDaughterBoard net;
+    net.LoadCard(7, MAINBOARD_NORVELLE, "", IO_STD_3V3_LVTTL, 0);
+    const TConnector* master = board.FindMasterConnector(NORVELLE_TAVREL1_MASTER);
+    EXPECT_EQ(master->GetPin(2)->GetName(), "N_" + net.GetPin(156)->GetName());
+    EXPECT_EQ(master->GetPin(2)->GetLocation(), "J26");
+    EXPECT_EQ(master->GetAttachedType(), CONNECTOR_HSMC);
+}

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <random>
 
+#include "boards/cyclone2_3/NethercoyParts.h"
 #include "boards/cyclone2_3/UI_Nethercoy.h"
 #include "model/Text.h"
 #include "tests/boards/TavrelHsmcFormFixture.h"
@@ -49,6 +50,8 @@ TEST_F(NethercoyForm, OpensWithItsDefaults)
     EXPECT_EQ(form->Caption(), "Nethercoy");
     EXPECT_EQ(main->ClientHeight(), form->Height());
     EXPECT_EQ(form->Find<TLabel>("LabelBoardName")->Caption(), "Nethercoy FPGA Board");
+    EXPECT_EQ(form->Find<TImage>("ImageBoard")->PictureWidth(), NETHERCOY_PHOTO_WIDTH);
+    EXPECT_EQ(form->Find<TImage>("ImageBoard")->PictureHeight(), NETHERCOY_PHOTO_HEIGHT);
     EXPECT_EQ(form->ButtonGen->Caption(), "Generate");
     EXPECT_EQ(form->ButtonSave->Caption(), "Save Setting");
     EXPECT_EQ(form->ButtonDefaultSetting, nullptr);
