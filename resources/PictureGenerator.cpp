@@ -25,8 +25,12 @@
 #include "resources/DorvalinPhoto.h"
 #include "resources/ElmsaryPhoto.h"
 #include "resources/HollarnePhoto.h"
+#include "resources/JpegFile.h"
+#include "resources/KilvernePhoto.h"
+#include "resources/LanterbyPhoto.h"
 #include "resources/MirrendalePhoto.h"
 #include "resources/VantremerePhoto.h"
+#include "resources/WendleburyPhoto.h"
 #include "resources/WyndholtPhoto.h"
 
 namespace {
@@ -403,7 +407,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    QStringList names;
+    QStringList names, files;
     auto save = [&](const char* name, const QImage& image) {
         const QString file = QString::fromLatin1(name) + QStringLiteral(".png");
         if (!image.save(folder.filePath(file), "PNG")) {
@@ -411,6 +415,17 @@ int main(int argc, char** argv)
             std::exit(1);
         }
         names << QString::fromLatin1(name);
+        files << file;
+    };
+    // The pictures that the program keeps as JPEG data.
+    auto saveJpeg = [&](const char* name, const QImage& image) {
+        const QString file = QString::fromLatin1(name) + QStringLiteral(".jpg");
+        if (!SaveJpeg(image, folder.filePath(file), 90)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(folder.filePath(file)));
+            std::exit(1);
+        }
+        names << QString::fromLatin1(name);
+        files << file;
     };
     for (const BoardPicture& board : kBoards) save(board.name, DrawBoard(board));
     for (const CardPicture& card : kCards) save(card.name, DrawCard(card));
@@ -418,12 +433,27 @@ int main(int argc, char** argv)
     save("RASTRELLE_PHOTO_BITMAP", DrawRastrellePhoto());
     save("DRENNOCK_PHOTO_BITMAP", DrawDrennockPhoto());
     save("ESTOVER_PHOTO_BITMAP", DrawEstoverPhoto());
+    save("BRACKWELL_PHOTO_BITMAP", DrawBrackwellPhoto());
+    save("BRACKWELL_VOL", DrawBrackwellVol());
+    save("BRACKWELL_VOL_LED_ON", DrawBrackwellVolLedOn());
+    save("BRACKWELL_VOL_JUMPER", DrawBrackwellVolJumper());
+    save("GORSEWIN_PHOTO_BITMAP", DrawGorsewinPhoto());
+    save("LARROWEN_PHOTO_BITMAP", DrawLarrowenPhoto());
+    save("TARROWIND_PHOTO_BITMAP", DrawTarrowindPhoto());
+    save("FALLOWMERE_PHOTO_BITMAP", DrawFallowmerePhoto());
+    save("GARVELOW_PHOTO_BITMAP", DrawGarvelowPhoto());
     save("KALVORA_LOGO_BITMAP", DrawMakerLogo());
     save("MIRRENDALE_PHOTO_BITMAP", DrawMirrendalePhoto());
     save("DORVALIN_PHOTO_BITMAP", DrawDorvalinPhoto());
     save("ELMSARY_PHOTO_BITMAP", DrawElmsaryPhoto());
     save("WYNDHOLT_PHOTO_BITMAP", DrawWyndholtPhoto());
     save("VANTREMERE_PHOTO_BITMAP", DrawVantremerePhoto());
+    save("KILVERNE_PHOTO_BITMAP", DrawKilvernePhoto());
+    saveJpeg("FPGA_LOGO_JPEG", DrawFpgaLogo());
+    save("FPGA_LOGO_BITMAP", DrawFpgaLogo());
+    save("LANTERBY_PHOTO_BITMAP", DrawLanterbyPhoto());
+    save("WENDLEBURY_PHOTO_BITMAP", DrawWendleburyPhoto());
+    save("WENDLEBURY_JP3_BITMAP", DrawWendleburyJumper());
     save("NETHERCOY_PHOTO_BITMAP", DrawNethercoyPhoto());
     save("NORVELLE_PHOTO_BITMAP", DrawNorvellePhoto());
     save("OSTERLIN_PHOTO_BITMAP", DrawOsterlinPhoto());
@@ -436,7 +466,8 @@ int main(int argc, char** argv)
     }
     QTextStream out(&qrc);
     out << "<RCC>\n  <qresource prefix=\"/generated\">\n";
-    for (const QString& name : names) out << "    <file alias=\"" << name << "\">" << name << ".png</file>\n";
+    for (qsizetype i = 0; i < names.size(); ++i)
+        out << "    <file alias=\"" << names[i] << "\">" << files[i] << "</file>\n";
     out << "  </qresource>\n</RCC>\n";
     return 0;
 }

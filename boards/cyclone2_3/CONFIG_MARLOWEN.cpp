@@ -1,6 +1,7 @@
 #include "boards/cyclone2_3/CONFIG_MARLOWEN.h"
 
 #include "boards/frame/ConfigFrame.h"
+#include "model/Text.h"
 
 namespace {
 
@@ -10,12 +11,7 @@ constexpr int HSMC_POSITIONS = 160;
 
 // The HSMC positions without an FPGA pin: 1 to 32, and from 41 on the last
 // two of every six (45-46, 51-52, ... 159-160).
-std::vector<TPositionRange> HsmcWithoutPin()
-{
-    std::vector<TPositionRange> ranges = {{1, 32}};
-    for (int p = 45; p <= 159; p += 6) ranges.push_back({p, p + 1});
-    return ranges;
-}
+std::vector<TPositionRange> HsmcWithoutPin() { return HsmcPairsWithoutPin({{1, 32}}); }
 
 }  // namespace
 
@@ -34,13 +30,13 @@ void CONFIG_MARLOWEN(TMainBoard* board, const MARLOWEN_CONFIG* pConfig)
     }
     if (Config.bLED) {
         TPinGroup group("LED");
-        group.NumberedBus("LED[%d]", 0, 4, {{0, "P13"}}, DIR_OUT, IO_2V5);
+        group.Bus("LED[%d]", 4, {{0, "P13"}}, DIR_OUT, IO_2V5);
         group.AddTo(board);
     }
     if (Config.bBUTTON) {
         TPinGroup group("KEY");
         group.Pin("CPU_RESET_N", "N2", DIR_IN, IO_2V5);
-        group.NumberedBus("KEY[%d]", 0, 4, {{0, "F1"}}, DIR_IN, IO_2V5);
+        group.Bus("KEY[%d]", 4, {{0, "F1"}}, DIR_IN, IO_2V5);
         group.AddTo(board);
     }
     if (Config.bSDRAM) {
@@ -49,24 +45,26 @@ void CONFIG_MARLOWEN(TMainBoard* board, const MARLOWEN_CONFIG* pConfig)
                     {"DDR_CLK_N", "V2", DIR_INOUT, IO_SSTL2_I},
                     {"DDR_CS_N", kUnknownBall, DIR_OUT, IO_2V5},
                     {"DDR_CKE", kUnknownBall, DIR_OUT, IO_2V5}});
-        group.NumberedBus("DDR_ADDR[%d]", 0, 13, {}, DIR_OUT, IO_SSTL2_I);
-        group.NumberedBus("DDR_BA[%d]", 0, 2, {}, DIR_OUT, IO_SSTL2_I);
+        group.Bus("DDR_ADDR[%d]", 13, {}, DIR_OUT, IO_SSTL2_I);
+        group.Bus("DDR_BA[%d]", 2, {}, DIR_OUT, IO_SSTL2_I);
         group.Pins({{"DDR_RAS_N", kUnknownBall, DIR_OUT, IO_SSTL2_I},
                     {"DDR_CAS_N", kUnknownBall, DIR_OUT, IO_SSTL2_I},
                     {"DDR_WE_N", kUnknownBall, DIR_OUT, IO_SSTL2_I}});
-        group.NumberedBus("DDR_DQ[%d]", 0, 16, {}, DIR_INOUT, IO_SSTL2_I);
-        group.NumberedBus("DDR_DQS[%d]", 0, 2, {{0, "U3"}}, DIR_INOUT, IO_SSTL2_I);
-        group.NumberedBus("DDR_DM[%d]", 0, 2, {}, DIR_OUT, IO_SSTL2_I);
+        group.Bus("DDR_DQ[%d]", 16, {}, DIR_INOUT, IO_SSTL2_I);
+        group.Bus("DDR_DQS[%d]", 2, {{0, "U3"}}, DIR_INOUT, IO_SSTL2_I);
+        group.Bus("DDR_DM[%d]", 2, {}, DIR_OUT, IO_SSTL2_I);
         group.AddTo(board);
     }
     if (Config.bFLASHSSRAM) {
         TPinGroup group("FLASH and SSRAM");
-        group.NumberedBus("FLASH_SRAM_A[%d]", 1, 25, {{1, "E12"}}, DIR_OUT, IO_2V5);
-        group.NumberedBus("FLASH_SRAM_DQ[%d]", 0, 32, {{0, "H3"}}, DIR_INOUT, IO_2V5);
+        // FLASH_SRAM_A[1] .. FLASH_SRAM_A[25]: the address has no bit 0.
+        group.Pin("FLASH_SRAM_A[1]", "E12", DIR_OUT, IO_2V5);
+        for (int n = 2; n <= 25; ++n) group.Pin(Format("FLASH_SRAM_A[%d]", n), kUnknownBall, DIR_OUT, IO_2V5);
+        group.Bus("FLASH_SRAM_DQ[%d]", 32, {{0, "H3"}}, DIR_INOUT, IO_2V5);
         group.Pins({{"SRAM_OE_N", kUnknownBall, DIR_OUT, IO_2V5},
                     {"SRAM_CE_N", kUnknownBall, DIR_OUT, IO_2V5},
                     {"SRAM_WE_N", kUnknownBall, DIR_OUT, IO_2V5}});
-        group.NumberedBus("SRAM_BE_N[%d]", 0, 4, {}, DIR_OUT, IO_2V5);
+        group.Bus("SRAM_BE_N[%d]", 4, {}, DIR_OUT, IO_2V5);
         group.Pins({{"SRAM_ADSC_N", kUnknownBall, DIR_OUT, IO_2V5}, {"SRAM_CLK", "A2", DIR_OUT, IO_2V5}});
         group.AddTo(board);
     }

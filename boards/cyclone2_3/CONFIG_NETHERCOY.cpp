@@ -1,6 +1,7 @@
 #include "boards/cyclone2_3/CONFIG_NETHERCOY.h"
 
 #include "boards/frame/ConfigFrame.h"
+#include "model/Text.h"
 
 namespace {
 
@@ -60,25 +61,25 @@ void AddOnBoardGroups(TMainBoard* board, const NETHERCOY_CONFIG& Config)
     }
     if (Config.bLED) {
         TPinGroup group("LED");
-        group.NumberedBus("LEDR[%d]", 0, 8, {{0, "AD1"}}, DIR_OUT, IO);
-        group.NumberedBus("LEDG[%d]", 0, 8, {}, DIR_OUT, IO);
-        group.NumberedBus("LEDB[%d]", 0, 8, {}, DIR_OUT, IO);
+        group.Bus("LEDR[%d]", 8, {{0, "AD1"}}, DIR_OUT, IO);
+        group.Bus("LEDG[%d]", 8, {}, DIR_OUT, IO);
+        group.Bus("LEDB[%d]", 8, {}, DIR_OUT, IO);
         group.AddTo(board);
     }
     if (Config.bBUTTON) {
         // Push buttons drive the FPGA: inputs.
         TPinGroup group("BUTTON");
-        group.NumberedBus("BUTTON[%d]", 0, 4, {{0, "K1"}}, DIR_IN, IO);
+        group.Bus("BUTTON[%d]", 4, {{0, "K1"}}, DIR_IN, IO);
         group.AddTo(board);
     }
     if (Config.bSW) {
         TPinGroup group("SWITCH");
-        group.NumberedBus("SW[%d]", 0, 4, {{0, "W5"}}, DIR_IN, IO);
+        group.Bus("SW[%d]", 4, {{0, "W5"}}, DIR_IN, IO);
         group.AddTo(board);
     }
     if (Config.bDIP) {
         TPinGroup group("DIP SWITCH");
-        group.NumberedBus("DIP_SW[%d]", 0, 8, {{0, "R12"}}, DIR_IN, IO);
+        group.Bus("DIP_SW[%d]", 8, {{0, "R12"}}, DIR_IN, IO);
         group.AddTo(board);
     }
     if (Config.bTemperature) {
@@ -90,14 +91,16 @@ void AddOnBoardGroups(TMainBoard* board, const NETHERCOY_CONFIG& Config)
     if (Config.bSEG7) {
         TPinGroup group("SEG7");
         group.Pins({{"HEX0_DP", kUnknownBall, DIR_OUT, IO}, {"HEX1_DP", kUnknownBall, DIR_OUT, IO}});
-        group.NumberedBus("HEX0_D[%d]", 0, 7, {{0, "Y11"}}, DIR_OUT, IO);
-        group.NumberedBus("HEX1_D[%d]", 0, 7, {}, DIR_OUT, IO);
+        group.Bus("HEX0_D[%d]", 7, {{0, "Y11"}}, DIR_OUT, IO);
+        group.Bus("HEX1_D[%d]", 7, {}, DIR_OUT, IO);
         group.AddTo(board);
     }
     if (Config.bUSB) {
         TPinGroup group("USB OTG");
-        group.NumberedBus("OTG_D[%d]", 0, 32, {{0, "Y25"}}, DIR_INOUT, IO);
-        group.NumberedBus("OTG_A[%d]", 1, 17, {{1, "N32"}}, DIR_OUT, IO);
+        group.Bus("OTG_D[%d]", 32, {{0, "Y25"}}, DIR_INOUT, IO);
+        // OTG_A[1] .. OTG_A[17]: the address has no bit 0.
+        group.Pin("OTG_A[1]", "N32", DIR_OUT, IO);
+        for (int n = 2; n <= 17; ++n) group.Pin(Format("OTG_A[%d]", n), kUnknownBall, DIR_OUT, IO);
         group.Pins({{"OTG_CS_n", kUnknownBall, DIR_OUT, IO},
                     {"OTG_WE_n", kUnknownBall, DIR_OUT, IO},
                     {"OTG_OE_n", kUnknownBall, DIR_OUT, IO},

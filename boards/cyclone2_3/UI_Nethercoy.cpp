@@ -34,8 +34,8 @@ TFormSpec NethercoyLayout()
                                     .Parts = kNethercoyParts,
                                     .PartCount = std::size(kNethercoyParts),
                                     .Captions = TButtonCaptions::AllPlain,
-                                    .DefaultSetting = false});
-    spec.ClientHeight = 727;
+                                    .DefaultSetting = false,
+                                    .ClientHeight = 727});
     auto& c = spec.Controls;
     const char* group = "GroupBoxConfig";
     AddSettingsGroup(c, 480, 8, kGroupWidth, 711,

@@ -296,12 +296,16 @@ TControlSpec FrameShape(const char* name, const char* parent, int left, int top,
             .BrushStyle = bsClear};
 }
 
-void TFlagBoxes::Bind(const TForm& form,
-                      std::initializer_list<std::pair<const char*, std::vector<const char*>>> entries)
+void TFlagBoxes::Bind(const TForm& form, std::initializer_list<TEntryNames> entries)
+{
+    Bind(form, std::vector<TEntryNames>(entries));
+}
+
+void TFlagBoxes::Bind(const TForm& form, const std::vector<TEntryNames>& entries)
 {
     m_Entries.clear();
     for (const auto& [box, shapes] : entries) {
-        TEntry entry{form.Find<TCheckBox>(box), {}};
+        TEntry entry{box ? form.Find<TCheckBox>(box) : nullptr, {}};
         for (const char* shape : shapes) entry.Shapes.push_back(form.Find<TShape>(shape));
         m_Entries.push_back(std::move(entry));
     }
@@ -309,18 +313,21 @@ void TFlagBoxes::Bind(const TForm& form,
 
 void TFlagBoxes::Show(const uint8_t* flags) const
 {
-    for (std::size_t i = 0; i < m_Entries.size(); ++i) m_Entries[i].Box->SetChecked(flags[i] != 0);
+    for (std::size_t i = 0; i < m_Entries.size(); ++i)
+        if (m_Entries[i].Box) m_Entries[i].Box->SetChecked(flags[i] != 0);
 }
 
 void TFlagBoxes::Store(uint8_t* flags) const
 {
-    for (std::size_t i = 0; i < m_Entries.size(); ++i) flags[i] = m_Entries[i].Box->Checked() ? 1 : 0;
+    for (std::size_t i = 0; i < m_Entries.size(); ++i)
+        if (m_Entries[i].Box) flags[i] = m_Entries[i].Box->Checked() ? 1 : 0;
 }
 
 void TFlagBoxes::UpdateShapes() const
 {
     for (const TEntry& entry : m_Entries)
-        for (TShape* shape : entry.Shapes) shape->SetVisible(entry.Box->Checked());
+        if (entry.Box)
+            for (TShape* shape : entry.Shapes) shape->SetVisible(entry.Box->Checked());
 }
 
 void AddBoardPanel(std::vector<TControlSpec>& controls, int left, int top, const char* title, const char* picture,
@@ -451,8 +458,8 @@ TFormSpec FrameFormSpec(const TFrameLayout& layout)
 {
     TFormSpec spec{.Name = layout.Name,
                    .Caption = layout.Caption,
-                   .ClientWidth = 840,
-                   .ClientHeight = 560,
+                   .ClientWidth = layout.ClientWidth,
+                   .ClientHeight = layout.ClientHeight,
                    .BorderStyle = bsNone,
                    .OnClose = "FormClose",
                    .Controls = {}};
@@ -460,6 +467,6 @@ TFormSpec FrameFormSpec(const TFrameLayout& layout)
     c.push_back(FrameButton("ButtonMainBoardSelect", 8, 8, 160, "Change Main Board", "ButtonMainBoardSelectClick"));
     AddBoardPanel(c, 8, 44, layout.Title, layout.Picture, layout.PictureWidth, layout.PictureHeight, layout.Parts,
                   layout.PartCount);
-    AddFrameButtons(c, 8, 520, layout.Captions, layout.DefaultSetting);
+    AddFrameButtons(c, 8, layout.ClientHeight - 40, layout.Captions, layout.DefaultSetting);
     return spec;
 }

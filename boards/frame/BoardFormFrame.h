@@ -56,7 +56,7 @@
 // a TMainBoard, DefineBoard, AttachCards, TPinloom::Generate with Verilog, and
 // both objects deleted. A board with a configuration object in place of the
 // holder derives from TFrameBoardForm and implements the held-record hooks
-// with it; a form of two nodes (one record, one node shown) implements
+// with it (TConfigObjectBoardForm, boards/arria10/BoardFormConfigObject.h); a form of two nodes (one record, one node shown) implements
 // ShowHeld and StoreHeld on the node shown.
 //
 // Helpers for a board's controls: TFlagBoxes (check boxes of contiguous flag
@@ -251,8 +251,11 @@ public:
         TCheckBox* Box;
         std::vector<TShape*> Shapes;
     };
-    // One entry per flag byte: the check box and its shapes, by name.
-    void Bind(const TForm& form, std::initializer_list<std::pair<const char*, std::vector<const char*>>> entries);
+    using TEntryNames = std::pair<const char*, std::vector<const char*>>;
+    // One entry per flag byte: the check box and its shapes, by name. A byte
+    // without a control (box name nullptr) is neither shown nor stored.
+    void Bind(const TForm& form, std::initializer_list<TEntryNames> entries);
+    void Bind(const TForm& form, const std::vector<TEntryNames>& entries);
     TCheckBox* Box(std::size_t flag) const { return m_Entries.at(flag).Box; }
     void Show(const uint8_t* flags) const;  // any value but 0 ticks
     void Store(uint8_t* flags) const;       // 1 ticked, 0 not
@@ -325,9 +328,10 @@ struct TCheckBoxRow {
 void AddSettingsGroup(std::vector<TControlSpec>& controls, int left, int top, int width, int height,
                       const std::vector<TCheckBoxRow>& rows);
 
-// A board form's layout as the frame draws it: borderless, 840 x 560, with
-// "Change Main Board" above the board panel (AddBoardPanel) and the row of
-// buttons (AddFrameButtons) below it; the board adds its groups on the right.
+// A board form's layout as the frame draws it: borderless, 840 x 560 unless
+// the board says otherwise, with "Change Main Board" above the board panel
+// (AddBoardPanel) and the row of buttons (AddFrameButtons) below it; the
+// board adds its groups on the right.
 struct TFrameLayout {
     const char* Name;     // "TFORMRASTRELLE"
     const char* Caption;
@@ -338,5 +342,7 @@ struct TFrameLayout {
     std::size_t PartCount;
     TButtonCaptions Captions;
     bool DefaultSetting;
+    int ClientWidth = 840;  // the row of buttons stands 40 pixels above the bottom
+    int ClientHeight = 560;
 };
 TFormSpec FrameFormSpec(const TFrameLayout& layout);

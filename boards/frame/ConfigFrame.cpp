@@ -82,16 +82,11 @@ void TPinGroup::Bus(const TBusEnds& bus)
     }
 }
 
-void TPinGroup::NumberedBus(const std::string& format, int first, int count, std::initializer_list<TKnownBall> known,
-                            PinDirection direction, IoStandard standard)
+void TPinGroup::Bus(const std::string& format, int count, std::initializer_list<TGivenMember> given,
+                    PinDirection direction, IoStandard standard)
 {
-    for (const TKnownBall& ball : known) PL_ASSERT(ball.Member >= first && ball.Member < first + count);
-    for (int n = first; n < first + count; ++n) {
-        const char* ball = kUnknownBall;
-        for (const TKnownBall& given : known)
-            if (given.Member == n) ball = given.Ball;
-        Pin(MemberName(format, n), ball, direction, standard);
-    }
+    const std::vector<const char*> balls = BusBalls(count, given);
+    Bus(format, balls.data(), count, direction, standard);
 }
 
 void TPinGroup::Bus(const TBusEnds& bus, char letter)
@@ -174,6 +169,42 @@ std::string CardDescription(const std::string& slot, DaughterId card)
     return slot + " connect to " + GetCardDisplayName(card);
 }
 
+std::vector<TPositionRange> HsmcPairsWithoutPin(std::initializer_list<TPositionRange> below)
+{
+    std::vector<TPositionRange> ranges(below);
+    for (int p = 45; p <= 159; p += 6) ranges.push_back({p, p + 1});
+    return ranges;
+}
+
+std::vector<TPositionRange> Ddr2SodimmPositionsWithoutPin()
+{
+    return {{1, 3},     {8, 9},     {12, 12},   {15, 15},   {18, 18},   {21, 21},   {24, 24},   {27, 28},
+            {33, 34},   {39, 42},   {47, 48},   {50, 50},   {53, 54},   {59, 60},   {65, 66},   {69, 69},
+            {71, 72},   {77, 78},   {81, 83},   {87, 88},   {95, 96},   {103, 104}, {111, 112}, {117, 118},
+            {120, 122}, {127, 128}, {132, 133}, {138, 139}, {144, 145}, {149, 150}, {155, 156}, {161, 163},
+            {165, 165}, {168, 168}, {171, 172}, {177, 178}, {183, 184}, {187, 187}, {190, 190}, {193, 193},
+            {196, 196}, {199, 199}};
+}
+
+std::vector<TPositionRange> Ddr3SodimmPositionsWithoutPin()
+{
+    return {{1, 3},     {8, 9},     {13, 14},   {19, 20},   {25, 26},   {31, 32},   {37, 38},   {43, 44},
+            {48, 49},   {54, 55},   {60, 61},   {65, 66},   {71, 72},   {75, 77},   {81, 82},   {87, 88},
+            {93, 94},   {99, 100},  {105, 106}, {111, 112}, {117, 118}, {122, 128}, {133, 134}, {138, 139},
+            {144, 145}, {150, 151}, {155, 156}, {161, 162}, {167, 168}, {172, 173}, {178, 179}, {184, 185},
+            {189, 190}, {195, 197}, {199, 199}, {201, 201}, {203, 204}};
+}
+
+std::vector<const char*> BusBalls(int count, std::initializer_list<TGivenMember> given)
+{
+    std::vector<const char*> balls(static_cast<size_t>(count), kUnknownBall);
+    for (const TGivenMember& member : given) {
+        PL_ASSERT(member.Index >= 0 && member.Index < count);
+        balls[static_cast<size_t>(member.Index)] = member.Ball;
+    }
+    return balls;
+}
+
 TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::string& description, ConnectorType type,
                       int32_t masterId, const std::vector<const char*>& locations)
 {
@@ -184,4 +215,13 @@ TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::str
     master->SetMasterId(masterId);
     board->AddConnector(master);
     return master;
+}
+
+void FixMasterPosition(TConnector* master, int position, PinDirection direction, IoStandard standard)
+{
+    PL_ASSERT(position >= 1 && position <= master->GetPinCount());
+    TPin* pin = master->GetPin(position - 1);
+    PL_ASSERT(pin != nullptr);
+    pin->SetDirection(direction);
+    pin->SetIoStandard(standard);
 }

@@ -113,12 +113,13 @@ struct TBusEnds {
     IoStandard Standard;
 };
 
-// A member of a bus whose ball the board's data gives, by its number in the
-// bus name (NAME[Member]).
-struct TKnownBall {
-    int Member;
+// A bus table of count entries: every ball unknown but those given by member
+// index (for TPinGroup::Bus).
+struct TGivenMember {
+    int Index;  // 0-based
     const char* Ball;
 };
+std::vector<const char*> BusBalls(int count, std::initializer_list<TGivenMember> given);
 
 // One pin of a per-letter group: its name pattern with "%c" for the letter.
 struct TLetterPin {
@@ -155,11 +156,10 @@ public:
     void Bus(const std::string& format, const char* const* balls, int count, PinDirection direction,
              IoStandard standard);
     void Bus(const TBusEnds& bus);
+    // NAME[0..count-1], every ball unknown but those given by member index.
+    void Bus(const std::string& format, int count, std::initializer_list<TGivenMember> given,
+             PinDirection direction, IoStandard standard);
     void Bus(const TBusEnds& bus, char letter);  // per-letter name pattern
-    // NAME[first] .. NAME[first + count - 1] in that order: the balls the
-    // board's data gives by member number, kUnknownBall for the others.
-    void NumberedBus(const std::string& format, int first, int count, std::initializer_list<TKnownBall> known,
-                     PinDirection direction, IoStandard standard);
     // Pins named from patterns with "%c" for the letter, their balls in the
     // same order.
     void LetterPins(char letter, const TLetterPin* pins, int count, const char* const* balls);
@@ -201,9 +201,23 @@ std::vector<TPositionRange> GpioHeaderPositionsWithoutPin();
 
 // A master's description: "<slot> connect to <the card's display name>".
 std::string CardDescription(const std::string& slot, DaughterId card);
+// The same pairs 45-46 ... 159-160 after the ranges a board leaves without
+// pins below them (for example {1, 38} where the transceiver and clock
+// positions are not wired).
+std::vector<TPositionRange> HsmcPairsWithoutPin(std::initializer_list<TPositionRange> below);
+// The 76 positions of a DDR2 SODIMM socket (200 positions) and the 80 of a
+// DDR3 SODIMM socket (204 positions) that carry no FPGA pin: power, ground,
+// reference and the positions the module leaves unused. The other 124 are
+// the module's signals (the DDR3 socket leaves the address pins SA0 and SA1
+// of the module unconnected).
+std::vector<TPositionRange> Ddr2SodimmPositionsWithoutPin();
+std::vector<TPositionRange> Ddr3SodimmPositionsWithoutPin();
 
 // Step 7: a master connector of one placeholder per located position (empty
 // name, the ball, I/O standard and direction as the card says) and a null
 // position for each kNoPin. Returns it; the board owns it.
 TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::string& description,
                       ConnectorType type, int32_t masterId, const std::vector<const char*>& locations);
+// A master position whose placeholder keeps its own direction or I/O
+// standard whatever the card says (position 1-based; it must be located).
+void FixMasterPosition(TConnector* master, int position, PinDirection direction, IoStandard standard);

@@ -15,9 +15,9 @@ const char* const kData0 = "set_global_assignment -name RESERVE_DATA0_AFTER_CONF
 const char* const kNceo =
     "set_global_assignment -name CYCLONEII_RESERVE_NCEO_AFTER_CONFIGURATION \"USE AS REGULAR IO\"\r\n";
 
-class MarlowenForm : public FormFixture {
+class MarlowenForm : public TavrelHsmcFormTest<TFormMarlowen, MAINBOARD_MARLOWEN> {
 protected:
-    TFormMarlowen* Open() { return FormFixture::Open<TFormMarlowen>(MAINBOARD_MARLOWEN); }
+    MarlowenForm() : TavrelHsmcFormTest("Marlowen") {}
 };
 
 MARLOWEN_CONFIG Defaults()
@@ -36,7 +36,7 @@ TEST_F(MarlowenForm, OpensWithItsDefaults)
 {
     // A default.cfg one byte short or long is ignored.
     for (size_t size : {271u, 273u}) {
-        auto* form = OpenWithDefault<TFormMarlowen>(MAINBOARD_MARLOWEN, std::string(size, '\1'));
+        auto* form = Open(std::string(size, '\1'));
         EXPECT_EQ(form->Caption(), "Marlowen");
         EXPECT_EQ(form->Find<TLabel>("LabelBoardName")->Caption(), "Marlowen FPGA Board");
     EXPECT_EQ(form->Find<TImage>("ImageBoard")->PictureWidth(), MARLOWEN_PHOTO_WIDTH);
@@ -102,9 +102,9 @@ TEST_F(MarlowenForm, EveryGroupAndTheHsmcCard)
     const std::string loopQsf = ReadFile(loop + "hsmcLoop.qsf");
     EXPECT_EQ(SignalAt(loopQsf, "A1"), "H_L_CLK0");
     EXPECT_EQ(SignalAt(loopQsf, "E18"), "H_L_D_N[10]");
-    ExpectOneSignalPerBall(qsf);
-    ExpectOneSignalPerBall(loopQsf);
-    ExpectCompiles({{project, "Marlowen"}, {card, "card"}, {loop, "hsmcLoop"}});
+    ExpectEachBallOnce(qsf);
+    ExpectEachBallOnce(loopQsf);
+    ExpectCompiles({"Marlowen", "card", "hsmcLoop"});
 }
 
 TEST_F(MarlowenForm, RecordsFromFiles)

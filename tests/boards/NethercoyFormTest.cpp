@@ -33,9 +33,9 @@ std::vector<std::string> Items(const TComboBox* combo)
 const char* const kGpioClash =
     "GPIO-0 and GPIO-1 cannot have the same prefix name when both connect to the same type of daughter boards.";
 
-class NethercoyForm : public FormFixture {
+class NethercoyForm : public TavrelHsmcFormTest<TFormNethercoy, MAINBOARD_NETHERCOY> {
 protected:
-    TFormNethercoy* Open() { return FormFixture::Open<TFormNethercoy>(MAINBOARD_NETHERCOY); }
+    NethercoyForm() : TavrelHsmcFormTest("Nethercoy") {}
     NETHERCOY_CONFIG Saved(TFormNethercoy* form)
     {
         return RecordOf<NETHERCOY_CONFIG>(Save(form, "saved.cfg"));
@@ -108,8 +108,8 @@ TEST_F(NethercoyForm, DefaultProject)
     const std::string top = ReadFile(project + "Nethercoy.v");
     EXPECT_NE(ReadFile(project + "Nethercoy.htm").find("Nethercoy FPGA Board Configuration"), std::string::npos);
     EXPECT_TRUE(FileExists(project + "Nethercoy.qpf"));
-    ExpectOneSignalPerBall(qsf);
-    ExpectCompiles({{project, "Nethercoy"}});
+    ExpectEachBallOnce(qsf);
+    ExpectCompiles({"Nethercoy"});
 }
 
 TEST_F(NethercoyForm, BoardTypeThroughSaveLoadAndGenerate)
@@ -171,7 +171,7 @@ TEST_F(NethercoyForm, GpioHeaderMode)
     EXPECT_EQ(SignalAt(qsf, "AE32"), "J1_GPIO_CLKIN[0]");
     EXPECT_EQ(StandardOf(qsf, "J1_GPIO_D[31]"), "3.3-V LVTTL");
     EXPECT_EQ(qsf.find("Tavrel-A"), std::string::npos);
-    ExpectOneSignalPerBall(qsf);
+    ExpectEachBallOnce(qsf);
 
     // A card on GPIO_1 alone, with its prefix, survives a save and a load.
     UserPick(form->ComboBoxGPIO[0], 0);
@@ -202,7 +202,7 @@ TEST_F(NethercoyForm, GpioHeaderMode)
     plain.bGpioHeader = 0;
     Load(form, BytesOf(plain));
     EXPECT_EQ(form->LabelTavrel_A->Caption(), "Tavrel-A");
-    ExpectCompiles({{project, "gpio"}, {project1, "gpio1"}});
+    ExpectCompiles({"gpio", "gpio1"});
 }
 
 TEST_F(NethercoyForm, Ddr2SodimmMode)
@@ -233,13 +233,13 @@ TEST_F(NethercoyForm, Ddr2SodimmMode)
     EXPECT_EQ(StandardOf(qsf, "mem_SDA"), "3.3-V LVTTL");
     EXPECT_EQ(StandardOf(qsf, "mem_SA[0]"), "");
     EXPECT_EQ(qsf.find("Tavrel-B"), std::string::npos);
-    ExpectOneSignalPerBall(qsf);
+    ExpectEachBallOnce(qsf);
 
     // Unticked, Tavrel-B is free again.
     UserClick(form->CheckBoxDDR2);
     EXPECT_TRUE(form->ComboBoxTavrel[NETHERCOY_TAVREL_B]->Enabled());
     EXPECT_FALSE(form->ImageTavrel[NETHERCOY_TAVREL_B]->Visible());
-    ExpectCompiles({{project, "ddr2"}});
+    ExpectCompiles({"ddr2"});
 }
 
 TEST_F(NethercoyForm, CardsOnEveryTavrelConnector)
@@ -272,8 +272,8 @@ TEST_F(NethercoyForm, CardsOnEveryTavrelConnector)
     EXPECT_EQ(SignalAt(qsf, "L20").rfind("D_", 0), 0u) << SignalAt(qsf, "L20");
     EXPECT_EQ(SignalAt(qsf, "AD16").rfind("B_", 0), 0u) << SignalAt(qsf, "AD16");
     EXPECT_NE(qsf.find("\" -to A_"), std::string::npos);
-    ExpectOneSignalPerBall(qsf);
-    ExpectCompiles({{project, "tavrel"}});
+    ExpectEachBallOnce(qsf);
+    ExpectCompiles({"tavrel"});
 }
 
 TEST_F(NethercoyForm, PrefixChecks)
@@ -343,7 +343,7 @@ TEST_F(NethercoyForm, RecordsFromFiles)
     WriteFixedText(foreign.szTavrelPrefixName[NETHERCOY_TAVREL_D], 128, "D_");
     std::memset(foreign.szProjectName, 'p', 128);  // no zero in the field
     foreign.bSEG7 = 7;
-    auto* form = OpenWithDefault<TFormNethercoy>(MAINBOARD_NETHERCOY, BytesOf(foreign));
+    auto* form = Open(BytesOf(foreign));
     EXPECT_EQ(form->ComboBoxBoard->ItemIndex(), 0);
     EXPECT_EQ(form->ComboBoxTavrel[NETHERCOY_TAVREL_C]->ItemIndex(), 0);
     EXPECT_EQ(form->ComboBoxTavrel[NETHERCOY_TAVREL_D]->ItemIndex(), kHdmi);

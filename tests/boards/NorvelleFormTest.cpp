@@ -15,9 +15,9 @@ constexpr int kHdmi = 4, kNet = 2;  // items of the Tavrel combos
 const char* const kClash =
     "Tavrel23 and Tavrel1 cannot have the same prefix name when both connect to the same type of daughter boards.";
 
-class NorvelleForm : public FormFixture {
+class NorvelleForm : public TavrelHsmcFormTest<TFormNorvelle, MAINBOARD_NORVELLE> {
 protected:
-    TFormNorvelle* Open() { return FormFixture::Open<TFormNorvelle>(MAINBOARD_NORVELLE); }
+    NorvelleForm() : TavrelHsmcFormTest("Norvelle") {}
 };
 
 }  // namespace
@@ -92,7 +92,7 @@ TEST_F(NorvelleForm, DefaultProjectAndTheBridgeBus)
     const std::string pioQsf = ReadFile(pio + "pio.qsf");
     EXPECT_EQ(SignalAt(pioQsf, "R24"), "GPIO[9]");
     EXPECT_EQ(StandardOf(pioQsf, "GPIO[0]"), "3.3-V LVTTL");
-    ExpectCompiles({{project, "Norvelle"}, {pio, "pio"}});
+    ExpectCompiles({"Norvelle", "pio"});
 }
 
 TEST_F(NorvelleForm, CardsOnBothConnectorsAndTheSocket)
@@ -130,13 +130,13 @@ TEST_F(NorvelleForm, CardsOnBothConnectorsAndTheSocket)
     EXPECT_EQ(StandardOf(qsf, "mem_dqs[3]"), "SSTL-18 Class I");
     EXPECT_EQ(StandardOf(qsf, "mem_dqs_n[0]"), "");
     EXPECT_EQ(StandardOf(qsf, "mem_SDA"), "");
-    ExpectOneSignalPerBall(qsf);
+    ExpectEachBallOnce(qsf);
 
     // P28 in use only with a card that has a pin there.
     UserPick(form->ComboBoxTavrel1, 0);
     const std::string without = Generate(form, "without");
     EXPECT_EQ(BoardBlock(ReadFile(without + "without.qsf")), "");
-    ExpectCompiles({{project, "cards"}, {without, "without"}});
+    ExpectCompiles({"cards", "without"});
 }
 
 TEST_F(NorvelleForm, SettingsRoundTripAndRecordsOfOtherBoards)
@@ -172,7 +172,7 @@ TEST_F(NorvelleForm, SettingsRoundTripAndRecordsOfOtherBoards)
 
     // A settings file of the Osterlin board has this record's size: it is
     // read with this board's layout, and written back as this board's.
-    auto* osterlin = FormFixture::Open<TFormOsterlin>(MAINBOARD_OSTERLIN);
+    auto* osterlin = OpenOther<TFormOsterlin>(MAINBOARD_OSTERLIN);
     const std::string other = Save(osterlin, "osterlin.cfg");
     ASSERT_EQ(other.size(), 404u);
     form = Open();

@@ -15,9 +15,9 @@ const char* const kJunctionTemperatures =
     "set_global_assignment -name MIN_CORE_JUNCTION_TEMP 0\r\n"
     "set_global_assignment -name MAX_CORE_JUNCTION_TEMP 85\r\n";
 
-class OsterlinForm : public FormFixture {
+class OsterlinForm : public TavrelHsmcFormTest<TFormOsterlin, MAINBOARD_OSTERLIN> {
 protected:
-    TFormOsterlin* Open() { return FormFixture::Open<TFormOsterlin>(MAINBOARD_OSTERLIN); }
+    OsterlinForm() : TavrelHsmcFormTest("Osterlin") {}
 };
 
 // The flags of the check boxes from bLCD: LCD, CLOCK, LED, BUTTON, DIP,
@@ -29,7 +29,8 @@ const bool kDefaultTicks[OSTERLIN_FLAG_COUNT] = {true, true, true, true, true, f
 TEST_F(OsterlinForm, AlwaysOpensOnItsDefaults)
 {
     // A record of this size in default.cfg is not read...
-    auto* norvelle = FormFixture::Open<TFormNorvelle>(MAINBOARD_NORVELLE);
+    Open();
+    auto* norvelle = OpenOther<TFormNorvelle>(MAINBOARD_NORVELLE);
     UserType(norvelle->EditProjectName, "Norvelle2");
     main->OpenBoardForm(MAINBOARD_OSTERLIN);
     ASSERT_EQ(ReadFile(DefaultCfg()).size(), 404u);
@@ -92,8 +93,8 @@ TEST_F(OsterlinForm, GroupsOfTheProject)
     EXPECT_EQ(SignalAt(pcieQsf, "V31"), "PCIE_TX_p[7]");
     EXPECT_EQ(StandardOf(pcieQsf, "PCIE_RX_p[3]"), "1.5-V PCML");
     EXPECT_EQ(StandardOf(pcieQsf, "PCIE_REFCLK_n"), "HCSL");
-    ExpectOneSignalPerBall(pcieQsf);
-    ExpectCompiles({{project, "Osterlin"}, {pcie, "pcie"}});
+    ExpectEachBallOnce(pcieQsf);
+    ExpectCompiles({"Osterlin", "pcie"});
 }
 
 TEST_F(OsterlinForm, CardsOnBothPortsAndTheSocket)
@@ -131,7 +132,7 @@ TEST_F(OsterlinForm, CardsOnBothPortsAndTheSocket)
     EXPECT_EQ(SignalAt(qsf, "B7"), "mem_dq[4]");
     EXPECT_EQ(StandardOf(qsf, "mem_dqs[0]"), "Differential 1.8-V SSTL Class I");
     EXPECT_EQ(StandardOf(qsf, "mem_dqs_n[0]"), "");
-    ExpectOneSignalPerBall(qsf);
+    ExpectEachBallOnce(qsf);
 
     // A transceiver card on port B alone.
     UserPick(form->ComboBoxPort[0], 0);
@@ -142,7 +143,7 @@ TEST_F(OsterlinForm, CardsOnBothPortsAndTheSocket)
     EXPECT_EQ(portBQsf.find("# HSMC-A"), std::string::npos);
     EXPECT_NE(portBQsf.find("# HSMC-B, HSMC-B connect to HSMC Default With Transceiver\r\n"), std::string::npos);
     EXPECT_EQ(StandardOf(portBQsf, SignalAt(portBQsf, "B31")), "1.5-V PCML") << SignalAt(portBQsf, "B31");
-    ExpectCompiles({{project, "ports"}, {portB, "portB"}});
+    ExpectCompiles({"ports", "portB"});
     UserPick(form->ComboBoxPort[1], kNet);
     EXPECT_TRUE(form->ImagePort[1]->Visible());
 }
@@ -180,7 +181,7 @@ TEST_F(OsterlinForm, LoadingSettings)
     EXPECT_EQ(StandardOf(ReadFile(project + "hsmb.qsf"), "HSMB_TX_LED"), "");
 
     // A settings file of the Norvelle board has this record's size.
-    auto* norvelle = FormFixture::Open<TFormNorvelle>(MAINBOARD_NORVELLE);
+    auto* norvelle = OpenOther<TFormNorvelle>(MAINBOARD_NORVELLE);
     const std::string other = Save(norvelle, "norvelle.cfg");
     form = Open();
     seam.boxes.clear();

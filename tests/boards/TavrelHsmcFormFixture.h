@@ -1,38 +1,16 @@
-// The forms of Nethercoy, Norvelle, Osterlin and Marlowen end to end: the
-// real main form hosts them, the test answers the dialogs, and checks the
-// records and the files on disk.
+// What the end-to-end tests of the Nethercoy, Norvelle, Osterlin and
+// Marlowen forms add to the family fixture: reading single assignments and
+// the board block out of a .qsf, and records as bytes.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <cstring>
-#include <filesystem>
-#include <map>
-#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "app/UnitMain.h"
-#include "boards/frame/BoardFormFrame.h"
-#include "platform/FormsTesting.h"
-#include "tests/support/SeamRecorder.h"
-#include "tests/support/TestFiles.h"
+#include "tests/boards/FormTestSupport.h"
 
 namespace tavrelhsmc {
-
-inline int Count(const std::string& text, const std::string& what)
-{
-    int n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
-    return n;
-}
-
-inline bool HasLine(const std::string& text, const std::string& line)
-{
-    const auto lines = SplitCrLf(text);
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
 
 // The signal a ball is given to in a .qsf ("" when none).
 inline std::string SignalAt(const std::string& qsf, const std::string& ball)
@@ -67,112 +45,6 @@ inline std::string BoardBlock(const std::string& qsf)
     return qsf.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
-// No ball is given to two signals, and every signal with a location has its
-// I/O standard.
-inline void ExpectOneSignalPerBall(const std::string& qsf)
-{
-    std::map<std::string, std::string> owners;
-    for (const std::string& line : SplitCrLf(qsf)) {
-        const std::string head = "set_location_assignment PIN_";
-        if (line.rfind(head, 0) != 0) continue;
-        const size_t to = line.find(" -to ");
-        const std::string ball = line.substr(head.size(), to - head.size());
-        const std::string signal = line.substr(to + 5);
-        EXPECT_TRUE(owners.emplace(ball, signal).second) << ball << " " << owners[ball] << " " << signal;
-        EXPECT_NE(StandardOf(qsf, signal), "") << signal;
-    }
-}
-
-class FormFixture : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        seam.executableFolder = folder.Path();
-        SetExecutablePathForTesting(folder.Path() + "pinloom");
-        SetScreenSizeForTesting(1280, 1024);
-        main = std::make_unique<TFormMain>(nullptr);
-    }
-    void TearDown() override
-    {
-        main.reset();
-        SetExecutablePathForTesting("");
-        SetScreenSizeForTesting(0, 0);
-    }
-
-    std::string DefaultCfg() const { return folder.Path() + "default.cfg"; }
-
-    // Opens the board's form; the default.cfg that the form that went away
-    // wrote is removed.
-    template <class F>
-    F* Open(uint8_t id)
-    {
-        main->OpenBoardForm(id);
-        std::filesystem::remove(DefaultCfg());
-        auto* form = dynamic_cast<F*>(main->BoardForm());
-        EXPECT_NE(form, nullptr);
-        return form;
-    }
-    // Opens the board's form with default.cfg holding these bytes (from the
-    // Osterlin form, which leaves default.cfg alone).
-    template <class F>
-    F* OpenWithDefault(uint8_t id, const std::string& bytes)
-    {
-        main->OpenBoardForm(MAINBOARD_OSTERLIN);
-        WriteFile(DefaultCfg(), bytes);
-        main->OpenBoardForm(id);
-        auto* form = dynamic_cast<F*>(main->BoardForm());
-        EXPECT_NE(form, nullptr);
-        return form;
-    }
-    std::string ProjectFolder(const std::string& word, const std::string& name) const
-    {
-        return folder.Path() + "CodeGenerated/" + word + "/" + name + "/";
-    }
-    // Presses Generate with this project name, answering the project dialog
-    // with <name>.qpf in the proposed folder; returns the project folder.
-    std::string Generate(TFrameBoardForm* form, const std::string& name)
-    {
-        seam.boxes.clear();
-        seam.dialogs.clear();
-        seam.dialogAnswers.clear();
-        const std::string project = ProjectFolder(form->Row().FolderWord, name);
-        seam.AnswerNextDialog(project + name + ".qpf");
-        UserType(form->EditProjectName, name);
-        UserClick(form->ButtonGen);
-        return project;
-    }
-    // Saves the form's settings to a file of this name; returns its bytes.
-    std::string Save(TFrameBoardForm* form, const std::string& file)
-    {
-        seam.dialogAnswers.clear();
-        seam.AnswerNextDialog(folder.Path() + file);
-        UserClick(form->ButtonSave);
-        return ReadFile(folder.Path() + file);
-    }
-    // Loads a settings file with these bytes.
-    void Load(TFrameBoardForm* form, const std::string& bytes)
-    {
-        WriteFile(folder.Path() + "load.cfg", bytes);
-        seam.dialogAnswers.clear();
-        seam.AnswerNextDialog(folder.Path() + "load.cfg");
-        UserClick(form->ButtonLoad);
-    }
-    // The top levels compile in Icarus Verilog with no implicit net allowed.
-    void ExpectCompiles(const std::vector<std::pair<std::string, std::string>>& projects)
-    {
-        const std::string nettype = folder.Path() + "nettype.v";
-        WriteFile(nettype, "`default_nettype none\n");
-        for (const auto& [project, name] : projects) {
-            std::string log;
-            EXPECT_TRUE(CompileVerilog({nettype, project + name + ".v"}, name, log)) << name << "\n" << log;
-        }
-    }
-
-    SeamRecorder seam;
-    TempFolder folder;
-    std::unique_ptr<TFormMain> main;
-};
-
 template <class X_CONFIG>
 X_CONFIG RecordOf(const std::string& bytes)
 {
@@ -189,3 +61,51 @@ std::string BytesOf(const X_CONFIG& record)
 }
 
 }  // namespace tavrelhsmc
+
+// The form of board Id. A generation or save that validation refuses leaves
+// no dialog answer behind for the next dialog.
+template <class F, uint8_t Id>
+class TavrelHsmcFormTest : public BoardFormTest<F, Id> {
+protected:
+    using Base = BoardFormTest<F, Id>;
+    using Base::Base;
+
+    std::string Generate(F* form, const std::string& name)
+    {
+        this->seam.dialogAnswers.clear();
+        return Base::Generate(form, name);
+    }
+    // Saves a form's settings (this board's or another's) into a file of the
+    // folder; returns its bytes.
+    std::string Save(TFrameBoardForm* form, const std::string& file)
+    {
+        this->seam.dialogAnswers.clear();
+        this->seam.AnswerNextDialog(this->folder.Path() + file);
+        UserClick(form->ButtonSave);
+        return ReadFile(this->folder.Path() + file);
+    }
+    // Loads a file of these bytes into a form.
+    void Load(TFrameBoardForm* form, const std::string& bytes)
+    {
+        WriteFile(this->folder.Path() + "load.cfg", bytes);
+        this->seam.dialogAnswers.clear();
+        this->seam.AnswerNextDialog(this->folder.Path() + "load.cfg");
+        UserClick(form->ButtonLoad);
+    }
+    // The form of another board, opened in the main form.
+    template <class G>
+    G* OpenOther(uint8_t id)
+    {
+        this->main->OpenBoardForm(id);
+        auto* form = dynamic_cast<G*>(this->main->BoardForm());
+        EXPECT_NE(form, nullptr);
+        return form;
+    }
+    // The top levels of these projects compile and lint.
+    void ExpectCompiles(const std::vector<std::string>& names)
+    {
+        std::vector<std::string> paths;
+        for (const std::string& name : names) paths.push_back(this->ProjectFolder(name) + name + ".qpf");
+        SocFormTest<F, Id>::ExpectVerilogCompiles(paths);
+    }
+};
