@@ -17,12 +17,13 @@
 #include "boards/cyclone2_3/CONFIG_OSTERLIN.h"
 #include "boards/frame/ConfigFrame.h"
 #include "tests/boards/BoardDefinitionCheck.h"
+#include "tests/boards/DefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
 namespace {
 
 using defcheck::Row;
-using Positions = std::vector<int>;
+using PositionList = std::vector<int>;
 
 constexpr IoStandard LVTTL = 8, V1_8 = 3, V2_5 = 6, LVPECL = 20, LVDS = 21, SSTL2_I = 33, PCML = 36, HCSL = 37;
 
@@ -36,24 +37,24 @@ const TConnector* Connector(const TMainBoard& board, const std::string& name)
 }
 
 // The positions first..last, each range inclusive.
-Positions Ranges(std::initializer_list<std::pair<int, int>> ranges)
+PositionList Ranges(std::initializer_list<std::pair<int, int>> ranges)
 {
-    Positions positions;
+    PositionList positions;
     for (const auto& [first, last] : ranges)
         for (int p = first; p <= last; ++p) positions.push_back(p);
     return positions;
 }
 
-Positions Sorted(Positions positions)
+PositionList Sorted(PositionList positions)
 {
     std::set<int> unique(positions.begin(), positions.end());
-    return Positions(unique.begin(), unique.end());
+    return PositionList(unique.begin(), unique.end());
 }
 
 // Every Tavrel connector: 6k+1 and 6k+2 for k = 0 to 20 (1, 2, 7, 8, .., 121, 122).
-Positions TavrelPairs()
+PositionList TavrelPairs()
 {
-    Positions positions;
+    PositionList positions;
     for (int k = 0; k <= 20; ++k) {
         positions.push_back(6 * k + 1);
         positions.push_back(6 * k + 2);
@@ -61,7 +62,7 @@ Positions TavrelPairs()
     return positions;
 }
 
-Positions Plus(Positions a, const Positions& b)
+PositionList Plus(PositionList a, const PositionList& b)
 {
     a.insert(a.end(), b.begin(), b.end());
     return Sorted(a);
@@ -70,7 +71,7 @@ Positions Plus(Positions a, const Positions& b)
 // A master connector: its place in the main board, its positions and which
 // of them are null, and the balls the board's data gives.
 void ExpectMaster(const TConnector* master, const std::string& description, ConnectorType type, int32_t masterId,
-                  int positions, const Positions& empty, std::initializer_list<std::pair<int, const char*>> balls)
+                  int positions, const PositionList& empty, std::initializer_list<std::pair<int, const char*>> balls)
 {
     ASSERT_NE(master, nullptr);
     SCOPED_TRACE(master->GetName());
@@ -97,22 +98,6 @@ void ExpectMaster(const TConnector* master, const std::string& description, Conn
         EXPECT_EQ(pin->GetIoStandard(), IO_STD_BY_CARD) << p;
         EXPECT_EQ(pin->GetLocation(), given.count(p) ? given[p] : "") << p;
     }
-}
-
-// Balls given to more than one pin of the board (placeholders included).
-std::set<std::string> RepeatedBalls(const TMainBoard& board)
-{
-    std::map<std::string, int> uses;
-    for (int c = 0; c < board.GetConnectorCount(); ++c) {
-        const TConnector* connector = board.GetConnector(c);
-        for (int i = 0; i < connector->GetPinCount(); ++i)
-            if (const TPin* pin = connector->GetPin(i); pin && !pin->GetLocation().empty())
-                ++uses[pin->GetLocation()];
-    }
-    std::set<std::string> repeated;
-    for (const auto& [ball, count] : uses)
-        if (count > 1) repeated.insert(ball);
-    return repeated;
 }
 
 // The clock pins of the board with their periods.
@@ -179,7 +164,7 @@ const std::vector<Row> kNethercoyRows = {
 
 // The DDR2 SODIMM socket of Nethercoy: the module's supplies, grounds and
 // unconnected contacts, and a[15] (84), SA[0] (198), SA[1] (200).
-const Positions kNethercoyDdr2Empty =
+const PositionList kNethercoyDdr2Empty =
     Ranges({{1, 3},     {8, 9},     {12, 12},   {15, 15},   {18, 18},   {21, 21},   {24, 24},   {27, 28},
             {33, 34},   {39, 42},   {47, 48},   {50, 50},   {53, 54},   {59, 60},   {65, 66},   {69, 69},
             {71, 72},   {77, 78},   {81, 84},   {87, 88},   {95, 96},   {103, 104}, {111, 112}, {117, 118},
@@ -262,12 +247,12 @@ TEST(ConfigNethercoy, MastersOfTheSlots)
     ExpectMaster(Connector(board, "DDR2 SODIMM"), "DDR2 SODIMM", CONNECTOR_DDR2_SODIMM, 1, 200, kNethercoyDdr2Empty,
                  {{4, "AE7"}});
     EXPECT_EQ(Connector(board, "DDR2 SODIMM")->GetActivePinCount(), 121);
-    const Positions gpioEmpty = {11, 12, 29, 30};
+    const PositionList gpioEmpty = {11, 12, 29, 30};
     ExpectMaster(Connector(board, "GPIO_0"), "GPIO_0 connect to GPIO Default - 2.5V", CONNECTOR_GPIO40, 16, 40,
                  gpioEmpty, {{1, "AE32"}});
     ExpectMaster(Connector(board, "GPIO_1"), "GPIO_1 connect to GPIO Default - 2.5V", CONNECTOR_GPIO40, 17, 40,
                  gpioEmpty, {{1, "AP19"}});
-    const Positions tavrelEmpty = Plus(TavrelPairs(), Ranges({{125, 130}}));
+    const PositionList tavrelEmpty = Plus(TavrelPairs(), Ranges({{125, 130}}));
     ExpectMaster(Connector(board, "Tavrel-C"), "Tavrel-C connect to HDMI - FullHD TX/RX", CONNECTOR_TAVREL, 14, 180,
                  tavrelEmpty, {{3, "L16"}});
     ExpectMaster(Connector(board, "Tavrel-D"), "Tavrel-D connect to Tavrel Loopback", CONNECTOR_TAVREL, 15, 180,
@@ -339,7 +324,7 @@ const std::vector<Row> kNorvelleRows = {
 };
 
 // The DDR2 SODIMM table of Norvelle (and of Osterlin): its 88 empty positions.
-const Positions kNorvelleDdr2Empty =
+const PositionList kNorvelleDdr2Empty =
     Ranges({{1, 3},     {8, 9},     {11, 12},   {15, 15},   {18, 18},   {21, 21},   {24, 24},   {27, 29},
             {33, 34},   {39, 42},   {47, 50},   {53, 54},   {59, 60},   {65, 66},   {68, 69},   {71, 72},
             {77, 78},   {81, 83},   {87, 88},   {95, 96},   {103, 104}, {111, 112}, {117, 118}, {120, 122},
@@ -385,7 +370,7 @@ TEST(ConfigNorvelle, MastersOfTheSlots)
     ExpectMaster(Connector(board, "DDR2"), "DDR2 Sodimm Enabled", CONNECTOR_DDR2_SODIMM, 1, 200, kNorvelleDdr2Empty,
                  {{4, "B7"}, {5, "C10"}});
     EXPECT_EQ(Connector(board, "DDR2")->GetActivePinCount(), 112);
-    const Positions tavrelEmpty = Plus(TavrelPairs(), Ranges({{125, 130}}));
+    const PositionList tavrelEmpty = Plus(TavrelPairs(), Ranges({{125, 130}}));
     EXPECT_EQ(tavrelEmpty.size(), 48u);
     ExpectMaster(Connector(board, "Tavrel_23"), "Tavrel2/Tavrel3 connect to HDMI - FullHD TX/RX", CONNECTOR_TAVREL,
                  7, 180, tavrelEmpty, {{3, "G1"}, {4, "J1"}, {180, "AC3"}});
@@ -452,9 +437,9 @@ const std::vector<Row> kOsterlinRows = {
 };
 
 // HSMC port A: 1 to 16, 35 to 38, the pairs 45-46 .. 153-154, and 159.
-Positions OsterlinHsmcEmpty()
+PositionList OsterlinHsmcEmpty()
 {
-    Positions empty = Ranges({{1, 16}, {35, 38}, {159, 159}});
+    PositionList empty = Ranges({{1, 16}, {35, 38}, {159, 159}});
     for (int p = 45; p <= 153; p += 6) empty.insert(empty.end(), {p, p + 1});
     return Sorted(empty);
 }
@@ -607,7 +592,7 @@ TEST(ConfigMarlowen, HsmcMaster)
     TMainBoard board;
     CONFIG_MARLOWEN(&board, &r);
     EXPECT_EQ(Names(board), std::vector<std::string>{"HSMC"});
-    Positions empty = Ranges({{1, 32}});
+    PositionList empty = Ranges({{1, 32}});
     for (int p = 41; p <= 160; p += 6) empty.insert(empty.end(), {p + 4, p + 5});
     ExpectMaster(Connector(board, "HSMC"), "HSMC connect to HSMC Loopback", CONNECTOR_HSMC, 8, 160, empty,
                  {{33, "E1"},
