@@ -56,6 +56,14 @@ TEST_F(NethercoyForm, OpensWithItsDefaults)
     EXPECT_EQ(form->ButtonSave->Caption(), "Save Setting");
     EXPECT_EQ(form->ButtonDefaultSetting, nullptr);
     EXPECT_EQ(form->EditProjectName->Text(), "Nethercoy");
+    // Every name edit holds what a record field holds.
+    for (TEdit* edit : {form->EditProjectName, form->EditGPIO[0], form->EditGPIO[1], form->EditTavrel[0],
+                        form->EditTavrel[1], form->EditTavrel[2], form->EditTavrel[3]}) {
+        UserType(edit, std::string(200, 'x'));
+        EXPECT_EQ(edit->Text().size(), 127u);
+        UserType(edit, "");
+    }
+    UserType(form->EditProjectName, "Nethercoy");
     EXPECT_EQ(Items(form->ComboBoxBoard), (std::vector<std::string>{"Nethercoy 150", "Nethercoy 260", "Nethercoy 340C2",
                                                                      "Nethercoy 340C3", "Nethercoy 150ES"}));
     EXPECT_EQ(form->ComboBoxBoard->ItemIndex(), 0);
