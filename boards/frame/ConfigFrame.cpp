@@ -162,8 +162,6 @@ std::vector<TPositionRange> TavrelPositionsWithoutPin()
     return ranges;
 }
 
-std::vector<TPositionRange> GpioHeaderPositionsWithoutPin() { return {{11, 12}, {29, 30}}; }
-
 std::string CardDescription(const std::string& slot, DaughterId card)
 {
     return slot + " connect to " + GetCardDisplayName(card);
@@ -224,4 +222,9 @@ void FixMasterPosition(TConnector* master, int position, PinDirection direction,
     PL_ASSERT(pin != nullptr);
     pin->SetDirection(direction);
     pin->SetIoStandard(standard);
+}
+
+std::vector<TPositionRange> GpioHeaderPositionsWithoutPin()
+{
+    return {{11, 12}, {29, 30}};
 }

@@ -195,9 +195,6 @@ std::vector<TPositionRange> HsmcPositionsWithoutPin();
 // The positions of a Tavrel connector without an FPGA pin: the pairs 1-2,
 // 7-8, ... every six up to 121-122, and 125 to 130 (48 of 180).
 std::vector<TPositionRange> TavrelPositionsWithoutPin();
-// The positions of a 40-pin GPIO header without an FPGA pin: the supplies
-// and grounds 11, 12, 29 and 30.
-std::vector<TPositionRange> GpioHeaderPositionsWithoutPin();
 
 // A master's description: "<slot> connect to <the card's display name>".
 std::string CardDescription(const std::string& slot, DaughterId card);
@@ -221,3 +218,7 @@ TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::str
 // A master position whose placeholder keeps its own direction or I/O
 // standard whatever the card says (position 1-based; it must be located).
 void FixMasterPosition(TConnector* master, int position, PinDirection direction, IoStandard standard);
+
+// The positions of a 40-pin GPIO header without an FPGA pin: 11, 12, 29 and
+// 30 (supply and ground).
+std::vector<TPositionRange> GpioHeaderPositionsWithoutPin();
