@@ -7,6 +7,10 @@
 #include "boards/cyclone2_3/UI_Fennick.h"
 #include "boards/cyclone2_3/UI_Isselmont.h"
 #include "boards/cyclone2_3/UI_Jarrowby.h"
+#include "boards/cyclone2_3/UI_Marlowen.h"
+#include "boards/cyclone2_3/UI_Nethercoy.h"
+#include "boards/cyclone2_3/UI_Norvelle.h"
+#include "boards/cyclone2_3/UI_Osterlin.h"
 #include "boards/cyclone4_stratix4/UI_Brackwell.h"
 #include "boards/cyclone4_stratix4/UI_Bristane.h"
 #include "boards/cyclone4_stratix4/UI_Gorsewin.h"
@@ -49,12 +53,12 @@ std::vector<TBoardFormSlot>& Slots()
         {3, "TFormIsselmont", NewBoardForm<TFormIsselmont>},
         {4, "TFormJarrowby", NewBoardForm<TFormJarrowby>},
         {5, "TFormKestleford", NewBoardForm<TFormKestleford>},
-        {6, "TFormNethercoy", nullptr},
+        {6, "TFormNethercoy", NewBoardForm<TFormNethercoy>},
         {7, "TFormPelverton", NewBoardForm<TFormPelverton>},
         {8, "TFormOrmsgill", NewBoardForm<TFormOrmsgill>},
         {9, "TFormQuenwick", NewBoardForm<TFormQuenwick>},
         {10, "TFormBristane", NewBoardForm<TFormBristane>},
-        {11, "TFormNorvelle", nullptr},
+        {11, "TFormNorvelle", NewBoardForm<TFormNorvelle>},
         {12, "TFormBrackwell", NewBoardForm<TFormBrackwell>},
         {13, "TFormGorsewin", NewBoardForm<TFormGorsewin>},
         {14, "TFormLarrowen", NewBoardForm<TFormLarrowen>},
@@ -83,8 +87,8 @@ std::vector<TBoardFormSlot>& Slots()
         {38, "TFormJessamont", NewBoardForm<TFormJessamont>},
         {39, "TFormQuillomar", nullptr},
         {40, "TFormAshcombre", nullptr},
-        {50, "TFormMarlowen", nullptr},
-        {100, "TFormOsterlin", nullptr},
+        {50, "TFormMarlowen", NewBoardForm<TFormMarlowen>},
+        {100, "TFormOsterlin", NewBoardForm<TFormOsterlin>},
         {101, "TFormPellowind", NewBoardForm<TFormPellowind>},
     };
     return slots;

@@ -334,6 +334,12 @@ bool CheckHsmcPrefixNames(int32_t count, const DaughterId* cardIds, const std::s
     return CheckPrefixNames("HSMC", false, false, count, cardIds, prefixes, message);
 }
 
+bool CheckTavrelPrefixNames(int32_t count, const DaughterId* cardIds, const std::string* prefixes,
+                            std::string& message)
+{
+    return CheckPrefixNames("Tavrel", false, false, count, cardIds, prefixes, message);
+}
+
 bool CheckFmcPrefixNames(int32_t count, const DaughterId* cardIds, const std::string* prefixes, std::string& message)
 {
     return CheckPrefixNames("FMC", false, false, count, cardIds, prefixes, message);

@@ -103,6 +103,8 @@ public:
 // prefix; otherwise fills message and returns false.
 bool CheckGpioPrefixNames(int32_t count, const DaughterId* cardIds, const std::string* prefixes, std::string& message);
 bool CheckHsmcPrefixNames(int32_t count, const DaughterId* cardIds, const std::string* prefixes, std::string& message);
+bool CheckTavrelPrefixNames(int32_t count, const DaughterId* cardIds, const std::string* prefixes,
+                            std::string& message);
 bool CheckFmcPrefixNames(int32_t count, const DaughterId* cardIds, const std::string* prefixes, std::string& message);
 bool CheckDdr4SocketPrefixNames(int32_t count, const DaughterId* cardIds, const std::string* prefixes,
                                 std::string& message);

@@ -26,3 +26,7 @@ QImage DrawBrackwellVolJumper();
 QImage DrawTarrowindPhoto();
 QImage DrawFallowmerePhoto();
 QImage DrawGarvelowPhoto();
+QImage DrawNethercoyPhoto();
+QImage DrawNorvellePhoto();
+QImage DrawOsterlinPhoto();
+QImage DrawMarlowenPhoto();

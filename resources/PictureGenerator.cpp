@@ -188,6 +188,7 @@ const std::vector<CardPicture> kCards = {
     {"HSMC_1V5_DEFAULT_XCVR_80_BITMAP", HSMC},
     {"GPIO_80_3V0_BITMAP", GPIO},
     {"HSMC_3V0_DEFAULT_80_BITMAP", HSMC},
+    {"DDR2_SODIMM_80_BITMAP", MEMORY},
 };
 
 const char* FamilyName(Family family)
@@ -475,6 +476,10 @@ int main(int argc, char** argv)
     save("IVENHOLD_HEX_x4_BITMAP", DrawIvenholdHexDigits(4));
     save("IVENHOLD_HEX_x2_BITMAP", DrawIvenholdHexDigits(2));
     save("JESSAMONT_PHOTO_BITMAP", DrawJessamontPhoto());
+    save("NETHERCOY_PHOTO_BITMAP", DrawNethercoyPhoto());
+    save("NORVELLE_PHOTO_BITMAP", DrawNorvellePhoto());
+    save("OSTERLIN_PHOTO_BITMAP", DrawOsterlinPhoto());
+    save("MARLOWEN_PHOTO_BITMAP", DrawMarlowenPhoto());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

@@ -156,6 +156,19 @@ std::vector<TPositionRange> HsmcPositionsWithoutPin()
     return ranges;
 }
 
+std::vector<TPositionRange> TavrelPositionsWithoutPin()
+{
+    std::vector<TPositionRange> ranges;
+    for (int p = 1; p <= 121; p += 6) ranges.push_back({p, p + 1});
+    ranges.push_back({125, 130});
+    return ranges;
+}
+
+std::string CardDescription(const std::string& slot, DaughterId card)
+{
+    return slot + " connect to " + GetCardDisplayName(card);
+}
+
 std::vector<TPositionRange> HsmcPairsWithoutPin(std::initializer_list<TPositionRange> below)
 {
     std::vector<TPositionRange> ranges(below);

@@ -39,6 +39,7 @@
 #include <vector>
 
 #include "model/Connector.h"
+#include "model/DaughterBoard.h"
 #include "model/MainBoard.h"
 #include "model/Pin.h"
 #include "platform/Seam.h"
@@ -59,9 +60,11 @@ enum : IoStandard {
     IO_DIFF_1V5_SSTL_I = 12, // "Differential 1.5-V SSTL Class I"
     IO_DIFF_1V8_HSTL_I = 14, // "Differential 1.8-V HSTL Class I"
     IO_DIFF_1V8_SSTL_I = 16, // "Differential 1.8-V SSTL Class I"
+    IO_LVPECL = 20,          // "Differential LVPECL"
     IO_LVDS = 21,            // "LVDS"
     IO_SSTL15_I = 29,        // "SSTL-15 Class I"
     IO_SSTL18_I = 31,        // "SSTL-18 Class I"
+    IO_SSTL2_I = 33,         // "SSTL-2 Class I"
     IO_1V4_PCML = 35,        // "1.4-V PCML"
     IO_1V5_PCML = 36,        // "1.5-V PCML"
     IO_HCSL = 37,            // "HCSL"
@@ -194,6 +197,12 @@ std::vector<const char*> MasterLocations(int positions, const std::vector<TPosit
 // The positions of an HSMC connector without an FPGA pin: 35 to 38 and the
 // pairs 45-46, 51-52, ... every six up to 159-160 (44 of 160).
 std::vector<TPositionRange> HsmcPositionsWithoutPin();
+// The positions of a Tavrel connector without an FPGA pin: the pairs 1-2,
+// 7-8, ... every six up to 121-122, and 125 to 130 (48 of 180).
+std::vector<TPositionRange> TavrelPositionsWithoutPin();
+
+// A master's description: "<slot> connect to <the card's display name>".
+std::string CardDescription(const std::string& slot, DaughterId card);
 // The same pairs 45-46 ... 159-160 after the ranges a board leaves without
 // pins below them (for example {1, 38} where the transceiver and clock
 // positions are not wired).
