@@ -3,6 +3,8 @@
 #include "boards/arria10/UI_Fallowmere.h"
 #include "boards/arria10/UI_Garvelow.h"
 #include "boards/arria10/UI_Tarrowind.h"
+#include "boards/arria10/UI_Ulverrow.h"
+#include "boards/arria10/UI_Yarrowgate.h"
 #include "boards/cyclone5_stratix5/UI_Drennock.h"
 #include "boards/cyclone5_stratix5/UI_Estover.h"
 #include "boards/cyclone5_stratix5/UI_Rastrelle.h"
@@ -51,14 +53,14 @@ std::vector<TBoardFormSlot>& Slots()
         {25, "TFormWyndholt", NewBoardForm<TFormWyndholt>},
         {26, "TFormKilverne", nullptr},
         {27, "TFormTarrowind", NewBoardForm<TFormTarrowind>},
-        {28, "TFormUlverrow", nullptr},
+        {28, "TFormUlverrow", NewBoardForm<TFormUlverrow>},
         {30, "TFormLanterby", nullptr},
         {31, "TFormColvenna", nullptr},
         {32, "TFormVantremere", NewBoardForm<TFormVantremere>},
         {33, "TFormFallowmere", NewBoardForm<TFormFallowmere>},
         {34, "TFormGarvelow", NewBoardForm<TFormGarvelow>},
         {35, "TFormWendlebury", nullptr},
-        {36, "TFormYarrowgate", nullptr},
+        {36, "TFormYarrowgate", NewBoardForm<TFormYarrowgate>},
         {37, "TFormZennorby", nullptr},
         {38, "TFormJessamont", nullptr},
         {39, "TFormQuillomar", nullptr},

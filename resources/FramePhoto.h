@@ -17,3 +17,7 @@ QImage DrawEstoverPhoto();
 QImage DrawTarrowindPhoto();
 QImage DrawFallowmerePhoto();
 QImage DrawGarvelowPhoto();
+QImage DrawUlverrowPhoto();
+QImage DrawYarrowgatePhoto();
+// The FMC voltage jumper JP2 of Yarrowgate, kept as JPEG data.
+QImage DrawYarrowgateJumper();

@@ -25,6 +25,7 @@
 #include "resources/DorvalinPhoto.h"
 #include "resources/ElmsaryPhoto.h"
 #include "resources/HollarnePhoto.h"
+#include "resources/JpegFile.h"
 #include "resources/MirrendalePhoto.h"
 #include "resources/VantremerePhoto.h"
 #include "resources/WyndholtPhoto.h"
@@ -402,7 +403,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    QStringList names;
+    QStringList names, files;
     auto save = [&](const char* name, const QImage& image) {
         const QString file = QString::fromLatin1(name) + QStringLiteral(".png");
         if (!image.save(folder.filePath(file), "PNG")) {
@@ -410,6 +411,17 @@ int main(int argc, char** argv)
             std::exit(1);
         }
         names << QString::fromLatin1(name);
+        files << file;
+    };
+    // The pictures that the program keeps as JPEG data.
+    auto saveJpeg = [&](const char* name, const QImage& image) {
+        const QString file = QString::fromLatin1(name) + QStringLiteral(".jpg");
+        if (!SaveJpeg(image, folder.filePath(file), 90)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(folder.filePath(file)));
+            std::exit(1);
+        }
+        names << QString::fromLatin1(name);
+        files << file;
     };
     for (const BoardPicture& board : kBoards) save(board.name, DrawBoard(board));
     for (const CardPicture& card : kCards) save(card.name, DrawCard(card));
@@ -426,6 +438,9 @@ int main(int argc, char** argv)
     save("ELMSARY_PHOTO_BITMAP", DrawElmsaryPhoto());
     save("WYNDHOLT_PHOTO_BITMAP", DrawWyndholtPhoto());
     save("VANTREMERE_PHOTO_BITMAP", DrawVantremerePhoto());
+    save("ULVERROW_PHOTO_BITMAP", DrawUlverrowPhoto());
+    save("YARROWGATE_PHOTO_BITMAP", DrawYarrowgatePhoto());
+    saveJpeg("YARROWGATE_JP2_JPEG", DrawYarrowgateJumper());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -434,7 +449,8 @@ int main(int argc, char** argv)
     }
     QTextStream out(&qrc);
     out << "<RCC>\n  <qresource prefix=\"/generated\">\n";
-    for (const QString& name : names) out << "    <file alias=\"" << name << "\">" << name << ".png</file>\n";
+    for (qsizetype i = 0; i < names.size(); ++i)
+        out << "    <file alias=\"" << names[i] << "\">" << files[i] << "</file>\n";
     out << "  </qresource>\n</RCC>\n";
     return 0;
 }

@@ -15,6 +15,7 @@ constexpr int kFlagsAt = 136;
 constexpr int kSi5340AAt = 160;
 constexpr int kSi5340BAt = 176;
 constexpr int kRecordSize = 180;
+constexpr int kSocketRecordSize = 188;
 
 int32_t ReadInt32(const uint8_t* record, int at)
 {
@@ -193,6 +194,146 @@ std::string TSi5340PairFormBase::Notices() const
     if (AnyQdr()) text += TFrameBoardForm::MemoryIpNotice("QDRII+ SRAM");
     const std::string transceivers =
         TFrameBoardForm::JoinWords({{CheckBoxPCIe->Checked(), "PCIe"}, {AnyQsfp(), "QSFP+"}});
+    if (!transceivers.empty()) text += TFrameBoardForm::TransceiverIpNotice(transceivers);
+    return text;
+}
+
+// ---- The boards with two memory sockets ---------------------------------------
+
+TFormSpec TSi5340SocketFormBase::Layout(const TSi5340SocketBoard& board)
+{
+    TFormSpec spec = Si5340FormLayout(board.Layout);
+    static const char* const kLabelNames[3][2] = {
+        {"LabelMemory", "LabelMhzMemory"}, {"LabelQdr", "LabelMhzQdr"}, {"LabelPcie", "LabelMhzPcie"}};
+    for (int i = 0; i < 3; ++i)
+        AddClockCombo(spec.Controls, "GroupBoxSi5340B", 16 + 40 * i, kLabelNames[i][0], kLabelNames[i][1],
+                      board.Si5340BLabels[i], board.Si5340BCombos[i], "ComboBoxSi5340B_OnChange");
+    return spec;
+}
+
+void TSi5340SocketFormBase::FindControls(TForm& form)
+{
+    for (int i = 0; i < 2; ++i) CheckBoxSocket[i] = form.Find<TCheckBox>(m_Board.SocketBoxes[i]);
+    for (int i = 0; i < 4; ++i) {
+        CheckBoxQdr[i] = form.Find<TCheckBox>(Format("CheckBoxQdr%c", 'A' + i));
+        CheckBoxQsfp[i] = form.Find<TCheckBox>(Format("CheckBoxQsfp%c", 'A' + i));
+        m_Si5340AComboBoxes[i] = form.Find<TComboBox>(m_Board.Layout.Si5340ACombos[i]);
+    }
+    for (int i = 0; i < 3; ++i) m_Si5340BComboBoxes[i] = form.Find<TComboBox>(m_Board.Si5340BCombos[i]);
+    CheckBoxPCIe = form.Find<TCheckBox>("CheckBoxPCIe");
+    CheckBoxPceiClk = form.Find<TCheckBox>("CheckBoxPceiClk");
+    ShapeSi5340A = form.Find<TShape>("ShapeSi5340A");
+    ShapeSi5340B = form.Find<TShape>("ShapeSi5340B");
+    ButtonButtonDefaultAllSetting = form.Find<TButton>("ButtonButtonDefaultAllSetting");
+    m_Flags.Bind(form, m_Board.Flags);
+    for (int i = 0; i < 4; ++i) m_Clock[i].Combo = m_Si5340AComboBoxes[i];
+    for (int i = 0; i < 3; ++i) m_Clock[4 + i].Combo = m_Si5340BComboBoxes[i];
+    for (int i = 0; i < 7; ++i) {
+        m_Clock[i].DefaultItem = 0;
+        m_Clock[i].Remembered = m_Board.Remembered[i];
+    }
+}
+
+void TSi5340SocketFormBase::FillClockCombos()
+{
+    const auto a = FrequencyChoiceTexts(Si5340AChoiceMHz, kSi5340AChoiceCount);
+    for (int i = 0; i < 4; ++i) m_Clock[i].Fill(a);
+    for (int i = 0; i < 3; ++i)
+        m_Clock[4 + i].Fill(FrequencyChoiceTexts(m_Board.Si5340BChoices[i].MHz, m_Board.Si5340BChoices[i].Count));
+}
+
+void TSi5340SocketFormBase::SetDefaults(uint8_t* record) const
+{
+    std::memset(record, 0, kSocketRecordSize);
+    record[kBoardIdAt] = m_Board.BoardId;
+    WriteInt32(record, kSizeAt, kSocketRecordSize);
+    WriteFixedText(reinterpret_cast<char*>(record + kNameAt), kNameWidth, m_Board.DefaultName);
+    std::memcpy(record + kFlagsAt, m_Board.Defaults.data(), m_Board.Defaults.size());
+}
+
+void TSi5340SocketFormBase::SelectAll(uint8_t* record) const
+{
+    SetDefaults(record);
+    for (std::size_t i = 0; i < m_Flags.Entries().size(); ++i)
+        if (m_Flags.Entries()[i].Box) record[kFlagsAt + i] = 1;
+    for (int i = 0; i < 4; ++i) WriteInt32(record, kSi5340AAt + 4 * i, 7);  // 644.53125 MHz
+    for (int i = 0; i < 3; ++i) WriteInt32(record, kSi5340BAt + 4 * i, m_Board.SelectAllSi5340B[i]);
+}
+
+void TSi5340SocketFormBase::ConfigToForm(const uint8_t* record, TEdit* projectName)
+{
+    for (int i = 0; i < 4; ++i) m_Clock[i].Show(ReadInt32(record, kSi5340AAt + 4 * i));
+    for (int i = 0; i < 3; ++i) m_Clock[4 + i].Show(ReadInt32(record, kSi5340BAt + 4 * i));
+    projectName->SetText(ReadFixedText(reinterpret_cast<const char*>(record + kNameAt), kNameWidth));
+    m_Flags.Show(record + kFlagsAt);
+    UpdateShapes();
+    UpdateClockCombos();
+}
+
+void TSi5340SocketFormBase::FormToConfig(uint8_t* record, const TEdit* projectName) const
+{
+    record[kBoardIdAt] = m_Board.BoardId;
+    WriteInt32(record, kSizeAt, kSocketRecordSize);
+    WriteFixedText(reinterpret_cast<char*>(record + kNameAt), kNameWidth, projectName->Text());
+    m_Flags.Store(record + kFlagsAt);
+    for (int i = 0; i < 4; ++i) WriteInt32(record, kSi5340AAt + 4 * i, m_Clock[i].Item());
+    for (int i = 0; i < 3; ++i) WriteInt32(record, kSi5340BAt + 4 * i, m_Clock[4 + i].Item());
+}
+
+bool TSi5340SocketFormBase::AnySocket() const
+{
+    return CheckBoxSocket[0]->Checked() || CheckBoxSocket[1]->Checked();
+}
+
+namespace {
+
+bool AnyTicked(TCheckBox* const* boxes, int count)
+{
+    for (int i = 0; i < count; ++i)
+        if (boxes[i]->Checked()) return true;
+    return false;
+}
+
+}  // namespace
+
+void TSi5340SocketFormBase::UpdateShapes()
+{
+    m_Flags.UpdateShapes();
+    ShapeSi5340A->SetVisible(AnyTicked(CheckBoxQsfp, 4));
+    ShapeSi5340B->SetVisible(AnySocket() || AnyTicked(CheckBoxQdr, 4) || CheckBoxPceiClk->Checked());
+}
+
+void TSi5340SocketFormBase::UpdateClockCombos()
+{
+    for (int i = 0; i < 4; ++i) m_Clock[i].Update(CheckBoxQsfp[i]->Checked(), 0);
+    m_Clock[4].Update(AnySocket(), 0);
+    m_Clock[5].Update(AnyTicked(CheckBoxQdr, 4), 0);
+    m_Clock[6].Update(CheckBoxPceiClk->Checked(), 0);
+}
+
+bool TSi5340SocketFormBase::CheckOscillators() const
+{
+    std::string listA;
+    for (int i = 0; i < 4; ++i) {
+        if (!CheckBoxQsfp[i]->Checked() || m_Clock[i].Item() != 0) continue;
+        if (!listA.empty()) listA += '/';
+        listA += Format("QSFP%c", 'A' + i);
+    }
+    const std::string listB =
+        TFrameBoardForm::JoinWords({{AnySocket() && m_Clock[4].Item() == 0, m_Board.Memory},
+                                    {AnyTicked(CheckBoxQdr, 4) && m_Clock[5].Item() == 0, "QDRII"},
+                                    {CheckBoxPceiClk->Checked() && m_Clock[6].Item() == 0, "On-Board PCIe ref clock"}});
+    return TConfigObjectFormBase::AskOscillatorQuestion(listA, listB);
+}
+
+std::string TSi5340SocketFormBase::Notices() const
+{
+    std::string text;
+    const std::string memories = TFrameBoardForm::JoinWords(
+        {{AnySocket(), m_Board.MemoryNotice}, {AnyTicked(CheckBoxQdr, 4), "QDRII+ SRAM"}});
+    if (!memories.empty()) text += TFrameBoardForm::MemoryIpNotice(memories);
+    const std::string transceivers =
+        TFrameBoardForm::JoinWords({{CheckBoxPCIe->Checked(), "PCIe"}, {AnyTicked(CheckBoxQsfp, 4), "QSFP+"}});
     if (!transceivers.empty()) text += TFrameBoardForm::TransceiverIpNotice(transceivers);
     return text;
 }

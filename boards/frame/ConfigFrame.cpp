@@ -174,9 +174,9 @@ std::vector<TPositionRange> Ddr3SodimmPositionsWithoutPin()
 }
 
 TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::string& description, ConnectorType type,
-                      int32_t masterId, const std::vector<const char*>& locations)
+                      int32_t masterId, const std::vector<const char*>& locations, int32_t cardId)
 {
-    auto* master = new TConnector(name, description, type, -1);
+    auto* master = new TConnector(name, description, type, cardId);
     for (const char* location : locations)
         master->AddPin(location == kNoPin ? nullptr : new TPin("", location, PIN_DIR_BY_CARD, IO_STD_BY_CARD, 0));
     master->SetIsMaster(true);

@@ -65,6 +65,12 @@ enum : IoStandard {
     IO_1V5_PCML = 36,        // "1.5-V PCML"
     IO_HCSL = 37,            // "HCSL"
     IO_3V0_PCIX = 39,        // "3.0-V PCI-X"
+    IO_1V2 = 40,             // "1.2 V"
+    IO_1V2_POD = 53,         // "1.2-V POD"
+    IO_DIFF_1V2_POD = 54,    // "Differential 1.2-V POD"
+    IO_SSTL12 = 55,          // "SSTL-12"
+    IO_DIFF_1V2_SSTL = 56,   // "Differential 1.2-V SSTL"
+    IO_CML = 58,             // "Current Mode Logic (CML)"
 };
 
 constexpr PinDirection DIR_INOUT = PIN_DIR_INOUT;
@@ -192,9 +198,12 @@ std::vector<TPositionRange> Ddr3SodimmPositionsWithoutPin();
 
 // Step 7: a master connector of one placeholder per located position (empty
 // name, the ball, I/O standard and direction as the card says) and a null
-// position for each kNoPin. Returns it; the board owns it.
+// position for each kNoPin. Returns it; the board owns it. A definition that
+// builds a master for one card may give the card's id (the run keeps the pin
+// order of the standard FMC namings).
 TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::string& description,
-                      ConnectorType type, int32_t masterId, const std::vector<const char*>& locations);
+                      ConnectorType type, int32_t masterId, const std::vector<const char*>& locations,
+                      int32_t cardId = -1);
 // A master position whose placeholder keeps its own direction or I/O
 // standard whatever the card says (position 1-based; it must be located).
 void FixMasterPosition(TConnector* master, int position, PinDirection direction, IoStandard standard);

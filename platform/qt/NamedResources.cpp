@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <map>
 
+#include "platform/qt/JpegPicture.h"
+
 namespace {
 
 struct ResourceIndex {
@@ -59,9 +61,11 @@ bool LoadNamedResource(const std::string& name, std::string& bytes)
 
 bool LoadNamedPicture(const std::string& name, QImage& image)
 {
-    QString path;
-    if (!FindNamedResource(name, path)) return false;
-    QImage loaded(path);
+    std::string bytes;
+    if (!LoadNamedResource(name, bytes)) return false;
+    // Pictures stored as JPEG are decoded through libjpeg, the others by Qt.
+    if (IsJpegData(bytes)) return DecodeJpeg(bytes, image);
+    QImage loaded = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
     if (loaded.isNull()) return false;
     image = loaded;
     return true;

@@ -283,8 +283,8 @@ TEST_F(Si5340Forms, TarrowindRemembersAClockChoiceAndAsksBeforeGeneratingWithout
 
     // Both DDR3 sockets and the on-board PCIe clock without their outputs.
     UserClick(qsfpA);
-    UserClick(form->CheckBoxDDR3_0);
-    UserClick(form->CheckBoxDDR3_1);
+    UserClick(form->CheckBoxSocket[0]);
+    UserClick(form->CheckBoxSocket[1]);
     UserClick(form->CheckBoxPceiClk);
     EXPECT_TRUE(form->ShapeSi5340B->Visible());
     Generate(form, "Tarrowind", "TARROWIND", {false});
@@ -335,7 +335,7 @@ TEST_F(Si5340Forms, TarrowindSelectAllGeneratesEverythingWithBothControllers)
 TEST_F(Si5340Forms, TarrowindAttachesOnlyTheTickedSocket)
 {
     auto* form = Open<TFormTarrowind>(MAINBOARD_TARROWIND);
-    UserClick(form->CheckBoxDDR3_1);
+    UserClick(form->CheckBoxSocket[1]);
     UserPick(form->m_Si5340BComboBoxes[0], 2);
     UserPick(form->ComboBoxBoard, 3);
     const std::string project = Generate(form, "Tarrowind", "TARROWIND");
@@ -354,7 +354,7 @@ TEST_F(Si5340Forms, TarrowindAttachesOnlyTheTickedSocket)
     ExpectCompiles(project, "TARROWIND");
 
     // Only PCIe among the transceivers; no memory.
-    UserClick(form->CheckBoxDDR3_1);
+    UserClick(form->CheckBoxSocket[1]);
     UserClick(form->CheckBoxPCIe);
     Generate(form, "Tarrowind", "TARROWIND");
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>{TransceiverNotice("PCIe"), kSuccess + project}));
