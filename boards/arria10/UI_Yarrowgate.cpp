@@ -91,12 +91,16 @@ TFormSpec YarrowgateLayout()
     c.push_back(FrameCheckBox("CheckBoxXcvrClk", "GroupBoxXcvrClk", 10, 20, 340, "Reconfig Transceiver Reference Clock"));
     for (int i = 0; i < TXC_REFCLK_COUNT; ++i) {
         const int y = 48 + 27 * i;
-        c.push_back(FrameLabel(Format("LabelRefClk%d", i).c_str(), "GroupBoxXcvrClk", 10, y + 4, 130,
-                               kRefClkLabels[i]));
+        static const char* const kLabelNames[TXC_REFCLK_COUNT] = {"LabelRefClk0", "LabelRefClk1", "LabelRefClk2",
+                                                                  "LabelRefClk3", "LabelRefClk4"};
+        static const char* const kMhzNames[TXC_REFCLK_COUNT] = {"LabelRefClkMhz0", "LabelRefClkMhz1",
+                                                                "LabelRefClkMhz2", "LabelRefClkMhz3",
+                                                                "LabelRefClkMhz4"};
+        c.push_back(FrameLabel(kLabelNames[i], "GroupBoxXcvrClk", 10, y + 4, 130, kRefClkLabels[i]));
         TControlSpec combo = FrameComboBox(kRefClkCombos[i], "GroupBoxXcvrClk", 146, y, 150, nullptr);
         combo.DropDownCount = 15;
         c.push_back(combo);
-        c.push_back(FrameLabel(Format("LabelRefClkMhz%d", i).c_str(), "GroupBoxXcvrClk", 302, y + 4, 40, "MHz"));
+        c.push_back(FrameLabel(kMhzNames[i], "GroupBoxXcvrClk", 302, y + 4, 40, "MHz"));
     }
 
     AddFrameButtons(c, 8, 608, TButtonCaptions::AllPlain, true);
