@@ -238,8 +238,11 @@ void TSi5340SocketFormBase::FillClockCombos()
 {
     const auto a = FrequencyChoiceTexts(Si5340AChoiceMHz, kSi5340AChoiceCount);
     for (int i = 0; i < 4; ++i) m_Clock[i].Fill(a);
-    for (int i = 0; i < 3; ++i)
-        m_Clock[4 + i].Fill(FrequencyChoiceTexts(m_Board.Si5340BChoices[i].MHz, m_Board.Si5340BChoices[i].Count));
+    for (int i = 0; i < 3; ++i) {
+        const TClockChoices& choices = m_Board.Si5340BChoices[i];
+        m_Clock[4 + i].Fill(FrequencyChoiceTexts(choices.MHz, choices.Count));
+        if (choices.DropDownRows > 0) m_Clock[4 + i].Combo->SetDropDownCount(choices.DropDownRows);
+    }
 }
 
 void TSi5340SocketFormBase::SetDefaults(uint8_t* record) const

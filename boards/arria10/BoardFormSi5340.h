@@ -151,10 +151,12 @@ private:
 
 // ---- The boards with two memory sockets ---------------------------------------
 
-// A frequency list of one clock combo.
+// A frequency list of one clock combo, and the rows its drop-down list
+// shows (0: as many as it has items).
 struct TClockChoices {
     double (*MHz)(int32_t choice);
     int32_t Count;
+    int DropDownRows = 0;
 };
 
 struct TSi5340SocketBoard {

@@ -40,9 +40,9 @@ const TSi5340SocketBoard& Board()
         .SocketBoxes = {"CheckBoxDDR4_0", "CheckBoxDDR4_1"},
         .Si5340BCombos = {"ComboBoxDi5340B_DDR4", "ComboBoxDi5340B_QDRII", "ComboBoxDi5340B_PCIE"},
         .Si5340BLabels = {"DDR4_REFCLK_p/n:", "QDRII_REFCLK_p/n:", "OB_PCIE_REFCLK_p/n:"},
-        .Si5340BChoices = {{TConfigUlverrow::Ddr4RefClkFreqMHz, TConfigUlverrow::kDdr4ChoiceCount},
-                           {TConfigUlverrow::QdrRefClkFreqMHz, TConfigUlverrow::kQdrChoiceCount},
-                           {TConfigUlverrow::PcieRefClkFreqMHz, TConfigUlverrow::kPcieChoiceCount}},
+        .Si5340BChoices = {{TConfigUlverrow::Ddr4RefClkFreqMHz, TConfigUlverrow::kDdr4ChoiceCount, 4},
+                           {TConfigUlverrow::QdrRefClkFreqMHz, TConfigUlverrow::kQdrChoiceCount, 4},
+                           {TConfigUlverrow::PcieRefClkFreqMHz, TConfigUlverrow::kPcieChoiceCount, 1}},
         // Record bytes 136 (bClock) to 159 (bRs422).
         .Flags = {{"CheckBoxOSC", {"ShapeOSC"}},
                   {"CheckBoxLED", {"ShapeLED", "ShapeBracketLED"}},

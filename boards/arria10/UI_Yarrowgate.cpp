@@ -68,7 +68,7 @@ TFormSpec YarrowgateLayout()
     c.push_back({.Kind = TControlKind::Image, .Name = "ImageVol", .Parent = "GroupBoxFMC", .Left = 116, .Top = 138,
                  .Width = 120, .Height = 52, .Picture = "YARROWGATE_JP2_JPEG", .Stretch = true});
 
-    AddSettingsGroup(c, 516, 8, 380, 396,
+    AddSettingsGroup(c, 516, 8, 380, 428,
                      {{"CheckBoxOSC", "CLOCK", "CheckBoxDDR4B", "On Board DDR4B"},
                       {"CheckBoxLED", "LED x 2", "CheckBoxDDR4H", "On Board DDR4H"},
                       {"CheckBoxSeg7", "7-Segment x 2", "CheckBoxEthernet", "Giga Ethernet"},
@@ -80,17 +80,18 @@ TFormSpec YarrowgateLayout()
                       {"CheckBoxMPU9250", "MPU9250", "CheckBoxHDMI_TX", "HDMI TX"},
                       {"CheckBoxHPS", "HPS", "CheckBoxHDMI_RX", "HDMI RX"},
                       {"CheckBoxSFP", "SFP+", nullptr, nullptr},
-                      {"CheckBoxOB_PCIE_REFCLK", "PCIe On-Board Reference Clock", nullptr, nullptr}});
+                      {"CheckBoxOB_PCIE_REFCLK", "PCIe On-Board Reference Clock", nullptr, nullptr},
+                      {"CheckBoxXcvrClk", "Reconfig Transceiver Reference Clock", nullptr, nullptr}});
     for (TControlSpec& control : c)
-        if (std::strcmp(control.Name, "CheckBoxOB_PCIE_REFCLK") == 0) control.Width = 340;
-    c.push_back(FrameLabel("LabelFileType", "GroupBoxConfig", 12, 56 + 24 * 12 + 14, 96, "Top File Type:"));
-    c.push_back(FrameComboBox("ComboBoxFileType", "GroupBoxConfig", 110, 56 + 24 * 12 + 10, 120, nullptr));
+        if (std::strcmp(control.Name, "CheckBoxOB_PCIE_REFCLK") == 0 || std::strcmp(control.Name, "CheckBoxXcvrClk") == 0)
+            control.Width = 340;
+    c.push_back(FrameLabel("LabelFileType", "GroupBoxConfig", 12, 56 + 24 * 13 + 14, 96, "Top File Type:"));
+    c.push_back(FrameComboBox("ComboBoxFileType", "GroupBoxConfig", 110, 56 + 24 * 13 + 10, 120, nullptr));
 
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = "GroupBoxXcvrClk", .Left = 516, .Top = 410, .Width = 380,
-                 .Height = 188, .Caption = "Transceiver Reference Clock"});
-    c.push_back(FrameCheckBox("CheckBoxXcvrClk", "GroupBoxXcvrClk", 10, 20, 340, "Reconfig Transceiver Reference Clock"));
+    c.push_back({.Kind = TControlKind::GroupBox, .Name = "GroupBoxXcvrClk", .Left = 516, .Top = 442, .Width = 380,
+                 .Height = 160, .Caption = "Transceiver Reference Clock"});
     for (int i = 0; i < TXC_REFCLK_COUNT; ++i) {
-        const int y = 48 + 27 * i;
+        const int y = 20 + 27 * i;
         static const char* const kLabelNames[TXC_REFCLK_COUNT] = {"LabelRefClk0", "LabelRefClk1", "LabelRefClk2",
                                                                   "LabelRefClk3", "LabelRefClk4"};
         static const char* const kMhzNames[TXC_REFCLK_COUNT] = {"LabelRefClkMhz0", "LabelRefClkMhz1",

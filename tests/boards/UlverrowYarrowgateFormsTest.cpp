@@ -638,6 +638,43 @@ TEST_F(BoardForms, YarrowgateDefaultPrefixesOfTheSocketAndTheFmcCard)
     }
 }
 
+TEST_F(BoardForms, YarrowgateEveryCardOfEveryVoltageAndEveryModuleGenerates)
+{
+    auto* form = Open<TFormYarrowgate>(MAINBOARD_YARROWGATE);
+    std::vector<std::string> verilog = {folder.Path() + "nettype.v"}, tops, vhdl;
+    WriteFile(verilog[0], "`default_nettype none\n");
+    for (int voltage = 0; voltage < 3; ++voltage) {
+        UserPick(form->ComboBoxFmcVol, voltage);
+        for (int item = 1; item < form->ComboBoxFmc->ItemCount(); ++item) {
+            UserPick(form->ComboBoxFmc, item);
+            UserType(form->EditPrefixFmc, "C_");  // the GPIO card's LED[0] beside the board's
+            UserPick(form->ComboBoxDDR4Socket, item % 4);
+            UserPick(form->ComboBoxFileType, item % 2);
+            const std::string name = Format("card%dv%d", item, voltage);
+            UserType(form->EditProjectName, name);
+            const std::string project = Generate(form, "Yarrowgate");
+            SCOPED_TRACE(name + " " + form->ComboBoxFmc->Text());
+            for (const auto& box : seam.boxes) EXPECT_NE(box.kind, seam::BoxKind::Error) << box.text;
+            ASSERT_EQ(seam.boxes.at(0).text, kSuccess + project);
+            EXPECT_EQ(seam.boxes.size() > 1 && seam.boxes[1].text == kJp2Warning, voltage != 0);
+            const std::string qsf = ReadFile(project + name + ".qsf");
+            ExpectSoundQsf(qsf);
+            // The connector's own clock and calibration pin with every card.
+            EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_T31 -to FMC_REFCLK_p"));
+            EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_H9 -to FMC_RZQ"));
+            if (item % 2) {
+                vhdl.push_back(project + name + ".vhd");
+            } else {
+                verilog.push_back(project + name + ".v");
+                tops.push_back(name);
+            }
+        }
+    }
+    std::string log;
+    EXPECT_TRUE(CompileVerilog(verilog, tops, log)) << log;
+    EXPECT_TRUE(AnalyseVhdl(vhdl, log)) << log;
+}
+
 TEST_F(BoardForms, YarrowgateBoxesAfterASuccessfulRunInTheirOrder)
 {
     auto* form = Open<TFormYarrowgate>(MAINBOARD_YARROWGATE);
@@ -761,6 +798,14 @@ TEST_F(BoardForms, YarrowgateEqualPrefixesAreRefusedByTheRun)
     EXPECT_NE(seam.boxes[0].text.find("is used more than once in this project."), std::string::npos);
     EXPECT_EQ(seam.boxes[1].text, "Failed to generate Quartus project: Yarrowgate.qpf.");
     EXPECT_FALSE(FileExists(project + "Yarrowgate.qsf"));
+
+    // A card whose names meet the board's without a prefix: the FMC-to-GPIO
+    // card's LED[0] beside the board's LED group.
+    UserType(form->EditPrefixDDR4Socket, "");
+    UserPick(form->ComboBoxFmc, 9);
+    Generate(form, "Yarrowgate");
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"Signal name LED[0] is used more than once in this project.",
+                                                    "Failed to generate Quartus project: Yarrowgate.qpf."}));
 
     // A prefix that is no legal name is refused before the dialog.
     UserType(form->EditPrefixDDR4Socket, "9x");
