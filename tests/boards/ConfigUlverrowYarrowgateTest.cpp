@@ -13,47 +13,15 @@
 
 #include "boards/arria10/ConfigUlverrow.h"
 #include "boards/arria10/ConfigYarrowgate.h"
+#include "tests/boards/Si5340TextCheck.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
 
-const std::string kRule = "#============================================================\r\n";
-const std::string kVRule = "//=======================================================\r\n";
-
-std::string Lines(std::initializer_list<std::string> lines)
-{
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
-}
-
-std::vector<std::string> FilesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    std::error_code ec;
-    if (!std::filesystem::is_directory(folder, ec)) return names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using namespace si5340text;
 
 // ---- Ulverrow -----------------------------------------------------------------
-
-const std::vector<std::string> kCommon = {"clock_divider.v", "edge_detector.v", "i2c_bus_controller.v",
-                                          "initial_config.v"};
-const std::vector<std::string> kAFiles = {"si5340a_clk_frq_sel_gen.v", "si5340a_controller.v",
-                                          "si5340a_freq_prameter_selector.v", "si5340a_i2c_reg_controller.v"};
-const std::vector<std::string> kBFiles = {"si5340b_clk_frq_sel_gen.v", "si5340b_controller.v",
-                                          "si5340b_freq_prameter_selector.v", "si5340b_i2c_reg_controller.v"};
-
-std::string Include(const std::vector<std::vector<std::string>>& groups)
-{
-    std::string text = "\r\n" + kRule + "# Includes SI5340 Controller Files\r\n" + kRule;
-    for (const auto& group : groups)
-        for (const std::string& file : group) text += "set_global_assignment -name VERILOG_FILE si5340_controller/" + file + "\r\n";
-    return text + "\r\n";
-}
 
 std::string UlverrowA(const char* out0, const char* out1, const char* out2, const char* out3)
 {
@@ -93,28 +61,6 @@ std::string UlverrowB(const std::string& select)
                   "assign SI5340B_OE_n = 1'b0;", "assign SI5340B_RST_n = CPU_RESET_n;", ""});
 }
 
-std::string Termination(const std::string& lines)
-{
-    return "\r\n" + kRule + "# Termination Settings\r\n" + kRule + lines + "\r\n";
-}
-
-std::string Differential(const std::string& pin)
-{
-    return "set_instance_assignment -name INPUT_TERMINATION DIFFERENTIAL -to " + pin + "\r\n";
-}
-
-// Every controller resource of the DDR4 set, each text its own resource name.
-void AddUlverrowResources(SeamRecorder& seam)
-{
-    for (const auto& group : {kCommon, kAFiles, kBFiles})
-        for (const std::string& file : group) {
-            const bool common = file.rfind("si5340", 0) != 0;
-            std::string name = (common ? "DDR4_TARROWIND_" : "DDR4_") + file.substr(0, file.size() - 2) + "_VERILOG";
-            std::transform(name.begin(), name.end(), name.begin(), [](unsigned char ch) { return std::toupper(ch); });
-            seam.AddResource(name, "// " + name + "\r\n");
-        }
-}
-
 class ConfigUlverrowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -146,17 +92,14 @@ TEST_F(ConfigUlverrowTest, ThePcieChoiceAloneUsesTheSi5340BAndExportsItsDdr4File
     EXPECT_FALSE(object.IsSi5340AUsed());
     EXPECT_TRUE(object.IsSi5340BUsed());
     EXPECT_EQ(object.GetVerilogText(), UlverrowB("DDR266_QDR275_PCIE100"));
-    EXPECT_EQ(object.GetQsfText(), Include({kCommon, kBFiles}));
+    EXPECT_EQ(object.GetQsfText(), Include(Join({kCommonFiles, kBFiles})));
 
-    AddUlverrowResources(seam);
+    AddResources(seam, Join({kCommonFiles, kAFiles, kBFiles}), "ddr4_tarrowind_", "ddr4_");
     ASSERT_TRUE(object.ExportIpFiles(folder.Path()));
     const std::string sub = folder.Path() + "si5340_controller/";
-    std::vector<std::string> expected = kCommon;
-    expected.insert(expected.end(), kBFiles.begin(), kBFiles.end());
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(FilesIn(sub), expected);
-    EXPECT_EQ(ReadFile(sub + "clock_divider.v"), "// DDR4_TARROWIND_CLOCK_DIVIDER_VERILOG\r\n");
-    EXPECT_EQ(ReadFile(sub + "si5340b_freq_prameter_selector.v"), "// DDR4_SI5340B_FREQ_PRAMETER_SELECTOR_VERILOG\r\n");
+    EXPECT_EQ(FilesIn(sub), Sorted(Join({kCommonFiles, kBFiles})));
+    EXPECT_EQ(ReadFile(sub + "clock_divider.v"), "// ddr4_tarrowind_clock_divider_verilog\r\n");
+    EXPECT_EQ(ReadFile(sub + "si5340b_freq_prameter_selector.v"), "// ddr4_si5340b_freq_prameter_selector_verilog\r\n");
 }
 
 TEST_F(ConfigUlverrowTest, Si5340BSelectsTheDefineOfTheDdr4AndQdrChoices)
@@ -194,7 +137,7 @@ TEST_F(ConfigUlverrowTest, BothBlocksAndTheTerminationOfEveryTickedGroupInOrder)
     EXPECT_EQ(
         object.GetQsfText(),
         Termination(
-            Differential("DDR4B_REFCLK_p") + Differential("QDRIIA_REFCLK_p") + Differential("QDRIID_REFCLK_p") +
+            DiffTermination("DDR4B_REFCLK_p") + DiffTermination("QDRIIA_REFCLK_p") + DiffTermination("QDRIID_REFCLK_p") +
             Lines({"set_instance_assignment -name XCVR_REFCLK_PIN_TERMINATION DC_COUPLING_EXTERNAL_RESISTOR -to "
                    "PCIE_REFCLK_p",
                    "set_instance_assignment -name XCVR_IO_PIN_TERMINATION 100_OHMS -to PCIE_TX_p",
@@ -203,7 +146,7 @@ TEST_F(ConfigUlverrowTest, BothBlocksAndTheTerminationOfEveryTickedGroupInOrder)
                    "set_instance_assignment -name XCVR_REFCLK_PIN_TERMINATION AC_COUPLING -to QSFPB_REFCLK_p",
                    "set_instance_assignment -name XCVR_IO_PIN_TERMINATION 100_OHMS -to QSFPB_RX_p",
                    "set_instance_assignment -name XCVR_IO_PIN_TERMINATION 100_OHMS -to QSFPB_TX_p"})) +
-            Include({kCommon, kAFiles, kBFiles}));
+            Include(Join({kCommonFiles, kAFiles, kBFiles})));
 
     // The termination lines follow the boxes only: the on-board PCIe clock
     // ticked with its choice at "Not Use", both sockets, no generator.
@@ -211,7 +154,7 @@ TEST_F(ConfigUlverrowTest, BothBlocksAndTheTerminationOfEveryTickedGroupInOrder)
     other.m_Config.bPcieOnBoardClock = 1;
     other.m_Config.bDdr4[0] = other.m_Config.bDdr4[1] = 1;
     EXPECT_EQ(other.GetQsfText(),
-              Termination(Differential("DDR4A_REFCLK_p") + Differential("DDR4B_REFCLK_p") +
+              Termination(DiffTermination("DDR4A_REFCLK_p") + DiffTermination("DDR4B_REFCLK_p") +
                           "set_instance_assignment -name XCVR_REFCLK_PIN_TERMINATION AC_COUPLING -to "
                           "OB_PCIE_REFCLK_p\r\n"));
 }
@@ -259,13 +202,10 @@ TEST_F(ConfigUlverrowTest, SettingsFilesOfExactly188BytesOnly)
 TEST_F(ConfigUlverrowTest, ExportStopsAtTheFirstMissingFile)
 {
     c.nSi5340AFreqSel[3] = 1;
-    AddUlverrowResources(seam);
-    seam.resources.erase("DDR4_SI5340A_CONTROLLER_VERILOG");
+    AddResources(seam, Join({kCommonFiles, kAFiles, kBFiles}), "ddr4_tarrowind_", "ddr4_");
+    seam.resources.erase("ddr4_si5340a_controller_verilog");
     EXPECT_FALSE(object.ExportIpFiles(folder.Path()));
-    std::vector<std::string> written = kCommon;
-    written.push_back("si5340a_clk_frq_sel_gen.v");
-    std::sort(written.begin(), written.end());
-    EXPECT_EQ(FilesIn(folder.Path() + "si5340_controller/"), written);
+    EXPECT_EQ(FilesIn(folder.Path() + "si5340_controller/"), Sorted(Join({kCommonFiles, {"si5340a_clk_frq_sel_gen.v"}})));
 }
 
 // ---- Yarrowgate ---------------------------------------------------------------
