@@ -5,6 +5,9 @@
 #include "boards/arria10/UI_Tarrowind.h"
 #include "boards/arria10/UI_Ulverrow.h"
 #include "boards/arria10/UI_Yarrowgate.h"
+#include "boards/cyclone4_stratix4/UI_Brackwell.h"
+#include "boards/cyclone4_stratix4/UI_Gorsewin.h"
+#include "boards/cyclone4_stratix4/UI_Larrowen.h"
 #include "boards/cyclone5_stratix5/UI_Drennock.h"
 #include "boards/cyclone5_stratix5/UI_Estover.h"
 #include "boards/cyclone5_stratix5/UI_Rastrelle.h"
@@ -12,8 +15,11 @@
 #include "boards/soc/UI_Dorvalin.h"
 #include "boards/soc/UI_Elmsary.h"
 #include "boards/soc/UI_Hollarne.h"
+#include "boards/soc/UI_Kilverne.h"
+#include "boards/soc/UI_Lanterby.h"
 #include "boards/soc/UI_Mirrendale.h"
 #include "boards/soc/UI_Vantremere.h"
+#include "boards/soc/UI_Wendlebury.h"
 #include "boards/soc/UI_Wyndholt.h"
 
 #include "platform/Seam.h"
@@ -37,9 +43,9 @@ std::vector<TBoardFormSlot>& Slots()
         {9, "TFormQuenwick", nullptr},
         {10, "TFormBristane", nullptr},
         {11, "TFormNorvelle", nullptr},
-        {12, "TFormBrackwell", nullptr},
-        {13, "TFormGorsewin", nullptr},
-        {14, "TFormLarrowen", nullptr},
+        {12, "TFormBrackwell", NewBoardForm<TFormBrackwell>},
+        {13, "TFormGorsewin", NewBoardForm<TFormGorsewin>},
+        {14, "TFormLarrowen", NewBoardForm<TFormLarrowen>},
         {15, "TFormDrennock", NewBoardForm<TFormDrennock>},
         {16, "TFormRastrelle", NewBoardForm<TFormRastrelle>},
         {17, "TFormSelbowen", NewBoardForm<TFormSelbowen>},
@@ -51,15 +57,15 @@ std::vector<TBoardFormSlot>& Slots()
         {23, "TFormDorvalin", NewBoardForm<TFormDorvalin>},
         {24, "TFormElmsary", NewBoardForm<TFormElmsary>},
         {25, "TFormWyndholt", NewBoardForm<TFormWyndholt>},
-        {26, "TFormKilverne", nullptr},
+        {26, "TFormKilverne", NewBoardForm<TFormKilverne>},
         {27, "TFormTarrowind", NewBoardForm<TFormTarrowind>},
         {28, "TFormUlverrow", NewBoardForm<TFormUlverrow>},
-        {30, "TFormLanterby", nullptr},
+        {30, "TFormLanterby", NewBoardForm<TFormLanterby>},
         {31, "TFormColvenna", nullptr},
         {32, "TFormVantremere", NewBoardForm<TFormVantremere>},
         {33, "TFormFallowmere", NewBoardForm<TFormFallowmere>},
         {34, "TFormGarvelow", NewBoardForm<TFormGarvelow>},
-        {35, "TFormWendlebury", nullptr},
+        {35, "TFormWendlebury", NewBoardForm<TFormWendlebury>},
         {36, "TFormYarrowgate", NewBoardForm<TFormYarrowgate>},
         {37, "TFormZennorby", nullptr},
         {38, "TFormJessamont", nullptr},

@@ -177,7 +177,8 @@ public:
     // The port lists; ok is set to false when a connector's ports cannot be
     // built soundly (nothing must then be written from the list).
     std::string GetVerilogPortList(bool& ok) const;
-    std::string GetVhdlPortList(bool& ok) const;
+    // portCount, when given, receives the number of ports in the list.
+    std::string GetVhdlPortList(bool& ok, int* portCount = nullptr) const;
     std::string GetVerilogBoardExtras() const;
     std::string GetVhdlArchitecture(const std::string& entityName) const;
     std::string GetOrmsgillExtPllVerilog() const;

@@ -255,9 +255,10 @@ std::string CdcmAndSi570Verilog(const TClockChipChoices& chips)
 
 // ---- Port lists ---------------------------------------------------------------
 
-std::string BuildPortList(const TMainBoard& board, bool vhdl, bool& ok)
+std::string BuildPortList(const TMainBoard& board, bool vhdl, bool& ok, int* portCount = nullptr)
 {
     ok = true;
+    if (portCount) *portCount = 0;
     TPinParsing parsing;
     std::string list;
     size_t lastSeparator = std::string::npos;
@@ -276,6 +277,7 @@ std::string BuildPortList(const TMainBoard& board, bool vhdl, bool& ok)
             ok = false;
             return {};
         }
+        if (portCount) *portCount += parsing.GetPortCount();
         for (int p = 0; p < parsing.GetPortCount(); ++p) {
             list += '\t';
             list += vhdl ? parsing.GetVhdlPort(p) : parsing.GetVerilogPort(p);
@@ -424,7 +426,10 @@ std::string TMainBoard::GetLarrowenQsfAssignments() const
 
 std::string TMainBoard::GetVerilogPortList(bool& ok) const { return BuildPortList(*this, false, ok); }
 
-std::string TMainBoard::GetVhdlPortList(bool& ok) const { return BuildPortList(*this, true, ok); }
+std::string TMainBoard::GetVhdlPortList(bool& ok, int* portCount) const
+{
+    return BuildPortList(*this, true, ok, portCount);
+}
 
 std::string TMainBoard::GetVerilogBoardExtras() const
 {

@@ -382,6 +382,10 @@ public:
     // Loads the named bitmap resource (name matched without regard to case);
     // throws EResNotFound when the program has none of that name.
     void LoadFromResourceName(const std::string& name);
+    // Draws the named bitmap resource over the picture with its top-left
+    // corner at (x, y); throws EResNotFound when the program has none of that
+    // name. Nothing happens while the image has no picture.
+    void DrawResource(const std::string& name, int x, int y);
     void Clear();
     bool HasPicture() const;
     int PictureWidth() const;

@@ -35,6 +35,10 @@ void UserPressKeyOn(TControl* control, TUserKey key);
 // The user clicks the close box of a form's window frame.
 void UserCloseWindow(TForm* form);
 
+// The colour (0x00BBGGRR) of a pixel of an image's picture; clDefault
+// outside the picture or without one.
+TColor ImagePixel(const TImage* image, int x, int y);
+
 // Delivers the messages posted so far (and other pending events).
 void DeliverPostedMessages();
 

@@ -56,6 +56,7 @@ Backend& Current() { return *g_backend; }
 
 void ShowError(const std::string& text) { g_backend->MessageBox(BoxKind::Error, text); }
 void ShowInformation(const std::string& text) { g_backend->MessageBox(BoxKind::Information, text); }
+void ShowWarning(const std::string& text) { g_backend->MessageBox(BoxKind::Warning, text); }
 bool AskWarningYesNo(const std::string& text) { return g_backend->AskWarningYesNo(text); }
 void Beep() { g_backend->Beep(); }
 bool IsLeftCtrlDown() { return g_backend->IsLeftCtrlDown(); }

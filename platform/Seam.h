@@ -60,6 +60,7 @@ Backend& Current();
 
 void ShowError(const std::string& text);
 void ShowInformation(const std::string& text);
+void ShowWarning(const std::string& text);
 bool AskWarningYesNo(const std::string& text);
 void Beep();
 bool IsLeftCtrlDown();

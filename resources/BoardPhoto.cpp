@@ -138,7 +138,7 @@ void DrawPart(QPainter& p, const TBoardPart& part)
         p.drawRect(r.adjusted(0, 0, 0, -14));
         p.setBrush(QColor(212, 175, 55));
         p.drawRect(QRect(r.center().x() - 3, r.top() + 4, 6, 6));
-        Caption(p, QRect(r.left(), r.bottom() - 14, r.width(), 14), label, QColor(30, 30, 30), 10);
+        Caption(p, QRect(r.left() - 4, r.bottom() - 14, r.width() + 8, 14), label, QColor(30, 30, 30), 9);
         break;
     }
 }

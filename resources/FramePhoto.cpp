@@ -79,6 +79,16 @@ void DrawPart(QPainter& p, const TPicturePart& part)
         p.drawRect(r);
         p.setBrush(QColor(212, 175, 55));
         p.setPen(Qt::NoPen);
+        if (r.height() > r.width()) {
+            // A slot standing upright: contacts down its left side, the label turned.
+            for (int y = r.top() + 4; y < r.bottom() - 3; y += 5) p.drawRect(r.left() + 3, y, 4, 2);
+            p.save();
+            p.translate(r.center());
+            p.rotate(-90);
+            Caption(p, QRect(-r.height() / 2, -r.width() / 2 + 3, r.height(), r.width()), label, Qt::white, 9);
+            p.restore();
+            break;
+        }
         for (int x = r.left() + 4; x < r.right() - 3; x += 5) p.drawRect(x, r.top() + 3, 2, 4);
         Caption(p, r.adjusted(0, 6, 0, 0), label, Qt::white, 9);
         break;

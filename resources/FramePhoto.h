@@ -14,6 +14,14 @@ QImage DrawBoardPhoto(int width, int height, const TPicturePart* parts, std::siz
 QImage DrawRastrellePhoto();
 QImage DrawDrennockPhoto();
 QImage DrawEstoverPhoto();
+QImage DrawBrackwellPhoto();
+QImage DrawGorsewinPhoto();
+QImage DrawLarrowenPhoto();
+// The VCCIO indicator of the Brackwell form: its picture (the LED row and
+// one five-place jumper header per HSMC connector), a lit LED and a jumper.
+QImage DrawBrackwellVol();
+QImage DrawBrackwellVolLedOn();
+QImage DrawBrackwellVolJumper();
 QImage DrawTarrowindPhoto();
 QImage DrawFallowmerePhoto();
 QImage DrawGarvelowPhoto();

@@ -26,8 +26,11 @@
 #include "resources/ElmsaryPhoto.h"
 #include "resources/HollarnePhoto.h"
 #include "resources/JpegFile.h"
+#include "resources/KilvernePhoto.h"
+#include "resources/LanterbyPhoto.h"
 #include "resources/MirrendalePhoto.h"
 #include "resources/VantremerePhoto.h"
+#include "resources/WendleburyPhoto.h"
 #include "resources/WyndholtPhoto.h"
 
 namespace {
@@ -429,6 +432,12 @@ int main(int argc, char** argv)
     save("RASTRELLE_PHOTO_BITMAP", DrawRastrellePhoto());
     save("DRENNOCK_PHOTO_BITMAP", DrawDrennockPhoto());
     save("ESTOVER_PHOTO_BITMAP", DrawEstoverPhoto());
+    save("BRACKWELL_PHOTO_BITMAP", DrawBrackwellPhoto());
+    save("BRACKWELL_VOL", DrawBrackwellVol());
+    save("BRACKWELL_VOL_LED_ON", DrawBrackwellVolLedOn());
+    save("BRACKWELL_VOL_JUMPER", DrawBrackwellVolJumper());
+    save("GORSEWIN_PHOTO_BITMAP", DrawGorsewinPhoto());
+    save("LARROWEN_PHOTO_BITMAP", DrawLarrowenPhoto());
     save("TARROWIND_PHOTO_BITMAP", DrawTarrowindPhoto());
     save("FALLOWMERE_PHOTO_BITMAP", DrawFallowmerePhoto());
     save("GARVELOW_PHOTO_BITMAP", DrawGarvelowPhoto());
@@ -438,6 +447,12 @@ int main(int argc, char** argv)
     save("ELMSARY_PHOTO_BITMAP", DrawElmsaryPhoto());
     save("WYNDHOLT_PHOTO_BITMAP", DrawWyndholtPhoto());
     save("VANTREMERE_PHOTO_BITMAP", DrawVantremerePhoto());
+    save("KILVERNE_PHOTO_BITMAP", DrawKilvernePhoto());
+    saveJpeg("FPGA_LOGO_JPEG", DrawFpgaLogo());
+    save("FPGA_LOGO_BITMAP", DrawFpgaLogo());
+    save("LANTERBY_PHOTO_BITMAP", DrawLanterbyPhoto());
+    save("WENDLEBURY_PHOTO_BITMAP", DrawWendleburyPhoto());
+    save("WENDLEBURY_JP3_BITMAP", DrawWendleburyJumper());
     save("ULVERROW_PHOTO_BITMAP", DrawUlverrowPhoto());
     save("YARROWGATE_PHOTO_BITMAP", DrawYarrowgatePhoto());
     saveJpeg("YARROWGATE_JP2_JPEG", DrawYarrowgateJumper());

@@ -71,15 +71,8 @@ const char* const kSfp[4][10] = {
     {"AY6", "BB2", "V21", "M22", "N22", "V20", "U21", "V19", "U20", "T21"},
 };
 
-// The DDR3 SODIMM sockets: 204 positions, the same 80 without an FPGA pin
-// on both; of the other 124 the board's data gives the first and the last.
-const std::vector<TPositionRange> kSodimmWithoutPin = {
-    {1, 3},     {8, 9},     {13, 14},   {19, 20},   {25, 26},   {31, 32},   {37, 38},   {43, 44},
-    {48, 49},   {54, 55},   {60, 61},   {65, 66},   {71, 72},   {75, 77},   {81, 82},   {87, 88},
-    {93, 94},   {99, 100},  {105, 106}, {111, 112}, {117, 118}, {122, 128}, {133, 134}, {138, 139},
-    {144, 145}, {150, 151}, {155, 156}, {161, 162}, {167, 168}, {172, 173}, {178, 179}, {184, 185},
-    {189, 190}, {195, 197}, {199, 199}, {201, 201}, {203, 204},
-};
+// The DDR3 SODIMM sockets: 204 positions, the 80 of every such socket without
+// an FPGA pin; of the other 124 the board's data gives the first and the last.
 constexpr int DDR3_SODIMM_POSITIONS = 204;
 
 void AddClock(TMainBoard* board, bool all)
@@ -158,7 +151,8 @@ void AddSodimm(TMainBoard* board, int socket)
     static const TGivenBall kEnds[2][2] = {{{4, "B32"}, {202, "C15"}}, {{4, "V13"}, {202, "P18"}}};
     const char letter = static_cast<char>('A' + socket);
     const auto locations =
-        MasterLocations(DDR3_SODIMM_POSITIONS, kSodimmWithoutPin, {kEnds[socket][0], kEnds[socket][1]});
+        MasterLocations(DDR3_SODIMM_POSITIONS, Ddr3SodimmPositionsWithoutPin(),
+                        {kEnds[socket][0], kEnds[socket][1]});
     PL_ASSERT(locations.size() == 204);
     AddMaster(board, "DDR3 SODIMM", Format("DDR3 SODIMM_%c", letter), CONNECTOR_DDR3_SODIMM, 24 + socket, locations);
 }

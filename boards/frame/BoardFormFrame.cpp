@@ -432,8 +432,8 @@ TFormSpec FrameFormSpec(const TFrameLayout& layout)
 {
     TFormSpec spec{.Name = layout.Name,
                    .Caption = layout.Caption,
-                   .ClientWidth = 840,
-                   .ClientHeight = 560,
+                   .ClientWidth = layout.ClientWidth,
+                   .ClientHeight = layout.ClientHeight,
                    .BorderStyle = bsNone,
                    .OnClose = "FormClose",
                    .Controls = {}};
@@ -441,6 +441,6 @@ TFormSpec FrameFormSpec(const TFrameLayout& layout)
     c.push_back(FrameButton("ButtonMainBoardSelect", 8, 8, 160, "Change Main Board", "ButtonMainBoardSelectClick"));
     AddBoardPanel(c, 8, 44, layout.Title, layout.Picture, layout.PictureWidth, layout.PictureHeight, layout.Parts,
                   layout.PartCount);
-    AddFrameButtons(c, 8, 520, layout.Captions, layout.DefaultSetting);
+    AddFrameButtons(c, 8, layout.ClientHeight - 40, layout.Captions, layout.DefaultSetting);
     return spec;
 }

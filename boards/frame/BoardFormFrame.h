@@ -301,9 +301,10 @@ struct TCheckBoxRow {
 void AddSettingsGroup(std::vector<TControlSpec>& controls, int left, int top, int width, int height,
                       const std::vector<TCheckBoxRow>& rows);
 
-// A board form's layout as the frame draws it: borderless, 840 x 560, with
-// "Change Main Board" above the board panel (AddBoardPanel) and the row of
-// buttons (AddFrameButtons) below it; the board adds its groups on the right.
+// A board form's layout as the frame draws it: borderless, 840 x 560 unless
+// the board says otherwise, with "Change Main Board" above the board panel
+// (AddBoardPanel) and the row of buttons (AddFrameButtons) below it; the
+// board adds its groups on the right.
 struct TFrameLayout {
     const char* Name;     // "TFORMRASTRELLE"
     const char* Caption;
@@ -314,5 +315,7 @@ struct TFrameLayout {
     std::size_t PartCount;
     TButtonCaptions Captions;
     bool DefaultSetting;
+    int ClientWidth = 840;  // the row of buttons stands 40 pixels above the bottom
+    int ClientHeight = 560;
 };
 TFormSpec FrameFormSpec(const TFrameLayout& layout);

@@ -82,6 +82,13 @@ void TPinGroup::Bus(const TBusEnds& bus)
     }
 }
 
+void TPinGroup::Bus(const std::string& format, int count, std::initializer_list<TGivenMember> given,
+                    PinDirection direction, IoStandard standard)
+{
+    const std::vector<const char*> balls = BusBalls(count, given);
+    Bus(format, balls.data(), count, direction, standard);
+}
+
 void TPinGroup::Bus(const TBusEnds& bus, char letter)
 {
     const std::string format = LetterPattern(bus.Format, letter);
@@ -171,6 +178,16 @@ std::vector<TPositionRange> Ddr3SodimmPositionsWithoutPin()
             {93, 94},   {99, 100},  {105, 106}, {111, 112}, {117, 118}, {122, 128}, {133, 134}, {138, 139},
             {144, 145}, {150, 151}, {155, 156}, {161, 162}, {167, 168}, {172, 173}, {178, 179}, {184, 185},
             {189, 190}, {195, 197}, {199, 199}, {201, 201}, {203, 204}};
+}
+
+std::vector<const char*> BusBalls(int count, std::initializer_list<TGivenMember> given)
+{
+    std::vector<const char*> balls(static_cast<size_t>(count), kUnknownBall);
+    for (const TGivenMember& member : given) {
+        PL_ASSERT(member.Index >= 0 && member.Index < count);
+        balls[static_cast<size_t>(member.Index)] = member.Ball;
+    }
+    return balls;
 }
 
 TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::string& description, ConnectorType type,

@@ -116,6 +116,14 @@ struct TBusEnds {
     IoStandard Standard;
 };
 
+// A bus table of count entries: every ball unknown but those given by member
+// index (for TPinGroup::Bus).
+struct TGivenMember {
+    int Index;  // 0-based
+    const char* Ball;
+};
+std::vector<const char*> BusBalls(int count, std::initializer_list<TGivenMember> given);
+
 // One pin of a per-letter group: its name pattern with "%c" for the letter.
 struct TLetterPin {
     const char* Pattern;
@@ -151,6 +159,9 @@ public:
     void Bus(const std::string& format, const char* const* balls, int count, PinDirection direction,
              IoStandard standard);
     void Bus(const TBusEnds& bus);
+    // NAME[0..count-1], every ball unknown but those given by member index.
+    void Bus(const std::string& format, int count, std::initializer_list<TGivenMember> given,
+             PinDirection direction, IoStandard standard);
     void Bus(const TBusEnds& bus, char letter);  // per-letter name pattern
     // Pins named from patterns with "%c" for the letter, their balls in the
     // same order.

@@ -184,6 +184,17 @@ void TSocBoardForm::MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& head
     }
 }
 
+std::vector<TSocGroup> TSocBoardForm::BindGroups(const soclayout::TGroupCheckBox* boxes, std::size_t count) const
+{
+    std::vector<TSocGroup> groups;
+    for (std::size_t i = 0; i < count; ++i) {
+        TSocGroup group{Find<TCheckBox>(boxes[i].Name), boxes[i].Flag, {Find<TShape>(boxes[i].Shape)}};
+        if (boxes[i].SecondShape) group.Shapes.push_back(Find<TShape>(boxes[i].SecondShape));
+        groups.push_back(group);
+    }
+    return groups;
+}
+
 bool TSocBoardForm::IsDefaultGpioPair(std::span<const TGpioHeaderControls> headers, const uint8_t* ids)
 {
     if (headers.size() != 2) return false;

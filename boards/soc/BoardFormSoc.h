@@ -16,6 +16,7 @@
 
 #include "boards/BatchGenerate.h"
 #include "boards/BoardForm.h"
+#include "boards/soc/BoardFormSocLayout.h"
 #include "model/ConfigBase.h"
 #include "model/MainBoard.h"
 #include "model/Text.h"
@@ -119,6 +120,8 @@ protected:
 
     void FormLeave() override;
 
+    // The groups of a table of check boxes, with the controls of this form.
+    std::vector<TSocGroup> BindGroups(const soclayout::TGroupCheckBox* boxes, std::size_t count) const;
     // Group check boxes from the flag bytes of a record (any non-zero byte
     // ticks), into them (0 or 1), and their overlays from the boxes.
     static void ShowGroupFlags(const std::vector<TSocGroup>& groups, const void* record);

@@ -40,6 +40,23 @@ TControlSpec CardImage(const char* name, int left, int top)
             .Width = 80, .Height = 80, .Visible = false};
 }
 
+void AddGroupCheckBoxes(std::vector<TControlSpec>& controls, const TGroupCheckBox* boxes, std::size_t count,
+                        int rows, int top, int step)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        const int row = static_cast<int>(i) % rows;
+        TControlSpec box = CheckBox(boxes[i].Name, static_cast<int>(i) < rows ? 12 : 184, top + step * row,
+                                    boxes[i].Caption);
+        box.Visible = boxes[i].Visible;
+        controls.push_back(box);
+    }
+}
+
+TControlSpec MainBoardSelectButton(int left, int top, int width)
+{
+    return Button("ButtonMainBoardSelect", left, top, width, "Change Main Board", "ButtonMainBoardSelectClick");
+}
+
 void AddOverlays(std::vector<TControlSpec>& controls, const char* parent, int left, int top,
                  const TBoardPart* parts, std::size_t count, TColor color)
 {
@@ -57,8 +74,13 @@ void AddBoardPanel(std::vector<TControlSpec>& controls, const TBoardPanel& panel
 {
     controls.push_back({.Kind = TControlKind::Image, .Name = "ImageLogo", .Left = 8, .Top = 8, .Width = 200,
                         .Height = 40, .Picture = "KALVORA_LOGO_BITMAP"});
-    controls.push_back(Button("ButtonMainBoardSelect", 258, 12, 166, "Change Main Board",
-                              "ButtonMainBoardSelectClick"));
+    // Beside the logo: the second logo, or else the "Change Main Board" button
+    // (a form with two logos places the button itself).
+    if (panel.SecondLogo)
+        controls.push_back({.Kind = TControlKind::Image, .Name = panel.SecondLogo, .Left = 224, .Top = 8,
+                            .Width = 200, .Height = 40, .Picture = panel.SecondLogoPicture});
+    else
+        controls.push_back(MainBoardSelectButton(258, 12, 166));
     controls.push_back({.Kind = TControlKind::Panel, .Name = "PanelBoard", .Left = 8, .Top = 56, .Width = 416,
                         .Height = panel.PanelHeight, .Color = clWhite, .Bevel = bvLowered});
     controls.push_back({.Kind = TControlKind::Label, .Name = "LabelBoardName", .Parent = "PanelBoard", .Left = 8,

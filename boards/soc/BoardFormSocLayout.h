@@ -32,6 +32,25 @@ TControlSpec Edit(const char* name, int left, int top, int width, int maxLength 
 // An 80 x 80 card picture in the configuration group box, hidden until a card is shown.
 TControlSpec CardImage(const char* name, int left, int top);
 
+// A peripheral group's check box: control name, caption, the offset of its
+// flag byte in the record, and the overlay shapes that mark the group.
+struct TGroupCheckBox {
+    const char* Name;
+    const char* Caption;
+    std::size_t Flag;
+    const char* Shape;
+    const char* SecondShape = nullptr;
+    bool Visible = true;
+};
+
+// The group check boxes in two columns of the configuration group box, the
+// first `rows` in the left column, from `top` down in steps of `step`.
+void AddGroupCheckBoxes(std::vector<TControlSpec>& controls, const TGroupCheckBox* boxes, std::size_t count,
+                        int rows, int top, int step);
+
+// The "Change Main Board" button.
+TControlSpec MainBoardSelectButton(int left, int top, int width);
+
 // What the left column of a form shows.
 struct TBoardPanel {
     const char* Title;       // the bold board title
@@ -40,11 +59,15 @@ struct TBoardPanel {
     const TBoardPart* Parts;  // the parts with an overlay (ShapeName set) get one
     std::size_t PartCount;
     int PanelHeight;         // the panel is 416 wide
+    // A second logo beside the maker's, when given: control and picture.
+    const char* SecondLogo = nullptr;
+    const char* SecondLogoPicture = nullptr;
 };
 
-// The maker's logo, the "Change Main Board" button, and the panel
-// "PanelBoard" with "LabelBoardName", the photograph "ImageBoard" and a
-// hidden yellow overlay shape per marked part.
+// The maker's logo at the top left and beside it the second logo, when the
+// panel has one, or else the "Change Main Board" button; below them the panel "PanelBoard" with
+// "LabelBoardName", the photograph "ImageBoard" and a hidden yellow overlay
+// shape per marked part.
 void AddBoardPanel(std::vector<TControlSpec>& controls, const TBoardPanel& panel);
 // Hidden overlay shapes over the marked parts of a picture that lies at
 // (left, top) in parent.

@@ -6,44 +6,33 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 
-#include "model/Configboard.h"
+#include "boards/soc/ConfigRecordObject.h"
 
-class TConfigVantremere : public TConfigBoard {
+// 272 bytes, little-endian. Unlike the other records it begins with the size,
+// and the project name follows the board id directly.
+struct VANTREMERE_BOARD_CONFIG {
+    int32_t Size;     // sizeof(VANTREMERE_BOARD_CONFIG)
+    uint8_t BoardId;  // MAINBOARD_VANTREMERE
+    char szProjectName[128];
+    // Peripheral groups, 0 or 1 each.
+    uint8_t bClock;
+    uint8_t bLed;
+    uint8_t bKey;
+    uint8_t bSw;
+    uint8_t Reserved137;  // carried unchanged; nothing reads it
+    uint8_t bAccelerometer;
+    uint8_t bSdram;
+    uint8_t bVga;
+    uint8_t bSeg7;
+    uint8_t bArduino;
+    uint8_t nGpioDaughterId;  // card on the GPIO header; 0 = none
+    char szGpioPrefixName[128];
+};
+
+class TConfigVantremere : public TConfigRecordObject<VANTREMERE_BOARD_CONFIG> {
 public:
-    // 272 bytes, little-endian. Unlike the other records it begins with the
-    // size, and the project name follows the board id directly.
-    struct BOARD_CONFIG {
-        int32_t Size;     // sizeof(BOARD_CONFIG)
-        uint8_t BoardId;  // MAINBOARD_VANTREMERE
-        char szProjectName[128];
-        // Peripheral groups, 0 or 1 each.
-        uint8_t bClock;
-        uint8_t bLed;
-        uint8_t bKey;
-        uint8_t bSw;
-        uint8_t Reserved137;  // carried unchanged; nothing reads it
-        uint8_t bAccelerometer;
-        uint8_t bSdram;
-        uint8_t bVga;
-        uint8_t bSeg7;
-        uint8_t bArduino;
-        uint8_t nGpioDaughterId;  // card on the GPIO header; 0 = none
-        char szGpioPrefixName[128];
-    };
-
-    BOARD_CONFIG m_Config{};
-
-    TConfigVantremere();
-    ~TConfigVantremere();
-
-    bool LoadFromFile(const std::string& path) override;
-    bool SaveToFile(const std::string& path) override;
-    std::string GetQsfText() override;
-    std::string GetVerilogText() override;
-    std::string GetVhdlText(const std::string& entityName) override;
-    bool ExportIpFiles(const std::string& projectFolder) override;
+    using BOARD_CONFIG = VANTREMERE_BOARD_CONFIG;
 };
 
 static_assert(sizeof(TConfigVantremere::BOARD_CONFIG) == 272, "BOARD_CONFIG size");

@@ -7,12 +7,23 @@
 #include "boards/soc/BoardFormSocLayout.h"
 #include "boards/soc/CONFIG_VANTREMERE.h"
 #include "boards/soc/VantremereParts.h"
-#include "generate/Pinloom.h"
 #include "model/Text.h"
 
 namespace {
 
 using BOARD_CONFIG = TConfigVantremere::BOARD_CONFIG;
+
+const soclayout::TGroupCheckBox kGroupBoxes[] = {
+    {"CheckBoxOSC", "CLOCK", offsetof(BOARD_CONFIG, bClock), "ShapeOSC"},
+    {"CheckBoxLED", "LED x 10", offsetof(BOARD_CONFIG, bLed), "ShapeLED"},
+    {"CheckBoxButton", "Button x 2", offsetof(BOARD_CONFIG, bKey), "ShapeButton"},
+    {"CheckBoxSwitch", "Switch x 10", offsetof(BOARD_CONFIG, bSw), "ShapeSwitch"},
+    {"CheckBoxAccelerometer", "Accelerometer", offsetof(BOARD_CONFIG, bAccelerometer), "ShapeAccelerometer"},
+    {"CheckBoxSDRAM", "SDRAM, 64MB", offsetof(BOARD_CONFIG, bSdram), "ShapeSDRAM"},
+    {"CheckBoxVGA", "VGA", offsetof(BOARD_CONFIG, bVga), "ShapeVGA"},
+    {"CheckBoxSeg7", "7-Segment x 6", offsetof(BOARD_CONFIG, bSeg7), "ShapeSeg7"},
+    {"CheckBoxArduino", "Arduino Header", offsetof(BOARD_CONFIG, bArduino), "ShapeArduino_0", "ShapeArduino_1"},
+};
 
 TFormSpec VantremereLayout()
 {
@@ -22,26 +33,20 @@ TFormSpec VantremereLayout()
     auto& c = spec.Controls;
     AddBoardPanel(c, {.Title = "Vantremere FPGA Board", .Photo = "VANTREMERE_PHOTO_BITMAP",
                       .PhotoWidth = VANTREMERE_PHOTO_WIDTH, .PhotoHeight = VANTREMERE_PHOTO_HEIGHT,
-                      .Parts = kVantremereParts, .PartCount = std::size(kVantremereParts), .PanelHeight = 344});
+                      .Parts = kVantremereParts, .PartCount = std::size(kVantremereParts), .PanelHeight = 344,
+                      .SecondLogo = "ImageFpgaLogo", .SecondLogoPicture = "FPGA_LOGO_BITMAP"});
     // A dotted guide line under the photograph.
     c.push_back({.Kind = TControlKind::Shape, .Name = "ShapeLine", .Parent = "PanelBoard", .Left = 8, .Top = 338,
                  .Width = 400, .Height = 1, .PenColor = clGray, .PenWidth = 1, .PenStyle = psDot,
                  .BrushStyle = bsClear});
-    c.push_back(Button("ButtonSave", 8, 412, 206, "Save Setting", "ButtonSaveClick"));
-    c.push_back(Button("ButtonLoad", 218, 412, 206, "Load Setting", "ButtonLoadClick"));
-    c.push_back(Button("ButtonGen", 8, 454, 206, "Generate", "ButtonGenClick"));
+    c.push_back(Button("ButtonSave", 8, 412, 136, "Save Setting", "ButtonSaveClick"));
+    c.push_back(Button("ButtonLoad", 148, 412, 136, "Load Setting", "ButtonLoadClick"));
+    c.push_back(Button("ButtonGen", 288, 412, 136, "Generate", "ButtonGenClick"));
+    c.push_back(MainBoardSelectButton(8, 454, 206));
     c.push_back(Button("ButtonExit", 218, 454, 206, "Exit", "ButtonExitClick"));
 
     AddConfigGroup(c, 436, 8, 349, 481);
-    c.push_back(CheckBox("CheckBoxOSC", 12, 62, "CLOCK"));
-    c.push_back(CheckBox("CheckBoxLED", 12, 88, "LED x 10"));
-    c.push_back(CheckBox("CheckBoxButton", 12, 114, "Button x 2"));
-    c.push_back(CheckBox("CheckBoxSwitch", 12, 140, "Switch x 10"));
-    c.push_back(CheckBox("CheckBoxAccelerometer", 12, 166, "Accelerometer"));
-    c.push_back(CheckBox("CheckBoxSDRAM", 184, 62, "SDRAM, 64MB"));
-    c.push_back(CheckBox("CheckBoxVGA", 184, 88, "VGA"));
-    c.push_back(CheckBox("CheckBoxSeg7", 184, 114, "7-Segment x 6"));
-    c.push_back(CheckBox("CheckBoxArduino", 184, 140, "Arduino Header"));
+    AddGroupCheckBoxes(c, kGroupBoxes, std::size(kGroupBoxes), 5, 62, 26);
     c.push_back(Label("LabelGpio", 12, 206, 220, "2x20 GPIO Header", true));
     c.push_back(ComboBox("ComboBoxGpio", 12, 230, 236, "ComboBoxGpioChange"));
     c.push_back(Label("LabelPrefixGpio", 12, 266, 84, "Prefix Name:"));
@@ -82,18 +87,8 @@ TFormVantremere::TFormVantremere(TForm* owner) : TSocBoardFormHolding(owner)
     EditPrefixGpio = Find<TEdit>("EditPrefixGpio");
     ImageGpio = Find<TImage>("ImageGpio");
     ShapeGpio = Find<TShape>("ShapeGpio");
-    m_Groups = {
-        {CheckBoxOSC, offsetof(BOARD_CONFIG, bClock), {Find<TShape>("ShapeOSC")}},
-        {CheckBoxLED, offsetof(BOARD_CONFIG, bLed), {Find<TShape>("ShapeLED")}},
-        {CheckBoxButton, offsetof(BOARD_CONFIG, bKey), {Find<TShape>("ShapeButton")}},
-        {CheckBoxSwitch, offsetof(BOARD_CONFIG, bSw), {Find<TShape>("ShapeSwitch")}},
-        {CheckBoxAccelerometer, offsetof(BOARD_CONFIG, bAccelerometer), {Find<TShape>("ShapeAccelerometer")}},
-        {CheckBoxSDRAM, offsetof(BOARD_CONFIG, bSdram), {Find<TShape>("ShapeSDRAM")}},
-        {CheckBoxVGA, offsetof(BOARD_CONFIG, bVga), {Find<TShape>("ShapeVGA")}},
-        {CheckBoxSeg7, offsetof(BOARD_CONFIG, bSeg7), {Find<TShape>("ShapeSeg7")}},
-        {CheckBoxArduino, offsetof(BOARD_CONFIG, bArduino),
-         {Find<TShape>("ShapeArduino_0"), Find<TShape>("ShapeArduino_1")}},
-    };
+    m_Groups = BindGroups(kGroupBoxes, std::size(kGroupBoxes));
+    m_Header = {ComboBoxGpio, EditPrefixGpio, ImageGpio, ShapeGpio};
     InitialiseSettings(EditProjectName);
 }
 
@@ -136,22 +131,17 @@ bool TFormVantremere::FormToConfig(BOARD_CONFIG& config)
     return true;
 }
 
-void TFormVantremere::UpdateCardPictures()
-{
-    ShowCardPicture(ImageGpio, SelectedCard(ComboBoxGpio, m_Config.m_CardIds));
-}
+void TFormVantremere::UpdateCardPictures() { UpdateGpioPictures({&m_Header, 1}, m_Config.m_CardIds); }
 
 void TFormVantremere::UpdateShapes()
 {
     UpdateGroupShapes(m_Groups);
-    ShapeGpio->SetVisible(ComboBoxGpio->ItemIndex() != 0);
+    UpdateGpioShapes({&m_Header, 1});
 }
 
 bool TFormVantremere::ValidateCards(std::string& message)
 {
-    const DaughterId cards[1] = {SelectedCard(ComboBoxGpio, m_Config.m_CardIds)};
-    const std::string prefixes[1] = {EditPrefixGpio->Text()};
-    return CheckGpioPrefixNames(1, cards, prefixes, message);
+    return CheckGpioHeaderPrefixes(MAINBOARD_VANTREMERE, {&m_Header, 1}, m_Config.m_CardIds, message);
 }
 
 bool TFormVantremere::Generate(const std::string& qpfPath)
@@ -165,11 +155,32 @@ bool TFormVantremere::Generate(const std::string& qpfPath)
         // The card is loaded at 2.5 V; the master's placeholders keep 3.3-V LVTTL.
         board->AttachGpioCard(16, config.nGpioDaughterId, 6, nullptr, prefix.c_str());
     }
-    auto pinloom = std::make_unique<TPinloom>();
-    const bool result = pinloom->Generate(board.get(), qpfPath, false);
-    pinloom.reset();
-    board.reset();
-    return result;
+    return RunGeneration(board.get(), qpfPath, false);
+}
+
+const TBatchRule* TFormVantremere::BatchRule() const
+{
+    static const TBatchRule kRule{.NamePattern = "VANTREMERE_GPIO_%s", .Beep = false};
+    return &kRule;
+}
+
+// The batch walks the header's combo with the prefix "GPIO" on every card.
+void TFormVantremere::SaveBatchCards()
+{
+    m_BatchItem = ComboBoxGpio->ItemIndex();
+    m_BatchPrefix = EditPrefixGpio->Text();
+}
+
+void TFormVantremere::RestoreBatchCards()
+{
+    ComboBoxGpio->SetItemIndex(m_BatchItem);
+    EditPrefixGpio->SetText(m_BatchPrefix);
+}
+
+void TFormVantremere::ShowBatchCard(int item)
+{
+    ComboBoxGpio->SetItemIndex(item);
+    EditPrefixGpio->SetText("GPIO");
 }
 
 void TFormVantremere::CheckBoxClick(TObject*) { UpdateShapes(); }

@@ -55,4 +55,13 @@ protected:
     const char* BoardFolderWord() const override { return "VANTREMERE"; }
     void FillCardCombos() override;
     bool ValidateCards(std::string& message) override;
+    const TBatchRule* BatchRule() const override;
+    void SaveBatchCards() override;
+    void RestoreBatchCards() override;
+    void ShowBatchCard(int item) override;
+
+private:
+    TGpioHeaderControls m_Header;
+    int m_BatchItem = 0;
+    std::string m_BatchPrefix;
 };

@@ -745,6 +745,20 @@ void TImage::LoadFromResourceName(const std::string& name)
     if (m_AutoSize) widget->resize(image.size());
 }
 
+void TImage::DrawResource(const std::string& name, int x, int y)
+{
+    QImage bitmap;
+    if (!LoadNamedPicture(name, bitmap)) throw EResNotFound(name);
+    auto* widget = static_cast<ImageWidget*>(Widget());
+    if (widget->Image().isNull()) return;
+    QImage image = widget->Image().convertToFormat(QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        painter.drawImage(x, y, bitmap);
+    }
+    widget->SetImage(image);
+}
+
 void TImage::Clear() { static_cast<ImageWidget*>(Widget())->SetImage(QImage()); }
 bool TImage::HasPicture() const { return !static_cast<ImageWidget*>(Widget())->Image().isNull(); }
 int TImage::PictureWidth() const { return static_cast<ImageWidget*>(Widget())->Image().width(); }

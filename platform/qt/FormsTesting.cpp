@@ -27,6 +27,15 @@ void UserPick(TComboBox* combo, int index)
     emit widget->activated(index);
 }
 
+TColor ImagePixel(const TImage* image, int x, int y)
+{
+    const QImage& picture = static_cast<const ImageWidget*>(image->Widget())->Image();
+    if (picture.isNull() || !picture.valid(x, y)) return clDefault;
+    const QRgb rgb = picture.pixel(x, y);
+    return static_cast<TColor>(qRed(rgb)) | static_cast<TColor>(qGreen(rgb)) << 8 |
+           static_cast<TColor>(qBlue(rgb)) << 16;
+}
+
 void UserSelect(TListBox* list, int index)
 {
     auto* widget = static_cast<QListWidget*>(list->Widget());

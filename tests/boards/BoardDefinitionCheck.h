@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
 #include <initializer_list>
 #include <sstream>
 #include <string>
@@ -13,6 +16,7 @@
 #include <vector>
 
 #include "model/MainBoard.h"
+#include "tests/support/TestFiles.h"
 
 namespace defcheck {
 
@@ -212,6 +216,38 @@ inline void ExpectMasterPositions(const TConnector* connector, const std::string
         EXPECT_EQ(pin->GetDirection(), PIN_DIR_BY_CARD);
         EXPECT_EQ(pin->GetIoStandard(), io);
     }
+}
+
+// A configuration object that only holds its record: the record saved is
+// exactly its bytes; a file of that size loads into another object, one byte
+// more or less is refused and leaves the record; the generation hooks give
+// nothing and the export writes nothing. Returns the saved bytes.
+template <class TObject>
+std::string ExpectRecordOnlyObject(TObject& object, std::size_t size)
+{
+    TempFolder folder;
+    EXPECT_EQ(sizeof object.m_Config, size);
+    EXPECT_TRUE(object.SaveToFile(folder.Path() + "saved.cfg"));
+    const std::string saved = ReadFile(folder.Path() + "saved.cfg");
+    EXPECT_EQ(saved.size(), size);
+    EXPECT_EQ(std::memcmp(saved.data(), &object.m_Config, std::min(size, saved.size())), 0);
+    TObject other;
+    EXPECT_TRUE(other.LoadFromFile(folder.Path() + "saved.cfg"));
+    EXPECT_EQ(std::memcmp(&other.m_Config, &object.m_Config, size), 0);
+    for (std::size_t wrong : {size - 1, size + 1}) {
+        WriteFile(folder.Path() + "wrong.cfg", std::string(wrong, '\x55'));
+        EXPECT_FALSE(other.LoadFromFile(folder.Path() + "wrong.cfg")) << wrong;
+        EXPECT_EQ(std::memcmp(&other.m_Config, &object.m_Config, size), 0) << wrong;
+    }
+    EXPECT_EQ(object.GetQsfText(), "");
+    EXPECT_EQ(object.GetVerilogText(), "");
+    EXPECT_EQ(object.GetVhdlText("top"), "");
+    std::filesystem::remove(folder.Path() + "wrong.cfg");
+    EXPECT_TRUE(object.ExportIpFiles(folder.Path()));
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path())) ++files;
+    EXPECT_EQ(files, 1u);  // the settings file alone: the export wrote nothing
+    return saved;
 }
 
 }  // namespace defcheck

@@ -15,53 +15,16 @@
 #include "boards/cyclone5_stratix5/CONFIG_ESTOVER.h"
 #include "boards/cyclone5_stratix5/CONFIG_RASTRELLE.h"
 #include "boards/frame/ConfigFrame.h"
+#include "tests/boards/DefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
 namespace {
-
-using Groups = std::vector<std::pair<std::string, int>>;
-
-// Each connector's name and number of positions.
-Groups GroupsOf(const TMainBoard& board)
-{
-    Groups groups;
-    for (int c = 0; c < board.GetConnectorCount(); ++c)
-        groups.emplace_back(board.GetConnector(c)->GetName(), board.GetConnector(c)->GetPinCount());
-    return groups;
-}
 
 int PinCount(const TMainBoard& board)
 {
     int n = 0;
     for (const auto& group : GroupsOf(board)) n += group.second;
     return n;
-}
-
-std::map<std::string, const TPin*> PinsOf(const TMainBoard& board)
-{
-    std::map<std::string, const TPin*> pins;
-    for (int c = 0; c < board.GetConnectorCount(); ++c) {
-        const TConnector* connector = board.GetConnector(c);
-        for (int i = 0; i < connector->GetPinCount(); ++i)
-            if (const TPin* pin = connector->GetPin(i); pin && !pin->GetName().empty()) pins[pin->GetName()] = pin;
-    }
-    return pins;
-}
-
-// Balls given to more than one pin of the board (placeholders included).
-std::set<std::string> RepeatedBalls(const TMainBoard& board)
-{
-    std::map<std::string, int> uses;
-    for (int c = 0; c < board.GetConnectorCount(); ++c) {
-        const TConnector* connector = board.GetConnector(c);
-        for (int i = 0; i < connector->GetPinCount(); ++i)
-            if (const TPin* pin = connector->GetPin(i); pin && !pin->GetLocation().empty())
-                ++uses[pin->GetLocation()];
-    }
-    std::set<std::string> repeated;
-    for (const auto& [ball, count] : uses)
-        if (count > 1) repeated.insert(ball);
-    return repeated;
 }
 
 int UnknownBalls(const TMainBoard& board)

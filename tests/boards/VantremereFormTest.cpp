@@ -16,10 +16,7 @@ enum Item { None = 0, GpioDefault, Ivrel, Kember, Sarnel, Brevik, Tamsil, Dunvar
 
 const char* const kWord = "VANTREMERE";
 
-class VantremereForm : public SocFormTest<TFormVantremere, MAINBOARD_VANTREMERE> {
-protected:
-    std::string Qsf(const std::string& path) { return ReadFile(ChangeFileExt(path, ".qsf")); }
-};
+using VantremereForm = SocFormTest<TFormVantremere, MAINBOARD_VANTREMERE>;
 
 // A 272-byte record as another program version or board could have left it.
 std::string Record(const char* name, uint8_t card, const char* prefix)
@@ -52,23 +49,7 @@ TEST_F(VantremereForm, OpensWithItsDefaults)
         EXPECT_TRUE(group.Box->Checked());
         for (TShape* shape : group.Shapes) EXPECT_TRUE(shape->Visible());
     }
-    const char* const cards[] = {"None",
-                                 "GPIO Default",
-                                 "Ivrel - 5M Pixel Camera",
-                                 "Kember - 4.3\" LCD and Touch",
-                                 "Sarnel - Multi-Touch LCD Panel",
-                                 "Brevik - 2.4\" LCD and Touch",
-                                 "Tamsil - Multi-Touch LCD Panel",
-                                 "Dunvar - Servo Motor Kit",
-                                 "Elvask - RF and Sensor",
-                                 "Fenwry - RF and Sensor",
-                                 "RISC-V",
-                                 "Jusk-GPIO",
-                                 "GPIO Default - 2.5V",
-                                 "GPIO Default - 1.8V",
-                                 "GPIO Default - 1.5V"};
-    ASSERT_EQ(form->ComboBoxGpio->ItemCount(), 15);
-    for (int i = 0; i < 15; ++i) EXPECT_EQ(form->ComboBoxGpio->ItemText(i), cards[i]);
+    EXPECT_EQ(ItemTexts(form->ComboBoxGpio), kGpio40Cards);
     EXPECT_EQ(form->ComboBoxGpio->ItemIndex(), None);
     EXPECT_EQ(form->EditPrefixGpio->Text(), "");
     EXPECT_FALSE(form->ShapeGpio->Visible());
@@ -105,10 +86,13 @@ TEST_F(VantremereForm, GeneratesTheDefaultProject)
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AA20 -to ARDUINO_IO[15]"));
     EXPECT_EQ(Count(qsf, "set_location_assignment PIN_"), 149);
     EXPECT_EQ(Count(qsf, "set_instance_assignment -name IO_STANDARD"), 149);
+    ExpectEachBallOnce(qsf);
 
     const std::string sdc = ReadFile(project + "VANTREMERE.sdc");
     EXPECT_TRUE(HasLine(sdc, "create_clock -period \"50.0 MHz\" [get_ports MAX10_CLK1_50]"));
     EXPECT_TRUE(HasLine(sdc, "create_clock -period \"10.0 MHz\" [get_ports ADC_CLK_10]"));
+    // The pin table is headed with the board's title.
+    EXPECT_NE(ReadFile(ChangeFileExt(path, ".htm")).find("Vantremere Kit Configuration"), std::string::npos);
     EXPECT_EQ(Count(sdc, "altera_reserved_tck"), 0);
     ExpectVerilogCompiles(path);
 }
@@ -141,6 +125,7 @@ TEST_F(VantremereForm, EachCardOfTheListWithAPrefix)
         const std::string qsf = Qsf(path);
         EXPECT_TRUE(HasLine(qsf, std::string("set_location_assignment PIN_") + c.location + " -to " + c.pin));
         EXPECT_EQ(Count(qsf, " -to P_"), 2 * c.pins);
+        ExpectEachBallOnce(qsf);
         // Every card pin is generated as 3.3-V LVTTL, whatever the card's map says.
         EXPECT_EQ(Count(qsf, "\"3.3-V LVTTL\" -to P_"), c.pins);
         EXPECT_TRUE(HasLine(qsf, std::string("# GPIO, GPIO connect to ") + form->ComboBoxGpio->Text()));
@@ -225,6 +210,16 @@ TEST_F(VantremereForm, ProjectNameAndPrefixLimits)
         EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Project Name cannot be empty."});
         EXPECT_TRUE(seam.dialogs.empty());
     }
+    // A prefix that would not make legal names is refused while a card is chosen.
+    UserType(form->EditProjectName, "named");
+    UserPick(form->ComboBoxGpio, Ivrel);
+    UserType(form->EditPrefixGpio, "9X");
+    seam.boxes.clear();
+    seam.dialogs.clear();
+    UserClick(form->ButtonGen);
+    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Prefix Name must start with a letter and hold only letters, digits and '_'."});
+    EXPECT_TRUE(seam.dialogs.empty());
+
     UserType(form->EditProjectName, std::string(200, 'N'));
     EXPECT_EQ(form->EditProjectName->Text().size(), 127u);
     UserType(form->EditPrefixGpio, std::string(200, 'P'));
@@ -241,4 +236,89 @@ TEST_F(VantremereForm, AFailedRunShowsTheWritersBoxThenTheFormsBox)
     EXPECT_EQ(errors[errors.size() - 2], "Failed to create file VANTREMERE.v");
     EXPECT_EQ(errors.back(), "Failed to generate Quartus project: VANTREMERE.qpf.");
     EXPECT_TRUE(seam.InfoTexts().empty());
+}
+
+namespace {
+
+// The projects of a batch over the card list, in list order.
+const std::vector<std::string> kBatchProjects = {
+    "VANTREMERE_GPIO_GPIO_Default",      "VANTREMERE_GPIO_Ivrel",
+    "VANTREMERE_GPIO_Kember",            "VANTREMERE_GPIO_Sarnel",
+    "VANTREMERE_GPIO_Brevik",            "VANTREMERE_GPIO_Tamsil",
+    "VANTREMERE_GPIO_Servo_Motor_Kit",   "VANTREMERE_GPIO_RF_and_Sensor",
+    "VANTREMERE_GPIO_RF_and_Sensor_68",  "VANTREMERE_GPIO_RISC_V",
+    "VANTREMERE_GPIO_Jusk_GPIO",         "VANTREMERE_GPIO_GPIO_Default_2_5V",
+    "VANTREMERE_GPIO_GPIO_Default_1_8V", "VANTREMERE_GPIO_GPIO_Default_1_5V",
+};
+
+}  // namespace
+
+TEST_F(VantremereForm, BatchWritesOneProjectPerCardWithThePrefixGpio)
+{
+    TFormVantremere* form = Open();
+    UserPick(form->ComboBoxGpio, Kember);
+    UserType(form->EditPrefixGpio, "K_");
+    UserType(form->EditProjectName, "mine");
+    const std::string root = ProjectFolder(kWord, "mine");
+    GenerateBatch(form, root);
+
+    EXPECT_EQ(seam.beeps, 0);
+    EXPECT_TRUE(seam.boxes.empty());
+    ASSERT_EQ(seam.dialogs.size(), 1u);
+    EXPECT_EQ(seam.dialogs[0].request.initialFolder, root);
+    std::vector<std::string> sorted = kBatchProjects;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(Folders(root), sorted);
+    // The controls show what they showed before; the record holds the last project.
+    EXPECT_EQ(form->EditProjectName->Text(), "mine");
+    EXPECT_EQ(form->ComboBoxGpio->ItemIndex(), Kember);
+    EXPECT_EQ(form->EditPrefixGpio->Text(), "K_");
+    EXPECT_TRUE(form->ShapeGpio->Visible());
+    EXPECT_EQ(form->m_Config.m_Config.nGpioDaughterId, 87);
+    EXPECT_EQ(ReadFixedText(form->m_Config.m_Config.szGpioPrefixName, 128), "GPIO");
+
+    // Each project carries its card with the prefix "GPIO", generated as 3.3-V LVTTL.
+    std::vector<std::string> paths;
+    for (const std::string& name : kBatchProjects) {
+        SCOPED_TRACE(name);
+        const std::string path = root + name + "/" + name + ".qpf";
+        paths.push_back(path);
+        const std::string qsf = Qsf(path);
+        EXPECT_TRUE(HasLine(qsf, "set_global_assignment -name TOP_LEVEL_ENTITY \"" + name + "\""));
+        EXPECT_EQ(Count(qsf, " -to K_"), 0);
+        EXPECT_EQ(Count(qsf, "\"2.5 V\""), 0);
+    }
+    EXPECT_TRUE(HasLine(Qsf(paths[0]), "set_location_assignment PIN_V10 -to GPIOGPIO[0]"));
+    EXPECT_TRUE(HasLine(Qsf(paths[1]), "set_location_assignment PIN_V10 -to GPIOIVREL_PIXCLK"));
+    EXPECT_TRUE(HasLine(Qsf(paths[7]), "# GPIO, GPIO connect to Elvask - RF and Sensor"));
+    EXPECT_TRUE(HasLine(Qsf(paths[8]), "# GPIO, GPIO connect to Fenwry - RF and Sensor"));
+    ExpectVerilogCompiles(paths);
+}
+
+TEST_F(VantremereForm, ACancelledOrFailedBatch)
+{
+    TFormVantremere* form = Open();
+    UserPick(form->ComboBoxGpio, Ivrel);
+    GenerateBatch(form, "");
+    EXPECT_TRUE(seam.boxes.empty());
+    EXPECT_EQ(seam.dialogs.size(), 1u);
+    const std::string root = ProjectFolder(kWord, "VANTREMERE");
+    EXPECT_TRUE(std::filesystem::is_directory(root));
+    EXPECT_TRUE(Folders(root).empty());
+    EXPECT_EQ(form->ComboBoxGpio->ItemIndex(), Ivrel);
+
+    // The .qsf of the third project cannot be written: the batch stops there.
+    std::filesystem::create_directories(root + "VANTREMERE_GPIO_Kember/VANTREMERE_GPIO_Kember.qsf");
+    GenerateBatch(form, root);
+    const auto errors = seam.ErrorTexts();
+    ASSERT_GE(errors.size(), 2u);
+    EXPECT_EQ(errors[errors.size() - 2], "Failed to create file VANTREMERE_GPIO_Kember.qsf");
+    EXPECT_EQ(errors.back(), "Failed to generate Quartus project: VANTREMERE_GPIO_Kember.qpf.");
+    EXPECT_TRUE(seam.InfoTexts().empty());
+    EXPECT_EQ(Folders(root), (std::vector<std::string>{"VANTREMERE_GPIO_GPIO_Default", "VANTREMERE_GPIO_Ivrel",
+                                                       "VANTREMERE_GPIO_Kember"}));
+    EXPECT_TRUE(FileExists(root + "VANTREMERE_GPIO_Ivrel/VANTREMERE_GPIO_Ivrel.htm"));
+    EXPECT_EQ(form->EditProjectName->Text(), "VANTREMERE");
+    EXPECT_EQ(form->ComboBoxGpio->ItemIndex(), Ivrel);
+    EXPECT_EQ(form->EditPrefixGpio->Text(), "");
 }

@@ -263,3 +263,27 @@ TEST(VhdlTopLevel, AnalysesWithGhdl)
     std::string log;
     EXPECT_TRUE(AnalyseVhdl(folder.Path() + "demo.vhd", log)) << log;
 }
+
+TEST(VhdlTopLevel, AnEntityWithoutPortsHasNoPortClause)
+{
+    SeamRecorder seam;
+    TempFolder folder;
+    // No connector at all, and connectors whose pins are all unused.
+    TMainBoard bare, unused;
+    SetDevice(bare, MAINBOARD_NETHERCOY);
+    SetDevice(unused, MAINBOARD_NETHERCOY);
+    unused.AddConnector(MakeConnector("UNUSED", "", {{"SPARE", "AB1", PIN_DIR_NONE}}));
+    unused.AddConnector(MakeConnector("EMPTY", "none here", {{nullptr, nullptr, PIN_DIR_NONE}}));
+    for (TMainBoard* board : {&bare, &unused}) {
+        const std::string vhdl = VhdlOf(*board);
+        EXPECT_EQ(vhdl.substr(0, kVhdlHead.size() + 27), kVhdlHead + "entity demo is\r\nend demo;\r\n");
+        EXPECT_EQ(vhdl.find("port"), std::string::npos);
+        const std::string tail = DefaultArchitecture("demo");
+        ASSERT_GE(vhdl.size(), tail.size());
+        EXPECT_EQ(vhdl.substr(vhdl.size() - tail.size()), tail);
+        TPinloom pinloom;
+        ASSERT_TRUE(pinloom.WriteVhdl(board, folder.Path() + "demo.vhd"));
+        std::string log;
+        EXPECT_TRUE(AnalyseVhdl(folder.Path() + "demo.vhd", log)) << log;
+    }
+}

@@ -113,6 +113,15 @@ TEST_F(QtBackendTest, MessageBoxIsModalWithOneOkButtonAndTheText)
     });
     seam::ShowInformation("Done.");
     EXPECT_EQ(icon, QMessageBox::Information);
+
+    WhenQtModalShows([&](QWidget* widget) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        ASSERT_NE(box, nullptr);
+        icon = box->icon();
+        box->button(QMessageBox::Ok)->click();
+    });
+    seam::ShowWarning("Mind the jumper.");
+    EXPECT_EQ(icon, QMessageBox::Warning);
 }
 
 TEST_F(QtBackendTest, SaveDialogIsAskedWhatTheRequestSaysAndCancelGivesNothing)

@@ -1,0 +1,9 @@
+#include "resources/LanterbyPhoto.h"
+
+#include "boards/soc/LanterbyParts.h"
+#include "resources/BoardPhoto.h"
+
+QImage DrawLanterbyPhoto()
+{
+    return photo::DrawBoardPhoto(LANTERBY_PHOTO_WIDTH, LANTERBY_PHOTO_HEIGHT, QColor(25, 95, 60), kLanterbyParts);
+}

@@ -1,0 +1,6 @@
+// The board photograph of the Lanterby form.
+#pragma once
+
+#include <QImage>
+
+QImage DrawLanterbyPhoto();
