@@ -45,6 +45,17 @@ inline const TConnector* FindConnector(const TMainBoard& board, const std::strin
     return nullptr;
 }
 
+// The first pin of that name on the board, nullptr when there is none.
+inline const TPin* FindPin(const TMainBoard& board, const std::string& name)
+{
+    for (int c = 0; c < board.GetConnectorCount(); ++c) {
+        const TConnector* connector = board.GetConnector(c);
+        for (int i = 0; i < connector->GetPinCount(); ++i)
+            if (connector->GetPin(i) && connector->GetPin(i)->GetName() == name) return connector->GetPin(i);
+    }
+    return nullptr;
+}
+
 // One row: one or more pins of a group (NAME[a..b] for a run of bus pins)
 // with their locations in the same order ("" for pins without location),
 // one I/O standard and one direction ("in", "out", "io").
