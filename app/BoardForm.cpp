@@ -3,6 +3,8 @@
 #include "boards/arria10/UI_Fallowmere.h"
 #include "boards/arria10/UI_Garvelow.h"
 #include "boards/arria10/UI_Tarrowind.h"
+#include "boards/arria10/UI_Ulverrow.h"
+#include "boards/arria10/UI_Yarrowgate.h"
 #include "boards/cyclone2_3/UI_Avemor.h"
 #include "boards/cyclone2_3/UI_Fennick.h"
 #include "boards/cyclone2_3/UI_Isselmont.h"
@@ -75,14 +77,14 @@ std::vector<TBoardFormSlot>& Slots()
         {25, "TFormWyndholt", NewBoardForm<TFormWyndholt>},
         {26, "TFormKilverne", NewBoardForm<TFormKilverne>},
         {27, "TFormTarrowind", NewBoardForm<TFormTarrowind>},
-        {28, "TFormUlverrow", nullptr},
+        {28, "TFormUlverrow", NewBoardForm<TFormUlverrow>},
         {30, "TFormLanterby", NewBoardForm<TFormLanterby>},
         {31, "TFormColvenna", NewBoardForm<TFormColvenna>},
         {32, "TFormVantremere", NewBoardForm<TFormVantremere>},
         {33, "TFormFallowmere", NewBoardForm<TFormFallowmere>},
         {34, "TFormGarvelow", NewBoardForm<TFormGarvelow>},
         {35, "TFormWendlebury", NewBoardForm<TFormWendlebury>},
-        {36, "TFormYarrowgate", nullptr},
+        {36, "TFormYarrowgate", NewBoardForm<TFormYarrowgate>},
         {37, "TFormZennorby", nullptr},
         {38, "TFormJessamont", NewBoardForm<TFormJessamont>},
         {39, "TFormQuillomar", nullptr},

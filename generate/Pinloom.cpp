@@ -561,8 +561,11 @@ bool TPinloom::WriteHtml(TMainBoard* board, const std::string& path)
                 html.Cell(pin->GetIoStandardText(), "left", false, "");
             }
             if (expansion) {
+                // A pin the board itself names on the connector (after the
+                // card's positions) has no card position: an empty cell.
                 const int32_t position = pin->GetPinIndex();
-                html.Cell(fmc ? FmcPinLabel(position) : Format("%d", position), "left", false, "");
+                html.Cell(position < 1 ? std::string() : fmc ? FmcPinLabel(position) : Format("%d", position), "left",
+                          false, "");
             }
             if (daughterColumn) html.Cell(pin->GetPinIndexText(), "left", false, "");
             html.EndRow();

@@ -61,3 +61,15 @@ bool ExportRawResource(const std::string& path, const std::string& name)
     if (!folder.empty() && !fs::is_directory(folder, ec)) fs::create_directory(folder, ec);
     return WriteFileReplacing(path, bytes).Ok();
 }
+
+bool ExportIpFileSet(const std::string& projectFolder, const std::string& subFolder,
+                     const std::vector<std::string>& fileNames, std::string (*resourceName)(const std::string& fileName))
+{
+    if (fileNames.empty()) return true;
+    const std::string folder = projectFolder + subFolder + "/";
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec) && !fs::create_directory(folder, ec)) return false;
+    for (const std::string& name : fileNames)
+        if (!ExportRawResource(folder + name, resourceName(name))) return false;
+    return true;
+}

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/SettingsFile.h"
 
@@ -45,3 +46,10 @@ protected:
 // temporary file (model/FileReplace.h), so a failure leaves an existing file
 // as it was. Shared by the IP export of generation and TConfigBoard.
 bool ExportRawResource(const std::string& path, const std::string& name);
+
+// Writes a set of IP files into <projectFolder><subFolder>/ (created, one
+// level, when missing), each from the resource resourceName(file name), in
+// order; stops at the first file that cannot be written and returns false.
+// An empty set writes nothing, not even the folder, and gives true.
+bool ExportIpFileSet(const std::string& projectFolder, const std::string& subFolder,
+                     const std::vector<std::string>& fileNames, std::string (*resourceName)(const std::string& fileName));

@@ -91,7 +91,10 @@ public:
 
     // Copies the card's pins onto a master connector, putting the prefix
     // (nullptr or empty: none) before every name. The master keeps its
-    // locations.
+    // locations. Master positions the card leaves empty go off, and so do
+    // those after the card's last position, except a pin the board itself
+    // names there with a direction of its own (a socket's reference clock):
+    // that one keeps its state.
     bool UpdateMasterConnector(TConnector* master, const char* prefix);
 
     // Sets name, description and type from the catalogue entry of a card.

@@ -30,3 +30,7 @@ QImage DrawNethercoyPhoto();
 QImage DrawNorvellePhoto();
 QImage DrawOsterlinPhoto();
 QImage DrawMarlowenPhoto();
+QImage DrawUlverrowPhoto();
+QImage DrawYarrowgatePhoto();
+// The FMC voltage jumper JP2 of Yarrowgate, kept as JPEG data.
+QImage DrawYarrowgateJumper();

@@ -480,6 +480,9 @@ int main(int argc, char** argv)
     save("NORVELLE_PHOTO_BITMAP", DrawNorvellePhoto());
     save("OSTERLIN_PHOTO_BITMAP", DrawOsterlinPhoto());
     save("MARLOWEN_PHOTO_BITMAP", DrawMarlowenPhoto());
+    save("ULVERROW_PHOTO_BITMAP", DrawUlverrowPhoto());
+    save("YARROWGATE_PHOTO_BITMAP", DrawYarrowgatePhoto());
+    saveJpeg("YARROWGATE_JP2_JPEG", DrawYarrowgateJumper());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

@@ -72,6 +72,11 @@ enum : IoStandard {
     IO_1V2 = 40,             // "1.2 V"
     IO_1V2_HSUL = 43,        // "1.2-V HSUL"
     IO_DIFF_1V2_HSUL = 46,   // "Differential 1.2-V HSUL"
+    IO_1V2_POD = 53,         // "1.2-V POD"
+    IO_DIFF_1V2_POD = 54,    // "Differential 1.2-V POD"
+    IO_SSTL12 = 55,          // "SSTL-12"
+    IO_DIFF_1V2_SSTL = 56,   // "Differential 1.2-V SSTL"
+    IO_CML = 58,             // "Current Mode Logic (CML)"
 };
 
 constexpr PinDirection DIR_INOUT = PIN_DIR_INOUT;
@@ -218,7 +223,8 @@ std::vector<TPositionRange> Ddr3SodimmPositionsWithoutPin();
 // Step 7: a master connector of one placeholder per located position (empty
 // name, the ball, I/O standard and direction as the card says) and a null
 // position for each kNoPin, with card id -1 (or the card's id where the
-// board's master carries it). Returns it; the board owns it.
+// board's master carries it: the run then keeps the pin order of the
+// standard FMC namings). Returns it; the board owns it.
 TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::string& description,
                       ConnectorType type, int32_t masterId, const std::vector<const char*>& locations,
                       int32_t cardId = -1);

@@ -130,6 +130,15 @@ bool AnalyseVhdl(const std::vector<std::string>& files, std::string& log)
 
 bool AnalyseVhdl(const std::string& file, std::string& log) { return AnalyseVhdl(std::vector<std::string>{file}, log); }
 
+bool ElaborateVhdl(const std::vector<std::string>& files, const std::string& top, std::string& log)
+{
+    TempFolder work;
+    std::string command = "cd '" + work.Path() + "' && ghdl -a --std=08";
+    for (const std::string& file : files) command += " '" + file + "'";
+    command += " && ghdl -e --std=08 '" + top + "'";
+    return RunCommand(command, log) == 0;
+}
+
 HangGuard::HangGuard(std::string what, int seconds)
 {
     m_Watch = std::thread([this, what, seconds] {
