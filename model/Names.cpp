@@ -20,9 +20,9 @@ static const char* const kExportedIpModules[] = {
     "i2c_reg_controller",  // i2c_reg_controller.v
     "initial_config",      // initial_config.v
     "cdcm6100x_config",    // CDCM6100x_Config.v
-    // The Si5340 controllers (si5340/, si5340/tarrowind/); their common files
-    // declare clock_divider, edge_detector, i2c_bus_controller and
-    // initial_config, listed above.
+    // The Si5340 controllers (si5340/ and its board variants tarrowind/ and
+    // ulverrow/); their common files declare clock_divider, edge_detector,
+    // i2c_bus_controller and initial_config, listed above.
     "si5340a_clk_frq_sel_gen",         // si5340a_clk_frq_sel_gen.v
     "si5340a_controller",              // si5340a_controller.v
     "si5340a_freq_prameter_selector",  // si5340a_freq_prameter_selector.v
@@ -31,6 +31,13 @@ static const char* const kExportedIpModules[] = {
     "si5340b_controller",              // si5340b_controller.v
     "si5340b_freq_prameter_selector",  // si5340b_freq_prameter_selector.v
     "si5340b_i2c_reg_controller",      // si5340b_i2c_reg_controller.v
+    // The TXC clock-generator controllers (yarrowgate/).
+    "I2C_TXCA",             // I2C_TXCA.v
+    "I2C_TXCA_Config",      // I2C_TXCA_Config.v
+    "I2C_TXCA_Controller",  // I2C_TXCA_Controller.v
+    "I2C_TXCB",             // I2C_TXCB.v
+    "I2C_TXCB_Config",      // I2C_TXCB_Config.v
+    "I2C_TXCB_Controller",  // I2C_TXCB_Controller.v
 };
 
 const char* const kProjectNameEmptyMessage = "Project Name cannot be empty.";
