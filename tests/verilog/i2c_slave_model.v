@@ -16,7 +16,8 @@
 // in errors; while quiet is set, faults are counted in quiet_faults instead
 // and not shown. nack_register, when not -1, makes the slave refuse the
 // data byte of a write to that register (the refused write is logged, not
-// clean).
+// clean). While absent is set the slave answers nothing, as a device that
+// is not there (nothing is logged).
 `timescale 1ns / 1ps
 
 module i2c_slave_model #(
@@ -33,6 +34,7 @@ assign sda = drive_low ? 1'b0 : 1'bz;
 reg [7:0] regs [0:255];
 integer errors = 0;
 integer nack_register = -1;
+reg     absent = 1'b0;
 reg     quiet = 1'b0;
 integer quiet_faults = 0;
 
@@ -132,7 +134,7 @@ begin
     drive_low = 1'b0;
 end
 
-always @(posedge scl)
+always @(posedge scl) if ($realtime > 0.0)   // not while the nets settle at time 0
 begin
     if ($realtime - t_scl_rise < 10000.0 * TIME_SCALE) fault("SCL faster than 100 kHz");
     if ($realtime - t_scl_fall < 4700.0 * TIME_SCALE) fault("SCL low time below 4.7 us");
@@ -152,7 +154,7 @@ begin
     end
 end
 
-always @(negedge scl)
+always @(negedge scl) if ($realtime > 0.0)
 begin
     if ($realtime - t_scl_rise < 4000.0 * TIME_SCALE) fault("SCL high time below 4.0 us");
     if (first_fall_after_start && $realtime - t_start < 4000.0 * TIME_SCALE) fault("START hold time below 4.0 us");
@@ -168,7 +170,7 @@ begin
             begin
                 if (byte_no == 0)
                 begin
-                    if (shift[7:1] != ADDRESS)
+                    if (shift[7:1] != ADDRESS || absent)
                         ignoring = 1'b1;
                     else if (shift[0] && !have_ptr)
                     begin
