@@ -25,60 +25,55 @@ reg start = 1'b0;
 `define GENERATED si5340b_controller
 `include "si5340_bench.vh"
 
+// The variants with a PCIe output: select code
+// DDR_COUNT * (QDR-II+ index) + (DDR index).
 `ifdef ULVERROW
+`define PCIE_VARIANT
 localparam integer SEL_BITS = 5;
 localparam integer LAST_CODE = 19;
+localparam integer DDR_COUNT = 5;
 localparam [4:0]   RESET_CODE = 5'd17;         // DDR233_QDR233_PCIE100
-localparam [31:0]  N0_DEN = 32'd2147483648;
-localparam [31:0]  N1_DEN = 32'd2147483648;
-localparam [31:0]  N2_DEN = 32'd2952790016;
 
-// Output 0: the DDR4 reference clock, by DDR4 index (code modulo 5).
-function [43:0] n0_numerator(input [4:0] code);
+// The DDR4 reference clock by DDR4 index.
+function [43:0] ddr_numerator(input integer index);
 begin
-    case (code > 5'd19 ? 5'd0 : code % 5'd5)
-        5'd0: n0_numerator = 44'd48676296021;   // 300 MHz
-        5'd1: n0_numerator = 44'd54760833024;   // 266.667 MHz
-        5'd2: n0_numerator = 44'd62583809170;   // 233.333 MHz
-        5'd3: n0_numerator = 44'd73014444032;   // 200 MHz
-        default: n0_numerator = 44'd97352592043; // 150 MHz
-    endcase
-end
-endfunction
-
-// Output 1: the PCIe reference clock, 100 MHz for every code.
-function [43:0] n1_numerator(input [4:0] code);
-    n1_numerator = 44'd146028888064;
-endfunction
-
-// Output 2: the QDR-II+ reference clock, by QDR-II+ index (code / 5).
-function [43:0] n2_numerator(input [4:0] code);
-begin
-    case (code > 5'd19 ? 5'd0 : code / 5'd5)
-        5'd0: n2_numerator = 44'd73014444032;   // 275 MHz
-        5'd1: n2_numerator = 44'd80315888435;   // 250 MHz
-        5'd2: n2_numerator = 44'd89239876039;   // 225 MHz
-        default: n2_numerator = 44'd86052737610; // 233.333 MHz
+    case (index)
+        0: ddr_numerator = 44'd48676296021;      // 300 MHz
+        1: ddr_numerator = 44'd54760833024;      // 266.667 MHz
+        2: ddr_numerator = 44'd62583809170;      // 233.333 MHz
+        3: ddr_numerator = 44'd73014444032;      // 200 MHz
+        default: ddr_numerator = 44'd97352592043; // 150 MHz
     endcase
 end
 endfunction
 `elsif TARROWIND
+`define PCIE_VARIANT
 localparam integer SEL_BITS = 4;
 localparam integer LAST_CODE = 11;
+localparam integer DDR_COUNT = 3;
 localparam [3:0]   RESET_CODE = 4'h4;          // DDR233_QDR250_PCIE100
+
+// The DDR3 reference clock by DDR3 index.
+function [43:0] ddr_numerator(input integer index);
+begin
+    case (index)
+        0: ddr_numerator = 44'd54760833024;      // 266.667 MHz
+        1: ddr_numerator = 44'd62583809170;      // 233.333 MHz
+        default: ddr_numerator = 44'd73014444032; // 200 MHz
+    endcase
+end
+endfunction
+`endif
+
+`ifdef PCIE_VARIANT
 localparam [31:0]  N0_DEN = 32'd2147483648;
 localparam [31:0]  N1_DEN = 32'd2147483648;
 localparam [31:0]  N2_DEN = 32'd2952790016;
 
-// Output 0: the DDR3 reference clock, by DDR3 index (code modulo 3).
+// Output 0: the DDR reference clock, by DDR index (code modulo DDR_COUNT);
+// codes beyond LAST_CODE as code 0.
 function [43:0] n0_numerator(input [4:0] code);
-begin
-    case (code > 4'd11 ? 4'd0 : code % 4'd3)
-        4'd0: n0_numerator = 44'd54760833024;   // 266.667 MHz
-        4'd1: n0_numerator = 44'd62583809170;   // 233.333 MHz
-        default: n0_numerator = 44'd73014444032; // 200 MHz
-    endcase
-end
+    n0_numerator = ddr_numerator(code > LAST_CODE ? 0 : code % DDR_COUNT);
 endfunction
 
 // Output 1: the PCIe reference clock, 100 MHz for every code.
@@ -86,13 +81,13 @@ function [43:0] n1_numerator(input [4:0] code);
     n1_numerator = 44'd146028888064;
 endfunction
 
-// Output 2: the QDR-II+ reference clock, by QDR-II+ index (code / 3).
+// Output 2: the QDR-II+ reference clock, by QDR-II+ index (code / DDR_COUNT).
 function [43:0] n2_numerator(input [4:0] code);
 begin
-    case (code > 4'd11 ? 4'd0 : code / 4'd3)
-        4'd0: n2_numerator = 44'd73014444032;   // 275 MHz
-        4'd1: n2_numerator = 44'd80315888435;   // 250 MHz
-        4'd2: n2_numerator = 44'd89239876039;   // 225 MHz
+    case (code > LAST_CODE ? 0 : code / DDR_COUNT)
+        0: n2_numerator = 44'd73014444032;       // 275 MHz
+        1: n2_numerator = 44'd80315888435;       // 250 MHz
+        2: n2_numerator = 44'd89239876039;       // 225 MHz
         default: n2_numerator = 44'd86052737610; // 233.333 MHz
     endcase
 end
