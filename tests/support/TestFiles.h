@@ -47,7 +47,9 @@ bool LintVerilog(const std::string& file, const std::string& top, std::string& l
 // Analyses VHDL files with GHDL in one run, in a work folder of their own.
 bool AnalyseVhdl(const std::vector<std::string>& files, std::string& log);
 bool AnalyseVhdl(const std::string& file, std::string& log);
-// Analyses VHDL files with GHDL and elaborates the top entity among them.
+// Analyses VHDL files with GHDL and elaborates the entity top, starting its
+// simulation for no time: GHDL checks the widths of the ports bound to
+// component instances only then.
 bool ElaborateVhdl(const std::vector<std::string>& files, const std::string& top, std::string& log);
 
 // Ends the test program with a message when the code in its scope has not

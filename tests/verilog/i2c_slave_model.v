@@ -17,7 +17,8 @@
 // in errors; while quiet is set, faults are counted in quiet_faults instead
 // and not shown. nack_register, when not -1, makes the slave refuse the
 // first data byte of a write to that register (the refused write is logged,
-// with that byte as its data, not clean).
+// with that byte as its data, not clean). While absent is set the slave
+// answers nothing, as a device that is not there (nothing is logged).
 `timescale 1ns / 1ps
 
 module i2c_slave_model #(
@@ -42,6 +43,7 @@ wire sda_line = sda !== 1'b0;
 reg [7:0] regs [0:255];
 integer errors = 0;
 integer nack_register = -1;
+reg     absent = 1'b0;
 reg     quiet = 1'b0;
 integer quiet_faults = 0;
 
@@ -141,7 +143,7 @@ begin
     drive_low = 1'b0;
 end
 
-always @(posedge scl_line)
+always @(posedge scl_line) if ($realtime > 0.0)   // not while the nets settle at time 0
 begin
     if ($realtime - t_scl_rise < 10000.0 * TIME_SCALE) fault("SCL faster than 100 kHz");
     if ($realtime - t_scl_fall < 4700.0 * TIME_SCALE) fault("SCL low time below 4.7 us");
@@ -161,7 +163,7 @@ begin
     end
 end
 
-always @(negedge scl_line)
+always @(negedge scl_line) if ($realtime > 0.0)
 begin
     if ($realtime - t_scl_rise < 4000.0 * TIME_SCALE) fault("SCL high time below 4.0 us");
     if (first_fall_after_start && $realtime - t_start < 4000.0 * TIME_SCALE) fault("START hold time below 4.0 us");
@@ -177,7 +179,7 @@ begin
             begin
                 if (byte_no == 0)
                 begin
-                    if (shift[7:1] != ADDRESS)
+                    if (shift[7:1] != ADDRESS || absent)
                         ignoring = 1'b1;
                     else if (shift[0] && !have_ptr)
                     begin
