@@ -21,6 +21,7 @@
 #include "platform/qt/NamedResources.h"
 #include "tests/boards/HostedFormFixture.h"
 #include "tests/support/ProjectText.h"
+#include "tests/support/ProgramResources.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
@@ -38,41 +39,22 @@ std::string QuestionB(const std::string& list)
     return list + " interface is enabled, but the associated programmable oscillator SI5338B is not enabled.\r\n";
 }
 
-// The controller files as resources: the program's own where the build
-// carries them, else modules with the ports the top levels connect.
-const char* const kStandIns[][2] = {
-    {"clock_divider", "module clock_divider(input iCLK, input iRST_n, output oCLK_OUT);\nendmodule\n"},
-    {"edge_detector", "module edge_detector(input iCLK, input iRST_n, input iIn);\nendmodule\n"},
-    {"i2c_bus_controller", "module i2c_bus_controller(input iCLK);\nendmodule\n"},
-    {"initial_config", "module initial_config(input iCLK, input iRST_n, output oINITIAL_START);\nendmodule\n"},
-    {"si5340a_clk_frq_sel_gen", "module si5340a_clk_frq_sel_gen(input iCLK);\nendmodule\n"},
-    {"si5340a_controller",
-     "module si5340a_controller(input iCLK, input iRST_n, input iStart, input [2:0] iPLL_OUT0_FREQ_SEL,\n"
-     "  input [2:0] iPLL_OUT1_FREQ_SEL, input [2:0] iPLL_OUT2_FREQ_SEL, input [2:0] iPLL_OUT3_FREQ_SEL,\n"
-     "  output I2C_CLK, inout I2C_DATA, output oPLL_I2C_ID_READ_ERROR, output oPLL_REG_CONFIG_DONE);\n"
-     "endmodule\n"},
-    {"si5340a_freq_prameter_selector", "module si5340a_freq_prameter_selector(input [2:0] iPLL_OUT_FREQ_SEL);\nendmodule\n"},
-    {"si5340a_i2c_reg_controller", "module si5340a_i2c_reg_controller(input iCLK);\nendmodule\n"},
-    {"si5340b_clk_frq_sel_gen", "module si5340b_clk_frq_sel_gen(input iCLK);\nendmodule\n"},
-    {"si5340b_controller",
-     "module si5340b_controller(input iCLK, input iRST_n, input iStart, input [3:0] iPLL_OUT_FREQ_SEL,\n"
-     "  output I2C_CLK, inout I2C_DATA, output oPLL_I2C_ID_READ_ERROR, output oPLL_REG_CONFIG_DONE);\n"
-     "endmodule\n"},
-    {"si5340b_freq_prameter_selector", "module si5340b_freq_prameter_selector(input [3:0] iPLL_OUT_FREQ_SEL);\nendmodule\n"},
-    {"si5340b_i2c_reg_controller", "module si5340b_i2c_reg_controller(input iCLK);\nendmodule\n"},
-};
-
-void RegisterControllerFiles(SeamRecorder& seam)
+// The controller files the Fallowmere/Garvelow set and the Tarrowind set
+// export, by resource name (the names ignore case).
+std::vector<std::string> ControllerResources()
 {
-    for (const auto& [module, standIn] : kStandIns) {
+    std::vector<std::string> names;
+    for (const char* module :
+         {"clock_divider", "edge_detector", "i2c_bus_controller", "initial_config", "si5340a_clk_frq_sel_gen",
+          "si5340a_controller", "si5340a_freq_prameter_selector", "si5340a_i2c_reg_controller",
+          "si5340b_clk_frq_sel_gen", "si5340b_controller", "si5340b_freq_prameter_selector",
+          "si5340b_i2c_reg_controller"}) {
         const std::string file = std::string(module) + "_verilog";
         const bool common = file.rfind("si5340", 0) != 0;
-        for (const std::string& name :
-             {"fallowmere_" + file, common ? "tarrowind_" + file : file}) {
-            std::string bytes;
-            seam.AddResource(name, LoadNamedResource(name, bytes) ? bytes : standIn);
-        }
+        names.push_back("fallowmere_" + file);
+        names.push_back(common ? "tarrowind_" + file : file);
     }
+    return names;
 }
 
 std::vector<std::string> ItemsOf(const TComboBox* combo)
@@ -89,7 +71,7 @@ class Si5340Forms : public HostedFormTest {
 protected:
     void SetUp() override
     {
-        RegisterControllerFiles(seam);
+        ServeProgramResources(seam, ControllerResources());
         HostedFormTest::SetUp();
     }
     void ExpectCompiles(const std::string& projectFolder, const std::string& name)

@@ -22,6 +22,7 @@
 #include "platform/qt/NamedResources.h"
 #include "tests/boards/HostedFormFixture.h"
 #include "tests/boards/SocFormFixture.h"
+#include "tests/support/ProgramResources.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
@@ -29,57 +30,18 @@ namespace {
 
 using socform::kSuccess;
 
-// The controller files the two boards export, by resource name: the
-// program's own where the build carries them, else modules with the ports
-// the top levels connect.
-const char* const kIpFiles[][2] = {
-    {"DDR4_TARROWIND_CLOCK_DIVIDER_VERILOG", "module clock_divider(input iCLK);\nendmodule\n"},
-    {"DDR4_TARROWIND_EDGE_DETECTOR_VERILOG", "module edge_detector(input iCLK);\nendmodule\n"},
-    {"DDR4_TARROWIND_I2C_BUS_CONTROLLER_VERILOG", "module i2c_bus_controller(input iCLK);\nendmodule\n"},
-    {"DDR4_TARROWIND_INITIAL_CONFIG_VERILOG", "module initial_config(input iCLK);\nendmodule\n"},
-    {"DDR4_SI5340A_CLK_FRQ_SEL_GEN_VERILOG", "module si5340a_clk_frq_sel_gen(input iCLK);\nendmodule\n"},
-    {"DDR4_SI5340A_CONTROLLER_VERILOG",
-     "module si5340a_controller(input iCLK, input iRST_n, input iStart, input [2:0] iPLL_OUT0_FREQ_SEL,\n"
-     "  input [2:0] iPLL_OUT1_FREQ_SEL, input [2:0] iPLL_OUT2_FREQ_SEL, input [2:0] iPLL_OUT3_FREQ_SEL,\n"
-     "  output I2C_CLK, inout I2C_DATA, output oPLL_REG_CONFIG_DONE);\nendmodule\n"},
-    {"DDR4_SI5340A_FREQ_PRAMETER_SELECTOR_VERILOG", "module si5340a_freq_prameter_selector(input iCLK);\nendmodule\n"},
-    {"DDR4_SI5340A_I2C_REG_CONTROLLER_VERILOG", "module si5340a_i2c_reg_controller(input iCLK);\nendmodule\n"},
-    {"DDR4_SI5340B_CLK_FRQ_SEL_GEN_VERILOG", "module si5340b_clk_frq_sel_gen(input iCLK);\nendmodule\n"},
-    {"DDR4_SI5340B_CONTROLLER_VERILOG",
-     "module si5340b_controller(input iCLK, input iRST_n, input iStart, input [4:0] iPLL_OUT_FREQ_SEL,\n"
-     "  output I2C_CLK, inout I2C_DATA, output oPLL_REG_CONFIG_DONE);\nendmodule\n"},
-    {"DDR4_SI5340B_FREQ_PRAMETER_SELECTOR_VERILOG", "module si5340b_freq_prameter_selector(input iCLK);\nendmodule\n"},
-    {"DDR4_SI5340B_I2C_REG_CONTROLLER_VERILOG", "module si5340b_i2c_reg_controller(input iCLK);\nendmodule\n"},
-    {"YARROWGATE_I2C_TXCA_VERILOG",
-     "module I2C_TXCA(input iCLK, input iRST_N, input [7:0] iFREQ_SELECTA, inout CLOCK_SCL, inout CLOCK_SDA,\n"
-     "  output I2C_DONE);\nendmodule\n"},
-    {"YARROWGATE_I2C_TXCA_CONFIG_VERILOG", "module I2C_TXCA_Config(input iCLK);\nendmodule\n"},
-    {"YARROWGATE_I2C_TXCA_CONTROLLER_VERILOG", "module I2C_TXCA_Controller(input CLOCK);\nendmodule\n"},
-    {"YARROWGATE_I2C_TXCB_VERILOG",
-     "module I2C_TXCB(input iCLK, input iRST_N, input [11:0] iFREQ_SELECTB, inout CLOCK_SCL, inout CLOCK_SDA,\n"
-     "  output I2C_DONE);\nendmodule\n"},
-    {"YARROWGATE_I2C_TXCB_CONFIG_VERILOG", "module I2C_TXCB_Config(input iCLK);\nendmodule\n"},
-    {"YARROWGATE_I2C_TXCB_CONTROLLER_VERILOG", "module I2C_TXCB_Controller(input CLOCK);\nendmodule\n"},
+// The controller files the two boards export, by resource name.
+const std::vector<std::string> kIpResources = {
+    "DDR4_TARROWIND_CLOCK_DIVIDER_VERILOG",        "DDR4_TARROWIND_EDGE_DETECTOR_VERILOG",
+    "DDR4_TARROWIND_I2C_BUS_CONTROLLER_VERILOG",   "DDR4_TARROWIND_INITIAL_CONFIG_VERILOG",
+    "DDR4_SI5340A_CLK_FRQ_SEL_GEN_VERILOG",        "DDR4_SI5340A_CONTROLLER_VERILOG",
+    "DDR4_SI5340A_FREQ_PRAMETER_SELECTOR_VERILOG", "DDR4_SI5340A_I2C_REG_CONTROLLER_VERILOG",
+    "DDR4_SI5340B_CLK_FRQ_SEL_GEN_VERILOG",        "DDR4_SI5340B_CONTROLLER_VERILOG",
+    "DDR4_SI5340B_FREQ_PRAMETER_SELECTOR_VERILOG", "DDR4_SI5340B_I2C_REG_CONTROLLER_VERILOG",
+    "YARROWGATE_I2C_TXCA_VERILOG",                 "YARROWGATE_I2C_TXCA_CONFIG_VERILOG",
+    "YARROWGATE_I2C_TXCA_CONTROLLER_VERILOG",      "YARROWGATE_I2C_TXCB_VERILOG",
+    "YARROWGATE_I2C_TXCB_CONFIG_VERILOG",          "YARROWGATE_I2C_TXCB_CONTROLLER_VERILOG",
 };
-
-void RegisterControllerFiles(SeamRecorder& seam)
-{
-    for (const auto& [name, standIn] : kIpFiles) {
-        std::string bytes;
-        seam.AddResource(name, LoadNamedResource(name, bytes) ? bytes : standIn);
-    }
-}
-
-// The TXC controllers for GHDL, as the VHDL architecture declares them.
-const char* const kTxcEntities =
-    "library ieee;\nuse ieee.std_logic_1164.all;\n"
-    "entity I2C_TXCA is port (iCLK : in std_logic; iRST_N : in std_logic;\n"
-    "  iFREQ_SELECTA : in std_logic_vector(7 downto 0); CLOCK_SCL : inout std_logic; CLOCK_SDA : inout std_logic;\n"
-    "  I2C_DONE : out std_logic);\nend entity;\narchitecture stub of I2C_TXCA is begin end architecture;\n"
-    "library ieee;\nuse ieee.std_logic_1164.all;\n"
-    "entity I2C_TXCB is port (iCLK : in std_logic; iRST_N : in std_logic;\n"
-    "  iFREQ_SELECTB : in std_logic_vector(11 downto 0); CLOCK_SCL : inout std_logic; CLOCK_SDA : inout std_logic;\n"
-    "  I2C_DONE : out std_logic);\nend entity;\narchitecture stub of I2C_TXCB is begin end architecture;\n";
 
 // No ball of a .qsf is given to two signals, and every signal with a
 // location has its I/O standard.
@@ -96,7 +58,7 @@ class BoardForms : public HostedFormTest {
 protected:
     void SetUp() override
     {
-        RegisterControllerFiles(seam);
+        ServeProgramResources(seam, kIpResources);
         HostedFormTest::SetUp();
     }
     void Load(TFrameBoardForm* form, const std::string& bytes)
@@ -668,9 +630,9 @@ TEST_F(BoardForms, YarrowgateProgrammedGeneratorsInVerilogAndVhdl)
     EXPECT_NE(vhd.find("architecture txc_behave of Yarrowgate is\r\n"), std::string::npos);
     EXPECT_NE(vhd.find("\t\tiFREQ_SELECTA => TXC_TXC_300M & TXC_TXC_600M,--[7:4]=HDMI,[3:0]=SFP\r\n"),
               std::string::npos);
-    WriteFile(folder.Path() + "txc_entities.vhd", kTxcEntities);
     std::string log;
-    EXPECT_TRUE(ElaborateVhdl({folder.Path() + "txc_entities.vhd", project + "Yarrowgate.vhd"}, "Yarrowgate", log))
+    EXPECT_TRUE(ElaborateVhdl({SourceFolder() + "tests/verilog/txc_controller_stubs.vhd", project + "Yarrowgate.vhd"},
+                              "Yarrowgate", log))
         << log;
 
     // No generator programmed: the run's own architecture.

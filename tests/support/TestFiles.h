@@ -20,6 +20,13 @@ private:
     std::string m_Path;
 };
 
+// The source folder (ending with "/"), from where this file lies in it.
+inline std::string SourceFolder()
+{
+    const std::string file = __FILE__;
+    return file.substr(0, file.rfind("tests/support/"));
+}
+
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
