@@ -15,6 +15,8 @@
 #include "boards/frame/BoardFormFrame.h"
 #include "platform/FormsTesting.h"
 #include "platform/qt/NamedResources.h"
+#include "tests/boards/HostedFormFixture.h"
+#include "tests/support/ProgramResources.h"
 #include "tests/support/ProjectText.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
@@ -44,26 +46,12 @@ inline void ExpectProjectCompiles(const std::string& folder, const std::string& 
 }
 
 // The main form of the program with one board form hosted in it.
-class BoardFormTest : public ::testing::Test {
+class BoardFormTest : public HostedFormTest {
 protected:
     void SetUp() override
     {
-        seam.executableFolder = folder.Path();
-        SetExecutablePathForTesting(folder.Path() + "pinloom");
-        SetScreenSizeForTesting(1280, 1024);
-        // The program's own IP resources.
-        for (const char* name : {"EXT_PLL_CTRL_VERILOG"}) {
-            std::string bytes;
-            ASSERT_TRUE(LoadNamedResource(name, bytes)) << name;
-            seam.AddResource(name, bytes);
-        }
-        main = std::make_unique<TFormMain>(nullptr);
-    }
-    void TearDown() override
-    {
-        main.reset();
-        SetExecutablePathForTesting("");
-        SetScreenSizeForTesting(0, 0);
+        ServeProgramResources(seam, {"EXT_PLL_CTRL_VERILOG"});
+        HostedFormTest::SetUp();
     }
 
     // Hosts the board's form (the form it replaces writes its own
@@ -79,10 +67,6 @@ protected:
         seam.dialogs.clear();
         return form;
     }
-    std::string ProjectFolder(const std::string& word, const std::string& name) const
-    {
-        return folder.Path() + "CodeGenerated/" + word + "/" + name + "/";
-    }
     // Names the project, presses Generate and answers the project dialog
     // with <name>.qpf in the proposed folder; returns the folder.
     std::string Generate(TFrameBoardForm* form, const std::string& name)
@@ -95,10 +79,6 @@ protected:
         return ProjectFolder(form->Row().FolderWord, name);
     }
     std::string DefaultConfig() const { return folder.Path() + "default.cfg"; }
-
-    SeamRecorder seam;
-    TempFolder folder;
-    std::unique_ptr<TFormMain> main;
 };
 
 }  // namespace form_test

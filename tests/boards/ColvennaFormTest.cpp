@@ -13,6 +13,7 @@
 #include "model/Names.h"
 #include "platform/qt/NamedResources.h"
 #include "tests/boards/SocFormFixture.h"
+#include "tests/support/ProgramResources.h"
 
 namespace {
 
@@ -43,12 +44,8 @@ protected:
     void SetUp() override
     {
         SocFormTest::SetUp();
-        for (const char* name : {"COLVENNA_CDCM6208_CONFIG_VERILOG", "COLVENNA_CDCM6208_CONTROLLER_VERILOG",
-                                 "COLVENNA_LMK04906_CONFIG_VERILOG"}) {
-            std::string bytes;
-            ASSERT_TRUE(LoadNamedResource(name, bytes)) << name;
-            seam.AddResource(name, bytes);
-        }
+        ServeProgramResources(seam, {"COLVENNA_CDCM6208_CONFIG_VERILOG", "COLVENNA_CDCM6208_CONTROLLER_VERILOG",
+                                     "COLVENNA_LMK04906_CONFIG_VERILOG"});
     }
     TCheckBox* Box(TFormColvenna* form, int flag) { return form->m_Groups.Box(static_cast<size_t>(flag)); }
     void Tick(TFormColvenna* form, int flag, bool ticked)

@@ -37,20 +37,42 @@ inline std::string TransceiverNotice(const std::string& l)
            "Transceiver IP to your design.\r\n";
 }
 
-class HostedFormTest : public ::testing::Test {
+// The executable lies in a temporary folder (where default.cfg and the
+// generated projects go) on a 1280 x 1024 screen; a fixture that derives
+// makes the main form when its forms need it.
+class HostedFolderTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         seam.executableFolder = folder.Path();
         SetExecutablePathForTesting(folder.Path() + "pinloom");
         SetScreenSizeForTesting(1280, 1024);
-        main = std::make_unique<TFormMain>(nullptr);
     }
     void TearDown() override
     {
         main.reset();
         SetExecutablePathForTesting("");
         SetScreenSizeForTesting(0, 0);
+    }
+    // The folder that the project dialog proposes for a project name of the
+    // board whose projects go under CodeGenerated/<word>/.
+    std::string ProjectFolder(const std::string& word, const std::string& name) const
+    {
+        return folder.Path() + "CodeGenerated/" + word + "/" + name + "/";
+    }
+
+    SeamRecorder seam;
+    TempFolder folder;
+    std::unique_ptr<TFormMain> main;
+};
+
+// The same with the main form made at set-up.
+class HostedFormTest : public HostedFolderTest {
+protected:
+    void SetUp() override
+    {
+        HostedFolderTest::SetUp();
+        main = std::make_unique<TFormMain>(nullptr);
     }
 
     template <class F>
@@ -60,10 +82,6 @@ protected:
         auto* form = dynamic_cast<F*>(main->BoardForm());
         EXPECT_NE(form, nullptr);
         return form;
-    }
-    std::string ProjectFolder(const std::string& word, const std::string& name) const
-    {
-        return folder.Path() + "CodeGenerated/" + word + "/" + name + "/";
     }
     // Presses Generate, answering the project dialog with <name>.qpf in the
     // proposed folder and the questions as given; returns the folder.
@@ -117,8 +135,4 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-
-    SeamRecorder seam;
-    TempFolder folder;
-    std::unique_ptr<TFormMain> main;
 };

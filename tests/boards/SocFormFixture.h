@@ -17,6 +17,7 @@
 #include "model/MainBoard.h"
 #include "model/Text.h"
 #include "platform/FormsTesting.h"
+#include "tests/boards/HostedFormFixture.h"
 #include "tests/support/ProjectText.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
@@ -85,21 +86,8 @@ inline std::vector<std::string> Folders(const std::string& root)
 // The form of board Id, opened in the main form, whose projects go under
 // CodeGenerated/<Word>/.
 template <class TFormX, uint8_t Id>
-class SocFormTest : public ::testing::Test {
+class SocFormTest : public HostedFolderTest {
 protected:
-    void SetUp() override
-    {
-        seam.executableFolder = folder.Path();
-        SetExecutablePathForTesting(folder.Path() + "pinloom");
-        SetScreenSizeForTesting(1280, 1024);
-    }
-    void TearDown() override
-    {
-        main.reset();
-        SetExecutablePathForTesting("");
-        SetScreenSizeForTesting(0, 0);
-    }
-
     // Opens the form with default.cfg holding the given bytes (none: no file).
     // The start-up board goes first, leaving its own default.cfg behind.
     TFormX* Open(const std::string& defaultCfg = "")
@@ -113,11 +101,6 @@ protected:
         auto* form = dynamic_cast<TFormX*>(main->BoardForm());
         EXPECT_NE(form, nullptr);
         return form;
-    }
-    // The folder that the project dialog proposes for a project name.
-    std::string ProjectFolder(const std::string& word, const std::string& name) const
-    {
-        return folder.Path() + "CodeGenerated/" + word + "/" + name + "/";
     }
     // Presses Generate, answering the project dialog with <name>.qpf in the
     // proposed folder of the form's current project name; returns that path.
@@ -215,8 +198,4 @@ protected:
         EXPECT_EQ(seam.beeps, 1);
         EXPECT_TRUE(FileExists(root + name + ".qpf"));
     }
-
-    SeamRecorder seam;
-    TempFolder folder;
-    std::unique_ptr<TFormMain> main;
 };

@@ -19,7 +19,8 @@
 #include "model/Names.h"
 #include "model/Text.h"
 #include "platform/FormsTesting.h"
-#include "platform/qt/NamedResources.h"
+#include "tests/boards/HostedFormFixture.h"
+#include "tests/support/ProgramResources.h"
 #include "tests/support/ProjectText.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
@@ -55,18 +56,11 @@ const char* const kCdcmStub =
     "module CDCM6100x_Config(input clk_50m, input recal_n, input [3:0] desired_freq, output CLK_CE,\n"
     "  output [2:0] CLK_OD, output [1:0] CLK_OS, output [1:0] CLK_PR, output CLK_RST_n);\nendmodule\n";
 
-// The program's own IP resources, served to the run as the program serves
-// them.
-void RegisterClockChipIp(SeamRecorder& seam)
-{
-    for (const char* name : {"EXT_PLL_CTRL_VERILOG", "SI570_CONTROLLER_VERILOG", "CLOCK_DIVIDER_VERILOG",
-                             "EDGE_DETECTOR_VERILOG", "I2C_BUS_CONTROLLER_VERILOG", "I2C_CONTROLLER_VERILOG",
-                             "I2C_REG_CONTROLLER_VERILOG", "INITIAL_CONFIG_VERILOG", "CDCM6100X_CONFIG_VERILOG"}) {
-        std::string bytes;
-        ASSERT_TRUE(LoadNamedResource(name, bytes)) << name;
-        seam.AddResource(name, bytes);
-    }
-}
+// The program's own IP files that the boards export.
+const std::vector<std::string> kClockChipIp = {
+    "EXT_PLL_CTRL_VERILOG",     "SI570_CONTROLLER_VERILOG",   "CLOCK_DIVIDER_VERILOG",
+    "EDGE_DETECTOR_VERILOG",    "I2C_BUS_CONTROLLER_VERILOG", "I2C_CONTROLLER_VERILOG",
+    "I2C_REG_CONTROLLER_VERILOG", "INITIAL_CONFIG_VERILOG",   "CDCM6100X_CONFIG_VERILOG"};
 
 std::vector<std::string> VerilogFilesIn(const std::string& folder)
 {
@@ -77,21 +71,12 @@ std::vector<std::string> VerilogFilesIn(const std::string& folder)
     return names;
 }
 
-class StratixForms : public ::testing::Test {
+class StratixForms : public HostedFormTest {
 protected:
     void SetUp() override
     {
-        seam.executableFolder = folder.Path();
-        SetExecutablePathForTesting(folder.Path() + "pinloom");
-        SetScreenSizeForTesting(1280, 1024);
-        RegisterClockChipIp(seam);
-        main = std::make_unique<TFormMain>(nullptr);
-    }
-    void TearDown() override
-    {
-        main.reset();
-        SetExecutablePathForTesting("");
-        SetScreenSizeForTesting(0, 0);
+        ServeProgramResources(seam, kClockChipIp);
+        HostedFormTest::SetUp();
     }
 
     template <class F>
@@ -103,10 +88,6 @@ protected:
         auto* form = dynamic_cast<F*>(main->BoardForm());
         EXPECT_NE(form, nullptr);
         return form;
-    }
-    std::string ProjectFolder(const std::string& word, const std::string& name) const
-    {
-        return folder.Path() + "CodeGenerated/" + word + "/" + name + "/";
     }
     // Presses Generate, answering the project dialog with <name>.qpf in the
     // proposed folder and the questions with the answers given.
@@ -138,10 +119,6 @@ protected:
                                  name + "' '" + project + name + ".v' '" + folder.Path() + "controllers.v'";
         EXPECT_EQ(RunCommand(lint, log), 0) << log;
     }
-
-    SeamRecorder seam;
-    TempFolder folder;
-    std::unique_ptr<TFormMain> main;
 };
 
 }  // namespace
