@@ -68,7 +68,6 @@ const std::initializer_list<TGivenBall> kDdr3Balls = {{4, "AH30"}, {5, "AH31"}, 
 
 // The GPIO header: 40 positions, 11, 12, 29 and 30 without an FPGA pin.
 constexpr int GPIO_POSITIONS = 40;
-const std::vector<TPositionRange> kGpioWithoutPin = {{11, 12}, {29, 30}};
 const std::initializer_list<TGivenBall> kGpioBalls = {{1, "AU36"},  {2, "AE36"},  {10, "AH34"}, {13, "AL35"},
                                                       {28, "BA25"}, {31, "AR23"}, {40, "BB23"}};
 
@@ -333,7 +332,7 @@ void CONFIG_COLVENNA(TMainBoard* board, TConfigColvenna* pConfig)
     if (Config.nGpioDaughterId != 0) {
         AddMaster(board, "GPIO", Format("GPIO connect to %s", GetCardDisplayName(Config.nGpioDaughterId).c_str()),
                   CONNECTOR_GPIO40, COLVENNA_GPIO_MASTER_ID,
-                  MasterLocations(GPIO_POSITIONS, kGpioWithoutPin, kGpioBalls));
+                  MasterLocations(GPIO_POSITIONS, GpioHeaderPositionsWithoutPin(), kGpioBalls));
     }
     // 23-26. The FMC connectors, each carrying its card's id.
     for (int i = 0; i < FMC_COUNT; ++i) {
