@@ -23,16 +23,6 @@
 
 namespace form_test {
 
-// The .v files of a project folder, sorted.
-inline std::vector<std::string> VerilogFilesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.path().extension() == ".v") names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // Compiles every .v file of a project folder with `default_nettype none`
 // before them, so that a port a block uses but nobody declared is an error.
 inline void ExpectProjectCompiles(const std::string& folder, const std::string& top)

@@ -125,14 +125,4 @@ protected:
         std::string log;
         EXPECT_TRUE(CompileVerilog(files, "", log)) << log;
     }
-    // The names of the entries of a folder, sorted (none when it is missing).
-    static std::vector<std::string> FilesIn(const std::string& path)
-    {
-        std::vector<std::string> names;
-        std::error_code ec;
-        if (!std::filesystem::is_directory(path, ec)) return names;
-        for (const auto& entry : std::filesystem::directory_iterator(path)) names.push_back(entry.path().filename());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
 };

@@ -78,17 +78,6 @@ inline std::string DiffTermination(const std::string& pin)
     return "set_instance_assignment -name INPUT_TERMINATION DIFFERENTIAL -to " + pin + "\r\n";
 }
 
-// The names of the entries of a folder, sorted (none when it is missing).
-inline std::vector<std::string> FilesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    std::error_code ec;
-    if (!std::filesystem::is_directory(folder, ec)) return names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // Registers every controller resource under the given names, each text its
 // own resource name so that a misplaced file shows.
 inline void AddResources(SeamRecorder& seam, const std::vector<std::string>& files, const std::string& commonPrefix,

@@ -62,15 +62,6 @@ const std::vector<std::string> kClockChipIp = {
     "EDGE_DETECTOR_VERILOG",    "I2C_BUS_CONTROLLER_VERILOG", "I2C_CONTROLLER_VERILOG",
     "I2C_REG_CONTROLLER_VERILOG", "INITIAL_CONFIG_VERILOG",   "CDCM6100X_CONFIG_VERILOG"};
 
-std::vector<std::string> VerilogFilesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.path().extension() == ".v") names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 class StratixForms : public HostedFormTest {
 protected:
     void SetUp() override

@@ -1,5 +1,6 @@
 #include "tests/support/TestFiles.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -45,6 +46,23 @@ bool FileExists(const std::string& path)
 {
     std::error_code ec;
     return fs::exists(path, ec);
+}
+
+std::vector<std::string> FilesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) return names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<std::string> VerilogFilesIn(const std::string& folder)
+{
+    std::vector<std::string> names = FilesIn(folder);
+    std::erase_if(names, [](const std::string& name) { return fs::path(name).extension() != ".v"; });
+    return names;
 }
 
 std::vector<std::string> SplitCrLf(const std::string& text)

@@ -30,6 +30,10 @@ inline std::string SourceFolder()
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
+// The names of the entries of a folder, sorted (none when it is missing), and
+// of its .v files only.
+std::vector<std::string> FilesIn(const std::string& folder);
+std::vector<std::string> VerilogFilesIn(const std::string& folder);
 // Splits on CR LF; a lone LF or CR inside a line stays part of it. The text
 // after the last CR LF (empty for a text that ends in CR LF) is the last item.
 std::vector<std::string> SplitCrLf(const std::string& text);
