@@ -3,6 +3,16 @@
 #include "boards/arria10/UI_Fallowmere.h"
 #include "boards/arria10/UI_Garvelow.h"
 #include "boards/arria10/UI_Tarrowind.h"
+#include "boards/arria10/UI_Ulverrow.h"
+#include "boards/arria10/UI_Yarrowgate.h"
+#include "boards/cyclone2_3/UI_Avemor.h"
+#include "boards/cyclone2_3/UI_Fennick.h"
+#include "boards/cyclone2_3/UI_Isselmont.h"
+#include "boards/cyclone2_3/UI_Jarrowby.h"
+#include "boards/cyclone2_3/UI_Marlowen.h"
+#include "boards/cyclone2_3/UI_Nethercoy.h"
+#include "boards/cyclone2_3/UI_Norvelle.h"
+#include "boards/cyclone2_3/UI_Osterlin.h"
 #include "boards/cyclone4_stratix4/UI_Brackwell.h"
 #include "boards/cyclone4_stratix4/UI_Bristane.h"
 #include "boards/cyclone4_stratix4/UI_Gorsewin.h"
@@ -12,6 +22,7 @@
 #include "boards/cyclone4_stratix4/UI_Pellowind.h"
 #include "boards/cyclone4_stratix4/UI_Pelverton.h"
 #include "boards/cyclone4_stratix4/UI_Quenwick.h"
+#include "boards/cyclone5_stratix5/UI_Colvenna.h"
 #include "boards/cyclone5_stratix5/UI_Drennock.h"
 #include "boards/cyclone5_stratix5/UI_Estover.h"
 #include "boards/cyclone5_stratix5/UI_Hethermoor.h"
@@ -42,17 +53,17 @@ namespace {
 std::vector<TBoardFormSlot>& Slots()
 {
     static std::vector<TBoardFormSlot> slots = {
-        {1, "TFormAvemor", nullptr},
-        {2, "TFormFennick", nullptr},
-        {3, "TFormIsselmont", nullptr},
-        {4, "TFormJarrowby", nullptr},
+        {1, "TFormAvemor", NewBoardForm<TFormAvemor>},
+        {2, "TFormFennick", NewBoardForm<TFormFennick>},
+        {3, "TFormIsselmont", NewBoardForm<TFormIsselmont>},
+        {4, "TFormJarrowby", NewBoardForm<TFormJarrowby>},
         {5, "TFormKestleford", NewBoardForm<TFormKestleford>},
-        {6, "TFormNethercoy", nullptr},
+        {6, "TFormNethercoy", NewBoardForm<TFormNethercoy>},
         {7, "TFormPelverton", NewBoardForm<TFormPelverton>},
         {8, "TFormOrmsgill", NewBoardForm<TFormOrmsgill>},
         {9, "TFormQuenwick", NewBoardForm<TFormQuenwick>},
         {10, "TFormBristane", NewBoardForm<TFormBristane>},
-        {11, "TFormNorvelle", nullptr},
+        {11, "TFormNorvelle", NewBoardForm<TFormNorvelle>},
         {12, "TFormBrackwell", NewBoardForm<TFormBrackwell>},
         {13, "TFormGorsewin", NewBoardForm<TFormGorsewin>},
         {14, "TFormLarrowen", NewBoardForm<TFormLarrowen>},
@@ -69,20 +80,20 @@ std::vector<TBoardFormSlot>& Slots()
         {25, "TFormWyndholt", NewBoardForm<TFormWyndholt>},
         {26, "TFormKilverne", NewBoardForm<TFormKilverne>},
         {27, "TFormTarrowind", NewBoardForm<TFormTarrowind>},
-        {28, "TFormUlverrow", nullptr},
+        {28, "TFormUlverrow", NewBoardForm<TFormUlverrow>},
         {30, "TFormLanterby", NewBoardForm<TFormLanterby>},
-        {31, "TFormColvenna", nullptr},
+        {31, "TFormColvenna", NewBoardForm<TFormColvenna>},
         {32, "TFormVantremere", NewBoardForm<TFormVantremere>},
         {33, "TFormFallowmere", NewBoardForm<TFormFallowmere>},
         {34, "TFormGarvelow", NewBoardForm<TFormGarvelow>},
         {35, "TFormWendlebury", NewBoardForm<TFormWendlebury>},
-        {36, "TFormYarrowgate", nullptr},
+        {36, "TFormYarrowgate", NewBoardForm<TFormYarrowgate>},
         {37, "TFormZennorby", NewBoardForm<TFormZennorby>},
         {38, "TFormJessamont", NewBoardForm<TFormJessamont>},
         {39, "TFormQuillomar", NewBoardForm<TFormQuillomar>},
         {40, "TFormAshcombre", NewBoardForm<TFormAshcombre>},
-        {50, "TFormMarlowen", nullptr},
-        {100, "TFormOsterlin", nullptr},
+        {50, "TFormMarlowen", NewBoardForm<TFormMarlowen>},
+        {100, "TFormOsterlin", NewBoardForm<TFormOsterlin>},
         {101, "TFormPellowind", NewBoardForm<TFormPellowind>},
     };
     return slots;

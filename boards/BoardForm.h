@@ -3,12 +3,14 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <span>
 #include <string>
 
 #include "model/DaughterBoard.h"
+#include "model/Text.h"
 #include "platform/Forms.h"
 
 class TMainBoard;
@@ -22,6 +24,14 @@ constexpr uint32_t WM_MAINBOARD_SELECT = WM_USER + 1;
 void ShowGenerateSucceeded(const std::string& qpfPath);
 void ShowGenerateFailed(const std::string& qpfPath);
 
+// The controls of one 40-pin GPIO header.
+struct TGpioHeaderControls {
+    TComboBox* Combo = nullptr;
+    TEdit* Prefix = nullptr;
+    TImage* Picture = nullptr;
+    TShape* Shape = nullptr;  // the overlay over the header, shown while it carries a card
+};
+
 // The services of the main form that board forms use.
 class TBoardFormHost {
 public:
@@ -30,14 +40,6 @@ public:
 
 protected:
     ~TBoardFormHost() = default;
-};
-
-// The controls of one 40-pin GPIO header.
-struct TGpioHeaderControls {
-    TComboBox* Combo = nullptr;
-    TEdit* Prefix = nullptr;
-    TImage* Picture = nullptr;
-    TShape* Shape = nullptr;  // the overlay over the header, shown while it carries a card
 };
 
 // A board form: created by the main form with the main form as owner, hosted
@@ -100,6 +102,30 @@ protected:
     // The card pictures and the header overlays from the combos.
     void UpdateGpioPictures(std::span<const TGpioHeaderControls> headers, const uint8_t* ids);
     static void UpdateGpioShapes(std::span<const TGpioHeaderControls> headers);
+    // The headers from and into a record with nGpioDaughterId[] and
+    // szGpioPrefixName[][128]: header h is entry h. A stored card that is not
+    // in the list leaves its combo as it was; a header on "None" shows no
+    // prefix.
+    template <class X_CONFIG>
+    static void ShowGpioHeaders(std::span<const TGpioHeaderControls> headers, int32_t count, const uint8_t* ids,
+                                const X_CONFIG& config)
+    {
+        for (std::size_t h = 0; h < headers.size(); ++h) {
+            const TGpioHeaderControls& header = headers[h];
+            SelectCard(header.Combo, count, ids, config.nGpioDaughterId[h]);
+            header.Prefix->SetText(header.Combo->ItemIndex() != 0
+                                       ? ReadFixedText(config.szGpioPrefixName[h], sizeof config.szGpioPrefixName[h])
+                                       : std::string());
+        }
+    }
+    template <class X_CONFIG>
+    static void StoreGpioHeaders(std::span<const TGpioHeaderControls> headers, const uint8_t* ids, X_CONFIG& config)
+    {
+        for (std::size_t h = 0; h < headers.size(); ++h) {
+            config.nGpioDaughterId[h] = SelectedCard(headers[h].Combo, ids);
+            WriteFixedText(config.szGpioPrefixName[h], sizeof config.szGpioPrefixName[h], headers[h].Prefix->Text());
+        }
+    }
     // Attaches the cards of the headers (card id and prefix per header, ids
     // compared as signed bytes) to the masters the board definition made:
     // the same 80-pin card on two headers once to master 18 with the first

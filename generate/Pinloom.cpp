@@ -138,8 +138,16 @@ bool TPinloom::CheckPinNames(TMainBoard* board, bool vhdl)
 
 bool TPinloom::CheckSignalNames(TMainBoard* board)
 {
-    std::map<std::string, int> pinNames;    // upper-case pin name -> connector
-    std::map<std::string, int> portOwners;  // upper-case port name -> connector
+    // The first use of a port: its connector, whether it is a bus and the
+    // direction of its first member.
+    struct TPortUse {
+        int connector;
+        bool bus;
+        PinDirection direction;
+    };
+    std::map<std::string, int> pinNames;                     // upper-case pin name -> connector
+    std::map<std::string, TPortUse> portUses;                // upper-case port name -> first use
+    std::map<std::pair<std::string, int32_t>, int> busBits;  // upper-case bus name and index -> connector
     for (int c = 0; c < board->GetConnectorCount(); ++c) {
         const TConnector* connector = board->GetConnector(c);
         for (int i = 0; i < connector->GetPinCount(); ++i) {
@@ -152,10 +160,25 @@ bool TPinloom::CheckSignalNames(TMainBoard* board)
             }
             std::string baseName;
             int32_t index = -1;
-            const std::string port = TPinParsing::SplitBusName(name, baseName, index) ? baseName : name;
-            auto owner = portOwners.emplace(UpperCase(port), c).first;
-            if (owner->second != c) {
+            const bool bus = TPinParsing::SplitBusName(name, baseName, index);
+            const std::string port = bus ? baseName : name;
+            const TPortUse& use =
+                portUses.emplace(UpperCase(port), TPortUse{c, bus, pin->GetDirection()}).first->second;
+            if (bus && busBits.emplace(std::make_pair(UpperCase(baseName), index), c).first->second != c) {
+                seam::ShowError(Format("Signal name %s is used more than once in this project.", name.c_str()));
+                return false;
+            }
+            if (use.connector == c) continue;
+            // A bus may have members in several connectors (the top level
+            // declares it once); any other name is one connector's.
+            if (!bus || !use.bus) {
                 seam::ShowError(Format("Signal name %s is used more than once in this project.", port.c_str()));
+                return false;
+            }
+            if (pin->GetDirection() != use.direction) {
+                seam::Beep();
+                seam::ShowError(
+                    Format("Connector %s[%d]:%d has an unmathced pin direction", baseName.c_str(), index, i));
                 return false;
             }
         }
@@ -538,8 +561,11 @@ bool TPinloom::WriteHtml(TMainBoard* board, const std::string& path)
                 html.Cell(pin->GetIoStandardText(), "left", false, "");
             }
             if (expansion) {
+                // A pin the board itself names on the connector (after the
+                // card's positions) has no card position: an empty cell.
                 const int32_t position = pin->GetPinIndex();
-                html.Cell(fmc ? FmcPinLabel(position) : Format("%d", position), "left", false, "");
+                html.Cell(position < 1 ? std::string() : fmc ? FmcPinLabel(position) : Format("%d", position), "left",
+                          false, "");
             }
             if (daughterColumn) html.Cell(pin->GetPinIndexText(), "left", false, "");
             html.EndRow();

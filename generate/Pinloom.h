@@ -28,8 +28,12 @@ public:
     // that is not "[digits]".
     bool CheckPinNames(TMainBoard* board, bool vhdl);
     // False, after an error box naming the first clash, when two active pins
-    // share a name or two connectors declare the same top-level port (both
-    // compared without regard to letter case).
+    // share a name, two connectors declare the same top-level port (all
+    // compared without regard to letter case), or two connectors hold one bit
+    // of a bus. A bus may have its members in several connectors (the top
+    // level declares it once), all of one direction: a member of another
+    // direction than the bus's first is refused with the box of the port
+    // lists.
     bool CheckSignalNames(TMainBoard* board);
 
     bool WriteQpf(const std::string& path);

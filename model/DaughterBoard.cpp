@@ -284,6 +284,12 @@ void CopyPosition(TConnector* master, int j, const TPin* card, const char* prefi
     *target = pin;
 }
 
+// A master pin with a name and a direction of its own, not one the card gives.
+bool IsBoardPinOfItsOwn(const TPin* pin)
+{
+    return pin && !pin->GetName().empty() && pin->GetDirection() != PIN_DIR_BY_CARD;
+}
+
 bool AcceptsDirectly(ConnectorType d, ConnectorType m)
 {
     if (d == m) return true;
@@ -302,7 +308,13 @@ bool TDaughterBoard::UpdateMasterConnector(TConnector* master, const char* prefi
     const ConnectorType m = master->GetType();
     master->SetAttachedType(d);
     if (AcceptsDirectly(d, m)) {
-        for (int j = 0; j < master->GetPinCount(); ++j) CopyPosition(master, j, GetPin(j), prefix);
+        for (int j = 0; j < master->GetPinCount(); ++j) {
+            // A pin the board names after the card's last position (a socket's
+            // reference clock, an FMC connector's own clock) is the board's,
+            // not the card's: it keeps its state. Placeholders there go off.
+            if (j >= GetPinCount() && IsBoardPinOfItsOwn(master->GetPin(j))) continue;
+            CopyPosition(master, j, GetPin(j), prefix);
+        }
         return true;
     }
     if (d == CONNECTOR_HSMC && m == CONNECTOR_TAVREL) {
@@ -332,6 +344,12 @@ bool CheckGpioPrefixNames(int32_t count, const DaughterId* cardIds, const std::s
 bool CheckHsmcPrefixNames(int32_t count, const DaughterId* cardIds, const std::string* prefixes, std::string& message)
 {
     return CheckPrefixNames("HSMC", false, false, count, cardIds, prefixes, message);
+}
+
+bool CheckTavrelPrefixNames(int32_t count, const DaughterId* cardIds, const std::string* prefixes,
+                            std::string& message)
+{
+    return CheckPrefixNames("Tavrel", false, false, count, cardIds, prefixes, message);
 }
 
 bool CheckFmcPrefixNames(int32_t count, const DaughterId* cardIds, const std::string* prefixes, std::string& message)

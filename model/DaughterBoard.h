@@ -91,7 +91,10 @@ public:
 
     // Copies the card's pins onto a master connector, putting the prefix
     // (nullptr or empty: none) before every name. The master keeps its
-    // locations.
+    // locations. Master positions the card leaves empty go off, and so do
+    // those after the card's last position, except a pin the board itself
+    // names there with a direction of its own (a socket's reference clock):
+    // that one keeps its state.
     bool UpdateMasterConnector(TConnector* master, const char* prefix);
 
     // Sets name, description and type from the catalogue entry of a card.
@@ -103,6 +106,8 @@ public:
 // prefix; otherwise fills message and returns false.
 bool CheckGpioPrefixNames(int32_t count, const DaughterId* cardIds, const std::string* prefixes, std::string& message);
 bool CheckHsmcPrefixNames(int32_t count, const DaughterId* cardIds, const std::string* prefixes, std::string& message);
+bool CheckTavrelPrefixNames(int32_t count, const DaughterId* cardIds, const std::string* prefixes,
+                            std::string& message);
 bool CheckFmcPrefixNames(int32_t count, const DaughterId* cardIds, const std::string* prefixes, std::string& message);
 bool CheckDdr4SocketPrefixNames(int32_t count, const DaughterId* cardIds, const std::string* prefixes,
                                 std::string& message);

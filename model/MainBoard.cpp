@@ -160,6 +160,14 @@ void TMainBoard::AttachHsmcCard(uint8_t masterId, DaughterId card, const char* p
            [&](TDaughterBoard& d) { d.LoadCard(card, static_cast<uint8_t>(m_BoardId), "", IO_STD_3V3_LVTTL, 0); });
 }
 
+void TMainBoard::AttachTavrelCard(uint8_t masterId, DaughterId card, const char* prefix)
+{
+    const ConnectorType Type = GetCardConnectorType(card);
+    PL_ASSERT(Type == CONNECTOR_HSMC || Type == CONNECTOR_TAVREL);
+    Attach(masterId, prefix,
+           [&](TDaughterBoard& d) { d.LoadCard(card, static_cast<uint8_t>(m_BoardId), "", IO_STD_3V3_LVTTL, 0); });
+}
+
 void TMainBoard::AttachHsmcCardEx(uint8_t masterId, DaughterId card, IoStandard ioStandard, int32_t option,
                                   const char* prefix)
 {

@@ -156,6 +156,8 @@ public:
     void AttachGpioCard(uint8_t masterId, DaughterId card, IoStandard ioStandard, const char* nameBase,
                         const char* prefix);
     void AttachHsmcCard(uint8_t masterId, DaughterId card, const char* prefix);
+    // A Tavrel card or an HSMC card that fits a Tavrel connector, at 3.3-V LVTTL.
+    void AttachTavrelCard(uint8_t masterId, DaughterId card, const char* prefix);
     void AttachHsmcCardEx(uint8_t masterId, DaughterId card, IoStandard ioStandard, int32_t option,
                           const char* prefix);
     void AttachFmcCard(uint8_t masterId, DaughterId card, IoStandard ioStandard, const char* prefix);

@@ -255,11 +255,17 @@ std::string CdcmAndSi570Verilog(const TClockChipChoices& chips)
 
 // ---- Port lists ---------------------------------------------------------------
 
+// One section per connector, in order, each with the ports that it declares
+// (a bus spread over several connectors is declared in the first of them).
 std::string BuildPortList(const TMainBoard& board, bool vhdl, bool& ok, int* portCount = nullptr)
 {
-    ok = true;
     if (portCount) *portCount = 0;
+    std::vector<const TConnector*> connectors;
+    for (int c = 0; c < board.GetConnectorCount(); ++c) connectors.push_back(board.GetConnector(c));
     TPinParsing parsing;
+    ok = parsing.Build(connectors);
+    if (!ok) return {};
+    if (portCount) *portCount = parsing.GetPortCount();
     std::string list;
     size_t lastSeparator = std::string::npos;
     for (int c = 0; c < board.GetConnectorCount(); ++c) {
@@ -273,12 +279,8 @@ std::string BuildPortList(const TMainBoard& board, bool vhdl, bool& ok, int* por
         else
             list += vhdl ? Format("\t------------ %s ------------\r\n", name)
                          : Format("\t//////////// %s //////////\r\n", name);
-        if (!parsing.Build(connector)) {
-            ok = false;
-            return {};
-        }
-        if (portCount) *portCount += parsing.GetPortCount();
         for (int p = 0; p < parsing.GetPortCount(); ++p) {
+            if (parsing.GetPort(p).section != c) continue;
             list += '\t';
             list += vhdl ? parsing.GetVhdlPort(p) : parsing.GetVerilogPort(p);
             lastSeparator = list.size();

@@ -20,9 +20,9 @@ static const char* const kExportedIpModules[] = {
     "i2c_reg_controller",  // i2c_reg_controller.v
     "initial_config",      // initial_config.v
     "cdcm6100x_config",    // CDCM6100x_Config.v
-    // The Si5340 controllers (si5340/, si5340/tarrowind/); their common files
-    // declare clock_divider, edge_detector, i2c_bus_controller and
-    // initial_config, listed above.
+    // The Si5340 controllers (si5340/ and its board variants tarrowind/ and
+    // ulverrow/); their common files declare clock_divider, edge_detector,
+    // i2c_bus_controller and initial_config, listed above.
     "si5340a_clk_frq_sel_gen",         // si5340a_clk_frq_sel_gen.v
     "si5340a_controller",              // si5340a_controller.v
     "si5340a_freq_prameter_selector",  // si5340a_freq_prameter_selector.v
@@ -31,6 +31,17 @@ static const char* const kExportedIpModules[] = {
     "si5340b_controller",              // si5340b_controller.v
     "si5340b_freq_prameter_selector",  // si5340b_freq_prameter_selector.v
     "si5340b_i2c_reg_controller",      // si5340b_i2c_reg_controller.v
+    // The Colvenna clock-chip controllers (colvenna/).
+    "i2c_cdcm6208_config",      // I2C_CDCM6208_Config.v
+    "i2c_cdcm6208_controller",  // I2C_CDCM6208_Controller.v
+    "spi_lmk04906_config",      // SPI_LMK04906_Config.v
+    // The TXC clock-generator controllers (yarrowgate/).
+    "i2c_txca",             // I2C_TXCA.v
+    "i2c_txca_config",      // I2C_TXCA_Config.v
+    "i2c_txca_controller",  // I2C_TXCA_Controller.v
+    "i2c_txcb",             // I2C_TXCB.v
+    "i2c_txcb_config",      // I2C_TXCB_Config.v
+    "i2c_txcb_controller",  // I2C_TXCB_Controller.v
     // The clock-generator controllers of the Stratix 10 and Agilex boards
     // (si5340/zennorby/, si5341/, si5397/); the modules they share with the
     // sets above are listed there.

@@ -35,8 +35,22 @@ PORT_INFO* TPinParsing::FindPort(const std::string& name) const
 
 bool TPinParsing::Build(const TConnector* connector)
 {
+    return Build(std::vector<const TConnector*>{connector});
+}
+
+bool TPinParsing::Build(const std::vector<const TConnector*>& connectors)
+{
     ClearPorts();
     std::set<std::pair<std::string, int32_t>> members;
+    for (size_t section = 0; section < connectors.size(); ++section) {
+        if (!AddPorts(connectors[section], static_cast<int32_t>(section), members)) return false;
+    }
+    return true;
+}
+
+bool TPinParsing::AddPorts(const TConnector* connector, int32_t section,
+                           std::set<std::pair<std::string, int32_t>>& members)
+{
     for (int i = 0; i < connector->GetPinCount(); ++i) {
         const TPin* pin = connector->GetPin(i);
         if (!pin || pin->GetDirection() == PIN_DIR_NONE) continue;
@@ -54,6 +68,7 @@ bool TPinParsing::Build(const TConnector* connector)
             info->ioStandard = pin->GetIoStandard();
             info->Direction = pin->GetDirection();
             info->ioBank = pin->GetIoBank();
+            info->section = section;
             m_Ports.push_back(std::move(info));
             if (isBus) members.insert({UpperCase(baseName), index});
             continue;

@@ -14,6 +14,7 @@ QImage DrawBoardPhoto(int width, int height, const TPicturePart* parts, std::siz
 QImage DrawRastrellePhoto();
 QImage DrawDrennockPhoto();
 QImage DrawEstoverPhoto();
+QImage DrawColvennaPhoto();
 QImage DrawBrackwellPhoto();
 QImage DrawGorsewinPhoto();
 QImage DrawLarrowenPhoto();
@@ -28,3 +29,11 @@ QImage DrawGarvelowPhoto();
 QImage DrawQuillomarPhoto();
 QImage DrawZennorbyPhoto();
 QImage DrawAshcombrePhoto();
+QImage DrawNethercoyPhoto();
+QImage DrawNorvellePhoto();
+QImage DrawOsterlinPhoto();
+QImage DrawMarlowenPhoto();
+QImage DrawUlverrowPhoto();
+QImage DrawYarrowgatePhoto();
+// The FMC voltage jumper JP2 of Yarrowgate, kept as JPEG data.
+QImage DrawYarrowgateJumper();

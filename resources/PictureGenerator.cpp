@@ -25,6 +25,7 @@
 #include "resources/Cyclone4Stratix4Photos.h"
 #include "resources/DorvalinPhoto.h"
 #include "resources/ElmsaryPhoto.h"
+#include "resources/GpioPairPhotos.h"
 #include "resources/HethermoorPhoto.h"
 #include "resources/IvenholdPhoto.h"
 #include "resources/JessamontPhoto.h"
@@ -187,6 +188,7 @@ const std::vector<CardPicture> kCards = {
     {"HSMC_1V5_DEFAULT_XCVR_80_BITMAP", HSMC},
     {"GPIO_80_3V0_BITMAP", GPIO},
     {"HSMC_3V0_DEFAULT_80_BITMAP", HSMC},
+    {"DDR2_SODIMM_80_BITMAP", MEMORY},
 };
 
 const char* FamilyName(Family family)
@@ -436,6 +438,7 @@ int main(int argc, char** argv)
     save("RASTRELLE_PHOTO_BITMAP", DrawRastrellePhoto());
     save("DRENNOCK_PHOTO_BITMAP", DrawDrennockPhoto());
     save("ESTOVER_PHOTO_BITMAP", DrawEstoverPhoto());
+    save("COLVENNA_PHOTO_BITMAP", DrawColvennaPhoto());
     save("BRACKWELL_PHOTO_BITMAP", DrawBrackwellPhoto());
     save("BRACKWELL_VOL", DrawBrackwellVol());
     save("BRACKWELL_VOL_LED_ON", DrawBrackwellVolLedOn());
@@ -461,6 +464,10 @@ int main(int argc, char** argv)
     save("ELMSARY_PHOTO_BITMAP", DrawElmsaryPhoto());
     save("WYNDHOLT_PHOTO_BITMAP", DrawWyndholtPhoto());
     save("VANTREMERE_PHOTO_BITMAP", DrawVantremerePhoto());
+    save("AVEMOR_PHOTO_BITMAP", DrawAvemorPhoto());
+    save("FENNICK_PHOTO_BITMAP", DrawFennickPhoto());
+    save("ISSELMONT_PHOTO_BITMAP", DrawIsselmontPhoto());
+    save("JARROWBY_PHOTO_BITMAP", DrawJarrowbyPhoto());
     save("KILVERNE_PHOTO_BITMAP", DrawKilvernePhoto());
     saveJpeg("FPGA_LOGO_JPEG", DrawFpgaLogo());
     save("FPGA_LOGO_BITMAP", DrawFpgaLogo());
@@ -472,6 +479,13 @@ int main(int argc, char** argv)
     save("IVENHOLD_HEX_x4_BITMAP", DrawIvenholdHexDigits(4));
     save("IVENHOLD_HEX_x2_BITMAP", DrawIvenholdHexDigits(2));
     save("JESSAMONT_PHOTO_BITMAP", DrawJessamontPhoto());
+    save("NETHERCOY_PHOTO_BITMAP", DrawNethercoyPhoto());
+    save("NORVELLE_PHOTO_BITMAP", DrawNorvellePhoto());
+    save("OSTERLIN_PHOTO_BITMAP", DrawOsterlinPhoto());
+    save("MARLOWEN_PHOTO_BITMAP", DrawMarlowenPhoto());
+    save("ULVERROW_PHOTO_BITMAP", DrawUlverrowPhoto());
+    save("YARROWGATE_PHOTO_BITMAP", DrawYarrowgatePhoto());
+    saveJpeg("YARROWGATE_JP2_JPEG", DrawYarrowgateJumper());
 
     QFile qrc(folder.filePath(QStringLiteral("generated_pictures.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

@@ -1,7 +1,7 @@
 // The frame of the board forms whose settings live in a configuration object
-// (a TConfigBoard subclass): the Arria 10 boards Tarrowind, Fallowmere,
-// Garvelow, Ulverrow and Yarrowgate, and the Stratix 10 and Agilex boards
-// Zennorby, Ashcombre and Quillomar. It is TFrameBoardForm (the shared
+// (a TConfigBoard subclass): the Stratix V board Colvenna, the Arria 10
+// boards Tarrowind, Fallowmere, Garvelow, Ulverrow and Yarrowgate, and the
+// Stratix 10 and Agilex boards Zennorby, Ashcombre and Quillomar. It is TFrameBoardForm (the shared
 // buttons, Validate, the Generate road with its boxes, default.cfg whenever
 // the form goes away) with the held record kept in the form's configuration
 // object.

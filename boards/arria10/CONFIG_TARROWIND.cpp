@@ -261,12 +261,6 @@ void CONFIG_TARROWIND(TMainBoard* board, TConfigTarrowind& object)
 
 void AttachTarrowindDdr3Sodimm(TMainBoard* board, bool socketB)
 {
-    const uint8_t masterId = socketB ? TARROWIND_DDR3B_MASTER : TARROWIND_DDR3A_MASTER;
-    board->AttachDdr3SodimmAlt(masterId, socketB ? "DDR3B_" : "DDR3A_",
+    board->AttachDdr3SodimmAlt(socketB ? TARROWIND_DDR3B_MASTER : TARROWIND_DDR3A_MASTER, socketB ? "DDR3B_" : "DDR3A_",
                                {.differential = true, .busStandard = 0, .addressStandard = 0});
-    // The module covers positions 1 to 204; the attach switches the reference
-    // clock after them off.
-    TConnector* master = board->FindMasterConnector(masterId);
-    PL_ASSERT(master && master->GetPinCount() == 205 && master->GetPin(204));
-    master->GetPin(204)->SetDirection(PIN_DIR_INPUT);
 }

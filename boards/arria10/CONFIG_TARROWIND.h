@@ -13,7 +13,7 @@ constexpr uint8_t TARROWIND_DDR3A_MASTER = 24;
 constexpr uint8_t TARROWIND_DDR3B_MASTER = 25;
 
 // Attaches the DDR3 SODIMM module to socket A (false) or B (true) with the
-// prefix "DDR3A_" or "DDR3B_". The socket's reference clock, which follows
-// the module's positions on the master, stays an input: the .qsf termination
-// and the timing constraint name it.
+// prefix "DDR3A_" or "DDR3B_". The socket's reference clock follows the
+// module's positions on the master and, being the board's own pin, stays an
+// input: the .qsf termination and the timing constraint name it.
 void AttachTarrowindDdr3Sodimm(TMainBoard* board, bool socketB);

@@ -1,7 +1,5 @@
 #include "boards/arria10/ConfigSi5340.h"
 
-#include <filesystem>
-
 #include "model/Configboard.h"
 #include "model/Text.h"
 
@@ -19,6 +17,7 @@ const TSi5340AChoice kSi5340A[kSi5340AChoiceCount] = {
 };
 
 const char* const kRule = "#============================================================\r\n";
+const char* const kVerilogRule = "//=======================================================\r\n";
 
 const char* const kCommonFiles[] = {"clock_divider.v", "edge_detector.v", "i2c_bus_controller.v",
                                     "initial_config.v"};
@@ -37,14 +36,81 @@ double Si5340AChoiceMHz(int32_t choice) { return kSi5340A[ChoiceInList(choice, k
 
 const char* Si5340ADefineName(int32_t choice) { return kSi5340A[ChoiceInList(choice, kSi5340AChoiceCount)].Define; }
 
-std::string Si5340ADefineLines()
+std::string Si5340ADefineLines(char radix)
 {
     std::string text;
     // Code 0 powers the output down; codes 1 to 7 count down from 644.53125 MHz.
-    text += Format("`define %-20s3'h0\r\n", kSi5340A[0].Define);
+    text += Format("`define %-20s3'%c0\r\n", kSi5340A[0].Define, radix);
     for (int code = 1; code < kSi5340AChoiceCount; ++code)
-        text += Format("`define %-20s3'h%d\r\n", kSi5340A[kSi5340AChoiceCount - code].Define, code);
+        text += Format("`define %-20s3'%c%d\r\n", kSi5340A[kSi5340AChoiceCount - code].Define, radix, code);
     return text;
+}
+
+std::string Si5340ASocketBoardBlock(const int32_t choices[4], char radix)
+{
+    return std::string("\r\n\r\n") + kVerilogRule + "//  Configure SI5340A \r\n" + kVerilogRule +
+           Si5340ADefineLines(radix) + "\r\n" + "wire si5340a_controller_start;\r\n" +
+           "assign si5340a_controller_start = ~BUTTON[0];\r\n" + "\r\n" +
+           "si5340a_controller si5340a_controller(\r\n" + "    .iCLK(CLK_50_B2J),\r\n" +
+           "    .iRST_n(CPU_RESET_n),\r\n" + "    .iStart(si5340a_controller_start),\r\n" +
+           Si5340ASelectLines(choices) + "    .I2C_CLK(SI5340A_I2C_SCL),\r\n" +
+           "    .I2C_DATA(SI5340A_I2C_SDA),\r\n" + "    .oPLL_REG_CONFIG_DONE()\r\n" + ");\r\n" + "\r\n" +
+           "assign SI5340A_OE_n = 1'b0;\r\n" + "assign SI5340A_RST_n = CPU_RESET_n;\r\n" + "\r\n";
+}
+
+std::string Si5340BSocketBoardBlock(const std::string& defineLines, const std::string& select)
+{
+    return std::string("\r\n\r\n") + kVerilogRule + "//  Configure SI5340B \r\n" + kVerilogRule + defineLines +
+           "\r\n" + "wire si5340b_controller_start;\r\n" + "wire config_done;\r\n" + "\r\n" +
+           "assign si5340b_controller_start = ~BUTTON[0];\r\n" + "\r\n" +
+           "si5340b_controller si5340b_controller(\r\n" + "    .iCLK(CLK_50_B2J),\r\n" +
+           "    .iRST_n(CPU_RESET_n),\r\n" + "    .iStart(si5340b_controller_start),\r\n" +
+           "    .iPLL_OUT_FREQ_SEL(`" + select + "),\r\n" + "    .I2C_CLK(SI5340B_I2C_SCL),\r\n" +
+           "    .I2C_DATA(SI5340B_I2C_SDA),\r\n" + "    .oPLL_REG_CONFIG_DONE(config_done)\r\n" + ");\r\n" +
+           "\r\n" + "assign SI5340B_OE_n = 1'b0;\r\n" + "assign SI5340B_RST_n = CPU_RESET_n;\r\n" + "\r\n";
+}
+
+double SocketBoardQdrRefClkMHz(int32_t choice)
+{
+    static const double kMHz[kSocketBoardQdrChoiceCount] = {0, 225, 233.333, 250, 275};
+    return kMHz[ChoiceInList(choice, kSocketBoardQdrChoiceCount)];
+}
+
+int Si5340BQdrRank(int32_t choice)
+{
+    static const int kRank[kSocketBoardQdrChoiceCount] = {0, 2, 3, 1, 0};  // "Not Use" as 275 MHz
+    return kRank[ChoiceInList(choice, kSocketBoardQdrChoiceCount)];
+}
+
+std::string Si5340BDefineName(const char* memoryPart, int qdrRank)
+{
+    static const char* const kQdrParts[4] = {"QDR275_", "QDR250_", "QDR225_", "QDR233_"};
+    return std::string(memoryPart) + kQdrParts[qdrRank] + "PCIE100";
+}
+
+std::string Si5340BDefineLines(const char* const* memoryParts, int ranks, const char* codeFormat)
+{
+    std::string text;
+    for (int qdr = 0; qdr < 4; ++qdr)
+        for (int memory = 0; memory < ranks; ++memory)
+            text += Format("`define %-24s", Si5340BDefineName(memoryParts[memory], qdr).c_str()) +
+                    Format(codeFormat, ranks * qdr + memory) + "\r\n";
+    return text;
+}
+
+std::string Si5340SocketTermination(const TSi5340SocketView& view)
+{
+    std::string lines;
+    for (int i = 0; i < 2; ++i)
+        if (view.Sockets[i]) lines += DifferentialInputTermination(Format("%s%c_REFCLK_p", view.Memory, 'A' + i).c_str());
+    for (int i = 0; i < 4; ++i)
+        if (view.QdrII[i]) lines += DifferentialInputTermination(Format("QDRII%c_REFCLK_p", 'A' + i).c_str());
+    if (view.Pcie) lines += PcieTermination("PCIE");
+    if (view.PcieOnBoardClock)
+        lines += "set_instance_assignment -name XCVR_REFCLK_PIN_TERMINATION AC_COUPLING -to OB_PCIE_REFCLK_p\r\n";
+    for (int i = 0; i < 4; ++i)
+        if (view.Qsfp[i]) lines += QsfpTermination(static_cast<char>('A' + i));
+    return TerminationBlock(lines);
 }
 
 std::string Si5340ASelectLines(const int32_t choices[4])
@@ -115,20 +181,7 @@ std::string Si5340IncludeBlock(const TSi5340Files& used)
 bool ExportSi5340Files(const std::string& projectFolder, const TSi5340Files& used,
                        std::string (*resourceName)(const std::string& fileName))
 {
-    return ExportControllerFiles(projectFolder, kSubFolder, Si5340FileNames(used), resourceName);
-}
-
-bool ExportControllerFiles(const std::string& projectFolder, const char* subFolder,
-                           const std::vector<std::string>& fileNames,
-                           const std::function<std::string(const std::string&)>& resourceName)
-{
-    if (fileNames.empty()) return true;
-    const std::string folder = projectFolder + subFolder + "/";
-    std::error_code ec;
-    if (!std::filesystem::is_directory(folder, ec) && !std::filesystem::create_directory(folder, ec)) return false;
-    for (const std::string& name : fileNames)
-        if (!ExportRawResource(folder + name, resourceName(name))) return false;
-    return true;
+    return ExportIpFileSet(projectFolder, kSubFolder, Si5340FileNames(used), resourceName);
 }
 
 std::string VerilogResourceName(const std::string& fileName) { return ChangeFileExt(fileName, "_verilog"); }

@@ -44,39 +44,61 @@ void AddPairSi5340Group(TMainBoard* board, char chip, PinDirection sclDirection)
     g.AddTo(board);
 }
 
-void AddQdrIIGroup(TMainBoard* board, char letter, const TQdrBalls& balls, double refClkMHz)
+void AddQdrIIGroup(TMainBoard* board, char letter, const TQdrAllBalls& balls, double refClkMHz)
 {
     auto name = [&](const char* pattern) { return LetterPattern(pattern, letter); };
     TPinGroup g(name("QDRII%c"));
     g.ReferenceClock(name("QDRII%c_REFCLK_p"), balls.RefClk, IO_LVDS, refClkMHz, 6);
     BusFirstBall(g, name("QDRII%c_A[%d]"), 0, 22, balls.A0, DIR_OUT, IO_1V8_HSTL_I);
     g.Pin(name("QDRII%c_K_p"), balls.Kp, DIR_OUT, IO_DIFF_1V8_HSTL_I);
-    g.Pin(name("QDRII%c_K_n"), kUnknownBall, DIR_OUT, IO_DIFF_1V8_HSTL_I);
+    g.Pin(name("QDRII%c_K_n"), balls.Kn, DIR_OUT, IO_DIFF_1V8_HSTL_I);
     BusFirstBall(g, name("QDRII%c_D[%d]"), 0, 18, balls.D0, DIR_OUT, IO_1V8_HSTL_I);
-    BusFirstBall(g, name("QDRII%c_BWS_n[%d]"), 0, 2, kUnknownBall, DIR_OUT, IO_1V8_HSTL_I);
-    g.Pin(name("QDRII%c_CQ_p"), kUnknownBall, DIR_IN, IO_1V8_HSTL_I);
-    g.Pin(name("QDRII%c_CQ_n"), kUnknownBall, DIR_IN, IO_1V8_HSTL_I);
+    g.Pin(name("QDRII%c_BWS_n[0]"), balls.Bws0, DIR_OUT, IO_1V8_HSTL_I);
+    g.Pin(name("QDRII%c_BWS_n[1]"), balls.Bws1, DIR_OUT, IO_1V8_HSTL_I);
+    g.Pin(name("QDRII%c_CQ_p"), balls.CQp, DIR_IN, IO_1V8_HSTL_I);
+    g.Pin(name("QDRII%c_CQ_n"), balls.CQn, DIR_IN, IO_1V8_HSTL_I);
     BusFirstBall(g, name("QDRII%c_Q[%d]"), 0, 18, balls.Q0, DIR_IN, IO_1V8_HSTL_I);
-    g.Pin(name("QDRII%c_QVLD"), kUnknownBall, DIR_IN, IO_1V8_HSTL_I);
-    for (const char* pin : {"QDRII%c_WPS_n", "QDRII%c_RPS_n", "QDRII%c_DOFF_n", "QDRII%c_ODT"})
-        g.Pin(name(pin), kUnknownBall, DIR_OUT, IO_1V8_HSTL_I);
+    g.Pin(name("QDRII%c_QVLD"), balls.Qvld, DIR_IN, IO_1V8_HSTL_I);
+    g.Pin(name("QDRII%c_WPS_n"), balls.Wps, DIR_OUT, IO_1V8_HSTL_I);
+    g.Pin(name("QDRII%c_RPS_n"), balls.Rps, DIR_OUT, IO_1V8_HSTL_I);
+    g.Pin(name("QDRII%c_DOFF_n"), balls.Doff, DIR_OUT, IO_1V8_HSTL_I);
+    g.Pin(name("QDRII%c_ODT"), balls.Odt, DIR_OUT, IO_1V8_HSTL_I);
+    g.AddTo(board);
+}
+
+void AddQdrIIGroup(TMainBoard* board, char letter, const TQdrBalls& balls, double refClkMHz)
+{
+    const char* const u = kUnknownBall;
+    AddQdrIIGroup(board, letter,
+                  {.RefClk = balls.RefClk, .A0 = balls.A0, .Kp = balls.Kp, .Kn = u, .D0 = balls.D0, .Bws0 = u,
+                   .Bws1 = u, .CQp = u, .CQn = u, .Q0 = balls.Q0, .Qvld = u, .Wps = u, .Rps = u, .Doff = u, .Odt = u},
+                  refClkMHz);
+}
+
+void AddQsfpGroup(TMainBoard* board, char letter, const TQsfpAllBalls& balls, double refClkMHz,
+                  PinDirection sclDirection)
+{
+    auto name = [&](const char* pattern) { return LetterPattern(pattern, letter); };
+    TPinGroup g(name("QSFP%c"));
+    g.ReferenceClock(name("QSFP%c_REFCLK_p"), balls.RefClk, IO_LVDS, refClkMHz, 6);
+    g.Bus(name("QSFP%c_TX_p[%d]"), balls.Tx, 4, DIR_OUT, IO_HSSI);
+    g.Bus(name("QSFP%c_RX_p[%d]"), balls.Rx, 4, DIR_IN, IO_HSSI);
+    g.Pin(name("QSFP%c_INTERRUPT_n"), balls.InterruptN, DIR_IN, IO_1V8);
+    g.Pin(name("QSFP%c_LP_MODE"), balls.LpMode, DIR_OUT, IO_1V8);
+    g.Pin(name("QSFP%c_MOD_PRS_n"), balls.ModPrsN, DIR_IN, IO_1V8);
+    g.Pin(name("QSFP%c_MOD_SEL_n"), balls.ModSelN, DIR_OUT, IO_1V8);
+    g.Pin(name("QSFP%c_RST_n"), balls.RstN, DIR_OUT, IO_1V8);
+    g.Pin(name("QSFP%c_SCL"), balls.Scl, sclDirection, IO_1V8);
+    g.Pin(name("QSFP%c_SDA"), balls.Sda, DIR_INOUT, IO_1V8);
     g.AddTo(board);
 }
 
 void AddQsfpGroup(TMainBoard* board, char letter, const TQsfpBalls& balls, double refClkMHz,
                   PinDirection sclDirection)
 {
-    auto name = [&](const char* pattern) { return LetterPattern(pattern, letter); };
-    TPinGroup g(name("QSFP%c"));
-    g.ReferenceClock(name("QSFP%c_REFCLK_p"), balls.RefClk, IO_LVDS, refClkMHz, 6);
-    BusFirstBall(g, name("QSFP%c_TX_p[%d]"), 0, 4, balls.Tx0, DIR_OUT, IO_HSSI);
-    BusFirstBall(g, name("QSFP%c_RX_p[%d]"), 0, 4, balls.Rx0, DIR_IN, IO_HSSI);
-    g.Pin(name("QSFP%c_INTERRUPT_n"), kUnknownBall, DIR_IN, IO_1V8);
-    g.Pin(name("QSFP%c_LP_MODE"), kUnknownBall, DIR_OUT, IO_1V8);
-    g.Pin(name("QSFP%c_MOD_PRS_n"), kUnknownBall, DIR_IN, IO_1V8);
-    g.Pin(name("QSFP%c_MOD_SEL_n"), kUnknownBall, DIR_OUT, IO_1V8);
-    g.Pin(name("QSFP%c_RST_n"), kUnknownBall, DIR_OUT, IO_1V8);
-    g.Pin(name("QSFP%c_SCL"), kUnknownBall, sclDirection, IO_1V8);
-    g.Pin(name("QSFP%c_SDA"), kUnknownBall, DIR_INOUT, IO_1V8);
-    g.AddTo(board);
+    const char* const u = kUnknownBall;
+    AddQsfpGroup(board, letter,
+                 {.RefClk = balls.RefClk, .Tx = {balls.Tx0, u, u, u}, .Rx = {balls.Rx0, u, u, u}, .InterruptN = u,
+                  .LpMode = u, .ModPrsN = u, .ModSelN = u, .RstN = u, .Scl = u, .Sda = u},
+                 refClkMHz, sclDirection);
 }

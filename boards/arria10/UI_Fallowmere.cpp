@@ -2,14 +2,15 @@
 
 #include <iterator>
 
+#include "boards/arria10/ConfigFallowmere.h"
 #include "boards/arria10/CONFIG_FALLOWMERE.h"
 #include "boards/arria10/FallowmereParts.h"
 
 namespace {
 
-const TSi5340PairBoard& Board()
+const TSi5340Board& Board()
 {
-    static const TSi5340PairBoard board = {
+    static const TSi5340Board board = {
         .Layout = {.Name = "TFORMFALLOWMERE",
                    .Caption = "Fallowmere",
                    .Title = "Fallowmere",
@@ -34,6 +35,7 @@ const TSi5340PairBoard& Board()
         .BoardId = MAINBOARD_FALLOWMERE,
         .DefaultName = "Fallowmere",
         .FolderWord = "Fallowmere",
+        .RecordSize = 180,
         .Flags = {{"CheckBoxOSC", {"ShapeOSC"}},
                   {"CheckBoxLED", {"ShapeLED", "ShapeBracketLED"}},
                   {"CheckBoxButton", {"ShapeButton"}},
@@ -58,12 +60,15 @@ const TSi5340PairBoard& Board()
                   {"CheckBoxGPIO", {"ShapeGPIO"}}},
         // CLOCK, LED, KEY, SW, temperature, power monitor, fan and flash.
         .Defaults = {1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0},
+        .Si5340B = {{"ComboBoxSi5340B_QDRII", "QDRIIx_REFCLK_p/n:",
+                     {Si5340PairQdrRefClkMHz, kQdrRefClkChoiceCount}, 3, 3}},  // 275 MHz
+        .Si5340BNote = "x: A/B/C/D/E/F",
     };
     return board;
 }
 
 }  // namespace
 
-TFormFallowmere::TFormFallowmere(TForm* owner) : TSi5340PairForm(owner, Board()) {}
+TFormFallowmere::TFormFallowmere(TForm* owner) : TSi5340Form(owner, Board()) { InitialiseSettings(); }
 
 void TFormFallowmere::DefineBoard(TMainBoard* board, TConfigFallowmere& object) { CONFIG_FALLOWMERE(board, object); }

@@ -2,14 +2,15 @@
 
 #include <iterator>
 
+#include "boards/arria10/ConfigFallowmere.h"
 #include "boards/arria10/CONFIG_GARVELOW.h"
 #include "boards/arria10/GarvelowParts.h"
 
 namespace {
 
-const TSi5340PairBoard& Board()
+const TSi5340Board& Board()
 {
-    static const TSi5340PairBoard board = {
+    static const TSi5340Board board = {
         .Layout = {.Name = "TFORMGARVELOW",
                    .Caption = "Garvelow",
                    .Title = "Garvelow",
@@ -34,6 +35,7 @@ const TSi5340PairBoard& Board()
         .BoardId = MAINBOARD_GARVELOW,
         .DefaultName = "Garvelow",
         .FolderWord = "Garvelow",
+        .RecordSize = 180,
         .Flags = {{"CheckBoxOSC", {"ShapeOSC"}},
                   {"CheckBoxLED", {"ShapeLED", "ShapeBracketLED"}},
                   {"CheckBoxButton", {"ShapeButton"}},
@@ -59,12 +61,15 @@ const TSi5340PairBoard& Board()
                   {"CheckBoxGPIO", {"ShapeGPIO"}}},
         // CLOCK, LED, KEY, SW, temperature, power monitor, fan and flash.
         .Defaults = {1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0},
+        .Si5340B = {{"ComboBoxSi5340B_QDRII", "QDRIIx_REFCLK_p/n:",
+                     {Si5340PairQdrRefClkMHz, kQdrRefClkChoiceCount}, 3, 3}},  // 275 MHz
+        .Si5340BNote = "x: A/B/C/D/E/F",
     };
     return board;
 }
 
 }  // namespace
 
-TFormGarvelow::TFormGarvelow(TForm* owner) : TSi5340PairForm(owner, Board()) {}
+TFormGarvelow::TFormGarvelow(TForm* owner) : TSi5340Form(owner, Board()) { InitialiseSettings(); }
 
 void TFormGarvelow::DefineBoard(TMainBoard* board, TConfigGarvelow& object) { CONFIG_GARVELOW(board, object); }

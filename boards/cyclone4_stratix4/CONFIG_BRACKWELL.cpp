@@ -49,14 +49,12 @@ const PcieRow kPcie[2] = {
     {"AN2", "G8", "AE11", {"AT4", "AP4", "AH4", "AF4"}, {"AU2", "AR2", "AJ2", "AG2"}},
 };
 
-// The two GPIO headers on HSMC-C: positions without a pin, and the balls the
-// board's data gives.
-const std::vector<TPositionRange> kGpioWithoutPin = {{11, 12}, {29, 30}};
-
+// The two GPIO headers on HSMC-C: the balls the board's data gives.
 std::vector<const char*> GpioLocations(int header)
 {
-    if (header == GPIO_0) return MasterLocations(GPIO_PIN_NUM, kGpioWithoutPin, {{1, "AF34"}, {2, "AG34"}, {40, "AR28"}});
-    return MasterLocations(GPIO_PIN_NUM, kGpioWithoutPin, {{1, "AB27"}, {40, "AD29"}});
+    if (header == GPIO_0)
+        return MasterLocations(GPIO_PIN_NUM, GpioHeaderPositionsWithoutPin(), {{1, "AF34"}, {2, "AG34"}, {40, "AR28"}});
+    return MasterLocations(GPIO_PIN_NUM, GpioHeaderPositionsWithoutPin(), {{1, "AB27"}, {40, "AD29"}});
 }
 
 // HSMC-A .. HSMC-F: the balls the board's data gives, at these positions.

@@ -102,7 +102,8 @@ void CONFIG_BRISTANE(TMainBoard* board, const BRISTANE_CONFIG* pConfig)
         const DaughterId card = Config.nGpioDaughterId[h];
         if (!card) continue;
         const TGivenBall* given = kGpioGiven[h];
-        const auto locations = MasterLocations(GPIO_PIN_NUM, {{11, 12}, {29, 30}}, {given[0], given[1], given[2]});
+        const auto locations =
+            MasterLocations(GPIO_PIN_NUM, GpioHeaderPositionsWithoutPin(), {given[0], given[1], given[2]});
         const int nNum = static_cast<int>(locations.size());
         PL_ASSERT(nNum == GPIO_PIN_NUM);
         TConnector* master = AddMaster(board, Format("GPIO_%d", h),

@@ -123,7 +123,7 @@ void AddFlash(TMainBoard* board)
 void AddGpio(TMainBoard* board, DaughterId card)
 {
     const std::vector<const char*> locations =
-        MasterLocations(GPIO_PIN_NUM, {{11, 12}, {29, 30}}, {{1, "AB22"}, {40, "AG26"}});
+        MasterLocations(GPIO_PIN_NUM, GpioHeaderPositionsWithoutPin(), {{1, "AB22"}, {40, "AG26"}});
     PL_ASSERT(static_cast<int>(locations.size()) == GPIO_PIN_NUM);
     AddMaster(board, "GPIO", Format("GPIO connect to %s", GetCardDisplayName(card).c_str()), CONNECTOR_GPIO40,
               GORSEWIN_MASTER_GPIO, locations);

@@ -279,7 +279,8 @@ void CONFIG_KESTLEFORD(TMainBoard* board, const KESTLEFORD_CONFIG* pConfig)
     }
 
     if (Config.nGpioDaughterId) {
-        const auto locations = MasterLocations(GPIO_PIN_NUM, {{11, 12}, {29, 30}}, {{1, "AB22"}, {40, "AG26"}});
+        const auto locations =
+            MasterLocations(GPIO_PIN_NUM, GpioHeaderPositionsWithoutPin(), {{1, "AB22"}, {40, "AG26"}});
         const int nNum = static_cast<int>(locations.size());
         PL_ASSERT(nNum == GPIO_PIN_NUM);
         AddMaster(board, "GPIO", Format("GPIO connect to %s", GetCardDisplayName(Config.nGpioDaughterId).c_str()),

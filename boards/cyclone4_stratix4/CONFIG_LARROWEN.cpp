@@ -245,7 +245,7 @@ void CONFIG_LARROWEN(TMainBoard* board, const LARROWEN_CONFIG* pConfig)
     }
     if (Config.nGpioDaughterId != 0) {
         const std::vector<const char*> locations =
-            MasterLocations(GPIO_PIN_NUM, {{11, 12}, {29, 30}}, {{1, "G16"}, {40, "Y21"}});
+            MasterLocations(GPIO_PIN_NUM, GpioHeaderPositionsWithoutPin(), {{1, "G16"}, {40, "Y21"}});
         PL_ASSERT(static_cast<int>(locations.size()) == GPIO_PIN_NUM);
         AddMaster(board, "GPIO", Format("GPIO connect to %s", GetCardDisplayName(Config.nGpioDaughterId).c_str()),
                   CONNECTOR_GPIO40, LARROWEN_MASTER_GPIO, locations);

@@ -95,7 +95,7 @@ constexpr int kHsmcInputPositions[] = {40, 96, 98};
 std::vector<const char*> GpioLocations(int header)
 {
     const TGivenBall* ends = kGpioEnds[header];
-    return MasterLocations(GPIO_PIN_NUM, {{11, 12}, {29, 30}}, {ends[0], ends[1]});
+    return MasterLocations(GPIO_PIN_NUM, GpioHeaderPositionsWithoutPin(), {ends[0], ends[1]});
 }
 
 // Every clock pin, or (all false) OSC_50_BANK2 alone.

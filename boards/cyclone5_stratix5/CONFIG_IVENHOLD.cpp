@@ -169,7 +169,7 @@ void CONFIG_IVENHOLD(TMainBoard* board, const IVENHOLD_CONFIG* pConfig)
     if (Config.bLpddr2) AddLpddr2(board);
     if (gpioCard != 0) {
         // Positions 25 to 28 and 31 to 40 are the balls of HEX2 and HEX3.
-        const auto locations = MasterLocations(GPIO_POSITIONS, {{11, 12}, {29, 30}},
+        const auto locations = MasterLocations(GPIO_POSITIONS, GpioHeaderPositionsWithoutPin(),
                                                {{1, "T21"}, {2, "D26"}, {10, "T19"}, {13, "U19"}, {25, "AD7"},
                                                 {40, "AC22"}});
         AddMaster(board, "GPIO", Format("GPIO connect to %s", GetCardDisplayName(gpioCard).c_str()),

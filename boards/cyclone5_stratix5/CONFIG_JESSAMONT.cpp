@@ -82,7 +82,7 @@ void AddPcie(TMainBoard* board)
 // no FPGA pin; of the others the board's data gives positions 1 and 40.
 std::vector<const char*> HeaderLocations(const char* first, const char* last)
 {
-    return MasterLocations(GPIO_PIN_NUM, {{11, 12}, {29, 30}}, {{1, first}, {GPIO_PIN_NUM, last}});
+    return MasterLocations(GPIO_PIN_NUM, GpioHeaderPositionsWithoutPin(), {{1, first}, {GPIO_PIN_NUM, last}});
 }
 
 void AddGpioMasters(TMainBoard* board, const JESSAMONT_CONFIG& Config)

@@ -54,15 +54,21 @@ void TFrameBoardForm::InitialiseSettings(std::initializer_list<TEdit*> prefixEdi
     for (TEdit* edit : prefixEdits) edit->SetMaxLength(kMaxNameLength);
     FillCardCombos();
     SettingsFolder() = seam::ExecutableFolder();
-    if (!LoadHeld(DefaultConfigPath())) ResetHeldToDefaults();
+    if (!m_Row.UsesDefaultFile || !LoadHeld(DefaultConfigPath())) ResetHeldToDefaults();
     ShowHeld();
 }
 
 bool TFrameBoardForm::Validate(bool generating)
 {
     std::string message;
-    const bool ok = CheckProjectName(EditProjectName->Text(), message) && ValidateBoard(generating, message);
-    if (!ok) seam::ShowError(message);
+    bool ok = CheckProjectName(EditProjectName->Text(), message);
+    if (ok) {
+        ok = ValidateBoard(generating, message);
+    } else {
+        std::string later;
+        if (!ValidateAfterNameFailure(later)) message = later;
+    }
+    if (!ok && !message.empty()) seam::ShowError(message);
     return ok;
 }
 
@@ -140,6 +146,7 @@ void TFrameBoardForm::FormClose(TObject*, TCloseAction&)
 
 void TFrameBoardForm::FormLeave()
 {
+    if (!m_Row.UsesDefaultFile) return;
     StoreHeld();
     SaveHeld(DefaultConfigPath());
 }
@@ -166,6 +173,13 @@ std::string TFrameBoardForm::TransceiverIpNotice(const std::string& word, const 
 std::string TFrameBoardForm::HsmcCardPrefix(DaughterId card, const std::string& typed)
 {
     return typed.empty() && (card == 2 || card == 3) ? "HSMC_" : typed;
+}
+
+void TFrameBoardForm::ShowCardAndPrefix(TComboBox* combo, TEdit* edit, int32_t count, const uint8_t* ids,
+                                        int32_t card, const char* prefixField, std::size_t width)
+{
+    if (card >= 0 && card <= 255) SelectCard(combo, count, ids, static_cast<DaughterId>(card));
+    edit->SetText(combo->ItemIndex() != 0 ? ReadFixedText(prefixField, width) : std::string());
 }
 
 std::string TFrameBoardForm::JoinWords(std::initializer_list<std::pair<bool, const char*>> words)
@@ -409,6 +423,18 @@ void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TBu
     TControlSpec exit = FrameButton("ButtonExit", x, top, kWidth, "Exit", "ButtonExitClick");
     exit.Default = exitIsDefault;
     controls.push_back(exit);
+}
+
+void AddCardSection(std::vector<TControlSpec>& c, const char* parent, int top, int width,
+                    const TCardSection& section)
+{
+    c.push_back(FrameLabel(section.TitleLabel, parent, 12, top, width - 120, section.Title, true));
+    c.push_back(FrameComboBox(section.Combo, parent, 12, top + 20, width - 116, section.OnChange));
+    c.push_back(FrameLabel(section.PrefixLabel, parent, 12, top + 56, 84, "Prefix Name:"));
+    c.push_back(FrameEdit(section.Prefix, parent, 100, top + 52, width - 204));
+    if (section.Picture)
+        c.push_back({.Kind = TControlKind::Image, .Name = section.Picture, .Parent = parent, .Left = width - 92,
+                     .Top = top + 4, .Width = 80, .Height = 80, .Visible = false});
 }
 
 void AddChoiceGroup(std::vector<TControlSpec>& c, const char* name, const char* caption, int left, int top, int width,

@@ -37,7 +37,13 @@
 // Hooks a board may override (defaults: nothing, or true):
 //   ValidateBoard(generating, message)
 //                               the board's own checks after the project name (prefix
-//                               clashes, CheckCardPrefix for each card's prefix).
+//                               clashes, CheckCardPrefix for each card's prefix); a
+//                               failure with an empty message shows no error box (a
+//                               question the user answered, or a warning shown).
+//   ValidateAfterNameFailure(message)
+//                               on boards whose box shows the last failed check: the
+//                               checks that still run when the project name failed;
+//                               their message replaces the name's.
 //   ConfirmGenerate()           questions before the project dialog (seam::AskWarningYesNo);
 //                               false ends the click.
 //   RunsBatch()                 true when the click was a batch the board ran itself.
@@ -95,6 +101,7 @@ struct TBoardFormRow {
     bool SuccessBox;            // the success box after a generation
     bool PostsBoardChange;      // "Change Main Board" posts WM_MAINBOARD_SELECT
     bool GeneratesFromHeld;     // Generate fills the held record, else a zeroed record of its own
+    bool UsesDefaultFile = true;  // default.cfg read at creation and written when the form goes away
 };
 
 class TFrameBoardForm : public TBoardForm {
@@ -139,6 +146,11 @@ public:
     // The prefix the pins of an HSMC card carry: the one typed or, for the
     // default HSMC namings (cards 2 and 3) left without one, "HSMC_".
     static std::string HsmcCardPrefix(DaughterId card, const std::string& typed);
+    // A card connector shown from a record: the combo selects the card (and
+    // keeps its item when its list lacks the card), the edit shows the
+    // record's prefix unless the combo shows "None".
+    static void ShowCardAndPrefix(TComboBox* combo, TEdit* edit, int32_t count, const uint8_t* ids, int32_t card,
+                                  const char* prefixField, std::size_t width);
     // The words whose flag is set, in order, joined by a slash.
     static std::string JoinWords(std::initializer_list<std::pair<bool, const char*>> words);
 
@@ -160,6 +172,7 @@ protected:
 
     // Departures from the frame.
     virtual bool ValidateBoard(bool generating, std::string& message);
+    virtual bool ValidateAfterNameFailure(std::string&) { return true; }
     virtual bool ConfirmGenerate() { return true; }
     virtual bool RunsBatch() { return false; }
     virtual std::string IpNotices() { return {}; }
@@ -296,6 +309,22 @@ void AddPictureOutlines(std::vector<TControlSpec>& controls, const TBoardPart (&
 // (the default button, unless the board's layout has none) in one row.
 void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TButtonCaptions captions,
                      bool defaultSetting, bool exitIsDefault = true);
+
+// One expansion connector in a group box, from top: the bold title, the card
+// combo, "Prefix Name:" with the prefix edit, and on the right the hidden
+// 80 x 80 card picture (none when Picture is nullptr).
+struct TCardSection {
+    const char* TitleLabel;  // control names
+    const char* Title;
+    const char* Combo;
+    const char* OnChange;
+    const char* PrefixLabel;
+    const char* Prefix;
+    const char* Picture;
+};
+constexpr int kCardSectionHeight = 88;
+void AddCardSection(std::vector<TControlSpec>& controls, const char* parent, int top, int width,
+                    const TCardSection& section);
 
 // A group box of choice combos side by side (e.g. "Programmable
 // Oscillator"): per column a bold title (the chip), the labels of what it

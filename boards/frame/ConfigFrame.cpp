@@ -1,5 +1,7 @@
 #include "boards/frame/ConfigFrame.h"
 
+#include "boards/soc/GpioHeaders.h"
+#include "model/DaughterBoard.h"
 #include "model/Text.h"
 
 void SetDevice(TMainBoard* board, const TDevice& device)
@@ -78,7 +80,7 @@ void TPinGroup::Bus(const TBusEnds& bus)
     PL_ASSERT(bus.Count >= 2);
     for (int n = 0; n < bus.Count; ++n) {
         const char* ball = n == 0 ? bus.First : n == bus.Count - 1 ? bus.Last : kUnknownBall;
-        Pin(MemberName(bus.Format, n), ball, bus.Direction, bus.Standard);
+        Pin(MemberName(bus.Format, bus.FirstIndex + n), ball, bus.Direction, bus.Standard);
     }
 }
 
@@ -154,6 +156,19 @@ std::vector<TPositionRange> HsmcPositionsWithoutPin()
     return ranges;
 }
 
+std::vector<TPositionRange> TavrelPositionsWithoutPin()
+{
+    std::vector<TPositionRange> ranges;
+    for (int p = 1; p <= 121; p += 6) ranges.push_back({p, p + 1});
+    ranges.push_back({125, 130});
+    return ranges;
+}
+
+std::string CardDescription(const std::string& slot, DaughterId card)
+{
+    return slot + " connect to " + GetCardDisplayName(card);
+}
+
 std::vector<TPositionRange> HsmcPairsWithoutPin(std::initializer_list<TPositionRange> below)
 {
     std::vector<TPositionRange> ranges(below);
@@ -209,4 +224,36 @@ void FixMasterPosition(TConnector* master, int position, PinDirection direction,
     PL_ASSERT(pin != nullptr);
     pin->SetDirection(direction);
     pin->SetIoStandard(standard);
+}
+
+std::vector<TPositionRange> GpioHeaderPositionsWithoutPin()
+{
+    return {{11, 12}, {29, 30}};
+}
+
+void AddGpioHeaderPair(TMainBoard* board, const uint8_t (&nGpioDaughterId)[2], const std::vector<const char*>& gpio0,
+                       const std::vector<const char*>& gpio1)
+{
+    if (static_cast<int8_t>(nGpioDaughterId[GPIO_0]) <= 0 && static_cast<int8_t>(nGpioDaughterId[GPIO_1]) <= 0) return;
+    const DaughterId card0 = nGpioDaughterId[GPIO_0];
+    if (GetCardConnectorType(card0) == CONNECTOR_GPIO80) {
+        PL_ASSERT(nGpioDaughterId[GPIO_0]);
+        PL_ASSERT(nGpioDaughterId[GPIO_1]);
+        std::vector<const char*> locations = gpio0;
+        locations.insert(locations.end(), gpio1.begin(), gpio1.end());
+        const int nNum = static_cast<int>(locations.size());
+        PL_ASSERT(nNum == GPIO_PIN_NUM * 2);
+        AddMaster(board, "GPIO_0_1", Format("GPIO_0_1 connect to %s", GetCardDisplayName(card0).c_str()),
+                  CONNECTOR_GPIO80, 18, locations);
+        return;
+    }
+    for (int h = GPIO_0; h <= GPIO_1; ++h) {
+        const DaughterId card = nGpioDaughterId[h];
+        if (card == 0) continue;
+        const std::vector<const char*>& locations = h == GPIO_0 ? gpio0 : gpio1;
+        const int nNum = static_cast<int>(locations.size());
+        PL_ASSERT(nNum == GPIO_PIN_NUM);
+        AddMaster(board, Format("GPIO_%d", h), Format("GPIO_%d connect to %s", h, GetCardDisplayName(card).c_str()),
+                  CONNECTOR_GPIO40, 16 + h, locations);
+    }
 }

@@ -40,6 +40,7 @@
 #include <vector>
 
 #include "model/Connector.h"
+#include "model/DaughterBoard.h"
 #include "model/MainBoard.h"
 #include "model/Pin.h"
 #include "platform/Seam.h"
@@ -56,12 +57,15 @@ enum : IoStandard {
     IO_1V8_HSTL_I = 4,       // "1.8-V HSTL Class I"
     IO_2V5 = 6,              // "2.5 V"
     IO_3V3_LVTTL = 8,        // "3.3-V LVTTL"
+    IO_DIFF_1V5_HSTL_I = 9,  // "Differential 1.5-V HSTL Class I"
     IO_DIFF_1V5_SSTL_I = 12, // "Differential 1.5-V SSTL Class I"
     IO_DIFF_1V8_HSTL_I = 14, // "Differential 1.8-V HSTL Class I"
     IO_DIFF_1V8_SSTL_I = 16, // "Differential 1.8-V SSTL Class I"
+    IO_LVPECL = 20,          // "Differential LVPECL"
     IO_LVDS = 21,            // "LVDS"
     IO_SSTL15_I = 29,        // "SSTL-15 Class I"
     IO_SSTL18_I = 31,        // "SSTL-18 Class I"
+    IO_SSTL2_I = 33,         // "SSTL-2 Class I"
     IO_1V4_PCML = 35,        // "1.4-V PCML"
     IO_1V5_PCML = 36,        // "1.5-V PCML"
     IO_HCSL = 37,            // "HCSL"
@@ -108,8 +112,8 @@ struct TPinRow {
     IoStandard Standard;
 };
 
-// A bus NAME[0..Count-1] of which the board's data gives the first and the
-// last ball only; the members between have kUnknownBall.
+// A bus NAME[FirstIndex..FirstIndex+Count-1] of which the board's data gives
+// the first and the last ball only; the members between have kUnknownBall.
 struct TBusEnds {
     const char* Format;  // e.g. "FSM_D[%d]"
     int Count;
@@ -117,6 +121,7 @@ struct TBusEnds {
     const char* Last;
     PinDirection Direction;
     IoStandard Standard;
+    int FirstIndex = 0;
 };
 
 // A bus table of count entries: every ball unknown but those given by member
@@ -198,6 +203,12 @@ std::vector<const char*> MasterLocations(int positions, const std::vector<TPosit
 // The positions of an HSMC connector without an FPGA pin: 35 to 38 and the
 // pairs 45-46, 51-52, ... every six up to 159-160 (44 of 160).
 std::vector<TPositionRange> HsmcPositionsWithoutPin();
+// The positions of a Tavrel connector without an FPGA pin: the pairs 1-2,
+// 7-8, ... every six up to 121-122, and 125 to 130 (48 of 180).
+std::vector<TPositionRange> TavrelPositionsWithoutPin();
+
+// A master's description: "<slot> connect to <the card's display name>".
+std::string CardDescription(const std::string& slot, DaughterId card);
 // The same pairs 45-46 ... 159-160 after the ranges a board leaves without
 // pins below them (for example {1, 38} where the transceiver and clock
 // positions are not wired).
@@ -212,12 +223,26 @@ std::vector<TPositionRange> Ddr3SodimmPositionsWithoutPin();
 
 // Step 7: a master connector of one placeholder per located position (empty
 // name, the ball, I/O standard and direction as the card says) and a null
-// position for each kNoPin. Returns it; the board owns it. A definition that
-// builds a master for one card may give the card's id (the run keeps the pin
-// order of the standard FMC namings).
+// position for each kNoPin, with card id -1 (or the card's id where the
+// board's master carries it: the run then keeps the pin order of the
+// standard FMC namings). Returns it; the board owns it.
 TConnector* AddMaster(TMainBoard* board, const std::string& name, const std::string& description,
                       ConnectorType type, int32_t masterId, const std::vector<const char*>& locations,
                       int32_t cardId = -1);
 // A master position whose placeholder keeps its own direction or I/O
 // standard whatever the card says (position 1-based; it must be located).
 void FixMasterPosition(TConnector* master, int position, PinDirection direction, IoStandard standard);
+
+// The positions of a 40-pin GPIO header without an FPGA pin: 11, 12, 29 and
+// 30 (supply and ground).
+std::vector<TPositionRange> GpioHeaderPositionsWithoutPin();
+// Step 7 for a pair of 40-pin GPIO headers with their cards (entry 0 GPIO_0,
+// entry 1 GPIO_1) and their 40 locations each: nothing unless a card id is
+// above 0 as a signed byte; when the card of GPIO_0 is an 80-pin card, one
+// master "GPIO_0_1" (type CONNECTOR_GPIO80, MasterId 18, described
+// "GPIO_0_1 connect to <card>") over GPIO_0's positions then GPIO_1's, both
+// ids then being non-zero; otherwise "GPIO_0" (16) and "GPIO_1" (17) of type
+// CONNECTOR_GPIO40, described "GPIO_<h> connect to <card>", for each header
+// whose card id is non-zero.
+void AddGpioHeaderPair(TMainBoard* board, const uint8_t (&nGpioDaughterId)[2], const std::vector<const char*>& gpio0,
+                       const std::vector<const char*>& gpio1);

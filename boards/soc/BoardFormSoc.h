@@ -172,26 +172,14 @@ protected:
     }
     std::string& SettingsFolder() override { return m_Config.m_Folder; }
 
-    // The headers from and into a record with nGpioDaughterId[] and
-    // szGpioPrefixName[][128]: header h is entry h. A stored card that is not
-    // in the list leaves its combo as it was; a header on "None" shows no
-    // prefix.
+    // The headers from and into the record (TBoardForm::ShowGpioHeaders).
     void ShowGpioHeaders(std::span<const TGpioHeaderControls> headers, const X_CONFIG& config)
     {
-        for (size_t h = 0; h < headers.size(); ++h) {
-            const TGpioHeaderControls& header = headers[h];
-            SelectCard(header.Combo, m_Config.m_CardCount, m_Config.m_CardIds, config.nGpioDaughterId[h]);
-            header.Prefix->SetText(header.Combo->ItemIndex() != 0
-                                       ? ReadFixedText(config.szGpioPrefixName[h], sizeof config.szGpioPrefixName[h])
-                                       : std::string());
-        }
+        TBoardForm::ShowGpioHeaders(headers, m_Config.m_CardCount, m_Config.m_CardIds, config);
     }
     void StoreGpioHeaders(std::span<const TGpioHeaderControls> headers, X_CONFIG& config) const
     {
-        for (size_t h = 0; h < headers.size(); ++h) {
-            config.nGpioDaughterId[h] = SelectedCard(headers[h].Combo, m_Config.m_CardIds);
-            WriteFixedText(config.szGpioPrefixName[h], sizeof config.szGpioPrefixName[h], headers[h].Prefix->Text());
-        }
+        TBoardForm::StoreGpioHeaders(headers, m_Config.m_CardIds, config);
     }
     // One generation run from the controls: they are written into a copy of
     // the held record (the held one is not touched), the board definition
@@ -215,8 +203,8 @@ protected:
         std::vector<std::string> prefixes;
         for (size_t h = 0; h < headers.size(); ++h)
             prefixes.push_back(ReadFixedText(config.szGpioPrefixName[h], sizeof config.szGpioPrefixName[h]));
-        TSocBoardForm::AttachGpioHeaderCards(board, std::span<const uint8_t>(config.nGpioDaughterId, headers.size()),
-                                             prefixes, IsDefaultGpioPair(headers, m_Config.m_CardIds));
+        TBoardForm::AttachGpioHeaderCards(board, std::span<const uint8_t>(config.nGpioDaughterId, headers.size()),
+                                          prefixes, IsDefaultGpioPair(headers, m_Config.m_CardIds));
     }
 
     std::span<const uint8_t> BatchCards() const override
@@ -295,7 +283,7 @@ public:
     // to couple on one header.
     void CoupleGpioHeaders(TObject* sender)
     {
-        if constexpr (Headers == 2) TSocBoardForm::CoupleGpioHeaders(m_Headers, sender, this->m_Config.m_CardIds);
+        if constexpr (Headers == 2) TBoardForm::CoupleGpioHeaders(m_Headers, sender, this->m_Config.m_CardIds);
     }
     bool Generate(const std::string& qpfPath) override
     {

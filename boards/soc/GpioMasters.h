@@ -7,7 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "boards/frame/ConfigFrame.h"
 #include "boards/soc/BoardPins.h"
 #include "boards/soc/GpioHeaders.h"
 #include "model/DaughterBoard.h"
@@ -42,36 +44,19 @@ void AddHeader(TMainBoard* board, const std::string& name, const std::string& de
     AddMaster(board, pConn, masterId);
 }
 
-// The masters of two headers, "GPIO_0" (16) and "GPIO_1" (17), described
-// "GPIO_%d connect to <card>"; when the card of GPIO_0 is an 80-pin card, one
-// master "GPIO_0_1" (18) over GPIO_0 then GPIO_1, which must both hold it.
+// The masters of two headers (AddGpioHeaderPair): "GPIO_0" (16) and
+// "GPIO_1" (17), or "GPIO_0_1" (18) over both for an 80-pin card on GPIO_0.
 template <std::size_t N0, std::size_t N1>
 void AddHeaderPair(TMainBoard* board, const uint8_t (&nGpioDaughterId)[2], const char* const (&gpio0)[N0],
                    const char* const (&gpio1)[N1])
 {
-    const DaughterId card0 = nGpioDaughterId[GPIO_0];
-    if (GetCardConnectorType(card0) == CONNECTOR_GPIO80) {
-        PL_ASSERT(nGpioDaughterId[GPIO_0]);
-        PL_ASSERT(nGpioDaughterId[GPIO_1]);
-        const std::string description = Format("GPIO_0_1 connect to %s", GetCardDisplayName(card0).c_str());
-        TConnector* pConn = new TConnector("GPIO_0_1", description, CONNECTOR_GPIO80, -1);
-        const int nNum = static_cast<int>(N0 + N1);
-        PL_ASSERT(nNum == GPIO_PIN_NUM * 2);
-        AddPositions(pConn, gpio0);
-        AddPositions(pConn, gpio1);
-        AddMaster(board, pConn, 18);
-        return;
-    }
-    for (int h = 0; h < 2; ++h) {
-        const DaughterId card = nGpioDaughterId[h];
-        if (card == 0) continue;
-        const std::string name = Format("GPIO_%d", h);
-        const std::string description = Format("GPIO_%d connect to %s", h, GetCardDisplayName(card).c_str());
-        if (h == 0)
-            AddHeader(board, name, description, 16, gpio0);
-        else
-            AddHeader(board, name, description, 17, gpio1);
-    }
+    // An empty location text here is a position without a pin.
+    const auto positions = [](const char* const* table, std::size_t count) {
+        std::vector<const char*> locations;
+        for (std::size_t i = 0; i < count; ++i) locations.push_back(table[i][0] == 0 ? kNoPin : table[i]);
+        return locations;
+    };
+    AddGpioHeaderPair(board, nGpioDaughterId, positions(gpio0, N0), positions(gpio1, N1));
 }
 
 }  // namespace gpiomasters

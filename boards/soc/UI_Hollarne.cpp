@@ -250,7 +250,7 @@ void TFormHollarne::UpdateShapes()
 
 void TFormHollarne::CoupleGpioHeaders(TObject* sender)
 {
-    TSocBoardForm::CoupleGpioHeaders(m_Headers, sender, m_Config.m_CardIds);
+    TBoardForm::CoupleGpioHeaders(m_Headers, sender, m_Config.m_CardIds);
 }
 
 bool TFormHollarne::IsDefaultGpioPair() { return TSocBoardForm::IsDefaultGpioPair(m_Headers, m_Config.m_CardIds); }

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr IoStandard IO_LVPECL = 20;      // "Differential LVPECL"
 constexpr IoStandard IO_HSDIO = 59;       // "High Speed Differential I/O"
 constexpr IoStandard IO_TDS = 60;         // "True Differential Signaling"
 

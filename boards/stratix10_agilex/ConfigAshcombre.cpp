@@ -216,5 +216,5 @@ bool TConfigAshcombre::ExportIpFiles(const std::string& projectFolder)
     std::vector<std::string> files;
     for (std::size_t row = NeedsSi5397AConfig() ? 0 : 7; row < std::size(kAshcombreIpFiles); ++row)
         files.push_back(kAshcombreIpFiles[row]);
-    return ExportControllerFiles(projectFolder, kSubFolder, files, AshcombreResourceName);
+    return ExportIpFileSet(projectFolder, kSubFolder, files, AshcombreResourceName);
 }

@@ -268,8 +268,8 @@ std::string TConfigZennorby::GetVhdlText(const std::string& entityName)
 bool TConfigZennorby::ExportIpFiles(const std::string& projectFolder)
 {
     if (!IsSi5340A0Used() && !IsSi5340A1Used()) return true;
-    return ExportControllerFiles(projectFolder, kSubFolder,
-                                 std::vector<std::string>(std::begin(kZennorbyControllerFiles),
-                                                          std::end(kZennorbyControllerFiles)),
-                                 ZennorbyResourceName);
+    return ExportIpFileSet(projectFolder, kSubFolder,
+                           std::vector<std::string>(std::begin(kZennorbyControllerFiles),
+                                                    std::end(kZennorbyControllerFiles)),
+                           ZennorbyResourceName);
 }

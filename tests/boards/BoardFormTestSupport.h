@@ -15,47 +15,13 @@
 #include "boards/frame/BoardFormFrame.h"
 #include "platform/FormsTesting.h"
 #include "platform/qt/NamedResources.h"
+#include "tests/boards/HostedFormFixture.h"
+#include "tests/support/ProgramResources.h"
+#include "tests/support/ProjectText.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
 namespace form_test {
-
-inline int Count(const std::string& text, const std::string& what)
-{
-    int n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
-    return n;
-}
-
-inline bool HasLine(const std::string& text, const std::string& line)
-{
-    const auto lines = SplitCrLf(text);
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
-// No ball of the .qsf is given to two signals.
-inline void ExpectNoBallTwice(const std::string& qsf)
-{
-    std::map<std::string, std::string> owners;
-    for (const std::string& line : SplitCrLf(qsf)) {
-        const std::string head = "set_location_assignment PIN_";
-        if (line.rfind(head, 0) != 0) continue;
-        const size_t to = line.find(" -to ");
-        const std::string ball = line.substr(head.size(), to - head.size());
-        const std::string signal = line.substr(to + 5);
-        EXPECT_TRUE(owners.emplace(ball, signal).second) << ball << " " << owners[ball] << " " << signal;
-    }
-}
-
-// The .v files of a project folder, sorted.
-inline std::vector<std::string> VerilogFilesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.path().extension() == ".v") names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // Compiles every .v file of a project folder with `default_nettype none`
 // before them, so that a port a block uses but nobody declared is an error.
@@ -70,26 +36,12 @@ inline void ExpectProjectCompiles(const std::string& folder, const std::string& 
 }
 
 // The main form of the program with one board form hosted in it.
-class BoardFormTest : public ::testing::Test {
+class BoardFormTest : public HostedFormTest {
 protected:
     void SetUp() override
     {
-        seam.executableFolder = folder.Path();
-        SetExecutablePathForTesting(folder.Path() + "pinloom");
-        SetScreenSizeForTesting(1280, 1024);
-        // The program's own IP resources.
-        for (const char* name : {"EXT_PLL_CTRL_VERILOG"}) {
-            std::string bytes;
-            ASSERT_TRUE(LoadNamedResource(name, bytes)) << name;
-            seam.AddResource(name, bytes);
-        }
-        main = std::make_unique<TFormMain>(nullptr);
-    }
-    void TearDown() override
-    {
-        main.reset();
-        SetExecutablePathForTesting("");
-        SetScreenSizeForTesting(0, 0);
+        ServeProgramResources(seam, {"EXT_PLL_CTRL_VERILOG"});
+        HostedFormTest::SetUp();
     }
 
     // Hosts the board's form (the form it replaces writes its own
@@ -105,10 +57,6 @@ protected:
         seam.dialogs.clear();
         return form;
     }
-    std::string ProjectFolder(const std::string& word, const std::string& name) const
-    {
-        return folder.Path() + "CodeGenerated/" + word + "/" + name + "/";
-    }
     // Names the project, presses Generate and answers the project dialog
     // with <name>.qpf in the proposed folder; returns the folder.
     std::string Generate(TFrameBoardForm* form, const std::string& name)
@@ -121,10 +69,6 @@ protected:
         return ProjectFolder(form->Row().FolderWord, name);
     }
     std::string DefaultConfig() const { return folder.Path() + "default.cfg"; }
-
-    SeamRecorder seam;
-    TempFolder folder;
-    std::unique_ptr<TFormMain> main;
 };
 
 }  // namespace form_test

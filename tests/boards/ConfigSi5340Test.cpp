@@ -12,35 +12,13 @@
 #include "boards/arria10/ConfigFallowmere.h"
 #include "boards/arria10/ConfigGarvelow.h"
 #include "boards/arria10/ConfigTarrowind.h"
+#include "tests/boards/Si5340TextCheck.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
 
-const std::string kRule = "#============================================================\r\n";
-const std::string kVRule = "//=======================================================\r\n";
-
-std::string Lines(std::initializer_list<std::string> lines)
-{
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
-}
-
-std::string Include(std::initializer_list<const char*> files)
-{
-    std::string text = "\r\n" + kRule + "# Includes SI5340 Controller Files\r\n" + kRule;
-    for (const char* file : files) text += std::string("set_global_assignment -name VERILOG_FILE si5340_controller/") + file + "\r\n";
-    return text + "\r\n";
-}
-
-const std::initializer_list<const char*> kCommon = {"clock_divider.v", "edge_detector.v", "i2c_bus_controller.v",
-                                                    "initial_config.v"};
-const std::vector<std::string> kCommonFiles(kCommon.begin(), kCommon.end());
-const std::vector<std::string> kAFiles = {"si5340a_clk_frq_sel_gen.v", "si5340a_controller.v",
-                                          "si5340a_freq_prameter_selector.v", "si5340a_i2c_reg_controller.v"};
-const std::vector<std::string> kBFiles = {"si5340b_clk_frq_sel_gen.v", "si5340b_controller.v",
-                                          "si5340b_freq_prameter_selector.v", "si5340b_i2c_reg_controller.v"};
+using namespace si5340text;
 
 const std::string kSi5340ADefines = Lines({"`define SI5340A_POWER_DOWN  3'h0", "`define SI5340A_644M53125   3'h1",
                                            "`define SI5340A_322M265625  3'h2", "`define SI5340A_312M5       3'h3",
@@ -105,67 +83,6 @@ std::string PairB(const std::string& define)
                   "    .iPLL_OUT_FREQ_SEL(`" + define + "),", "    .I2C_CLK(SI5340B_I2C_SCL),",
                   "    .I2C_DATA(SI5340B_I2C_SDA),", "    .oPLL_REG_CONFIG_DONE(si5340b_config_done)", ");", "",
                   "assign SI5340B_OE_n = 1'b0;", "assign SI5340B_RST_n = CPU_RESET_n;", ""});
-}
-
-std::string Termination(const std::string& lines)
-{
-    return "\r\n" + kRule + "# Termination Settings\r\n" + kRule + lines + "\r\n";
-}
-
-std::string QsfpLines(char x)
-{
-    const std::string q = std::string("QSFP") + x;
-    return Lines({"set_instance_assignment -name XCVR_REFCLK_PIN_TERMINATION AC_COUPLING -to " + q + "_REFCLK_p",
-                  "set_instance_assignment -name XCVR_IO_PIN_TERMINATION 100_OHMS -to " + q + "_RX_p",
-                  "set_instance_assignment -name XCVR_IO_PIN_TERMINATION 100_OHMS -to " + q + "_TX_p"});
-}
-
-std::string PcieLines(const std::string& p)
-{
-    return Lines(
-        {"set_instance_assignment -name XCVR_REFCLK_PIN_TERMINATION DC_COUPLING_EXTERNAL_RESISTOR -to " + p + "_REFCLK_p",
-         "set_instance_assignment -name XCVR_IO_PIN_TERMINATION 100_OHMS -to " + p + "_TX_p",
-         "set_instance_assignment -name XCVR_IO_PIN_TERMINATION 100_OHMS -to " + p + "_RX_p"});
-}
-
-std::string DiffTermination(const std::string& pin)
-{
-    return "set_instance_assignment -name INPUT_TERMINATION DIFFERENTIAL -to " + pin + "\r\n";
-}
-
-std::vector<std::string> FilesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    std::error_code ec;
-    if (!std::filesystem::is_directory(folder, ec)) return names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::vector<std::string> Sorted(std::vector<std::string> names)
-{
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> groups)
-{
-    std::vector<std::string> all;
-    for (const auto& group : groups) all.insert(all.end(), group.begin(), group.end());
-    return all;
-}
-
-// Registers every controller resource under the given names, each text its
-// own resource name so that a misplaced file shows.
-void AddResources(SeamRecorder& seam, const std::vector<std::string>& files, const std::string& commonPrefix,
-                  const std::string& chipPrefix)
-{
-    for (const std::string& file : files) {
-        const bool common = file.rfind("si5340", 0) != 0;
-        const std::string name = (common ? commonPrefix : chipPrefix) + file.substr(0, file.size() - 2) + "_verilog";
-        seam.AddResource(name, "// " + name + "\r\n");
-    }
 }
 
 class ConfigTarrowindTest : public ::testing::Test {

@@ -10,17 +10,7 @@
 
 #include "tests/boards/SocFormFixture.h"
 
-using socform::Count;
-using socform::ExpectEachBallOnce;
-using socform::HasLine;
 using socform::kSuccess;
-
-// The source folder, from where this file lies in it.
-inline std::string SourceFolder()
-{
-    const std::string file = __FILE__;
-    return file.substr(0, file.rfind("tests/boards/"));
-}
 
 template <class F, uint8_t Id>
 class BoardFormTest : public SocFormTest<F, Id> {

@@ -138,7 +138,7 @@ TEST_F(GorsewinForm, AGpioCardOnTheHeader)
     // 281 board pins and 36 card pins; 15 + 2 balls given.
     EXPECT_EQ(Count(qsf, "set_instance_assignment -name IO_STANDARD"), 281 + 36);
     EXPECT_EQ(Count(qsf, "set_location_assignment PIN_"), 17);
-    ExpectEachBallOnce(qsf);
+    ExpectNoBallTwice(qsf);
     ExpectVerilogCompiles("Gorsewin");
 
     // With a prefix.
@@ -315,7 +315,7 @@ TEST_F(GorsewinForm, HsmcCardsAndTheDefaultNamingPrefix)
     EXPECT_TRUE(HasLine(qsf, "set_instance_assignment -name IO_STANDARD \"2.5 V\" -to HSMC_SDA"));
     EXPECT_EQ(Count(qsf, "-to HSMC_SDA\r\n"), 1);
     EXPECT_EQ(Count(qsf, "-to HSMC_SCL\r\n"), 1);
-    ExpectEachBallOnce(qsf);
+    ExpectNoBallTwice(qsf);
     ExpectVerilogCompiles("Hsmc");
 
     // Its own prefix is kept; another card without a prefix gets none.
@@ -330,6 +330,6 @@ TEST_F(GorsewinForm, HsmcCardsAndTheDefaultNamingPrefix)
     qsf = ProjectFile("Hsmc", ".qsf");
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_AD28 -to L_CLK0"));
     EXPECT_EQ(Count(qsf, "HSMC_"), 0);
-    ExpectEachBallOnce(qsf);
+    ExpectNoBallTwice(qsf);
     ExpectVerilogCompiles("Hsmc");
 }

@@ -11,6 +11,8 @@
 #include "boards/soc/UI_Hollarne.h"
 #include "model/Text.h"
 #include "platform/FormsTesting.h"
+#include "tests/boards/HostedFormFixture.h"
+#include "tests/support/ProjectText.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
@@ -31,34 +33,8 @@ const std::string kPrefixRule = "Prefix Name must start with a letter and hold o
 // Combo items of the card list, in the order the form lists the cards.
 enum Item { None = 0, GpioDefault, Culm, Ivrel, Kember, Sarnel, Brevik, Tamsil, Dunvar, Elvask, Fenwry, RiscV, Jusk };
 
-int Count(const std::string& text, const std::string& what)
-{
-    int n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
-    return n;
-}
-
-bool HasLine(const std::string& text, const std::string& line)
-{
-    const auto lines = SplitCrLf(text);
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
-class HollarneForm : public ::testing::Test {
+class HollarneForm : public HostedFolderTest {
 protected:
-    void SetUp() override
-    {
-        seam.executableFolder = folder.Path();
-        SetExecutablePathForTesting(folder.Path() + "pinloom");
-        SetScreenSizeForTesting(1280, 1024);
-    }
-    void TearDown() override
-    {
-        main.reset();
-        SetExecutablePathForTesting("");
-        SetScreenSizeForTesting(0, 0);
-    }
-
     TFormHollarne* Open()
     {
         main = std::make_unique<TFormMain>(nullptr);
@@ -68,7 +44,7 @@ protected:
     }
     std::string ProjectFolder(const std::string& name = "HOLLARNE") const
     {
-        return folder.Path() + "CodeGenerated/HOLLARNE/" + name + "/";
+        return HostedFolderTest::ProjectFolder("HOLLARNE", name);
     }
     // Presses Generate, answering the project dialog with <name>.qpf in the
     // proposed folder; returns the folder.
@@ -92,10 +68,6 @@ protected:
         form->FormToConfig(config);
         return config;
     }
-
-    SeamRecorder seam;
-    TempFolder folder;
-    std::unique_ptr<TFormMain> main;
 };
 
 }  // namespace

@@ -125,7 +125,7 @@ TEST_F(LanterbyForm, EachCardOnTheHeaderWithAndWithoutPrefix)
     }
     // Every group and the header: 277 on-board pins (3 without location) and 8.
     EXPECT_EQ(Count(qsf, "set_location_assignment PIN_"), 274 + 8);
-    ExpectEachBallOnce(qsf);
+    ExpectNoBallTwice(qsf);
     const std::string verilog = ReadFile(ChangeFileExt(prefixed, ".v"));
     EXPECT_TRUE(HasLine(verilog, "\tinout \t\t     [7:0]\t\tA_GPIO"));
 

@@ -12,6 +12,7 @@
 #include "boards/arria10/CONFIG_GARVELOW.h"
 #include "boards/arria10/CONFIG_TARROWIND.h"
 #include "model/DaughterBoard.h"
+#include "tests/boards/BoardDefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
 namespace {
@@ -26,15 +27,7 @@ Groups GroupsOf(const TMainBoard& board)
     return groups;
 }
 
-const TPin* FindPin(const TMainBoard& board, const std::string& name)
-{
-    for (int c = 0; c < board.GetConnectorCount(); ++c) {
-        const TConnector* connector = board.GetConnector(c);
-        for (int i = 0; i < connector->GetPinCount(); ++i)
-            if (connector->GetPin(i) && connector->GetPin(i)->GetName() == name) return connector->GetPin(i);
-    }
-    return nullptr;
-}
+using defcheck::FindPin;
 
 // Every named pin that has a location.
 std::map<std::string, std::string> LocatedPins(const TMainBoard& board)

@@ -19,7 +19,10 @@
 #include "model/Text.h"
 #include "platform/FormsTesting.h"
 #include "platform/qt/NamedResources.h"
+#include "tests/boards/HostedFormFixture.h"
 #include "tests/boards/NoticeTexts.h"
+#include "tests/support/ProjectText.h"
+#include "tests/support/ProgramResources.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
@@ -36,67 +39,23 @@ std::string QuestionB(const std::string& list)
 {
     return list + " interface is enabled, but the associated programmable oscillator SI5338B is not enabled.\r\n";
 }
-// The controller files as resources: the program's own where the build
-// carries them, else modules with the ports the top levels connect.
-const char* const kStandIns[][2] = {
-    {"clock_divider", "module clock_divider(input iCLK, input iRST_n, output oCLK_OUT);\nendmodule\n"},
-    {"edge_detector", "module edge_detector(input iCLK, input iRST_n, input iIn);\nendmodule\n"},
-    {"i2c_bus_controller", "module i2c_bus_controller(input iCLK);\nendmodule\n"},
-    {"initial_config", "module initial_config(input iCLK, input iRST_n, output oINITIAL_START);\nendmodule\n"},
-    {"si5340a_clk_frq_sel_gen", "module si5340a_clk_frq_sel_gen(input iCLK);\nendmodule\n"},
-    {"si5340a_controller",
-     "module si5340a_controller(input iCLK, input iRST_n, input iStart, input [2:0] iPLL_OUT0_FREQ_SEL,\n"
-     "  input [2:0] iPLL_OUT1_FREQ_SEL, input [2:0] iPLL_OUT2_FREQ_SEL, input [2:0] iPLL_OUT3_FREQ_SEL,\n"
-     "  output I2C_CLK, inout I2C_DATA, output oPLL_I2C_ID_READ_ERROR, output oPLL_REG_CONFIG_DONE);\n"
-     "endmodule\n"},
-    {"si5340a_freq_prameter_selector", "module si5340a_freq_prameter_selector(input [2:0] iPLL_OUT_FREQ_SEL);\nendmodule\n"},
-    {"si5340a_i2c_reg_controller", "module si5340a_i2c_reg_controller(input iCLK);\nendmodule\n"},
-    {"si5340b_clk_frq_sel_gen", "module si5340b_clk_frq_sel_gen(input iCLK);\nendmodule\n"},
-    {"si5340b_controller",
-     "module si5340b_controller(input iCLK, input iRST_n, input iStart, input [3:0] iPLL_OUT_FREQ_SEL,\n"
-     "  output I2C_CLK, inout I2C_DATA, output oPLL_I2C_ID_READ_ERROR, output oPLL_REG_CONFIG_DONE);\n"
-     "endmodule\n"},
-    {"si5340b_freq_prameter_selector", "module si5340b_freq_prameter_selector(input [3:0] iPLL_OUT_FREQ_SEL);\nendmodule\n"},
-    {"si5340b_i2c_reg_controller", "module si5340b_i2c_reg_controller(input iCLK);\nendmodule\n"},
-};
 
-void RegisterControllerFiles(SeamRecorder& seam)
+// The controller files the Fallowmere/Garvelow set and the Tarrowind set
+// export, by resource name (the names ignore case).
+std::vector<std::string> ControllerResources()
 {
-    for (const auto& [module, standIn] : kStandIns) {
+    std::vector<std::string> names;
+    for (const char* module :
+         {"clock_divider", "edge_detector", "i2c_bus_controller", "initial_config", "si5340a_clk_frq_sel_gen",
+          "si5340a_controller", "si5340a_freq_prameter_selector", "si5340a_i2c_reg_controller",
+          "si5340b_clk_frq_sel_gen", "si5340b_controller", "si5340b_freq_prameter_selector",
+          "si5340b_i2c_reg_controller"}) {
         const std::string file = std::string(module) + "_verilog";
         const bool common = file.rfind("si5340", 0) != 0;
-        for (const std::string& name :
-             {"fallowmere_" + file, common ? "tarrowind_" + file : file}) {
-            std::string bytes;
-            seam.AddResource(name, LoadNamedResource(name, bytes) ? bytes : standIn);
-        }
+        names.push_back("fallowmere_" + file);
+        names.push_back(common ? "tarrowind_" + file : file);
     }
-}
-
-bool HasLine(const std::string& text, const std::string& line)
-{
-    const auto lines = SplitCrLf(text);
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
-int Count(const std::string& text, const std::string& what)
-{
-    int n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
-    return n;
-}
-
-// No ball of the .qsf is given to two signals.
-void ExpectNoBallTwice(const std::string& qsf)
-{
-    std::map<std::string, std::string> owners;
-    for (const std::string& line : SplitCrLf(qsf)) {
-        const std::string head = "set_location_assignment PIN_";
-        if (line.rfind(head, 0) != 0) continue;
-        const size_t to = line.find(" -to ");
-        const std::string ball = line.substr(head.size(), to - head.size());
-        EXPECT_TRUE(owners.emplace(ball, line.substr(to + 5)).second) << ball;
-    }
+    return names;
 }
 
 std::vector<std::string> ItemsOf(const TComboBox* combo)
@@ -109,87 +68,21 @@ std::vector<std::string> ItemsOf(const TComboBox* combo)
 const std::vector<std::string> kSi5340AItems = {"Not Use",   "100.00000", "125.00000", "156.25000",
                                                 "250.00000", "312.50000", "322.26500", "644.53125"};
 
-class Si5340Forms : public ::testing::Test {
+class Si5340Forms : public HostedFormTest {
 protected:
     void SetUp() override
     {
-        seam.executableFolder = folder.Path();
-        SetExecutablePathForTesting(folder.Path() + "pinloom");
-        SetScreenSizeForTesting(1280, 1024);
-        RegisterControllerFiles(seam);
-        main = std::make_unique<TFormMain>(nullptr);
+        ServeProgramResources(seam, ControllerResources());
+        HostedFormTest::SetUp();
     }
-    void TearDown() override
-    {
-        main.reset();
-        SetExecutablePathForTesting("");
-        SetScreenSizeForTesting(0, 0);
-    }
-
-    template <class F>
-    F* Open(uint8_t id)
-    {
-        main->OpenBoardForm(id);
-        auto* form = dynamic_cast<F*>(main->BoardForm());
-        EXPECT_NE(form, nullptr);
-        return form;
-    }
-    std::string ProjectFolder(const std::string& word, const std::string& name) const
-    {
-        return folder.Path() + "CodeGenerated/" + word + "/" + name + "/";
-    }
-    // Presses Generate, answering the project dialog with <name>.qpf in the
-    // proposed folder and the questions as given; returns the folder.
-    std::string Generate(TFrameBoardForm* form, const std::string& word, const std::string& name,
-                         std::initializer_list<bool> answers = {})
-    {
-        seam.boxes.clear();
-        seam.dialogs.clear();
-        for (bool yes : answers) seam.yesNoAnswers.push_back(yes);
-        seam.AnswerNextDialog(ProjectFolder(word, name) + name + ".qpf");
-        UserClick(form->Find<TButton>("ButtonGen"));
-        seam.dialogAnswers.clear();
-        return ProjectFolder(word, name);
-    }
-    // default.cfg as the next form finds it (the form shown now writes its
-    // own when it goes away, so it goes first).
-    void WriteDefault(const std::string& bytes)
-    {
-        main->CloseBoardForms();
-        WriteFile(folder.Path() + "default.cfg", bytes);
-    }
-    std::vector<std::string> BoxTexts() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& box : seam.boxes) texts.push_back(box.text);
-        return texts;
-    }
-    // Compiles <folder><name>.v with every exported controller file.
     void ExpectCompiles(const std::string& projectFolder, const std::string& name)
     {
-        std::vector<std::string> files = {folder.Path() + "nettype.v", projectFolder + name + ".v"};
-        WriteFile(files[0], "`default_nettype none\n");
-        std::error_code ec;
-        if (std::filesystem::is_directory(projectFolder + "si5340_controller", ec))
-            for (const auto& entry : std::filesystem::directory_iterator(projectFolder + "si5340_controller"))
-                files.push_back(entry.path().string());
-        std::string log;
-        EXPECT_TRUE(CompileVerilog(files, "", log)) << log;
+        HostedFormTest::ExpectCompiles(projectFolder, name, "si5340_controller");
     }
     std::vector<std::string> ControllerFiles(const std::string& projectFolder) const
     {
-        std::vector<std::string> names;
-        std::error_code ec;
-        if (!std::filesystem::is_directory(projectFolder + "si5340_controller", ec)) return names;
-        for (const auto& entry : std::filesystem::directory_iterator(projectFolder + "si5340_controller"))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
+        return FilesIn(projectFolder + "si5340_controller");
     }
-
-    SeamRecorder seam;
-    TempFolder folder;
-    std::unique_ptr<TFormMain> main;
 };
 
 TCheckBox* Box(TForm* form, const std::string& name) { return form->Find<TCheckBox>(name); }
@@ -267,8 +160,8 @@ TEST_F(Si5340Forms, TarrowindRemembersAClockChoiceAndAsksBeforeGeneratingWithout
 
     // Both DDR3 sockets and the on-board PCIe clock without their outputs.
     UserClick(qsfpA);
-    UserClick(form->CheckBoxDDR3_0);
-    UserClick(form->CheckBoxDDR3_1);
+    UserClick(form->CheckBoxSocket[0]);
+    UserClick(form->CheckBoxSocket[1]);
     UserClick(form->CheckBoxPceiClk);
     EXPECT_TRUE(form->ShapeSi5340B->Visible());
     Generate(form, "Tarrowind", "TARROWIND", {false});
@@ -319,7 +212,7 @@ TEST_F(Si5340Forms, TarrowindSelectAllGeneratesEverythingWithBothControllers)
 TEST_F(Si5340Forms, TarrowindAttachesOnlyTheTickedSocket)
 {
     auto* form = Open<TFormTarrowind>(MAINBOARD_TARROWIND);
-    UserClick(form->CheckBoxDDR3_1);
+    UserClick(form->CheckBoxSocket[1]);
     UserPick(form->m_Si5340BComboBoxes[0], 2);
     UserPick(form->ComboBoxBoard, 3);
     const std::string project = Generate(form, "Tarrowind", "TARROWIND");
@@ -338,7 +231,7 @@ TEST_F(Si5340Forms, TarrowindAttachesOnlyTheTickedSocket)
     ExpectCompiles(project, "TARROWIND");
 
     // Only PCIe among the transceivers; no memory.
-    UserClick(form->CheckBoxDDR3_1);
+    UserClick(form->CheckBoxSocket[1]);
     UserClick(form->CheckBoxPCIe);
     Generate(form, "Tarrowind", "TARROWIND");
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>{TransceiverNotice("PCIe"), kSuccess + project}));
@@ -486,8 +379,8 @@ TYPED_TEST(PairForms, OpensWithTheDefaults)
         EXPECT_FALSE(form->m_Clock[i].Combo->Enabled());
         EXPECT_EQ(form->m_Clock[i].Combo->Text(), "Not Use");
     }
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(ItemsOf(form->ComboBoxSi5340A[i]), kSi5340AItems);
-    EXPECT_EQ(ItemsOf(form->ComboBoxSi5340B_QDRII),
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(ItemsOf(form->m_Si5340AComboBoxes[i]), kSi5340AItems);
+    EXPECT_EQ(ItemsOf(form->m_Si5340BComboBoxes[0]),
               (std::vector<std::string>{"Not Use", "225.00000", "250.00000", "275.00000"}));
     EXPECT_FALSE(form->ShapeSi5340A->Visible());
     EXPECT_FALSE(form->ShapeSi5340B->Visible());
@@ -505,25 +398,25 @@ TYPED_TEST(PairForms, RememberedChoicesAndSelectAll)
 {
     auto* form = this->Open();
     UserClick(form->CheckBoxQsfp[0]);
-    EXPECT_TRUE(form->ComboBoxSi5340A[0]->Enabled());
-    EXPECT_EQ(form->ComboBoxSi5340A[0]->Text(), "Not Use");
+    EXPECT_TRUE(form->m_Si5340AComboBoxes[0]->Enabled());
+    EXPECT_EQ(form->m_Si5340AComboBoxes[0]->Text(), "Not Use");
 
     UserClick(form->ButtonButtonDefaultAllSetting);
     for (const auto& flag : form->m_Flags.Entries())
         if (flag.Box) {
             EXPECT_TRUE(flag.Box->Checked()) << flag.Box->Name();
         }
-    for (TComboBox* combo : form->ComboBoxSi5340A) EXPECT_EQ(combo->Text(), "644.53125");
-    EXPECT_EQ(form->ComboBoxSi5340B_QDRII->Text(), "275.00000");
+    for (TComboBox* combo : form->m_Si5340AComboBoxes) EXPECT_EQ(combo->Text(), "644.53125");
+    EXPECT_EQ(form->m_Si5340BComboBoxes[0]->Text(), "275.00000");
     UserClick(form->CheckBoxQsfp[1]);
     UserClick(form->CheckBoxQsfp[1]);
-    EXPECT_EQ(form->ComboBoxSi5340A[1]->Text(), "644.53125");
+    EXPECT_EQ(form->m_Si5340AComboBoxes[1]->Text(), "644.53125");
     // A change of any Si5340A combo stores "Not Use" for an unticked cage.
     UserClick(form->CheckBoxQsfp[1]);
-    UserPick(form->ComboBoxSi5340A[0], 2);
+    UserPick(form->m_Si5340AComboBoxes[0], 2);
     UserClick(form->CheckBoxQsfp[1]);
-    EXPECT_EQ(form->ComboBoxSi5340A[1]->Text(), "Not Use");
-    EXPECT_EQ(form->ComboBoxSi5340A[0]->Text(), "125.00000");
+    EXPECT_EQ(form->m_Si5340AComboBoxes[1]->Text(), "Not Use");
+    EXPECT_EQ(form->m_Si5340AComboBoxes[0]->Text(), "125.00000");
 }
 
 TYPED_TEST(PairForms, OneQuestionForBothGeneratorsThenNoClockAtNotUse)
@@ -555,9 +448,9 @@ TYPED_TEST(PairForms, NoticesInTheirOrderAndTheControllersOfTheChoices)
     auto* form = this->Open();
     UserClick(form->CheckBoxPCIe);
     UserClick(form->CheckBoxQsfp[1]);
-    UserPick(form->ComboBoxSi5340A[1], 6);
+    UserPick(form->m_Si5340AComboBoxes[1], 6);
     UserClick(form->CheckBoxQdr[0]);
-    UserPick(form->ComboBoxSi5340B_QDRII, 1);
+    UserPick(form->m_Si5340BComboBoxes[0], 1);
     const std::string project = this->Generate(form);
     EXPECT_EQ(this->BoxTexts(), (std::vector<std::string>{MemoryNotice("QDRII+ SRAM") + TransceiverNotice("PCIe/QSFP+"),
                                                     kSuccess + project}));

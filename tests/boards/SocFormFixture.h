@@ -17,6 +17,8 @@
 #include "model/MainBoard.h"
 #include "model/Text.h"
 #include "platform/FormsTesting.h"
+#include "tests/boards/HostedFormFixture.h"
+#include "tests/support/ProjectText.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
@@ -27,19 +29,6 @@ inline const char* const kSuccess =
 inline const char* const kHpsWarning =
     "===== HPS System warning =====\r\nTo prevent any errors while compiling your Quartus project, \r\nplease "
     "add the Altera HPS IP to your design.\r\n";
-
-inline int Count(const std::string& text, const std::string& what)
-{
-    int n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
-    return n;
-}
-
-inline bool HasLine(const std::string& text, const std::string& line)
-{
-    const auto lines = SplitCrLf(text);
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
 
 // The display names of the card lists of the forms, item 0 first: the
 // 40-pin list (every offered 40-pin card, no voltage rule) and the list of
@@ -92,38 +81,13 @@ inline std::vector<std::string> Folders(const std::string& root)
     return names;
 }
 
-// No ball of a .qsf is given to two signals.
-inline void ExpectEachBallOnce(const std::string& qsf)
-{
-    const std::string head = "set_location_assignment PIN_";
-    std::vector<std::string> balls;
-    for (const std::string& line : SplitCrLf(qsf))
-        if (line.rfind(head, 0) == 0) balls.push_back(line.substr(head.size(), line.find(' ', head.size()) - head.size()));
-    std::sort(balls.begin(), balls.end());
-    const auto twice = std::adjacent_find(balls.begin(), balls.end());
-    EXPECT_EQ(twice, balls.end()) << "ball " << *twice << " is given twice";
-}
-
 }  // namespace socform
 
 // The form of board Id, opened in the main form, whose projects go under
 // CodeGenerated/<Word>/.
 template <class TFormX, uint8_t Id>
-class SocFormTest : public ::testing::Test {
+class SocFormTest : public HostedFolderTest {
 protected:
-    void SetUp() override
-    {
-        seam.executableFolder = folder.Path();
-        SetExecutablePathForTesting(folder.Path() + "pinloom");
-        SetScreenSizeForTesting(1280, 1024);
-    }
-    void TearDown() override
-    {
-        main.reset();
-        SetExecutablePathForTesting("");
-        SetScreenSizeForTesting(0, 0);
-    }
-
     // Opens the form with default.cfg holding the given bytes (none: no file).
     // The start-up board goes first, leaving its own default.cfg behind.
     TFormX* Open(const std::string& defaultCfg = "")
@@ -137,11 +101,6 @@ protected:
         auto* form = dynamic_cast<TFormX*>(main->BoardForm());
         EXPECT_NE(form, nullptr);
         return form;
-    }
-    // The folder that the project dialog proposes for a project name.
-    std::string ProjectFolder(const std::string& word, const std::string& name) const
-    {
-        return folder.Path() + "CodeGenerated/" + word + "/" + name + "/";
     }
     // Presses Generate, answering the project dialog with <name>.qpf in the
     // proposed folder of the form's current project name; returns that path.
@@ -239,8 +198,4 @@ protected:
         EXPECT_EQ(seam.beeps, 1);
         EXPECT_TRUE(FileExists(root + name + ".qpf"));
     }
-
-    SeamRecorder seam;
-    TempFolder folder;
-    std::unique_ptr<TFormMain> main;
 };

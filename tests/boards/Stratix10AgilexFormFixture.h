@@ -18,22 +18,8 @@
 
 namespace s10form {
 
-using socform::Count;
-using socform::ExpectEachBallOnce;
-using socform::HasLine;
 using socform::ItemTexts;
 using socform::kSuccess;
-
-// The files of a project's sub-folder, sorted (none when it is missing).
-inline std::vector<std::string> FilesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 template <class X_CONFIG>
 X_CONFIG RecordOf(const std::string& bytes)
@@ -76,7 +62,7 @@ protected:
         return this->Generate(form, m_Word, name);
     }
     std::string SubFolder(const std::string& qpf) const { return ExtractFilePath(qpf) + m_SubFolder + "/"; }
-    std::vector<std::string> ControllerFiles(const std::string& qpf) const { return s10form::FilesIn(SubFolder(qpf)); }
+    std::vector<std::string> ControllerFiles(const std::string& qpf) const { return FilesIn(SubFolder(qpf)); }
     std::vector<std::string> BoxTexts() const
     {
         std::vector<std::string> texts;

@@ -19,7 +19,9 @@
 #include "model/Names.h"
 #include "model/Text.h"
 #include "platform/FormsTesting.h"
-#include "platform/qt/NamedResources.h"
+#include "tests/boards/HostedFormFixture.h"
+#include "tests/support/ProgramResources.h"
+#include "tests/support/ProjectText.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
@@ -54,70 +56,18 @@ const char* const kCdcmStub =
     "module CDCM6100x_Config(input clk_50m, input recal_n, input [3:0] desired_freq, output CLK_CE,\n"
     "  output [2:0] CLK_OD, output [1:0] CLK_OS, output [1:0] CLK_PR, output CLK_RST_n);\nendmodule\n";
 
-// The program's own IP resources, served to the run as the program serves
-// them.
-void RegisterClockChipIp(SeamRecorder& seam)
-{
-    for (const char* name : {"EXT_PLL_CTRL_VERILOG", "SI570_CONTROLLER_VERILOG", "CLOCK_DIVIDER_VERILOG",
-                             "EDGE_DETECTOR_VERILOG", "I2C_BUS_CONTROLLER_VERILOG", "I2C_CONTROLLER_VERILOG",
-                             "I2C_REG_CONTROLLER_VERILOG", "INITIAL_CONFIG_VERILOG", "CDCM6100X_CONFIG_VERILOG"}) {
-        std::string bytes;
-        ASSERT_TRUE(LoadNamedResource(name, bytes)) << name;
-        seam.AddResource(name, bytes);
-    }
-}
+// The program's own IP files that the boards export.
+const std::vector<std::string> kClockChipIp = {
+    "EXT_PLL_CTRL_VERILOG",     "SI570_CONTROLLER_VERILOG",   "CLOCK_DIVIDER_VERILOG",
+    "EDGE_DETECTOR_VERILOG",    "I2C_BUS_CONTROLLER_VERILOG", "I2C_CONTROLLER_VERILOG",
+    "I2C_REG_CONTROLLER_VERILOG", "INITIAL_CONFIG_VERILOG",   "CDCM6100X_CONFIG_VERILOG"};
 
-int Count(const std::string& text, const std::string& what)
-{
-    int n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
-    return n;
-}
-
-bool HasLine(const std::string& text, const std::string& line)
-{
-    const auto lines = SplitCrLf(text);
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
-std::vector<std::string> VerilogFilesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.path().extension() == ".v") names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// The balls of the .qsf: no ball is given to two signals.
-void ExpectNoBallTwice(const std::string& qsf)
-{
-    std::map<std::string, std::string> owners;
-    for (const std::string& line : SplitCrLf(qsf)) {
-        const std::string head = "set_location_assignment PIN_";
-        if (line.rfind(head, 0) != 0) continue;
-        const size_t to = line.find(" -to ");
-        const std::string ball = line.substr(head.size(), to - head.size());
-        const std::string signal = line.substr(to + 5);
-        EXPECT_TRUE(owners.emplace(ball, signal).second) << ball << " " << owners[ball] << " " << signal;
-    }
-}
-
-class StratixForms : public ::testing::Test {
+class StratixForms : public HostedFormTest {
 protected:
     void SetUp() override
     {
-        seam.executableFolder = folder.Path();
-        SetExecutablePathForTesting(folder.Path() + "pinloom");
-        SetScreenSizeForTesting(1280, 1024);
-        RegisterClockChipIp(seam);
-        main = std::make_unique<TFormMain>(nullptr);
-    }
-    void TearDown() override
-    {
-        main.reset();
-        SetExecutablePathForTesting("");
-        SetScreenSizeForTesting(0, 0);
+        ServeProgramResources(seam, kClockChipIp);
+        HostedFormTest::SetUp();
     }
 
     template <class F>
@@ -129,10 +79,6 @@ protected:
         auto* form = dynamic_cast<F*>(main->BoardForm());
         EXPECT_NE(form, nullptr);
         return form;
-    }
-    std::string ProjectFolder(const std::string& word, const std::string& name) const
-    {
-        return folder.Path() + "CodeGenerated/" + word + "/" + name + "/";
     }
     // Presses Generate, answering the project dialog with <name>.qpf in the
     // proposed folder and the questions with the answers given.
@@ -164,10 +110,6 @@ protected:
                                  name + "' '" + project + name + ".v' '" + folder.Path() + "controllers.v'";
         EXPECT_EQ(RunCommand(lint, log), 0) << log;
     }
-
-    SeamRecorder seam;
-    TempFolder folder;
-    std::unique_ptr<TFormMain> main;
 };
 
 }  // namespace

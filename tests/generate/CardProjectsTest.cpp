@@ -7,6 +7,7 @@
 #include "cards/CardMaps.h"
 #include "generate/Pinloom.h"
 #include "tests/generate/GenerateSupport.h"
+#include "tests/support/ProjectText.h"
 
 namespace {
 
@@ -14,13 +15,6 @@ struct Project {
     std::string name;
     int activePins = 0;
 };
-
-int Count(const std::string& text, const std::string& part)
-{
-    int n = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++n;
-    return n;
-}
 
 class CardProjects : public ::testing::Test {
 protected:

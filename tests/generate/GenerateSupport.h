@@ -258,16 +258,6 @@ public:
     }
 };
 
-// The names of the entries of a folder, sorted.
-inline std::vector<std::string> FilesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // Files of one project in a folder.
 inline std::vector<std::string> ProjectFiles(const std::string& folder, const std::string& base)
 {

@@ -77,9 +77,31 @@ TEST(PinTable, FmcPinLabels)
     }
 }
 
+TEST(PinTable, ABoardPinOnAnExpansionConnectorHasNoCardPosition)
+{
+    // The board's own pins after a card's positions (a socket's or an FMC
+    // connector's reference clock) carry no card pin index: an empty cell.
+    for (ConnectorType type : {CONNECTOR_FMC_HPC, CONNECTOR_DDR4_SODIMM}) {
+        SeamRecorder seam;
+        TMainBoard board;
+        SetDevice(board, MAINBOARD_NETHERCOY);
+        auto* master = new TConnector("M", "M connect to card", type, -1);
+        master->SetAttachedType(type);
+        TPin* card = new TPin("CARD", "B2", PIN_DIR_INPUT, kLvttl, 0);
+        card->SetPinIndex(2);
+        master->AddPin(card);
+        master->AddPin(new TPin("REFCLK_p", "T31", PIN_DIR_INPUT, kLvttl, 0));
+        board.AddConnector(master);
+        const std::string html = HtmlOf(board);
+        EXPECT_NE(html.find(Row({"CARD", "B2", "input ", "3.3-V LVTTL", type == CONNECTOR_FMC_HPC ? "A2" : "2"})),
+                  std::string::npos);
+        EXPECT_NE(html.find(Row({"REFCLK_p", "T31", "input ", "3.3-V LVTTL", ""})), std::string::npos) << html;
+    }
+}
+
 TEST(PinTable, FmcPositionWithoutRowIsABrokenInvariant)
 {
-    for (int32_t position : {0, 561}) {
+    for (int32_t position : {561, 600}) {
         SeamRecorder seam;
         TMainBoard board;
         SetDevice(board, MAINBOARD_NETHERCOY);

@@ -231,7 +231,6 @@ TEST(GenerationRun, SignalNameUsedTwiceWritesNoFile)
         {{{"RESET", PIN_DIR_INPUT}}, {{"RESET", PIN_DIR_OUTPUT}}, "RESET"},
         {{{"reset", PIN_DIR_INPUT}}, {{"RESET", PIN_DIR_INPUT}}, "RESET"},
         {{{"A", PIN_DIR_INPUT}, {"A", PIN_DIR_INPUT}}, {}, "A"},
-        {{{"LED[0]", PIN_DIR_OUTPUT}}, {{"LED[1]", PIN_DIR_OUTPUT}}, "LED"},
         {{{"X", PIN_DIR_INPUT}}, {{"x[0]", PIN_DIR_INPUT}}, "x"},
         {{{"D[0]", PIN_DIR_INOUT}, {"D[1]", PIN_DIR_INOUT}}, {{"Q", PIN_DIR_INPUT}, {"d[1]", PIN_DIR_INOUT}}, "d[1]"},
     };

@@ -117,6 +117,52 @@ TEST(DaughterBoard, LpcCardOnHpcMasterSwitchesOffTheRest)
     EXPECT_EQ(master->GetActivePinCount(), 397);
 }
 
+TEST(DaughterBoard, BoardPinsNamedAfterTheCardsEndKeepTheirState)
+{
+    // A socket of 4 positions followed by the board's own pins: a named input
+    // clock, a named output, an unnamed placeholder, a named pin whose
+    // direction the card would give, and a named pin within the card's range.
+    std::unique_ptr<TConnector> master(Master(CONNECTOR_DDR4_IF_ECC, 4, 36));
+    master->GetPin(1)->SetName("OWN_INSIDE");
+    master->GetPin(1)->SetDirection(PIN_DIR_INPUT);
+    auto* clock = new TPin("SOCKET_REFCLK_p", "R5", PIN_DIR_INPUT, 21, 0);
+    clock->SetClockFrequency(266.667, 6);
+    master->AddPin(clock);
+    master->AddPin(new TPin("SOCKET_RZQ", "R6", PIN_DIR_OUTPUT, 40, 0));
+    master->AddPin(new TPin("", "R7", PIN_DIR_BY_CARD, IO_STD_BY_CARD, 0));
+    master->AddPin(new TPin("NAMED_BY_CARD", "R8", PIN_DIR_BY_CARD, IO_STD_BY_CARD, 0));
+    TDaughterBoard d;
+    Fill(d, CONNECTOR_DDR4_IF_ECC_A10, 4, {2});
+    ASSERT_TRUE(d.UpdateMasterConnector(master.get(), "DDR4A_"));
+
+    EXPECT_EQ(master->GetPin(0)->GetName(), "DDR4A_S1");
+    // Inside the card's range an empty card position switches off whatever
+    // the board put there.
+    EXPECT_EQ(master->GetPin(1)->GetDirection(), PIN_DIR_NONE);
+    const TPin* kept = master->GetPin(4);
+    EXPECT_EQ(kept->GetName(), "SOCKET_REFCLK_p");
+    EXPECT_EQ(kept->GetLocation(), "R5");
+    EXPECT_EQ(kept->GetDirection(), PIN_DIR_INPUT);
+    EXPECT_EQ(kept->GetIoStandard(), 21);
+    EXPECT_TRUE(kept->GetIsClock());
+    EXPECT_EQ(kept->GetClockFrequencyText(), "266.667000 MHz");
+    EXPECT_EQ(master->GetPin(5)->GetName(), "SOCKET_RZQ");
+    EXPECT_EQ(master->GetPin(5)->GetDirection(), PIN_DIR_OUTPUT);
+    EXPECT_EQ(master->GetPin(6)->GetDirection(), PIN_DIR_NONE);
+    EXPECT_EQ(master->GetPin(7)->GetDirection(), PIN_DIR_NONE);
+    EXPECT_EQ(master->GetActivePinCount(), 5);
+
+    // An FMC HPC card on an FMC+ master: the unnamed positions 401 to 560 go
+    // off, a named board pin after them stays.
+    std::unique_ptr<TConnector> plus(Master(CONNECTOR_FMC_PLUS, 560, 20));
+    plus->AddPin(new TPin("FMC_REFCLK_p", "T31", PIN_DIR_INPUT, 21, 0));
+    Fill(d, CONNECTOR_FMC_HPC, 400);
+    ASSERT_TRUE(d.UpdateMasterConnector(plus.get(), nullptr));
+    for (int p = 401; p <= 560; ++p) EXPECT_FALSE(plus->GetPin(p - 1)->IsActive()) << p;
+    EXPECT_TRUE(plus->GetPin(560)->IsActive());
+    EXPECT_EQ(plus->GetActivePinCount(), 401);
+}
+
 TEST(DaughterBoard, AcceptedAndRefusedTypePairs)
 {
     struct Case {

@@ -1,5 +1,6 @@
 #include "tests/support/TestFiles.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -46,6 +47,23 @@ bool FileExists(const std::string& path)
 {
     std::error_code ec;
     return fs::exists(path, ec);
+}
+
+std::vector<std::string> FilesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) return names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<std::string> VerilogFilesIn(const std::string& folder)
+{
+    std::vector<std::string> names = FilesIn(folder);
+    std::erase_if(names, [](const std::string& name) { return fs::path(name).extension() != ".v"; });
+    return names;
 }
 
 std::vector<std::string> SplitCrLf(const std::string& text)
@@ -121,24 +139,38 @@ bool LintVerilog(const std::string& file, const std::string& top, std::string& l
     return RunCommand(command, log) == 0;
 }
 
-bool AnalyseVhdl(const std::vector<std::string>& files, std::string& log)
+namespace {
+
+bool RunGhdlAnalysis(const std::vector<std::string>& files, const TempFolder& work, std::string& log)
 {
-    TempFolder work;
     std::string command = "ghdl -a --std=08 --workdir='" + work.Path() + "'";
     for (const std::string& file : files) command += " '" + file + "'";
     return RunCommand(command, log) == 0;
 }
 
-bool AnalyseVhdl(const std::string& file, std::string& log) { return AnalyseVhdl(std::vector<std::string>{file}, log); }
+}  // namespace
+
+bool AnalyseVhdl(const std::vector<std::string>& files, std::string& log)
+{
+    TempFolder work;
+    return RunGhdlAnalysis(files, work, log);
+}
 
 bool ElaborateVhdl(const std::vector<std::string>& files, const std::string& top, std::string& log)
 {
     TempFolder work;
-    std::string command = "cd '" + work.Path() + "' && ghdl -a --std=08";
-    for (const std::string& file : files) command += " '" + file + "'";
-    command += " && ghdl -e --std=08 '" + top + "'";
-    return RunCommand(command, log) == 0;
+    if (!RunGhdlAnalysis(files, work, log)) return false;
+    // Run in the work folder: a GHDL built with a code generator writes its
+    // program into the current folder.
+    std::string run;
+    const int code = RunCommand("cd '" + work.Path() + "' && ghdl --elab-run --std=08 --workdir=. '" + top +
+                                    "' --stop-time=0ns",
+                                run);
+    log += run;
+    return code == 0;
 }
+
+bool AnalyseVhdl(const std::string& file, std::string& log) { return AnalyseVhdl(std::vector<std::string>{file}, log); }
 
 HangGuard::HangGuard(std::string what, int seconds)
 {

@@ -21,9 +21,20 @@ private:
     std::string m_Path;
 };
 
+// The source folder (ending with "/"), from where this file lies in it.
+inline std::string SourceFolder()
+{
+    const std::string file = __FILE__;
+    return file.substr(0, file.rfind("tests/support/"));
+}
+
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
+// The names of the entries of a folder, sorted (none when it is missing), and
+// of its .v files only.
+std::vector<std::string> FilesIn(const std::string& folder);
+std::vector<std::string> VerilogFilesIn(const std::string& folder);
 // Splits on CR LF; a lone LF or CR inside a line stays part of it. The text
 // after the last CR LF (empty for a text that ends in CR LF) is the last item.
 std::vector<std::string> SplitCrLf(const std::string& text);
@@ -48,7 +59,9 @@ bool LintVerilog(const std::string& file, const std::string& top, std::string& l
 // Analyses VHDL files with GHDL in one run, in a work folder of their own.
 bool AnalyseVhdl(const std::vector<std::string>& files, std::string& log);
 bool AnalyseVhdl(const std::string& file, std::string& log);
-// Analyses VHDL files with GHDL and elaborates the top entity among them.
+// Analyses VHDL files with GHDL and elaborates the entity top, starting its
+// simulation for no time: GHDL checks the widths of the ports bound to
+// component instances only then.
 bool ElaborateVhdl(const std::vector<std::string>& files, const std::string& top, std::string& log);
 
 // Ends the test program with a message when the code in its scope has not

@@ -98,8 +98,9 @@ std::vector<TPort> TopLevelPorts(const std::string& text, bool vhdl)
 // standard is a fault.
 const std::map<std::string, std::regex> kBitsWithoutPin = {
     // The single-rank DDR4 module names positions 256 and 166 AC_R[1] and
-    // AC_R[2]; the board's sockets have no pin at either.
+    // AC_R[2]; these boards' sockets have no pin at either.
     {"Ashcombre", std::regex(R"(DDR4[A-D]_AC_R\[[12]\])")},
+    {"Ulverrow", std::regex(R"(DDR4[AB]_AC_R\[[12]\])")},
 };
 
 // The ports, or bits of bus ports, without an I/O standard line in the .qsf.
@@ -155,7 +156,7 @@ protected:
             EXPECT_TRUE(FileExists(file)) << file;
         if (!FileExists(top) || !FileExists(ChangeFileExt(qpf, ".qsf"))) return;
         const std::string qsf = ReadFile(ChangeFileExt(qpf, ".qsf"));
-        form_test::ExpectNoBallTwice(qsf);
+        ExpectNoBallTwice(qsf);
         const std::vector<TPort> ports = TopLevelPorts(ReadFile(top), vhdl);
         EXPECT_FALSE(ports.empty());
         const auto known = kBitsWithoutPin.find(sweep::BoardName(GetParam()));

@@ -1,9 +1,9 @@
 // The Si5340 controller IP: every resource the board exports is the stored
 // file, written byte for byte through the program's resource lookup; the
 // controllers' register writes are checked in Icarus Verilog benches for
-// both sets (the set of Fallowmere and Garvelow, and that of Tarrowind,
-// chosen in the benches by the macro TARROWIND), and every file lints with
-// Verilator.
+// each set (the set of Fallowmere and Garvelow, and those of Tarrowind and
+// Ulverrow, chosen in the benches by the macros TARROWIND and ULVERROW), and
+// every file lints with Verilator.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -60,6 +60,28 @@ const IpResource kTarrowindSet[] = {
      "si5340/tarrowind/si5340b_i2c_reg_controller.v"},
 };
 
+// Ulverrow shares Tarrowind's common files and the Si5340A files of the
+// other boards, so its Si5340A controller is the set of files that the
+// Tarrowind Si5340A bench runs; its Si5340B takes a 5-bit select code.
+const IpResource kUlverrowSet[] = {
+    {"ddr4_tarrowind_clock_divider_verilog", "clock_divider.v", "si5340/tarrowind/clock_divider.v"},
+    {"ddr4_tarrowind_edge_detector_verilog", "edge_detector.v", "si5340/edge_detector.v"},
+    {"ddr4_tarrowind_i2c_bus_controller_verilog", "i2c_bus_controller.v", "si5340/i2c_bus_controller.v"},
+    {"ddr4_tarrowind_initial_config_verilog", "initial_config.v", "si5340/tarrowind/initial_config.v"},
+    {"ddr4_si5340a_clk_frq_sel_gen_verilog", "si5340a_clk_frq_sel_gen.v", "si5340/si5340a_clk_frq_sel_gen.v"},
+    {"ddr4_si5340a_controller_verilog", "si5340a_controller.v", "si5340/si5340a_controller.v"},
+    {"ddr4_si5340a_freq_prameter_selector_verilog", "si5340a_freq_prameter_selector.v",
+     "si5340/si5340a_freq_prameter_selector.v"},
+    {"ddr4_si5340a_i2c_reg_controller_verilog", "si5340a_i2c_reg_controller.v",
+     "si5340/si5340a_i2c_reg_controller.v"},
+    {"ddr4_si5340b_clk_frq_sel_gen_verilog", "si5340b_clk_frq_sel_gen.v", "si5340/si5340b_clk_frq_sel_gen.v"},
+    {"ddr4_si5340b_controller_verilog", "si5340b_controller.v", "si5340/ulverrow/si5340b_controller.v"},
+    {"ddr4_si5340b_freq_prameter_selector_verilog", "si5340b_freq_prameter_selector.v",
+     "si5340/ulverrow/si5340b_freq_prameter_selector.v"},
+    {"ddr4_si5340b_i2c_reg_controller_verilog", "si5340b_i2c_reg_controller.v",
+     "si5340/ulverrow/si5340b_i2c_reg_controller.v"},
+};
+
 // The paths of the stored files of a set, picked by export position.
 std::vector<std::string> Files(const IpResource (&set)[12], std::initializer_list<int> positions)
 {
@@ -101,7 +123,7 @@ std::vector<std::string> WithBench(std::vector<std::string> files, const std::st
 TEST(Si5340Ip, EveryResourceIsWrittenAsStored)
 {
     ProgramResources seam;
-    for (const auto* set : {&kFallowmereSet, &kTarrowindSet}) {
+    for (const auto* set : {&kFallowmereSet, &kTarrowindSet, &kUlverrowSet}) {
         TempFolder folder;
         for (const IpResource& ip : *set) {
             const std::string target = folder.Path() + "si5340_controller/" + ip.file;
@@ -160,8 +182,15 @@ TEST(Si5340Ip, TarrowindSi5340bControllerWritesEverySelectCode)
                       "tb_si5340b_controller", "-DTARROWIND");
 }
 
+TEST(Si5340Ip, UlverrowSi5340bControllerWritesEverySelectCode)
+{
+    ExpectBenchPasses(WithBench(Files(kUlverrowSet, {0, 1, 2, 3, 8, 9, 10, 11}), "tb_si5340b_controller.v"),
+                      "tb_si5340b_controller", "-DULVERROW");
+}
+
 TEST(Si5340Ip, EveryFileLintsClean)
 {
     ExpectSetLintsClean(kFallowmereSet);
     ExpectSetLintsClean(kTarrowindSet);
+    ExpectSetLintsClean(kUlverrowSet);
 }

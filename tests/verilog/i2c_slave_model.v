@@ -1,12 +1,13 @@
 // I2C slave model and bus monitor for the testbenches.
 //
 // Answers at ADDRESS: acknowledges its address and every byte written to it,
-// keeps a register file (the byte after the address is the register, the
-// next one its data; a read returns the register last addressed) and logs
-// every completed transfer:
+// keeps a register file (the REG_BYTES bytes after the address are the
+// register, the DATA_BYTES bytes after them its data, most significant byte
+// first; a read returns the register last addressed, of a one-byte register
+// file) and logs every completed transfer:
 //   log_read[i]   0 write, 1 read
 //   log_reg[i]    register
-//   log_data[i]   byte written, or byte sent back
+//   log_data[i]   data written, or byte sent back
 //   log_ok[i]     1 when the transfer ended in a proper STOP with every byte
 //                 acknowledged (and, for a read, a NACK from the master after
 //                 the single byte)
@@ -15,13 +16,16 @@
 // TIME_SCALE, for a controller run on a faster bus) and counts every fault
 // in errors; while quiet is set, faults are counted in quiet_faults instead
 // and not shown. nack_register, when not -1, makes the slave refuse the
-// data byte of a write to that register (the refused write is logged, not
-// clean).
+// first data byte of a write to that register (the refused write is logged,
+// with that byte as its data, not clean). While absent is set the slave
+// answers nothing, as a device that is not there (nothing is logged).
 `timescale 1ns / 1ps
 
 module i2c_slave_model #(
     parameter [6:0] ADDRESS = 7'h55,
-    parameter real  TIME_SCALE = 1.0
+    parameter real  TIME_SCALE = 1.0,
+    parameter integer REG_BYTES = 1,
+    parameter integer DATA_BYTES = 1
 ) (
     input wire scl,
     inout wire sda
@@ -30,16 +34,23 @@ module i2c_slave_model #(
 reg drive_low = 1'b0;
 assign sda = drive_low ? 1'b0 : 1'bz;
 
+// The lines as a device on the bus reads them: what nobody drives low is
+// high (the pull-up), an unknown level too (a controller's output before its
+// reset), so only changes between low and high are bus events.
+wire scl_line = scl !== 1'b0;
+wire sda_line = sda !== 1'b0;
+
 reg [7:0] regs [0:255];
 integer errors = 0;
 integer nack_register = -1;
+reg     absent = 1'b0;
 reg     quiet = 1'b0;
 integer quiet_faults = 0;
 
 integer log_count = 0;
 reg       log_read [0:255];
-reg [7:0] log_reg  [0:255];
-reg [7:0] log_data [0:255];
+reg [8*REG_BYTES-1:0]  log_reg  [0:255];
+reg [8*DATA_BYTES-1:0] log_data [0:255];
 reg       log_ok   [0:255];
 
 // Transfer state.
@@ -49,9 +60,9 @@ integer   bitpos = 0;           // rising SCL edges of the current byte (9 = ack
 integer   byte_no = 0;          // bytes since the last (repeated) START
 reg       reading = 1'b0;       // the slave sends after its address
 reg [7:0] shift = 8'd0;
-reg [7:0] reg_ptr = 8'd0;
+reg [8*REG_BYTES-1:0] reg_ptr = 0;
 reg       have_ptr = 1'b0;      // a register was written in this transfer
-reg [7:0] write_data = 8'd0;
+reg [8*DATA_BYTES-1:0] write_data = 0;
 reg       write_complete = 1'b0;
 reg       transfer_ok = 1'b1;
 reg [7:0] tx = 8'd0;
@@ -78,7 +89,7 @@ begin
 end
 endtask
 
-task add_log(input is_read, input [7:0] r, input [7:0] d, input ok);
+task add_log(input is_read, input [8*REG_BYTES-1:0] r, input [8*DATA_BYTES-1:0] d, input ok);
 begin
     log_read[log_count] = is_read;
     log_reg[log_count]  = r;
@@ -89,13 +100,13 @@ end
 endtask
 
 // START or repeated START: SDA falls while SCL is high.
-always @(negedge sda) if (scl === 1'b1)
+always @(negedge sda_line) if (scl_line)
 begin
     if (active)
     begin
         // Repeated START: only after address+W and a register (and the
         // SCL rise that comes with it).
-        if (!(byte_no == 2 && bitpos == 1 && !reading && !ignoring))
+        if (!(byte_no == 1 + REG_BYTES && bitpos == 1 && !reading && !ignoring))
             fault("repeated START in the wrong place");
         if ($realtime - t_scl_rise < 4700.0 * TIME_SCALE) fault("repeated START setup time below 4.7 us");
     end
@@ -114,7 +125,7 @@ begin
 end
 
 // STOP: SDA rises while SCL is high.
-always @(posedge sda) if (scl === 1'b1 && active)
+always @(posedge sda_line) if (scl_line && active)
 begin
     if ($realtime - t_scl_rise < 4000.0 * TIME_SCALE) fault("STOP setup time below 4.0 us");
     // Between the last acknowledge and the STOP, SCL rises once.
@@ -132,7 +143,7 @@ begin
     drive_low = 1'b0;
 end
 
-always @(posedge scl)
+always @(posedge scl_line) if ($realtime > 0.0)   // not while the nets settle at time 0
 begin
     if ($realtime - t_scl_rise < 10000.0 * TIME_SCALE) fault("SCL faster than 100 kHz");
     if ($realtime - t_scl_fall < 4700.0 * TIME_SCALE) fault("SCL low time below 4.7 us");
@@ -152,7 +163,7 @@ begin
     end
 end
 
-always @(negedge scl)
+always @(negedge scl_line) if ($realtime > 0.0)
 begin
     if ($realtime - t_scl_rise < 4000.0 * TIME_SCALE) fault("SCL high time below 4.0 us");
     if (first_fall_after_start && $realtime - t_start < 4000.0 * TIME_SCALE) fault("START hold time below 4.0 us");
@@ -168,7 +179,7 @@ begin
             begin
                 if (byte_no == 0)
                 begin
-                    if (shift[7:1] != ADDRESS)
+                    if (shift[7:1] != ADDRESS || absent)
                         ignoring = 1'b1;
                     else if (shift[0] && !have_ptr)
                     begin
@@ -178,30 +189,30 @@ begin
                     else
                         drive_low = 1'b1;
                 end
-                else if (byte_no == 1)
+                else if (byte_no <= REG_BYTES)
                 begin
-                    reg_ptr = shift;
-                    have_ptr = 1'b1;
+                    reg_ptr = {reg_ptr, shift};
+                    have_ptr = byte_no == REG_BYTES;
                     drive_low = 1'b1;
                 end
-                else if (byte_no == 2)
+                else if (byte_no == REG_BYTES + 1 && nack_register == reg_ptr)
                 begin
-                    if (nack_register == reg_ptr)
+                    add_log(1'b0, reg_ptr, shift, 1'b0);
+                    ignoring = 1'b1;
+                end
+                else if (byte_no <= REG_BYTES + DATA_BYTES)
+                begin
+                    write_data = {write_data, shift};
+                    if (byte_no == REG_BYTES + DATA_BYTES)
                     begin
-                        add_log(1'b0, reg_ptr, shift, 1'b0);
-                        ignoring = 1'b1;
-                    end
-                    else
-                    begin
-                        write_data = shift;
-                        regs[reg_ptr] = shift;
+                        regs[reg_ptr[7:0]] = shift;
                         write_complete = 1'b1;
-                        drive_low = 1'b1;
                     end
+                    drive_low = 1'b1;
                 end
                 else
                 begin
-                    fault("more than one data byte in a write");
+                    fault("more data bytes than a write holds");
                     ignoring = 1'b1;
                 end
             end
@@ -216,7 +227,7 @@ begin
             bitpos = 0;
             if (reading && !read_done)
             begin
-                tx = regs[reg_ptr];
+                tx = regs[reg_ptr[7:0]];
                 drive_low = ~tx[7];
             end
         end
@@ -225,6 +236,6 @@ begin
     end
 end
 
-always @(sda) t_sda_change = $realtime;
+always @(sda_line) t_sda_change = $realtime;
 
 endmodule

@@ -2,7 +2,9 @@
 // select code the board offers and for codes beyond them, after reset and
 // on each rising edge of iStart, checked through an I2C slave model at
 // address 0x77. With the macro TARROWIND it checks the board variant whose
-// select code is 3 * (QDR-II+ index) + (DDR3 index), with a PCIe output.
+// select code is 3 * (QDR-II+ index) + (DDR3 index), with a PCIe output;
+// with ULVERROW the variant whose 5-bit select code is
+// 5 * (QDR-II+ index) + (DDR4 index), with a PCIe output.
 //
 //   - dut (see si5340_bench.vh): the sequence after reset, then the codes
 //     on iStart; oPLL_REG_CONFIG_DONE rises 500,000 clocks after the
@@ -23,41 +25,75 @@ reg start = 1'b0;
 `define GENERATED si5340b_controller
 `include "si5340_bench.vh"
 
-`ifdef TARROWIND
+// The variants with a PCIe output: select code
+// DDR_COUNT * (QDR-II+ index) + (DDR index).
+`ifdef ULVERROW
+`define PCIE_VARIANT
+localparam integer SEL_BITS = 5;
+localparam integer LAST_CODE = 19;
+localparam integer DDR_COUNT = 5;
+localparam [4:0]   RESET_CODE = 5'd17;         // DDR233_QDR233_PCIE100
+
+// The DDR4 reference clock by DDR4 index.
+function [43:0] ddr_numerator(input integer index);
+begin
+    case (index)
+        0: ddr_numerator = 44'd48676296021;      // 300 MHz
+        1: ddr_numerator = 44'd54760833024;      // 266.667 MHz
+        2: ddr_numerator = 44'd62583809170;      // 233.333 MHz
+        3: ddr_numerator = 44'd73014444032;      // 200 MHz
+        default: ddr_numerator = 44'd97352592043; // 150 MHz
+    endcase
+end
+endfunction
+`elsif TARROWIND
+`define PCIE_VARIANT
+localparam integer SEL_BITS = 4;
 localparam integer LAST_CODE = 11;
+localparam integer DDR_COUNT = 3;
 localparam [3:0]   RESET_CODE = 4'h4;          // DDR233_QDR250_PCIE100
+
+// The DDR3 reference clock by DDR3 index.
+function [43:0] ddr_numerator(input integer index);
+begin
+    case (index)
+        0: ddr_numerator = 44'd54760833024;      // 266.667 MHz
+        1: ddr_numerator = 44'd62583809170;      // 233.333 MHz
+        default: ddr_numerator = 44'd73014444032; // 200 MHz
+    endcase
+end
+endfunction
+`endif
+
+`ifdef PCIE_VARIANT
 localparam [31:0]  N0_DEN = 32'd2147483648;
 localparam [31:0]  N1_DEN = 32'd2147483648;
 localparam [31:0]  N2_DEN = 32'd2952790016;
 
-// Output 0: the DDR3 reference clock, by DDR3 index (code modulo 3).
-function [43:0] n0_numerator(input [3:0] code);
-begin
-    case (code > 4'd11 ? 4'd0 : code % 4'd3)
-        4'd0: n0_numerator = 44'd54760833024;   // 266.667 MHz
-        4'd1: n0_numerator = 44'd62583809170;   // 233.333 MHz
-        default: n0_numerator = 44'd73014444032; // 200 MHz
-    endcase
-end
+// Output 0: the DDR reference clock, by DDR index (code modulo DDR_COUNT);
+// codes beyond LAST_CODE as code 0.
+function [43:0] n0_numerator(input [4:0] code);
+    n0_numerator = ddr_numerator(code > LAST_CODE ? 0 : code % DDR_COUNT);
 endfunction
 
 // Output 1: the PCIe reference clock, 100 MHz for every code.
-function [43:0] n1_numerator(input [3:0] code);
+function [43:0] n1_numerator(input [4:0] code);
     n1_numerator = 44'd146028888064;
 endfunction
 
-// Output 2: the QDR-II+ reference clock, by QDR-II+ index (code / 3).
-function [43:0] n2_numerator(input [3:0] code);
+// Output 2: the QDR-II+ reference clock, by QDR-II+ index (code / DDR_COUNT).
+function [43:0] n2_numerator(input [4:0] code);
 begin
-    case (code > 4'd11 ? 4'd0 : code / 4'd3)
-        4'd0: n2_numerator = 44'd73014444032;   // 275 MHz
-        4'd1: n2_numerator = 44'd80315888435;   // 250 MHz
-        4'd2: n2_numerator = 44'd89239876039;   // 225 MHz
+    case (code > LAST_CODE ? 0 : code / DDR_COUNT)
+        0: n2_numerator = 44'd73014444032;       // 275 MHz
+        1: n2_numerator = 44'd80315888435;       // 250 MHz
+        2: n2_numerator = 44'd89239876039;       // 225 MHz
         default: n2_numerator = 44'd86052737610; // 233.333 MHz
     endcase
 end
 endfunction
 `else
+localparam integer SEL_BITS = 4;
 localparam integer LAST_CODE = 2;
 localparam [3:0]   RESET_CODE = 4'h2;          // REFCLK_QDR225
 localparam [31:0]  N0_DEN = 32'd2952790016;
@@ -65,7 +101,7 @@ localparam [31:0]  N1_DEN = 32'd2952790016;
 localparam [31:0]  N2_DEN = 32'd2952790016;
 
 // The QDR-II+ reference clock on all three outputs.
-function [43:0] n0_numerator(input [3:0] code);
+function [43:0] n0_numerator(input [4:0] code);
 begin
     case (code)
         4'h1: n0_numerator = 44'd80315888435;   // 250 MHz
@@ -75,16 +111,16 @@ begin
 end
 endfunction
 
-function [43:0] n1_numerator(input [3:0] code);
+function [43:0] n1_numerator(input [4:0] code);
     n1_numerator = n0_numerator(code);
 endfunction
 
-function [43:0] n2_numerator(input [3:0] code);
+function [43:0] n2_numerator(input [4:0] code);
     n2_numerator = n0_numerator(code);
 endfunction
 `endif
 
-task expect_sequence(input [3:0] code);
+task expect_sequence(input [4:0] code);
 begin
     expect_begin;
     expect_write(8'h00, 8'h18, 8'hFF);
@@ -118,7 +154,7 @@ endtask
 // ---------------------------------------------------------------- dut
 
 reg       rst_n = 1'b0;
-reg [3:0] code = RESET_CODE;
+reg [SEL_BITS-1:0] code = RESET_CODE;
 wire      scl, sda;
 wire      done;
 pullup (sda);
@@ -170,7 +206,7 @@ begin
     // Every code the board offers, then two beyond them.
     for (k = 0; k <= LAST_CODE + 2; k = k + 1)
     begin
-        code = k > LAST_CODE + 1 ? 4'hF : k[3:0];
+        code = k > LAST_CODE + 1 ? {SEL_BITS{1'b1}} : k[SEL_BITS-1:0];
         $sformat(label, "iStart (code %0d)", code);
         dut_sequence_on_start(label);
         if (done !== 1'b0)
@@ -186,7 +222,46 @@ end
 wire SI5340B_I2C_SCL, SI5340B_I2C_SDA, SI5340B_OE_n, SI5340B_RST_n;
 pullup (SI5340B_I2C_SDA);
 
-`ifdef TARROWIND
+`ifdef ULVERROW
+`define DDR300_QDR275_PCIE100   5'd0
+`define DDR266_QDR275_PCIE100   5'd1
+`define DDR233_QDR275_PCIE100   5'd2
+`define DDR200_QDR275_PCIE100   5'd3
+`define DDR150_QDR275_PCIE100   5'd4
+`define DDR300_QDR250_PCIE100   5'd5
+`define DDR266_QDR250_PCIE100   5'd6
+`define DDR233_QDR250_PCIE100   5'd7
+`define DDR200_QDR250_PCIE100   5'd8
+`define DDR150_QDR250_PCIE100   5'd9
+`define DDR300_QDR225_PCIE100   5'd10
+`define DDR266_QDR225_PCIE100   5'd11
+`define DDR233_QDR225_PCIE100   5'd12
+`define DDR200_QDR225_PCIE100   5'd13
+`define DDR150_QDR225_PCIE100   5'd14
+`define DDR300_QDR233_PCIE100   5'd15
+`define DDR266_QDR233_PCIE100   5'd16
+`define DDR233_QDR233_PCIE100   5'd17
+`define DDR200_QDR233_PCIE100   5'd18
+`define DDR150_QDR233_PCIE100   5'd19
+
+wire si5340b_controller_start;
+wire config_done;
+
+assign si5340b_controller_start = ~BUTTON[0];
+
+si5340b_controller si5340b_controller(
+    .iCLK(CLK_50_B2J),
+    .iRST_n(CPU_RESET_n),
+    .iStart(si5340b_controller_start),
+    .iPLL_OUT_FREQ_SEL(`DDR233_QDR233_PCIE100),
+    .I2C_CLK(SI5340B_I2C_SCL),
+    .I2C_DATA(SI5340B_I2C_SDA),
+    .oPLL_REG_CONFIG_DONE(config_done)
+);
+
+assign SI5340B_OE_n = 1'b0;
+assign SI5340B_RST_n = CPU_RESET_n;
+`elsif TARROWIND
 `define DDR266_QDR275_PCIE100   4'h0
 `define DDR233_QDR275_PCIE100   4'h1
 `define DDR200_QDR275_PCIE100   4'h2
