@@ -2,15 +2,14 @@
 // its form marks, and the VCCIO indicator with the two bitmaps drawn over it.
 #include <QFont>
 #include <QPainter>
-#include <iterator>
 
 #include "boards/cyclone4_stratix4/BrackwellParts.h"
-#include "resources/FramePhoto.h"
+#include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawBrackwellPhoto()
 {
-    return DrawBoardPhoto(BRACKWELL_PHOTO_WIDTH, BRACKWELL_PHOTO_HEIGHT, kBrackwellParts,
-                          std::size(kBrackwellParts));
+    return photo::DrawBoardPhoto(BRACKWELL_PHOTO_WIDTH, BRACKWELL_PHOTO_HEIGHT, kBrackwellParts);
 }
 
 QImage DrawBrackwellVol()

@@ -1,10 +1,9 @@
-#include "resources/KilvernePhoto.h"
-
 #include <QFont>
 #include <QPainter>
 
 #include "boards/soc/KilverneParts.h"
 #include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawKilvernePhoto()
 {

@@ -2,15 +2,14 @@
 // marks, and the picture of its FMC voltage jumper JP2.
 #include <QFont>
 #include <QPainter>
-#include <iterator>
 
 #include "boards/arria10/YarrowgateParts.h"
-#include "resources/FramePhoto.h"
+#include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawYarrowgatePhoto()
 {
-    return DrawBoardPhoto(YARROWGATE_PHOTO_WIDTH, YARROWGATE_PHOTO_HEIGHT, kYarrowgateParts,
-                          std::size(kYarrowgateParts));
+    return photo::DrawBoardPhoto(YARROWGATE_PHOTO_WIDTH, YARROWGATE_PHOTO_HEIGHT, kYarrowgateParts);
 }
 
 // JP2 seen from above: three rows of two pins, one per FMC I/O voltage,
