@@ -6,14 +6,15 @@
 
 namespace photo {
 
-void Caption(QPainter& p, const QRect& box, const QString& text, const QColor& colour, int pixels)
+void Caption(QPainter& p, const QRect& box, const QString& text, const QColor& colour, int pixels,
+             int flags)
 {
     QFont font("DejaVu Sans");
     font.setPixelSize(pixels);
     font.setBold(true);
     p.setFont(font);
     p.setPen(colour);
-    p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, text);
+    p.drawText(box, flags, text);
 }
 
 QImage BlankPhoto(int width, int height)
@@ -256,7 +257,7 @@ QImage DrawBoardPhoto(int width, int height, const TPicturePart* parts, std::siz
 {
     QImage image = BlankPhoto(width, height);
     QPainter p(&image);
-    DrawPcb(p, width, height, QColor(24, 60, 120), {QPoint(14, height - 14), QPoint(width - 14, height - 14)});
+    DrawPcb(p, width, height, kBluePcb, {QPoint(14, height - 14), QPoint(width - 14, height - 14)});
     for (std::size_t i = 0; i < count; ++i) DrawPart(p, parts[i]);
     return image;
 }

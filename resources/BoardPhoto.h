@@ -17,7 +17,14 @@
 
 namespace photo {
 
-void Caption(QPainter& p, const QRect& box, const QString& text, const QColor& colour, int pixels);
+// The board colour of the pictures drawn from TPicturePart tables, and the
+// ground of those boards' jumper pictures.
+inline const QColor kBluePcb(24, 60, 120);
+
+// Text in bold DejaVu Sans of the given pixel size, centred and wrapped in
+// box unless the flags (Qt::AlignmentFlag, Qt::TextFlag) say otherwise.
+void Caption(QPainter& p, const QRect& box, const QString& text, const QColor& colour, int pixels,
+             int flags = Qt::AlignCenter | Qt::TextWordWrap);
 
 // A picture of the given size on a light background, ready for DrawPcb.
 QImage BlankPhoto(int width, int height);

@@ -15,7 +15,7 @@ QImage DrawBrackwellPhoto()
 QImage DrawBrackwellVol()
 {
     QImage image(BRACKWELL_VOL_WIDTH, BRACKWELL_VOL_HEIGHT, QImage::Format_RGB32);
-    image.fill(QColor(24, 60, 120));
+    image.fill(photo::kBluePcb);
     QPainter p(&image);
     QFont font("DejaVu Sans");
     font.setPixelSize(7);

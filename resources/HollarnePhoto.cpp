@@ -1,4 +1,3 @@
-#include <QFont>
 #include <QPainter>
 
 #include "boards/soc/HollarneParts.h"
@@ -71,11 +70,6 @@ QImage DrawMakerLogo()
         p.drawLine(6 + i * 9, 6, 24 + i * 9, 34);
         p.drawLine(24 + i * 9, 6, 6 + i * 9, 34);
     }
-    QFont font("DejaVu Sans");
-    font.setPixelSize(24);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(QColor(40, 40, 50));
-    p.drawText(QRect(52, 0, 148, 40), Qt::AlignVCenter | Qt::AlignLeft, "KALVORA");
+    Caption(p, QRect(52, 0, 148, 40), "KALVORA", QColor(40, 40, 50), 24, Qt::AlignVCenter | Qt::AlignLeft);
     return image;
 }
