@@ -1,10 +1,10 @@
 // The picture of the Ashcombre board, drawn from the parts table its form marks.
-#include <iterator>
 
 #include "boards/stratix10_agilex/AshcombreParts.h"
-#include "resources/FramePhoto.h"
+#include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawAshcombrePhoto()
 {
-    return DrawBoardPhoto(ASHCOMBRE_PHOTO_WIDTH, ASHCOMBRE_PHOTO_HEIGHT, kAshcombreParts, std::size(kAshcombreParts));
+    return photo::DrawBoardPhoto(ASHCOMBRE_PHOTO_WIDTH, ASHCOMBRE_PHOTO_HEIGHT, kAshcombreParts);
 }

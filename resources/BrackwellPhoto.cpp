@@ -2,21 +2,20 @@
 // its form marks, and the VCCIO indicator with the two bitmaps drawn over it.
 #include <QFont>
 #include <QPainter>
-#include <iterator>
 
 #include "boards/cyclone4_stratix4/BrackwellParts.h"
-#include "resources/FramePhoto.h"
+#include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawBrackwellPhoto()
 {
-    return DrawBoardPhoto(BRACKWELL_PHOTO_WIDTH, BRACKWELL_PHOTO_HEIGHT, kBrackwellParts,
-                          std::size(kBrackwellParts));
+    return photo::DrawBoardPhoto(BRACKWELL_PHOTO_WIDTH, BRACKWELL_PHOTO_HEIGHT, kBrackwellParts);
 }
 
 QImage DrawBrackwellVol()
 {
     QImage image(BRACKWELL_VOL_WIDTH, BRACKWELL_VOL_HEIGHT, QImage::Format_RGB32);
-    image.fill(QColor(24, 60, 120));
+    image.fill(photo::kBluePcb);
     QPainter p(&image);
     QFont font("DejaVu Sans");
     font.setPixelSize(7);

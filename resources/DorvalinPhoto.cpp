@@ -1,7 +1,6 @@
-#include "resources/DorvalinPhoto.h"
-
 #include "boards/soc/DorvalinParts.h"
 #include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawDorvalinPhoto()
 {

@@ -1,7 +1,6 @@
-#include "resources/ElmsaryPhoto.h"
-
 #include "boards/soc/ElmsaryParts.h"
 #include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawElmsaryPhoto()
 {

@@ -1,10 +1,10 @@
 // The picture of the Estover board, drawn from the parts table its form marks.
-#include <iterator>
 
 #include "boards/cyclone5_stratix5/EstoverParts.h"
-#include "resources/FramePhoto.h"
+#include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawEstoverPhoto()
 {
-    return DrawBoardPhoto(ESTOVER_PHOTO_WIDTH, ESTOVER_PHOTO_HEIGHT, kEstoverParts, std::size(kEstoverParts));
+    return photo::DrawBoardPhoto(ESTOVER_PHOTO_WIDTH, ESTOVER_PHOTO_HEIGHT, kEstoverParts);
 }

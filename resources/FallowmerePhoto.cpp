@@ -1,10 +1,10 @@
 // The picture of the Fallowmere board, drawn from the parts table its form marks.
-#include <iterator>
 
 #include "boards/arria10/FallowmereParts.h"
-#include "resources/FramePhoto.h"
+#include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawFallowmerePhoto()
 {
-    return DrawBoardPhoto(FALLOWMERE_PHOTO_WIDTH, FALLOWMERE_PHOTO_HEIGHT, kFallowmereParts, std::size(kFallowmereParts));
+    return photo::DrawBoardPhoto(FALLOWMERE_PHOTO_WIDTH, FALLOWMERE_PHOTO_HEIGHT, kFallowmereParts);
 }

@@ -1,10 +1,10 @@
 // The picture of the Garvelow board, drawn from the parts table its form marks.
-#include <iterator>
 
 #include "boards/arria10/GarvelowParts.h"
-#include "resources/FramePhoto.h"
+#include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawGarvelowPhoto()
 {
-    return DrawBoardPhoto(GARVELOW_PHOTO_WIDTH, GARVELOW_PHOTO_HEIGHT, kGarvelowParts, std::size(kGarvelowParts));
+    return photo::DrawBoardPhoto(GARVELOW_PHOTO_WIDTH, GARVELOW_PHOTO_HEIGHT, kGarvelowParts);
 }

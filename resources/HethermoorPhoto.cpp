@@ -1,7 +1,6 @@
-#include "resources/HethermoorPhoto.h"
-
 #include "boards/cyclone5_stratix5/HethermoorParts.h"
 #include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawHethermoorPhoto()
 {

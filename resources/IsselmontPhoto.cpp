@@ -1,6 +1,6 @@
 #include "boards/cyclone2_3/IsselmontParts.h"
 #include "resources/BoardPhoto.h"
-#include "resources/GpioPairPhotos.h"
+#include "resources/Photos.h"
 
 QImage DrawIsselmontPhoto()
 {

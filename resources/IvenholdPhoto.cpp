@@ -1,9 +1,8 @@
-#include "resources/IvenholdPhoto.h"
-
 #include <QPainter>
 
 #include "boards/cyclone5_stratix5/IvenholdParts.h"
 #include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawIvenholdPhoto()
 {

@@ -1,7 +1,6 @@
-#include "resources/JessamontPhoto.h"
-
 #include "boards/cyclone5_stratix5/JessamontParts.h"
 #include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawJessamontPhoto()
 {

@@ -1,10 +1,8 @@
-#include "resources/KilvernePhoto.h"
-
-#include <QFont>
 #include <QPainter>
 
 #include "boards/soc/KilverneParts.h"
 #include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawKilvernePhoto()
 {
@@ -25,11 +23,6 @@ QImage DrawFpgaLogo()
     }
     p.setBrush(QColor(0, 90, 170));
     p.drawRect(8, 8, 24, 24);
-    QFont font("DejaVu Sans");
-    font.setPixelSize(22);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(QColor(0, 70, 140));
-    p.drawText(QRect(46, 0, 150, 40), Qt::AlignVCenter | Qt::AlignLeft, "FPGA");
+    photo::Caption(p, QRect(46, 0, 150, 40), "FPGA", QColor(0, 70, 140), 22, Qt::AlignVCenter | Qt::AlignLeft);
     return image;
 }

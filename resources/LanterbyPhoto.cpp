@@ -1,7 +1,6 @@
-#include "resources/LanterbyPhoto.h"
-
 #include "boards/soc/LanterbyParts.h"
 #include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawLanterbyPhoto()
 {

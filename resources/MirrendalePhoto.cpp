@@ -1,7 +1,6 @@
-#include "resources/MirrendalePhoto.h"
-
 #include "boards/soc/MirrendaleParts.h"
 #include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawMirrendalePhoto()
 {

@@ -21,22 +21,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "resources/FramePhoto.h"
-#include "resources/Cyclone4Stratix4Photos.h"
-#include "resources/DorvalinPhoto.h"
-#include "resources/ElmsaryPhoto.h"
-#include "resources/GpioPairPhotos.h"
-#include "resources/HethermoorPhoto.h"
-#include "resources/IvenholdPhoto.h"
-#include "resources/JessamontPhoto.h"
-#include "resources/HollarnePhoto.h"
 #include "resources/JpegFile.h"
-#include "resources/KilvernePhoto.h"
-#include "resources/LanterbyPhoto.h"
-#include "resources/MirrendalePhoto.h"
-#include "resources/VantremerePhoto.h"
-#include "resources/WendleburyPhoto.h"
-#include "resources/WyndholtPhoto.h"
+#include "resources/Photos.h"
 
 namespace {
 

@@ -1,11 +1,10 @@
 // The picture of the Quenwick board, drawn from the parts table its form marks.
-#include <iterator>
 
 #include "boards/cyclone4_stratix4/QuenwickParts.h"
-#include "resources/Cyclone4Stratix4Photos.h"
-#include "resources/FramePhoto.h"
+#include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawQuenwickPhoto()
 {
-    return DrawBoardPhoto(QUENWICK_PHOTO_WIDTH, QUENWICK_PHOTO_HEIGHT, kQuenwickParts, std::size(kQuenwickParts));
+    return photo::DrawBoardPhoto(QUENWICK_PHOTO_WIDTH, QUENWICK_PHOTO_HEIGHT, kQuenwickParts);
 }

@@ -1,10 +1,10 @@
 // The picture of the Quillomar module, drawn from the parts table its form marks.
-#include <iterator>
 
 #include "boards/stratix10_agilex/QuillomarParts.h"
-#include "resources/FramePhoto.h"
+#include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawQuillomarPhoto()
 {
-    return DrawBoardPhoto(QUILLOMAR_PHOTO_WIDTH, QUILLOMAR_PHOTO_HEIGHT, kQuillomarParts, std::size(kQuillomarParts));
+    return photo::DrawBoardPhoto(QUILLOMAR_PHOTO_WIDTH, QUILLOMAR_PHOTO_HEIGHT, kQuillomarParts);
 }

@@ -1,10 +1,10 @@
 // The picture of the Rastrelle board, drawn from the parts table its form marks.
-#include <iterator>
 
 #include "boards/cyclone5_stratix5/RastrelleParts.h"
-#include "resources/FramePhoto.h"
+#include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawRastrellePhoto()
 {
-    return DrawBoardPhoto(RASTRELLE_PHOTO_WIDTH, RASTRELLE_PHOTO_HEIGHT, kRastrelleParts, std::size(kRastrelleParts));
+    return photo::DrawBoardPhoto(RASTRELLE_PHOTO_WIDTH, RASTRELLE_PHOTO_HEIGHT, kRastrelleParts);
 }

@@ -1,10 +1,10 @@
 // The picture of the Tarrowind board, drawn from the parts table its form marks.
-#include <iterator>
 
 #include "boards/arria10/TarrowindParts.h"
-#include "resources/FramePhoto.h"
+#include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawTarrowindPhoto()
 {
-    return DrawBoardPhoto(TARROWIND_PHOTO_WIDTH, TARROWIND_PHOTO_HEIGHT, kTarrowindParts, std::size(kTarrowindParts));
+    return photo::DrawBoardPhoto(TARROWIND_PHOTO_WIDTH, TARROWIND_PHOTO_HEIGHT, kTarrowindParts);
 }

@@ -1,7 +1,6 @@
-#include "resources/VantremerePhoto.h"
-
 #include "boards/soc/VantremereParts.h"
 #include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawVantremerePhoto()
 {

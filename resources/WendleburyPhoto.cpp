@@ -1,7 +1,6 @@
-#include "resources/WendleburyPhoto.h"
-
 #include "boards/soc/WendleburyParts.h"
 #include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawWendleburyPhoto()
 {

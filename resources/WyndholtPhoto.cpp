@@ -1,7 +1,6 @@
-#include "resources/WyndholtPhoto.h"
-
 #include "boards/soc/WyndholtParts.h"
 #include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawWyndholtPhoto()
 {

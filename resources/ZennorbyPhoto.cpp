@@ -1,10 +1,10 @@
 // The picture of the Zennorby board, drawn from the parts table its form marks.
-#include <iterator>
 
 #include "boards/stratix10_agilex/ZennorbyParts.h"
-#include "resources/FramePhoto.h"
+#include "resources/BoardPhoto.h"
+#include "resources/Photos.h"
 
 QImage DrawZennorbyPhoto()
 {
-    return DrawBoardPhoto(ZENNORBY_PHOTO_WIDTH, ZENNORBY_PHOTO_HEIGHT, kZennorbyParts, std::size(kZennorbyParts));
+    return photo::DrawBoardPhoto(ZENNORBY_PHOTO_WIDTH, ZENNORBY_PHOTO_HEIGHT, kZennorbyParts);
 }

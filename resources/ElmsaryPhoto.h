@@ -1,6 +1,0 @@
-// The board photograph of the Elmsary form.
-#pragma once
-
-#include <QImage>
-
-QImage DrawElmsaryPhoto();

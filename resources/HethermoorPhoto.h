@@ -1,6 +1,0 @@
-// The board photograph of the Hethermoor form.
-#pragma once
-
-#include <QImage>
-
-QImage DrawHethermoorPhoto();

@@ -1,6 +1,0 @@
-// The board photograph of the Wyndholt form.
-#pragma once
-
-#include <QImage>
-
-QImage DrawWyndholtPhoto();
