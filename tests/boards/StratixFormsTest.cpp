@@ -19,6 +19,7 @@
 #include "model/Names.h"
 #include "model/Text.h"
 #include "platform/FormsTesting.h"
+#include "tests/boards/BoardFormTestSupport.h"
 #include "tests/boards/HostedFormFixture.h"
 #include "tests/support/ProgramResources.h"
 #include "tests/support/ProjectText.h"
@@ -88,15 +89,10 @@ protected:
     // synchronises itself.
     void ExpectCompilesWithIp(const std::string& project, const std::string& name)
     {
-        WriteFile(folder.Path() + "nettype.v", "`default_nettype none\n");
+        form_test::ExpectProjectCompiles(project, name);
         std::string files;
         for (const std::string& file : VerilogFilesIn(project)) files += " '" + project + file + "'";
         std::string log;
-        EXPECT_EQ(RunCommand("iverilog -g2005 -Wall -o '" + folder.Path() + "a.out' -s '" + name + "' '" +
-                                 folder.Path() + "nettype.v'" + files,
-                             log),
-                  0)
-            << log;
         const std::string lint = "verilator --lint-only -Wall -Wno-UNDRIVEN -Wno-UNUSED -Wno-DECLFILENAME "
                                  "-Wno-PINCONNECTEMPTY -Wno-PINMISSING -Wno-SYNCASYNCNET --top-module '" +
                                  name + "'" + files;
