@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr IoStandard IO_1V8_BANK = IO_1V8;
 constexpr IoStandard IO_HSSI = 52;        // "HSSI Differential I/O"
 constexpr IoStandard IO_3V0_LVTTL = 57;   // "3.0-V LVTTL"
 
@@ -113,6 +112,10 @@ const TModuleMaster& ModuleMaster(uint8_t card)
 
 constexpr uint8_t kQdr2Module = 83;
 
+// The bank of a memory socket runs at 1.8 V beside a QDR-II+ module, else
+// at 1.2 V.
+IoStandard SocketBankStandard(uint8_t module) { return module == kQdr2Module ? IO_1V8 : IO_1V2; }
+
 }  // namespace
 
 void CONFIG_ZENNORBY(TMainBoard* board, TConfigZennorby& object)
@@ -126,9 +129,9 @@ void CONFIG_ZENNORBY(TMainBoard* board, TConfigZennorby& object)
     board->m_Family = "Stratix 10";
     board->m_Device = DeviceOfPart(ReadFixedText(Config.szFpgaPart, sizeof Config.szFpgaPart));
 
-    // Banks shared with the memory sockets: 1.8 V beside a QDR-II+ module.
-    const IoStandard socketA = Config.nMemoryModuleId[0] == kQdr2Module ? IO_1V8_BANK : IO_1V2;
-    const IoStandard socketC = Config.nMemoryModuleId[2] == kQdr2Module ? IO_1V8_BANK : IO_1V2;
+    // Banks shared with the memory sockets.
+    const IoStandard socketA = SocketBankStandard(Config.nMemoryModuleId[0]);
+    const IoStandard socketC = SocketBankStandard(Config.nMemoryModuleId[2]);
     // The controllers run from CLK_50_B2C and are started by BUTTON[0].
     const bool controllers = object.IsSi5340A0Used() || object.IsSi5340A1Used();
 
@@ -245,7 +248,7 @@ void CONFIG_ZENNORBY(TMainBoard* board, TConfigZennorby& object)
             if (module == 0) continue;
             const std::string prefix =
                 ReadFixedText(Config.szMemoryPrefixName[i], sizeof Config.szMemoryPrefixName[i]);
-            rzq.Pin(prefix + "RZQ", kRzq[i], DIR_IN, module == kQdr2Module ? IO_1V8_BANK : IO_1V2);
+            rzq.Pin(prefix + "RZQ", kRzq[i], DIR_IN, SocketBankStandard(module));
             refClk.ReferenceClock(prefix + "REFCLK_p", kMemRefClk[i], IO_LVDS, object.GetMemRefClkMHz(i), 6);
         }
         rzq.AddTo(board);

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "boards/stratix10_agilex/ConfigStratix10Agilex.h"
 #include "model/SettingsFile.h"
 #include "model/Text.h"
 
@@ -96,16 +97,6 @@ const char* const kSubFolder = "si5341_controller";
 // A .qsf title line: the title padded with blanks to 61 characters.
 std::string QsfTitle(const char* title) { return Format("%-61s\r\n", title); }
 
-std::string QsfGlobal(const char* assignment) { return Format("set_global_assignment -name %s\r\n", assignment); }
-
-// The four-bit code of a choice as a VHDL bit string.
-std::string FourBits(int code)
-{
-    std::string bits;
-    for (int bit = 3; bit >= 0; --bit) bits += (code >> bit & 1) ? '1' : '0';
-    return bits;
-}
-
 // The define lines of a list: "`define NAME<padding>4'hC", the comment after
 // two blanks.
 template <std::size_t N>
@@ -128,7 +119,7 @@ std::string ConstantLines(const TRefClkChoice (&choices)[N])
     std::string text;
     for (std::size_t code = 0; code < N; ++code) {
         text += Format("\tconstant %s: std_logic_vector (3 downto 0) := \"%s\";", choices[code].Name,
-                       FourBits(static_cast<int>(code)).c_str());
+                       FourBitString(static_cast<int>(code)).c_str());
         if (choices[code].VhdlComment) text += Format(" %s", choices[code].VhdlComment);
         text += "\r\n";
     }
@@ -192,24 +183,7 @@ std::string TConfig_Rennacre::GetSystemQsfText() const
         for (const char* pin : {"INFO_SPI_MISO", "INFO_SPI_CS_n", "INFO_SPI_SCLK", "INFO_SPI_MOSI"})
             text += Format("set_instance_assignment -name USE_AS_3V_GPIO ON -to %s\r\n", pin);
     }
-    text += std::string("\r\n") + kQsfRule + QsfTitle("# VID Assignments") + kQsfRule;
-    text += QsfGlobal("USE_PWRMGT_SCL SDM_IO0");
-    text += QsfGlobal("USE_PWRMGT_SDA SDM_IO12");
-    text += QsfGlobal("VID_OPERATION_MODE \"PMBUS MASTER\"");
-    text += QsfGlobal("PWRMGT_BUS_SPEED_MODE \"400 KHZ\"");
-    text += QsfGlobal("PWRMGT_SLAVE_DEVICE_TYPE OTHER");
-    text += QsfGlobal("PWRMGT_SLAVE_DEVICE0_ADDRESS 4F");
-    for (int device = 1; device <= 7; ++device)
-        text += QsfGlobal(Format("PWRMGT_SLAVE_DEVICE%d_ADDRESS 00", device).c_str());
-    text += QsfGlobal("PWRMGT_PAGE_COMMAND_ENABLE ON");
-    text += QsfGlobal("PWRMGT_VOLTAGE_OUTPUT_FORMAT \"AUTO DISCOVERY\"");
-    text += QsfGlobal("PWRMGT_TRANSLATED_VOLTAGE_VALUE_UNIT VOLTS");
-    text += std::string("\r\n") + kQsfRule + QsfTitle("# Configuration scheme/pin") + kQsfRule;
-    text += QsfGlobal("STRATIXV_CONFIGURATION_SCHEME \"ACTIVE SERIAL X4\"");
-    text += QsfGlobal("USE_CONF_DONE SDM_IO16");
-    text += QsfGlobal("DEVICE_INITIALIZATION_CLOCK OSC_CLK_1_125MHZ");
-    text += "\r\n";
-    return text;
+    return text + PowerManagementQsfText("ACTIVE SERIAL X4");
 }
 
 std::string TConfig_Rennacre::GetIncludeText() const

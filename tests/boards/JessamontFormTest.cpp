@@ -8,6 +8,7 @@
 
 #include "boards/cyclone5_stratix5/UI_Jessamont.h"
 #include "model/Names.h"
+#include "tests/boards/NoticeTexts.h"
 #include "tests/boards/SocFormFixture.h"
 
 using namespace socform;
@@ -18,18 +19,8 @@ const char* const kWord = "Board";
 // Combo items of the 3.3 V list.
 enum Item { None = 0, GpioDefault, Culm, Ivrel, Kember, Sarnel, Brevik, Tamsil, Dunvar, Elvask, Fenwry, RiscV, Jusk };
 
-const char* const kDdr3Warning =
-    "===== DDR3 Pinloom warning =====\r\n"
-    "To prevent any errors while compiling your Quartus project, either comment out the\r\n"
-    "DDR3 signals in the top level entity if they are not in use or add the \r\n"
-    "DDR3 IP to your design.\r\n"
-    "\r\n";
-const char* const kPcieWarning =
-    "===== PCIe  Transceiver Pinloom warning =====\r\n"
-    "To prevent any errors while compiling your Quartus project, either comment out the\r\n"
-    "transceiver signals in the top level entity if they are not in use or add the \r\n"
-    "Transceiver IP to your design.\r\n"
-    "\r\n";
+const std::string kDdr3Warning = ShortMemoryNotice("DDR3");
+const std::string kPcieWarning = ShortTransceiverNotice("PCIe");
 const char* const kClash =
     "GPIO-0 and GPIO-1 cannot have the same prefix name when both connect to the same type of daughter boards.";
 
@@ -105,7 +96,7 @@ TEST_F(JessamontForm, OpensWithItsDefaultsAndGeneratesTheBoard)
     ASSERT_EQ(seam.boxes.size(), 2u);
     EXPECT_EQ(seam.boxes[0].text, kSuccess + ProjectFolder(kWord, "first"));
     EXPECT_EQ(seam.boxes[1].kind, seam::BoxKind::Information);
-    EXPECT_EQ(seam.boxes[1].text, std::string(kDdr3Warning) + kPcieWarning);
+    EXPECT_EQ(seam.boxes[1].text, kDdr3Warning + kPcieWarning);
     const std::string qsf = Qsf(path);
     EXPECT_TRUE(HasLine(qsf, "set_global_assignment -name DEVICE 5CGTFD9D5F27C7"));
     EXPECT_TRUE(HasLine(qsf, "set_global_assignment -name DEVICE_FILTER_SPEED_GRADE C7"));
@@ -147,7 +138,7 @@ TEST_F(JessamontForm, TheEightyPinCardSpansBothHeaders)
     ASSERT_EQ(seam.boxes.size(), 3u);
     EXPECT_EQ(seam.boxes[0].text, kSuccess + ProjectFolder(kWord, "Jessamont"));
     EXPECT_EQ(seam.boxes[1].text, VoltageNotice("3.3V(7-8)"));
-    EXPECT_EQ(seam.boxes[2].text, std::string(kDdr3Warning) + kPcieWarning);
+    EXPECT_EQ(seam.boxes[2].text, kDdr3Warning + kPcieWarning);
     const std::string qsf = Qsf(path);
     EXPECT_TRUE(HasLine(qsf, "# GPIO_0_1, GPIO_0_1 connect to Culm - High Speed ADC/DAC"));
     EXPECT_EQ(Count(qsf, "set_location_assignment PIN_G15 -to D_"), 1);

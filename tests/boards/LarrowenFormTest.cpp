@@ -4,14 +4,11 @@
 #include "boards/cyclone4_stratix4/UI_Larrowen.h"
 #include "model/Names.h"
 #include "tests/boards/FormTestSupport.h"
+#include "tests/boards/NoticeTexts.h"
 
 namespace {
 
-const char* const kPcieNotice =
-    "===== PCIe  Transceiver Pinloom warning =====\r\n"
-    "To prevent any errors while compiling your Quartus project, either comment out the\r\n"
-    "transceiver signals in the top level entity if they are not in use or add the Altera \r\n"
-    "Transceiver IP to your design.\r\n";
+const std::string kPcieNotice = TransceiverNotice("PCIe");
 
 class LarrowenForm : public BoardFormTest<TFormLarrowen, MAINBOARD_LARROWEN> {
 protected:

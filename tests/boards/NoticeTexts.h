@@ -1,7 +1,8 @@
 // The notices the board forms show after a successful run, as the tests
 // expect them: the memory-controller section for a list of memory kinds and
 // the transceiver section for a list of interfaces, every line ended by
-// CR LF.
+// CR LF. Some boards show the short forms, which name no maker and end in
+// an empty line.
 #pragma once
 
 #include <string>
@@ -24,4 +25,20 @@ inline std::string TransceiverNotice(const std::string& l, const std::string& ma
            "To prevent any errors while compiling your Quartus project, either comment out the\r\n" +
            "transceiver signals in the top level entity if they are not in use or add the " + maker + " \r\n" +
            "Transceiver IP to your design.\r\n";
+}
+
+inline std::string ShortMemoryNotice(const std::string& l)
+{
+    return "===== " + l + " Pinloom warning =====\r\n" +
+           "To prevent any errors while compiling your Quartus project, either comment out the\r\n" + l +
+           " signals in the top level entity if they are not in use or add the \r\n" + l + " IP to your design.\r\n" +
+           "\r\n";
+}
+
+inline std::string ShortTransceiverNotice(const std::string& l)
+{
+    return "===== " + l + "  Transceiver Pinloom warning =====\r\n" +
+           "To prevent any errors while compiling your Quartus project, either comment out the\r\n" +
+           "transceiver signals in the top level entity if they are not in use or add the \r\n" +
+           "Transceiver IP to your design.\r\n" + "\r\n";
 }

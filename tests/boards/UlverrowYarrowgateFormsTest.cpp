@@ -319,22 +319,6 @@ const std::vector<std::string> kClockItems[5] = {
     {"100", "125", "135", "148.5", "150", "270", "297", "300", "600", "644.53125 (*)"}};
 const int kDefaultItems[5] = {3, 9, 1, 5, 9};
 
-std::string MemorySection(const std::string& l)
-{
-    return "===== " + l + " Pinloom warning =====\r\n" +
-           "To prevent any errors while compiling your Quartus project, either comment out the\r\n" + l +
-           " signals in the top level entity if they are not in use or add the \r\n" + l + " IP to your design.\r\n" +
-           "\r\n";
-}
-
-std::string TransceiverSection(const std::string& l)
-{
-    return "===== " + l + "  Transceiver Pinloom warning =====\r\n" +
-           "To prevent any errors while compiling your Quartus project, either comment out the\r\n" +
-           "transceiver signals in the top level entity if they are not in use or add the \r\n" +
-           "Transceiver IP to your design.\r\n" + "\r\n";
-}
-
 const std::string kHpsSection = std::string("===== HPS System warning =====\r\n") +
                                 "To prevent any errors while compiling your Quartus project, \r\n" +
                                 "please add the HPS IP to your design.\r\n" + "\r\n";
@@ -548,7 +532,7 @@ TEST_F(BoardForms, YarrowgateBoxesAfterASuccessfulRunInTheirOrder)
     EXPECT_EQ(seam.boxes[1].text, kJp2Warning);
     EXPECT_EQ(seam.boxes[1].kind, seam::BoxKind::Warning);
     EXPECT_EQ(seam.boxes[2].text,
-              MemorySection("DDR4/QDRII+") + TransceiverSection("SATA/Displayport") + kHpsSection);
+              ShortMemoryNotice("DDR4/QDRII+") + ShortTransceiverNotice("SATA/Displayport") + kHpsSection);
 
     // DDR4H with the HPS asks for no memory section; the HPS section stays.
     UserClick(form->ButtonDefaultSetting);
@@ -574,8 +558,8 @@ TEST_F(BoardForms, YarrowgateSelectAllGeneratesAProjectThatCompiles)
     for (int i = 0; i < 5; ++i) EXPECT_EQ(form->m_RefClkCombos[i]->ItemIndex(), kDefaultItems[i]);
     const std::string project = GenerateProject(form, "Yarrowgate");
     ASSERT_EQ(seam.boxes.size(), 2u);
-    EXPECT_EQ(seam.boxes[1].text, MemorySection("DDR4") +
-                                      TransceiverSection("SATA/SFP/HDMI_TX/HDMI_RX/PCIe/Displayport") + kHpsSection);
+    EXPECT_EQ(seam.boxes[1].text, ShortMemoryNotice("DDR4") +
+                                      ShortTransceiverNotice("SATA/SFP/HDMI_TX/HDMI_RX/PCIe/Displayport") + kHpsSection);
     const std::string qsf = ReadFile(project + "Yarrowgate.qsf");
     EXPECT_TRUE(HasLine(qsf, "set_global_assignment -name DEVICE 10AS066K3F40E2SG"));
     EXPECT_TRUE(HasLine(qsf, "set_global_assignment -name STRATIXV_CONFIGURATION_SCHEME \"ACTIVE SERIAL X4\""));
