@@ -779,7 +779,9 @@ TEST_F(YarrowgateDefinition, TheSocketAndItsOwnPinsForEachModule)
         EXPECT_GE(located, 136);
         for (const TConnector* module : {&ddr4, &ecc, &qdr})
             for (int p : CardPositions(*module))
-                if (p <= 256) EXPECT_NE(socket->GetPin(p - 1), nullptr) << p;
+                if (p <= 256) {
+                    EXPECT_NE(socket->GetPin(p - 1), nullptr) << p;
+                }
         const TPin* rzq = socket->GetPin(260);
         const TPin* refClk = socket->GetPin(261);
         EXPECT_EQ(rzq->GetName(), k.rzq);
@@ -852,7 +854,9 @@ TEST_F(YarrowgateDefinition, TheFmcConnectorsLocatedPositions)
     TDaughterBoard vita;
     vita.LoadCard(40, MAINBOARD_YARROWGATE, nullptr, 3, 0);
     for (int p : CardPositions(vita))
-        if (p <= 400 && p != 41 && p != 80) EXPECT_NE(fmc->GetPin(p - 1), nullptr) << p;
+        if (p <= 400 && p != 41 && p != 80) {
+            EXPECT_NE(fmc->GetPin(p - 1), nullptr) << p;
+        }
     EXPECT_EQ(fmc->GetPin(40), nullptr);
     EXPECT_EQ(fmc->GetPin(79), nullptr);
 }

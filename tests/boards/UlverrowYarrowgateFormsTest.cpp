@@ -50,8 +50,9 @@ void ExpectSoundQsf(const std::string& qsf)
     ExpectNoBallTwice(qsf);
     const std::string head = "set_location_assignment PIN_";
     for (const std::string& line : SplitCrLf(qsf))
-        if (line.rfind(head, 0) == 0)
+        if (line.rfind(head, 0) == 0) {
             EXPECT_NE(qsf.find("\" -to " + line.substr(line.find(" -to ") + 5) + "\r\n"), std::string::npos) << line;
+        }
 }
 
 class BoardForms : public HostedFormTest {
@@ -236,7 +237,9 @@ TEST_F(BoardForms, UlverrowSelectAllGeneratesEverythingThatCompiles)
     UserClick(form->ButtonButtonDefaultAllSetting);
     EXPECT_EQ(form->EditProjectName->Text(), "TARROWIND");
     for (const auto& flag : form->m_Flags.Entries())
-        if (flag.Box) EXPECT_TRUE(flag.Box->Checked()) << flag.Box->Name();
+        if (flag.Box) {
+            EXPECT_TRUE(flag.Box->Checked()) << flag.Box->Name();
+        }
     for (TComboBox* combo : form->m_Si5340AComboBoxes) EXPECT_EQ(combo->Text(), "644.53125");
     EXPECT_EQ(form->m_Si5340BComboBoxes[0]->Text(), "300.00000");
     EXPECT_EQ(form->m_Si5340BComboBoxes[1]->Text(), "275.00000");
