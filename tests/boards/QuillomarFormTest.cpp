@@ -16,6 +16,7 @@
 #include "tests/boards/BoardFormTestSupport.h"
 #include "tests/boards/NoticeTexts.h"
 #include "tests/boards/QuillomarRecord.h"
+#include "tests/support/RecordBytes.h"
 
 using namespace form_test;
 
@@ -105,10 +106,6 @@ protected:
         main->OpenBoardForm(MAINBOARD_RENNACRE);
         seam.boxes.clear();
         return dynamic_cast<TFormQuillomar*>(main->BoardForm());
-    }
-    static std::string Bytes(const RENNACRE_CONFIG& record)
-    {
-        return std::string(reinterpret_cast<const char*>(&record), sizeof record);
     }
     RENNACRE_CONFIG Saved(TFormQuillomar* form)
     {
@@ -217,7 +214,7 @@ TEST_F(QuillomarForm, FirstStartShowsTheDefaultsAndExitStoresThem)
     // The first start writes nothing; Exit writes the defaults.
     EXPECT_FALSE(FileExists(DefaultConfig()));
     UserClick(form->ButtonExit);
-    EXPECT_EQ(ReadFile(DefaultConfig()), Bytes(QuillomarDefaultRecord()));
+    EXPECT_EQ(ReadFile(DefaultConfig()), BytesOf(QuillomarDefaultRecord()));
 }
 
 TEST_F(QuillomarForm, DefaultSettingButtonRestoresEveryControl)
@@ -237,7 +234,7 @@ TEST_F(QuillomarForm, DefaultSettingButtonRestoresEveryControl)
     EXPECT_TRUE(seam.boxes.empty());
     RENNACRE_CONFIG shown{};
     form->FormToConfig(shown);
-    EXPECT_EQ(Bytes(shown), Bytes(QuillomarDefaultRecord()));
+    EXPECT_EQ(BytesOf(shown), BytesOf(QuillomarDefaultRecord()));
     EXPECT_FALSE(form->m_ClockCombos[kFmc1]->Enabled());
     EXPECT_FALSE(form->ShapeFMC->Visible());
     EXPECT_TRUE(form->Find<TShape>("ShapeLED")->Visible());
@@ -534,7 +531,7 @@ TEST_F(QuillomarForm, SettingsRoundTripThroughSaveAndLoad)
     EXPECT_EQ(saved.nFmcpRefClkSel[2], 4);
 
     UserClick(form->ButtonDefaultSetting);
-    Load(form, Bytes(saved));
+    Load(form, BytesOf(saved));
     EXPECT_TRUE(seam.boxes.empty());
     EXPECT_EQ(form->EditProjectName->Text(), "Trip");
     EXPECT_EQ(form->ComboBoxFmcVol->Text(), "1.5 V");
@@ -546,12 +543,12 @@ TEST_F(QuillomarForm, SettingsRoundTripThroughSaveAndLoad)
     EXPECT_TRUE(form->m_ClockCombos[kFmc0]->Enabled());
     RENNACRE_CONFIG shown{};
     form->FormToConfig(shown);
-    EXPECT_EQ(Bytes(shown), Bytes(saved));
+    EXPECT_EQ(BytesOf(shown), BytesOf(saved));
 
     // A file of one byte more or less, or a cancelled dialog, changes nothing
     // and shows nothing.
     for (size_t size : {571u, 573u}) {
-        std::string bytes = Bytes(QuillomarDefaultRecord());
+        std::string bytes = BytesOf(QuillomarDefaultRecord());
         bytes.resize(size, '\0');
         Load(form, bytes);
         EXPECT_TRUE(seam.boxes.empty()) << size;
@@ -570,7 +567,7 @@ TEST_F(QuillomarForm, SettingsRoundTripThroughSaveAndLoad)
     RENNACRE_CONFIG lacking = saved;
     lacking.nFmcVoltageSel[0] = 2;
     lacking.nFmcDaughterId[0] = static_cast<uint8_t>(missing);
-    Load(form, Bytes(lacking));
+    Load(form, BytesOf(lacking));
     EXPECT_EQ(form->ComboBoxFmcVol->Text(), "1.2 V");
     EXPECT_EQ(form->ComboBoxFMC->ItemIndex(), 0);
     EXPECT_FALSE(form->ShapeFMC->Visible());
@@ -596,7 +593,7 @@ TEST_F(QuillomarForm, CraftedRecordsShowDefaultItemsAndAreWrittenBack)
     crafted.nFmcVoltageSel[1] = -5;
     crafted.nFmcDaughterId[0] = 200;  // a negative byte: no card
     crafted.nFmcDaughterId[1] = 255;
-    TFormQuillomar* form = OpenWith(Bytes(crafted));
+    TFormQuillomar* form = OpenWith(BytesOf(crafted));
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->EditProjectName->Text(), std::string(127, 'N'));
     EXPECT_EQ(form->ComboBoxFPGA->ItemIndex(), 0);
@@ -635,7 +632,7 @@ TEST_F(QuillomarForm, CraftedRecordsShowDefaultItemsAndAreWrittenBack)
 
     // A record of the right size is taken whatever its head; one of another
     // size gives way to the defaults.
-    std::string shorter = Bytes(crafted);
+    std::string shorter = BytesOf(crafted);
     shorter.pop_back();
     form = OpenWith(shorter);
     EXPECT_EQ(form->EditProjectName->Text(), "S10");

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/qt/NamedResources.h"
+#include "tests/support/RecordBytes.h"
 #include "tests/boards/NoticeTexts.h"
 #include "tests/boards/SocFormFixture.h"
 
@@ -20,21 +21,6 @@ namespace s10form {
 
 using socform::ItemTexts;
 using socform::kSuccess;
-
-template <class X_CONFIG>
-X_CONFIG RecordOf(const std::string& bytes)
-{
-    X_CONFIG record{};
-    EXPECT_EQ(bytes.size(), sizeof record);
-    if (bytes.size() == sizeof record) std::memcpy(&record, bytes.data(), sizeof record);
-    return record;
-}
-
-template <class X_CONFIG>
-std::string BytesOf(const X_CONFIG& record)
-{
-    return std::string(reinterpret_cast<const char*>(&record), sizeof record);
-}
 
 }  // namespace s10form
 

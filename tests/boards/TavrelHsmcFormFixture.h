@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/RecordBytes.h"
 #include "tests/boards/FormTestSupport.h"
 
 namespace tavrelhsmc {
@@ -43,21 +44,6 @@ inline std::string BoardBlock(const std::string& qsf)
     const size_t start = from + after.size();
     const size_t end = qsf.find("\r\n#=====", start);
     return qsf.substr(start, end == std::string::npos ? std::string::npos : end - start);
-}
-
-template <class X_CONFIG>
-X_CONFIG RecordOf(const std::string& bytes)
-{
-    X_CONFIG record{};
-    EXPECT_EQ(bytes.size(), sizeof record);
-    std::memcpy(&record, bytes.data(), std::min(bytes.size(), sizeof record));
-    return record;
-}
-
-template <class X_CONFIG>
-std::string BytesOf(const X_CONFIG& record)
-{
-    return std::string(reinterpret_cast<const char*>(&record), sizeof record);
 }
 
 }  // namespace tavrelhsmc
