@@ -2,13 +2,10 @@
 
 #include <cstdarg>
 #include <cstdio>
-#include <filesystem>
 #include <locale.h>
 
 #include "model/FileReplace.h"
 #include "model/Text.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -41,15 +38,17 @@ void FileGenerator::Printf(const char* format, ...)
     m_Fragments.emplace_back(buffer, length);
 }
 
-bool FileGenerator::SaveToFile(const std::string& path) const
+bool FileGenerator::SaveToFile(const std::string& path, std::string* cause) const
 {
     const std::string folder = ExtractFilePath(path);
-    std::error_code ec;
-    if (!folder.empty() && !fs::is_directory(folder, ec)) {
-        fs::create_directories(folder, ec);
-        if (!fs::is_directory(folder, ec)) return false;
+    std::string error;
+    if (!folder.empty() && !CreateFolderForWriting(folder, true, error)) {
+        if (cause) *cause = error;
+        return false;
     }
     std::string text;
     for (const std::string& fragment : m_Fragments) text += fragment;
-    return WriteFileReplacing(path, text).Ok();
+    const TFileWriteResult result = WriteFileReplacing(path, text);
+    if (!result.Ok() && cause) *cause = result.error;
+    return result.Ok();
 }

@@ -17,9 +17,10 @@ public:
     // Creates the folder chain of path when missing and replaces the file
     // with the fragments, back to back, through a temporary file beside it
     // (a failure leaves an existing file as it was). False when the folder
-    // or the file cannot be written; nothing is shown. The fragments are
-    // kept, so the buffer can be saved again.
-    bool SaveToFile(const std::string& path) const;
+    // or the file cannot be written; nothing is shown, and cause, when given,
+    // receives the reason naming the file or folder. The fragments are kept,
+    // so the buffer can be saved again.
+    bool SaveToFile(const std::string& path, std::string* cause = nullptr) const;
 
     const std::vector<std::string>& GetFragments() const { return m_Fragments; }
 

@@ -40,14 +40,13 @@ std::string ProjectStamp(const std::tm& now, bool forSettings)
 }
 
 // Replaces the file with the text (model/FileReplace.h), so a failure leaves
-// an earlier file of that name whole. An error while creating or writing is
-// shown with its own text; every failure then shows "Failed to create file
-// <name>".
+// an earlier file of that name whole. A failure shows its cause, naming the
+// file, then "Failed to create file <name>".
 bool WriteTextFile(const std::string& path, const std::string& text)
 {
     const TFileWriteResult result = WriteFileReplacing(path, text);
     if (result.Ok()) return true;
-    if (!result.error.empty()) seam::ShowError(result.error);
+    seam::ShowError(result.error);
     seam::ShowError(Format("Failed to create file %s", ExtractFileName(path).c_str()));
     return false;
 }
@@ -112,6 +111,10 @@ bool TPinloom::Generate(TMainBoard* board, const std::string& path, bool vhdl)
     if (!CheckSignalNames(board)) return false;
     board->ReleaseRepeatedLocations();
     board->SortConnectorPins();
+    // Every file of the project goes to its temporary first; the earlier
+    // project is replaced only once all are written, so a failure anywhere
+    // leaves it whole.
+    TFileWriteBatch batch;
     if (!WriteQpf(ChangeFileExt(path, ".qpf"))) return false;
     if (!WriteQsf(board, ChangeFileExt(path, ".qsf"))) return false;
     const bool top = vhdl ? WriteVhdl(board, ChangeFileExt(path, ".vhd"))
@@ -119,7 +122,12 @@ bool TPinloom::Generate(TMainBoard* board, const std::string& path, bool vhdl)
     if (!top) return false;
     if (!ExportIp(board, ExtractFilePath(path))) return false;
     if (!WriteSdc(board, ChangeFileExt(path, ".sdc"))) return false;
-    return WriteHtml(board, ChangeFileExt(path, ".htm"));
+    if (!WriteHtml(board, ChangeFileExt(path, ".htm"))) return false;
+    const TFileWriteResult result = batch.Commit();
+    if (result.Ok()) return true;
+    seam::ShowError(result.error);
+    seam::ShowError(Format("Failed to create file %s", ExtractFileName(result.path).c_str()));
+    return false;
 }
 
 bool TPinloom::CheckPinNames(TMainBoard* board, bool vhdl)
@@ -573,5 +581,9 @@ bool TPinloom::WriteHtml(TMainBoard* board, const std::string& path)
         html.EndTable();
     }
     html.EndDocument();
-    return html.SaveToFile(path);
+    // The pin table has no failure box of its own, but its cause is shown.
+    std::string cause;
+    if (html.SaveToFile(path, &cause)) return true;
+    if (!cause.empty()) seam::ShowError(cause);
+    return false;
 }

@@ -17,8 +17,9 @@ public:
     // anything is written it refuses, with an error box, a base name that is
     // no legal project name (model/Names.h) and a signal name that the top
     // level could not declare. Stops at the first step that fails and returns
-    // false; files of earlier steps stay, and every file is replaced whole or
-    // not at all.
+    // false. Every file goes to a temporary first and the project's files are
+    // replaced together once all are written: after a failure the earlier
+    // project stays as it was, file for file.
     bool Generate(TMainBoard* board, const std::string& path, bool vhdl);
 
     // False, after the box "Signal name %s cannot be used in a Verilog or

@@ -57,9 +57,14 @@ bool ExportRawResource(const std::string& path, const std::string& name)
     std::string bytes;
     if (!seam::LoadRawResource(name, bytes)) return false;
     const std::string folder = ExtractFilePath(path);
-    std::error_code ec;
-    if (!folder.empty() && !fs::is_directory(folder, ec)) fs::create_directory(folder, ec);
-    return WriteFileReplacing(path, bytes).Ok();
+    std::string error;
+    if (!folder.empty() && !CreateFolderForWriting(folder, false, error)) {
+        seam::ShowError(error);
+        return false;
+    }
+    const TFileWriteResult result = WriteFileReplacing(path, bytes);
+    if (!result.Ok()) seam::ShowError(result.error);
+    return result.Ok();
 }
 
 bool ExportIpFileSet(const std::string& projectFolder, const std::string& subFolder,
@@ -67,8 +72,11 @@ bool ExportIpFileSet(const std::string& projectFolder, const std::string& subFol
 {
     if (fileNames.empty()) return true;
     const std::string folder = projectFolder + subFolder + "/";
-    std::error_code ec;
-    if (!fs::is_directory(folder, ec) && !fs::create_directory(folder, ec)) return false;
+    std::string error;
+    if (!CreateFolderForWriting(folder, false, error)) {
+        seam::ShowError(error);
+        return false;
+    }
     for (const std::string& name : fileNames)
         if (!ExportRawResource(folder + name, resourceName(name))) return false;
     return true;

@@ -30,8 +30,8 @@ public:
                                       const std::string& project);
     bool SaveWithDialog();
     bool LoadWithDialog();
-    // Writes a raw resource of the program to a file; false without a message
-    // when the resource is missing or the file cannot be written.
+    // Writes a raw resource of the program to a file (ExportRawResource);
+    // false when the resource is missing or the file cannot be written.
     bool ExportResource(const std::string& path, const std::string& name);
     void BuildCardList(ConnectorType type, bool transceivers, VoltageClass voltage);
 
@@ -44,12 +44,15 @@ protected:
 // Writes the bytes of a raw resource to a file: creates the target's own
 // folder (one level) when missing and replaces the target through a
 // temporary file (model/FileReplace.h), so a failure leaves an existing file
-// as it was. Shared by the IP export of generation and TConfigBoard.
+// as it was. A folder or file that cannot be written shows its cause; a
+// missing resource gives false silently. Shared by the IP export of
+// generation and TConfigBoard.
 bool ExportRawResource(const std::string& path, const std::string& name);
 
 // Writes a set of IP files into <projectFolder><subFolder>/ (created, one
 // level, when missing), each from the resource resourceName(file name), in
-// order; stops at the first file that cannot be written and returns false.
+// order; stops at the first file that cannot be written and returns false
+// (after a box with the cause).
 // An empty set writes nothing, not even the folder, and gives true.
 bool ExportIpFileSet(const std::string& projectFolder, const std::string& subFolder,
                      const std::vector<std::string>& fileNames, std::string (*resourceName)(const std::string& fileName));

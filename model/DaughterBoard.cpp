@@ -1,9 +1,9 @@
 #include "model/DaughterBoard.h"
 
 #include <cstdio>
-#include <fstream>
 #include <stdexcept>
 
+#include "model/FileReplace.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
 
@@ -243,11 +243,12 @@ bool WriteConnectorPinList(const TConnector* connector, const std::string& path)
             text += Format("%d", i + 1);
         text += "\r\n";
     }
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) throw std::runtime_error(Format("Cannot create file \"%s\".", path.c_str()));
-    size_t written = text.empty() ? 0 : std::fwrite(text.data(), 1, text.size(), file);
-    std::fclose(file);
-    return written == text.size();
+    // Replaced whole (model/FileReplace.h): a file that cannot be written
+    // keeps what it held.
+    const TFileWriteResult result = WriteFileReplacing(path, text);
+    if (result.failedStep == TFileWriteStep::Create || result.failedStep == TFileWriteStep::Replace)
+        throw std::runtime_error(result.error);
+    return result.Ok();
 }
 
 // ---- TDaughterBoard ---------------------------------------------------------

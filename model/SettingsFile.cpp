@@ -36,6 +36,7 @@ bool SaveRecordFile(const void* record, std::size_t size, const std::string& pat
 {
     const TFileWriteResult result = WriteFileReplacing(path, record, size);
     if (result.Ok()) return true;
+    seam::ShowError(result.error);
     seam::ShowError(result.failedStep == TFileWriteStep::Write ? "Failed to write file." : "Failed to create file.");
     return false;
 }

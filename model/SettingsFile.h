@@ -12,8 +12,10 @@
 // record's size; otherwise returns false and leaves the record untouched.
 bool LoadRecordFile(void* record, std::size_t size, const std::string& path);
 // Writes the record through a temporary file beside the target that then
-// replaces it, so a failed save leaves the old file whole. Shows
-// "Failed to create file." or "Failed to write file." on failure.
+// replaces it (model/FileReplace.h), so a failed save leaves the old file
+// whole. On failure shows the cause, naming the file, then "Failed to create
+// file." (the file may not be replaced, or its temporary not created) or
+// "Failed to write file.".
 bool SaveRecordFile(const void* record, std::size_t size, const std::string& path);
 
 // Creates <executable folder>CodeGenerated/<board>/<project>/ and asks for

@@ -9,6 +9,9 @@
 #include <unistd.h>
 #include <vector>
 
+#include <QFile>
+#include <QSaveFile>
+
 #include "model/Text.h"
 
 namespace {
@@ -156,11 +159,25 @@ bool TIniFile::WriteString(const std::string& section, const std::string& key, c
     }
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
-    const int fd = OpenRegularFile(m_Path, O_WRONLY | O_CREAT);
-    if (fd < 0) return false;
-    bool ok = ::ftruncate(fd, 0) == 0 && ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-    ok = ::close(fd) == 0 && ok;
-    return ok;
+    // The file is replaced whole through a temporary file of its own, so a
+    // full disk never leaves it cut short; the file a link names is the one
+    // replaced, and a write-protected file is left alone.
+    std::string target = m_Path;
+    if (::stat(m_Path.c_str(), &info) == 0) {
+        if (char* real = ::realpath(m_Path.c_str(), nullptr)) {
+            target = real;
+            std::free(real);
+        }
+        if (::access(target.c_str(), W_OK) != 0) return false;
+    }
+    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(target)));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
 }
 
 bool TIniFile::WriteInteger(const std::string& section, const std::string& key, int value)

@@ -335,7 +335,6 @@ TEST_F(AshcombreForm, AMissingIpFileStopsTheRun)
     const std::string qpf = GenerateNamed(form, "missing");
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"Failed to export verilog IP",
                                                     "Failed to generate Quartus project: missing.qpf."}));
-    EXPECT_EQ(ControllerFiles(qpf),
-              (std::vector<std::string>{"ASHCOMBRE_SI5397A_CONFIG.v", "clock_divider.v", "edge_detector.v"}));
-    EXPECT_FALSE(FileExists(ChangeFileExt(qpf, ".sdc")));
+    // No file of the run is kept, not even the controller folder.
+    EXPECT_EQ(FilesIn(ExtractFilePath(qpf)), std::vector<std::string>{});
 }

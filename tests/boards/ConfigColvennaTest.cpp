@@ -774,5 +774,8 @@ TEST(ConfigColvennaObject, RecordFileOfExactlyItsSize)
 
     // A file that cannot be created.
     EXPECT_FALSE(config.SaveToFile(folder.Path() + "no/such/folder/c.cfg"));
-    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Failed to create file."});
+    EXPECT_EQ(seam.ErrorTexts(),
+              (std::vector<std::string>{"Cannot create file \"" + folder.Path() +
+                                            "no/such/folder/c.cfg\". No such file or directory",
+                                        "Failed to create file."}));
 }

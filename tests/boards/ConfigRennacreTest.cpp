@@ -152,7 +152,10 @@ TEST_F(ConfigRennacre, RecordFileIsTheRecordAtExactlyItsSize)
 TEST_F(ConfigRennacre, SavingToAFolderThatDoesNotExistShowsTheCreateBox)
 {
     EXPECT_FALSE(object.SaveToFile(folder.Path() + "no/such/folder/x.cfg"));
-    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Failed to create file."});
+    EXPECT_EQ(seam.ErrorTexts(),
+              (std::vector<std::string>{"Cannot create file \"" + folder.Path() +
+                                            "no/such/folder/x.cfg\". No such file or directory",
+                                        "Failed to create file."}));
 }
 
 TEST_F(ConfigRennacre, FrequenciesAndTheirTexts)
@@ -454,5 +457,8 @@ TEST_F(ConfigRennacre, ExportStopsAtTheFirstFileThatFails)
     AddResources();
     EXPECT_FALSE(object.ExportIpFiles(other.Path()));
     EXPECT_FALSE(object.ExportIpFiles(other.Path() + "missing/"));
-    EXPECT_TRUE(seam.boxes.empty());
+    EXPECT_EQ(seam.ErrorTexts(),
+              (std::vector<std::string>{
+                  "Cannot create folder \"" + other.Path() + "si5341_controller\". Not a directory",
+                  "Cannot create folder \"" + other.Path() + "missing/si5341_controller\". No such file or directory"}));
 }

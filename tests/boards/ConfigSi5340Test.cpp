@@ -240,7 +240,10 @@ TEST_F(ConfigTarrowindTest, SettingsFilesOfExactly188BytesOnly)
     EXPECT_TRUE(seam.boxes.empty());
 
     EXPECT_FALSE(object.SaveToFile(folder.Path() + "no/such/folder/t.cfg"));
-    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Failed to create file."});
+    EXPECT_EQ(seam.ErrorTexts(),
+              (std::vector<std::string>{"Cannot create file \"" + folder.Path() +
+                                            "no/such/folder/t.cfg\". No such file or directory",
+                                        "Failed to create file."}));
 }
 
 TEST_F(ConfigTarrowindTest, ExportStopsAtTheFirstFileThatCannotBeWritten)

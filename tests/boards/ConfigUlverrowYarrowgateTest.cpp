@@ -450,7 +450,10 @@ TEST_F(ConfigYarrowgateTest, SettingsFilesOfExactly448BytesOnly)
     EXPECT_EQ(ReadFile(path), other);
     EXPECT_TRUE(seam.boxes.empty());
     EXPECT_FALSE(object.SaveToFile(folder.Path() + "no/folder/y.cfg"));
-    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Failed to create file."});
+    EXPECT_EQ(seam.ErrorTexts(),
+              (std::vector<std::string>{"Cannot create file \"" + folder.Path() +
+                                            "no/folder/y.cfg\". No such file or directory",
+                                        "Failed to create file."}));
 }
 
 TEST_F(ConfigYarrowgateTest, ExportStopsAtTheFirstFileItCannotWrite)

@@ -6,9 +6,11 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <sys/stat.h>
 
 #include "app/UnitMain.h"
 #include "boards/soc/UI_Hollarne.h"
+#include "model/FileReplace.h"
 #include "model/Text.h"
 #include "platform/FormsTesting.h"
 #include "tests/boards/HostedFormFixture.h"
@@ -625,13 +627,63 @@ TEST_F(HollarneForm, AFailedRunIsReportedWithoutTheHpsWarning)
     UserClick(form->CheckBoxHPS);
     std::filesystem::create_directories(ProjectFolder() + "HOLLARNE.qsf");  // the .qsf cannot be created
     Generate(form);
-    const auto errors = seam.ErrorTexts();
-    ASSERT_EQ(errors.size(), 3u);
-    EXPECT_EQ(errors[1], "Failed to create file HOLLARNE.qsf");
-    EXPECT_EQ(errors[2], "Failed to generate Quartus project: HOLLARNE.qpf.");
+    EXPECT_EQ(seam.ErrorTexts(),
+              (std::vector<std::string>{"Cannot write file \"" + ProjectFolder() + "HOLLARNE.qsf\". Not a regular file",
+                                        "Failed to create file HOLLARNE.qsf",
+                                        "Failed to generate Quartus project: HOLLARNE.qpf."}));
     EXPECT_TRUE(seam.InfoTexts().empty());
-    EXPECT_TRUE(FileExists(ProjectFolder() + "HOLLARNE.qpf"));
-    EXPECT_FALSE(FileExists(ProjectFolder() + "HOLLARNE.v"));
+    EXPECT_EQ(FilesIn(ProjectFolder()), std::vector<std::string>{"HOLLARNE.qsf"});
+}
+
+// Regenerating a project the user edited, on a disk that fills up at its
+// timing file: the run says why it failed, and the earlier project stays,
+// every file the same file with the same bytes.
+TEST_F(HollarneForm, ARunThatFailsPartWayKeepsTheEarlierProjectWhole)
+{
+    TFormHollarne* form = Open();
+    const std::string project = Generate(form);
+    WriteFile(project + "HOLLARNE.qsf", ReadFile(project + "HOLLARNE.qsf") + "# edited by hand\r\n");
+    const std::vector<std::string> files = FilesIn(project);
+    ASSERT_EQ(files.size(), 5u);
+    std::vector<std::pair<ino_t, std::string>> earlier;
+    for (const std::string& file : files) {
+        struct stat info;
+        ASSERT_EQ(::stat((project + file).c_str(), &info), 0);
+        earlier.emplace_back(info.st_ino, ReadFile(project + file));
+    }
+    seam.boxes.clear();
+    UserClick(form->CheckBoxHPS);
+    SetWriteFailureForTesting("HOLLARNE.sdc", 100);
+    Generate(form);
+    SetWriteFailureForTesting("", 0);
+    EXPECT_EQ(seam.ErrorTexts(),
+              (std::vector<std::string>{"Cannot write file \"" + project + "HOLLARNE.sdc\". No space left on device",
+                                        "Failed to create file HOLLARNE.sdc",
+                                        "Failed to generate Quartus project: HOLLARNE.qpf."}));
+    EXPECT_EQ(FilesIn(project), files);
+    for (size_t i = 0; i < files.size(); ++i) {
+        struct stat info;
+        ASSERT_EQ(::stat((project + files[i]).c_str(), &info), 0);
+        EXPECT_EQ(info.st_ino, earlier[i].first) << files[i];
+        EXPECT_EQ(ReadFile(project + files[i]), earlier[i].second) << files[i];
+    }
+}
+
+// default.cfg made a link to a FIFO: leaving the form does not replace the
+// FIFO with a regular file, and says why the settings were not kept.
+TEST_F(HollarneForm, ExitDoesNotReplaceAFifoBehindDefaultCfg)
+{
+    const std::string fifo = folder.Path() + "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+    std::filesystem::create_symlink(fifo, folder.Path() + "default.cfg");
+    HangGuard guard("leaving the form", 20);
+    TFormHollarne* form = Open();
+    UserClick(form->ButtonExit);
+    EXPECT_EQ(seam.ErrorTexts(),
+              (std::vector<std::string>{"Cannot write file \"" + folder.Path() + "default.cfg\". Not a regular file",
+                                        "Failed to create file."}));
+    EXPECT_EQ(std::filesystem::status(fifo).type(), std::filesystem::file_type::fifo);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.Path() + "default.cfg"));
 }
 
 TEST_F(HollarneForm, CraftedSettingsFilesOfTheRightSizeAreShownSafely)

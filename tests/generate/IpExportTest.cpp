@@ -170,13 +170,15 @@ TEST(IpExport, ResourceExportCreatesOnlyTheLastFolder)
     TPinloom pinloom;
     EXPECT_TRUE(pinloom.ExportResource(folder.Path() + "sub/x.v", "x_verilog"));
     EXPECT_EQ(ReadFile(folder.Path() + "sub/x.v"), "x\r\n");
-    EXPECT_FALSE(pinloom.ExportResource(folder.Path() + "a/b/x.v", "X_VERILOG"));
-    EXPECT_FALSE(FileExists(folder.Path() + "a"));
-    // A missing resource leaves an earlier file as it was.
+    // A missing resource leaves an earlier file as it was, silently.
     WriteFile(folder.Path() + "old.v", "old");
     EXPECT_FALSE(pinloom.ExportResource(folder.Path() + "old.v", "MISSING_VERILOG"));
     EXPECT_EQ(ReadFile(folder.Path() + "old.v"), "old");
     EXPECT_TRUE(seam.boxes.empty());
+    EXPECT_FALSE(pinloom.ExportResource(folder.Path() + "a/b/x.v", "X_VERILOG"));
+    EXPECT_FALSE(FileExists(folder.Path() + "a"));
+    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Cannot create folder \"" + folder.Path() +
+                                                          "a/b\". No such file or directory"});
 }
 
 TEST(IpExport, AWriteThatFailsPartWayKeepsTheEditedFile)
@@ -194,12 +196,14 @@ TEST(IpExport, AWriteThatFailsPartWayKeepsTheEditedFile)
         exported = pinloom.ExportIp(&board, folder.Path());
     }
     EXPECT_FALSE(exported);
-    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Failed to export verilog IP"});
+    EXPECT_EQ(seam.ErrorTexts(),
+              (std::vector<std::string>{"Cannot write file \"" + folder.Path() + "EXT_PLL_CTRL.v\". File too large",
+                                        "Failed to export verilog IP"}));
     EXPECT_EQ(ReadFile(folder.Path() + "EXT_PLL_CTRL.v"), "// edited by the user\r\n");
     EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"EXT_PLL_CTRL.v"});
 }
 
-TEST(IpExport, FailureStopsTheRunBeforeTheTimingFile)
+TEST(IpExport, FailureStopsTheRunAndWritesNoFile)
 {
     SeamRecorder seam;
     TempFolder folder;
@@ -207,6 +211,6 @@ TEST(IpExport, FailureStopsTheRunBeforeTheTimingFile)
     BuildDemoBoard(board, MAINBOARD_ORMSGILL);
     TPinloom pinloom;
     EXPECT_FALSE(pinloom.Generate(&board, folder.Path() + "demo.qpf", false));
-    EXPECT_EQ(ProjectFiles(folder.Path(), "demo"), (std::vector<std::string>{"demo.qpf", "demo.qsf", "demo.v"}));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
     EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Failed to export verilog IP"});
 }

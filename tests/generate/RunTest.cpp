@@ -1,8 +1,12 @@
 // One generation run: file names, order of the steps, and how the run ends
 // on each kind of failure.
+#include <algorithm>
+#include <cctype>
 #include <clocale>
 #include <filesystem>
 #include <locale>
+#include <map>
+#include <sys/stat.h>
 
 #include "generate/Pinloom.h"
 #include "model/FileReplace.h"
@@ -81,7 +85,7 @@ TEST(GenerationRun, TheOtherTopLevelOfAnEarlierRunStays)
     EXPECT_TRUE(Contains(ReadFile(folder.Path() + "demo.sdc"), "# Create Clock"));
 }
 
-TEST(GenerationRun, SettingsFileThatCannotBeCreatedStopsTheRun)
+TEST(GenerationRun, AFolderInThePlaceOfAFileStopsTheRunBeforeAnyFileIsReplaced)
 {
     SeamRecorder seam;
     TempFolder folder;
@@ -91,16 +95,13 @@ TEST(GenerationRun, SettingsFileThatCannotBeCreatedStopsTheRun)
     TPinloom pinloom;
     EXPECT_FALSE(pinloom.Generate(&board, folder.Path() + "demo.qpf", false));
     EXPECT_EQ(seam.ErrorTexts(),
-              (std::vector<std::string>{"Cannot create file \"" + folder.Path() + "demo.qsf\". Is a directory",
+              (std::vector<std::string>{"Cannot write file \"" + folder.Path() + "demo.qsf\". Not a regular file",
                                         "Failed to create file demo.qsf"}));
-    EXPECT_TRUE(FileExists(folder.Path() + "demo.qpf"));
-    EXPECT_TRUE(std::filesystem::is_directory(folder.Path() + "demo.qsf"));
-    EXPECT_FALSE(FileExists(folder.Path() + "demo.qsf.tmp"));
-    for (const char* later : {"demo.v", "demo.vhd", "demo.sdc", "demo.htm"})
-        EXPECT_FALSE(FileExists(folder.Path() + later)) << later;
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path() + "demo.qsf"));
+    EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"demo.qsf"});
 }
 
-TEST(GenerationRun, ShortWriteShowsOnlyTheFileName)
+TEST(GenerationRun, AShortWriteShowsItsCause)
 {
     SeamRecorder seam;
     TempFolder folder;
@@ -111,60 +112,106 @@ TEST(GenerationRun, ShortWriteShowsOnlyTheFileName)
         written = pinloom.WriteQpf(folder.Path() + "demo.qpf");
     }
     EXPECT_FALSE(written);
-    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Failed to create file demo.qpf"});
+    EXPECT_EQ(seam.ErrorTexts(),
+              (std::vector<std::string>{"Cannot write file \"" + folder.Path() + "demo.qpf\". File too large",
+                                        "Failed to create file demo.qpf"}));
     EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
 
 // Regenerating over a project whose files the user edited, on a disk that
-// fills up: the file whose write fails part-way keeps its earlier bytes, the
-// later files are not touched, the earlier files of the run are new.
-TEST(GenerationRun, AWriteThatFailsPartWayLeavesThatFileAsItWas)
+// fills up at any one of the project's files (the IP files among them), or
+// with a replacement that fails at the end: the run fails with the cause,
+// and the earlier project stays whole, every file the same file with the
+// same bytes; a folder without an earlier project stays empty.
+TEST(GenerationRun, AFailureAnywhereLeavesTheEarlierProjectWhole)
 {
-    const std::vector<std::string> files = {"demo.qpf", "demo.qsf", "demo.v", "demo.sdc", "demo.htm"};
-    for (std::size_t failing = 0; failing < files.size(); ++failing) {
-        SCOPED_TRACE(files[failing]);
-        SeamRecorder seam;
-        TempFolder folder;
-        for (const std::string& file : files) WriteFile(folder.Path() + file, "edited " + file + "\r\n");
-        TMainBoard board;
-        BuildDemoBoard(board);
-        TPinloom pinloom;
-        SetWriteFailureForTesting(files[failing], 20);
-        const bool generated = pinloom.Generate(&board, folder.Path() + "demo.qpf", false);
-        SetWriteFailureForTesting("", 0);
-        EXPECT_FALSE(generated);
-        for (std::size_t k = 0; k < files.size(); ++k) {
-            const std::string text = ReadFile(folder.Path() + files[k]);
-            if (k < failing)
-                EXPECT_NE(text, "edited " + files[k] + "\r\n") << files[k];
-            else
-                EXPECT_EQ(text, "edited " + files[k] + "\r\n") << files[k];
+    const std::vector<std::string> ipFiles = {"si570_controller.v",   "clock_divider.v",      "edge_detector.v",
+                                              "i2c_bus_controller.v", "i2c_controller.v",     "i2c_reg_controller.v",
+                                              "initial_config.v",     "CDCM6100x_Config.v"};
+    std::vector<std::string> files = {"demo.qpf", "demo.qsf", "demo.v"};
+    files.insert(files.end(), ipFiles.begin(), ipFiles.end());
+    files.push_back("demo.sdc");
+    files.push_back("demo.htm");
+    auto inode = [](const std::string& path) {
+        struct stat info;
+        return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+    };
+    for (bool earlierProject : {true, false}) {
+        for (const std::string& failing : files) {
+            for (bool atReplace : {false, true}) {
+                SCOPED_TRACE(failing + (atReplace ? " at the replacement" : " part-way") +
+                             (earlierProject ? "" : ", no earlier project"));
+                SeamRecorder seam;
+                for (const std::string& file : ipFiles) {
+                    std::string resource = ChangeFileExt(file, "_VERILOG");
+                    for (char& c : resource) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+                    seam.AddResource(resource, "// " + file + "\r\n" + std::string(100, 'v'));
+                }
+                TempFolder folder;
+                std::map<std::string, ino_t> inodes;
+                if (earlierProject) {
+                    for (const std::string& file : files) {
+                        WriteFile(folder.Path() + file, "edited " + file + "\r\n");
+                        inodes[file] = inode(folder.Path() + file);
+                    }
+                }
+                TMainBoard board;
+                BuildDemoBoard(board, MAINBOARD_ESTOVER);
+                SetEstover(board, 2, 3);  // every Si570 file and the CDCM file
+                TPinloom pinloom;
+                if (atReplace)
+                    SetReplaceFailureForTesting(failing);
+                else
+                    SetWriteFailureForTesting(failing, 20);
+                const bool generated = pinloom.Generate(&board, folder.Path() + "demo.qpf", false);
+                SetWriteFailureForTesting("", 0);
+                SetReplaceFailureForTesting("");
+                EXPECT_FALSE(generated);
+
+                if (earlierProject) {
+                    for (const std::string& file : files) {
+                        EXPECT_EQ(ReadFile(folder.Path() + file), "edited " + file + "\r\n") << file;
+                        EXPECT_EQ(inode(folder.Path() + file), inodes[file]) << file;
+                    }
+                    std::vector<std::string> sorted = files;
+                    std::sort(sorted.begin(), sorted.end());
+                    EXPECT_EQ(FilesIn(folder.Path()), sorted);  // no temporary file left
+                } else {
+                    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+                }
+
+                const std::string path = folder.Path() + failing;
+                std::vector<std::string> boxes;
+                if (atReplace)
+                    boxes = {"Cannot create file \"" + path + "\". Input/output error", "Failed to create file " + failing};
+                else if (failing == "demo.htm")
+                    boxes = {"Cannot write file \"" + path + "\". No space left on device"};
+                else if (failing.rfind("demo.", 0) != 0)
+                    boxes = {"Cannot write file \"" + path + "\". No space left on device", "Failed to export verilog IP"};
+                else
+                    boxes = {"Cannot write file \"" + path + "\". No space left on device",
+                             "Failed to create file " + failing};
+                EXPECT_EQ(seam.ErrorTexts(), boxes);
+            }
         }
-        EXPECT_EQ(FilesIn(folder.Path()).size(), files.size());  // no temporary file left
-        std::vector<std::string> boxes;  // the pin table fails silently
-        if (files[failing] != "demo.htm")
-            boxes = {"Cannot write file \"" + folder.Path() + files[failing] + ".tmp\". No space left on device",
-                     "Failed to create file " + files[failing]};
-        EXPECT_EQ(seam.ErrorTexts(), boxes);
     }
 }
 
-TEST(GenerationRun, ADirectoryInTheWayOfTheTemporaryFileKeepsTheEarlierFile)
+// A file of the user's that happens to carry the name of a temporary file
+// is left alone.
+TEST(GenerationRun, AFileNamedLikeATemporaryFileStays)
 {
     SeamRecorder seam;
     TempFolder folder;
-    WriteFile(folder.Path() + "demo.sdc", "edited constraints\r\n");
-    std::filesystem::create_directory(folder.Path() + "demo.sdc.tmp");
+    WriteFile(folder.Path() + "demo.sdc.tmp", "the user's notes\r\n");
     TMainBoard board;
     BuildDemoBoard(board);
     TPinloom pinloom;
-    EXPECT_FALSE(pinloom.Generate(&board, folder.Path() + "demo.qpf", false));
-    EXPECT_EQ(ReadFile(folder.Path() + "demo.sdc"), "edited constraints\r\n");
-    EXPECT_EQ(seam.ErrorTexts(),
-              (std::vector<std::string>{"Cannot create file \"" + folder.Path() + "demo.sdc.tmp\". File exists",
-                                        "Failed to create file demo.sdc"}));
-    EXPECT_TRUE(FileExists(folder.Path() + "demo.v"));
-    EXPECT_FALSE(FileExists(folder.Path() + "demo.htm"));
+    EXPECT_TRUE(pinloom.Generate(&board, folder.Path() + "demo.qpf", false));
+    EXPECT_EQ(ReadFile(folder.Path() + "demo.sdc.tmp"), "the user's notes\r\n");
+    EXPECT_EQ(FilesIn(folder.Path()), (std::vector<std::string>{"demo.htm", "demo.qpf", "demo.qsf", "demo.sdc",
+                                                                "demo.sdc.tmp", "demo.v"}));
+    EXPECT_TRUE(seam.boxes.empty());
 }
 
 TEST(GenerationRun, SignalNamesTheTopLevelCannotDeclareWriteNoFile)
@@ -262,7 +309,7 @@ TEST(GenerationRun, PortsThatCannotBeBuiltStopTheRunAtTheTopLevel)
     board.AddConnector(MakeConnector("MIXED", "", {{"M", "A1", PIN_DIR_INPUT}, {"M[0]", "A2", PIN_DIR_INPUT}}));
     TPinloom pinloom;
     EXPECT_FALSE(pinloom.Generate(&board, folder.Path() + "demo.qpf", false));
-    EXPECT_EQ(ProjectFiles(folder.Path(), "demo"), (std::vector<std::string>{"demo.qpf", "demo.qsf"}));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));  // the files written before it are not kept
     EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"TPinParsing::Build fail\r\n,i=1,name=M[0]"});
 }
 

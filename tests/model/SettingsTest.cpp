@@ -89,24 +89,34 @@ TEST_F(Settings, SaveThenLoadIsByteEqual)
 TEST_F(Settings, FailedSaveShowsItsMessageAndKeepsTheOldFile)
 {
     TConfigBase<TEST_CONFIG> holder;
+    // Each failure shows its cause, naming the file, then the fixed text.
     EXPECT_FALSE(holder.SaveToFile(holder.m_Config, folder.Path() + "missing/a.cfg"));
-    ASSERT_EQ(recorder.ErrorTexts(), std::vector<std::string>{"Failed to create file."});
+    EXPECT_EQ(recorder.ErrorTexts(),
+              (std::vector<std::string>{
+                  "Cannot create file \"" + folder.Path() + "missing/a.cfg\". No such file or directory",
+                  "Failed to create file."}));
 
-    const std::string path = folder.Path() + "keep.cfg";
-    WriteFile(path, "old contents");
-    std::filesystem::create_directory(path + ".tmp");  // the temporary file cannot be created
-    EXPECT_FALSE(holder.SaveToFile(holder.m_Config, path));
-    EXPECT_EQ(ReadFile(path), "old contents");
-    EXPECT_EQ(recorder.ErrorTexts().size(), 2u);
-    std::filesystem::remove(path + ".tmp");
+    // A folder where the file would go.
+    recorder.boxes.clear();
+    const std::string directory = folder.Path() + "folder.cfg";
+    std::filesystem::create_directory(directory);
+    EXPECT_FALSE(holder.SaveToFile(holder.m_Config, directory));
+    EXPECT_EQ(recorder.ErrorTexts(),
+              (std::vector<std::string>{"Cannot write file \"" + directory + "\". Not a regular file",
+                                        "Failed to create file."}));
 
     // The disk fills up part-way through the record.
+    recorder.boxes.clear();
+    const std::string path = folder.Path() + "keep.cfg";
+    WriteFile(path, "old contents");
     SetWriteFailureForTesting("keep.cfg", 100);
     EXPECT_FALSE(holder.SaveToFile(holder.m_Config, path));
     SetWriteFailureForTesting("", 0);
     EXPECT_EQ(ReadFile(path), "old contents");
-    EXPECT_EQ(recorder.ErrorTexts().back(), "Failed to write file.");
-    EXPECT_FALSE(FileExists(path + ".tmp"));
+    EXPECT_EQ(recorder.ErrorTexts(),
+              (std::vector<std::string>{"Cannot write file \"" + path + "\". No space left on device",
+                                        "Failed to write file."}));
+    EXPECT_EQ(FilesIn(folder.Path()), (std::vector<std::string>{"folder.cfg", "keep.cfg"}));
 }
 
 TEST_F(Settings, FixedTextFields)
@@ -238,9 +248,13 @@ TEST_F(Settings, ExportResource)
     recorder.AddResource("EXT_PLL_CTRL_VERILOG", "module ext_pll_ctrl;\r\nendmodule\r\n");
     EXPECT_TRUE(config.ExportResource(folder.Path() + "ip/EXT_PLL_CTRL.v", "ext_pll_ctrl_verilog"));
     EXPECT_EQ(ReadFile(folder.Path() + "ip/EXT_PLL_CTRL.v"), "module ext_pll_ctrl;\r\nendmodule\r\n");
-    EXPECT_FALSE(config.ExportResource(folder.Path() + "a/b/EXT_PLL_CTRL.v", "EXT_PLL_CTRL_VERILOG"));
     WriteFile(folder.Path() + "old.v", "old");
     EXPECT_FALSE(config.ExportResource(folder.Path() + "old.v", "MISSING_VERILOG"));
     EXPECT_EQ(ReadFile(folder.Path() + "old.v"), "old");
     EXPECT_TRUE(recorder.boxes.empty());
+    // Only the last folder is created; a missing parent is a failure with
+    // its cause.
+    EXPECT_FALSE(config.ExportResource(folder.Path() + "a/b/EXT_PLL_CTRL.v", "EXT_PLL_CTRL_VERILOG"));
+    EXPECT_EQ(recorder.ErrorTexts(), std::vector<std::string>{"Cannot create folder \"" + folder.Path() +
+                                                              "a/b\". No such file or directory"});
 }

@@ -75,11 +75,25 @@ TEST(IniFileTest, OnlyARegularFileIsReadOrWritten)
     const std::string directory = folder.Path() + "folder.INI";
     std::filesystem::create_directory(directory);
     HangGuard guard("Reading or writing a FIFO as the .INI file", 10);
-    for (const std::string& path : {fifo, directory}) {
+    const std::string link = folder.Path() + "link.INI";
+    std::filesystem::create_symlink(fifo, link);
+    for (const std::string& path : {fifo, directory, link}) {
         TIniFile ini(path);
         EXPECT_EQ(ini.ReadInteger("Pinloom", "MainBoard", 7), 7) << path;
         EXPECT_FALSE(ini.WriteInteger("Pinloom", "MainBoard", 21)) << path;
     }
     EXPECT_EQ(std::filesystem::status(fifo).type(), std::filesystem::file_type::fifo);
     EXPECT_TRUE(std::filesystem::is_empty(directory));
+
+    // A link to a regular file: the file is replaced, the link stays, and no
+    // temporary file is left beside it.
+    const std::string real = folder.Path() + "real.INI";
+    WriteFile(real, "[Pinloom]\r\nMainBoard=3\r\n");
+    std::filesystem::remove(link);
+    std::filesystem::create_symlink(real, link);
+    EXPECT_TRUE(TIniFile(link).WriteInteger("Pinloom", "MainBoard", 21));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadFile(real), "[Pinloom]\r\nMainBoard=21\r\n");
+    EXPECT_EQ(FilesIn(folder.Path()),
+              (std::vector<std::string>{"fifo.INI", "folder.INI", "link.INI", "real.INI"}));
 }
