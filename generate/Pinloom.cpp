@@ -525,10 +525,19 @@ bool TPinloom::WriteHtml(TMainBoard* board, const std::string& path)
     html.Heading(Format("%s Configuration", board->GetBoardDisplayName().c_str()), 1, "center");
     html.LineBreaks(2);
     html.Heading("Pin Assignments:", 2, "left");
-    html.BeginList(false);
+    // Each connector's anchor, index link and index entry: its name, and for
+    // the k-th connector of a name (two memory sockets of one module) the
+    // name and " (k)", so that each link reaches its own table.
+    std::vector<std::string> anchors;
+    std::map<std::string, int> seen;
     for (int c = 0; c < board->GetConnectorCount(); ++c) {
         const std::string name = HtmlEscape(board->GetConnector(c)->GetName());
-        html.Link(name, html.ListItem(name));
+        const int k = ++seen[name];
+        anchors.push_back(k == 1 ? name : Format("%s (%d)", name.c_str(), k));
+    }
+    html.BeginList(false);
+    for (const std::string& anchor : anchors) {
+        html.Link(anchor, html.ListItem(anchor));
         html.LineBreaks(1);
     }
     html.EndList(false);
@@ -545,7 +554,7 @@ bool TPinloom::WriteHtml(TMainBoard* board, const std::string& path)
         const bool daughterColumn = expansion && attached != type && attached != CONNECTOR_NONE;
         const bool fmc = type == CONNECTOR_FMC_HPC || type == CONNECTOR_FMC_LPC || type == CONNECTOR_FMC_PLUS;
 
-        html.Anchor(HtmlEscape(connector->GetName()), "");
+        html.Anchor(anchors[static_cast<size_t>(c)], "");
         html.BeginTable(3, HtmlEscape(expansion ? connector->GetDescription() : connector->GetName()), "left");
         html.LineBreaks(2);
 

@@ -179,7 +179,8 @@ std::string TConfigAshcombre::GetVhdlText(const std::string& entityName)
     text += Lines({"\t-- signal  declarations", "\tsignal  por_reset : std_logic :='0';"});
     if (program)
         text += Lines({"\tsignal  si5397a_controller_start : std_logic :='0';",
-                       "\tsignal  si5397a_config_done      : std_logic :='0';"});
+                       "\tsignal  si5397a_config_done      : std_logic :='0';",
+                       "\tsignal  si5397a_controller_rst_n : std_logic :='0';"});
     text += "\r\n";
     if (program) {
         text += "\t-- constant   declarations\r\n";
@@ -193,9 +194,12 @@ std::string TConfigAshcombre::GetVhdlText(const std::string& entityName)
                    "\t\t);", "\tSI5397A_OE_n <= not CPU_RESET_n;", "\tSI5397A_RST_n <= CPU_RESET_n and (not por_reset);",
                    ""});
     if (program) {
-        text += Lines({"\t----- Reconfigure SI5397A -----", "", "\tsi5397a_controller : ASHCOMBRE_SI5397A_CONFIG port map(",
-                       "\t\tiCLK => CLK_50_B3A,", "\t\tiRST_n => CPU_RESET_n and (not por_reset),",
-                       "\t\tiStart => si5397a_controller_start,", ""});
+        // The controller's reset through a signal: VHDL-1993 maps only a
+        // globally static expression to a port.
+        text += Lines({"\t----- Reconfigure SI5397A -----", "",
+                       "\tsi5397a_controller_rst_n <= CPU_RESET_n and (not por_reset);",
+                       "\tsi5397a_controller : ASHCOMBRE_SI5397A_CONFIG port map(", "\t\tiCLK => CLK_50_B3A,",
+                       "\t\tiRST_n => si5397a_controller_rst_n,", "\t\tiStart => si5397a_controller_start,", ""});
         text += Format("\t\tiXCVR_CLK_0 => %s, --QSFPDDA_REFCLK_p\r\n", kRefClk[RefClkChoice(0)].Name);
         text += Format("\t\tiXCVR_CLK_1 => %s, --QSFPDDB_REFCLK_p\r\n", kRefClk[RefClkChoice(1)].Name);
         text += Format("\t\tiXCVR_CLK_RSV => %s, --QSFPDDRSV_REFCLK_p\r\n", m_Config.bQsfpddRsvRefClk ? "'1'" : "'0'");

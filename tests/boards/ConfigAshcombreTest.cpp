@@ -122,8 +122,11 @@ const std::string kVhdlPowerOnReset =
 std::string VhdlController(const std::string& x0, const std::string& x1, const std::string& rsv,
                            const std::string& io0, const std::string& io1)
 {
-    return Lines({"\t----- Reconfigure SI5397A -----", "", "\tsi5397a_controller : ASHCOMBRE_SI5397A_CONFIG port map(",
-                  "\t\tiCLK => CLK_50_B3A,", "\t\tiRST_n => CPU_RESET_n and (not por_reset),",
+    // The controller's reset reaches its port through a signal, as VHDL-1993
+    // requires.
+    return Lines({"\t----- Reconfigure SI5397A -----", "", "\tsi5397a_controller_rst_n <= CPU_RESET_n and (not por_reset);",
+                  "\tsi5397a_controller : ASHCOMBRE_SI5397A_CONFIG port map(", "\t\tiCLK => CLK_50_B3A,",
+                  "\t\tiRST_n => si5397a_controller_rst_n,",
                   "\t\tiStart => si5397a_controller_start,", "", "\t\tiXCVR_CLK_0 => " + x0 + ", --QSFPDDA_REFCLK_p",
                   "\t\tiXCVR_CLK_1 => " + x1 + ", --QSFPDDB_REFCLK_p", "\t\tiXCVR_CLK_RSV => " + rsv + ", --QSFPDDRSV_REFCLK_p",
                   "\t\tiIO_CLK_0 => " + io0 + ", --CLK_from_Si5397A[0]", "\t\tiIO_CLK_1 => " + io1 + ", --CLK_from_Si5397A[1]",
@@ -213,7 +216,8 @@ TEST_F(AshcombreObject, QsfpddBAt625MHzProgramsTheChipInBothLanguages)
                   kVhdlPorComponent + kVhdlControllerComponent +
                   Lines({"\t-- signal  declarations", "\tsignal  por_reset : std_logic :='0';",
                          "\tsignal  si5397a_controller_start : std_logic :='0';",
-                         "\tsignal  si5397a_config_done      : std_logic :='0';", ""}) +
+                         "\tsignal  si5397a_config_done      : std_logic :='0';",
+                         "\tsignal  si5397a_controller_rst_n : std_logic :='0';", ""}) +
                   kVhdlConstants + kVhdlPowerOnReset +
                   VhdlController("XCVR_REF_156M25", "XCVR_REF_625M", "'0'", "IO_50M", "IO_50M") +
                   Lines({"", "end si5397a_behave;", ""}));

@@ -140,14 +140,14 @@ protected:
         EXPECT_EQ(RunCommand(verilator, log), 0) << log;
     }
     void ExpectVerilogCompiles(const std::string& qpfPath) { ExpectVerilogCompiles(std::vector<std::string>{qpfPath}); }
-    // VHDL top levels (of distinct entity names) analyse together with GHDL.
+    // VHDL top levels (of distinct entity names) analyse together with GHDL,
+    // as VHDL-1993 and as VHDL-2008.
     void ExpectVhdlAnalyses(const std::vector<std::string>& qpfPaths)
     {
-        TempFolder work;
-        std::string ghdl = "ghdl -a --std=08 --workdir='" + work.Path() + "'";
-        for (const std::string& path : qpfPaths) ghdl += " '" + ChangeFileExt(path, ".vhd") + "'";
+        std::vector<std::string> files;
+        for (const std::string& path : qpfPaths) files.push_back(ChangeFileExt(path, ".vhd"));
         std::string log;
-        EXPECT_EQ(RunCommand(ghdl, log), 0) << log;
+        EXPECT_TRUE(AnalyseVhdl(files, log)) << log;
     }
     // The .qsf of a project file.
     static std::string Qsf(const std::string& qpfPath) { return ReadFile(ChangeFileExt(qpfPath, ".qsf")); }

@@ -73,8 +73,9 @@ protected:
         std::string log;
         EXPECT_TRUE(CompileVerilog(files, ChangeFileExt(ExtractFileName(qpf), ""), log)) << log;
     }
-    // The VHDL top level analyses, and elaborates, beside stub entities of
-    // the Verilog controllers it instantiates.
+    // The VHDL top level analyses as VHDL-1993 and as VHDL-2008, and
+    // elaborates, beside stub entities of the Verilog controllers it
+    // instantiates.
     void ExpectVhdlElaborates(const std::string& qpf, const std::string& stubs)
     {
         TempFolder work;
@@ -83,8 +84,8 @@ protected:
             WriteFile(work.Path() + "stubs.vhd", stubs);
             files = "stubs.vhd " + files;
         }
-        const std::string ghdl = "cd '" + work.Path() + "' && ghdl -a --std=08 " + files + " && ghdl -e --std=08 " +
-                                 ChangeFileExt(ExtractFileName(qpf), "");
+        const std::string ghdl = "cd '" + work.Path() + "' && ghdl -a --std=93 " + files + " && ghdl -a --std=08 " +
+                                 files + " && ghdl -e --std=08 " + ChangeFileExt(ExtractFileName(qpf), "");
         std::string log;
         EXPECT_EQ(RunCommand(ghdl, log), 0) << log;
     }

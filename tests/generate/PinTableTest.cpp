@@ -177,6 +177,48 @@ TEST(PinTable, DollarNamesEscapingAndInactivePins)
     EXPECT_EQ(html.find("OFF"), std::string::npos);
 }
 
+TEST(PinTable, SocketsOfOneModuleEachGetAnAnchorOfTheirOwn)
+{
+    // Three sockets carrying the same module share the connector name; the
+    // second and third get " (2)" and " (3)" in their anchor, index link and
+    // index entry, and each link leads to its own socket's table.
+    SeamRecorder seam;
+    TMainBoard board;
+    SetDevice(board, MAINBOARD_NETHERCOY);
+    const char* const sockets[][3] = {{"DDR3 SODIMM_A", "A1", "A2"},
+                                      {"DDR3 SODIMM_B", "B1", "B2"},
+                                      {"DDR3 SODIMM_C", "C1", "C2"}};
+    for (int socket = 0; socket < 3; ++socket) {
+        TConnector* master = MakeMaster("DDR3 SODIMM", sockets[socket][0], CONNECTOR_DDR3_SODIMM, 30 + socket,
+                                        {sockets[socket][1], sockets[socket][2]});
+        board.AddConnector(master);
+        AttachHandCard(master, CONNECTOR_DDR3_SODIMM, "DDR3 Module",
+                       {{"DQ", PIN_DIR_INOUT, 1}, {"CK", PIN_DIR_OUTPUT, 2}}, "");
+        if (socket == 0) board.AddConnector(MakeConnector("LED", "", {{"LED", "D1", PIN_DIR_OUTPUT}}));
+    }
+    const std::string html = HtmlOf(board);
+    EXPECT_NE(html.find(CrLfLines({"<ul>", "<a href=\"#DDR3 SODIMM\"><li>DDR3 SODIMM</li></a>", "<br />",
+                                   "<a href=\"#LED\"><li>LED</li></a>", "<br />",
+                                   "<a href=\"#DDR3 SODIMM (2)\"><li>DDR3 SODIMM (2)</li></a>", "<br />",
+                                   "<a href=\"#DDR3 SODIMM (3)\"><li>DDR3 SODIMM (3)</li></a>", "<br />",
+                                   "</ul>"})),
+              std::string::npos)
+        << html;
+    const std::pair<const char*, int> targets[] = {{"DDR3 SODIMM", 0}, {"DDR3 SODIMM (2)", 1}, {"DDR3 SODIMM (3)", 2}};
+    for (const auto& [target, socket] : targets) {
+        const std::string name = std::string("<a name=\"") + target + "\">";
+        const size_t at = html.find(name);
+        ASSERT_NE(at, std::string::npos) << target;
+        EXPECT_EQ(html.find(name, at + 1), std::string::npos) << target << " is the anchor of two tables";
+        const std::string table =
+            TableHead(target, sockets[socket][0]) +
+            HeaderRow({"Name", "Location", "Direction", "Standard", "DDR3 SODIMM Pin Index"}) +
+            Row({"DQ", sockets[socket][1], "inout ", "3.3-V LVTTL", "1"}) +
+            Row({"CK", sockets[socket][2], "output", "3.3-V LVTTL", "2"}) + "</table>\r\n";
+        EXPECT_EQ(html.compare(at - 4, table.size(), table), 0) << target << "\n" << html.substr(at - 4);
+    }
+}
+
 TEST(PinTable, SavingCreatesTheFolderChainAndReplacesTheOldPage)
 {
     SeamRecorder seam;

@@ -143,9 +143,10 @@ namespace {
 
 bool RunGhdlAnalysis(const std::vector<std::string>& files, const TempFolder& work, std::string& log)
 {
-    std::string command = "ghdl -a --std=08 --workdir='" + work.Path() + "'";
-    for (const std::string& file : files) command += " '" + file + "'";
-    return RunCommand(command, log) == 0;
+    std::string quoted;
+    for (const std::string& file : files) quoted += " '" + file + "'";
+    const std::string analyse = "ghdl -a --workdir='" + work.Path() + "'";
+    return RunCommand(analyse + " --std=93" + quoted + " && " + analyse + " --std=08" + quoted, log) == 0;
 }
 
 }  // namespace

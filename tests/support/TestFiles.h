@@ -56,12 +56,13 @@ bool SimulateVerilog(const std::vector<std::string>& files, const std::string& t
 // Lints a Verilog top level with Verilator (all warnings but those of an
 // empty body: undriven outputs, unused inputs).
 bool LintVerilog(const std::string& file, const std::string& top, std::string& log);
-// Analyses VHDL files with GHDL in one run, in a work folder of their own.
+// Analyses VHDL files with GHDL in a work folder of their own, as VHDL-1993
+// (what Quartus reads a .vhd file as unless told otherwise) and as VHDL-2008.
 bool AnalyseVhdl(const std::vector<std::string>& files, std::string& log);
 bool AnalyseVhdl(const std::string& file, std::string& log);
-// Analyses VHDL files with GHDL and elaborates the entity top, starting its
-// simulation for no time: GHDL checks the widths of the ports bound to
-// component instances only then.
+// Analyses VHDL files with GHDL as AnalyseVhdl does and elaborates the
+// entity top as VHDL-2008, starting its simulation for no time: GHDL checks
+// the widths of the ports bound to component instances only then.
 bool ElaborateVhdl(const std::vector<std::string>& files, const std::string& top, std::string& log);
 
 // Ends the test program with a message when the code in its scope has not

@@ -2,9 +2,9 @@
 // main form as a board change does, its default project and its project with
 // every group ticked (and every programmable clock chip in use) generated (Verilog, and VHDL where the board offers it),
 // and each project's files checked: all written, the Verilog top level and
-// its IP compiled with Icarus Verilog without implicit nets, the VHDL top
-// level analysed by GHDL, no ball given to two signals, an I/O standard for
-// every port.
+// its IP compiled with Icarus Verilog as Verilog-2001 and -2005 without
+// implicit nets, the VHDL top level analysed by GHDL as VHDL-1993 and -2008,
+// no ball given to two signals, an I/O standard for every port.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -170,7 +170,9 @@ protected:
     // Every project through its tools, side by side: Icarus Verilog on each
     // Verilog top level with all the project's Verilog files and no implicit
     // nets, on the IP files of each VHDL project, and GHDL on each VHDL top
-    // level, whose components must all be modules of its IP files.
+    // level, whose components must all be modules of its IP files. Quartus
+    // reads .v files as Verilog-2001 and .vhd files as VHDL-1993 unless told
+    // otherwise: each file must be read as that and as the later standard.
     void CompileProjects()
     {
         TempFolder work;
@@ -186,13 +188,17 @@ protected:
                 folders.insert(std::filesystem::path(file).parent_path().string());
             }
             for (const std::string& f : folders) includes += " -I" + Quoted(f);
-            const std::string out = Quoted(work.Path() + std::to_string(p) + ".out");
-            if (!project.vhdl) {
-                commands.push_back("iverilog -g2005 -Wall -o " + out + includes + " -s " + project.name + " " +
-                                   Quoted(work.Path() + "nettype.v") + files);
-                what.push_back(project.name + ": Icarus Verilog");
-                continue;
+            const std::string top = project.vhdl ? "" : " -s " + project.name;
+            if (!verilog.empty()) {
+                for (const char* standard : {"2001", "2005"}) {
+                    const std::string out = Quoted(work.Path() + std::to_string(p) + "_" + standard + ".out");
+                    commands.push_back(std::string("iverilog -g") + standard + " -Wall -o " + out + includes + top +
+                                       " " + Quoted(work.Path() + "nettype.v") + files);
+                    what.push_back(project.name + ": Icarus Verilog " + standard +
+                                   (project.vhdl ? " on its IP files" : ""));
+                }
             }
+            if (!project.vhdl) continue;
             const std::string vhd = project.folder + project.name + ".vhd";
             std::vector<std::string> ipTexts;
             for (const std::string& file : verilog) ipTexts.push_back(ReadFile(file));
@@ -201,14 +207,12 @@ protected:
                  Names({ReadFile(vhd)}, std::regex(R"(\bcomponent\s+(\w+))", std::regex::icase)))
                 EXPECT_TRUE(modules.count(component)) << project.name << ": component " << component
                                                       << " has no module among the project's files";
-            const std::string ghdlWork = work.Path() + "ghdl" + std::to_string(p);
-            std::filesystem::create_directories(ghdlWork);
-            commands.push_back("ghdl -a --std=08 --workdir=" + Quoted(ghdlWork) + " " + Quoted(vhd));
-            what.push_back(project.name + ": GHDL");
-            if (!verilog.empty()) {
-                commands.push_back("iverilog -g2005 -Wall -o " + out + includes + " " +
-                                   Quoted(work.Path() + "nettype.v") + files);
-                what.push_back(project.name + ": Icarus Verilog on its IP files");
+            for (const char* standard : {"93", "08"}) {
+                const std::string ghdlWork = work.Path() + "ghdl" + std::to_string(p) + "_" + standard;
+                std::filesystem::create_directories(ghdlWork);
+                commands.push_back(std::string("ghdl -a --std=") + standard + " --workdir=" + Quoted(ghdlWork) + " " +
+                                   Quoted(vhd));
+                what.push_back(project.name + ": GHDL --std=" + standard);
             }
         }
         const auto results = RunSideBySide(commands);
