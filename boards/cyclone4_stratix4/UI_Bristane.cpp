@@ -45,8 +45,7 @@ TFormSpec BristaneLayout()
                                     .Captions = TButtonCaptions::AllPlain,
                                     .DefaultSetting = false,
                                     .ClientWidth = 1008,
-                                    .ClientHeight = 420,
-                                    .ExitIsDefault = false});
+                                    .ClientHeight = 420});
     auto& c = spec.Controls;
 
     const char* group = "GroupBoxConfig";

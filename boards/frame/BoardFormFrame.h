@@ -306,9 +306,10 @@ void AddPictureOutlines(std::vector<TControlSpec>& controls, const TBoardPart (&
     AddPictureOutlines(controls, parts, N);
 }
 // "Default Setting" (when the board has it), Load, Save, Generate and Exit
-// (the default button, unless the board's layout has none) in one row.
+// in one row; Exit is the form's default button (Enter presses it) only on
+// the boards that ask for it.
 void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TButtonCaptions captions,
-                     bool defaultSetting, bool exitIsDefault = true);
+                     bool defaultSetting, bool exitIsDefault = false);
 
 // One expansion connector in a group box, from top: the bold title, the card
 // combo, "Prefix Name:" with the prefix edit, and on the right the hidden
@@ -389,6 +390,6 @@ struct TFrameLayout {
     bool DefaultSetting;
     int ClientWidth = 840;  // the row of buttons stands 40 pixels above the bottom
     int ClientHeight = 560;
-    bool ExitIsDefault = true;  // Enter presses "Exit"
+    bool ExitIsDefault = false;  // Enter presses "Exit" (the boards that ask for it)
 };
 TFormSpec FrameFormSpec(const TFrameLayout& layout);
