@@ -111,6 +111,7 @@ void TFrameBoardForm::ButtonLoadClick(TObject*)
     const std::string path = AskSettingsFilePath(false, SettingsFolder());
     if (!path.empty() && LoadHeld(path)) {
         ShowHeld();
+        AfterRecordReplaced();
         return;
     }
     if (m_Row.LoadFailureBox) seam::ShowError("Failed to load setting");
@@ -120,6 +121,7 @@ void TFrameBoardForm::ButtonDefaultSettingClick(TObject*)
 {
     ResetHeldToDefaults();
     ShowHeld();
+    AfterRecordReplaced();
 }
 
 void TFrameBoardForm::ButtonExitClick(TObject*)
@@ -191,6 +193,13 @@ std::string TFrameBoardForm::JoinWords(std::initializer_list<std::pair<bool, con
         joined += word;
     }
     return joined;
+}
+
+bool THandledItem::TakeNew(const TComboBox* combo)
+{
+    if (combo->ItemIndex() == m_Item) return false;
+    m_Item = combo->ItemIndex();
+    return true;
 }
 
 void TChoiceCombo::Fill(const std::vector<std::string>& items)

@@ -22,10 +22,11 @@
 //                              box, the success box (when the row has one),
 //                              AfterSuccess(); or the failure box.
 //   ButtonSaveClick            Validate(false), StoreHeld, the settings dialog, SaveHeld.
-//   ButtonLoadClick            the settings dialog, LoadHeld, ShowHeld; a rejected or
-//                              cancelled load shows "Failed to load setting" on the
-//                              boards whose row says so.
-//   ButtonDefaultSettingClick  ResetHeldToDefaults, ShowHeld; nothing is written.
+//   ButtonLoadClick            the settings dialog, LoadHeld, ShowHeld, AfterRecordReplaced;
+//                              a rejected or cancelled load shows "Failed to load
+//                              setting" on the boards whose row says so.
+//   ButtonDefaultSettingClick  ResetHeldToDefaults, ShowHeld, AfterRecordReplaced;
+//                              nothing is written.
 //   ButtonExitClick            closes the form, then the main form.
 //   ButtonMainBoardSelectClick posts WM_MAINBOARD_SELECT on the boards whose row
 //                              says so; on the others the button does nothing.
@@ -51,6 +52,8 @@
 //                               (MemoryIpNotice, TransceiverIpNotice, JoinWords).
 //   AfterSuccess()              after the success box.
 //   AfterCheckBoxClick()        after UpdateShapes on every check-box click.
+//   AfterRecordReplaced()       after Load or Default Setting showed the held record:
+//                               the handlers' memories (THandledItem) take what it shows.
 //
 // TFrameBoardFormOf<X_CONFIG> holds the record in a TConfigBase and runs the
 // common Generate: the held record (or, on boards whose row says local, a
@@ -178,6 +181,10 @@ protected:
     virtual std::string IpNotices() { return {}; }
     virtual void AfterSuccess() {}
     virtual void AfterCheckBoxClick() {}
+    // After Load or Default Setting showed the held record anew: the handlers
+    // that remember what they handled last (THandledItem) take what the
+    // controls show now.
+    virtual void AfterRecordReplaced() {}
 
 private:
     TBoardFormRow m_Row;
@@ -245,6 +252,23 @@ public:
     // The user picked an item.
     void Picked() { Remembered = Combo->ItemIndex(); }
     int32_t Item() const { return Combo->ItemIndex(); }
+};
+
+// The item of a combo that its change handler handled last (none at first),
+// for a handler that does nothing when that item is picked again. The item a
+// loaded or defaulted record shows counts as handled (Shown), so that the
+// handler's rules hold for what the form shows whatever was picked before.
+class THandledItem {
+public:
+    // In the change handler: false when the combo shows the item handled
+    // last; else true, and that item is now the one handled last.
+    bool TakeNew(const TComboBox* combo);
+    // A record was shown: the combo's item counts as handled.
+    void Shown(const TComboBox* combo) { m_Item = combo->ItemIndex(); }
+    int32_t Item() const { return m_Item; }
+
+private:
+    int32_t m_Item = -1;
 };
 
 // One check box of an on-board group: its control name, its caption and

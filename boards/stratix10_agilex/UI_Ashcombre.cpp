@@ -217,9 +217,7 @@ void TFormAshcombre::UpdateComboEnables()
 
 void TFormAshcombre::ComboBoxFPGAChange(TObject*)
 {
-    const int row = ComboBoxFPGA->ItemIndex();
-    if (row == m_nLastFpgaIndex) return;
-    m_nLastFpgaIndex = row;
+    if (!m_HandledFpga.TakeNew(ComboBoxFPGA)) return;
     UpdateCardPictures();
     UpdateComboEnables();
 }

@@ -325,10 +325,8 @@ void TFormZennorby::UpdatePartDependentControls()
 
 void TFormZennorby::ComboBoxFPGAChange(TObject*)
 {
-    const int row = ComboBoxFPGA->ItemIndex();
-    if (row == m_nLastFpgaIndex) return;
+    if (!m_HandledFpga.TakeNew(ComboBoxFPGA)) return;
     FillSocketCombos();
-    m_nLastFpgaIndex = row;
     for (TEdit* edit : EditPrefixDDR4Socket) edit->SetText("");
     UpdateCardPictures();
     UpdatePartDependentControls();
