@@ -1,5 +1,7 @@
 #include "boards/frame/BoardFormFrame.h"
 
+#include <algorithm>
+
 #include "boards/soc/BoardFormSocLayout.h"
 #include "model/Names.h"
 #include "model/SettingsFile.h"
@@ -178,9 +180,12 @@ std::string TFrameBoardForm::HsmcCardPrefix(DaughterId card, const std::string& 
 }
 
 void TFrameBoardForm::ShowCardAndPrefix(TComboBox* combo, TEdit* edit, int32_t count, const uint8_t* ids,
-                                        int32_t card, const char* prefixField, std::size_t width)
+                                        int32_t card, const char* prefixField, std::size_t width,
+                                        TUnlistedCard unlisted)
 {
-    if (card >= 0 && card <= 255) SelectCard(combo, count, ids, static_cast<DaughterId>(card));
+    const bool listed = card >= 0 && card <= 255 && std::find(ids, ids + count, card) != ids + count;
+    if (listed) SelectCard(combo, count, ids, static_cast<DaughterId>(card));
+    if (!listed && unlisted == TUnlistedCard::KeepsPrefix) return;
     edit->SetText(combo->ItemIndex() != 0 ? ReadFixedText(prefixField, width) : std::string());
 }
 

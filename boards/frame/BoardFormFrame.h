@@ -149,11 +149,15 @@ public:
     // The prefix the pins of an HSMC card carry: the one typed or, for the
     // default HSMC namings (cards 2 and 3) left without one, "HSMC_".
     static std::string HsmcCardPrefix(DaughterId card, const std::string& typed);
-    // A card connector shown from a record: the combo selects the card (and
-    // keeps its item when its list lacks the card), the edit shows the
-    // record's prefix unless the combo shows "None".
+    // A card connector shown from a record: the combo selects the card, the
+    // edit shows the record's prefix unless the combo shows "None". When the
+    // list lacks the card the combo keeps its item, and the edit either shows
+    // the record's prefix as above (ShowsPrefix) or keeps its text too
+    // (KeepsPrefix), so that the card shown keeps the prefix typed for it.
+    enum class TUnlistedCard { ShowsPrefix, KeepsPrefix };
     static void ShowCardAndPrefix(TComboBox* combo, TEdit* edit, int32_t count, const uint8_t* ids, int32_t card,
-                                  const char* prefixField, std::size_t width);
+                                  const char* prefixField, std::size_t width,
+                                  TUnlistedCard unlisted = TUnlistedCard::ShowsPrefix);
     // The words whose flag is set, in order, joined by a slash.
     static std::string JoinWords(std::initializer_list<std::pair<bool, const char*>> words);
 
