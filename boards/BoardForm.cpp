@@ -102,6 +102,22 @@ void TBoardForm::CoupleGpioHeaders(std::array<TGpioHeaderControls, 2>& headers, 
     }
 }
 
+void TBoardForm::CoupleShownGpioHeaders(std::array<TGpioHeaderControls, 2>& headers, const uint8_t* ids,
+                                        std::size_t leader)
+{
+    PL_ASSERT(leader < headers.size());
+    OpenGpioHeaders(headers);
+    CoupleGpioHeaders(headers, headers[leader].Combo, ids);
+}
+
+void TBoardForm::OpenGpioHeaders(std::span<const TGpioHeaderControls> headers)
+{
+    for (const TGpioHeaderControls& header : headers) {
+        header.Combo->SetEnabled(true);
+        header.Prefix->SetEnabled(true);
+    }
+}
+
 void TBoardForm::MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& headers, TObject* sender)
 {
     for (size_t h = 0; h < 2; ++h) {

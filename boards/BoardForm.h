@@ -86,6 +86,15 @@ protected:
     // take the first's prefix; a 40-pin card or "None" chosen on one enables
     // the other, which leaves the 80-pin card it showed for "None".
     static void CoupleGpioHeaders(std::array<TGpioHeaderControls, 2>& headers, TObject* sender, const uint8_t* ids);
+    // Showing a record in headers: OpenGpioHeaders enables every header
+    // before the record is written into them (so that no prefix is mirrored
+    // into a header still locked from an earlier choice), and once it is
+    // shown CoupleShownGpioHeaders enables both again and lets the leader
+    // (GPIO_0 unless given) couple the other: what the headers show then
+    // depends on the record alone.
+    static void OpenGpioHeaders(std::span<const TGpioHeaderControls> headers);
+    static void CoupleShownGpioHeaders(std::array<TGpioHeaderControls, 2>& headers, const uint8_t* ids,
+                                       std::size_t leader = 0);
     // Keeps the disabled prefix of a coupled header equal to the one typed.
     static void MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& headers, TObject* sender);
     // Two headers on the same "GPIO Default" card (one of defaultCards), both
@@ -103,13 +112,14 @@ protected:
     void UpdateGpioPictures(std::span<const TGpioHeaderControls> headers, const uint8_t* ids);
     static void UpdateGpioShapes(std::span<const TGpioHeaderControls> headers);
     // The headers from and into a record with nGpioDaughterId[] and
-    // szGpioPrefixName[][128]: header h is entry h. A stored card that is not
-    // in the list leaves its combo as it was; a header on "None" shows no
-    // prefix.
+    // szGpioPrefixName[][128]: header h is entry h. The headers are opened
+    // first (OpenGpioHeaders). A stored card that is not in the list leaves
+    // its combo as it was; a header on "None" shows no prefix.
     template <class X_CONFIG>
     static void ShowGpioHeaders(std::span<const TGpioHeaderControls> headers, int32_t count, const uint8_t* ids,
                                 const X_CONFIG& config)
     {
+        OpenGpioHeaders(headers);
         for (std::size_t h = 0; h < headers.size(); ++h) {
             const TGpioHeaderControls& header = headers[h];
             SelectCard(header.Combo, count, ids, config.nGpioDaughterId[h]);

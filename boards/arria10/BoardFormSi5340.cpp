@@ -48,7 +48,7 @@ TFormSpec Si5340FormLayout(const TSi5340Layout& layout)
                       layout.Si5340ACombos[i], "ComboBoxSi5340A_OnChange");
     c.push_back({.Kind = TControlKind::GroupBox, .Name = "GroupBoxSi5340B", .Left = 220, .Top = groupsTop,
                  .Width = 204, .Height = groupsHeight, .Caption = "Si5340B"});
-    AddFrameButtons(c, 8, 552, TButtonCaptions::Dots, true);
+    AddFrameButtons(c, 8, 552, TButtonCaptions::Dots, true, true);
     c.push_back(FrameButton("ButtonButtonDefaultAllSetting", 558, 552, 104, "Select All",
                             "ButtonButtonDefaultAllSettingClick"));
     AddSettingsGroup(c, 436, 8, 387, 538, layout.Rows);

@@ -105,8 +105,6 @@ TFormSpec YarrowgateLayout()
     }
 
     AddFrameButtons(c, 8, 608, TButtonCaptions::AllPlain, true);
-    for (TControlSpec& control : c)
-        if (std::strcmp(control.Name, "ButtonExit") == 0) control.Default = false;  // no default button
     c.push_back(FrameButton("ButtonSelectAll", 558, 608, 104, "Select All", "ButtonSelectAllClick"));
     return spec;
 }

@@ -114,12 +114,8 @@ public:
     {
         this->EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
         m_Groups.Show(&config.bCLOCK);
-        for (const TGpioHeaderControls& header : m_Headers) {
-            header.Combo->SetEnabled(true);
-            header.Prefix->SetEnabled(true);
-        }
         TBoardForm::ShowGpioHeaders(m_Headers, this->m_Config.m_CardCount, this->m_Config.m_CardIds, config);
-        CoupleGpioHeaders(ComboBoxGpio0);
+        this->CoupleShownGpioHeaders(m_Headers, this->m_Config.m_CardIds);
         UpdateCardPictures();
         UpdateShapes();
     }

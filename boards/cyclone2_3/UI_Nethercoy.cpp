@@ -186,7 +186,7 @@ void TFormNethercoy::ConfigToForm(const NETHERCOY_CONFIG& config)
         if ((t == NETHERCOY_TAVREL_A && gpio) || (t == NETHERCOY_TAVREL_B && ddr2)) continue;
         ShowCardAndPrefix(ComboBoxTavrel[t], EditTavrel[t], m_Config.m_CardCount, m_Config.m_CardIds,
                           config.nTavrelDaughterId[t], config.szTavrelPrefixName[t],
-                          sizeof config.szTavrelPrefixName[t]);
+                          sizeof config.szTavrelPrefixName[t], TUnlistedCard::KeepsPrefix);
     }
     if (ddr2) {
         ComboBoxTavrel[NETHERCOY_TAVREL_B]->SetItemIndex(0);

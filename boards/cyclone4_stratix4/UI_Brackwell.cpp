@@ -274,15 +274,17 @@ void TFormBrackwell::ConfigToForm(const BRACKWELL_CONFIG& config)
                 : std::string());
     }
     for (int j = 0; j < 2; ++j) {
+        // A listed card brings its prefix, "None" included (a prefix typed
+        // beside "None" is kept in the record); an unlisted one shows "None".
         int32_t item = 0;
+        std::string prefix;
         for (int32_t k = 0; k < m_GpioCardList.m_CardCount; ++k) {
             if (m_GpioCardList.m_CardIds[k] == config.nGpioDaughterId[j]) {
                 item = k;
+                prefix = ReadFixedText(config.szGpioPrefixName[j], sizeof config.szGpioPrefixName[j]);
                 break;
             }
         }
-        const std::string prefix =
-            item > 0 ? ReadFixedText(config.szGpioPrefixName[j], sizeof config.szGpioPrefixName[j]) : std::string();
         if (j == 0) {
             m_pGpioDialog->SetGpio0Index(item);
             m_pGpioDialog->SetGpio0Prefix(prefix);

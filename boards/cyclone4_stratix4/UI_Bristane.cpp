@@ -45,8 +45,7 @@ TFormSpec BristaneLayout()
                                     .Captions = TButtonCaptions::AllPlain,
                                     .DefaultSetting = false,
                                     .ClientWidth = 1008,
-                                    .ClientHeight = 420,
-                                    .ExitIsDefault = false});
+                                    .ClientHeight = 420});
     auto& c = spec.Controls;
 
     const char* group = "GroupBoxConfig";
@@ -112,7 +111,8 @@ void TFormBristane::ConfigToForm(const BRISTANE_CONFIG& config)
         EditPrefixGpio[i]->SetText(ComboBoxGpio[i]->ItemIndex() != 0 ? ReadFixedText(config.szGpioPrefixName[i], 128)
                                                                      : std::string());
     }
-    CoupleGpioHeaders(ComboBoxGpio[0]);
+    std::array<TGpioHeaderControls, 2> headers = Headers();
+    CoupleShownGpioHeaders(headers, m_Config.m_CardIds);
     UpdateCardPictures();
     UpdateShapes();
 }
@@ -146,11 +146,17 @@ void TFormBristane::UpdateCardPictures()
     for (int i = 0; i < 2; ++i) ShowCardPicture(ImageGpio[i], GpioCard(i));
 }
 
-void TFormBristane::CoupleGpioHeaders(TObject* changed)
+std::array<TGpioHeaderControls, 2> TFormBristane::Headers() const
 {
     std::array<TGpioHeaderControls, 2> headers{};
     for (size_t i = 0; i < headers.size(); ++i)
         headers[i] = {ComboBoxGpio[i], EditPrefixGpio[i], ImageGpio[i], ShapeGpio[i]};
+    return headers;
+}
+
+void TFormBristane::CoupleGpioHeaders(TObject* changed)
+{
+    std::array<TGpioHeaderControls, 2> headers = Headers();
     TBoardForm::CoupleGpioHeaders(headers, changed, m_Config.m_CardIds);
 }
 

@@ -2,6 +2,7 @@
 // prefixes of its two 40-pin GPIO headers.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "boards/cyclone4_stratix4/BristaneConfig.h"
@@ -35,4 +36,8 @@ protected:
     void DefineBoard(TMainBoard* board, const BRISTANE_CONFIG& config) override;
     void ApplyDefaultPrefixes(BRISTANE_CONFIG& config) override;
     void AttachCards(TMainBoard* board, const BRISTANE_CONFIG& config) override;
+
+private:
+    // The controls of the two headers, GPIO_0 first.
+    std::array<TGpioHeaderControls, 2> Headers() const;
 };

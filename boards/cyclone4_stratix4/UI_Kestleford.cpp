@@ -59,7 +59,8 @@ TFormSpec KestlefordLayout()
                                     .Captions = TButtonCaptions::GeneratePlain,
                                     .DefaultSetting = false,
                                     .ClientWidth = 1008,
-                                    .ClientHeight = 600});
+                                    .ClientHeight = 600,
+                                    .ExitIsDefault = true});
     auto& c = spec.Controls;
 
     // The jumper picture, one outline per voltage.

@@ -91,7 +91,8 @@ TFormSpec OrmsgillLayout(TOrmsgillLayout kind)
          .Captions = TButtonCaptions::Dots,
          .DefaultSetting = true,
          .ClientWidth = 1008,
-         .ClientHeight = 676});
+         .ClientHeight = 676,
+         .ExitIsDefault = true});
     auto& c = spec.Controls;
 
     const char* config = "GroupBoxConfig";

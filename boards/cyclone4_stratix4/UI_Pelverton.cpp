@@ -43,8 +43,7 @@ TFormSpec PelvertonLayout()
                                     .Captions = TButtonCaptions::AllPlain,
                                     .DefaultSetting = false,
                                     .ClientWidth = 1008,
-                                    .ClientHeight = 632,
-                                    .ExitIsDefault = false});
+                                    .ClientHeight = 632});
     auto& c = spec.Controls;
 
     const char* group = "GroupBoxConfig";

@@ -45,7 +45,8 @@ TFormSpec QuenwickLayout()
                                     .Captions = TButtonCaptions::Dots,
                                     .DefaultSetting = true,
                                     .ClientWidth = 1008,
-                                    .ClientHeight = 668});
+                                    .ClientHeight = 668,
+                                    .ExitIsDefault = true});
     auto& c = spec.Controls;
 
     const char* group = "GroupBoxConfig";

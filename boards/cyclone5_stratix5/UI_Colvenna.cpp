@@ -127,7 +127,8 @@ TFormSpec ColvennaLayout()
                                     .Parts = kColvennaParts,
                                     .PartCount = std::size(kColvennaParts),
                                     .Captions = TButtonCaptions::Dots,
-                                    .DefaultSetting = true});
+                                    .DefaultSetting = true,
+                                    .ExitIsDefault = true});
     spec.ClientWidth = 1270;
     auto& c = spec.Controls;
     // This board names its "Default Setting" button ButtonDefault.

@@ -37,7 +37,8 @@ TFormSpec DrennockLayout()
                                     .Parts = kDrennockParts,
                                     .PartCount = std::size(kDrennockParts),
                                     .Captions = TButtonCaptions::Dots,
-                                    .DefaultSetting = true});
+                                    .DefaultSetting = true,
+                                    .ExitIsDefault = true});
     auto& c = spec.Controls;
 
     AddSettingsGroup(c, 480, 8, 352, 320,

@@ -41,7 +41,8 @@ TFormSpec EstoverLayout()
                                     .Parts = kEstoverParts,
                                     .PartCount = std::size(kEstoverParts),
                                     .Captions = TButtonCaptions::Dots,
-                                    .DefaultSetting = true});
+                                    .DefaultSetting = true,
+                                    .ExitIsDefault = true});
     auto& c = spec.Controls;
 
     AddSettingsGroup(c, 480, 8, 352, 284,

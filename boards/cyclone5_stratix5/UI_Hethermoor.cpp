@@ -31,7 +31,8 @@ TFormSpec HethermoorLayout()
                                     .Parts = nullptr,
                                     .PartCount = 0,
                                     .Captions = TButtonCaptions::GeneratePlain,
-                                    .DefaultSetting = false});
+                                    .DefaultSetting = false,
+                                    .ExitIsDefault = true});
     auto& c = spec.Controls;
     AddPictureOutlines(c, kHethermoorParts);
     AddSettingsGroup(c, 480, 8, 352, 184,

@@ -69,7 +69,8 @@ TFormSpec IvenholdLayout()
                                     .Parts = nullptr,
                                     .PartCount = 0,
                                     .Captions = TButtonCaptions::GeneratePlain,
-                                    .DefaultSetting = true});
+                                    .DefaultSetting = true,
+                                    .ExitIsDefault = true});
     auto& c = spec.Controls;
     const TBoardPart& hex = kIvenholdSeg7;
     c.push_back({.Kind = TControlKind::Image,

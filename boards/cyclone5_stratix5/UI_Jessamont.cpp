@@ -95,7 +95,8 @@ TFormSpec JessamontLayout()
                                     .Parts = nullptr,
                                     .PartCount = 0,
                                     .Captions = TButtonCaptions::GeneratePlain,
-                                    .DefaultSetting = true});
+                                    .DefaultSetting = true,
+                                    .ExitIsDefault = true});
     auto& c = spec.Controls;
     AddPictureOutlines(c, kJessamontParts);
     AddSettingsGroup(c, 480, 8, 352, 234,
@@ -208,10 +209,7 @@ void TFormJessamont::ShowHeld()
 {
     // The record's cards decide the coupling afresh, whatever the headers
     // showed before.
-    for (TGpioHeaderControls& header : m_Headers) {
-        header.Combo->SetEnabled(true);
-        header.Prefix->SetEnabled(true);
-    }
+    OpenGpioHeaders(m_Headers);
     FillGpioVoltageCombo();
     ConfigToForm(m_Config.m_Config);
     CoupleShownGpioHeaders();
@@ -271,7 +269,7 @@ void TFormJessamont::CoupleShownGpioHeaders()
     const DaughterId card0 = SelectedCard(ComboBoxGpio[GPIO_0], m_Config.m_CardIds);
     const DaughterId card1 = SelectedCard(ComboBoxGpio[GPIO_1], m_Config.m_CardIds);
     const bool fromSecond = card0 == 0 && GetCardConnectorType(card1) == CONNECTOR_GPIO80;
-    CoupleGpioHeaders(m_Headers, ComboBoxGpio[fromSecond ? GPIO_1 : GPIO_0], m_Config.m_CardIds);
+    TBoardForm::CoupleShownGpioHeaders(m_Headers, m_Config.m_CardIds, fromSecond ? GPIO_1 : GPIO_0);
     UpdateCardPictures();
     UpdateShapes();
 }

@@ -35,8 +35,8 @@ public:
     VoltageClass GetGpioVoltageClass() const;
     void SetGpioVoltageClass(VoltageClass voltage);
     bool IsGpioDefaultPair() const;
-    // The headers coupled as the cards they show ask: from GPIO_0, or from
-    // GPIO_1 when only GPIO_1 carries a card.
+    // The headers coupled as the cards they show ask (both enabled first):
+    // from GPIO_0, or from GPIO_1 when only GPIO_1 carries a card.
     void CoupleShownGpioHeaders();
     void ShowGpioVoltageNotice();
     void ShowInterfaceWarnings();

@@ -42,7 +42,8 @@ TFormSpec RastrelleLayout()
                                     .Parts = kRastrelleParts,
                                     .PartCount = std::size(kRastrelleParts),
                                     .Captions = TButtonCaptions::Dots,
-                                    .DefaultSetting = true});
+                                    .DefaultSetting = true,
+                                    .ExitIsDefault = true});
     auto& c = spec.Controls;
 
     AddSettingsGroup(c, 480, 8, 352, 404,

@@ -1,5 +1,7 @@
 #include "boards/frame/BoardFormFrame.h"
 
+#include <algorithm>
+
 #include "boards/soc/BoardFormSocLayout.h"
 #include "model/Names.h"
 #include "model/SettingsFile.h"
@@ -111,6 +113,7 @@ void TFrameBoardForm::ButtonLoadClick(TObject*)
     const std::string path = AskSettingsFilePath(false, SettingsFolder());
     if (!path.empty() && LoadHeld(path)) {
         ShowHeld();
+        AfterRecordReplaced();
         return;
     }
     if (m_Row.LoadFailureBox) seam::ShowError("Failed to load setting");
@@ -120,6 +123,7 @@ void TFrameBoardForm::ButtonDefaultSettingClick(TObject*)
 {
     ResetHeldToDefaults();
     ShowHeld();
+    AfterRecordReplaced();
 }
 
 void TFrameBoardForm::ButtonExitClick(TObject*)
@@ -176,9 +180,12 @@ std::string TFrameBoardForm::HsmcCardPrefix(DaughterId card, const std::string& 
 }
 
 void TFrameBoardForm::ShowCardAndPrefix(TComboBox* combo, TEdit* edit, int32_t count, const uint8_t* ids,
-                                        int32_t card, const char* prefixField, std::size_t width)
+                                        int32_t card, const char* prefixField, std::size_t width,
+                                        TUnlistedCard unlisted)
 {
-    if (card >= 0 && card <= 255) SelectCard(combo, count, ids, static_cast<DaughterId>(card));
+    const bool listed = card >= 0 && card <= 255 && std::find(ids, ids + count, card) != ids + count;
+    if (listed) SelectCard(combo, count, ids, static_cast<DaughterId>(card));
+    if (!listed && unlisted == TUnlistedCard::KeepsPrefix) return;
     edit->SetText(combo->ItemIndex() != 0 ? ReadFixedText(prefixField, width) : std::string());
 }
 
@@ -191,6 +198,13 @@ std::string TFrameBoardForm::JoinWords(std::initializer_list<std::pair<bool, con
         joined += word;
     }
     return joined;
+}
+
+bool THandledItem::TakeNew(const TComboBox* combo)
+{
+    if (combo->ItemIndex() == m_Item) return false;
+    m_Item = combo->ItemIndex();
+    return true;
 }
 
 void TChoiceCombo::Fill(const std::vector<std::string>& items)

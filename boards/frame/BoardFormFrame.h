@@ -22,10 +22,11 @@
 //                              box, the success box (when the row has one),
 //                              AfterSuccess(); or the failure box.
 //   ButtonSaveClick            Validate(false), StoreHeld, the settings dialog, SaveHeld.
-//   ButtonLoadClick            the settings dialog, LoadHeld, ShowHeld; a rejected or
-//                              cancelled load shows "Failed to load setting" on the
-//                              boards whose row says so.
-//   ButtonDefaultSettingClick  ResetHeldToDefaults, ShowHeld; nothing is written.
+//   ButtonLoadClick            the settings dialog, LoadHeld, ShowHeld, AfterRecordReplaced;
+//                              a rejected or cancelled load shows "Failed to load
+//                              setting" on the boards whose row says so.
+//   ButtonDefaultSettingClick  ResetHeldToDefaults, ShowHeld, AfterRecordReplaced;
+//                              nothing is written.
 //   ButtonExitClick            closes the form, then the main form.
 //   ButtonMainBoardSelectClick posts WM_MAINBOARD_SELECT on the boards whose row
 //                              says so; on the others the button does nothing.
@@ -51,6 +52,8 @@
 //                               (MemoryIpNotice, TransceiverIpNotice, JoinWords).
 //   AfterSuccess()              after the success box.
 //   AfterCheckBoxClick()        after UpdateShapes on every check-box click.
+//   AfterRecordReplaced()       after Load or Default Setting showed the held record:
+//                               the handlers' memories (THandledItem) take what it shows.
 //
 // TFrameBoardFormOf<X_CONFIG> holds the record in a TConfigBase and runs the
 // common Generate: the held record (or, on boards whose row says local, a
@@ -146,11 +149,15 @@ public:
     // The prefix the pins of an HSMC card carry: the one typed or, for the
     // default HSMC namings (cards 2 and 3) left without one, "HSMC_".
     static std::string HsmcCardPrefix(DaughterId card, const std::string& typed);
-    // A card connector shown from a record: the combo selects the card (and
-    // keeps its item when its list lacks the card), the edit shows the
-    // record's prefix unless the combo shows "None".
+    // A card connector shown from a record: the combo selects the card, the
+    // edit shows the record's prefix unless the combo shows "None". When the
+    // list lacks the card the combo keeps its item, and the edit either shows
+    // the record's prefix as above (ShowsPrefix) or keeps its text too
+    // (KeepsPrefix), so that the card shown keeps the prefix typed for it.
+    enum class TUnlistedCard { ShowsPrefix, KeepsPrefix };
     static void ShowCardAndPrefix(TComboBox* combo, TEdit* edit, int32_t count, const uint8_t* ids, int32_t card,
-                                  const char* prefixField, std::size_t width);
+                                  const char* prefixField, std::size_t width,
+                                  TUnlistedCard unlisted = TUnlistedCard::ShowsPrefix);
     // The words whose flag is set, in order, joined by a slash.
     static std::string JoinWords(std::initializer_list<std::pair<bool, const char*>> words);
 
@@ -178,6 +185,10 @@ protected:
     virtual std::string IpNotices() { return {}; }
     virtual void AfterSuccess() {}
     virtual void AfterCheckBoxClick() {}
+    // After Load or Default Setting showed the held record anew: the handlers
+    // that remember what they handled last (THandledItem) take what the
+    // controls show now.
+    virtual void AfterRecordReplaced() {}
 
 private:
     TBoardFormRow m_Row;
@@ -247,6 +258,23 @@ public:
     int32_t Item() const { return Combo->ItemIndex(); }
 };
 
+// The item of a combo that its change handler handled last (none at first),
+// for a handler that does nothing when that item is picked again. The item a
+// loaded or defaulted record shows counts as handled (Shown), so that the
+// handler's rules hold for what the form shows whatever was picked before.
+class THandledItem {
+public:
+    // In the change handler: false when the combo shows the item handled
+    // last; else true, and that item is now the one handled last.
+    bool TakeNew(const TComboBox* combo);
+    // A record was shown: the combo's item counts as handled.
+    void Shown(const TComboBox* combo) { m_Item = combo->ItemIndex(); }
+    int32_t Item() const { return m_Item; }
+
+private:
+    int32_t m_Item = -1;
+};
+
 // One check box of an on-board group: its control name, its caption and
 // the outlines it shows on the board picture.
 struct TFlagBox {
@@ -306,9 +334,10 @@ void AddPictureOutlines(std::vector<TControlSpec>& controls, const TBoardPart (&
     AddPictureOutlines(controls, parts, N);
 }
 // "Default Setting" (when the board has it), Load, Save, Generate and Exit
-// (the default button, unless the board's layout has none) in one row.
+// in one row; Exit is the form's default button (Enter presses it) only on
+// the boards that ask for it.
 void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TButtonCaptions captions,
-                     bool defaultSetting, bool exitIsDefault = true);
+                     bool defaultSetting, bool exitIsDefault = false);
 
 // One expansion connector in a group box, from top: the bold title, the card
 // combo, "Prefix Name:" with the prefix edit, and on the right the hidden
@@ -389,6 +418,6 @@ struct TFrameLayout {
     bool DefaultSetting;
     int ClientWidth = 840;  // the row of buttons stands 40 pixels above the bottom
     int ClientHeight = 560;
-    bool ExitIsDefault = true;  // Enter presses "Exit"
+    bool ExitIsDefault = false;  // Enter presses "Exit" (the boards that ask for it)
 };
 TFormSpec FrameFormSpec(const TFrameLayout& layout);

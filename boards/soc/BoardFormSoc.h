@@ -260,7 +260,7 @@ public:
         this->m_ProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
         this->ShowGroupFlags(m_Groups, &config);
         this->ShowGpioHeaders(m_Headers, config);
-        CoupleGpioHeaders(m_Headers[0].Combo);
+        if constexpr (Headers == 2) TBoardForm::CoupleShownGpioHeaders(m_Headers, this->m_Config.m_CardIds);
         UpdateCardPictures();
         UpdateShapes();
     }

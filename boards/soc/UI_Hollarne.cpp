@@ -224,7 +224,7 @@ void TFormHollarne::ConfigToForm(const HOLLARNE_CONFIG& config)
     const uint8_t* flags = GroupFlags(config);
     for (size_t i = 0; i < m_Groups.size(); ++i) m_Groups[i].Box->SetChecked(flags[i] != 0);
     ShowGpioHeaders(m_Headers, config);
-    CoupleGpioHeaders(ComboBoxGpio0);
+    CoupleShownGpioHeaders(m_Headers, m_Config.m_CardIds);
     UpdateCardPictures();
     UpdateShapes();
 }

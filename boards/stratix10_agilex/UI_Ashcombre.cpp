@@ -60,7 +60,7 @@ TFormSpec AshcombreLayout()
     c.push_back(FrameLabel("LabelSource1", si5397a, 190, 62, 170, "CLK_from_Si55397A[1]"));
     c.push_back(FrameComboBox("CombComboBox_Si5397A1", si5397a, 190, 78, 150, nullptr));
 
-    AddFrameButtons(c, 8, 560, TButtonCaptions::AllPlain, true);
+    AddFrameButtons(c, 8, 560, TButtonCaptions::AllPlain, true, true);
     // This form names its "Default Setting" button after the record it resets.
     for (TControlSpec& control : c)
         if (std::strcmp(control.Name, "ButtonDefaultSetting") == 0) {
@@ -217,9 +217,7 @@ void TFormAshcombre::UpdateComboEnables()
 
 void TFormAshcombre::ComboBoxFPGAChange(TObject*)
 {
-    const int row = ComboBoxFPGA->ItemIndex();
-    if (row == m_nLastFpgaIndex) return;
-    m_nLastFpgaIndex = row;
+    if (!m_HandledFpga.TakeNew(ComboBoxFPGA)) return;
     UpdateCardPictures();
     UpdateComboEnables();
 }

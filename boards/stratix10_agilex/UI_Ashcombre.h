@@ -43,11 +43,12 @@ public:
 
     void ComboBoxFPGAChange(TObject* Sender);
 
-    int LastFpgaIndex() const { return m_nLastFpgaIndex; }
+    int LastFpgaIndex() const { return m_HandledFpga.Item(); }
 
 protected:
     void FillCardCombos() override;
     void AfterShow() override { UpdateComboEnables(); }
+    void AfterRecordReplaced() override { m_HandledFpga.Shown(ComboBoxFPGA); }
     void AfterCheckBoxClick() override { UpdateComboEnables(); }
     void DefineBoard(TMainBoard* board, TConfigAshcombre& object) override;
     void AttachCards(TMainBoard* board, const ASHCOMBRE_CONFIG& config) override;
@@ -61,5 +62,5 @@ private:
     TFlagBoxes m_QsfpddFlags;  // bQsfpdd[2]
     TChoiceCombo m_RefClk[2];
     TChoiceCombo m_IoSource[2];
-    int m_nLastFpgaIndex = -1;
+    THandledItem m_HandledFpga;  // the part row ComboBoxFPGAChange handled last
 };

@@ -75,7 +75,8 @@ TFormSpec QuillomarLayout()
                                     .Captions = TButtonCaptions::Dots,
                                     .DefaultSetting = true,
                                     .ClientWidth = 900,
-                                    .ClientHeight = 640});
+                                    .ClientHeight = 640,
+                                    .ExitIsDefault = true});
     auto& c = spec.Controls;
 
     c.push_back({.Kind = TControlKind::GroupBox,

@@ -133,9 +133,6 @@ TFormSpec ZennorbyLayout()
     }
 
     AddFrameButtons(c, 8, 640, TButtonCaptions::AllPlain, false);
-    // No button of this form answers Enter.
-    for (TControlSpec& control : c)
-        if (std::strcmp(control.Name, "ButtonExit") == 0) control.Default = false;
     TControlSpec hsmc = FrameButton("Button1", 448, 640, 80, "HSMC", "Button1Click");
     hsmc.Visible = false;
     c.push_back(hsmc);
@@ -328,10 +325,8 @@ void TFormZennorby::UpdatePartDependentControls()
 
 void TFormZennorby::ComboBoxFPGAChange(TObject*)
 {
-    const int row = ComboBoxFPGA->ItemIndex();
-    if (row == m_nLastFpgaIndex) return;
+    if (!m_HandledFpga.TakeNew(ComboBoxFPGA)) return;
     FillSocketCombos();
-    m_nLastFpgaIndex = row;
     for (TEdit* edit : EditPrefixDDR4Socket) edit->SetText("");
     UpdateCardPictures();
     UpdatePartDependentControls();

@@ -64,11 +64,12 @@ public:
 
     const TZennorbyFpgaPart& SelectedPart() const;
     uint8_t SocketModule(int socket) const;
-    int LastFpgaIndex() const { return m_nLastFpgaIndex; }
+    int LastFpgaIndex() const { return m_HandledFpga.Item(); }
 
 protected:
     void FillCardCombos() override;
     void AfterShow() override { UpdatePartDependentControls(); }
+    void AfterRecordReplaced() override { m_HandledFpga.Shown(ComboBoxFPGA); }
     bool ValidateBoard(bool generating, std::string& message) override;
     void DefineBoard(TMainBoard* board, TConfigZennorby& object) override;
     void AttachCards(TMainBoard* board, const ZENNORBY_CONFIG& config) override;
@@ -85,5 +86,5 @@ private:
     TFlagBoxes m_Qsfp28Flags;   // bQsfp28[4]
     TChoiceCombo m_Qsfp28RefClk[4];
     TChoiceCombo m_MemRefClk[4];
-    int m_nLastFpgaIndex = -1;
+    THandledItem m_HandledFpga;  // the part row ComboBoxFPGAChange handled last
 };

@@ -61,12 +61,25 @@ bool LoadNamedResource(const std::string& name, std::string& bytes)
 
 bool LoadNamedPicture(const std::string& name, QImage& image)
 {
+    // The resources do not change while the program runs: each picture is
+    // decoded once (a QImage copy shares its pixels until it is changed).
+    static std::map<std::string, QImage> decoded;
+    const std::string key = QString::fromStdString(name).toUpper().toStdString();
+    if (auto it = decoded.find(key); it != decoded.end()) {
+        image = it->second;
+        return true;
+    }
     std::string bytes;
     if (!LoadNamedResource(name, bytes)) return false;
     // Pictures stored as JPEG are decoded through libjpeg, the others by Qt.
-    if (IsJpegData(bytes)) return DecodeJpeg(bytes, image);
-    QImage loaded = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
-    if (loaded.isNull()) return false;
+    QImage loaded;
+    if (IsJpegData(bytes)) {
+        if (!DecodeJpeg(bytes, loaded)) return false;
+    } else {
+        loaded = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
+        if (loaded.isNull()) return false;
+    }
+    decoded.emplace(key, loaded);
     image = loaded;
     return true;
 }

@@ -352,6 +352,31 @@ TEST_F(BrackwellForm, HsmcCInGpioModeWithTheExpansionDialog)
     EXPECT_TRUE(seam.dialogs.empty());
 }
 
+// A prefix typed beside "None" in the expansion dialog is saved, and a load
+// brings it back, so that the next save writes it again.
+TEST_F(BrackwellForm, AGpioPrefixBesideNoneSurvivesALoad)
+{
+    TFormBrackwell* form = Open();
+    BRACKWELL_CONFIG record = Defaults();
+    record.bHsmcCGpio = 1;
+    std::strcpy(record.szGpioPrefixName[0], "P0_");
+    record.nGpioDaughterId[1] = 85;
+    std::strcpy(record.szGpioPrefixName[1], "P1_");
+    Load(form, std::string(reinterpret_cast<const char*>(&record), sizeof record));
+    EditGpio(form,
+             [](TFormGPIO& dialog) {
+                 EXPECT_EQ(dialog.ComboBoxGpio0->ItemIndex(), 0);
+                 EXPECT_EQ(dialog.EditPrefixGpio0->Text(), "P0_");
+                 EXPECT_EQ(dialog.ComboBoxGpio1->ItemIndex(), 1);
+                 EXPECT_EQ(dialog.EditPrefixGpio1->Text(), "P1_");
+             },
+             false);
+    const BRACKWELL_CONFIG saved = Saved(form);
+    EXPECT_EQ(saved.nGpioDaughterId[0], 0);
+    EXPECT_EQ(std::string(saved.szGpioPrefixName[0]), "P0_");
+    EXPECT_EQ(std::string(saved.szGpioPrefixName[1]), "P1_");
+}
+
 TEST_F(BrackwellForm, TheExpansionDialogCouplesACardSpanningBothHeaders)
 {
     TFormBrackwell* form = Open();

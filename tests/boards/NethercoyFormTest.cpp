@@ -390,6 +390,29 @@ TEST_F(NethercoyForm, RecordsFromFiles)
     }
 }
 
+// A record whose Tavrel card is not in the connector's list leaves that
+// connector's card and prefix both as they were: the form never pairs the
+// card it shows with the prefix of another.
+TEST_F(NethercoyForm, AnUnlistedTavrelCardLeavesCardAndPrefixAsTheyWere)
+{
+    auto* form = Open();
+    UserPick(form->ComboBoxTavrel[NETHERCOY_TAVREL_C], kHdmi);
+    UserType(form->EditTavrel[NETHERCOY_TAVREL_C], "H_");
+    NETHERCOY_CONFIG record = Saved(form);
+    record.nTavrelDaughterId[NETHERCOY_TAVREL_C] = 5;  // not in the list
+    WriteFixedText(record.szTavrelPrefixName[NETHERCOY_TAVREL_C], 128, "F_");
+    record.nTavrelDaughterId[NETHERCOY_TAVREL_D] = 7;
+    WriteFixedText(record.szTavrelPrefixName[NETHERCOY_TAVREL_D], 128, "N_");
+    Load(form, BytesOf(record));
+    EXPECT_EQ(form->ComboBoxTavrel[NETHERCOY_TAVREL_C]->ItemIndex(), kHdmi);
+    EXPECT_EQ(form->EditTavrel[NETHERCOY_TAVREL_C]->Text(), "H_");
+    EXPECT_EQ(form->ComboBoxTavrel[NETHERCOY_TAVREL_D]->ItemIndex(), kNet);
+    EXPECT_EQ(form->EditTavrel[NETHERCOY_TAVREL_D]->Text(), "N_");
+    const NETHERCOY_CONFIG saved = Saved(form);
+    EXPECT_EQ(saved.nTavrelDaughterId[NETHERCOY_TAVREL_C], 15);
+    EXPECT_EQ(std::string(saved.szTavrelPrefixName[NETHERCOY_TAVREL_C]), "H_");
+}
+
 TEST_F(NethercoyForm, DefaultCfgFollowsTheForm)
 {
     auto* form = Open();
