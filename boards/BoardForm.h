@@ -53,6 +53,9 @@ class TBoardForm : public TForm {
 public:
     explicit TBoardForm(TForm* owner) : TForm(owner) {}
 
+    // The longest text a record's name and prefix fields hold, in bytes.
+    static constexpr int kMaxNameLength = 127;
+
     // Runs FormLeave unless it has run already. An exception that escapes
     // FormLeave is shown in the error box.
     void Leave();

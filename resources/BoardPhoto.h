@@ -13,7 +13,7 @@
 #include <initializer_list>
 
 #include "boards/frame/PictureParts.h"
-#include "boards/soc/BoardParts.h"
+#include "boards/frame/BoardParts.h"
 
 namespace photo {
 

@@ -1,6 +1,6 @@
 #include "boards/arria10/ConfigFallowmere.h"
 
-#include "boards/arria10/ConfigSi5340.h"
+#include "boards/frame/ConfigSi5340.h"
 #include "model/Text.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "boards/arria10/ConfigSi5340.h"
+#include "boards/frame/ConfigSi5340.h"
 #include "model/Configboard.h"
 #include "model/SettingsFile.h"
 

@@ -2,7 +2,7 @@
 // the Si5340 frequencies of the QSFP+ and QDR-II+ reference clocks.
 #pragma once
 
-#include "boards/arria10/BoardFormSi5340.h"
+#include "boards/frame/BoardFormSi5340.h"
 #include "boards/arria10/ConfigFallowmere.h"
 
 class TFormFallowmere : public TSi5340PairForm<TConfigFallowmere> {

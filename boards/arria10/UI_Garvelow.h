@@ -2,7 +2,7 @@
 // interface (offered while the first is ticked) and the 2x5 timing header.
 #pragma once
 
-#include "boards/arria10/BoardFormSi5340.h"
+#include "boards/frame/BoardFormSi5340.h"
 #include "boards/arria10/ConfigGarvelow.h"
 
 class TFormGarvelow : public TSi5340PairForm<TConfigGarvelow> {

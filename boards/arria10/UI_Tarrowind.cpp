@@ -3,7 +3,7 @@
 #include <iterator>
 
 #include "boards/arria10/CONFIG_TARROWIND.h"
-#include "boards/arria10/ConfigSi5340.h"
+#include "boards/frame/ConfigSi5340.h"
 #include "boards/arria10/TarrowindParts.h"
 
 namespace {

@@ -4,7 +4,7 @@
 // PCIe outputs).
 #pragma once
 
-#include "boards/arria10/BoardFormSi5340.h"
+#include "boards/frame/BoardFormSi5340.h"
 #include "boards/arria10/ConfigTarrowind.h"
 
 class TFormTarrowind : public TSi5340SocketForm<TConfigTarrowind> {

@@ -3,7 +3,7 @@
 // generators (four QSFP+ outputs; DDR4, QDR-II+ and on-board PCIe outputs).
 #pragma once
 
-#include "boards/arria10/BoardFormSi5340.h"
+#include "boards/frame/BoardFormSi5340.h"
 #include "boards/arria10/ConfigUlverrow.h"
 
 class TFormUlverrow : public TSi5340SocketForm<TConfigUlverrow> {

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "boards/arria10/BoardFormConfigObject.h"
+#include "boards/frame/BoardFormConfigObject.h"
 #include "boards/arria10/ConfigYarrowgate.h"
 
 class TFormYarrowgate : public TConfigObjectBoardForm<TConfigYarrowgate> {

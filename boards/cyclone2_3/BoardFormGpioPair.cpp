@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "boards/soc/BoardFormSocLayout.h"
+#include "boards/frame/BoardFormLayout.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ constexpr int kHeaderHeight = 100;
 
 TFormSpec GpioPairLayout(const TGpioPairMember& member)
 {
-    using namespace soclayout;
+    using namespace formlayout;
     TFormSpec spec{.Name = member.FormName, .Caption = member.Word, .ClientWidth = member.ClientWidth,
                    .ClientHeight = member.ClientHeight, .BorderStyle = bsNone, .OnClose = "FormClose",
                    .Controls = {}};

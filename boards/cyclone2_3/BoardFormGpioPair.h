@@ -23,8 +23,8 @@
 #include <vector>
 
 #include "boards/frame/BoardFormFrame.h"
-#include "boards/soc/BoardFormSocLayout.h"
-#include "boards/soc/BoardParts.h"
+#include "boards/frame/BoardFormLayout.h"
+#include "boards/frame/BoardParts.h"
 #include "model/DaughterBoard.h"
 #include "model/Text.h"
 
@@ -44,7 +44,7 @@ struct TGpioPairMember {
     std::size_t PartCount;
     // The group boxes in the order of the record's flags (contiguous from
     // bCLOCK), each with its flag's offset and its outlines.
-    std::vector<soclayout::TGroupCheckBox> Boxes;
+    std::vector<formlayout::TGroupCheckBox> Boxes;
     const char* DottedShape;  // drawn with a dotted 1-pixel outline, or nullptr
 };
 
@@ -83,7 +83,7 @@ public:
         m_Headers = {{{ComboBoxGpio0, EditPrefixGpio0, ImageGpio0, ShapeGpio0},
                       {ComboBoxGpio1, EditPrefixGpio1, ImageGpio1, ShapeGpio1}}};
         std::vector<TFlagBoxes::TEntryNames> boxes;
-        for (const soclayout::TGroupCheckBox& box : member.Boxes) {
+        for (const formlayout::TGroupCheckBox& box : member.Boxes) {
             boxes.emplace_back(box.Name, std::vector<const char*>{box.Shape});
             if (box.SecondShape) boxes.back().second.push_back(box.SecondShape);
         }

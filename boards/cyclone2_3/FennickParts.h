@@ -2,7 +2,7 @@
 // that mark them.
 #pragma once
 
-#include "boards/soc/BoardParts.h"
+#include "boards/frame/BoardParts.h"
 
 constexpr int FENNICK_PHOTO_WIDTH = 400;
 constexpr int FENNICK_PHOTO_HEIGHT = 290;

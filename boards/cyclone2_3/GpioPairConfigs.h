@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "boards/soc/GpioHeaders.h"
+#include "boards/frame/GpioHeaders.h"
 #include "model/MainBoard.h"
 
 struct AVEMOR_CONFIG {

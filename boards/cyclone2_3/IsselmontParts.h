@@ -2,7 +2,7 @@
 // form that mark them.
 #pragma once
 
-#include "boards/soc/BoardParts.h"
+#include "boards/frame/BoardParts.h"
 
 constexpr int ISSELMONT_PHOTO_WIDTH = 400;
 constexpr int ISSELMONT_PHOTO_HEIGHT = 328;

@@ -2,7 +2,7 @@
 // form that mark them.
 #pragma once
 
-#include "boards/soc/BoardParts.h"
+#include "boards/frame/BoardParts.h"
 
 constexpr int IVENHOLD_PHOTO_WIDTH = 440;
 constexpr int IVENHOLD_PHOTO_HEIGHT = 330;

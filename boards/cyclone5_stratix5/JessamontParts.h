@@ -2,7 +2,7 @@
 // form that mark them.
 #pragma once
 
-#include "boards/soc/BoardParts.h"
+#include "boards/frame/BoardParts.h"
 
 constexpr int JESSAMONT_PHOTO_WIDTH = 440;
 constexpr int JESSAMONT_PHOTO_HEIGHT = 330;

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "boards/arria10/BoardFormConfigObject.h"
+#include "boards/frame/BoardFormConfigObject.h"
 #include "boards/cyclone5_stratix5/ConfigColvenna.h"
 
 class TFormColvenna : public TConfigObjectBoardForm<TConfigColvenna> {

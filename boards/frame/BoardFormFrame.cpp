@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "boards/soc/BoardFormSocLayout.h"
+#include "boards/frame/BoardFormLayout.h"
 #include "model/Names.h"
 #include "model/SettingsFile.h"
 #include "model/Text.h"
@@ -414,7 +414,7 @@ void AddBoardPanel(std::vector<TControlSpec>& controls, int left, int top, const
 
 void AddPictureOutlines(std::vector<TControlSpec>& controls, const TBoardPart* parts, std::size_t count)
 {
-    soclayout::AddOverlays(controls, "PanelBoard", kFramePictureLeft, kFramePictureTop, parts, count, clYellow);
+    formlayout::AddOverlays(controls, "PanelBoard", kFramePictureLeft, kFramePictureTop, parts, count, clYellow);
 }
 
 void AddFrameButtons(std::vector<TControlSpec>& controls, int left, int top, TButtonCaptions captions,

@@ -61,7 +61,7 @@
 // a TMainBoard, DefineBoard, AttachCards, TPinloom::Generate with Verilog, and
 // both objects deleted. A board with a configuration object in place of the
 // holder derives from TFrameBoardForm and implements the held-record hooks
-// with it (TConfigObjectBoardForm, boards/arria10/BoardFormConfigObject.h); a form of two nodes (one record, one node shown) implements
+// with it (TConfigObjectBoardForm, boards/frame/BoardFormConfigObject.h); a form of two nodes (one record, one node shown) implements
 // ShowHeld and StoreHeld on the node shown.
 //
 // Helpers for a board's controls: TFlagBoxes (check boxes of contiguous flag
@@ -81,7 +81,7 @@
 
 #include "boards/BoardForm.h"
 #include "boards/frame/PictureParts.h"
-#include "boards/soc/BoardParts.h"
+#include "boards/frame/BoardParts.h"
 #include "generate/Pinloom.h"
 #include "model/ConfigBase.h"
 #include "model/MainBoard.h"
@@ -109,9 +109,6 @@ struct TBoardFormRow {
 
 class TFrameBoardForm : public TBoardForm {
 public:
-    // The longest text a record's name and prefix fields hold, in bytes.
-    static constexpr int kMaxNameLength = 127;
-
     // Shared handlers (see above).
     void ButtonGenClick(TObject* Sender);
     void ButtonSaveClick(TObject* Sender);

@@ -1,6 +1,6 @@
 #include "boards/frame/ConfigFrame.h"
 
-#include "boards/soc/GpioHeaders.h"
+#include "boards/frame/GpioHeaders.h"
 #include "model/DaughterBoard.h"
 #include "model/Text.h"
 

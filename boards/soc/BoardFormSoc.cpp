@@ -149,7 +149,7 @@ void TSocBoardForm::MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& head
     if (!m_BatchRunning) TBoardForm::MirrorCoupledPrefix(headers, sender);
 }
 
-std::vector<TSocGroup> TSocBoardForm::BindGroups(const soclayout::TGroupCheckBox* boxes, std::size_t count) const
+std::vector<TSocGroup> TSocBoardForm::BindGroups(const formlayout::TGroupCheckBox* boxes, std::size_t count) const
 {
     std::vector<TSocGroup> groups;
     for (std::size_t i = 0; i < count; ++i) {

@@ -16,7 +16,7 @@
 
 #include "boards/BatchGenerate.h"
 #include "boards/BoardForm.h"
-#include "boards/soc/BoardFormSocLayout.h"
+#include "boards/frame/BoardFormLayout.h"
 #include "model/ConfigBase.h"
 #include "model/MainBoard.h"
 #include "model/Text.h"
@@ -57,9 +57,6 @@ public:
     bool Validate();
     // One generation run for a project file path.
     virtual bool Generate(const std::string& qpfPath) = 0;
-
-    // The longest text a record's name fields hold.
-    static constexpr int kMaxNameLength = 127;
 
 protected:
     // Runs the shared steps of construction once the layout is loaded: form
@@ -113,7 +110,7 @@ protected:
     void FormLeave() override;
 
     // The groups of a table of check boxes, with the controls of this form.
-    std::vector<TSocGroup> BindGroups(const soclayout::TGroupCheckBox* boxes, std::size_t count) const;
+    std::vector<TSocGroup> BindGroups(const formlayout::TGroupCheckBox* boxes, std::size_t count) const;
     // Group check boxes from the flag bytes of a record (any non-zero byte
     // ticks), into them (0 or 1), and their overlays from the boxes.
     static void ShowGroupFlags(const std::vector<TSocGroup>& groups, const void* record);
@@ -347,7 +344,7 @@ private:
 };
 
 // A form of the kind above with two GPIO headers laid out with
-// soclayout::kGpioHeader0 and kGpioHeader1, marked by the overlays
+// formlayout::kGpioHeader0 and kGpioHeader1, marked by the overlays
 // "ShapeGpio0" and "ShapeGpio1".
 template <class X_CONFIG>
 class TSocTwoHeaderForm : public TSocGpioBoardForm<X_CONFIG, 2> {

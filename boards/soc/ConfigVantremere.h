@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "boards/soc/ConfigRecordObject.h"
+#include "boards/frame/ConfigRecordObject.h"
 
 // 272 bytes, little-endian. Unlike the other records it begins with the size,
 // and the project name follows the board id directly.

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "boards/soc/ConfigRecordObject.h"
+#include "boards/frame/ConfigRecordObject.h"
 
 // 416 bytes, little-endian.
 struct WENDLEBURY_BOARD_CONFIG {

@@ -11,7 +11,7 @@
 
 #include "boards/frame/ConfigFrame.h"
 #include "boards/soc/BoardPins.h"
-#include "boards/soc/GpioHeaders.h"
+#include "boards/frame/GpioHeaders.h"
 #include "model/DaughterBoard.h"
 #include "model/MainBoard.h"
 #include "model/Text.h"

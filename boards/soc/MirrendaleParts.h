@@ -2,7 +2,7 @@
 // the form that mark them. The hard processor's parts are marked in aqua.
 #pragma once
 
-#include "boards/soc/BoardParts.h"
+#include "boards/frame/BoardParts.h"
 
 constexpr int MIRRENDALE_PHOTO_WIDTH = 400;
 constexpr int MIRRENDALE_PHOTO_HEIGHT = 300;

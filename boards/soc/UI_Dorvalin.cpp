@@ -4,7 +4,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "boards/soc/BoardFormSocLayout.h"
+#include "boards/frame/BoardFormLayout.h"
 #include "boards/soc/CONFIG_DORVALIN.h"
 #include "boards/soc/DorvalinParts.h"
 
@@ -12,7 +12,7 @@ namespace {
 
 TFormSpec DorvalinLayout()
 {
-    using namespace soclayout;
+    using namespace formlayout;
     TFormSpec spec{.Name = "TFORMDORVALIN", .Caption = "Dorvalin V1.0.1", .ClientWidth = 789, .ClientHeight = 520,
                    .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
     auto& c = spec.Controls;

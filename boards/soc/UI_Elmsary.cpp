@@ -4,7 +4,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "boards/soc/BoardFormSocLayout.h"
+#include "boards/frame/BoardFormLayout.h"
 #include "boards/soc/CONFIG_ELMSARY.h"
 #include "boards/soc/ElmsaryParts.h"
 
@@ -12,7 +12,7 @@ namespace {
 
 TFormSpec ElmsaryLayout()
 {
-    using namespace soclayout;
+    using namespace formlayout;
     TFormSpec spec{.Name = "TFORMELMSARY", .Caption = "Elmsary V1.0.1", .ClientWidth = 789, .ClientHeight = 520,
                    .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
     auto& c = spec.Controls;

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "boards/soc/BoardFormSocLayout.h"
+#include "boards/frame/BoardFormLayout.h"
 #include "boards/soc/CONFIG_KILVERNE.h"
 #include "boards/soc/KilverneParts.h"
 #include "model/Text.h"
@@ -23,7 +23,7 @@ const char* const kRevisions[] = {"revision A", "revision B", "revision C"};
 constexpr int32_t kRevisionC = 2;
 
 using K = KILVERNE_CONFIG;
-const soclayout::TGroupCheckBox kGroupBoxes[] = {
+const formlayout::TGroupCheckBox kGroupBoxes[] = {
     {"CheckBoxOSC", "CLOCK", offsetof(K, bClock), "ShapeOSC"},
     {"CheckBoxLED", "LED x 8", offsetof(K, bLed), "ShapeLED"},
     {"CheckBoxButton", "Button x 2", offsetof(K, bKey), "ShapeButton"},
@@ -52,7 +52,7 @@ constexpr int kRevisionRowHeight = 35;
 
 TFormSpec KilverneLayout()
 {
-    using namespace soclayout;
+    using namespace formlayout;
     TFormSpec spec{.Name = "TFORMKILVERNE", .Caption = "Kilverne", .ClientWidth = 794, .ClientHeight = 517,
                    .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
     auto& c = spec.Controls;

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "boards/soc/BoardFormSocLayout.h"
+#include "boards/frame/BoardFormLayout.h"
 #include "boards/soc/CONFIG_LANTERBY.h"
 #include "boards/soc/LanterbyParts.h"
 #include "model/Text.h"
@@ -12,7 +12,7 @@
 
 namespace {
 
-const soclayout::TGroupCheckBox kGroupBoxes[] = {
+const formlayout::TGroupCheckBox kGroupBoxes[] = {
     {"CheckBoxOSC", "CLOCK", offsetof(LANTERBY_CONFIG, bClock), "ShapeOSC"},
     {"CheckBoxLED", "LED x 10", offsetof(LANTERBY_CONFIG, bLed), "ShapeLED"},
     {"CheckBoxButton", "Button x 5", offsetof(LANTERBY_CONFIG, bKey), "ShapeButton"},
@@ -38,7 +38,7 @@ const soclayout::TGroupCheckBox kGroupBoxes[] = {
 
 TFormSpec LanterbyLayout()
 {
-    using namespace soclayout;
+    using namespace formlayout;
     TFormSpec spec{.Name = "TFORMLANTERBY", .Caption = "Lanterby", .ClientWidth = 793, .ClientHeight = 559,
                    .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
     auto& c = spec.Controls;

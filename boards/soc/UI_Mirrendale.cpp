@@ -4,7 +4,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "boards/soc/BoardFormSocLayout.h"
+#include "boards/frame/BoardFormLayout.h"
 #include "boards/soc/CONFIG_MIRRENDALE.h"
 #include "boards/soc/MirrendaleParts.h"
 
@@ -15,7 +15,7 @@ bool IsHpsShape(const std::string& name) { return name == "ShapeHPS" || name.rfi
 
 TFormSpec MirrendaleLayout()
 {
-    using namespace soclayout;
+    using namespace formlayout;
     TFormSpec spec{.Name = "TFORMMIRRENDALE", .Caption = "Mirrendale V1.0.0", .ClientWidth = 794,
                    .ClientHeight = 515, .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
     auto& c = spec.Controls;

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "boards/soc/BoardFormSocLayout.h"
+#include "boards/frame/BoardFormLayout.h"
 #include "boards/soc/CONFIG_VANTREMERE.h"
 #include "boards/soc/VantremereParts.h"
 #include "model/Text.h"
@@ -13,7 +13,7 @@ namespace {
 
 using BOARD_CONFIG = TConfigVantremere::BOARD_CONFIG;
 
-const soclayout::TGroupCheckBox kGroupBoxes[] = {
+const formlayout::TGroupCheckBox kGroupBoxes[] = {
     {"CheckBoxOSC", "CLOCK", offsetof(BOARD_CONFIG, bClock), "ShapeOSC"},
     {"CheckBoxLED", "LED x 10", offsetof(BOARD_CONFIG, bLed), "ShapeLED"},
     {"CheckBoxButton", "Button x 2", offsetof(BOARD_CONFIG, bKey), "ShapeButton"},
@@ -27,7 +27,7 @@ const soclayout::TGroupCheckBox kGroupBoxes[] = {
 
 TFormSpec VantremereLayout()
 {
-    using namespace soclayout;
+    using namespace formlayout;
     TFormSpec spec{.Name = "TFORMVANTREMERE", .Caption = "Vantremere V1.0.1", .ClientWidth = 793,
                    .ClientHeight = 497, .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
     auto& c = spec.Controls;

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "boards/soc/BoardFormSocLayout.h"
+#include "boards/frame/BoardFormLayout.h"
 #include "boards/soc/CONFIG_WENDLEBURY.h"
 #include "boards/soc/WendleburyParts.h"
 #include "model/Text.h"
@@ -23,7 +23,7 @@ const char* const kVoltageItems[] = {"3.3 V", "2.5 V (Default)", "1.8 V", "1.5 V
 
 bool IsVoltageIndex(int32_t index) { return index >= 0 && index <= 3; }
 
-const soclayout::TGroupCheckBox kGroupBoxes[] = {
+const formlayout::TGroupCheckBox kGroupBoxes[] = {
     {"CheckBoxOSC", "CLOCK", offsetof(WENDLEBURY_CONFIG, bClock), "ShapeOSC"},
     {"CheckBoxLED", "LED x 10", offsetof(WENDLEBURY_CONFIG, bLed), "ShapeLED"},
     {"CheckBoxButton", "Button x 4", offsetof(WENDLEBURY_CONFIG, bKey), "ShapeButton"},
@@ -44,7 +44,7 @@ constexpr int kJumperTop = 408;
 
 TFormSpec WendleburyLayout()
 {
-    using namespace soclayout;
+    using namespace formlayout;
     TFormSpec spec{.Name = "TFORMWENDLEBURY", .Caption = "Wendlebury V1.0.2", .ClientWidth = 789,
                    .ClientHeight = 536, .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
     auto& c = spec.Controls;

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "boards/soc/BoardFormSocLayout.h"
+#include "boards/frame/BoardFormLayout.h"
 #include "boards/soc/CONFIG_WYNDHOLT.h"
 #include "boards/soc/WyndholtParts.h"
 
@@ -12,7 +12,7 @@ namespace {
 
 TFormSpec WyndholtLayout()
 {
-    using namespace soclayout;
+    using namespace formlayout;
     TFormSpec spec{.Name = "TFORMWYNDHOLT", .Caption = "Wyndholt V1.0.1", .ClientWidth = 793, .ClientHeight = 536,
                    .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
     auto& c = spec.Controls;

@@ -2,7 +2,7 @@
 // the form that mark them.
 #pragma once
 
-#include "boards/soc/BoardParts.h"
+#include "boards/frame/BoardParts.h"
 
 constexpr int VANTREMERE_PHOTO_WIDTH = 400;
 constexpr int VANTREMERE_PHOTO_HEIGHT = 300;

@@ -2,7 +2,7 @@
 // HSMC voltage jumper, with the overlay shapes of the form that mark them.
 #pragma once
 
-#include "boards/soc/BoardParts.h"
+#include "boards/frame/BoardParts.h"
 
 constexpr int WENDLEBURY_PHOTO_WIDTH = 400;
 constexpr int WENDLEBURY_PHOTO_HEIGHT = 300;

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "boards/soc/GpioHeaders.h"
+#include "boards/frame/GpioHeaders.h"
 #include "model/MainBoard.h"
 
 struct WYNDHOLT_CONFIG {

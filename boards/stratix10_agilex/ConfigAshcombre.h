@@ -20,7 +20,7 @@
 #include <cstdint>
 #include <string>
 
-#include "boards/soc/ConfigRecordObject.h"
+#include "boards/frame/ConfigRecordObject.h"
 
 // 300 bytes, little-endian.
 struct AshcombreRecord {

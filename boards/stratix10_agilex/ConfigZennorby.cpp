@@ -3,7 +3,7 @@
 #include <iterator>
 #include <vector>
 
-#include "boards/arria10/ConfigSi5340.h"
+#include "boards/frame/ConfigSi5340.h"
 #include "boards/stratix10_agilex/ConfigStratix10Agilex.h"
 #include "model/Text.h"
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "boards/arria10/BoardFormSi5340.h"
+#include "boards/frame/BoardFormSi5340.h"
 #include "boards/stratix10_agilex/AshcombreParts.h"
 #include "boards/stratix10_agilex/BoardFormStratix10Agilex.h"
 #include "boards/stratix10_agilex/CONFIG_ASHCOMBRE.h"

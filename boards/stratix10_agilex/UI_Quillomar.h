@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "boards/arria10/BoardFormConfigObject.h"
+#include "boards/frame/BoardFormConfigObject.h"
 #include "boards/stratix10_agilex/ConfigRennacre.h"
 
 // The part rows of the board type combo.

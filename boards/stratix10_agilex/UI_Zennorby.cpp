@@ -4,8 +4,7 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "boards/arria10/BoardFormSi5340.h"
-#include "boards/soc/ConfigWendlebury.h"
+#include "boards/frame/BoardFormSi5340.h"
 #include "boards/stratix10_agilex/BoardFormStratix10Agilex.h"
 #include "boards/stratix10_agilex/CONFIG_ZENNORBY.h"
 #include "boards/stratix10_agilex/ZennorbyParts.h"
@@ -453,11 +452,13 @@ void TFormZennorby::AfterSuccess()
 
 void TFormZennorby::WriteHsmcPinLists()
 {
-    TConfigWendlebury list;
-    list.BuildCardList(CONNECTOR_HSMC, true, 3);
+    // The HSMC list of a configuration-object board (the Wendlebury rule).
+    int32_t count = 0;
+    uint8_t ids[256];
+    BuildConfigBoardCardList(CONNECTOR_HSMC, true, 3, count, ids);
     bool written = true;
-    for (int32_t k = 0; k < list.m_CardCount && written; ++k) {
-        const DaughterId card = list.m_CardIds[k];
+    for (int32_t k = 0; k < count && written; ++k) {
+        const DaughterId card = ids[k];
         if (card == 0) continue;
         TDaughterBoard daughter;
         daughter.LoadCard(card, MAINBOARD_WENDLEBURY, "", 8, 0);  // "3.3-V LVTTL"

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "boards/arria10/BoardFormConfigObject.h"
+#include "boards/frame/BoardFormConfigObject.h"
 #include "boards/stratix10_agilex/ConfigZennorby.h"
 
 // One row of the FPGA parts the board is built with; the name is the combo

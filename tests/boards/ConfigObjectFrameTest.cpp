@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "boards/arria10/BoardFormConfigObject.h"
+#include "boards/frame/BoardFormConfigObject.h"
 #include "boards/frame/ConfigFrame.h"
 #include "model/SettingsFile.h"
 #include "model/Text.h"

@@ -1,8 +1,8 @@
-#include "boards/arria10/BoardFormSi5340.h"
+#include "boards/frame/BoardFormSi5340.h"
 
 #include <cstring>
 
-#include "boards/arria10/ConfigSi5340.h"
+#include "boards/frame/ConfigSi5340.h"
 #include "model/Text.h"
 
 namespace {

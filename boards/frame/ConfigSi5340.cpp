@@ -1,4 +1,4 @@
-#include "boards/arria10/ConfigSi5340.h"
+#include "boards/frame/ConfigSi5340.h"
 
 #include "model/Configboard.h"
 #include "model/Text.h"

@@ -1,4 +1,4 @@
-// The pieces that the layouts of this family's forms are made of: buttons,
+// The pieces that the layouts of the board forms are made of: buttons,
 // check boxes, labels, card combos and prefix edits in the "System
 // Configuration" group box, and the board panel with the photograph and the
 // overlay rectangles over its parts.
@@ -7,10 +7,10 @@
 #include <cstddef>
 #include <vector>
 
-#include "boards/soc/BoardParts.h"
+#include "boards/frame/BoardParts.h"
 #include "platform/Forms.h"
 
-namespace soclayout {
+namespace formlayout {
 
 // Where the photograph lies in the board panel, and how far an overlay
 // rectangle stands outside its part.
@@ -99,4 +99,4 @@ inline constexpr TGpioHeaderSpec kGpioHeader1 = {"GPIO-1 Header", "Label2", "Com
 void AddGpioHeader(std::vector<TControlSpec>& controls, int top, const TGpioHeaderSpec& header,
                    const char* onChange, const char* onClick = nullptr, const char* onPrefixChange = nullptr);
 
-}  // namespace soclayout
+}  // namespace formlayout

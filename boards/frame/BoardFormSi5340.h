@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "boards/arria10/BoardFormConfigObject.h"
+#include "boards/frame/BoardFormConfigObject.h"
 #include "platform/Seam.h"
 
 // The layout of a Si5340 board's form (831 x 588): "Change Main Board", the

@@ -1,8 +1,8 @@
-#include "boards/soc/BoardFormSocLayout.h"
+#include "boards/frame/BoardFormLayout.h"
 
-#include "boards/soc/BoardFormSoc.h"
+#include "boards/BoardForm.h"
 
-namespace soclayout {
+namespace formlayout {
 
 TControlSpec Button(const char* name, int left, int top, int width, const char* caption, const char* onClick)
 {
@@ -114,10 +114,10 @@ void AddGpioHeader(std::vector<TControlSpec>& controls, int top, const TGpioHead
     controls.push_back(Label(header.TitleLabel, 12, top, 220, header.Title, true));
     controls.push_back(ComboBox(header.Combo, 12, top + 24, 236, onChange, onClick));
     controls.push_back(Label(header.PrefixLabel, 12, top + 60, 84, "Prefix Name:"));
-    TControlSpec prefix = Edit(header.Prefix, 100, top + 56, 148, TSocBoardForm::kMaxNameLength);
+    TControlSpec prefix = Edit(header.Prefix, 100, top + 56, 148, TBoardForm::kMaxNameLength);
     prefix.OnChange = onPrefixChange;
     controls.push_back(prefix);
     controls.push_back(CardImage(header.Picture, 262, top + 6));
 }
 
-}  // namespace soclayout
+}  // namespace formlayout

@@ -1,5 +1,5 @@
-// The 40-pin GPIO headers of the boards of this family, as their settings
-// records index them.
+// The two 40-pin GPIO headers of the boards that have them, as their
+// settings records index them.
 #pragma once
 
 // The two 40-pin GPIO headers.

@@ -1,4 +1,4 @@
-#include "boards/arria10/BoardFormConfigObject.h"
+#include "boards/frame/BoardFormConfigObject.h"
 
 #include "model/Text.h"
 #include "platform/Seam.h"
