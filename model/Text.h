@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/Text.h"  // case and path helpers
+
 // printf-style formatting that always uses the C locale (a full stop as the
 // decimal point), whatever locale the process runs under.
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
@@ -20,10 +22,6 @@ public:
 // else; throws EConvertError otherwise (also on overflow of 32 bits).
 int StrToInt(const std::string& text);
 
-// ASCII case-insensitive equality.
-bool SameTextIgnoringCase(const std::string& a, const std::string& b);
-std::string UpperCase(std::string text);
-
 // Fixed-width, zero-terminated text fields of the settings records.
 // ReadFixedText stops at the first zero or at the field's width, whichever
 // comes first, so a field without a zero is read as cut at its width.
@@ -31,8 +29,3 @@ std::string ReadFixedText(const char* field, std::size_t width);
 // Writes at most width - 1 bytes and a terminating zero, cut before a UTF-8
 // sequence that would not fit whole; bytes after the zero are left as they were.
 void WriteFixedText(char* field, std::size_t width, const std::string& text);
-
-// Path helpers ("/" separated).
-std::string ExtractFilePath(const std::string& path);  // folder with its trailing "/"
-std::string ExtractFileName(const std::string& path);  // name and extension
-std::string ChangeFileExt(const std::string& path, const std::string& ext);

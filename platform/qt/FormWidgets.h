@@ -22,6 +22,12 @@ std::string FromQString(const QString& text);
 // Calls a handler function if one is set, as the layer calls every handler.
 void CallNotify(const TNotifyEvent& handler, TObject* sender);
 
+// The widget that holds the controls of a parent (none without a parent).
+QWidget* ContainerOf(TWinControl* parent);
+// Fills the widget's background with the colour, or, for clDefault, leaves it
+// to the platform's own window colour.
+void SetBackgroundColor(QWidget* widget, TColor color);
+
 // The top-level widget (or hosted child) of a form.
 class FormWidget : public QWidget {
 public:

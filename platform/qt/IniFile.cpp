@@ -12,7 +12,7 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include "model/Text.h"
+#include "platform/Text.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "model/Text.h"
 #include "platform/Forms.h"
+#include "platform/Text.h"
 #include "platform/qt/FormWidgets.h"
 #include "platform/qt/NamedResources.h"
 
