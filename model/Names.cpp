@@ -142,13 +142,6 @@ const char* const kVhdl2008[] = {
     "xor",
 };
 
-std::string LowerCase(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    return text;
-}
-
 using WordSet = std::unordered_set<std::string>;
 
 template <std::size_t N>

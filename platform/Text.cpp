@@ -22,6 +22,13 @@ std::string UpperCase(std::string text)
     return text;
 }
 
+std::string LowerCase(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
 std::string ExtractFilePath(const std::string& path)
 {
     size_t slash = path.find_last_of('/');

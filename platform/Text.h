@@ -6,7 +6,9 @@
 
 // ASCII case-insensitive equality.
 bool SameTextIgnoringCase(const std::string& a, const std::string& b);
+// ASCII letters only; every other byte stays.
 std::string UpperCase(std::string text);
+std::string LowerCase(std::string text);
 
 // Path helpers ("/" separated).
 std::string ExtractFilePath(const std::string& path);  // folder with its trailing "/"

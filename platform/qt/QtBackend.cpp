@@ -42,13 +42,6 @@ std::vector<std::string> SplitOn(const std::string& text, char separator)
     return parts;
 }
 
-std::string LowerCase(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
 QString RunFileDialog(const seam::FileDialogRequest& request, bool save)
 {
     QFileDialog dialog(QApplication::activeWindow(), ToQString(request.title), ToQString(request.initialFolder));
