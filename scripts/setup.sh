@@ -4,7 +4,7 @@
 # Safe to run again: it installs only what is missing.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev googletest libbenchmark-dev
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev googletest
           libjpeg-dev iverilog verilator ghdl xvfb xauth fonts-dejavu-core fontconfig x11-utils)
 missing=()
 for p in "${packages[@]}"; do

@@ -10,6 +10,8 @@
 #include "platform/qt/NamedResources.h"
 #include "tests/app/AppTestForms.h"
 
+namespace main_form_test {
+
 namespace {
 
 using MainFormTest = ShellTest;
@@ -264,3 +266,5 @@ TEST(CardBitmapNameTest, TableHasAnEntryForEveryCardButTheGaps)
 }
 
 }  // namespace
+
+}  // namespace main_form_test

@@ -9,6 +9,8 @@
 #include "platform/qt/NamedResources.h"
 #include "tests/app/AppTestForms.h"
 
+namespace pictures_test {
+
 namespace {
 
 std::string Lower(std::string text)
@@ -54,3 +56,5 @@ TEST(PicturesTest, EveryPictureOfTheBoardAndCardTablesLoads)
 }
 
 }  // namespace
+
+}  // namespace pictures_test

@@ -8,6 +8,8 @@
 #include "platform/qt/NamedResources.h"
 #include "tests/app/AppTestForms.h"
 
+namespace selector_test {
+
 namespace {
 
 using SelectorTest = ShellTest;
@@ -208,3 +210,5 @@ TEST(SelectorRowsTest, TableHoldsTheFortyTwoBoardsInIdOrder)
 }
 
 }  // namespace
+
+}  // namespace selector_test

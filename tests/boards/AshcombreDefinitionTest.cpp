@@ -12,6 +12,8 @@
 #include "tests/boards/DefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace ashcombre_definition_test {
+
 namespace {
 
 constexpr IoStandard V18 = 3, LVPECL = 20, HCSL = 37, V12 = 40, SSTL12D = 56, HSDIO = 59, TDS = 60;
@@ -327,3 +329,5 @@ TEST_F(AshcombreDefinition, ARecordOfAnotherBoardOrSizeIsAProgrammingError)
         EXPECT_EQ(failure.condition, "Config.Size == sizeof(TConfigAshcombre::ASHCOMBRE_CONFIG)");
     }
 }
+
+}  // namespace ashcombre_definition_test

@@ -9,6 +9,8 @@
 #include "tests/boards/Stratix10AgilexFormFixture.h"
 #include "tests/boards/Stratix10AgilexRecords.h"
 
+namespace ashcombre_form_test {
+
 using namespace s10form;
 
 namespace {
@@ -338,3 +340,5 @@ TEST_F(AshcombreForm, AMissingIpFileStopsTheRun)
     // No file of the run is kept, not even the controller folder.
     EXPECT_EQ(FilesIn(ExtractFilePath(qpf)), std::vector<std::string>{});
 }
+
+}  // namespace ashcombre_form_test

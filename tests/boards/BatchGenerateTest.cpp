@@ -12,6 +12,8 @@
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
+namespace batch_generate_test {
+
 namespace {
 
 // The 40-pin list of the one-header boards, item 0 "None" first.
@@ -236,3 +238,5 @@ TEST(BatchKey, IsTheLeftCtrlKey)
     seam.ctrlDown = true;
     EXPECT_TRUE(IsBatchKeyHeld());
 }
+
+}  // namespace batch_generate_test

@@ -10,6 +10,8 @@
 #include "tests/boards/FormTestSupport.h"
 #include "tests/boards/NoticeTexts.h"
 
+namespace brackwell_form_test {
+
 namespace {
 
 const std::string kVSep = "//=======================================================";
@@ -51,9 +53,9 @@ int ItemOf(int hsmc, DaughterId card)
     return 0;
 }
 
-class BrackwellForm : public BoardFormTest<TFormBrackwell, MAINBOARD_BRACKWELL> {
+class BrackwellForm : public RecordFormTest<TFormBrackwell, MAINBOARD_BRACKWELL> {
 protected:
-    BrackwellForm() : BoardFormTest("Brackwell") {}
+    BrackwellForm() : RecordFormTest("Brackwell") {}
 
     BRACKWELL_CONFIG Defaults()
     {
@@ -65,7 +67,7 @@ protected:
         r.nPllFreq[0] = r.nPllFreq[1] = r.nPllFreq[2] = 4;
         return r;
     }
-    BRACKWELL_CONFIG Saved(TFormBrackwell* form) { return BoardFormTest::Saved<BRACKWELL_CONFIG>(form); }
+    BRACKWELL_CONFIG Saved(TFormBrackwell* form) { return RecordFormTest::Saved<BRACKWELL_CONFIG>(form); }
     void PickCard(TFormBrackwell* form, int hsmc, DaughterId card, const std::string& prefix = "")
     {
         UserPick(form->m_HsmcCombos[hsmc], ItemOf(hsmc, card));
@@ -738,3 +740,5 @@ TEST_F(BrackwellForm, EverythingAtOnceGivesNoBallTwice)
     EXPECT_TRUE(HasLine(qsf, "set_location_assignment PIN_P19 -to CD_OUT0"));
     ExpectVerilogCompiles("Everything", {"EXT_PLL_CTRL.v"});
 }
+
+}  // namespace brackwell_form_test

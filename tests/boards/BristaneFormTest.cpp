@@ -9,6 +9,8 @@
 #include "model/Text.h"
 #include "tests/boards/BoardFormTestSupport.h"
 
+namespace bristane_form_test {
+
 using namespace form_test;
 
 namespace {
@@ -133,3 +135,5 @@ TEST_F(BristaneForm, OtherCardsKeepTheirNamesAndTheDestructorSaves)
     EXPECT_EQ(bytes[0], MAINBOARD_BRISTANE);
     EXPECT_EQ(static_cast<uint8_t>(bytes[147]), 12);
 }
+
+}  // namespace bristane_form_test

@@ -16,6 +16,8 @@
 #include "tests/boards/NoticeTexts.h"
 #include "tests/support/ProgramResources.h"
 
+namespace colvenna_form_test {
+
 namespace {
 
 using socform::ItemTexts;
@@ -569,3 +571,5 @@ TEST_F(ColvennaForm, CraftedRecordsLoadSafely)
         UserClick(form->ButtonSave);
     }
 }
+
+}  // namespace colvenna_form_test

@@ -16,6 +16,8 @@
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
+namespace config_ashcombre_test {
+
 namespace {
 
 const std::string kVRule = "//=======================================================";
@@ -293,3 +295,5 @@ TEST_F(AshcombreObject, ExportStopsAtTheFirstFileThatFails)
     seam.resources.erase(UpperCase("ashcombre_power_on_reset_verilog"));
     EXPECT_FALSE(object.ExportIpFiles(second.Path()));
 }
+
+}  // namespace config_ashcombre_test

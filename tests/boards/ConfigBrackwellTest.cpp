@@ -10,6 +10,8 @@
 #include "tests/boards/DefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace config_brackwell_test {
+
 namespace {
 
 constexpr PinDirection IN = PIN_DIR_INPUT;
@@ -508,3 +510,5 @@ TEST(ConfigBrackwell, RecordsOfAnotherBoardSizeOrDeviceAreBrokenInvariants)
         EXPECT_EQ(std::memcmp(board.m_BrackwellConfig.bytes, &r, sizeof r), 0);
     }
 }
+
+}  // namespace config_brackwell_test

@@ -7,6 +7,8 @@
 #include "tests/boards/DefinitionCheck.h"
 #include "tests/generate/GenerateSupport.h"
 
+namespace config_bristane_test {
+
 namespace {
 
 BRISTANE_CONFIG Record(bool everyGroup)
@@ -132,3 +134,5 @@ TEST(ConfigBristane, GpioMastersHoldTwoInputs)
     EXPECT_EQ(gpio0->GetPin(2)->GetDirection(), PIN_DIR_INPUT);
     EXPECT_EQ(gpio0->GetPin(2)->GetIoStandard(), kLvttl);
 }
+
+}  // namespace config_bristane_test

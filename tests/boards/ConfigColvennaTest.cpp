@@ -14,8 +14,11 @@
 #include "boards/cyclone5_stratix5/CONFIG_COLVENNA.h"
 #include "boards/cyclone5_stratix5/ConfigColvenna.h"
 #include "tests/boards/BoardDefinitionCheck.h"
+#include "tests/boards/DefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
+
+namespace config_colvenna_test {
 
 namespace {
 
@@ -99,28 +102,6 @@ const std::vector<std::pair<std::string, std::string>> kOscillatorClocks = {
     {"OSC_50_B3B", "50.00000 MHz"}, {"OSC_50_B4A", "50.00000 MHz"}, {"OSC_50_B4D", "50.00000 MHz"},
     {"OSC_50_B7A", "50.00000 MHz"}, {"OSC_50_B7D", "50.00000 MHz"}, {"OSC_50_B8A", "50.00000 MHz"},
     {"OSC_50_B8D", "50.00000 MHz"}};
-
-std::vector<std::string> NamesOf(const TConnector* connector)
-{
-    std::vector<std::string> names;
-    for (int i = 0; i < connector->GetPinCount(); ++i)
-        if (connector->GetPin(i)) names.push_back(connector->GetPin(i)->GetName());
-    return names;
-}
-
-// Balls given to more than one pin of the board, placeholders included.
-std::set<std::string> RepeatedBalls(const TMainBoard& board)
-{
-    std::map<std::string, int> uses;
-    for (int c = 0; c < board.GetConnectorCount(); ++c)
-        for (int i = 0; i < board.GetConnector(c)->GetPinCount(); ++i)
-            if (const TPin* pin = board.GetConnector(c)->GetPin(i); pin && !pin->GetLocation().empty())
-                ++uses[pin->GetLocation()];
-    std::set<std::string> repeated;
-    for (const auto& [ball, count] : uses)
-        if (count > 1) repeated.insert(ball);
-    return repeated;
-}
 
 // The 1-based positions of a master that hold a pin at a known ball, and
 // that hold a pin at all.
@@ -779,3 +760,5 @@ TEST(ConfigColvennaObject, RecordFileOfExactlyItsSize)
                                             "no/such/folder/c.cfg\". No such file or directory",
                                         "Failed to create file."}));
 }
+
+}  // namespace config_colvenna_test

@@ -10,6 +10,8 @@
 #include "tests/boards/BoardDefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace config_dorvalin_elmsary_test {
+
 using namespace defcheck;
 
 namespace {
@@ -314,3 +316,5 @@ TEST_F(ConfigSmallSocTest, ARecordOfAnotherBoardOrSizeIsAProgrammingError)
     elmsary.Size = 412;
     EXPECT_THROW(CONFIG_ELMSARY(&board, &elmsary), InvariantFailure);
 }
+
+}  // namespace config_dorvalin_elmsary_test

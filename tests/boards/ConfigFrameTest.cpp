@@ -4,6 +4,8 @@
 #include "boards/frame/ConfigFrame.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace config_frame_test {
+
 namespace {
 
 struct TINY_CONFIG {
@@ -138,3 +140,5 @@ TEST(ConfigFrame, DeviceFields)
     EXPECT_EQ(board.GetSpeedGrade(), 0);
     EXPECT_EQ(board.GetDevice(), "5SGXEA3K2F40C3");
 }
+
+}  // namespace config_frame_test

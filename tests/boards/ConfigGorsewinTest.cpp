@@ -8,6 +8,8 @@
 #include "tests/boards/DefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace config_gorsewin_test {
+
 namespace {
 
 constexpr PinDirection IN = PIN_DIR_INPUT;
@@ -231,3 +233,5 @@ TEST(ConfigGorsewin, RecordsOfAnotherBoardOrSizeAreBrokenInvariants)
         EXPECT_EQ(board.GetBoardId(), MAINBOARD_GORSEWIN);
     }
 }
+
+}  // namespace config_gorsewin_test

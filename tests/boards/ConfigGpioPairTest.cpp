@@ -15,6 +15,8 @@
 #include "tests/boards/BoardDefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace config_gpio_pair_test {
+
 using namespace defcheck;
 
 namespace {
@@ -607,3 +609,5 @@ TEST_F(ConfigGpioPairTest, ProgrammingErrors)
         }
     }
 }
+
+}  // namespace config_gpio_pair_test

@@ -18,6 +18,8 @@
 #include "tests/boards/DefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace config_hethermoor_ivenhold_jessamont_test {
+
 using defcheck::Row;
 
 namespace {
@@ -511,3 +513,5 @@ TEST(ConfigJessamont, GpioMastersByTheCards)
 }
 
 }  // namespace
+
+}  // namespace config_hethermoor_ivenhold_jessamont_test

@@ -13,6 +13,8 @@
 #include "model/MainBoard.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace config_hollarne_test {
+
 namespace {
 
 constexpr DaughterId CARD_GPIO_DEFAULT = 1;  // 40 pins, "GPIO Default"
@@ -741,3 +743,5 @@ TEST_F(ConfigHollarneTest, EightyPinCardWithoutTheSecondHeaderIsAProgrammingErro
 }
 
 }  // namespace
+
+}  // namespace config_hollarne_test

@@ -8,6 +8,8 @@
 #include "tests/boards/DefinitionCheck.h"
 #include "tests/generate/GenerateSupport.h"
 
+namespace config_kestleford_test {
+
 namespace {
 
 KESTLEFORD_CONFIG EveryGroup()
@@ -237,3 +239,5 @@ TEST(ConfigKestleford, EthernetAndTheSharedI2cGroup)
     r.nHsmcVoltage = 4;
     EXPECT_THROW(CONFIG_KESTLEFORD(&board, &r), InvariantFailure);
 }
+
+}  // namespace config_kestleford_test

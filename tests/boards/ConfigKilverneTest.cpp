@@ -10,6 +10,8 @@
 #include "tests/boards/BoardDefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace config_kilverne_test {
+
 using namespace defcheck;
 
 namespace {
@@ -389,3 +391,5 @@ TEST(BbbPinOut, TheTablesAndWhatTheyRefuse)
     EXPECT_THROW(GetBbbPinOut(1, 0, 5, name, direction, io), InvariantFailure);
     EXPECT_THROW(GetBbbPinOut(10, 2, 5, name, direction, io), InvariantFailure);
 }
+
+}  // namespace config_kilverne_test

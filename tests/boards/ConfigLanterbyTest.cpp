@@ -8,6 +8,8 @@
 #include "tests/boards/BoardDefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace config_lanterby_test {
+
 using namespace defcheck;
 
 namespace {
@@ -207,3 +209,5 @@ TEST_F(ConfigLanterbyTest, ARecordOfAnotherBoardOrSizeIsAProgrammingError)
     record.Size = 291;
     EXPECT_THROW(CONFIG_LANTERBY(&board, &record), InvariantFailure);
 }
+
+}  // namespace config_lanterby_test

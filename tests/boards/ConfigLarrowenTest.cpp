@@ -10,6 +10,8 @@
 #include "tests/boards/DefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace config_larrowen_test {
+
 namespace {
 
 constexpr PinDirection IN = PIN_DIR_INPUT;
@@ -247,3 +249,5 @@ TEST(ConfigLarrowen, TheCopyIsMadeBeforeTheRecordChecks)
         EXPECT_EQ(board.GetBoardId(), MAINBOARD_LARROWEN);
     }
 }
+
+}  // namespace config_larrowen_test

@@ -9,6 +9,8 @@
 #include "tests/boards/BoardDefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace config_mirrendale_test {
+
 using namespace defcheck;
 
 namespace {
@@ -269,3 +271,5 @@ TEST_F(ConfigMirrendaleTest, ARecordOfAnotherBoardOrSizeIsAProgrammingError)
     record.Size = 404;
     EXPECT_THROW(CONFIG_MIRRENDALE(&board, &record), InvariantFailure);
 }
+
+}  // namespace config_mirrendale_test

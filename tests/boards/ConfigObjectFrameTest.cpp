@@ -13,6 +13,8 @@
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
+namespace config_object_frame_test {
+
 namespace {
 
 struct TINY_CONFIG {
@@ -209,3 +211,5 @@ TEST_F(ConfigObjectFrame, ANoToTheQuestionEndsTheClickAndALoadFailureShowsItsBox
     EXPECT_EQ(form.events, (std::vector<std::string>{"ConfigToForm", "AfterShow"}));
     EXPECT_EQ(form.EditProjectName->Text(), "loaded");
 }
+
+}  // namespace config_object_frame_test

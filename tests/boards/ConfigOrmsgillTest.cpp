@@ -10,6 +10,8 @@
 #include "tests/boards/DefinitionCheck.h"
 #include "tests/generate/GenerateSupport.h"
 
+namespace config_ormsgill_test {
+
 namespace {
 
 ORMSGILL_CONFIG Defaults()
@@ -309,3 +311,5 @@ TEST(ConfigOrmsgill, RecordsOutsideTheFormsLimitsAreBrokenInvariants)
         EXPECT_EQ(failure.condition, "Config.BoardId == MAINBOARD_ORMSGILL");
     }
 }
+
+}  // namespace config_ormsgill_test

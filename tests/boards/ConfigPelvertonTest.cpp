@@ -10,6 +10,8 @@
 #include "tests/boards/DefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace config_pelverton_test {
+
 namespace {
 
 void SetNodeDefaults(PELVERTON_FPGA_CONFIG& n)
@@ -270,3 +272,5 @@ TEST(ConfigPelverton, SsramAloneAndTheDeviceByTheHead)
     r.Size = 1335;
     EXPECT_THROW(CONFIG_PELVERTON(&board, &r, 0), InvariantFailure);
 }
+
+}  // namespace config_pelverton_test

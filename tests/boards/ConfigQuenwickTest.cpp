@@ -8,6 +8,8 @@
 #include "tests/boards/DefinitionCheck.h"
 #include "tests/generate/GenerateSupport.h"
 
+namespace config_quenwick_test {
+
 namespace {
 
 QUENWICK_CONFIG Defaults()
@@ -222,3 +224,5 @@ TEST(ConfigQuenwick, TheFmcMastersWireTheUserPairsOfTheVitaPinOut)
     }
     EXPECT_EQ(families, (std::map<std::string, int>{{"CLK", 4}, {"HA", 48}, {"HB", 44}, {"LA", 68}}));
 }
+
+}  // namespace config_quenwick_test

@@ -17,6 +17,8 @@
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
+namespace config_rennacre_test {
+
 namespace {
 
 using RENNACRE_CONFIG = TConfig_Rennacre::RENNACRE_CONFIG;
@@ -462,3 +464,5 @@ TEST_F(ConfigRennacre, ExportStopsAtTheFirstFileThatFails)
                   "Cannot create folder \"" + other.Path() + "si5341_controller\". Not a directory",
                   "Cannot create folder \"" + other.Path() + "missing/si5341_controller\". No such file or directory"}));
 }
+
+}  // namespace config_rennacre_test

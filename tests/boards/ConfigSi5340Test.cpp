@@ -16,6 +16,8 @@
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
+namespace config_si5340_test {
+
 namespace {
 
 using namespace si5340text;
@@ -389,3 +391,5 @@ TEST(ConfigGarvelow, SecondPcieTerminationOnGarvelowOnly)
     fallowmere.m_Config.bFan = 1;
     EXPECT_EQ(fallowmere.GetQsfText(), Termination(PcieLines("PCIE")));
 }
+
+}  // namespace config_si5340_test

@@ -18,6 +18,8 @@
 #include "tests/boards/DefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace config_stratix_test {
+
 namespace {
 
 int PinCount(const TMainBoard& board)
@@ -528,3 +530,5 @@ TEST(ConfigStratixBoards, ARecordOfAnotherBoardOrSizeIsABrokenInvariant)
     e.BoardId = MAINBOARD_DRENNOCK;
     EXPECT_THROW(CONFIG_ESTOVER(&board, &e), InvariantFailure);
 }
+
+}  // namespace config_stratix_test

@@ -20,6 +20,8 @@
 #include "tests/boards/DefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace config_tavrel_hsmc_boards_test {
+
 namespace {
 
 using defcheck::Row;
@@ -683,3 +685,5 @@ TEST(ConfigTavrelHsmcBoards, TavrelAttachTakesTavrelAndHsmcCardsOnly)
     EXPECT_EQ(master->GetPin(2)->GetLocation(), "J26");
     EXPECT_EQ(master->GetAttachedType(), CONNECTOR_HSMC);
 }
+
+}  // namespace config_tavrel_hsmc_boards_test

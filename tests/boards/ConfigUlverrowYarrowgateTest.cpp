@@ -17,6 +17,8 @@
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
+namespace config_ulverrow_yarrowgate_test {
+
 namespace {
 
 using namespace si5340text;
@@ -469,3 +471,5 @@ TEST_F(ConfigYarrowgateTest, ExportStopsAtTheFirstFileItCannotWrite)
     WriteFile(folder.Path() + "blocked", "");
     EXPECT_FALSE(object.ExportIpFiles(folder.Path() + "blocked/"));
 }
+
+}  // namespace config_ulverrow_yarrowgate_test

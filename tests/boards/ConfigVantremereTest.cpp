@@ -11,6 +11,8 @@
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
+namespace config_vantremere_test {
+
 using namespace defcheck;
 
 namespace {
@@ -162,3 +164,5 @@ TEST_F(ConfigVantremereTest, TheObjectHoldsLoadsSavesAndListsOnly)
     const std::vector<int> expected = {0, 1, 12, 13, 55, 62, 63, 66, 67, 68, 69, 76, 85, 86, 87};
     EXPECT_EQ(std::vector<int>(config.m_CardIds, config.m_CardIds + config.m_CardCount), expected);
 }
+
+}  // namespace config_vantremere_test

@@ -10,6 +10,8 @@
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
+namespace config_wendlebury_test {
+
 using namespace defcheck;
 
 namespace {
@@ -271,3 +273,5 @@ TEST_F(ConfigWendleburyTest, TheObjectHoldsLoadsSavesAndListsOnly)
     EXPECT_EQ(list(CONNECTOR_HSMC, 2), (std::vector<int>{0, 17}));
     EXPECT_EQ(list(CONNECTOR_HSMC, 1), (std::vector<int>{0, 17}));
 }
+
+}  // namespace config_wendlebury_test

@@ -9,6 +9,8 @@
 #include "tests/boards/BoardDefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace config_wyndholt_test {
+
 using namespace defcheck;
 
 namespace {
@@ -203,3 +205,5 @@ TEST_F(ConfigWyndholtTest, ProgrammingErrors)
         EXPECT_NE(failure.condition.find("nGpioDaughterId[GPIO_1]"), std::string::npos) << failure.condition;
     }
 }
+
+}  // namespace config_wyndholt_test

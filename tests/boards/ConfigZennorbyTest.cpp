@@ -17,6 +17,8 @@
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
+namespace config_zennorby_test {
+
 namespace {
 
 const std::string kRule = "#============================================================\r\n";
@@ -334,3 +336,5 @@ TEST_F(ZennorbyObject, ExportWritesTheEightFilesByTheirResourceNamesAndStopsAtTh
     for (std::size_t i = 0; i < kFiles.size(); ++i)
         EXPECT_EQ(FileExists(second.Path() + "si5340_controller/" + kFiles[i]), i < 3) << kFiles[i];
 }
+
+}  // namespace config_zennorby_test

@@ -15,6 +15,8 @@
 #include "boards/cyclone4_stratix4/UI_Quenwick.h"
 #include "tests/boards/BoardFormTestSupport.h"
 
+namespace cyclone4_forms_test {
+
 using namespace form_test;
 
 namespace {
@@ -163,3 +165,5 @@ TEST(GpioPairCoupling, AnEightyPinCardTakesBothHeaders)
     EXPECT_EQ(form.combos[0]->ItemIndex(), 1);
     EXPECT_EQ(form.prefixes[0]->Text(), "P_");
 }
+
+}  // namespace cyclone4_forms_test

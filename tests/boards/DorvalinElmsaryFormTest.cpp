@@ -9,6 +9,8 @@
 #include "boards/soc/UI_Elmsary.h"
 #include "tests/boards/SocFormFixture.h"
 
+namespace dorvalin_elmsary_form_test {
+
 using namespace socform;
 
 namespace {
@@ -372,3 +374,5 @@ TYPED_TEST(TwoHeaderForm, DefaultCfgAtStartAndWhenTheFormGoesAway)
     UserClick(again->ButtonGen);
     EXPECT_EQ(this->seam.ErrorTexts(), std::vector<std::string>{"Project Name cannot be empty."});
 }
+
+}  // namespace dorvalin_elmsary_form_test

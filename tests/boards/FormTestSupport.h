@@ -13,10 +13,10 @@
 using socform::kSuccess;
 
 template <class F, uint8_t Id>
-class BoardFormTest : public SocFormTest<F, Id> {
+class RecordFormTest : public SocFormTest<F, Id> {
 protected:
     using Base = SocFormTest<F, Id>;
-    explicit BoardFormTest(const std::string& folderWord) : m_FolderWord(folderWord) {}
+    explicit RecordFormTest(const std::string& folderWord) : m_FolderWord(folderWord) {}
 
     void SetUp() override
     {

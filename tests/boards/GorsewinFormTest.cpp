@@ -5,6 +5,8 @@
 #include "model/Names.h"
 #include "tests/boards/FormTestSupport.h"
 
+namespace gorsewin_form_test {
+
 namespace {
 
 const char* const kHsmcCards[19] = {"None",
@@ -27,9 +29,9 @@ const char* const kHsmcCards[19] = {"None",
                                     "Mavrel - 8\" LCD/Touch/Camera",
                                     "Wesket -Multi-Touch/LCD/Camera"};
 
-class GorsewinForm : public BoardFormTest<TFormGorsewin, MAINBOARD_GORSEWIN> {
+class GorsewinForm : public RecordFormTest<TFormGorsewin, MAINBOARD_GORSEWIN> {
 protected:
-    GorsewinForm() : BoardFormTest("Gorsewin") {}
+    GorsewinForm() : RecordFormTest("Gorsewin") {}
 
     GORSEWIN_CONFIG Defaults()
     {
@@ -40,7 +42,7 @@ protected:
         std::memset(&r.bCLOCK, 1, GORSEWIN_FLAG_COUNT - 1);
         return r;
     }
-    GORSEWIN_CONFIG Saved(TFormGorsewin* form) { return BoardFormTest::Saved<GORSEWIN_CONFIG>(form); }
+    GORSEWIN_CONFIG Saved(TFormGorsewin* form) { return RecordFormTest::Saved<GORSEWIN_CONFIG>(form); }
 };
 
 }  // namespace
@@ -333,3 +335,5 @@ TEST_F(GorsewinForm, HsmcCardsAndTheDefaultNamingPrefix)
     ExpectNoBallTwice(qsf);
     ExpectVerilogCompiles("Hsmc");
 }
+
+}  // namespace gorsewin_form_test

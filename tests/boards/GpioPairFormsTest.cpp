@@ -10,6 +10,8 @@
 #include "boards/cyclone2_3/UI_Jarrowby.h"
 #include "tests/boards/SocFormFixture.h"
 
+namespace gpio_pair_forms_test {
+
 using namespace socform;
 
 namespace {
@@ -651,3 +653,5 @@ TYPED_TEST(GpioPairForm, EveryCardBesideEveryGroup)
               (std::vector<std::string>{"Signal name UART_RTS is used more than once in this project.",
                                         "Failed to generate Quartus project: clash.qpf."}));
 }
+
+}  // namespace gpio_pair_forms_test

@@ -7,6 +7,8 @@
 #include "boards/cyclone5_stratix5/UI_Hethermoor.h"
 #include "tests/boards/SocFormFixture.h"
 
+namespace hethermoor_form_test {
+
 using namespace socform;
 
 namespace {
@@ -258,3 +260,5 @@ TEST_F(HethermoorForm, SettingsFileAndCraftedRecords)
     EXPECT_EQ(record.nHsmcVoltage, 1);
     EXPECT_EQ(record.nHsmcDaughterId, 0);
 }
+
+}  // namespace hethermoor_form_test

@@ -18,6 +18,8 @@
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
+namespace hollarne_form_test {
+
 namespace {
 
 const char* const kSuccess = "Generate Quartus Project successfully.\r\nThe project is located in the folder:\r\n";
@@ -711,3 +713,5 @@ TEST_F(HollarneForm, CraftedSettingsFilesOfTheRightSizeAreShownSafely)
     EXPECT_TRUE(seam.ErrorTexts().empty());
     ExpectVerilogCompiles("crafted");
 }
+
+}  // namespace hollarne_form_test

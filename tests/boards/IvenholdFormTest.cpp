@@ -10,6 +10,8 @@
 #include "platform/qt/NamedResources.h"
 #include "tests/boards/SocFormFixture.h"
 
+namespace ivenhold_form_test {
+
 using namespace socform;
 
 namespace {
@@ -270,3 +272,5 @@ TEST_F(IvenholdForm, SettingsFileAndCraftedRecords)
     EXPECT_EQ(record.nGpioDaughterId, 0);
     EXPECT_EQ(record.nHsmcDaughterId, 0);
 }
+
+}  // namespace ivenhold_form_test

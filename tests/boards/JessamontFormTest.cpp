@@ -11,6 +11,8 @@
 #include "tests/boards/NoticeTexts.h"
 #include "tests/boards/SocFormFixture.h"
 
+namespace jessamont_form_test {
+
 using namespace socform;
 
 namespace {
@@ -395,3 +397,5 @@ TEST(CycloneVKitForms, NamesAreCheckedBeforeSavingAndGenerating)
     SetExecutablePathForTesting("");
     SetScreenSizeForTesting(0, 0);
 }
+
+}  // namespace jessamont_form_test

@@ -8,6 +8,8 @@
 #include "model/Text.h"
 #include "tests/boards/BoardFormTestSupport.h"
 
+namespace kestleford_form_test {
+
 using namespace form_test;
 
 namespace {
@@ -252,3 +254,5 @@ TEST_F(KestlefordForm, HsmcCardsOnTheBankOfTheirVoltage)
     ExpectNoBallTwice(qsf);
     ExpectProjectCompiles(project, "Pio");
 }
+
+}  // namespace kestleford_form_test

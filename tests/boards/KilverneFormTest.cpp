@@ -6,6 +6,8 @@
 #include "boards/soc/UI_Kilverne.h"
 #include "tests/boards/SocFormFixture.h"
 
+namespace kilverne_form_test {
+
 using namespace socform;
 
 namespace {
@@ -269,3 +271,5 @@ TEST_F(KilverneForm, BatchHasNothingToWalk)
     EXPECT_EQ(form->ComboBoxBBB->ItemIndex(), WifiBle);
     EXPECT_EQ(form->EditPrefixBBB->Text(), "X_");
 }
+
+}  // namespace kilverne_form_test

@@ -5,6 +5,8 @@
 #include "boards/soc/UI_Lanterby.h"
 #include "tests/boards/SocFormFixture.h"
 
+namespace lanterby_form_test {
+
 using namespace socform;
 
 namespace {
@@ -218,3 +220,5 @@ TEST_F(LanterbyForm, BatchHasNothingToWalk)
     EXPECT_EQ(form->ComboBoxYarvel->ItemIndex(), Zorrin);
     EXPECT_EQ(form->EditPrefixYarvel->Text(), "X_");
 }
+
+}  // namespace lanterby_form_test

@@ -6,13 +6,15 @@
 #include "tests/boards/FormTestSupport.h"
 #include "tests/boards/NoticeTexts.h"
 
+namespace larrowen_form_test {
+
 namespace {
 
 const std::string kPcieNotice = TransceiverNotice("PCIe");
 
-class LarrowenForm : public BoardFormTest<TFormLarrowen, MAINBOARD_LARROWEN> {
+class LarrowenForm : public RecordFormTest<TFormLarrowen, MAINBOARD_LARROWEN> {
 protected:
-    LarrowenForm() : BoardFormTest("Larrowen") {}
+    LarrowenForm() : RecordFormTest("Larrowen") {}
 
     LARROWEN_CONFIG Defaults()
     {
@@ -23,7 +25,7 @@ protected:
         std::memset(&r.bCLOCK, 1, LARROWEN_FLAG_COUNT - 2);
         return r;
     }
-    LARROWEN_CONFIG Saved(TFormLarrowen* form) { return BoardFormTest::Saved<LARROWEN_CONFIG>(form); }
+    LARROWEN_CONFIG Saved(TFormLarrowen* form) { return RecordFormTest::Saved<LARROWEN_CONFIG>(form); }
 };
 
 }  // namespace
@@ -221,3 +223,5 @@ TEST_F(LarrowenForm, HsmcCardsMeetTheFixedInputAtPosition40)
     EXPECT_EQ(Count(qsf, "HSMC_"), 0);
     ExpectVerilogCompiles("Hsmc");
 }
+
+}  // namespace larrowen_form_test

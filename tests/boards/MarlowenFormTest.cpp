@@ -6,6 +6,8 @@
 #include "model/Text.h"
 #include "tests/boards/TavrelHsmcFormFixture.h"
 
+namespace marlowen_form_test {
+
 using namespace tavrelhsmc;
 
 namespace {
@@ -142,3 +144,5 @@ TEST_F(MarlowenForm, RecordsFromFiles)
     EXPECT_EQ(back.BoardId, MAINBOARD_MARLOWEN);
     EXPECT_EQ(back.Size, 272);
 }
+
+}  // namespace marlowen_form_test

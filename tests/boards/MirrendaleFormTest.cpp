@@ -7,6 +7,8 @@
 #include "boards/soc/UI_Mirrendale.h"
 #include "tests/boards/SocFormFixture.h"
 
+namespace mirrendale_form_test {
+
 using namespace socform;
 
 namespace {
@@ -371,3 +373,5 @@ TEST_F(MirrendaleForm, ProjectNameAndPrefixLimits)
     }
     seam.ctrlDown = false;
 }
+
+}  // namespace mirrendale_form_test

@@ -10,6 +10,8 @@
 #include "model/Text.h"
 #include "tests/boards/TavrelHsmcFormFixture.h"
 
+namespace nethercoy_form_test {
+
 using namespace tavrelhsmc;
 
 namespace {
@@ -433,3 +435,5 @@ TEST_F(NethercoyForm, DefaultCfgFollowsTheForm)
     EXPECT_FALSE(again->ComboBoxTavrel[NETHERCOY_TAVREL_B]->Enabled());
     EXPECT_EQ(again->ComboBoxBoard->ItemIndex(), 2);
 }
+
+}  // namespace nethercoy_form_test

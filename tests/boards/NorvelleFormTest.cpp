@@ -7,6 +7,8 @@
 #include "model/Text.h"
 #include "tests/boards/TavrelHsmcFormFixture.h"
 
+namespace norvelle_form_test {
+
 using namespace tavrelhsmc;
 
 namespace {
@@ -185,3 +187,5 @@ TEST_F(NorvelleForm, SettingsRoundTripAndRecordsOfOtherBoards)
     const std::string project = Generate(form, "fromOsterlin");
     EXPECT_TRUE(FileExists(project + "fromOsterlin.qsf"));
 }
+
+}  // namespace norvelle_form_test

@@ -8,6 +8,8 @@
 #include "model/Text.h"
 #include "tests/boards/BoardFormTestSupport.h"
 
+namespace ormsgill_form_test {
+
 using namespace form_test;
 
 namespace {
@@ -435,3 +437,5 @@ TEST_F(OrmsgillForm, HsmcDefaultCardsTakeTheirDefaultPrefixesInEveryGroupsProjec
     EXPECT_EQ(form->EditHSMC[0]->Text(), "");
     EXPECT_EQ(Record(form).szHSMCPrefixName[0][0], 0);
 }
+
+}  // namespace ormsgill_form_test

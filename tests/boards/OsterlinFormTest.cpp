@@ -6,6 +6,8 @@
 #include "boards/cyclone2_3/UI_Osterlin.h"
 #include "tests/boards/TavrelHsmcFormFixture.h"
 
+namespace osterlin_form_test {
+
 using namespace tavrelhsmc;
 
 namespace {
@@ -189,3 +191,5 @@ TEST_F(OsterlinForm, LoadingSettings)
     EXPECT_TRUE(seam.boxes.empty());
     EXPECT_EQ(form->EditProjectName->Text(), "Norvelle");
 }
+
+}  // namespace osterlin_form_test

@@ -9,6 +9,8 @@
 #include "model/Text.h"
 #include "tests/boards/BoardFormTestSupport.h"
 
+namespace pelverton_form_test {
+
 using namespace form_test;
 
 namespace {
@@ -207,3 +209,5 @@ TEST_F(PelvertonForm, HsmcCardsOnAllFourConnectors)
     ExpectNoBallTwice(qsf);
     ExpectProjectCompiles(project, "Cards");
 }
+
+}  // namespace pelverton_form_test

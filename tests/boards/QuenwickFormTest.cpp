@@ -8,6 +8,8 @@
 #include "model/Text.h"
 #include "tests/boards/BoardFormTestSupport.h"
 
+namespace quenwick_form_test {
+
 using namespace form_test;
 
 namespace {
@@ -171,3 +173,5 @@ TEST_F(QuenwickForm, HsmcCardsKeepTheFixedPositionsAndTheDefaultPrefix)
     EXPECT_EQ(saved.szHSMCPrefixName[0][0], 0);
     EXPECT_EQ(saved.nHsmcDaughterId[1], 17);
 }
+
+}  // namespace quenwick_form_test

@@ -15,6 +15,8 @@
 #include "tests/boards/QuillomarRecord.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace quillomar_definition_test {
+
 using namespace defcheck;
 
 namespace {
@@ -367,3 +369,5 @@ TEST_F(QuillomarDefinition, RecordOfAnotherBoardOrSizeIsAProgrammingError)
         EXPECT_EQ(failure.condition, "Config.Size == sizeof(TConfig_Rennacre::RENNACRE_CONFIG)");
     }
 }
+
+}  // namespace quillomar_definition_test

@@ -18,6 +18,8 @@
 #include "tests/boards/QuillomarRecord.h"
 #include "tests/support/RecordBytes.h"
 
+namespace quillomar_form_test {
+
 using namespace form_test;
 
 namespace
@@ -667,3 +669,5 @@ TEST_F(QuillomarForm, EmptyNameAndTheWarningFollowTheDdr4Boxes)
     EXPECT_EQ(Count(ReadFile(project + "NoMemory.v"), "SI5341A"), 0);
     ExpectVerilogCompiles(project, "NoMemory");
 }
+
+}  // namespace quillomar_form_test

@@ -15,6 +15,8 @@
 #include "tests/boards/BoardDefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace si5340_definitions_test {
+
 namespace {
 
 using Groups = std::vector<std::pair<std::string, int>>;  // name, entries
@@ -605,3 +607,5 @@ TYPED_TEST(PairDefinition, ARecordOfAnotherBoardIsABrokenInvariant)
                                                      : "Config.Size == sizeof(TConfigFallowmere::FALLOWMERE_CONFIG)");
     }
 }
+
+}  // namespace si5340_definitions_test

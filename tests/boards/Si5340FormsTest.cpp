@@ -26,6 +26,8 @@
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
+namespace si5340_forms_test {
+
 namespace {
 
 const char* const kSuccess = "Generate Quartus Project successfully.\r\nThe project is located in the folder:\r\n";
@@ -542,3 +544,5 @@ TEST_F(Si5340Forms, GarvelowOffersTheSecondPcieWhileTheFirstIsTicked)
     EXPECT_FALSE(form->CheckBoxPCIe2->Enabled());
     EXPECT_FALSE(form->Find<TShape>("ShapePCIe2")->Visible());
 }
+
+}  // namespace si5340_forms_test

@@ -26,6 +26,8 @@
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
+namespace stratix_forms_test {
+
 namespace {
 
 const char* const kSuccess = "Generate Quartus Project successfully.\r\nThe project is located in the folder:\r\n";
@@ -609,3 +611,5 @@ TEST_F(StratixForms, SelbowenIsAnEmptyPlaceholder)
     main.reset();
     EXPECT_FALSE(FileExists(folder.Path() + "default.cfg"));
 }
+
+}  // namespace stratix_forms_test

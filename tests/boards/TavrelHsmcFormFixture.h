@@ -51,9 +51,9 @@ inline std::string BoardBlock(const std::string& qsf)
 // The form of board Id. A generation or save that validation refuses leaves
 // no dialog answer behind for the next dialog.
 template <class F, uint8_t Id>
-class TavrelHsmcFormTest : public BoardFormTest<F, Id> {
+class TavrelHsmcFormTest : public RecordFormTest<F, Id> {
 protected:
-    using Base = BoardFormTest<F, Id>;
+    using Base = RecordFormTest<F, Id>;
     using Base::Base;
 
     std::string Generate(F* form, const std::string& name)

@@ -20,6 +20,8 @@
 #include "tests/boards/BoardDefinitionCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace ulverrow_yarrowgate_definitions_test {
+
 namespace {
 
 using defcheck::ConnectorNames;
@@ -868,3 +870,5 @@ TEST_F(YarrowgateDefinition, ARecordOfAnotherBoardOrSizeIsABrokenInvariant)
     c.BoardId = 37;
     ExpectBrokenInvariant([&] { Names(); }, "Config.BoardId == MAINBOARD_YARROWGATE");
 }
+
+}  // namespace ulverrow_yarrowgate_definitions_test

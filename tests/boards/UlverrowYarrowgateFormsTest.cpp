@@ -26,6 +26,8 @@
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
+namespace ulverrow_yarrowgate_forms_test {
+
 namespace {
 
 using socform::kSuccess;
@@ -735,3 +737,5 @@ TEST_F(BoardForms, CraftedRecordsNeverBreakTheForms)
         }
     }
 }
+
+}  // namespace ulverrow_yarrowgate_forms_test

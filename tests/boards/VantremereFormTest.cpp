@@ -6,6 +6,8 @@
 #include "boards/soc/UI_Vantremere.h"
 #include "tests/boards/SocFormFixture.h"
 
+namespace vantremere_form_test {
+
 using namespace socform;
 
 namespace {
@@ -322,3 +324,5 @@ TEST_F(VantremereForm, ACancelledOrFailedBatch)
     EXPECT_EQ(form->ComboBoxGpio->ItemIndex(), Ivrel);
     EXPECT_EQ(form->EditPrefixGpio->Text(), "");
 }
+
+}  // namespace vantremere_form_test

@@ -6,6 +6,8 @@
 #include "boards/soc/UI_Wendlebury.h"
 #include "tests/boards/SocFormFixture.h"
 
+namespace wendlebury_form_test {
+
 using namespace socform;
 
 namespace {
@@ -388,3 +390,5 @@ TEST_F(WendleburyForm, EachGpioCardWithAPrefix)
     EXPECT_TRUE(HasLine(Qsf(projects[0]), "set_location_assignment PIN_AA12 -to P_GPIO[35]"));
     ExpectVerilogCompiles(projects);
 }
+
+}  // namespace wendlebury_form_test

@@ -7,6 +7,8 @@
 #include "boards/soc/UI_Wyndholt.h"
 #include "tests/boards/SocFormFixture.h"
 
+namespace wyndholt_form_test {
+
 using namespace socform;
 
 namespace {
@@ -276,3 +278,5 @@ TEST_F(WyndholtForm, DefaultCfgKeepsTheFormBetweenRuns)
     EXPECT_FALSE(again->CheckBoxSdCard->Checked());
     EXPECT_TRUE(again->CheckBoxVGA->Checked());
 }
+
+}  // namespace wyndholt_form_test

@@ -14,6 +14,8 @@
 #include "tests/boards/Stratix10AgilexRecords.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace zennorby_definition_test {
+
 namespace {
 
 constexpr IoStandard V18 = 3, V12 = 40, LVDS = 21, HCSL = 37, HSSI = 52, LVTTL30 = 57, CML = 58;
@@ -316,3 +318,5 @@ TEST_F(ZennorbyDefinition, TheDeviceIsThePartNumberOfEachRow)
         EXPECT_EQ(board.GetDevice(), std::string(part).substr(9));
     }
 }
+
+}  // namespace zennorby_definition_test

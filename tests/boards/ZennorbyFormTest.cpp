@@ -11,6 +11,8 @@
 #include "tests/boards/Stratix10AgilexFormFixture.h"
 #include "tests/boards/Stratix10AgilexRecords.h"
 
+namespace zennorby_form_test {
+
 using namespace s10form;
 
 namespace {
@@ -558,3 +560,5 @@ TEST_F(ZennorbyForm, TheHiddenButtonWritesThePinListOfEveryHsmcCard)
     EXPECT_GT(lists.size(), 10u);
     for (const std::string& list : lists) EXPECT_EQ(ExtractFileName(ChangeFileExt(list, ".txt")), list);
 }
+
+}  // namespace zennorby_form_test

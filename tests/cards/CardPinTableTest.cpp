@@ -6,6 +6,8 @@
 #include "tests/cards/CardMapCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace card_pin_table_test {
+
 TEST(CardPinTable, ExpandsListsAndRangesInBothDirections)
 {
     EXPECT_EQ(card_table::ExpandNumberList("7"), (std::vector<int>{7}));
@@ -117,3 +119,5 @@ TEST(CardPinTable, MistakesInBuildingAreCaught)
     EXPECT_THROW(CardPinTable(3, {8}).Add(4, "E", PIN_DIR_INOUT, 8), InvariantFailure);
     EXPECT_THROW(CardPinTable(3, {8}).Clear("0"), InvariantFailure);
 }
+
+}  // namespace card_pin_table_test

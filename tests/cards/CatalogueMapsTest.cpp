@@ -22,6 +22,8 @@
 #include "tests/cards/CardMapCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace catalogue_maps_test {
+
 namespace {
 
 // Every main-board id the loader accepts.
@@ -205,3 +207,5 @@ TEST(CatalogueMaps, EveryCardButTheMemoryModulesHasAMap)
         }
     }
 }
+
+}  // namespace catalogue_maps_test

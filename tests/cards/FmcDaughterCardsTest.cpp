@@ -8,6 +8,8 @@
 #include "model/MainBoard.h"
 #include "tests/cards/FmcMapCheck.h"
 
+namespace fmc_daughter_cards_test {
+
 namespace {
 
 constexpr IoStandard k1V8 = 3;
@@ -325,3 +327,5 @@ TEST(AmbrelFmcCard, SmaClockNegativeLegOnlyWithoutLvds)
     ExpectPins(lvds, {{242, "SMA_CLK_p", kIn}, {90, "GPIO_1_D[10]", kInout}}, kLvds);
     ExpectEmptyPositions(lvds, {243});
 }
+
+}  // namespace fmc_daughter_cards_test

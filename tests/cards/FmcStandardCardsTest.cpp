@@ -7,6 +7,8 @@
 #include "model/MainBoard.h"
 #include "tests/cards/FmcMapCheck.h"
 
+namespace fmc_standard_cards_test {
+
 namespace {
 
 constexpr IoStandard k1V5 = 0;
@@ -400,3 +402,5 @@ TEST(FmcStandardCards, LoaderTakesTheCatalogueTexts)
         EXPECT_EQ(d.GetCardId(), -1);
     }
 }
+
+}  // namespace fmc_standard_cards_test

@@ -7,6 +7,8 @@
 #include "model/MainBoard.h"
 #include "tests/cards/FmcMapCheck.h"
 
+namespace fmc_unlisted_cards_test {
+
 namespace {
 
 constexpr IoStandard k2V5 = 6;
@@ -165,3 +167,5 @@ TEST(UsbCFmcCard, LanesKeepBothLegs)
     EXPECT_EQ(PositionsOfPinsNamed(c, "USBFX3_DQ[").size(), 32u);
     EXPECT_EQ(PositionsOfPinsNamed(c, "FMC_MAX_BUS[").size(), 16u);
 }
+
+}  // namespace fmc_unlisted_cards_test

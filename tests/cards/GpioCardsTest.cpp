@@ -5,6 +5,8 @@
 #include "model/DaughterBoard.h"
 #include "tests/cards/CardMapCheck.h"
 
+namespace gpio_cards_test {
+
 TEST(CulmAdcDacCard, SpansBothHeadersWithItsBusesInBoardOrder)
 {
     TDaughterBoard c;
@@ -133,3 +135,5 @@ TEST(JuskCameraCard, PinOut)
                },
                6);
 }
+
+}  // namespace gpio_cards_test

@@ -6,6 +6,8 @@
 #include "model/DaughterBoard.h"
 #include "tests/cards/CardMapCheck.h"
 
+namespace gpio_default_test {
+
 namespace {
 
 const std::vector<int> kPowerPositions = {11, 12, 29, 30};
@@ -167,3 +169,5 @@ TEST(GpioDefaultLoad, VoltageVariantsGiveTheEntriesOfCardOne)
         }
     }
 }
+
+}  // namespace gpio_default_test

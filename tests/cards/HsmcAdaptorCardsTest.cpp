@@ -9,6 +9,8 @@
 #include "tests/cards/CardMapCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace hsmc_adaptor_cards_test {
+
 namespace {
 
 const char* const kAdaptorEmpty =
@@ -183,3 +185,5 @@ TEST(PioAdaptorCamera, NoCameraIsAProgrammingError)
     TDaughterBoard c;
     EXPECT_THROW(AddPioAdaptorCameraCardPins(&c, 0, 0, 8, MAINBOARD_HOLLARNE), InvariantFailure);
 }
+
+}  // namespace hsmc_adaptor_cards_test

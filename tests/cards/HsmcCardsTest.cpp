@@ -10,6 +10,8 @@
 #include "model/MainBoard.h"
 #include "tests/cards/CardMapCheck.h"
 
+namespace hsmc_cards_test {
+
 namespace {
 
 // A map argument apart from every fixed code of the cards: "1.8 V".
@@ -463,3 +465,5 @@ TEST(HsmcLoopbackAndDebugCards, Rows)
         ExpectBusElements(c, "HSM_D", "0-36");
     }
 }
+
+}  // namespace hsmc_cards_test

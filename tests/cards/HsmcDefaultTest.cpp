@@ -9,6 +9,8 @@
 #include "model/MainBoard.h"
 #include "tests/cards/CardMapCheck.h"
 
+namespace hsmc_default_test {
+
 namespace {
 
 // Positions of the HSMC layout without a signal in any scheme.
@@ -310,3 +312,5 @@ TEST(HsmcLvdsDefault, OrmsgillNamingOnOrmsgillAndBrackwell)
     EXPECT_EQ(hollarne.GetActivePinCount(), 62);
     ExpectPins(hollarne, {{1, "TX_p[7]", kOut, 36}, {47, "TX_D_p[0]", kOut, 21}, {33, "SDA", kInout, 6}}, 6);
 }
+
+}  // namespace hsmc_default_test

@@ -6,6 +6,8 @@
 #include "model/DaughterBoard.h"
 #include "tests/cards/CardMapCheck.h"
 
+namespace kit_cards_test {
+
 TEST(DunvarServoKit, PulseLinesAndPowerMonitor)
 {
     TDaughterBoard c;
@@ -136,3 +138,5 @@ TEST(YarvelCards, LoaderStandardDoesNotReachThem)
         for (int i = 0; i < 8; ++i) EXPECT_EQ(d.GetPin(i)->GetIoStandard(), 8) << i;
     }
 }
+
+}  // namespace kit_cards_test

@@ -7,6 +7,8 @@
 #include "model/MainBoard.h"
 #include "tests/cards/CardMapCheck.h"
 
+namespace load_card_hsmc_test {
+
 TEST(LoadCardHsmc, BoardValuesReachTheMaps)
 {
     struct Case {
@@ -93,3 +95,5 @@ TEST(LoadCardHsmc, BoardValuesReachTheMaps)
         EXPECT_EQ(c.GetActivePinCount(), k.active);
     }
 }
+
+}  // namespace load_card_hsmc_test

@@ -6,6 +6,8 @@
 #include "tests/cards/CardMapCheck.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace load_card_test {
+
 TEST(LoadCard, TakesNameDescriptionAndTypeFromTheCatalogue)
 {
     struct Case {
@@ -121,3 +123,5 @@ TEST(LoadCard, RefusesBoard37)
     TDaughterBoard d;
     EXPECT_THROW(d.LoadCard(1, 37, nullptr, 8, 0), InvariantFailure);
 }
+
+}  // namespace load_card_test

@@ -14,6 +14,8 @@
 #include "model/MainBoard.h"
 #include "tests/cards/CardMapCheck.h"
 
+namespace memory_module_maps_test {
+
 namespace {
 
 // I/O-standard codes of the memory maps.
@@ -623,3 +625,5 @@ TEST(MemoryModuleLoaders, CardThirtyNineIsTheSingleRankNamingOfNoParticularBoard
     ExpectSameEntries(card39, module);
     ExpectPins(card39, {{110, "AC_R[3]", kOut, kSstl12}, {253, "SCL", kInout, k1V8}, {260, "SA[1]", kOut, kLvttl}});
 }
+
+}  // namespace memory_module_maps_test

@@ -5,6 +5,8 @@
 #include "cards/PrefixFit.h"
 #include "model/Names.h"
 
+namespace prefix_fit_test {
+
 namespace {
 
 // The cards that have pin maps in this build.
@@ -50,3 +52,5 @@ TEST(PrefixFit, EveryMapGivesLegalNamesWithOrWithoutAPrefix)
         }
     }
 }
+
+}  // namespace prefix_fit_test

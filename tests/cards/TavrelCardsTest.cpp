@@ -7,6 +7,8 @@
 #include "model/DaughterBoard.h"
 #include "tests/cards/CardMapCheck.h"
 
+namespace tavrel_cards_test {
+
 namespace {
 
 // A Tavrel master connector of 180 placeholder pins at locations "T<n>".
@@ -111,3 +113,5 @@ TEST(TavrelMaster, CarriesHsmcCardsThroughThePositionMap)
     }
     EXPECT_EQ(master->GetActivePinCount(), reached);
 }
+
+}  // namespace tavrel_cards_test

@@ -6,6 +6,8 @@
 #include "model/DaughterBoard.h"
 #include "tests/cards/CardMapCheck.h"
 
+namespace unlisted_gpio_cards_test {
+
 TEST(UnlistedGpioCards, LoaderMapsEveryOneAt33V)
 {
     struct Case {
@@ -111,3 +113,5 @@ TEST(UnlistedGpioCards, Rows)
                          {21, "Arduino_IO[15]", kInout}},
                8);
 }
+
+}  // namespace unlisted_gpio_cards_test

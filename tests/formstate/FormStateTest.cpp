@@ -33,6 +33,8 @@
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
+namespace form_state_test {
+
 namespace {
 
 // One board form of the table, with what its board's settings keep through a
@@ -503,3 +505,5 @@ TEST(BoardFormStateTable, EnterPressesExitOnlyWhereItIsTheDefaultButton)
 }
 
 }  // namespace
+
+}  // namespace form_state_test

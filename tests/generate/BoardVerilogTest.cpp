@@ -3,6 +3,8 @@
 #include "generate/Pinloom.h"
 #include "tests/generate/GenerateSupport.h"
 
+namespace board_verilog_test {
+
 namespace {
 
 const std::string kVSep = "//=======================================================";
@@ -379,3 +381,5 @@ TEST(OscillatorVerilog, BlocksCompileAgainstTheControllerPorts)
     ASSERT_TRUE(pinloom.WriteVerilog(&ormsgill, folder.Path() + "ormsgill.v"));
     EXPECT_TRUE(CompileVerilog({folder.Path() + "stubs.v", folder.Path() + "ormsgill.v"}, "ormsgill", log)) << log;
 }
+
+}  // namespace board_verilog_test

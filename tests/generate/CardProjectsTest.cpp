@@ -9,6 +9,8 @@
 #include "tests/generate/GenerateSupport.h"
 #include "tests/support/ProjectText.h"
 
+namespace card_projects_test {
+
 namespace {
 
 struct Project {
@@ -129,3 +131,5 @@ TEST_F(CardProjects, GpioCards)
             Generate(card, board, 0, CONNECTOR_GPIO40, 40, 'G');
     CompileAll();
 }
+
+}  // namespace card_projects_test

@@ -7,6 +7,8 @@
 #include "generate/Pinloom.h"
 #include "tests/generate/GenerateSupport.h"
 
+namespace fmc_generate_test {
+
 namespace {
 
 constexpr IoStandard k1V8 = 3;
@@ -202,14 +204,14 @@ TEST(FmcGenerate, SampleAssignmentsAndPinTableRows)
     // The pin table labels the card positions by FMC row and column; an LPC
     // card on an HPC slot adds its own pin index.
     const std::string plusHtml = Generated(folder.Path(), plus.Name(), ".htm");
-    EXPECT_NE(plusHtml.find(Row({"PLUS_HSPC_pRSNT_M2C_L", "P521", "inout ", "1.8 V", "Z1"})), std::string::npos);
-    EXPECT_NE(plusHtml.find(Row({"PLUS_GBTCLK_M2C_p[5]", "P540", "input ", "LVDS", "Z20"})), std::string::npos);
+    EXPECT_NE(plusHtml.find(TableRow({"PLUS_HSPC_pRSNT_M2C_L", "P521", "inout ", "1.8 V", "Z1"})), std::string::npos);
+    EXPECT_NE(plusHtml.find(TableRow({"PLUS_GBTCLK_M2C_p[5]", "P540", "input ", "LVDS", "Z20"})), std::string::npos);
     const std::string pavlinHtml = Generated(folder.Path(), pavlin.Name(), ".htm");
     EXPECT_NE(pavlinHtml.find(HeaderRow({"Name", "Location", "Direction", "Standard", "FMC HPC Pin Index",
                                          "Daughter FMC LPC Pin Index"})),
               std::string::npos);
-    EXPECT_NE(pavlinHtml.find(Row({"HDMI_SRC_CEC", "H94", "inout ", "1.8 V", "C14", "94"})), std::string::npos);
-    EXPECT_NE(pavlinHtml.find(Row({"LPC_XCVR_RX_p[0]", "L86", "input ", "LVDS", "C6"})), std::string::npos);
+    EXPECT_NE(pavlinHtml.find(TableRow({"HDMI_SRC_CEC", "H94", "inout ", "1.8 V", "C14", "94"})), std::string::npos);
+    EXPECT_NE(pavlinHtml.find(TableRow({"LPC_XCVR_RX_p[0]", "L86", "input ", "LVDS", "C6"})), std::string::npos);
 }
 
 TEST(FmcGenerate, StandardNamingsKeepThePositionOrder)
@@ -261,3 +263,5 @@ TEST(FmcGenerate, StandardNamingsKeepThePositionOrder)
             EXPECT_EQ(hpc->GetPin(i)->GetPinIndex(), i + 1) << i;
         }
 }
+
+}  // namespace fmc_generate_test

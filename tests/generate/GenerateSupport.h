@@ -226,7 +226,7 @@ inline std::string HeaderRow(std::initializer_list<std::string> titles)
     return row + "</tr>\r\n";
 }
 
-inline std::string Row(std::initializer_list<std::string> cells)
+inline std::string TableRow(std::initializer_list<std::string> cells)
 {
     std::string row = "<tr>\r\n";
     for (const std::string& cell : cells) row += "   <td align=\"left\">" + cell + "</td>\r\n";

@@ -6,6 +6,8 @@
 #include "tests/generate/FileLimit.h"
 #include "tests/generate/GenerateSupport.h"
 
+namespace ip_export_test {
+
 namespace {
 
 const char* const kSi570Files[7] = {"si570_controller.v",   "clock_divider.v",    "edge_detector.v",
@@ -214,3 +216,5 @@ TEST(IpExport, FailureStopsTheRunAndWritesNoFile)
     EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
     EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Failed to export verilog IP"});
 }
+
+}  // namespace ip_export_test

@@ -8,6 +8,8 @@
 #include "generate/Pinloom.h"
 #include "tests/generate/GenerateSupport.h"
 
+namespace memory_module_project_test {
+
 namespace {
 
 struct ModuleCase {
@@ -128,3 +130,5 @@ TEST(MemoryModuleProjects, EveryModuleOnItsSocketGeneratesAProjectThatCompiles)
     EXPECT_TRUE(CompileVerilog(verilogFiles, "", log)) << log;
     EXPECT_TRUE(AnalyseVhdl(vhdlFiles, log)) << log;
 }
+
+}  // namespace memory_module_project_test

@@ -5,6 +5,8 @@
 #include "tests/generate/FileLimit.h"
 #include "tests/generate/GenerateSupport.h"
 
+namespace pin_table_test {
+
 namespace {
 
 std::string HtmlOf(TMainBoard& board)
@@ -42,11 +44,11 @@ TEST(PinTable, WholePageOfAGroupAndACardHeader)
                          "<br />", "</ul>", "<br />", "<br />", "<br />",
                          "<h2 align=\"left\">Pin Assignment Table:</h2>"}) +
                   TableHead("LED", "LED") + HeaderRow({"Name", "Location", "Direction", "Standard"}) +
-                  Row({"LEDR[0]", "AB2", "output", "3.3-V LVTTL"}) + Row({"LEDR[1]", "AB1", "output", "3.3-V LVTTL"}) +
+                  TableRow({"LEDR[0]", "AB2", "output", "3.3-V LVTTL"}) + TableRow({"LEDR[1]", "AB1", "output", "3.3-V LVTTL"}) +
                   "</table>\r\n" + TableHead("GPIO_0", "GPIO_0 connect to Tiny Card") +
                   HeaderRow({"Name", "Location", "Direction", "Standard", "GPIO Pin Index"}) +
-                  Row({"P_BTN", "Y16", "input ", "3.3-V LVTTL", "2"}) +
-                  Row({"P_LED", "W15", "output", "3.3-V LVTTL", "1"}) + "</table>\r\n" +
+                  TableRow({"P_BTN", "Y16", "input ", "3.3-V LVTTL", "2"}) +
+                  TableRow({"P_LED", "W15", "output", "3.3-V LVTTL", "1"}) + "</table>\r\n" +
                   CrLfLines({"</body>", "</html>"}));
 }
 
@@ -72,7 +74,7 @@ TEST(PinTable, FmcPinLabels)
               std::string::npos);
     n = 0;
     for (const auto& [position, label] : cases) {
-        const std::string row = Row({Format("P%d", n++), "A1", "inout ", "2.5 V", label});
+        const std::string row = TableRow({Format("P%d", n++), "A1", "inout ", "2.5 V", label});
         EXPECT_NE(html.find(row), std::string::npos) << position << " " << label;
     }
 }
@@ -93,9 +95,9 @@ TEST(PinTable, ABoardPinOnAnExpansionConnectorHasNoCardPosition)
         master->AddPin(new TPin("REFCLK_p", "T31", PIN_DIR_INPUT, kLvttl, 0));
         board.AddConnector(master);
         const std::string html = HtmlOf(board);
-        EXPECT_NE(html.find(Row({"CARD", "B2", "input ", "3.3-V LVTTL", type == CONNECTOR_FMC_HPC ? "A2" : "2"})),
+        EXPECT_NE(html.find(TableRow({"CARD", "B2", "input ", "3.3-V LVTTL", type == CONNECTOR_FMC_HPC ? "A2" : "2"})),
                   std::string::npos);
-        EXPECT_NE(html.find(Row({"REFCLK_p", "T31", "input ", "3.3-V LVTTL", ""})), std::string::npos) << html;
+        EXPECT_NE(html.find(TableRow({"REFCLK_p", "T31", "input ", "3.3-V LVTTL", ""})), std::string::npos) << html;
     }
 }
 
@@ -137,9 +139,9 @@ TEST(PinTable, HsmcCardOnTavrelSlotAddsTheDaughterColumn)
     EXPECT_NE(html.find(TableHead("TAVREL", "TAVREL connect to HSMC card") +
                         HeaderRow({"Name", "Location", "Direction", "Standard", "TAVREL Pin Index",
                                    "Daughter HSMC Pin Index"}) +
-                        Row({"CLK", "A2", "inout ", "3.3-V LVTTL", "160", "160"}) +
-                        Row({"RX", "A3", "inout ", "3.3-V LVTTL", "157", "157"}) +
-                        Row({"TX", "A4", "inout ", "3.3-V LVTTL", "158", "158"}) + "</table>\r\n"),
+                        TableRow({"CLK", "A2", "inout ", "3.3-V LVTTL", "160", "160"}) +
+                        TableRow({"RX", "A3", "inout ", "3.3-V LVTTL", "157", "157"}) +
+                        TableRow({"TX", "A4", "inout ", "3.3-V LVTTL", "158", "158"}) + "</table>\r\n"),
               std::string::npos)
         << html;
 }
@@ -164,12 +166,12 @@ TEST(PinTable, DollarNamesEscapingAndInactivePins)
               std::string::npos);
     EXPECT_NE(html.find(TableHead("R&amp;D &lt;group&gt;", "R&amp;D &lt;group&gt;") +
                         HeaderRow({"Name", "Location", "Direction", "Standard"}) +
-                        Row({"$ON_BOARD", "A1", "input ", "3.3-V LVTTL"}) + "</table>\r\n"),
+                        TableRow({"$ON_BOARD", "A1", "input ", "3.3-V LVTTL"}) + "</table>\r\n"),
               std::string::npos);
     EXPECT_NE(html.find(TableHead("HDR", "Header &lt;A&amp;B&gt;") +
                         HeaderRow({"Name", "Location", "Direction", "Standard", "GPIO Pin Index"}) +
-                        Row({"$POWER", "-", "-", "-", "11"}) +
-                        Row({"X&lt;1&gt;&amp;Y", "B&lt;2&gt;", "output", "3.3-V LVTTL", "12"}) + "</table>\r\n"),
+                        TableRow({"$POWER", "-", "-", "-", "11"}) +
+                        TableRow({"X&lt;1&gt;&amp;Y", "B&lt;2&gt;", "output", "3.3-V LVTTL", "12"}) + "</table>\r\n"),
               std::string::npos);
     EXPECT_NE(html.find(TableHead("EMPTY", "EMPTY") + HeaderRow({"Name", "Location", "Direction", "Standard"}) +
                         "</table>\r\n</body>\r\n</html>\r\n"),
@@ -213,8 +215,8 @@ TEST(PinTable, SocketsOfOneModuleEachGetAnAnchorOfTheirOwn)
         const std::string table =
             TableHead(target, sockets[socket][0]) +
             HeaderRow({"Name", "Location", "Direction", "Standard", "DDR3 SODIMM Pin Index"}) +
-            Row({"DQ", sockets[socket][1], "inout ", "3.3-V LVTTL", "1"}) +
-            Row({"CK", sockets[socket][2], "output", "3.3-V LVTTL", "2"}) + "</table>\r\n";
+            TableRow({"DQ", sockets[socket][1], "inout ", "3.3-V LVTTL", "1"}) +
+            TableRow({"CK", sockets[socket][2], "output", "3.3-V LVTTL", "2"}) + "</table>\r\n";
         EXPECT_EQ(html.compare(at - 4, table.size(), table), 0) << target << "\n" << html.substr(at - 4);
     }
 }
@@ -296,3 +298,5 @@ TEST(HtmlGenerator, Fragments)
                    "<h2><a name=\"n\"></a>text</h2>");
     EXPECT_EQ(html.ListItem("x"), "<li>x</li>");
 }
+
+}  // namespace pin_table_test

@@ -4,6 +4,8 @@
 #include "model/Text.h"
 #include "tests/generate/GenerateSupport.h"
 
+namespace quartus_files_test {
+
 namespace {
 
 const std::string kSep = "#============================================================";
@@ -401,3 +403,5 @@ TEST(QsfBoardBlock, LarrowenWithOtherCard)
     SetLarrowen(board, 2, "HSMA_", {137, 146});
     EXPECT_EQ(board.GetQsfBoardAssignments(), "set_instance_assignment -name VIRTUAL_PIN ON -to FS_ADDR[0]\r\n");
 }
+
+}  // namespace quartus_files_test

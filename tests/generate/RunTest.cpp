@@ -13,6 +13,8 @@
 #include "tests/generate/FileLimit.h"
 #include "tests/generate/GenerateSupport.h"
 
+namespace run_test {
+
 namespace {
 
 const std::vector<std::string> kVerilogProject = {"demo.qpf", "demo.qsf", "demo.v", "demo.sdc", "demo.htm"};
@@ -376,3 +378,5 @@ TEST(GenerationRun, OneBallPerProject)
     EXPECT_TRUE(Contains(ReadFile(folder.Path() + "demo.v"), "\tinput \t\t          \t\tALPHA"));
     EXPECT_TRUE(Contains(ReadFile(folder.Path() + "demo.htm"), "ALPHA"));
 }
+
+}  // namespace run_test

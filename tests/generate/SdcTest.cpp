@@ -3,6 +3,8 @@
 #include "generate/Pinloom.h"
 #include "tests/generate/GenerateSupport.h"
 
+namespace sdc_test {
+
 namespace {
 
 const std::string kStars = "#**************************************************************";
@@ -240,3 +242,5 @@ TEST(TimingConstraints, JtagBlockBoards)
         }
     }
 }
+
+}  // namespace sdc_test

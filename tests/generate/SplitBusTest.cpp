@@ -7,6 +7,8 @@
 #include "generate/Pinloom.h"
 #include "tests/generate/GenerateSupport.h"
 
+namespace split_bus_test {
+
 namespace {
 
 // FIRST holds D[3] and the start of a bus E, MID nothing of them, SECOND
@@ -105,3 +107,5 @@ TEST(SplitBus, BitHeldTwiceOrDirectionsThatDifferAreRefused)
         EXPECT_TRUE(std::filesystem::is_empty(folder.Path())) << c.name;
     }
 }
+
+}  // namespace split_bus_test

@@ -3,6 +3,8 @@
 #include "generate/Pinloom.h"
 #include "tests/generate/GenerateSupport.h"
 
+namespace top_level_test {
+
 namespace {
 
 const std::string kVSep = "//=======================================================";
@@ -287,3 +289,5 @@ TEST(VhdlTopLevel, AnEntityWithoutPortsHasNoPortClause)
         EXPECT_TRUE(AnalyseVhdl(folder.Path() + "demo.vhd", log)) << log;
     }
 }
+
+}  // namespace top_level_test

@@ -4,6 +4,8 @@
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
+namespace catalogue_test {
+
 TEST(Catalogue, SampleEntries)
 {
     struct Case {
@@ -114,3 +116,5 @@ TEST(Catalogue, WriteConnectorPinList)
     EXPECT_EQ(ReadFile(path), "");
     EXPECT_THROW(WriteConnectorPinList(&c, folder.Path() + "missing/pins.txt"), std::runtime_error);
 }
+
+}  // namespace catalogue_test

@@ -5,6 +5,8 @@
 #include "model/Connector.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace connector_test {
+
 namespace {
 
 TPin* P(const char* name, PinDirection direction = PIN_DIR_INOUT) { return new TPin(name, "", direction, 8, 0); }
@@ -126,3 +128,5 @@ TEST(Connector, TavrelToHsmcPositions)
         if (TavrelToHsmcPosition(p) > 0) ++mapped;
     EXPECT_EQ(mapped, 1 + 80 + 2);
 }
+
+}  // namespace connector_test

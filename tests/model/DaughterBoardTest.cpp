@@ -6,6 +6,8 @@
 #include "model/Text.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace daughter_board_test {
+
 namespace {
 
 // A master connector of placeholders (direction 4, standard 62) or of fixed pins.
@@ -263,3 +265,5 @@ TEST(PrefixChecks, Clashes)
         EXPECT_EQ(message, c.message ? c.message : "untouched");
     }
 }
+
+}  // namespace daughter_board_test

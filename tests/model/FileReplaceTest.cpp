@@ -18,6 +18,8 @@
 #include "model/FileReplace.h"
 #include "tests/support/TestFiles.h"
 
+namespace file_replace_test {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -296,3 +298,5 @@ TEST(FileReplace, ABatchReplacesAllItsFilesOrNone)
     EXPECT_EQ(ReadFile(folder.Path() + "demo.v"), "newer");
     EXPECT_EQ(FilesIn(folder.Path()), names);
 }
+
+}  // namespace file_replace_test

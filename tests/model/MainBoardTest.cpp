@@ -4,6 +4,8 @@
 #include "model/Text.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace main_board_test {
+
 namespace {
 
 TConnector* Master(const char* name, ConnectorType type, int masterId, int positions, int32_t cardId = -1)
@@ -173,3 +175,5 @@ TEST(MainBoard, ARepeatedBallStaysWithThePinBuiltFirst)
     EXPECT_EQ(third->GetPin(1)->GetDirection(), PIN_DIR_INPUT);
     EXPECT_EQ(third->GetPin(1)->GetIoStandard(), 37);
 }
+
+}  // namespace main_board_test

@@ -13,6 +13,8 @@
 #include "model/MainBoard.h"
 #include "tests/generate/GenerateSupport.h"
 
+namespace memory_attach_test {
+
 namespace {
 
 // A memory socket with a placeholder at every position, located at "L<position>".
@@ -258,3 +260,5 @@ TEST(MemoryAttach, MissingSocketOrRefusedModuleIsAProgrammingError)
                                                     .spdStandard = k1V2, .addressStandard = k1V2}),
                  InvariantFailure);
 }
+
+}  // namespace memory_attach_test

@@ -7,6 +7,8 @@
 #include "model/Names.h"
 #include "model/Connector.h"
 
+namespace names_test {
+
 namespace {
 
 const std::string kEmpty = "Project Name cannot be empty.";
@@ -181,3 +183,5 @@ TEST(Names, PrefixThatMakesAPinNameTooLong)
     EXPECT_FALSE(CheckPrefixFitsConnector(*card, std::string(119, 'P'), "GPIO-1", message));
     EXPECT_EQ(message, "Prefix Name is too long for the card on GPIO-1.");
 }
+
+}  // namespace names_test

@@ -4,6 +4,8 @@
 #include "model/Text.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace pin_parsing_test {
+
 namespace {
 
 TConnector* Make(std::initializer_list<std::pair<const char*, PinDirection>> pins)
@@ -132,3 +134,5 @@ TEST(PinParsing, RebuildDiscardsThePreviousPorts)
     ASSERT_EQ(parsing.GetPortCount(), 1);
     EXPECT_EQ(parsing.GetPort(0).name, "C");
 }
+
+}  // namespace pin_parsing_test

@@ -5,6 +5,8 @@
 #include "model/Text.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace pin_test {
+
 TEST(Pin, BoardPinClockFrequencyText)
 {
     struct Case {
@@ -168,3 +170,5 @@ TEST(Pin, SettersKeepEqualValues)
     EXPECT_EQ(pin.GetDirection(), PIN_DIR_INPUT);
     EXPECT_EQ(pin.GetPinIndexText(), "-1");
 }
+
+}  // namespace pin_test

@@ -10,6 +10,8 @@
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
+namespace settings_test {
+
 namespace {
 
 // A record of the same shape as the boards' records: head, flags, names.
@@ -258,3 +260,5 @@ TEST_F(Settings, ExportResource)
     EXPECT_EQ(recorder.ErrorTexts(), std::vector<std::string>{"Cannot create folder \"" + folder.Path() +
                                                               "a/b\". No such file or directory"});
 }
+
+}  // namespace settings_test

@@ -12,6 +12,8 @@
 #include "platform/qt/FormWidgets.h"
 #include "tests/support/SeamRecorder.h"
 
+namespace forms_test {
+
 namespace {
 
 constexpr uint32_t WM_TEST = WM_USER + 7;
@@ -556,3 +558,5 @@ TEST_F(FormsTest, ScreenSizeAndExecutablePathCanBeStoodInFor)
 }
 
 }  // namespace
+
+}  // namespace forms_test

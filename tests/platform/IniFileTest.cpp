@@ -7,6 +7,8 @@
 #include "platform/IniFile.h"
 #include "tests/support/TestFiles.h"
 
+namespace ini_file_test {
+
 namespace {
 
 TEST(IniFileTest, MissingFileReadsTheDefaultAndWritingCreatesIt)
@@ -97,3 +99,5 @@ TEST(IniFileTest, OnlyARegularFileIsReadOrWritten)
     EXPECT_EQ(FilesIn(folder.Path()),
               (std::vector<std::string>{"fifo.INI", "folder.INI", "link.INI", "real.INI"}));
 }
+
+}  // namespace ini_file_test

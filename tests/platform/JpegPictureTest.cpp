@@ -8,6 +8,8 @@
 #include "platform/qt/JpegPicture.h"
 #include "platform/qt/NamedResources.h"
 
+namespace jpeg_picture_test {
+
 TEST(JpegPicture, TheFpgaLogoIsJpegDataDecodedByLibjpeg)
 {
     std::string bytes;
@@ -39,3 +41,5 @@ TEST(JpegPicture, DamagedDataIsRefused)
     EXPECT_TRUE(DecodeJpeg(bytes, image));
     EXPECT_EQ(image.width(), 200);
 }
+
+}  // namespace jpeg_picture_test

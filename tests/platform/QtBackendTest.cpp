@@ -17,6 +17,8 @@
 #include "platform/qt/QtBackend.h"
 #include "tests/support/TestFiles.h"
 
+namespace qt_backend_test {
+
 namespace {
 
 // Runs action on the next modal widget that Qt shows (a box or a dialog).
@@ -234,3 +236,5 @@ TEST(ControlKeysTest, AMissedReleaseIsForgottenOnceNoControlIsHeld)
     // the left key before our window had focus.
     EXPECT_TRUE(keys.IsLeftDown(true));
 }
+
+}  // namespace qt_backend_test

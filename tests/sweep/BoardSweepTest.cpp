@@ -16,6 +16,8 @@
 #include "tests/boards/BoardFormTestSupport.h"
 #include "tests/sweep/SweepDriver.h"
 
+namespace board_sweep_test {
+
 namespace {
 
 using sweep::TSweepSession;
@@ -286,3 +288,5 @@ INSTANTIATE_TEST_SUITE_P(EveryBoard, BoardSweep, ::testing::ValuesIn(BoardFormSl
                          });
 
 }  // namespace
+
+}  // namespace board_sweep_test

@@ -11,6 +11,8 @@
 #include "tests/sweep/CraftedRecords.h"
 #include "tests/sweep/SweepDriver.h"
 
+namespace crafted_settings_test {
+
 namespace {
 
 using sweep::TSweepSession;
@@ -98,3 +100,5 @@ TEST(CraftedSettingsAcrossBoards, RecordsOfOtherBoardsOfTheSameSize)
 }
 
 }  // namespace
+
+}  // namespace crafted_settings_test

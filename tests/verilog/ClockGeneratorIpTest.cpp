@@ -13,6 +13,8 @@
 #include "platform/Seam.h"
 #include "tests/verilog/VerilogIpSupport.h"
 
+namespace clock_generator_ip_test {
+
 namespace {
 
 struct IpResource {
@@ -140,3 +142,5 @@ TEST(ClockGeneratorIp, EveryFileLintsClean)
     ExpectLintClean(StoredNames(kAshcombreSet), "ASHCOMBRE_SI5397A_CONFIG", waivers);
     ExpectLintClean({"si5397/power_on_reset.v"}, "power_on_reset", waivers);
 }
+
+}  // namespace clock_generator_ip_test

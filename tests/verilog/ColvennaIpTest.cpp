@@ -16,6 +16,8 @@
 #include "platform/Seam.h"
 #include "tests/verilog/VerilogIpSupport.h"
 
+namespace colvenna_ip_test {
+
 namespace {
 
 struct IpResource {
@@ -100,3 +102,5 @@ TEST(ColvennaIp, GeneratedBlocksProgramTheChosenFrequencies)
                       "tb_colvenna_blocks");
     EXPECT_TRUE(seam.boxes.empty());
 }
+
+}  // namespace colvenna_ip_test

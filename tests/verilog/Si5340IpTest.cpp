@@ -13,6 +13,8 @@
 #include "platform/Seam.h"
 #include "tests/verilog/VerilogIpSupport.h"
 
+namespace si5340_ip_test {
+
 namespace {
 
 struct IpResource {
@@ -194,3 +196,5 @@ TEST(Si5340Ip, EveryFileLintsClean)
     ExpectSetLintsClean(kTarrowindSet);
     ExpectSetLintsClean(kUlverrowSet);
 }
+
+}  // namespace si5340_ip_test

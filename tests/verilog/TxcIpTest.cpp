@@ -13,6 +13,8 @@
 #include "model/Configboard.h"
 #include "tests/verilog/VerilogIpSupport.h"
 
+namespace txc_ip_test {
+
 namespace {
 
 struct TxcFile {
@@ -98,3 +100,5 @@ TEST(TxcIp, VhdlStandInsFitTheGeneratedComponents)
                               "txc_generated_top", log))
         << log;
 }
+
+}  // namespace txc_ip_test

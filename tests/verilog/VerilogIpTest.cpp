@@ -15,6 +15,8 @@
 #include "tests/generate/GenerateSupport.h"
 #include "tests/verilog/VerilogIpSupport.h"
 
+namespace verilog_ip_test {
+
 namespace {
 
 const std::vector<std::string> kSi570Group = {"si570_controller.v", "clock_divider.v",      "edge_detector.v",
@@ -144,3 +146,5 @@ TEST(VerilogIp, GeneratedBlocksDriveTheChipsThroughTheExportedIp)
     ExpectBenchPasses(files, "tb_generated_blocks");
     EXPECT_TRUE(seam.boxes.empty());
 }
+
+}  // namespace verilog_ip_test
