@@ -1,6 +1,7 @@
 #include "model/Connector.h"
 
 #include <cstring>
+#include <vector>
 
 #include "platform/Seam.h"
 
@@ -97,24 +98,51 @@ void TConnector::SetMasterId(int32_t masterId)
 
 void TConnector::SortPins()
 {
+    // What the comparison reads of each position, worked out once and moved
+    // with its pin; a bus index only when first compared (it may throw).
+    struct TSortKey {
+        bool bus = false;
+        std::string base;
+        bool indexRead = false;
+        int32_t index = 0;
+    };
     const int count = GetPinCount();
+    std::vector<TSortKey> keys(static_cast<size_t>(count));
+    for (size_t k = 0; k < keys.size(); ++k) {
+        const TPin* pin = m_Pins[k].get();
+        if (!pin || !IsBusPin(pin)) continue;
+        keys[k].bus = true;
+        keys[k].base = GetBusBaseName(pin);
+    }
+    auto index = [&](size_t k) {
+        if (!keys[k].indexRead) {
+            keys[k].index = GetBusIndex(m_Pins[k].get());
+            keys[k].indexRead = true;
+        }
+        return keys[k].index;
+    };
     for (int i = 0; i < count; ++i) {
         for (int j = i + 1; j < count; ++j) {
-            TPin* a = m_Pins[static_cast<size_t>(i)].get();
-            TPin* b = m_Pins[static_cast<size_t>(j)].get();
+            const size_t si = static_cast<size_t>(i);
+            const size_t sj = static_cast<size_t>(j);
+            const TPin* a = m_Pins[si].get();
+            const TPin* b = m_Pins[sj].get();
             if (!a || !b) continue;
             bool bFirst;
-            if (IsBusPin(a) && IsBusPin(b)) {
-                std::string baseA = GetBusBaseName(a);
-                std::string baseB = GetBusBaseName(b);
-                if (baseA == baseB)
-                    bFirst = GetBusIndex(b) < GetBusIndex(a);
-                else
-                    bFirst = Greater(baseA, baseB);
+            if (keys[si].bus && keys[sj].bus) {
+                if (keys[si].base == keys[sj].base) {
+                    const int32_t indexB = index(sj);
+                    bFirst = indexB < index(si);
+                } else {
+                    bFirst = Greater(keys[si].base, keys[sj].base);
+                }
             } else {
                 bFirst = Greater(a->GetName(), b->GetName());
             }
-            if (bFirst) std::swap(m_Pins[static_cast<size_t>(i)], m_Pins[static_cast<size_t>(j)]);
+            if (bFirst) {
+                std::swap(m_Pins[si], m_Pins[sj]);
+                std::swap(keys[si], keys[sj]);
+            }
         }
     }
 }

@@ -7,6 +7,8 @@
 // direction and I/O-standard code.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <functional>
 #include <map>
 #include <set>
@@ -84,12 +86,19 @@ void CheckLoadedMap(const TDaughterBoard& c, const std::vector<std::string>& pre
 // A map's entries as one text, to check each distinct map once.
 std::string Entries(const TConnector& c)
 {
+    // Built with few temporaries: this runs for every load of every card.
     std::string text;
+    text.reserve(static_cast<size_t>(c.GetPinCount()) * 32);
+    char numbers[48];
     for (int i = 0; i < c.GetPinCount(); ++i) {
         const TPin* pin = c.GetPin(i);
-        text += pin ? pin->GetName() + "/" + std::to_string(pin->GetDirection()) + "/" +
-                          std::to_string(pin->GetIoStandard()) + "/" + std::to_string(pin->GetPinIndex()) + "\n"
-                    : "-\n";
+        if (!pin) {
+            text.append("-\n");
+            continue;
+        }
+        const int length = std::snprintf(numbers, sizeof numbers, "/%d/%d/%d\n", static_cast<int>(pin->GetDirection()),
+                                          static_cast<int>(pin->GetIoStandard()), static_cast<int>(pin->GetPinIndex()));
+        text.append(pin->GetName()).append(numbers, static_cast<size_t>(length));
     }
     return text;
 }
@@ -149,12 +158,12 @@ TEST(CatalogueMaps, EveryLoadedCardMakesSoundPorts)
             for (IoStandard ioStandard : ioStandards)
                 for (int32_t option : {0, 1})
                     for (const char* nameBase : {static_cast<const char*>(nullptr), "GPIO_1"}) {
-                        SCOPED_TRACE("card " + std::to_string(id) + " on board " + std::to_string(board) +
-                                     ", I/O standard " + std::to_string(ioStandard) + ", option " +
-                                     std::to_string(option) + (nameBase ? ", name base" : ""));
                         TDaughterBoard c;
                         c.LoadCard(card, board, nameBase, ioStandard, option);
                         if (!checked.insert(Entries(c)).second) continue;
+                        SCOPED_TRACE("card " + std::to_string(id) + " on board " + std::to_string(board) +
+                                     ", I/O standard " + std::to_string(ioStandard) + ", option " +
+                                     std::to_string(option) + (nameBase ? ", name base" : ""));
                         CheckLoadedMap(c, {"P"});
                         if (HasFailure()) return;
                     }
