@@ -1,4 +1,4 @@
-#include "model/FileReplace.h"
+#include "platform/FileReplace.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,8 +9,6 @@
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include "model/Text.h"
 
 namespace {
 
@@ -32,7 +30,12 @@ constexpr int kMaxNameAttempts = 100;
 
 std::string Cause(const char* verb, const std::string& path, const std::string& reason)
 {
-    return Format("Cannot %s file \"%s\". %s", verb, path.c_str(), reason.c_str());
+    return std::string("Cannot ") + verb + " file \"" + path + "\". " + reason;
+}
+
+std::string FolderCause(const std::string& folder, int error)
+{
+    return "Cannot create folder \"" + folder + "\". " + std::strerror(error);
 }
 
 TFileWriteResult Failure(TFileWriteStep step, const char* verb, const std::string& path, int error)
@@ -247,14 +250,14 @@ bool CreateFolderForWriting(const std::string& folder, bool withParents, std::st
     }
     for (const std::string& level : missing) {
         if (::mkdir(level.c_str(), 0777) != 0 && errno != EEXIST) {
-            error = Format("Cannot create folder \"%s\". %s", level.c_str(), std::strerror(errno));
+            error = FolderCause(level, errno);
             return false;
         }
         if (g_Batch) g_Batch->m_CreatedFolders.push_back(level);
     }
     struct stat info;
     if (::stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        error = Format("Cannot create folder \"%s\". %s", path.c_str(), std::strerror(ENOTDIR));
+        error = FolderCause(path, ENOTDIR);
         return false;
     }
     return true;

@@ -9,9 +9,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include <QFile>
-#include <QSaveFile>
-
+#include "platform/FileReplace.h"
 #include "platform/Text.h"
 
 namespace {
@@ -125,9 +123,6 @@ int TIniFile::ReadInteger(const std::string& section, const std::string& key, in
 
 bool TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value)
 {
-    // Only a regular file, or none, is written.
-    struct stat info;
-    if (::stat(m_Path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return false;
     std::vector<std::string> lines;
     ReadLines(m_Path, lines);  // a missing file is an empty one
     const std::string entry = key + "=" + value;
@@ -159,25 +154,9 @@ bool TIniFile::WriteString(const std::string& section, const std::string& key, c
     }
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
-    // The file is replaced whole through a temporary file of its own, so a
-    // full disk never leaves it cut short; the file a link names is the one
-    // replaced, and a write-protected file is left alone.
-    std::string target = m_Path;
-    if (::stat(m_Path.c_str(), &info) == 0) {
-        if (char* real = ::realpath(m_Path.c_str(), nullptr)) {
-            target = real;
-            std::free(real);
-        }
-        if (::access(target.c_str(), W_OK) != 0) return false;
-    }
-    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(target)));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    // Replaced whole (platform/FileReplace.h): only a regular file the user
+    // may write, or none; the file a link names; never cut short.
+    return WriteFileReplacing(m_Path, text).Ok();
 }
 
 bool TIniFile::WriteInteger(const std::string& section, const std::string& key, int value)
