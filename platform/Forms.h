@@ -203,7 +203,7 @@ struct TFormSpec {
     TBorderStyle BorderStyle = bsSizeable;
     bool SystemMenu = true;  // false: the window frame has no close box
     TPosition Position = poDesigned;
-    int FontHeight = 13;  // pixels
+    int FontHeight = 11;  // pixels: the em height of the text (the layouts' 8-point sans serif)
     TColor Color = clDefault;
     const char* OnClose = nullptr;
     std::vector<TControlSpec> Controls;

@@ -91,7 +91,7 @@ TFormSpec EstoverLayout()
                  .Name = "ImageHSMC_A",
                  .Parent = hsmc,
                  .Left = 262,
-                 .Top = 14,
+                 .Top = 16,
                  .Width = 80,
                  .Height = 80,
                  .Visible = false});

@@ -469,7 +469,7 @@ void AddChoiceGroup(std::vector<TControlSpec>& c, const char* name, const char* 
         for (std::size_t l = 0; l < column.Labels.size(); ++l) {
             TControlSpec label = FrameLabel(column.Labels[l].first, name, x, 32 + 11 * static_cast<int>(l), kColumn - 4,
                                             column.Labels[l].second);
-            label.FontHeight = 11;
+            label.FontHeight = 10;  // a size below the form's
             c.push_back(label);
         }
         TControlSpec combo = FrameComboBox(column.Combo, name, x, 68, 96, column.OnChange);

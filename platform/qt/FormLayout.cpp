@@ -113,6 +113,8 @@ TControl* TForm::CreateControl(const TControlSpec& spec, TWinControl* parent)
     }
     TControl* result = control.get();
     result->SetBounds(spec.Left, spec.Top, spec.Width, spec.Height);
+    // The size the layout gives, which a label's text may outgrow.
+    result->Widget()->setProperty(kLaidOutSize, QSize(spec.Width, spec.Height));
     if (spec.FontHeight > 0) result->SetFontHeight(spec.FontHeight);
     if (spec.Bold) result->SetFontBold(true);
     if (spec.FontColor != clDefault) result->SetFontColor(spec.FontColor);
@@ -136,9 +138,7 @@ void TForm::LoadLayout(const TFormSpec& spec, const std::vector<THandlerEntry>& 
 {
     m_LayoutName = spec.Name;
     SetCaption(spec.Caption);
-    QFont font = m_FormWidget->font();
-    font.setPixelSize(spec.FontHeight > 0 ? spec.FontHeight : 13);
-    m_FormWidget->setFont(font);
+    m_FormWidget->setFont(PlatformFont(spec.FontHeight > 0 ? spec.FontHeight : 13));
     SetColor(spec.Color);
     m_SystemMenu = spec.SystemMenu;
     m_Position = spec.Position;

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QComboBox>
 #include <QEvent>
+#include <QFont>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -18,6 +19,15 @@
 QColor ToQColor(TColor color);
 QString ToQString(const std::string& text);
 std::string FromQString(const QString& text);
+
+// The font of the forms' text at a pixel size (the em height).
+QFont PlatformFont(int pixels);
+// Makes the application draw in the forms' style (once; a form does it when made).
+void UseFormStyle();
+
+// The property of a control's widget that holds the size its form's layout
+// gave it (a QSize).
+inline constexpr const char* kLaidOutSize = "pinloomLaidOutSize";
 
 // Calls a handler function if one is set, as the layer calls every handler.
 void CallNotify(const TNotifyEvent& handler, TObject* sender);

@@ -118,7 +118,7 @@ void PostMessage(TForm* target, uint32_t msg, uintptr_t wParam, intptr_t lParam)
 
 // ---- Widgets --------------------------------------------------------------
 
-FormWidget::FormWidget(TForm* form) : QWidget(nullptr), m_Form(form) {}
+FormWidget::FormWidget(TForm* form) : QWidget(nullptr), m_Form(form) { UseFormStyle(); }
 FormWidget::~FormWidget() = default;
 
 QEvent::Type FormWidget::MessageEventType()

@@ -196,10 +196,11 @@ TEST_F(MainFormTest, StartUpWithoutTheStartUpBoardOfferedAsksForABoardAndWritesI
 TEST_F(MainFormTest, OpeningABoardWithoutAFormInTheBuildIsAProgrammingError)
 {
     TFormMain main(nullptr);
-    SetBoardFormFactory(22, nullptr);
+    const TBoardFormFactory mirrendale = SetBoardFormFactory(22, nullptr);
     EXPECT_THROW(main.OpenBoardForm(22), InvariantFailure);
     EXPECT_THROW(main.OpenBoardForm(29), InvariantFailure);  // no such board
     EXPECT_EQ(main.BoardForm(), nullptr);
+    SetBoardFormFactory(22, mirrendale);  // the later tests find the table whole
 }
 
 TEST_F(MainFormTest, ShowCardPictureHidesTheImageForNoCardAndShowsTheCardsPicture)
