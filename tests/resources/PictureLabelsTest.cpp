@@ -1,6 +1,7 @@
-// The labels drawn in the pictures: each one whole, inside the box it was
-// given and inside the picture, over no other label and over no part of the
-// picture's table but its own.
+// The labels drawn in the pictures (the board photographs of the forms, the
+// selector's board pictures and the card pictures): each one whole, inside
+// the box it was given and inside the picture, over no other label and over
+// no part of the picture's table but its own.
 #include <QImage>
 #include <QRectF>
 #include <QString>
@@ -8,6 +9,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "boards/arria10/FallowmereParts.h"
@@ -52,6 +54,7 @@
 #include "boards/stratix10_agilex/ZennorbyParts.h"
 #include "resources/BoardPhoto.h"
 #include "resources/Photos.h"
+#include "resources/SelectorPictures.h"
 
 namespace picture_labels_test {
 
@@ -78,7 +81,8 @@ std::vector<QRect> HollarneRects()
     return rects;
 }
 
-// Every picture that Photos.h declares.
+// Every picture that Photos.h declares but the two that draw no text: the lit
+// LED and the jumper of Brackwell's VCCIO indicator.
 const std::vector<Picture>& Pictures()
 {
     static const std::vector<Picture> pictures = {
@@ -104,8 +108,6 @@ const std::vector<Picture>& Pictures()
         {"Osterlin", DrawOsterlinPhoto, Rects(kOsterlinParts)},
         {"Brackwell", DrawBrackwellPhoto, Rects(kBrackwellParts)},
         {"Brackwell VCCIO", DrawBrackwellVol, {}},
-        {"Brackwell lit LED", DrawBrackwellVolLedOn, {}},
-        {"Brackwell VCCIO jumper", DrawBrackwellVolJumper, {}},
         {"Bristane", DrawBristanePhoto, Rects(kBristaneParts)},
         {"Gorsewin", DrawGorsewinPhoto, Rects(kGorsewinParts)},
         {"Kestleford", DrawKestlefordPhoto, Rects(kKestlefordParts)},
@@ -168,41 +170,62 @@ bool MayLieOver(const QRect& own, const QRect& part)
     return own.contains(part) && (sameRows || sameColumns);
 }
 
-// The labels a picture draws, as the drawing code reports them.
-std::vector<photo::DrawnLabel> LabelsOf(const Picture& picture, QImage& image)
+// Checks the labels that drawing a picture reported; parts: the picture's
+// table of parts.
+void CheckLabels(const std::string& name, const QImage& image, const std::vector<photo::DrawnLabel>& labels,
+                 const std::vector<QRect>& parts)
 {
-    std::vector<photo::DrawnLabel> labels;
-    photo::SetLabelRecorder([&](const photo::DrawnLabel& label) { labels.push_back(label); });
-    image = picture.Draw();
-    photo::SetLabelRecorder({});
-    return labels;
+    EXPECT_FALSE(labels.empty()) << name << ": no label drawn";
+    const QRectF whole(image.rect());
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const photo::DrawnLabel& label = labels[i];
+        EXPECT_EQ(label.Drawn, label.Asked) << name << ": " << Describe(label) << " is not drawn whole in "
+                                            << Describe(label.Box);
+        if (label.Drawn.isEmpty()) continue;
+        EXPECT_TRUE(Within(label.Text, label.Box))
+            << name << ": " << Describe(label) << " runs out of its box " << Describe(label.Box);
+        EXPECT_TRUE(Within(label.Text, whole))
+            << name << ": " << Describe(label) << " runs out of the picture " << Describe(whole);
+        for (std::size_t j = i + 1; j < labels.size(); ++j)
+            EXPECT_FALSE(!labels[j].Drawn.isEmpty() && label.Text.intersects(labels[j].Text))
+                << name << ": " << Describe(label) << " lies over " << Describe(labels[j]);
+        for (const QRect& part : parts)
+            EXPECT_FALSE(!MayLieOver(label.Part, part) && label.Text.intersects(QRectF(part)))
+                << name << ": " << Describe(label) << " lies over the part " << Describe(QRectF(part))
+                << " (its own is " << Describe(QRectF(label.Part)) << ")";
+    }
 }
+
+// Reports every label drawn to a list while it lives.
+class LabelLog {
+public:
+    LabelLog()
+    {
+        photo::SetLabelRecorder([this](const photo::DrawnLabel& label) { m_Labels.push_back(label); });
+    }
+    ~LabelLog() { photo::SetLabelRecorder({}); }
+    // The labels reported since the last call.
+    std::vector<photo::DrawnLabel> Take() { return std::exchange(m_Labels, {}); }
+
+private:
+    std::vector<photo::DrawnLabel> m_Labels;
+};
 
 TEST(PictureLabelsTest, EveryLabelIsWholeInItsBoxAndOverNoOtherLabelOrPart)
 {
+    LabelLog log;
     for (const Picture& picture : Pictures()) {
-        SCOPED_TRACE(picture.Name);
-        QImage image;
-        const std::vector<photo::DrawnLabel> labels = LabelsOf(picture, image);
-        const QRectF whole(image.rect());
-        for (std::size_t i = 0; i < labels.size(); ++i) {
-            const photo::DrawnLabel& label = labels[i];
-            EXPECT_EQ(label.Drawn, label.Asked) << picture.Name << ": " << Describe(label) << " is not drawn whole in "
-                                                << Describe(label.Box);
-            if (label.Drawn.isEmpty()) continue;
-            EXPECT_TRUE(Within(label.Text, label.Box))
-                << picture.Name << ": " << Describe(label) << " runs out of its box " << Describe(label.Box);
-            EXPECT_TRUE(Within(label.Text, whole))
-                << picture.Name << ": " << Describe(label) << " runs out of the picture " << Describe(whole);
-            for (std::size_t j = i + 1; j < labels.size(); ++j)
-                EXPECT_FALSE(!labels[j].Drawn.isEmpty() && label.Text.intersects(labels[j].Text))
-                    << picture.Name << ": " << Describe(label) << " lies over " << Describe(labels[j]);
-            for (const QRect& part : picture.Parts)
-                EXPECT_FALSE(!MayLieOver(label.Part, part) && label.Text.intersects(QRectF(part)))
-                    << picture.Name << ": " << Describe(label) << " lies over the part " << Describe(QRectF(part))
-                    << " (its own is " << Describe(QRectF(label.Part)) << ")";
-        }
+        const QImage image = picture.Draw();
+        CheckLabels(picture.Name, image, log.Take(), picture.Parts);
     }
+    // The selector's board pictures and the card pictures, which have no
+    // table of parts.
+    std::size_t count = 0;
+    DrawSelectorAndCardPictures([&](const char* name, const QImage& image) {
+        CheckLabels(name, image, log.Take(), {});
+        ++count;
+    });
+    EXPECT_EQ(count, 40u + 91u);
 }
 
 }  // namespace
