@@ -2,8 +2,8 @@
 
 #include <QFont>
 #include <QFontMetrics>
-#include <QTransform>
 #include <QPainterPath>
+#include <QTransform>
 #include <algorithm>
 #include <utility>
 
@@ -159,7 +159,13 @@ PartLabels::PartLabels(QPainter& p, const QRect& board, const QColor& pcb, std::
       m_Parts(std::move(parts)),
       m_Outer(tLabels)
 {
-    for (QPoint hole : holes) m_Labels.emplace_back(hole.x() - 5, hole.y() - 5, 11, 11);
+    // A hole that a part covers (on the small jumper pictures) is no place
+    // to keep free.
+    for (QPoint hole : holes) {
+        const QRect around(hole.x() - 5, hole.y() - 5, 11, 11);
+        const auto covers = [&](const QRect& part) { return part.intersects(around); };
+        if (std::none_of(m_Parts.begin(), m_Parts.end(), covers)) m_Labels.push_back(around);
+    }
     tLabels = this;
 }
 

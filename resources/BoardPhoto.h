@@ -30,8 +30,8 @@ constexpr int kSmallestLabelPixels = 7;
 // (Qt::AlignmentFlag, Qt::TextFlag) say otherwise, never outside box: at the
 // given pixel size or the largest smaller one at which it fits (in a box at
 // least twice as tall as wide, turned to read upwards where that keeps it
-// larger), down
-// to kSmallestLabelPixels; below that it is elided on one line.
+// larger), down to kSmallestLabelPixels; below that it is elided on one line.
+// A text without spaces is never broken.
 void Caption(QPainter& p, const QRect& box, const QString& text, const QColor& colour, int pixels,
              int flags = Qt::AlignCenter | Qt::TextWordWrap);
 // The label of the part being drawn (see PartLabels): in box as Caption draws
@@ -45,11 +45,13 @@ void PartLabel(QPainter& p, const QRect& box, const QString& text, const QColor&
 // the labels drawn belong to the part named by Drawing(); a part's label that
 // PartLabel cannot draw whole inside its box is drawn when the scope ends,
 // beside its part (below, above, right or left) in a place of the board that
-// no part and no other label takes, in a colour that reads on the board (with
-// no such place, on the part itself, on a plate of the board's colour).
+// no part, mounting hole or other label takes, in a colour that reads on the
+// board (with no such place, on the part itself, on a plate of the board's
+// colour).
 class PartLabels {
 public:
-    // The board's mounting holes (as DrawPcb draws them) are kept free too.
+    // board: where labels may go; parts: the table's, in its order; holes:
+    // the mounting holes as DrawPcb draws them.
     PartLabels(QPainter& p, const QRect& board, const QColor& pcb, std::vector<QRect> parts,
                std::initializer_list<QPoint> holes = {});
     ~PartLabels();
@@ -59,7 +61,7 @@ public:
     void Drawing(std::size_t part) { m_Current = static_cast<int>(part); }
     // The part being drawn; empty before the first.
     QRect Current() const;
-    // Keeps the place a label's text takes free of the labels moved beside their parts.
+    // Keeps the place a label's text takes free of the labels drawn after it.
     void Keep(const QRect& text) { m_Labels.push_back(text); }
     // Whether a label's text may lie here: on the board, over no other label
     // and over no part unrelated to the current one.
