@@ -1,21 +1,227 @@
 #include "resources/BoardPhoto.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainterPath>
+#include <QTransform>
 #include <algorithm>
+#include <utility>
 
 namespace photo {
 
-void Caption(QPainter& p, const QRect& box, const QString& text, const QColor& colour, int pixels,
-             int flags)
+namespace {
+
+std::function<void(const DrawnLabel&)> tRecorder;
+PartLabels* tLabels = nullptr;  // the innermost PartLabels scope
+
+QFont LabelFont(int pixels)
 {
-    QFont font("DejaVu Sans");
+    QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(pixels);
     font.setBold(true);
-    p.setFont(font);
-    p.setPen(colour);
-    p.drawText(box, flags, text);
+    return font;
 }
+
+// A text fitted to its box: the font, the text as drawn, where it is laid
+// out (the box itself, or the box turned a quarter to the left, whose
+// coordinates Turn maps into the picture) and the rectangle it takes there.
+struct FittedText {
+    QFont Font;
+    QString Text;
+    QRect Box;
+    QRect Taken;
+    int Flags = 0;
+    bool Turned = false;
+    bool Whole = false;
+};
+
+bool Holds(const QRect& box, const QRect& taken) { return box.contains(taken); }
+
+// The box turned a quarter to the left: its width is box's height.
+QRect Across(const QRect& box) { return QRect(0, 0, box.height(), box.width()); }
+QTransform Turn(const QRect& box)
+{
+    QTransform turn;
+    turn.translate(box.left(), box.top() + box.height());
+    turn.rotate(-90);
+    return turn;
+}
+
+FittedText Fit(const QRect& box, const QString& text, int pixels, int flags)
+{
+    // A label breaks only between its words ("PS/2" stays whole).
+    if (!text.contains(QLatin1Char(' '))) flags &= ~Qt::TextWordWrap;
+    // Turned only in a box at least twice as tall as wide: in a squarer one a
+    // smaller level text, or a place beside the part, reads better.
+    const bool tall = box.height() >= 2 * box.width();
+    const int smallest = std::min(pixels, kSmallestLabelPixels);
+    QFont font = LabelFont(pixels);
+    for (int size = pixels; size >= smallest; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font);
+        const QRect taken = metrics.boundingRect(box, flags, text);
+        if (Holds(box, taken)) return {font, text, box, taken, flags, false, true};
+        if (tall) {
+            const QRect across = metrics.boundingRect(Across(box), flags, text);
+            if (Holds(Across(box), across)) return {font, text, Across(box), across, flags, true, true};
+        }
+    }
+    // Elided on one line, along the box's longer side.
+    font.setPixelSize(smallest);
+    const QFontMetrics metrics(font);
+    const int line = flags & ~Qt::TextWordWrap;
+    const QRect where = tall ? Across(box) : box;
+    for (int width = where.width(); width > 0; --width) {
+        const QString shown = metrics.elidedText(text, Qt::ElideRight, width);
+        if (shown.isEmpty()) break;
+        const QRect taken = metrics.boundingRect(where, line, shown);
+        if (Holds(where, taken)) return {font, shown, where, taken, line, tall, false};
+    }
+    return {font, QString(), where, QRect(), line, tall, false};
+}
+
+// The drawing's coordinates of a fitted text to the picture's.
+QTransform ToPicture(const QPainter& p, const QRect& box, const FittedText& fitted)
+{
+    return (fitted.Turned ? Turn(box) : QTransform()) * p.transform();
+}
+
+// Draws a fitted text, reports it and keeps its place in the current scope.
+void DrawFitted(QPainter& p, const QRect& box, const FittedText& fitted, const QString& asked, const QColor& colour)
+{
+    const QTransform place = fitted.Turned ? Turn(box) : QTransform();
+    const QTransform toPicture = ToPicture(p, box, fitted);
+    if (!fitted.Text.isEmpty()) {
+        p.save();
+        p.setTransform(place, true);
+        p.setFont(fitted.Font);
+        p.setPen(colour);
+        p.drawText(fitted.Box, fitted.Flags, fitted.Text);
+        p.restore();
+    }
+    if (asked.isEmpty()) return;
+    const QRectF taken = toPicture.mapRect(QRectF(fitted.Taken));
+    QRect part;
+    if (tLabels) {
+        if (!fitted.Text.isEmpty()) tLabels->Keep(taken.toAlignedRect());
+        part = tLabels->Current();
+    }
+    if (tRecorder) tRecorder({toPicture.mapRect(QRectF(fitted.Box)), taken, asked, fitted.Text, part});
+}
+
+}  // namespace
+
+void Caption(QPainter& p, const QRect& box, const QString& text, const QColor& colour, int pixels, int flags)
+{
+    DrawFitted(p, box, Fit(box, text, pixels, flags), text, colour);
+}
+
+void PartLabel(QPainter& p, const QRect& box, const QString& text, const QColor& colour, int pixels, int flags)
+{
+    const FittedText fitted = Fit(box, text, pixels, flags);
+    const bool stays = fitted.Whole && (!tLabels || tLabels->HasRoomFor(ToPicture(p, box, fitted)
+                                                                          .mapRect(QRectF(fitted.Taken))
+                                                                          .toAlignedRect()));
+    if (stays || !tLabels || tLabels->Current().isNull() || text.isEmpty())
+        DrawFitted(p, box, fitted, text, colour);
+    else
+        tLabels->Move(text, pixels, p.transform().mapRect(box), colour, flags);
+}
+
+bool PartLabels::HasRoomFor(const QRect& text) const
+{
+    if (!m_Board.contains(text)) return false;
+    const QRect own = Current();
+    const auto meets = [&](const QRect& r) { return r.intersects(text); };
+    // A part that holds the current one, or lies on it, is where its label
+    // may well be; any other is not.
+    const auto elsewhere = [&](const QRect& r) { return !r.contains(own) && !own.contains(r) && meets(r); };
+    return std::none_of(m_Parts.begin(), m_Parts.end(), elsewhere) &&
+           std::none_of(m_Labels.begin(), m_Labels.end(), meets);
+}
+
+QRect PartLabels::Current() const
+{
+    return m_Current < 0 ? QRect() : m_Parts[static_cast<std::size_t>(m_Current)];
+}
+
+void PartLabels::Move(const QString& text, int pixels, const QRect& box, const QColor& colour, int flags)
+{
+    m_Moved.push_back({text, pixels, m_Current, box, colour, flags});
+}
+
+PartLabels::PartLabels(QPainter& p, const QRect& board, const QColor& pcb, std::vector<QRect> parts,
+                       std::initializer_list<QPoint> holes)
+    : m_Painter(p),
+      m_Board(board),
+      m_Outside(pcb.lightness() < 128 ? QColor(Qt::white) : QColor(30, 30, 30)),
+      m_Plate(pcb),
+      m_Parts(std::move(parts)),
+      m_Outer(tLabels)
+{
+    // A hole that a part covers (on the small jumper pictures) is no place
+    // to keep free.
+    for (QPoint hole : holes) {
+        const QRect around(hole.x() - 5, hole.y() - 5, 11, 11);
+        const auto covers = [&](const QRect& part) { return part.intersects(around); };
+        if (std::none_of(m_Parts.begin(), m_Parts.end(), covers)) m_Labels.push_back(around);
+    }
+    tLabels = this;
+}
+
+bool PartLabels::IsFree(const QRect& place) const
+{
+    if (!m_Board.contains(place)) return false;
+    const auto meets = [&](const QRect& r) { return r.intersects(place); };
+    return std::none_of(m_Parts.begin(), m_Parts.end(), meets) &&
+           std::none_of(m_Labels.begin(), m_Labels.end(), meets);
+}
+
+PartLabels::~PartLabels()
+{
+    // The labels that did not fit their parts, beside them, once every label
+    // that stays inside a part has taken its place.
+    for (const Moved& moved : m_Moved) {
+        m_Current = moved.Part;
+        const QRect r = m_Parts[static_cast<std::size_t>(moved.Part)];
+        // Each place in turn, nearest first, at the largest size that fits
+        // there: below the part, above it, at its right, at its left, then
+        // below or above but flush with one end of it.
+        bool placed = false;
+        for (int place = 0; place < 8 && !placed; ++place) {
+            for (int size = moved.Pixels; size >= std::min(moved.Pixels, kSmallestLabelPixels) && !placed; --size) {
+                const QFontMetrics metrics(LabelFont(size));
+                const int w = metrics.horizontalAdvance(moved.Text) + 2;
+                const int h = metrics.height();
+                const int x = r.center().x() - w / 2;
+                const int y = r.center().y() - h / 2;
+                const QRect places[] = {
+                    QRect(x, r.bottom() + 2, w, h),         QRect(x, r.top() - 1 - h, w, h),
+                    QRect(r.right() + 2, y, w, h),          QRect(r.left() - 1 - w, y, w, h),
+                    QRect(r.left(), r.bottom() + 2, w, h),  QRect(r.right() + 1 - w, r.bottom() + 2, w, h),
+                    QRect(r.left(), r.top() - 1 - h, w, h), QRect(r.right() + 1 - w, r.top() - 1 - h, w, h),
+                };
+                if (!IsFree(places[place])) continue;
+                Caption(m_Painter, places[place], moved.Text, m_Outside, size, Qt::AlignCenter);
+                placed = true;
+            }
+        }
+        if (placed) continue;
+        // No free place: on the part itself, on a plate of the board's colour,
+        // or, where even that is too small, elided in its box.
+        const QRect on = r.adjusted(1, 1, -1, -1);
+        const FittedText fitted = Fit(on, moved.Text, moved.Pixels, Qt::AlignCenter);
+        if (fitted.Whole && !fitted.Turned) {
+            m_Painter.fillRect(fitted.Taken.adjusted(-1, 0, 1, 0) & on, m_Plate);
+            DrawFitted(m_Painter, on, fitted, moved.Text, m_Outside);
+        } else {
+            Caption(m_Painter, moved.Box, moved.Text, moved.Colour, moved.Pixels, moved.Flags);
+        }
+    }
+    tLabels = m_Outer;
+}
+
+void SetLabelRecorder(std::function<void(const DrawnLabel&)> recorder) { tRecorder = std::move(recorder); }
 
 QImage BlankPhoto(int width, int height)
 {
@@ -66,16 +272,13 @@ void DrawSlot(QPainter& p, const QRect& r, const QString& label)
     p.setBrush(QColor(212, 175, 55));
     p.setPen(Qt::NoPen);
     if (r.height() > r.width()) {
-        for (int y = r.top() + 4; y < r.bottom() - 3; y += 5) p.drawRect(r.left() + 3, y, 4, 2);
-        p.save();
-        p.translate(r.center());
-        p.rotate(-90);
-        Caption(p, QRect(-r.height() / 2, -r.width() / 2 + 3, r.height(), r.width()), label, Qt::white, 9);
-        p.restore();
+        // Upright: the contacts down its left side, the label read upwards.
+        for (int y = r.top() + 4; y < r.bottom() - 3; y += 5) p.drawRect(r.left() + 2, y, 3, 2);
+        PartLabel(p, r.adjusted(5, 1, -1, -1), label, Qt::white, 9);
         return;
     }
     for (int x = r.left() + 4; x < r.right() - 3; x += 5) p.drawRect(x, r.top() + 3, 2, 4);
-    Caption(p, r.adjusted(0, 6, 0, 0), label, Qt::white, 9);
+    PartLabel(p, r.adjusted(1, 8, -1, -1), label, Qt::white, 9);
 }
 
 void DrawFpga(QPainter& p, const QRect& r, const QString& label)
@@ -83,7 +286,7 @@ void DrawFpga(QPainter& p, const QRect& r, const QString& label)
     p.setPen(QPen(QColor(160, 160, 160), 1));
     p.setBrush(QColor(60, 60, 66));
     p.drawRect(r);
-    Caption(p, r, label, QColor(235, 235, 235), 12);
+    PartLabel(p, r.adjusted(2, 2, -2, -2), label, QColor(235, 235, 235), 12);
 }
 
 void DrawChip(QPainter& p, const QRect& r, const QString& label, int pixels)
@@ -91,7 +294,7 @@ void DrawChip(QPainter& p, const QRect& r, const QString& label, int pixels)
     p.setPen(QPen(QColor(150, 150, 150), 1));
     p.setBrush(QColor(45, 45, 50));
     p.drawRect(r);
-    Caption(p, r, label, QColor(230, 230, 230), pixels);
+    PartLabel(p, r.adjusted(1, 1, -1, -1), label, QColor(230, 230, 230), pixels);
 }
 
 void DrawOscillator(QPainter& p, const QRect& r, const QString& label, int pixels)
@@ -99,7 +302,7 @@ void DrawOscillator(QPainter& p, const QRect& r, const QString& label, int pixel
     p.setPen(QPen(QColor(120, 120, 120), 1));
     p.setBrush(QColor(210, 210, 215));
     p.drawRoundedRect(r, 4, 4);
-    Caption(p, r, label, QColor(30, 30, 30), pixels);
+    PartLabel(p, r.adjusted(2, 1, -2, -1), label, QColor(30, 30, 30), pixels);
 }
 
 void DrawJack(QPainter& p, const QRect& r, const QString& label, const QColor& socket, int pixels)
@@ -108,13 +311,13 @@ void DrawJack(QPainter& p, const QRect& r, const QString& label, const QColor& s
     p.setBrush(QColor(200, 200, 205));
     p.drawRect(r);
     if (!socket.isValid()) {
-        Caption(p, r, label, QColor(30, 30, 30), pixels);
+        PartLabel(p, r.adjusted(1, 1, -1, -1), label, QColor(30, 30, 30), pixels);
         return;
     }
     p.setBrush(socket);
     const int d = std::min(r.width(), r.height()) / 2;
     p.drawEllipse(QRect(r.left() + 6, r.center().y() - d / 2, d, d));
-    Caption(p, r.adjusted(d + 6, 0, 0, 0), label, QColor(30, 30, 30), pixels);
+    PartLabel(p, r.adjusted(d + 7, 1, -1, -1), label, QColor(30, 30, 30), pixels);
 }
 
 void DrawRowOf(QPainter& p, const QRect& r, int count, const QColor& colour, bool round)
@@ -134,19 +337,31 @@ void DrawRowOf(QPainter& p, const QRect& r, int count, const QColor& colour, boo
 void DrawLedRow(QPainter& p, const QRect& r, int count, const QString& label)
 {
     DrawRowOf(p, r, count, QColor(230, 40, 40), true);
-    Caption(p, QRect(r.left(), r.top() - 12, r.width(), 12), label, Qt::white, 9);
+    PartLabel(p, QRect(r.left(), r.top() - 12, r.width(), 12), label, Qt::white, 9);
 }
 
+// A row too low for its label strip takes the whole of r, and its label goes
+// beside it.
 void DrawSwitchRow(QPainter& p, const QRect& r, int count, const QString& label, int pixels)
 {
+    if (r.height() < 20) {
+        DrawRowOf(p, r, count, QColor(70, 70, 200), false);
+        PartLabel(p, QRect(), label, Qt::white, pixels);
+        return;
+    }
     DrawRowOf(p, r.adjusted(0, 0, 0, -10), count, QColor(70, 70, 200), false);
-    Caption(p, QRect(r.left(), r.bottom() - 10, r.width(), 11), label, Qt::white, pixels);
+    PartLabel(p, QRect(r.left(), r.bottom() - 9, r.width(), 10), label, Qt::white, pixels);
 }
 
 void DrawButtonRow(QPainter& p, const QRect& r, int count, const QString& label, int pixels)
 {
+    if (r.height() < 22) {
+        DrawRowOf(p, r, count, QColor(30, 30, 30), true);
+        PartLabel(p, QRect(), label, Qt::white, pixels);
+        return;
+    }
     DrawRowOf(p, r.adjusted(0, 0, 0, -12), count, QColor(30, 30, 30), true);
-    Caption(p, QRect(r.left(), r.bottom() - 12, r.width(), 12), label, Qt::white, pixels);
+    PartLabel(p, QRect(r.left(), r.bottom() - 11, r.width(), 12), label, Qt::white, pixels);
 }
 
 void DrawSeg7(QPainter& p, const QRect& r, const QString& digits, const QString& label, int labelHeight, int pixels)
@@ -154,12 +369,27 @@ void DrawSeg7(QPainter& p, const QRect& r, const QString& digits, const QString&
     p.setPen(QPen(QColor(20, 20, 20), 1));
     p.setBrush(QColor(25, 25, 25));
     p.drawRect(r);
-    Caption(p, r.adjusted(0, 0, 0, -labelHeight), digits, QColor(255, 70, 50), 16);
-    Caption(p, QRect(r.left(), r.bottom() - labelHeight, r.width(), labelHeight), label, QColor(220, 220, 220),
-            pixels);
+    // A display too low for a label strip and legible digits shows digits
+    // only, and its label goes beside it.
+    if (r.height() - labelHeight < 12) {
+        Caption(p, r.adjusted(1, 1, -1, -1), digits, QColor(255, 70, 50), 16);
+        PartLabel(p, QRect(), label, QColor(220, 220, 220), pixels);
+        return;
+    }
+    Caption(p, r.adjusted(1, 1, -1, -labelHeight), digits, QColor(255, 70, 50), 16);
+    PartLabel(p, QRect(r.left() + 1, r.bottom() + 1 - labelHeight, r.width() - 2, labelHeight - 1), label,
+              QColor(220, 220, 220), pixels);
 }
 
 namespace {
+
+template <typename Part>
+std::vector<QRect> PartRects(const Part* parts, std::size_t count)
+{
+    std::vector<QRect> rects;
+    for (std::size_t i = 0; i < count; ++i) rects.emplace_back(parts[i].Left, parts[i].Top, parts[i].Width, parts[i].Height);
+    return rects;
+}
 
 // A label under (or, with no room below, over) a part.
 QRect LabelBox(const QRect& r, int height) { return QRect(r.left() - 10, r.bottom() + 1, r.width() + 20, height); }
@@ -174,9 +404,9 @@ void DrawPart(QPainter& p, const TBoardPart& part)
     case TPartLook::Header:
         DrawHeader(p, r, part.Count);
         if (r.height() > r.width())
-            Caption(p, QRect(r.left() - 30, r.top() - 12, r.width() + 60, 12), label, Qt::white, 9);
+            PartLabel(p, QRect(r.left() - 30, r.top() - 12, r.width() + 60, 12), label, Qt::white, 9);
         else
-            Caption(p, LabelBox(r, 12), label, Qt::white, 10);
+            PartLabel(p, LabelBox(r, 12), label, Qt::white, 10);
         break;
     case TPartLook::Jack: DrawJack(p, r, label, QColor(40, 70, 200)); break;
     case TPartLook::LedRow: DrawLedRow(p, r, part.Count, label); break;
@@ -190,7 +420,7 @@ void DrawPart(QPainter& p, const TBoardPart& part)
         p.drawRect(r);
         p.setBrush(QColor(35, 35, 35));
         p.drawRect(r.adjusted(4, r.height() / 3, -4, -r.height() / 3));
-        Caption(p, r.adjusted(0, 0, 0, -r.height() * 2 / 3), label, QColor(30, 30, 30), 10);
+        PartLabel(p, r.adjusted(1, 1, -1, -r.height() * 2 / 3), label, QColor(30, 30, 30), 10);
         break;
     case TPartLook::Jumper:
         p.setPen(QPen(QColor(20, 20, 20), 1));
@@ -198,7 +428,7 @@ void DrawPart(QPainter& p, const TBoardPart& part)
         p.drawRect(r.adjusted(0, 0, 0, -14));
         p.setBrush(QColor(212, 175, 55));
         p.drawRect(QRect(r.center().x() - 3, r.top() + 4, 6, 6));
-        Caption(p, QRect(r.left() - 4, r.bottom() - 14, r.width() + 8, 14), label, QColor(30, 30, 30), 9);
+        PartLabel(p, QRect(r.left() - 2, r.bottom() - 13, r.width() + 4, 14), label, QColor(30, 30, 30), 9);
         break;
     }
 }
@@ -213,7 +443,7 @@ void DrawPart(QPainter& p, const TPicturePart& part)
         p.setPen(QPen(QColor(120, 120, 120), 1));
         p.setBrush(QColor(30, 30, 34));
         p.drawRect(r);
-        Caption(p, r, label, QColor(200, 200, 120), 9);
+        PartLabel(p, r.adjusted(2, 1, -2, -1), label, QColor(200, 200, 120), 9);
         break;
     case TPartKind::Clock: DrawOscillator(p, r, label, 9); break;
     case TPartKind::Leds: DrawRowOf(p, r, std::max(2, r.width() / 12), QColor(230, 40, 40), true); break;
@@ -227,7 +457,8 @@ void DrawPart(QPainter& p, const TPicturePart& part)
         p.drawRect(r);
         p.setBrush(QColor(60, 60, 60));
         p.drawRect(r.adjusted(6, 8, -6, -8));
-        Caption(p, r, label, Qt::white, 9);
+        // The label on the cage's dark opening, where white reads.
+        PartLabel(p, r.adjusted(6, 8, -6, -8), label, Qt::white, 9);
         break;
     case TPartKind::Jack: DrawJack(p, r, label, QColor(), 8); break;
     case TPartKind::Fan:
@@ -236,7 +467,7 @@ void DrawPart(QPainter& p, const TPicturePart& part)
         p.drawEllipse(r);
         p.setBrush(QColor(120, 120, 120));
         p.drawEllipse(r.adjusted(r.width() / 3, r.height() / 3, -r.width() / 3, -r.height() / 3));
-        Caption(p, QRect(r.left(), r.bottom() + 1, r.width(), 12), label, Qt::white, 8);
+        PartLabel(p, QRect(r.left(), r.bottom() + 1, r.width(), 12), label, Qt::white, 8);
         break;
     }
 }
@@ -247,9 +478,14 @@ QImage DrawBoardPhoto(int width, int height, const QColor& pcb, const TBoardPart
 {
     QImage image = BlankPhoto(width, height);
     QPainter p(&image);
-    DrawPcb(p, width, height, pcb,
-            {QPoint(12, 12), QPoint(width - 12, 12), QPoint(12, height - 12), QPoint(width - 12, height - 12)});
-    for (std::size_t i = 0; i < count; ++i) DrawPart(p, parts[i]);
+    const std::initializer_list<QPoint> holes = {QPoint(12, 12), QPoint(width - 12, 12), QPoint(12, height - 12),
+                                                 QPoint(width - 12, height - 12)};
+    DrawPcb(p, width, height, pcb, holes);
+    PartLabels labels(p, QRect(4, 4, width - 8, height - 8), pcb, PartRects(parts, count), holes);
+    for (std::size_t i = 0; i < count; ++i) {
+        labels.Drawing(i);
+        DrawPart(p, parts[i]);
+    }
     return image;
 }
 
@@ -257,8 +493,13 @@ QImage DrawBoardPhoto(int width, int height, const TPicturePart* parts, std::siz
 {
     QImage image = BlankPhoto(width, height);
     QPainter p(&image);
-    DrawPcb(p, width, height, kBluePcb, {QPoint(14, height - 14), QPoint(width - 14, height - 14)});
-    for (std::size_t i = 0; i < count; ++i) DrawPart(p, parts[i]);
+    const std::initializer_list<QPoint> holes = {QPoint(14, height - 14), QPoint(width - 14, height - 14)};
+    DrawPcb(p, width, height, kBluePcb, holes);
+    PartLabels labels(p, QRect(4, 4, width - 8, height - 8), kBluePcb, PartRects(parts, count), holes);
+    for (std::size_t i = 0; i < count; ++i) {
+        labels.Drawing(i);
+        DrawPart(p, parts[i]);
+    }
     return image;
 }
 

@@ -10,7 +10,9 @@
 #include <QRect>
 #include <QString>
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
+#include <vector>
 
 #include "boards/frame/PictureParts.h"
 #include "boards/frame/BoardParts.h"
@@ -21,10 +23,87 @@ namespace photo {
 // ground of those boards' jumper pictures.
 inline const QColor kBluePcb(24, 60, 120);
 
-// Text in bold DejaVu Sans of the given pixel size, centred and wrapped in
-// box unless the flags (Qt::AlignmentFlag, Qt::TextFlag) say otherwise.
+// The smallest pixel size a label shrinks to before it is elided.
+constexpr int kSmallestLabelPixels = 7;
+
+// Text in bold DejaVu Sans, centred and wrapped in box unless the flags
+// (Qt::AlignmentFlag, Qt::TextFlag) say otherwise, never outside box: at the
+// given pixel size or the largest smaller one at which it fits (in a box at
+// least twice as tall as wide, turned to read upwards where that keeps it
+// larger), down to kSmallestLabelPixels; below that it is elided on one line.
+// A text without spaces is never broken.
 void Caption(QPainter& p, const QRect& box, const QString& text, const QColor& colour, int pixels,
              int flags = Qt::AlignCenter | Qt::TextWordWrap);
+// The label of the part being drawn (see PartLabels): in box as Caption draws
+// it when it fits there whole at kSmallestLabelPixels or larger and has room
+// there (PartLabels::HasRoomFor), otherwise beside its part. Outside a
+// PartLabels scope, the same as Caption.
+void PartLabel(QPainter& p, const QRect& box, const QString& text, const QColor& colour, int pixels,
+               int flags = Qt::AlignCenter | Qt::TextWordWrap);
+
+// The labels of a picture drawn from a table of parts. While a scope lives,
+// the labels drawn belong to the part named by Drawing(); a part's label that
+// PartLabel cannot draw whole inside its box is drawn when the scope ends,
+// beside its part (below, above, right or left) in a place of the board that
+// no part, mounting hole or other label takes, in a colour that reads on the
+// board (with no such place, on the part itself, on a plate of the board's
+// colour).
+class PartLabels {
+public:
+    // board: where labels may go; parts: the table's, in its order; holes:
+    // the mounting holes as DrawPcb draws them.
+    PartLabels(QPainter& p, const QRect& board, const QColor& pcb, std::vector<QRect> parts,
+               std::initializer_list<QPoint> holes = {});
+    ~PartLabels();
+    PartLabels(const PartLabels&) = delete;
+    PartLabels& operator=(const PartLabels&) = delete;
+    // The part whose labels come next, by its index in the table.
+    void Drawing(std::size_t part) { m_Current = static_cast<int>(part); }
+    // The part being drawn; empty before the first.
+    QRect Current() const;
+    // Keeps the place a label's text takes free of the labels drawn after it.
+    void Keep(const QRect& text) { m_Labels.push_back(text); }
+    // Whether a label's text may lie here: on the board, over no other label
+    // and over no part unrelated to the current one.
+    bool HasRoomFor(const QRect& text) const;
+    // A label of the current part to draw beside it when the scope ends.
+    void Move(const QString& text, int pixels, const QRect& box, const QColor& colour, int flags);
+
+private:
+    struct Moved {
+        QString Text;
+        int Pixels;
+        int Part;
+        QRect Box;
+        QColor Colour;
+        int Flags;
+    };
+    bool IsFree(const QRect& place) const;
+
+    QPainter& m_Painter;
+    QRect m_Board;
+    QColor m_Outside;
+    QColor m_Plate;
+    std::vector<QRect> m_Parts;
+    std::vector<QRect> m_Labels;  // the text of every label drawn so far
+    std::vector<Moved> m_Moved;
+    int m_Current = -1;
+    PartLabels* m_Outer;
+};
+
+// A label as drawn, in the picture's coordinates: the box it was given, the
+// rectangle its text takes, the text asked for and the text drawn (shrunk or
+// elided), and the part it labels (empty for the picture's own texts).
+struct DrawnLabel {
+    QRectF Box;
+    QRectF Text;
+    QString Asked;
+    QString Drawn;
+    QRect Part;
+};
+// Every label drawn from now on is reported to recorder (a test's seam; the
+// generator sets none). An empty function stops the reports.
+void SetLabelRecorder(std::function<void(const DrawnLabel&)> recorder);
 
 // A picture of the given size on a light background, ready for DrawPcb.
 QImage BlankPhoto(int width, int height);

@@ -1,6 +1,5 @@
 // The pictures of the Brackwell form: the board, drawn from the parts table
 // its form marks, and the VCCIO indicator with the two bitmaps drawn over it.
-#include <QFont>
 #include <QPainter>
 
 #include "boards/cyclone4_stratix4/BrackwellParts.h"
@@ -17,9 +16,6 @@ QImage DrawBrackwellVol()
     QImage image(BRACKWELL_VOL_WIDTH, BRACKWELL_VOL_HEIGHT, QImage::Format_RGB32);
     image.fill(photo::kBluePcb);
     QPainter p(&image);
-    QFont font("DejaVu Sans");
-    font.setPixelSize(7);
-    p.setFont(font);
     // The twelve LEDs, unlit, where the lit bitmap may cover them.
     p.setPen(QPen(QColor(10, 10, 10), 1));
     p.setBrush(QColor(40, 70, 40));
@@ -39,15 +35,15 @@ QImage DrawBrackwellVol()
             p.drawRect(x0 + 3, y, 4, 4);
             p.drawRect(x0 + 11, y, 4, 4);
         }
-        p.setPen(Qt::white);
-        p.drawText(QRect(x0 + 18, y0, 10, 9), Qt::AlignCenter, QString(QChar(letters[i])));
+        photo::Caption(p, QRect(x0 + 18, y0, 10, 9), QString(QChar(letters[i])), Qt::white, 7, Qt::AlignCenter);
     }
-    // The voltage of each place, at the left.
+    // The voltage of each place, at the left: rows of the places' pitch, a
+    // pixel above the pins so that the lowest ends at the picture's edge.
     const char* const volts[5] = {"1.5", "1.8", "2.5", "3.0", "3.3"};
     for (int place = 0; place < 5; ++place)
         for (int y0 : {kBrackwellJumperOrigin[5][1], kBrackwellJumperOrigin[2][1]})
-            p.drawText(QRect(2, y0 + BRACKWELL_JUMPER_STEP * place, 30, 9), Qt::AlignLeft | Qt::AlignVCenter,
-                       volts[place]);
+            photo::Caption(p, QRect(2, y0 + BRACKWELL_JUMPER_STEP * place - 1, 30, BRACKWELL_JUMPER_STEP), volts[place],
+                           Qt::white, 6, Qt::AlignLeft | Qt::AlignVCenter);
     return image;
 }
 

@@ -1,4 +1,6 @@
 #include <QPainter>
+#include <iterator>
+#include <vector>
 
 #include "boards/soc/HollarneParts.h"
 #include "resources/BoardPhoto.h"
@@ -16,17 +18,25 @@ QImage DrawHollarnePhoto()
 {
     QImage image = BlankPhoto(HOLLARNE_PHOTO_WIDTH, HOLLARNE_PHOTO_HEIGHT);
     QPainter p(&image);
-    DrawPcb(p, HOLLARNE_PHOTO_WIDTH, HOLLARNE_PHOTO_HEIGHT, QColor(22, 110, 62),
-            {QPoint(12, 40), QPoint(388, 40), QPoint(12, 236), QPoint(388, 236)});
+    const QColor pcb(22, 110, 62);
+    const std::initializer_list<QPoint> holes = {QPoint(12, 40), QPoint(388, 40), QPoint(12, 236), QPoint(388, 236)};
+    DrawPcb(p, HOLLARNE_PHOTO_WIDTH, HOLLARNE_PHOTO_HEIGHT, pcb, holes);
+    std::vector<QRect> parts;
+    for (const THollarnePart& part : kHollarneParts) parts.push_back(RectOf(part));
+    parts.push_back(RectOf(kHollarneFpga));
+    PartLabels labels(p, QRect(4, 4, HOLLARNE_PHOTO_WIDTH - 8, HOLLARNE_PHOTO_HEIGHT - 8), pcb, parts, holes);
+    labels.Drawing(parts.size() - 1);
     DrawFpga(p, RectOf(kHollarneFpga), kHollarneFpga.Label);
 
-    for (const THollarnePart& part : kHollarneParts) {
+    for (std::size_t i = 0; i < std::size(kHollarneParts); ++i) {
+        const THollarnePart& part = kHollarneParts[i];
+        labels.Drawing(i);
         const QRect r = RectOf(part);
         const QString name = part.ShapeName;
         const QString label = part.Label;
         if (name == "ShapeGpio0" || name == "ShapeGpio1") {
             DrawHeader(p, r);
-            Caption(p, QRect(r.left(), r.bottom() + 1, r.width(), 12), label, Qt::white, 10);
+            PartLabel(p, QRect(r.left(), r.bottom() + 1, r.width(), 12), label, Qt::white, 10);
         } else if (name == "ShapeLED") {
             DrawLedRow(p, r, 10, label);
         } else if (name == "ShapeSwitch") {
@@ -47,7 +57,7 @@ QImage DrawHollarnePhoto()
             p.setPen(QPen(QColor(20, 20, 20), 1));
             p.setBrush(QColor(35, 35, 35));
             p.drawRect(r);
-            Caption(p, r, label, QColor(212, 175, 55), 10);
+            PartLabel(p, r.adjusted(1, 1, -1, -1), label, QColor(212, 175, 55), 10);
         } else if (name == "ShapeOSC") {
             DrawOscillator(p, r, label);
         } else {
