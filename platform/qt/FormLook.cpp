@@ -14,17 +14,16 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QProxyStyle>
-#include <QStringList>
-#include <qdrawutil.h>
-#include <QStyleFactory>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QRegion>
+#include <QStringList>
+#include <QStyleFactory>
 #include <QStyleOption>
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <initializer_list>
+#include <qdrawutil.h>
 
 #include "platform/qt/FormWidgets.h"
 
@@ -58,6 +57,8 @@ TFace ChooseFace()
     font.setPixelSize(100);
     font.setHintingPreference(QFont::PreferNoHinting);
     const double width = QFontMetricsF(font).horizontalAdvance(QString::fromLatin1(kSample));
+    // 97 rather than 100: the sample is an average, and a caption heavy in
+    // capitals (where these faces are widest against Arial's) must fit too.
     if (width > kArialMetricSampleWidth)
         face.Stretch = std::max(50, static_cast<int>(std::floor(97 * kArialMetricSampleWidth / width)));
     return face;
@@ -149,15 +150,7 @@ void UseFormStyle()
 QFont PlatformFont(int pixels)
 {
     static const TFace face = ChooseFace();
-    QFont font;
-    if (const char* tried = std::getenv("PINLOOM_TRY_FONT")) {
-        const QString spec = QString::fromUtf8(tried);
-        font.setFamily(spec.section(':', 0, 0));
-        const int size = spec.section(':', 1, 1).toInt();
-        font.setPixelSize(size > 0 ? pixels * size / 100 : pixels);
-        return font;
-    }
-    font.setFamily(face.Family);
+    QFont font(face.Family);
     if (face.Stretch != 100) font.setStretch(face.Stretch);
     font.setPixelSize(pixels);
     return font;
