@@ -68,7 +68,7 @@ const TFormSpec kSelectorLayout = {
             {.Kind = TControlKind::Button, .Name = "ButtonOK", .Left = 16, .Top = 295, .Width = 150, .Height = 35,
              .Caption = "OK", .OnClick = "ButtonOKClick", .HandCursor = true},
             {.Kind = TControlKind::Button, .Name = "ButtonCancel", .Left = 184, .Top = 295, .Width = 150,
-             .Height = 35, .Caption = "Cancel", .OnClick = "ButtonCancelClick", .HandCursor = true, .Cancel = true},
+             .Height = 35, .Caption = "Cancel", .OnClick = "ButtonCancelClick", .HandCursor = true},
             {.Kind = TControlKind::Panel, .Name = "PanelImage", .Left = 344, .Top = 16, .Width = 417, .Height = 320},
             {.Kind = TControlKind::Image, .Name = "ImageBoard", .Parent = "PanelImage", .Left = 9, .Top = 32,
              .Width = 400, .Height = 219, .AutoSize = true},

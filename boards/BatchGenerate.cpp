@@ -81,7 +81,6 @@ bool RunBatchPasses(TBatchTarget& target, bool beep, std::span<const TBatchPass>
                 if (!std::filesystem::is_directory(folder, ec)) std::filesystem::create_directories(folder, ec);
                 const std::string path = folder + name + ".qpf";
                 success = target.GenerateBatchProject(path);
-                if (!success) ShowGenerateFailed(path);
             }
         }
     } catch (...) {

@@ -16,8 +16,8 @@
 //      written: the project name of the card (MakeBatchProjectName), the
 //      controls set to the item (ShowBatchItem), the folder <root><name>/
 //      created, and <root><name>/<name>.qpf generated (GenerateBatchProject);
-//      a failed project shows the failure box of a Generate request for its
-//      project file and stops the batch, the projects already written stay;
+//      a failed project stops the batch after whatever box the generation
+//      run itself showed, the projects already written stay;
 //   5. the controls put back (RestoreBatchControls), also when a generation
 //      ends with an exception, which then goes on to the caller.
 // No other box is shown: no success box, no warning after a project.

@@ -75,9 +75,9 @@ void TBoardForm::ShowCardPicture(TImage* image, DaughterId card)
 bool TBoardForm::CheckCardPrefix(DaughterId card, uint8_t board, const std::string& prefix, const std::string& label,
                                  bool generating, std::string& message, int32_t option)
 {
-    if (card == 0) return true;
+    if (card == 0 || !generating) return true;
     if (!CheckPrefixName(prefix, message)) return false;
-    return !generating || CheckPrefixFitsCard(card, board, prefix, label, message, option);
+    return CheckPrefixFitsCard(card, board, prefix, label, message, option);
 }
 
 void TBoardForm::CoupleGpioHeaders(std::array<TGpioHeaderControls, 2>& headers, TObject* sender, const uint8_t* ids)
@@ -118,16 +118,6 @@ void TBoardForm::OpenGpioHeaders(std::span<const TGpioHeaderControls> headers)
     }
 }
 
-void TBoardForm::MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& headers, TObject* sender)
-{
-    for (size_t h = 0; h < 2; ++h) {
-        TGpioHeaderControls& typed = headers[h];
-        TGpioHeaderControls& mirror = headers[1 - h];
-        if (sender == typed.Prefix && typed.Prefix->Enabled() && !mirror.Prefix->Enabled() &&
-            mirror.Prefix->Text() != typed.Prefix->Text())
-            mirror.Prefix->SetText(typed.Prefix->Text());
-    }
-}
 
 bool TBoardForm::IsDefaultGpioPair(std::span<const TGpioHeaderControls> headers, const uint8_t* ids,
                                    std::initializer_list<DaughterId> defaultCards)

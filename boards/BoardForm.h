@@ -76,17 +76,18 @@ protected:
     // The card's picture in the image (hidden for no card), by the host.
     void ShowCardPicture(TImage* image, DaughterId card);
 
-    // The prefix of a connector that carries a card (none: nothing to
-    // check): a legal prefix and, when generating, one that keeps every pin
-    // name of the card (as loaded for the board) within the name limit;
-    // false with the box text.
+    // The prefix of a connector that carries a card, when generating (none,
+    // or saving a settings file: nothing to check): a legal prefix that keeps
+    // every pin name of the card (as loaded for the board) within the name
+    // limit; false with the box text.
     static bool CheckCardPrefix(DaughterId card, uint8_t board, const std::string& prefix, const std::string& label,
                                 bool generating, std::string& message, int32_t option = 0);
 
     // Two 40-pin GPIO headers whose card list holds an 80-pin card (ids: the
     // list behind both combos). A card spanning both headers chosen on one
     // shows on the other too, whose combo and prefix are then disabled and
-    // take the first's prefix; a 40-pin card or "None" chosen on one enables
+    // take the first's prefix, copied once: later typing in the first's edit
+    // does not reach the other; a 40-pin card or "None" chosen on one enables
     // the other, which leaves the 80-pin card it showed for "None".
     static void CoupleGpioHeaders(std::array<TGpioHeaderControls, 2>& headers, TObject* sender, const uint8_t* ids);
     // Showing a record in headers: OpenGpioHeaders enables every header
@@ -98,18 +99,16 @@ protected:
     static void OpenGpioHeaders(std::span<const TGpioHeaderControls> headers);
     static void CoupleShownGpioHeaders(std::array<TGpioHeaderControls, 2>& headers, const uint8_t* ids,
                                        std::size_t leader = 0);
-    // Keeps the disabled prefix of a coupled header equal to the one typed.
-    static void MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& headers, TObject* sender);
     // Two headers on the same "GPIO Default" card (one of defaultCards), both
     // without prefix; never for one header.
     static bool IsDefaultGpioPair(std::span<const TGpioHeaderControls> headers, const uint8_t* ids,
                                   std::initializer_list<DaughterId> defaultCards = {1});
-    // The prefix checks of the headers of a board: each prefix legal and,
-    // when generating, fitting its card (labels "GPIO-0" and "GPIO-1", or
-    // "GPIO" for a board with one header), then the clash rule between the
+    // The prefix checks of the headers of a board: when generating, each
+    // prefix legal and fitting its card (labels "GPIO-0" and "GPIO-1", or
+    // "GPIO" for a board with one header); then the clash rule between the
     // headers, which the "GPIO Default" pair skips.
     static bool CheckGpioHeaderPrefixes(uint8_t board, std::span<const TGpioHeaderControls> headers,
-                                        const uint8_t* ids, std::string& message, bool generating = true,
+                                        const uint8_t* ids, std::string& message, bool generating,
                                         std::initializer_list<DaughterId> defaultCards = {1});
     // The card pictures and the header overlays from the combos.
     void UpdateGpioPictures(std::span<const TGpioHeaderControls> headers, const uint8_t* ids);

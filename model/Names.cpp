@@ -248,6 +248,13 @@ bool CheckProjectName(const std::string& name, std::string& message)
     return true;
 }
 
+bool CheckProjectNameGiven(const std::string& name, std::string& message)
+{
+    if (!name.empty()) return true;
+    message = kProjectNameEmptyMessage;
+    return false;
+}
+
 bool IsLegalPrefixName(const std::string& prefix) { return prefix.empty() || IsPlainIdentifier(prefix); }
 
 bool CheckPrefixName(const std::string& prefix, std::string& message)

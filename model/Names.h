@@ -27,6 +27,10 @@ constexpr std::size_t kMaxSignalNameLength = 128;
 bool IsLegalProjectName(const std::string& name);
 // False with the box text ("Project Name cannot be empty." or the rule).
 bool CheckProjectName(const std::string& name, std::string& message);
+// What a settings file asks of a project name: false with "Project Name
+// cannot be empty." for an empty one. A name that breaks the rule above is
+// kept in a settings file; only a generation refuses it.
+bool CheckProjectNameGiven(const std::string& name, std::string& message);
 
 // A prefix: empty, or an ASCII letter followed by ASCII letters, digits and
 // "_" ("__" and a trailing "_" allowed: "HSMC_", "DDR4A_").

@@ -170,6 +170,8 @@ struct TControlSpec {
     bool Bold = false;
     TColor FontColor = clDefault;
     TColor Color = clDefault;  // background of labels and panels, the brush of shapes
+    const char* Hint = nullptr;  // the text shown on hover (a tool tip)
+    bool ShowHint = true;        // false: the control keeps its hint without showing it
     TAlignment Alignment = taLeftJustify;  // label
     // Kind-specific.
     const char* Items = nullptr;  // combo box and list box: items separated by '\n'
@@ -249,6 +251,12 @@ public:
     void SetFontBold(bool bold);
     void SetFontHeight(int pixels);
     void SetFontColor(TColor color);
+    // The hint, shown as a tool tip while the mouse rests on the control
+    // unless the control is told not to show it.
+    const std::string& Hint() const { return m_Hint; }
+    bool ShowHint() const { return m_ShowHint; }
+    void SetHint(const std::string& hint);
+    void SetShowHint(bool show);
 
     // The Qt widget behind the control (for the layer itself and for tests).
     QWidget* Widget() const { return m_Widget; }
@@ -264,6 +272,8 @@ private:
     std::string m_Name;
     TWinControl* m_Parent = nullptr;
     QWidget* m_Widget = nullptr;
+    std::string m_Hint;
+    bool m_ShowHint = true;
 };
 
 // A control that holds other controls: forms, panels, group boxes.

@@ -358,8 +358,8 @@ bool TFormYarrowgate::ValidateBoard(bool generating, std::string& message)
     const DaughterId socket = SocketCard();
     if (socket != 0) {
         const std::string prefix = EditPrefixDDR4Socket->Text();
-        if (!CheckPrefixName(prefix, message)) return false;
         if (generating) {
+            if (!CheckPrefixName(prefix, message)) return false;
             // The module's names with the prefix the run will give them.
             TDaughterBoard module;
             if (socket == kQdr2Module)

@@ -48,8 +48,7 @@ TFormSpec GpioPairLayout(const TGpioPairMember& member)
     const int rows = static_cast<int>((member.Boxes.size() + 1) / 2);
     AddGroupCheckBoxes(c, member.Boxes.data(), member.Boxes.size(), rows, kFirstBoxTop, kBoxStep);
     const int headersTop = kFirstBoxTop + kBoxStep * rows + 8;
-    AddGpioHeader(c, headersTop, kGpioHeader0, "ComboBoxGpioChange", nullptr, "EditPrefixGpioChange");
-    AddGpioHeader(c, headersTop + kHeaderHeight, kGpioHeader1, "ComboBoxGpioChange", nullptr,
-                  "EditPrefixGpioChange");
+    AddGpioHeader(c, headersTop, kGpioHeader0, "ComboBoxGpioChange");
+    AddGpioHeader(c, headersTop + kHeaderHeight, kGpioHeader1, "ComboBoxGpioChange");
     return spec;
 }

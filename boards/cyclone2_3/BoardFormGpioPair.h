@@ -69,7 +69,6 @@ public:
         std::vector<THandlerEntry> handlers;
         this->AddFrameHandlers(handlers);
         handlers.emplace_back("ComboBoxGpioChange", this->Bind(&TGpioPairBoardForm::ComboBoxGpioChange));
-        handlers.emplace_back("EditPrefixGpioChange", this->Bind(&TGpioPairBoardForm::EditPrefixGpioChange));
         this->LoadLayout(GpioPairLayout(member), handlers);
 
         ComboBoxGpio0 = this->template Find<TComboBox>("ComboBoxGpio0");
@@ -146,7 +145,6 @@ public:
         UpdateCardPictures();
         UpdateShapes();
     }
-    void EditPrefixGpioChange(TObject* Sender) { this->MirrorCoupledPrefix(m_Headers, Sender); }
 
 protected:
     void FillCardCombos() override

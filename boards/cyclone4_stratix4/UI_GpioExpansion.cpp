@@ -36,12 +36,10 @@ TFormSpec GpioExpansionLayout()
         c.push_back({.Kind = TControlKind::Image, .Name = headers[h].Image, .Parent = box, .Left = 314,
                      .Top = top + 4, .Width = 80, .Height = 80, .Visible = false});
     }
-    TControlSpec ok = FrameButton("ButtonOk", 232, 260, 88, "OK", "ButtonOkClick");
-    ok.Default = true;
-    c.push_back(ok);
-    TControlSpec cancel = FrameButton("ButtonCancel", 328, 260, 88, "Cancel", "ButtonCancelClick");
-    cancel.Cancel = true;
-    c.push_back(cancel);
+    // Neither button is pressed by Enter or Escape: the dialog is left by a
+    // click on one of them, or by its close box (as Cancel).
+    c.push_back(FrameButton("ButtonOk", 232, 260, 88, "OK", "ButtonOkClick"));
+    c.push_back(FrameButton("ButtonCancel", 328, 260, 88, "Cancel", "ButtonCancelClick"));
     return spec;
 }
 

@@ -71,9 +71,7 @@ void AddHeaderPanel(std::vector<TControlSpec>& c, const THeaderNames& names, int
     c.push_back(FrameLabel(names.TitleLabel, names.Panel, 8, 6, 150, names.Title, true));
     c.push_back(FrameComboBox(names.Combo, names.Panel, 8, 28, 150, "ComboBoxGpioChange"));
     c.push_back(FrameLabel(names.PrefixLabel, names.Panel, 8, 60, 150, "Prefix Name:"));
-    TControlSpec prefix = FrameEdit(names.Prefix, names.Panel, 8, 80, 150);
-    prefix.OnChange = "EditPrefixGpioChange";
-    c.push_back(prefix);
+    c.push_back(FrameEdit(names.Prefix, names.Panel, 8, 80, 150));
     c.push_back({.Kind = TControlKind::Image,
                  .Name = names.Image,
                  .Parent = names.Panel,
@@ -130,7 +128,6 @@ TFormJessamont::TFormJessamont(TForm* owner) : TFrameBoardFormOf<JESSAMONT_CONFI
     AddFrameHandlers(handlers);
     handlers.emplace_back("ComboBoxGpioChange", Bind(&TFormJessamont::ComboBoxGpioChange));
     handlers.emplace_back("ComboBoxGpioVolChange", Bind(&TFormJessamont::ComboBoxGpioVolChange));
-    handlers.emplace_back("EditPrefixGpioChange", Bind(&TFormJessamont::EditPrefixGpioChange));
     LoadLayout(JessamontLayout(), handlers);
 
     ComboBoxGpioVol = Find<TComboBox>("ComboBoxGpioVol");
@@ -350,7 +347,3 @@ void TFormJessamont::ComboBoxGpioVolChange(TObject*)
     CoupleShownGpioHeaders();
 }
 
-void TFormJessamont::EditPrefixGpioChange(TObject* Sender)
-{
-    MirrorCoupledPrefix(m_Headers, Sender);
-}

@@ -43,7 +43,6 @@ public:
 
     void ComboBoxGpioChange(TObject* Sender);
     void ComboBoxGpioVolChange(TObject* Sender);
-    void EditPrefixGpioChange(TObject* Sender);
 
 protected:
     void FillCardCombos() override;

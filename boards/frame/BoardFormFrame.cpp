@@ -63,7 +63,8 @@ void TFrameBoardForm::InitialiseSettings(std::initializer_list<TEdit*> prefixEdi
 bool TFrameBoardForm::Validate(bool generating)
 {
     std::string message;
-    bool ok = CheckProjectName(EditProjectName->Text(), message);
+    bool ok = generating ? CheckProjectName(EditProjectName->Text(), message)
+                         : CheckProjectNameGiven(EditProjectName->Text(), message);
     if (ok) {
         ok = ValidateBoard(generating, message);
     } else {

@@ -12,8 +12,9 @@
 // FillCardCombos, the settings folder, default.cfg (at exactly the record's
 // size) or SetDefaults, then ShowHeld (ConfigToForm).
 //
-// Validate: the project name by CheckProjectName (model/Names.h), then the
-// board's own checks (ValidateBoard; CheckCardPrefix for each card's prefix).
+// Validate: the project name (to generate, by CheckProjectName of
+// model/Names.h; to save, only that it is given), then the board's own checks
+// (ValidateBoard; CheckCardPrefix for each card's prefix, which a save skips).
 //
 // Shared handlers, bound by these names in a layout:
 //   ButtonGenClick             Validate(true); RunsBatch(); ConfirmGenerate();

@@ -109,14 +109,12 @@ void AddFormButtons(std::vector<TControlSpec>& controls, int top)
 }
 
 void AddGpioHeader(std::vector<TControlSpec>& controls, int top, const TGpioHeaderSpec& header,
-                   const char* onChange, const char* onClick, const char* onPrefixChange)
+                   const char* onChange, const char* onClick)
 {
     controls.push_back(Label(header.TitleLabel, 12, top, 220, header.Title, true));
     controls.push_back(ComboBox(header.Combo, 12, top + 24, 236, onChange, onClick));
     controls.push_back(Label(header.PrefixLabel, 12, top + 60, 84, "Prefix Name:"));
-    TControlSpec prefix = Edit(header.Prefix, 100, top + 56, 148, TBoardForm::kMaxNameLength);
-    prefix.OnChange = onPrefixChange;
-    controls.push_back(prefix);
+    controls.push_back(Edit(header.Prefix, 100, top + 56, 148, TBoardForm::kMaxNameLength));
     controls.push_back(CardImage(header.Picture, 262, top + 6));
 }
 

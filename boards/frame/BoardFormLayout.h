@@ -81,8 +81,8 @@ void AddConfigGroup(std::vector<TControlSpec>& controls, int left, int top, int 
 
 // The controls of one GPIO header in the configuration group box, from top:
 // the bold title, the card combo (the user's pick runs onChange, and onClick
-// when given), "Prefix Name:" with the prefix edit (at most 127 characters;
-// typing runs onPrefixChange when given) and the hidden 80 x 80 card picture.
+// when given), "Prefix Name:" with the prefix edit (at most 127 characters)
+// and the hidden 80 x 80 card picture.
 struct TGpioHeaderSpec {
     const char* Title;        // "GPIO-0 Header"
     const char* TitleLabel;   // "LabelGpio0"
@@ -97,6 +97,6 @@ inline constexpr TGpioHeaderSpec kGpioHeader0 = {"GPIO-0 Header", "Label1", "Com
 inline constexpr TGpioHeaderSpec kGpioHeader1 = {"GPIO-1 Header", "Label2", "ComboBoxGpio1", "Label5",
                                                  "EditPrefixGpio1", "ImageGpio1"};
 void AddGpioHeader(std::vector<TControlSpec>& controls, int top, const TGpioHeaderSpec& header,
-                   const char* onChange, const char* onClick = nullptr, const char* onPrefixChange = nullptr);
+                   const char* onChange, const char* onClick = nullptr);
 
 }  // namespace formlayout

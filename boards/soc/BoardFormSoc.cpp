@@ -37,24 +37,28 @@ void TSocBoardForm::InitialiseSettings(TEdit* projectName)
     ShowHeld();
 }
 
-bool TSocBoardForm::Validate()
+bool TSocBoardForm::Validate(bool generating)
 {
     std::string message;
-    const bool ok = CheckProjectName(m_ProjectName->Text(), message) && ValidateCards(message);
+    const std::string& name = m_ProjectName->Text();
+    const bool ok = (generating ? CheckProjectName(name, message) : CheckProjectNameGiven(name, message)) &&
+                    ValidateCards(generating, message);
     if (!ok) seam::ShowError(message);
     return ok;
 }
 
-bool TSocBoardForm::CheckCardPrefixes(uint8_t board, const std::vector<TCardPrefix>& connectors, std::string& message)
+bool TSocBoardForm::CheckCardPrefixes(uint8_t board, const std::vector<TCardPrefix>& connectors, bool generating,
+                                      std::string& message)
 {
     for (const TCardPrefix& connector : connectors)
-        if (!CheckCardPrefix(connector.Card, board, connector.Prefix, connector.Label, true, message)) return false;
+        if (!CheckCardPrefix(connector.Card, board, connector.Prefix, connector.Label, generating, message))
+            return false;
     return true;
 }
 
 void TSocBoardForm::ButtonGenClick(TObject*)
 {
-    if (!Validate()) return;
+    if (!Validate(true)) return;
     if (BatchRule() && IsBatchKeyHeld()) {
         GenerateBatch();
         return;
@@ -80,14 +84,7 @@ void TSocBoardForm::GenerateBatch()
 {
     const TBatchRule* rule = BatchRule();
     PL_ASSERT(rule);
-    m_BatchRunning = true;
-    try {
-        RunBatchGeneration(*this, *rule, BatchCards());
-    } catch (...) {
-        m_BatchRunning = false;
-        throw;
-    }
-    m_BatchRunning = false;
+    RunBatchGeneration(*this, *rule, BatchCards());
 }
 
 std::string TSocBoardForm::AskBatchProjectFile()
@@ -115,7 +112,7 @@ void TSocBoardForm::ShowBatchItem(int item, const std::string& projectName)
 
 void TSocBoardForm::ButtonSaveClick(TObject*)
 {
-    if (!Validate() || !StoreHeld()) return;
+    if (!Validate(false) || !StoreHeld()) return;
     const std::string path = AskSettingsFilePath(true, SettingsFolder());
     if (path.empty()) return;
     SaveHeld(path);
@@ -142,11 +139,6 @@ void TSocBoardForm::FormLeave()
 {
     StoreHeld();
     SaveHeld(DefaultConfigPath());
-}
-
-void TSocBoardForm::MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& headers, TObject* sender)
-{
-    if (!m_BatchRunning) TBoardForm::MirrorCoupledPrefix(headers, sender);
 }
 
 std::vector<TSocGroup> TSocBoardForm::BindGroups(const formlayout::TGroupCheckBox* boxes, std::size_t count) const

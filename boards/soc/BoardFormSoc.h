@@ -51,10 +51,11 @@ public:
     void ButtonMainBoardSelectClick(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);
 
-    // Checks before generating or saving: the project name (model/Names.h),
-    // then the board's own checks (ValidateCards). Shows the first failure's
-    // message in an error box.
-    bool Validate();
+    // Checks before generating or saving: the project name (to generate, by
+    // the rules of model/Names.h; to save, only that it is given), then the
+    // board's own checks (ValidateCards). Shows the first failure's message
+    // in an error box.
+    bool Validate(bool generating);
     // One generation run for a project file path.
     virtual bool Generate(const std::string& qpfPath) = 0;
 
@@ -76,12 +77,13 @@ protected:
     virtual bool SaveHeld(const std::string& path) = 0;
     virtual std::string& SettingsFolder() = 0;
     // The board's own checks after the project name; false with a message.
-    virtual bool ValidateCards(std::string& message) = 0;
-    // The checks of each connector's prefix, for ValidateCards: for every
-    // connector with a card, a legal prefix that leaves every pin name of
-    // the card (as loaded for the board) within 128 characters. False with
-    // the message of the first failure, in the connectors' order.
-    static bool CheckCardPrefixes(uint8_t board, const std::vector<TCardPrefix>& connectors, std::string& message);
+    virtual bool ValidateCards(bool generating, std::string& message) = 0;
+    // The checks of each connector's prefix, for ValidateCards: to generate,
+    // for every connector with a card, a legal prefix that leaves every pin
+    // name of the card (as loaded for the board) within 128 characters. False
+    // with the message of the first failure, in the connectors' order.
+    static bool CheckCardPrefixes(uint8_t board, const std::vector<TCardPrefix>& connectors, bool generating,
+                                  std::string& message);
     // After the success box of a generation run.
     virtual void AfterGenerateSuccess() {}
     // The notice that follows a successful run while the HPS group is ticked.
@@ -117,12 +119,9 @@ protected:
     static void StoreGroupFlags(const std::vector<TSocGroup>& groups, void* record);
     static void UpdateGroupShapes(const std::vector<TSocGroup>& groups);
 
-    // The shared header helpers of TBoardForm (CoupleGpioHeaders,
+    // The shared header helpers are TBoardForm's (CoupleGpioHeaders,
     // IsDefaultGpioPair, CheckGpioHeaderPrefixes, UpdateGpioPictures,
-    // UpdateGpioShapes, AttachGpioHeaderCards); the prefix of a coupled
-    // header is mirrored except while a batch sets the prefixes (it couples
-    // no headers).
-    void MirrorCoupledPrefix(std::array<TGpioHeaderControls, 2>& headers, TObject* sender);
+    // UpdateGpioShapes, AttachGpioHeaderCards).
 
     // The generation run for a filled main board.
     static bool RunGeneration(TMainBoard* board, const std::string& qpfPath, bool vhdl);
@@ -131,7 +130,6 @@ protected:
 
 private:
     std::string m_BatchProjectName;
-    bool m_BatchRunning = false;
 };
 
 // A form of this family with its settings holder, held by value: a
@@ -294,10 +292,6 @@ public:
         UpdateCardPictures();
         UpdateShapes();
     }
-    void EditPrefixGpioChange(TObject* Sender)
-    {
-        if constexpr (Headers == 2) this->MirrorCoupledPrefix(m_Headers, Sender);
-    }
 
 protected:
     // The shared handlers and the group, card and prefix handlers by their names.
@@ -306,7 +300,6 @@ protected:
         this->AddSharedHandlers(handlers);
         handlers.emplace_back("CheckBoxClick", this->Bind(&TSocGpioBoardForm::CheckBoxClick));
         handlers.emplace_back("ComboBoxGpioChange", this->Bind(&TSocGpioBoardForm::ComboBoxGpioChange));
-        handlers.emplace_back("EditPrefixGpioChange", this->Bind(&TSocGpioBoardForm::EditPrefixGpioChange));
     }
     void FindFrameControls()
     {
@@ -326,9 +319,10 @@ protected:
         for (const TGpioHeaderControls& header : m_Headers)
             this->FillCardCombo(header.Combo, this->m_Config.m_CardCount, this->m_Config.m_CardIds);
     }
-    bool ValidateCards(std::string& message) override
+    bool ValidateCards(bool generating, std::string& message) override
     {
-        return this->CheckGpioHeaderPrefixes(m_Board.BoardId, m_Headers, this->m_Config.m_CardIds, message);
+        return this->CheckGpioHeaderPrefixes(m_Board.BoardId, m_Headers, this->m_Config.m_CardIds, message,
+                                             generating);
     }
     // The HPS notice after a successful run, on boards with that group.
     void AfterGenerateSuccess() override

@@ -59,8 +59,7 @@ void AddHeaderControls(std::vector<TControlSpec>& controls, int h, int top)
                         .HandCursor = true});
     controls.push_back(Label(kPrefixLabels[h], 12, top + 60, 84, "Prefix Name:"));
     controls.push_back({.Kind = TControlKind::Edit, .Name = kEdits[h], .Parent = "GroupBoxConfig", .Left = 100,
-                        .Top = top + 56, .Width = 148, .Height = 24, .OnChange = "EditPrefixGpioChange",
-                        .MaxLength = TSocBoardForm::kMaxNameLength});
+                        .Top = top + 56, .Width = 148, .Height = 24, .MaxLength = TSocBoardForm::kMaxNameLength});
     controls.push_back({.Kind = TControlKind::Image, .Name = kImages[h], .Parent = "GroupBoxConfig", .Left = 262,
                         .Top = top + 6, .Width = 80, .Height = 80, .Visible = false});
 }
@@ -134,7 +133,6 @@ TFormHollarne::TFormHollarne(TForm* owner) : TSocBoardFormOf<HOLLARNE_CONFIG>(ow
     handlers.emplace_back("ButtonSelAllClick", Bind(&TFormHollarne::ButtonSelAllClick));
     handlers.emplace_back("CheckBoxClick", Bind(&TFormHollarne::CheckBoxClick));
     handlers.emplace_back("ComboBoxGpioChange", Bind(&TFormHollarne::ComboBoxGpioChange));
-    handlers.emplace_back("EditPrefixGpioChange", Bind(&TFormHollarne::EditPrefixGpioChange));
     LoadLayout(HollarneLayout(), handlers);
 
     ImageLogo = Find<TImage>("ImageLogo");
@@ -255,9 +253,9 @@ void TFormHollarne::CoupleGpioHeaders(TObject* sender)
 
 bool TFormHollarne::IsDefaultGpioPair() { return TSocBoardForm::IsDefaultGpioPair(m_Headers, m_Config.m_CardIds); }
 
-bool TFormHollarne::ValidateCards(std::string& message)
+bool TFormHollarne::ValidateCards(bool generating, std::string& message)
 {
-    return CheckGpioHeaderPrefixes(MAINBOARD_HOLLARNE, m_Headers, m_Config.m_CardIds, message);
+    return CheckGpioHeaderPrefixes(MAINBOARD_HOLLARNE, m_Headers, m_Config.m_CardIds, message, generating);
 }
 
 bool TFormHollarne::Generate(const std::string& qpfPath)
@@ -293,4 +291,3 @@ void TFormHollarne::ComboBoxGpioChange(TObject* Sender)
     UpdateShapes();
 }
 
-void TFormHollarne::EditPrefixGpioChange(TObject* Sender) { MirrorCoupledPrefix(m_Headers, Sender); }

@@ -62,7 +62,6 @@ public:
     void ButtonSelAllClick(TObject* Sender);
     void CheckBoxClick(TObject* Sender);
     void ComboBoxGpioChange(TObject* Sender);
-    void EditPrefixGpioChange(TObject* Sender);
 
     // The 16 peripheral-group check boxes with their overlay shapes, in the
     // order of the flags of the record (bClock .. bRiscvJtag).
@@ -75,7 +74,7 @@ public:
 protected:
     const char* BoardFolderWord() const override { return "HOLLARNE"; }
     void FillCardCombos() override;
-    bool ValidateCards(std::string& message) override;
+    bool ValidateCards(bool generating, std::string& message) override;
     void AfterGenerateSuccess() override;
 
 private:

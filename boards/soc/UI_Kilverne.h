@@ -72,5 +72,5 @@ protected:
     // writes nothing.
     const TBatchRule* BatchRule() const override;
     std::span<const uint8_t> BatchCards() const override { return {}; }
-    bool ValidateCards(std::string&) override { return true; }
+    bool ValidateCards(bool, std::string&) override { return true; }
 };

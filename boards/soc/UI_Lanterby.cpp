@@ -150,12 +150,12 @@ void TFormLanterby::UpdateShapes()
     ShapeYarvel->SetVisible(ComboBoxYarvel->ItemIndex() != 0);
 }
 
-bool TFormLanterby::ValidateCards(std::string& message)
+bool TFormLanterby::ValidateCards(bool generating, std::string& message)
 {
     // One connector: no prefix can clash; the prefix must only make legal names.
     return CheckCardPrefixes(MAINBOARD_LANTERBY,
                              {{SelectedCard(ComboBoxYarvel, m_Config.m_CardIds), EditPrefixYarvel->Text(), "Yarvel"}},
-                             message);
+                             generating, message);
 }
 
 bool TFormLanterby::Generate(const std::string& qpfPath)

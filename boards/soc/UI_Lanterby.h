@@ -49,5 +49,5 @@ protected:
     // writes nothing.
     const TBatchRule* BatchRule() const override;
     std::span<const uint8_t> BatchCards() const override { return {}; }
-    bool ValidateCards(std::string& message) override;
+    bool ValidateCards(bool generating, std::string& message) override;
 };

@@ -139,9 +139,9 @@ void TFormVantremere::UpdateShapes()
     UpdateGpioShapes({&m_Header, 1});
 }
 
-bool TFormVantremere::ValidateCards(std::string& message)
+bool TFormVantremere::ValidateCards(bool generating, std::string& message)
 {
-    return CheckGpioHeaderPrefixes(MAINBOARD_VANTREMERE, {&m_Header, 1}, m_Config.m_CardIds, message);
+    return CheckGpioHeaderPrefixes(MAINBOARD_VANTREMERE, {&m_Header, 1}, m_Config.m_CardIds, message, generating);
 }
 
 bool TFormVantremere::Generate(const std::string& qpfPath)

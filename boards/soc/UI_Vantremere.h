@@ -54,7 +54,7 @@ public:
 protected:
     const char* BoardFolderWord() const override { return "VANTREMERE"; }
     void FillCardCombos() override;
-    bool ValidateCards(std::string& message) override;
+    bool ValidateCards(bool generating, std::string& message) override;
     const TBatchRule* BatchRule() const override;
     void SaveBatchCards() override;
     void RestoreBatchCards() override;

@@ -238,12 +238,14 @@ void TFormWendlebury::SetHsmcVoltage(int32_t index)
     EditPrefixHsmc->SetText("");
 }
 
-bool TFormWendlebury::ValidateCards(std::string& message)
+bool TFormWendlebury::ValidateCards(bool generating, std::string& message)
 {
-    if (!CheckGpioHeaderPrefixes(MAINBOARD_WENDLEBURY, {&m_GpioHeader, 1}, m_Config.m_CardIds, message))
+    if (!CheckGpioHeaderPrefixes(MAINBOARD_WENDLEBURY, {&m_GpioHeader, 1}, m_Config.m_CardIds, message,
+                                 generating))
         return false;
     // The HSMC prefix must make legal names; it is not compared with the GPIO prefix.
-    return CheckCardPrefixes(MAINBOARD_WENDLEBURY, {{SelectedHsmcCard(), EditPrefixHsmc->Text(), "HSMC"}}, message);
+    return CheckCardPrefixes(MAINBOARD_WENDLEBURY, {{SelectedHsmcCard(), EditPrefixHsmc->Text(), "HSMC"}}, generating,
+                             message);
 }
 
 bool TFormWendlebury::Generate(const std::string& qpfPath)

@@ -68,7 +68,7 @@ public:
 protected:
     const char* BoardFolderWord() const override { return "Wendlebury"; }
     void FillCardCombos() override;
-    bool ValidateCards(std::string& message) override;
+    bool ValidateCards(bool generating, std::string& message) override;
     void AfterGenerateSuccess() override;
 
 private:

@@ -31,8 +31,8 @@ TFormSpec WyndholtLayout()
     c.push_back(CheckBox("CheckBoxPS2", 184, 88, "PS2"));
     c.push_back(CheckBox("CheckBoxSDRAM", 184, 114, "SDRAM, 64MB"));
     c.push_back(CheckBox("CheckBoxSdCard", 184, 140, "microSD Card"));
-    AddGpioHeader(c, 210, kGpioHeader0, nullptr, "ComboBoxGpioChange", "EditPrefixGpioChange");
-    AddGpioHeader(c, 340, kGpioHeader1, nullptr, "ComboBoxGpioChange", "EditPrefixGpioChange");
+    AddGpioHeader(c, 210, kGpioHeader0, nullptr, "ComboBoxGpioChange");
+    AddGpioHeader(c, 340, kGpioHeader1, nullptr, "ComboBoxGpioChange");
     return spec;
 }
 

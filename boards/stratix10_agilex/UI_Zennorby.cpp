@@ -370,7 +370,7 @@ int TFormZennorby::GetMemoryClass(uint8_t card)
     }
 }
 
-bool TFormZennorby::ValidateBoard(bool, std::string& message)
+bool TFormZennorby::ValidateBoard(bool generating, std::string& message)
 {
     bool pairsMatch = true;
     for (int pair = 0; pair < 2; ++pair) {
@@ -391,7 +391,7 @@ bool TFormZennorby::ValidateBoard(bool, std::string& message)
     }
     if (!CheckDdr4SocketPrefixNames(4, cards, prefixes, message)) return false;
     for (int i = 0; i < 4; ++i)
-        if (cards[i] != 0 && !CheckPrefixName(prefixes[i], message)) return false;
+        if (generating && cards[i] != 0 && !CheckPrefixName(prefixes[i], message)) return false;
     return true;
 }
 

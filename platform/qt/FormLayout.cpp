@@ -119,6 +119,8 @@ TControl* TForm::CreateControl(const TControlSpec& spec, TWinControl* parent)
     if (spec.Bold) result->SetFontBold(true);
     if (spec.FontColor != clDefault) result->SetFontColor(spec.FontColor);
     if (spec.HandCursor) result->SetHandCursor(true);
+    result->SetShowHint(spec.ShowHint);
+    if (spec.Hint) result->SetHint(spec.Hint);
     if (spec.Caption) {
         if (auto* label = dynamic_cast<TLabel*>(result)) label->SetCaption(spec.Caption);
         if (auto* button = dynamic_cast<TButton*>(result)) button->SetCaption(spec.Caption);

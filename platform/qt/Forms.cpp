@@ -226,6 +226,18 @@ void TControl::SetFontColor(TColor color)
     m_Widget->setPalette(palette);
 }
 
+void TControl::SetHint(const std::string& hint)
+{
+    m_Hint = hint;
+    m_Widget->setToolTip(m_ShowHint ? ToQString(hint) : QString());
+}
+
+void TControl::SetShowHint(bool show)
+{
+    m_ShowHint = show;
+    SetHint(m_Hint);
+}
+
 // ---- TForm ----------------------------------------------------------------
 
 namespace {

@@ -45,8 +45,22 @@ std::vector<std::string> SplitOn(const std::string& text, char separator)
 QString RunFileDialog(const seam::FileDialogRequest& request, bool save)
 {
     QFileDialog dialog(QApplication::activeWindow(), ToQString(request.title), ToQString(request.initialFolder));
+    ConfigureFileDialog(dialog, request, save);
+    if (dialog.exec() != QDialog::Accepted) return QString();
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+}  // namespace
+
+void ConfigureFileDialog(QFileDialog& dialog, const seam::FileDialogRequest& request, bool save)
+{
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Either dialog returns the name it is given on OK: the save dialog asks
+    // nothing about a file that exists, the open dialog nothing about one
+    // that does not. The forms decide what such a name means.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     QStringList filters;
     for (const std::string& filter : DialogNameFilters(request.filter)) filters << ToQString(filter);
     if (!filters.isEmpty()) {
@@ -56,12 +70,7 @@ QString RunFileDialog(const seam::FileDialogRequest& request, bool save)
     }
     if (!request.defaultExt.empty()) dialog.setDefaultSuffix(ToQString(request.defaultExt));
     if (!request.fileName.empty()) dialog.selectFile(ToQString(request.fileName));
-    if (dialog.exec() != QDialog::Accepted) return QString();
-    const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
 }
-
-}  // namespace
 
 std::vector<std::string> DialogNameFilters(const std::string& filter)
 {

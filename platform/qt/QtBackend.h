@@ -8,6 +8,8 @@
 
 #include "platform/Seam.h"
 
+class QFileDialog;
+
 class QtSeamBackend : public seam::Backend {
 public:
     void MessageBox(seam::BoxKind kind, const std::string& text) override;
@@ -50,6 +52,10 @@ TControlKeys& ApplicationControlKeys();
 // case-sensitive here, so each pattern is offered in lower and upper case:
 // "Quartus Project File (*.qpf)|*.QPF" gives "Quartus Project File (*.qpf *.QPF)".
 std::vector<std::string> DialogNameFilters(const std::string& filter);
+
+// Sets up a file dialog for a request: save or open, the start folder's
+// filters, the default extension and the proposed name.
+void ConfigureFileDialog(QFileDialog& dialog, const seam::FileDialogRequest& request, bool save);
 
 // The text of the failed-invariant box.
 std::string FailedInvariantText(const std::string& condition, const std::string& file, int line);

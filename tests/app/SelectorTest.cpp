@@ -109,7 +109,7 @@ TEST_F(SelectorTest, PreselectionAndPictureFollowTheRow)
     EXPECT_EQ(static_cast<ImageWidget*>(selector.ImageBoard->Widget())->Image(), brackwell);
 }
 
-TEST_F(SelectorTest, DoubleClickConfirmsLikeOkAndEscapeCancelsWhileCancelIsEnabled)
+TEST_F(SelectorTest, DoubleClickConfirmsLikeOkAndEscapePressesNoButton)
 {
     TFormMain main(nullptr);
     SetBoardOfferedPredicate([](uint8_t id) { return id == 15 || id == 16; });
@@ -122,8 +122,16 @@ TEST_F(SelectorTest, DoubleClickConfirmsLikeOkAndEscapeCancelsWhileCancelIsEnabl
         EXPECT_EQ(selector.GetSelectedBoardId(), 16);
     }
     {
+        // Cancel is enabled, yet Escape (and the window's close request)
+        // leaves the dialog open: it is left by its buttons or a double-click.
         TFormBoardSelector selector(&main);
-        WhenModalShows([](TForm& form) { UserPressKey(&form, TUserKey::Escape); });
+        WhenModalShows([](TForm& form) {
+            UserPressKey(&form, TUserKey::Escape);
+            UserCloseWindow(&form);
+            EXPECT_EQ(form.ModalResult(), mrNone);
+            EXPECT_TRUE(form.Widget()->isVisible());
+            UserClick(dynamic_cast<TFormBoardSelector&>(form).ButtonCancel);
+        });
         EXPECT_EQ(selector.ShowModal(), mrCancel);
     }
 }

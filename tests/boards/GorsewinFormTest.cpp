@@ -229,6 +229,12 @@ TEST_F(GorsewinForm, ChecksBeforeSavingAndGenerating)
             seam.boxes.clear();
             seam.dialogs.clear();
             UserClick(button);
+            // A settings file keeps a prefix that only a generation refuses.
+            if (button == form->ButtonSave && *c.project != 0) {
+                EXPECT_TRUE(seam.boxes.empty()) << c.message;
+                EXPECT_EQ(seam.dialogs.size(), 1u) << c.message;
+                continue;
+            }
             EXPECT_TRUE(seam.dialogs.empty()) << c.message;
             ASSERT_EQ(seam.boxes.size(), 1u);
             EXPECT_EQ(seam.boxes[0].kind, seam::BoxKind::Error);

@@ -220,14 +220,14 @@ TEST_F(IvenholdForm, BatchCancelledOrFailing)
     EXPECT_EQ(seam.dialogs.size(), 1u);
     EXPECT_EQ(form->ComboBoxHSMC->ItemIndex(), HsmcDefault);
 
-    // The first project fails: the writer's box and the failure box, nothing
-    // more, and the controls put back.
+    // The first project fails: the writer's box, nothing more, and the
+    // controls put back.
     SetWriteFailureForTesting("IVENHOLD_HSMC_None.v", 5);
     const std::string root = folder.Path() + "fail/";
     GenerateBatch(form, root);
     SetWriteFailureForTesting("", 0);
     ASSERT_FALSE(seam.ErrorTexts().empty());
-    EXPECT_EQ(seam.ErrorTexts().back(), "Failed to generate Quartus project: IVENHOLD_HSMC_None.qpf.");
+    EXPECT_EQ(seam.ErrorTexts().back(), "Failed to create file IVENHOLD_HSMC_None.v");
     EXPECT_TRUE(seam.InfoTexts().empty());
     EXPECT_EQ(Folders(root), std::vector<std::string>{"IVENHOLD_HSMC_None"});
     EXPECT_EQ(form->EditProjectName->Text(), "IVENHOLD");

@@ -256,10 +256,11 @@ TEST_F(WendleburyForm, SettingsFilesAndValuesOutsideTheLists)
     UserType(form->EditProjectName, "changed");
     Load(form, "one.cfg");
     EXPECT_EQ(Save(form, "two.cfg"), saved);
+    // A prefix that no generation takes is kept in a settings file.
     UserType(form->EditPrefixGpio, "I-");
     seam.boxes.clear();
     UserClick(form->ButtonSave);
-    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"Prefix Name must start with a letter and hold only letters, digits and '_'."});
+    EXPECT_TRUE(seam.ErrorTexts().empty());
     UserType(form->EditPrefixGpio, "I_");
     seam.boxes.clear();
 

@@ -6,6 +6,7 @@
 
 #include "boards/soc/UI_Wyndholt.h"
 #include "tests/boards/SocFormFixture.h"
+#include "tests/support/RecordBytes.h"
 
 namespace wyndholt_form_test {
 
@@ -115,9 +116,15 @@ TEST_F(WyndholtForm, TheEightyPinCardCouplesBothHeaders)
     EXPECT_EQ(form->EditPrefixGpio1->Text(), "C_");
     EXPECT_FALSE(form->ComboBoxGpio1->Enabled());
     EXPECT_FALSE(form->EditPrefixGpio1->Enabled());
-    // What is typed into the enabled prefix is what Generate uses.
+    // What is typed into the enabled prefix is what Generate uses; it is
+    // not mirrored into the coupled header, nor into its record field.
     UserType(form->EditPrefixGpio0, "D_");
-    EXPECT_EQ(form->EditPrefixGpio1->Text(), "D_");
+    EXPECT_EQ(form->EditPrefixGpio1->Text(), "C_");
+    seam.AnswerNextDialog(folder.Path() + "coupled.cfg");
+    UserClick(form->ButtonSave);
+    const auto saved = RecordOf<WYNDHOLT_CONFIG>(ReadFile(folder.Path() + "coupled.cfg"));
+    EXPECT_STREQ(saved.szGpioPrefixName[0], "D_");
+    EXPECT_STREQ(saved.szGpioPrefixName[1], "C_");
 
     const std::string path = Generate(form, kWord, "CULM");
     ASSERT_TRUE(seam.ErrorTexts().empty());

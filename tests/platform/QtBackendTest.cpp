@@ -163,6 +163,59 @@ TEST_F(QtBackendTest, SaveDialogIsAskedWhatTheRequestSaysAndCancelGivesNothing)
     EXPECT_EQ(seam::RunOpenDialog(request), "");
 }
 
+// Both dialogs return the name they are given on OK, through the dialog's own
+// accept: the save dialog asks no overwrite question for a file that exists,
+// and the open dialog takes a name that does not exist.
+TEST_F(QtBackendTest, FileDialogsReturnTheNameGivenWithoutAQuestion)
+{
+    TempFolder folder;
+    const std::string existing = folder.Path() + "taken.qpf";
+    WriteFile(existing, "old");
+    const std::string missing = folder.Path() + "nowhere.cfg";
+
+    struct Case {
+        bool save;
+        std::string name;
+    };
+    for (const Case& c : {Case{true, existing}, Case{false, missing}}) {
+        seam::FileDialogRequest request;
+        request.title = c.save ? "Save" : "Open";
+        request.initialFolder = folder.Path();
+        request.filter = "Any File (*.*)|*.*";
+
+        bool questionAsked = false;
+        QFileDialog::Options options;
+        QFileDialog::FileMode fileMode = QFileDialog::Directory;
+        WhenQtModalShows([&](QWidget* widget) {
+            auto* dialog = qobject_cast<QFileDialog*>(widget);
+            ASSERT_NE(dialog, nullptr);
+            options = dialog->options();
+            fileMode = dialog->fileMode();
+            dialog->selectFile(QString::fromStdString(c.name));
+            static_cast<QDialog*>(dialog)->accept();  // the file dialog's own accept
+        });
+        // Should the dialog ask anything, the question is closed and the
+        // dialog then cancelled.
+        QTimer questions;
+        questions.setInterval(1);
+        QObject::connect(&questions, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || qobject_cast<QFileDialog*>(modal)) return;
+            questionAsked = true;
+            modal->close();
+            if (auto* dialog = qobject_cast<QFileDialog*>(modal->parentWidget())) dialog->reject();
+        });
+        questions.start();
+        const std::string path = c.save ? seam::RunSaveDialog(request) : seam::RunOpenDialog(request);
+        questions.stop();
+        EXPECT_EQ(path, c.name) << request.title;
+        EXPECT_FALSE(questionAsked) << request.title;
+        EXPECT_TRUE(options.testFlag(QFileDialog::DontConfirmOverwrite)) << request.title;
+        EXPECT_EQ(fileMode, QFileDialog::AnyFile) << request.title;
+    }
+    EXPECT_EQ(ReadFile(existing), "old");
+}
+
 TEST_F(QtBackendTest, ExecutableFolderIsThatOfTheProgramWithATrailingSlash)
 {
     SetExecutablePathForTesting("/opt/tools/pinloom");
