@@ -1,0 +1,103 @@
+// A loaded record whose card (or module) id the connector's list does not
+// hold: where the board's layout says so, the combo keeps the item it showed,
+// and the prefix edit keeps its text or shows the record's prefix.
+//
+// Each row: the form shows a card with a typed prefix; the record it saves
+// then gets an id outside the list and another prefix; after loading that
+// record, the combo and the edit are read.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+#include "app/UnitMain.h"
+#include "boards/cyclone2_3/NethercoyConfig.h"
+#include "model/MainBoard.h"
+#include "platform/FormsTesting.h"
+#include "tests/boards/HostedFormFixture.h"
+
+namespace unlisted_card_load_test {
+
+namespace {
+
+// What the prefix edit shows after the load.
+enum class TPrefixAfter {
+    Typed,   // the text typed before: the edit is kept
+    Stored,  // the record's prefix
+    Empty,
+};
+
+struct TUnlistedRow {
+    const char* Name;  // the row's name in failures
+    uint8_t Board;
+    const char* Combo;
+    const char* Edit;
+    std::size_t CardOffset;    // the card id's byte in the record
+    std::size_t PrefixOffset;  // the prefix field in the record (128 bytes)
+    int PickedItem;            // the item shown before the load
+    uint8_t UnlistedId;        // a card id the combo's list lacks
+    int ItemAfter;             // the combo's item after the load
+    TPrefixAfter PrefixAfter;
+    // Run on the form before the card is picked (a mode, a load), when given.
+    std::function<void(TForm&)> Before = nullptr;
+};
+
+const std::vector<TUnlistedRow>& Rows()
+{
+    static const std::vector<TUnlistedRow> rows = {
+        // ---- Cyclone II, Cyclone III and Arria II boards ----
+        // Nethercoy's Tavrel connectors keep the card and the prefix typed for it.
+        {"Nethercoy Tavrel-C", MAINBOARD_NETHERCOY, "ComboBoxTavrel_C", "EditTavrel_C",
+         offsetof(NETHERCOY_CONFIG, nTavrelDaughterId) + 2, offsetof(NETHERCOY_CONFIG, szTavrelPrefixName) + 2 * 128,
+         1, 1, 1, TPrefixAfter::Typed},
+        // ---- Cyclone IV and Stratix IV boards ----
+        // ---- Cyclone V and Stratix V boards ----
+        // ---- Arria 10 boards ----
+        // ---- Stratix 10 and Agilex boards ----
+    };
+    return rows;
+}
+
+class UnlistedCardLoad : public HostedFormTest {};
+
+TEST_F(UnlistedCardLoad, TheComboAndThePrefixAfterTheLoadAreAsTheLayoutSays)
+{
+    for (const TUnlistedRow& row : Rows()) {
+        SCOPED_TRACE(row.Name);
+        main->OpenBoardForm(row.Board);
+        TForm* form = main->BoardForm();
+        ASSERT_NE(form, nullptr);
+        if (row.Before) row.Before(*form);
+        auto* combo = form->Find<TComboBox>(row.Combo);
+        auto* edit = form->Find<TEdit>(row.Edit);
+        UserPick(combo, row.PickedItem);
+        UserType(edit, "TYPED_");
+
+        const std::string path = folder.Path() + "unlisted.cfg";
+        seam.boxes.clear();
+        seam.AnswerNextDialog(path);
+        UserClick(form->Find<TButton>("ButtonSave"));
+        seam.dialogAnswers.clear();
+        ASSERT_TRUE(seam.ErrorTexts().empty());
+        std::string record = ReadFile(path);
+        ASSERT_GT(record.size(), row.PrefixOffset + 128);
+        record[row.CardOffset] = static_cast<char>(row.UnlistedId);
+        record.replace(row.PrefixOffset, 128, std::string("STORED_") + std::string(121, '\0'));
+        WriteFile(path, record);
+
+        seam.AnswerNextDialog(path);
+        UserClick(form->Find<TButton>("ButtonLoad"));
+        seam.dialogAnswers.clear();
+        EXPECT_EQ(combo->ItemIndex(), row.ItemAfter);
+        const char* prefix = row.PrefixAfter == TPrefixAfter::Typed    ? "TYPED_"
+                             : row.PrefixAfter == TPrefixAfter::Stored ? "STORED_"
+                                                                       : "";
+        EXPECT_EQ(edit->Text(), prefix);
+        main->CloseBoardForms();
+    }
+}
+
+}  // namespace
+
+}  // namespace unlisted_card_load_test
