@@ -172,10 +172,14 @@ TEST_F(FormGeometryTest, ControlsLieWhereTheLayoutsPutThem)
         }
         const TControl* control = Control(row.Board, row.Control);
         if (!control) continue;
-        if (row.Left != kAny) EXPECT_EQ(control->Left(), row.Left);
-        if (row.Top != kAny) EXPECT_EQ(control->Top(), row.Top);
-        if (row.Width != kAny) EXPECT_EQ(control->Width(), row.Width);
-        if (row.Height != kAny) EXPECT_EQ(control->Height(), row.Height);
+        const int values[] = {control->Left(), control->Top(), control->Width(), control->Height()};
+        const int wanted[] = {row.Left, row.Top, row.Width, row.Height};
+        const char* const names[] = {"left", "top", "width", "height"};
+        for (int i = 0; i < 4; ++i) {
+            if (wanted[i] != kAny) {
+                EXPECT_EQ(values[i], wanted[i]) << names[i];
+            }
+        }
     }
 }
 
