@@ -6,6 +6,7 @@
 
 #include "boards/cyclone5_stratix5/CONFIG_COLVENNA.h"
 #include "boards/cyclone5_stratix5/ColvennaParts.h"
+#include "boards/cyclone5_stratix5/LayoutHints.h"
 #include "boards/frame/ConfigFrame.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
@@ -150,7 +151,7 @@ TFormSpec ColvennaLayout()
     AddCardSlot(c, gpio, 24, 360, 80,
                 {"ComboBoxGpio", "LabelPrefixGpio", "EditGpio", "ImageGpio", "ComboBoxGpioChange"});
 
-    AddSettingsGroup(c, 480, 8, 380, 332,
+    AddSettingsGroup(c, 480, 8, 380, 320,
                      {
                          {"CheckBoxOSC", "CLOCK ", "CheckBoxLED", "LED x  4"},
                          {"CheckBoxButton", "Button x 4", "CheckBoxSwitch", "Switch x 4"},
@@ -166,8 +167,7 @@ TFormSpec ColvennaLayout()
     TControlSpec board = FrameComboBox("ComboBoxBoard", "GroupBoxConfig", 110, 56 + 24 * 9 + 4, 258, nullptr);
     board.DropDownCount = static_cast<int>(std::size(kBoardTypes));
     c.push_back(board);
-    c.push_back(FrameLabel("LabelDdr3Hint", "GroupBoxConfig", 12, 56 + 24 * 10 + 10, 356,
-                           "DDR3 SODIMM: Up to 4GB, 1066 data rate"));
+    GiveHint(c, "CheckBoxDDR3", "Up to 4GB, 1066 data rate");
 
     AddPllGroup(c, "GroupBoxLmk04906", "LMK04096B PLL", 480, 348, 380, kLmk04906Combos, LMK04906_OUTPUTS);
     AddPllGroup(c, "GroupBoxCdcm6208", "CDCM6208 Programmable PLL", 868, 8, 394, kCdcm6208Combos,
@@ -288,14 +288,13 @@ void TFormColvenna::ConfigToForm(const COLVENNA_CONFIG& config)
     ComboBoxBoard->SetItemIndex(config.nBoardType < std::size(kBoardTypes) ? config.nBoardType : 0);
     EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
     m_Groups.Show(Flags(config));
-    // A card the slot's list does not offer is shown as "None" (and so
-    // written back), with no prefix.
-    for (int i = 0; i < FMC_COUNT; ++i) {
-        ComboBoxFmc[i]->SetItemIndex(0);
-        SelectCard(ComboBoxFmc[i], FmcList(i).m_CardCount, FmcList(i).m_CardIds, config.nFmcDaughterId[i]);
-        EditFmc[i]->SetText(ComboBoxFmc[i]->ItemIndex() != 0 ? ReadFixedText(config.szFmcPrefixName[i], 128)
-                                                             : std::string());
-    }
+    // An FMC card the slot's list does not offer leaves the combo and the
+    // prefix as they are; a GPIO card the list does not offer is shown as
+    // "None" (and so written back), with no prefix.
+    for (int i = 0; i < FMC_COUNT; ++i)
+        ShowCardAndPrefix(ComboBoxFmc[i], EditFmc[i], FmcList(i).m_CardCount, FmcList(i).m_CardIds,
+                          config.nFmcDaughterId[i], config.szFmcPrefixName[i], sizeof config.szFmcPrefixName[i],
+                          TUnlistedCard::KeepsPrefix);
     ComboBoxGpio->SetItemIndex(0);
     SelectCard(ComboBoxGpio, m_Config.m_CardCount, m_Config.m_CardIds, config.nGpioDaughterId);
     EditGpio->SetText(ComboBoxGpio->ItemIndex() != 0

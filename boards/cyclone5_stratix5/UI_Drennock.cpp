@@ -6,6 +6,7 @@
 #include "boards/cyclone5_stratix5/ClockChipItems.h"
 #include "boards/cyclone5_stratix5/CONFIG_DRENNOCK.h"
 #include "boards/cyclone5_stratix5/DrennockParts.h"
+#include "boards/cyclone5_stratix5/LayoutHints.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
 
@@ -41,7 +42,7 @@ TFormSpec DrennockLayout()
                                     .ExitIsDefault = true});
     auto& c = spec.Controls;
 
-    AddSettingsGroup(c, 480, 8, 352, 320,
+    AddSettingsGroup(c, 480, 8, 352, 296,
                      {
                          {"CheckBoxOSC", "CLOCK ", "CheckBoxSwitch", "DIP Switch x 4"},
                          {"CheckBoxLED", "LED x  4", "CheckBoxButton", "Button x 2"},
@@ -53,7 +54,7 @@ TFormSpec DrennockLayout()
                          {"CheckBoxSfpA", "SFP+ A", "CheckBoxSfpB", "SFP+ B"},
                          {"CheckBoxSata", "SATA Host", "CheckBoxPCIe", "PCIe x 8 "},
                      });
-    c.push_back(FrameLabel("LabelDdr3Hint", "GroupBoxConfig", 12, 56 + 24 * 9, 330, "DDR3: Up to 4GB, 800 data rate"));
+    for (const char* ddr3 : {"CheckBoxDDR3_0", "CheckBoxDDR3_1"}) GiveHint(c, ddr3, "Up to 4GB, 800 data rate");
     AddChoiceGroup(c, "GroupBoxOscillator", "Programmable Oscillator", 8, 418, 464,
                    {{"Si570",
                      "LabelSi570",

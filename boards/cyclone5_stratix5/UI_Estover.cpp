@@ -167,13 +167,11 @@ void TFormEstover::ConfigToForm(const ESTOVER_CONFIG& config)
     m_Cdcm61004.Show(config.nCdcm61004Freq);
     EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
     m_Groups.Show(Flags(config));
-    // A card the list does not offer is shown as "None" (and so written back).
-    const DaughterId card = config.nHsmcDaughterId[HSMC_A];
-    ComboBoxHSMC_A->SetItemIndex(0);
-    SelectCard(ComboBoxHSMC_A, m_Config.m_CardCount, m_Config.m_CardIds, card);
-    EditHSMC_A->SetText(ComboBoxHSMC_A->ItemIndex() != 0
-                            ? ReadFixedText(config.szHSMCPrefixName[HSMC_A], sizeof config.szHSMCPrefixName[HSMC_A])
-                            : std::string());
+    // A card the list does not offer leaves the combo and the prefix as they
+    // are (the next FormToConfig stores the card shown).
+    ShowCardAndPrefix(ComboBoxHSMC_A, EditHSMC_A, m_Config.m_CardCount, m_Config.m_CardIds,
+                      config.nHsmcDaughterId[HSMC_A], config.szHSMCPrefixName[HSMC_A],
+                      sizeof config.szHSMCPrefixName[HSMC_A], TUnlistedCard::KeepsPrefix);
     UpdateShapes();
     UpdateOscillatorCombos();
     UpdateCardPictures();

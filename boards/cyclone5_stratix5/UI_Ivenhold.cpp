@@ -191,17 +191,12 @@ void TFormIvenhold::ConfigToForm(const IVENHOLD_CONFIG& config)
 {
     EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
     m_Groups.Show(Flags(config));
-    // A card its list does not offer is shown as "None" (and so written back).
-    ComboBoxGpio->SetItemIndex(0);
-    SelectCard(ComboBoxGpio, m_GpioList.m_CardCount, m_GpioList.m_CardIds, config.nGpioDaughterId);
-    EditPrefixGpio->SetText(ComboBoxGpio->ItemIndex() != 0
-                                ? ReadFixedText(config.szGpioPrefixName, sizeof config.szGpioPrefixName)
-                                : std::string());
-    ComboBoxHSMC->SetItemIndex(0);
-    SelectCard(ComboBoxHSMC, m_Config.m_CardCount, m_Config.m_CardIds, config.nHsmcDaughterId);
-    EditPrefixHSMC->SetText(ComboBoxHSMC->ItemIndex() != 0
-                                ? ReadFixedText(config.szHSMCPrefixName, sizeof config.szHSMCPrefixName)
-                                : std::string());
+    // A card its list does not offer leaves the combo at the card it showed;
+    // the prefix edit shows the record's prefix unless the combo is at "None".
+    ShowCardAndPrefix(ComboBoxGpio, EditPrefixGpio, m_GpioList.m_CardCount, m_GpioList.m_CardIds,
+                      config.nGpioDaughterId, config.szGpioPrefixName, sizeof config.szGpioPrefixName);
+    ShowCardAndPrefix(ComboBoxHSMC, EditPrefixHSMC, m_Config.m_CardCount, m_Config.m_CardIds,
+                      config.nHsmcDaughterId, config.szHSMCPrefixName, sizeof config.szHSMCPrefixName);
     UpdateSeg7Caption();
     UpdateCardPictures();
     UpdateShapes();

@@ -342,8 +342,10 @@ void TFormJessamont::ComboBoxGpioVolChange(TObject*)
     held.nGpioVoltage = voltage;
     held.nGpioDaughterId[GPIO_0] = held.nGpioDaughterId[GPIO_1] = 0;
     FillCardCombos();
-    // Both headers now show "None": neither stays disabled by a card that
-    // spanned both.
-    CoupleShownGpioHeaders();
+    // Both headers now show "None"; the prefixes keep their text and the
+    // headers their enabled state: a header that a card spanning both had
+    // locked stays so until a card is chosen on the other.
+    UpdateShapes();
+    UpdateCardPictures();
 }
 

@@ -6,6 +6,7 @@
 
 #include "boards/cyclone5_stratix5/ClockChipItems.h"
 #include "boards/cyclone5_stratix5/CONFIG_RASTRELLE.h"
+#include "boards/cyclone5_stratix5/LayoutHints.h"
 #include "boards/cyclone5_stratix5/RastrelleParts.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
@@ -21,6 +22,9 @@ const TBoardFormRow kRow = {.FolderWord = "S5",
 // The DDR3 SODIMM modules: masters 24 and 25.
 constexpr uint8_t DDR3_MASTER_ID[2] = {24, 25};
 const char* const kDdr3Prefix[2] = {"DDR3A_", "DDR3B_"};
+
+// The rows the CDCM61001 and CDCM61004 combos show dropped down.
+constexpr int kCdcmDropDownRows = 12;
 
 uint8_t* Flags(RASTRELLE_CONFIG& config)
 {
@@ -46,7 +50,7 @@ TFormSpec RastrelleLayout()
                                     .ExitIsDefault = true});
     auto& c = spec.Controls;
 
-    AddSettingsGroup(c, 480, 8, 352, 404,
+    AddSettingsGroup(c, 480, 8, 352, 380,
                      {
                          {"CheckBoxOSC", "CLOCK ", "CheckBoxSwitch", "Switch x 4"},
                          {"CheckBoxLED", "LED x  10", "CheckBoxSeg7", "7-Segment x 2"},
@@ -62,7 +66,7 @@ TFormSpec RastrelleLayout()
                          {"CheckBoxSata_2", "Sata Device 0", "CheckBoxSata_3", "Sata Device 1"},
                          {"CheckBoxPCIe", "PCIe", nullptr, nullptr},
                      });
-    c.push_back(FrameLabel("LabelDdr3Hint", "GroupBoxConfig", 12, 56 + 24 * 13, 330, "DDR3: Up to 4GB, 800 data rate"));
+    for (const char* ddr3 : {"CheckBoxDDR3_0", "CheckBoxDDR3_1"}) GiveHint(c, ddr3, "Up to 4GB, 800 data rate");
 
     AddChoiceGroup(
         c, "GroupBoxOscillator", "Programmable Oscillator", 8, 418, 464,
@@ -79,14 +83,14 @@ TFormSpec RastrelleLayout()
           "ComboBoxCdcm61001Change",
           {{"LabelCdcm61001Clock", "SFP1G_REFCLK_p/n:"}},
           "LabelCdcm61001MHz",
-          12},
+          kCdcmDropDownRows},
          {"CDCM61004",
           "LabelCdcm61004",
           "ComboBoxCdcm61004",
           "ComboBoxCdcm61004Change",
           {{"LabelCdcm61004Host", "SATA_HOST_REFCLK_p/n:"}, {"LabelCdcm61004Device", "SATA_DEVICE_REFCLK_p/n:"}},
           "LabelCdcm61004MHz",
-          12}});
+          kCdcmDropDownRows}});
     return spec;
 }
 
@@ -151,6 +155,8 @@ void TFormRastrelle::FillCardCombos()
     m_Si570.Fill(Si570Items("Not Use"));
     m_Cdcm61001.Fill(CdcmItems({"Unchanged", "Not Use"}));
     m_Cdcm61004.Fill(CdcmItems({"Unchanged", "Not Use"}));
+    // Thirteen items, twelve rows dropped down.
+    for (TComboBox* cdcm : {ComboBoxCdcm61001, ComboBoxCdcm61004}) cdcm->SetDropDownCount(kCdcmDropDownRows);
 }
 
 void TFormRastrelle::ConfigToForm(const RASTRELLE_CONFIG& config)

@@ -96,6 +96,11 @@ const std::vector<THintRow>& HintRows()
 {
     static const std::vector<THintRow> rows = {
         // ---- Cyclone V and Stratix V boards ----
+        {MAINBOARD_RASTRELLE, "CheckBoxDDR3_0", "Up to 4GB, 800 data rate", true},
+        {MAINBOARD_RASTRELLE, "CheckBoxDDR3_1", "Up to 4GB, 800 data rate", true},
+        {MAINBOARD_DRENNOCK, "CheckBoxDDR3_0", "Up to 4GB, 800 data rate", true},
+        {MAINBOARD_DRENNOCK, "CheckBoxDDR3_1", "Up to 4GB, 800 data rate", true},
+        {MAINBOARD_COLVENNA, "CheckBoxDDR3", "Up to 4GB, 1066 data rate", true},
         // ---- Cyclone IV and Stratix IV boards ----
         // ---- Arria 10 boards ----
     };
@@ -106,6 +111,15 @@ const std::vector<TDropDownRow>& DropDownRows()
 {
     static const std::vector<TDropDownRow> rows = {
         // ---- Cyclone V and Stratix V boards ----
+        // Rastrelle's CDCM combos hold 13 items and show 12 rows.
+        {MAINBOARD_RASTRELLE, "ComboBoxSi570", 8},
+        {MAINBOARD_RASTRELLE, "ComboBoxCdcm61001", 12},
+        {MAINBOARD_RASTRELLE, "ComboBoxCdcm61004", 12},
+        {MAINBOARD_DRENNOCK, "ComboBoxSi570", 8},
+        {MAINBOARD_DRENNOCK, "ComboBoxCdcm61004", 12},
+        {MAINBOARD_ESTOVER, "ComboBoxSi570", 8},
+        {MAINBOARD_ESTOVER, "ComboBoxCdcm61004", 12},
+        {MAINBOARD_ESTOVER, "ComboBoxHSMC_A", 25},
     };
     return rows;
 }

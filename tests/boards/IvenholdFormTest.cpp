@@ -257,20 +257,39 @@ TEST_F(IvenholdForm, SettingsFileAndCraftedRecords)
     EXPECT_EQ(form->CheckBoxSeg7->Caption(), "7-Segment x 2");
     EXPECT_EQ(Save(form, "i2.cfg"), saved);
 
-    // Cards the lists do not offer are shown as "None" and written back so.
+    // Cards the lists do not offer leave each combo at the card it showed
+    // before the load: "None" after "Default Setting" (no prefix), the
+    // cards picked since (with the record's prefixes); the record written
+    // back holds what the combos show.
     std::string crafted = saved;
     crafted[150] = 11;   // the 80-pin card, not on a 40-pin header
     crafted[279] = 57;   // a 3.3 V HSMC card
     WriteFile(folder.Path() + "crafted.cfg", crafted);
+    UserClick(form->ButtonDefaultSetting);
     Load(form, "crafted.cfg");
     EXPECT_EQ(form->ComboBoxGpio->ItemIndex(), GpioNone);
     EXPECT_EQ(form->ComboBoxHSMC->ItemIndex(), HsmcNone);
     EXPECT_EQ(form->EditPrefixGpio->Text(), "");
+    EXPECT_EQ(form->EditPrefixHSMC->Text(), "");
     EXPECT_EQ(form->CheckBoxSeg7->Caption(), "7-Segment x 4");
     IVENHOLD_CONFIG record{};
     form->FormToConfig(record);
     EXPECT_EQ(record.nGpioDaughterId, 0);
     EXPECT_EQ(record.nHsmcDaughterId, 0);
+
+    UserPick(form->ComboBoxGpio, Ivrel);
+    UserPick(form->ComboBoxHSMC, HsmcDefault);
+    UserType(form->EditPrefixGpio, "typed_");
+    Load(form, "crafted.cfg");
+    EXPECT_EQ(form->ComboBoxGpio->ItemIndex(), Ivrel);
+    EXPECT_EQ(form->ComboBoxHSMC->ItemIndex(), HsmcDefault);
+    EXPECT_EQ(form->EditPrefixGpio->Text(), "K_");
+    EXPECT_EQ(form->EditPrefixHSMC->Text(), "H_");
+    EXPECT_EQ(form->CheckBoxSeg7->Caption(), "7-Segment x 2");
+    EXPECT_TRUE(form->ImageGpio->Visible());
+    form->FormToConfig(record);
+    EXPECT_EQ(record.nGpioDaughterId, 12);
+    EXPECT_EQ(record.nHsmcDaughterId, 2);
 }
 
 }  // namespace ivenhold_form_test

@@ -153,12 +153,18 @@ TEST_F(JessamontForm, TheEightyPinCardSpansBothHeaders)
     // Another card on GPIO_1 frees GPIO_0.
     UserPick(form->ComboBoxGpio[1], Ivrel);
     ExpectHeader(form, 0, None, "", true);
-    // Coupled again, then a voltage change: both on "None", both enabled.
+    // Coupled again, then a voltage change: both on "None", the prefixes
+    // kept; the header the card had locked stays locked until a card is
+    // chosen on the other.
+    UserType(form->EditPrefixGpio[0], "E_");
     UserPick(form->ComboBoxGpio[0], Culm);
-    ExpectHeader(form, 1, Culm, "", false);
+    ExpectHeader(form, 1, Culm, "E_", false);
     UserPick(form->ComboBoxGpioVol, 1);
-    ExpectHeader(form, 0, None, "", true);
-    ExpectHeader(form, 1, None, "", true);
+    ExpectHeader(form, 0, None, "E_", true);
+    ExpectHeader(form, 1, None, "E_", false);
+    EXPECT_FALSE(form->Find<TShape>("ShapeGpio_1")->Visible());
+    UserPick(form->ComboBoxGpio[0], 1);  // "GPIO Default - 2.5V"
+    ExpectHeader(form, 1, None, "E_", true);
 }
 
 TEST_F(JessamontForm, DefaultPairAndThePrefixRule)

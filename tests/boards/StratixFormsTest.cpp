@@ -567,7 +567,7 @@ TEST_F(StratixForms, CraftedRecordsLoadSafely)
     crafted[0] = 15;                     // another board's id: taken over
     crafted[156] = 9;                    // Si570 beyond its list
     crafted[160] = static_cast<char>(0xff);  // CDCM61004 beyond its list (-1 with the other bytes)
-    crafted[164] = 77;                   // a card the HSMC list does not hold
+    crafted[164] = 77;                   // a card the HSMC list does not hold: "None" stays
     WriteFile(folder.Path() + "crafted.cfg", crafted);
     seam.AnswerNextDialog(folder.Path() + "crafted.cfg");
     UserClick(estover->ButtonLoad);
