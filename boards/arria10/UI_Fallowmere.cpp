@@ -5,6 +5,7 @@
 #include "boards/arria10/ConfigFallowmere.h"
 #include "boards/arria10/CONFIG_FALLOWMERE.h"
 #include "boards/arria10/FallowmereParts.h"
+#include "boards/arria10/OutlinePens.h"
 
 namespace {
 
@@ -67,8 +68,16 @@ const TSi5340Board& Board()
     return board;
 }
 
+TFormSpec FallowmereLayout()
+{
+    TFormSpec spec = TSi5340FormBase::Layout(Board());
+    // Outlines of width 2, dotted over the clock, the temperature sensor and the power monitor.
+    SetOutlinePens(spec, 2, {"ShapeOSC", "ShapeTemp", "ShapePower"});
+    return spec;
+}
+
 }  // namespace
 
-TFormFallowmere::TFormFallowmere(TForm* owner) : TSi5340Form(owner, Board()) { InitialiseSettings(); }
+TFormFallowmere::TFormFallowmere(TForm* owner) : TSi5340Form(owner, Board(), FallowmereLayout()) { InitialiseSettings(); }
 
 void TFormFallowmere::DefineBoard(TMainBoard* board, TConfigFallowmere& object) { CONFIG_FALLOWMERE(board, object); }

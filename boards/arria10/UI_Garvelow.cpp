@@ -5,6 +5,7 @@
 #include "boards/arria10/ConfigFallowmere.h"
 #include "boards/arria10/CONFIG_GARVELOW.h"
 #include "boards/arria10/GarvelowParts.h"
+#include "boards/arria10/OutlinePens.h"
 
 namespace {
 
@@ -68,8 +69,16 @@ const TSi5340Board& Board()
     return board;
 }
 
+TFormSpec GarvelowLayout()
+{
+    TFormSpec spec = TSi5340FormBase::Layout(Board());
+    // Dotted outlines over the clock, the temperature sensor and the power monitor.
+    SetOutlinePens(spec, 0, {"ShapeOSC", "ShapeTemp", "ShapePower"});
+    return spec;
+}
+
 }  // namespace
 
-TFormGarvelow::TFormGarvelow(TForm* owner) : TSi5340Form(owner, Board()) { InitialiseSettings(); }
+TFormGarvelow::TFormGarvelow(TForm* owner) : TSi5340Form(owner, Board(), GarvelowLayout()) { InitialiseSettings(); }
 
 void TFormGarvelow::DefineBoard(TMainBoard* board, TConfigGarvelow& object) { CONFIG_GARVELOW(board, object); }

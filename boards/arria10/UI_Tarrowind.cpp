@@ -1,6 +1,7 @@
 #include "boards/arria10/UI_Tarrowind.h"
 
 #include <iterator>
+#include <string_view>
 
 #include "boards/arria10/CONFIG_TARROWIND.h"
 #include "boards/frame/ConfigSi5340.h"
@@ -54,9 +55,15 @@ TFormSpec TarrowindLayout()
 {
     TFormSpec spec = TSi5340FormBase::Layout(Board());
     auto& c = spec.Controls;
-    c.push_back(FrameLabel("LabelDdr3Hint", "GroupBoxConfig", 12, 56 + 24 * 12, 360, "DDR3: Up to 4GB, 800 data rate"));
-    c.push_back(FrameLabel("LabelBoard", "GroupBoxConfig", 12, 56 + 24 * 13 + 12, 96, "Board Type:"));
-    c.push_back(FrameComboBox("ComboBoxBoard", "GroupBoxConfig", 110, 56 + 24 * 13 + 8, 265, nullptr));
+    // The two DDR3 boxes tell the modules' size and rate on hover.
+    for (TControlSpec& control : c)
+        if (control.Name == std::string_view(kSocketBoxes[0]) || control.Name == std::string_view(kSocketBoxes[1]))
+            control.Hint = "Up to 4GB, 800 data rate";
+    // The maker's logo beside "Change Main Board", above the board panel.
+    c.push_back({.Kind = TControlKind::Image, .Name = "ImageKalvora", .Left = 224, .Top = 2, .Width = 200,
+                 .Height = 40, .Picture = "KALVORA_LOGO_BITMAP"});
+    c.push_back(FrameLabel("LabelBoard", "GroupBoxConfig", 12, 56 + 24 * 12 + 12, 96, "Board Type:"));
+    c.push_back(FrameComboBox("ComboBoxBoard", "GroupBoxConfig", 110, 56 + 24 * 12 + 8, 265, nullptr));
     return spec;
 }
 

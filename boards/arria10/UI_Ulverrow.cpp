@@ -4,6 +4,7 @@
 
 #include "boards/arria10/CONFIG_ULVERROW.h"
 #include "boards/arria10/UlverrowParts.h"
+#include "boards/arria10/OutlinePens.h"
 
 namespace {
 
@@ -43,9 +44,17 @@ const TSi5340Board& Board()
     return board;
 }
 
+TFormSpec UlverrowLayout()
+{
+    TFormSpec spec = TSi5340FormBase::Layout(Board());
+    // Dotted outlines over the clock, the temperature sensor, the power monitor and the Si5340B.
+    SetOutlinePens(spec, 0, {"ShapeOSC", "ShapeTemp", "ShapePower", "ShapeSi5340B"});
+    return spec;
+}
+
 }  // namespace
 
-TFormUlverrow::TFormUlverrow(TForm* owner) : TSi5340Form(owner, Board())
+TFormUlverrow::TFormUlverrow(TForm* owner) : TSi5340Form(owner, Board(), UlverrowLayout())
 {
     InitialiseSettings();
 }

@@ -232,28 +232,25 @@ void TFormYarrowgate::ConfigToForm(const YARROWGATE_CONFIG& config)
 {
     m_Showing = true;
     EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
-    // A file type outside its list is shown as Verilog, and so written back.
-    ComboBoxFileType->SetItemIndex(config.bVhdl == 1 ? 1 : 0);
+    // Any file type but 0 shows VHDL, and the next FormToConfig writes 1.
+    ComboBoxFileType->SetItemIndex(config.bVhdl != 0 ? 1 : 0);
     m_Flags.Show(reinterpret_cast<const uint8_t*>(&config) + kFlagsAt);
     m_XcvrTicked = CheckBoxXcvrClk->Checked();
-    // A frequency that is none of the choices is shown as the clock's default.
-    for (int i = 0; i < TXC_REFCLK_COUNT; ++i) {
-        const float mhz = config.fTxcRefClkMHz[i];
-        bool listed = false;
-        for (const TTxcFreqChoice& choice : TxcFreqChoices) listed = listed || choice.MHz == mhz;
-        m_RefClkCombos[i]->SetItemIndex(TConfigYarrowgate::GetTxcChoiceIndex(listed ? mhz : TxcDefaultMHz[i]));
-    }
-    // A card outside its list is shown as "None".
-    ComboBoxDDR4Socket->SetItemIndex(0);
-    SelectCard(ComboBoxDDR4Socket, m_Config.m_CardCount, m_Config.m_CardIds, config.nDdr4SocketDaughterId[0]);
-    EditPrefixDDR4Socket->SetText(ComboBoxDDR4Socket->ItemIndex() != 0
-                                      ? ReadFixedText(config.szDdr4SocketPrefixName[0], 128)
-                                      : std::string());
+    // A frequency that is none of the choices shows code 0 ("100"), the code
+    // the generated text gives it too.
+    for (int i = 0; i < TXC_REFCLK_COUNT; ++i)
+        m_RefClkCombos[i]->SetItemIndex(TConfigYarrowgate::GetTxcChoiceIndex(config.fTxcRefClkMHz[i]));
+    // A module the socket's list lacks leaves the combo at its item; the
+    // prefix edit shows the record's prefix unless the combo shows "None".
+    ShowCardAndPrefix(ComboBoxDDR4Socket, EditPrefixDDR4Socket, m_Config.m_CardCount, m_Config.m_CardIds,
+                      config.nDdr4SocketDaughterId[0], config.szDdr4SocketPrefixName[0],
+                      sizeof config.szDdr4SocketPrefixName[0]);
     int voltageItem = 0;
     for (int item = 0; item < 3; ++item)
         if (kFmcVoltages[item].Code == config.nFmcVoltage) voltageItem = item;
     ComboBoxFmcVol->SetItemIndex(voltageItem);
     FillFmcCardCombo(GetFmcVoltageCode());
+    // An FMC card the list of its voltage lacks shows "None".
     const TConfigYarrowgate& fmcList = GetFmcCardList(GetFmcVoltageCode());
     SelectCard(ComboBoxFmc, fmcList.m_CardCount, fmcList.m_CardIds, config.nFmcDaughterId[0]);
     EditPrefixFmc->SetText(ComboBoxFmc->ItemIndex() != 0 ? ReadFixedText(config.szFmcPrefixName[0], 128)

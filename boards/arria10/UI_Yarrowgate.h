@@ -65,7 +65,7 @@ protected:
     void AdjustRecord(YARROWGATE_CONFIG& config) override;
     void DefineBoard(TMainBoard* board, TConfigYarrowgate& object) override;
     void AttachCards(TMainBoard* board, const YARROWGATE_CONFIG& config) override;
-    bool GeneratesVhdl(const YARROWGATE_CONFIG& config) override { return config.bVhdl == 1; }
+    bool GeneratesVhdl(const YARROWGATE_CONFIG& config) override { return config.bVhdl != 0; }
     void AfterSuccess() override;
 
 private:

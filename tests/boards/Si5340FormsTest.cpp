@@ -130,6 +130,15 @@ TEST_F(Si5340Forms, TarrowindOpensWithItsDefaultsAndExitWritesThem)
     }
     EXPECT_EQ(form->ButtonGen->Caption(), "Generate...");
     EXPECT_TRUE(form->ButtonExit->Default);
+    // The maker's logo is shown; the DDR3 boxes' hint is theirs alone (the
+    // hover shows it), no label repeats it.
+    const TImage* logo = form->Find<TImage>("ImageKalvora");
+    EXPECT_TRUE(logo->Visible());
+    EXPECT_TRUE(logo->HasPicture());
+    for (const TControl* control : form->Controls())
+        if (const auto* label = dynamic_cast<const TLabel*>(control)) {
+            EXPECT_EQ(label->Caption().find("data rate"), std::string::npos) << label->Name();
+        }
 
     UserClick(form->ButtonExit);
     const std::string saved = ReadFile(folder.Path() + "default.cfg");

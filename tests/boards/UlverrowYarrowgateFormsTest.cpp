@@ -446,17 +446,20 @@ TEST_F(BoardForms, YarrowgateFmcListsPerVoltageAndTheCardPictures)
     EXPECT_EQ(form->ComboBoxFmcVol->Text(), "1.2 V");
     EXPECT_EQ(form->ComboBoxFmc->Text(), "12G SDI-FMC");
     EXPECT_EQ(form->EditPrefixFmc->Text(), "A_");
-    // A card the list of that voltage does not offer shows "None", and so
-    // does a socket card outside its list; both are written back.
+    // A card the list of that voltage does not offer shows "None", while a
+    // socket card outside its list leaves the socket at the module it
+    // showed; each combo's card is written back.
     record[316] = 54;  // ADC-FMC, 1.8 V only
     record[180] = 39;
     Load(form, record);
     EXPECT_EQ(form->ComboBoxFmc->ItemIndex(), 0);
     EXPECT_EQ(form->EditPrefixFmc->Text(), "");
-    EXPECT_EQ(form->ComboBoxDDR4Socket->ItemIndex(), 0);
+    EXPECT_EQ(form->ComboBoxDDR4Socket->ItemIndex(), 3);
+    EXPECT_TRUE(form->ImageDDR4Socket->Visible());
+    EXPECT_TRUE(form->ShapeDDR4Socket->Visible());
     const std::string back = Save(form);
     EXPECT_EQ(back[316], 0);
-    EXPECT_EQ(back[180], 0);
+    EXPECT_EQ(static_cast<uint8_t>(back[180]), 81);
 }
 
 TEST_F(BoardForms, YarrowgateDefaultPrefixesOfTheSocketAndTheFmcCard)
@@ -691,29 +694,61 @@ TEST_F(BoardForms, YarrowgateLoadAndSettingsFiles)
     EXPECT_TRUE(seam.boxes.empty());
     EXPECT_EQ(form->EditPrefixDDR4Socket->Text(), "M_");
 
-    // Values outside their lists are shown as the default items and written
-    // back: a file type of 5, a frequency none of the choices, a voltage of 9,
-    // a prefix without its zero.
+    // A voltage outside the list shows "1.8 V (Default)" and is written back
+    // as 2; a prefix without its zero is cut at 127 characters.
     std::string crafted = saved;
-    crafted[136] = 5;
-    const float odd = 123.0f;
-    std::memcpy(&crafted[164], &odd, 4);
     int32_t voltage = 9;
     std::memcpy(&crafted[312], &voltage, 4);
     std::memset(&crafted[181], 'q', 128);
     Load(form, crafted);
-    EXPECT_EQ(form->ComboBoxFileType->ItemIndex(), 0);
-    EXPECT_EQ(form->m_RefClkCombos[TXC_SFP]->ItemIndex(), kDefaultItems[TXC_SFP]);
     EXPECT_EQ(form->ComboBoxFmcVol->ItemIndex(), 0);
     EXPECT_EQ(form->EditPrefixDDR4Socket->Text(), std::string(127, 'q'));
     const std::string back = Save(form);
-    EXPECT_EQ(back[136], 0);
-    float sfp;
-    std::memcpy(&sfp, &back[164], 4);
-    EXPECT_EQ(sfp, 644.53125f);
     std::memcpy(&voltage, &back[312], 4);
     EXPECT_EQ(voltage, 2);
     EXPECT_EQ(back[181 + 127], 0);
+}
+
+TEST_F(BoardForms, YarrowgateShowsAnyTopFileTypeAndAClockNoItemHoldsByTheirCodes)
+{
+    auto* form = Open<TFormYarrowgate>(MAINBOARD_YARROWGATE);
+    std::string record = Save(form);
+    ASSERT_EQ(record.size(), 448u);
+    // A top-file byte of 2, the reconfiguration box ticked, and an SFP clock
+    // of 123 MHz, which no item holds.
+    record[136] = 2;
+    record[158] = 1;
+    const float odd = 123.0f;
+    std::memcpy(&record[164], &odd, 4);
+    Load(form, record);
+    EXPECT_EQ(form->ComboBoxFileType->Text(), "VHDL");
+    EXPECT_TRUE(form->m_RefClkCombos[TXC_SFP]->Enabled());
+    EXPECT_EQ(form->m_RefClkCombos[TXC_SFP]->ItemIndex(), 0);
+    EXPECT_EQ(form->m_RefClkCombos[TXC_SFP]->Text(), "100");
+    for (int i : {TXC_HDMI, TXC_FMC, TXC_DP, TXC_USB})
+        EXPECT_EQ(form->m_RefClkCombos[i]->ItemIndex(), kDefaultItems[i]) << i;
+
+    // The next run writes a VHDL top level that programs TXC A with code 0
+    // for the SFP clock, as the stored frequency asks; TXC B keeps its
+    // defaults.
+    const std::string project = GenerateProject(form, "Yarrowgate");
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{kSuccess + project}));
+    EXPECT_FALSE(FileExists(project + "Yarrowgate.v"));
+    const std::string vhd = ReadFile(project + "Yarrowgate.vhd");
+    EXPECT_NE(vhd.find("\t\tiFREQ_SELECTA => TXC_148M5 & TXC_100M,--[7:4]=HDMI,[3:0]=SFP\r\n"), std::string::npos);
+    EXPECT_EQ(vhd.find("I2C_TXCB"), std::string::npos);
+    EXPECT_EQ(FilesIn(project + "txc_controller"),
+              (std::vector<std::string>{"I2C_TXCA.v", "I2C_TXCA_Config.v", "I2C_TXCA_Controller.v"}));
+    std::string log;
+    EXPECT_TRUE(ElaborateVhdl({SourceFolder() + "tests/verilog/txc_controller_stubs.vhd", project + "Yarrowgate.vhd"},
+                              "Yarrowgate", log))
+        << log;
+    // The record holds what the combos show.
+    const std::string back = Save(form);
+    EXPECT_EQ(back[136], 1);
+    float sfp;
+    std::memcpy(&sfp, &back[164], 4);
+    EXPECT_EQ(sfp, 100.0f);
 }
 
 TEST_F(BoardForms, CraftedRecordsNeverBreakTheForms)

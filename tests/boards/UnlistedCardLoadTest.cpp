@@ -77,6 +77,17 @@ const std::vector<TUnlistedRow>& Rows()
         {"Jessamont GPIO-0", MAINBOARD_JESSAMONT, "ComboBoxGpio_0", "EditPrefixGpio_0", 152, 154, 1, 85, 0,
          TPrefixAfter::Empty},
         // ---- Arria 10 boards ----
+        // Yarrowgate's memory socket (module id at byte 180, prefix at 181)
+        // keeps the module shown; its prefix edit shows the record's prefix,
+        // or nothing while the combo shows "None".
+        {"Yarrowgate socket", MAINBOARD_YARROWGATE, "ComboBoxDDR4Socket", "EditPrefixDDR4Socket", 180, 181, 2, 82, 2,
+         TPrefixAfter::Stored},
+        {"Yarrowgate socket at None", MAINBOARD_YARROWGATE, "ComboBoxDDR4Socket", "EditPrefixDDR4Socket", 180, 181, 0,
+         40, 0, TPrefixAfter::Empty},
+        // Its FMC connector (card id at byte 316, prefix at 317) shows "None"
+        // for a card the list of its voltage lacks.
+        {"Yarrowgate FMC", MAINBOARD_YARROWGATE, "ComboBoxFmc", "EditPrefixFmc", 316, 317, 1, 79, 0,
+         TPrefixAfter::Empty},
         // ---- Stratix 10 and Agilex boards ----
     };
     return rows;
