@@ -241,7 +241,9 @@ TEST_F(FormGeometryTest, OutlinesDrawWithTheirPens)
         if (!control) continue;
         const auto* shape = dynamic_cast<const ShapeWidget*>(control->Widget());
         ASSERT_NE(shape, nullptr);
-        if (row.Width != kAny) EXPECT_EQ(shape->penWidth, row.Width);
+        if (row.Width != kAny) {
+            EXPECT_EQ(shape->penWidth, row.Width);
+        }
         EXPECT_EQ(shape->penStyle, row.Style);
     }
 }
