@@ -5,23 +5,31 @@
 #include <iterator>
 
 #include "boards/frame/BoardFormLayout.h"
+#include "boards/soc/BoardFormSocLayout.h"
 #include "boards/soc/CONFIG_DORVALIN.h"
 #include "boards/soc/DorvalinParts.h"
 
 namespace {
 
+// The form draws its text 16 pixels high; its captions beside edits need
+// this much room.
+constexpr int kLabelWidth = 104;
+
 TFormSpec DorvalinLayout()
 {
     using namespace formlayout;
     TFormSpec spec{.Name = "TFORMDORVALIN", .Caption = "Dorvalin V1.0.1", .ClientWidth = 789, .ClientHeight = 520,
-                   .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
+                   .BorderStyle = bsNone, .FontHeight = 16, .OnClose = "FormClose", .Controls = {}};
     auto& c = spec.Controls;
-    AddBoardPanel(c, {.Title = "Dorvalin FPGA Board", .Photo = "DORVALIN_PHOTO_BITMAP",
-                      .PhotoWidth = DORVALIN_PHOTO_WIDTH, .PhotoHeight = DORVALIN_PHOTO_HEIGHT,
-                      .Parts = kDorvalinParts, .PartCount = std::size(kDorvalinParts), .PanelHeight = 344});
-    AddFormButtons(c, 412);
+    soclayout::AddLogos(c, "ImageFpgaLogo", "FPGA_LOGO_BITMAP");
+    soclayout::AddBoardPanel(c, {.Top = 64, .Width = 417, .Height = 345, .Title = "Dorvalin FPGA Board",
+                                 .Photo = "DORVALIN_PHOTO_BITMAP", .PhotoTop = 48, .PhotoWidth = DORVALIN_PHOTO_WIDTH,
+                                 .PhotoHeight = DORVALIN_PHOTO_HEIGHT, .Parts = kDorvalinParts,
+                                 .PartCount = std::size(kDorvalinParts)});
+    soclayout::AddButtonRow(c, 417, {soclayout::kSave, soclayout::kLoad, soclayout::kGenerate});
+    soclayout::AddButtonRow(c, 455, {soclayout::kMainBoardSelect, soclayout::kExit});
 
-    AddConfigGroup(c, 432, 1, 353, 504);
+    soclayout::AddConfigGroup(c, 432, 1, 353, 504, kLabelWidth);
     c.push_back(CheckBox("CheckBoxOSC", 12, 62, "CLOCK"));
     c.push_back(CheckBox("CheckBoxButton", 12, 88, "Button x 2"));
     c.push_back(CheckBox("CheckBoxADC", 12, 114, "ADC 2x5 Header"));
@@ -29,8 +37,8 @@ TFormSpec DorvalinLayout()
     c.push_back(CheckBox("CheckBoxLED", 184, 62, "LED x 8"));
     c.push_back(CheckBox("CheckBoxSwitch", 184, 88, "Switch x 4"));
     c.push_back(CheckBox("CheckBoxArduino", 184, 114, "Arduino Header"));
-    AddGpioHeader(c, 190, kGpioHeader0, nullptr, "ComboBoxGpioChange");
-    AddGpioHeader(c, 320, kGpioHeader1, nullptr, "ComboBoxGpioChange");
+    soclayout::AddGpioHeader(c, 190, kGpioHeader0, nullptr, "ComboBoxGpioChange", kLabelWidth);
+    soclayout::AddGpioHeader(c, 320, kGpioHeader1, nullptr, "ComboBoxGpioChange", kLabelWidth);
     return spec;
 }
 

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "boards/frame/BoardFormLayout.h"
+#include "boards/soc/BoardFormSocLayout.h"
 #include "boards/soc/CONFIG_ELMSARY.h"
 #include "boards/soc/ElmsaryParts.h"
 
@@ -16,9 +17,12 @@ TFormSpec ElmsaryLayout()
     TFormSpec spec{.Name = "TFORMELMSARY", .Caption = "Elmsary V1.0.1", .ClientWidth = 789, .ClientHeight = 520,
                    .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
     auto& c = spec.Controls;
-    AddBoardPanel(c, {.Title = "Elmsary FPGA Board", .Photo = "ELMSARY_PHOTO_BITMAP",
-                      .PhotoWidth = ELMSARY_PHOTO_WIDTH, .PhotoHeight = ELMSARY_PHOTO_HEIGHT,
-                      .Parts = kElmsaryParts, .PartCount = std::size(kElmsaryParts), .PanelHeight = 344});
+    soclayout::AddLogos(c);
+    c.push_back(MainBoardSelectButton(258, 12, 166));
+    soclayout::AddBoardPanel(c, {.Height = 344, .Title = "Elmsary FPGA Board", .Photo = "ELMSARY_PHOTO_BITMAP",
+                                 .PhotoTop = 48, .PhotoWidth = ELMSARY_PHOTO_WIDTH,
+                                 .PhotoHeight = ELMSARY_PHOTO_HEIGHT, .Parts = kElmsaryParts,
+                                 .PartCount = std::size(kElmsaryParts)});
     AddFormButtons(c, 412);
 
     AddConfigGroup(c, 432, 1, 353, 504);

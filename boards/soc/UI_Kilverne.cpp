@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "boards/frame/BoardFormLayout.h"
+#include "boards/soc/BoardFormSocLayout.h"
 #include "boards/soc/CONFIG_KILVERNE.h"
 #include "boards/soc/KilverneParts.h"
 #include "model/Text.h"
@@ -46,7 +47,9 @@ const formlayout::TGroupCheckBox kGroupBoxes[] = {
     {"CheckBoxPowerMonitor", "Power Monitor", offsetof(K, bPowerMonitor), "ShapePowerMonitor"},
 };
 
+constexpr int kMainBoardSelectTop = 56;
 // The board panel as laid out, before the hidden revision row is given to it.
+constexpr int kPanelTop = 94;
 constexpr int kPanelHeight = 309;
 constexpr int kRevisionRowHeight = 35;
 
@@ -56,20 +59,21 @@ TFormSpec KilverneLayout()
     TFormSpec spec{.Name = "TFORMKILVERNE", .Caption = "Kilverne", .ClientWidth = 794, .ClientHeight = 517,
                    .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
     auto& c = spec.Controls;
-    AddBoardPanel(c, {.Title = "MAX 10 Kilverne FPGA Board", .Photo = "KILVERNE_PHOTO_BITMAP",
-                      .PhotoWidth = KILVERNE_PHOTO_WIDTH, .PhotoHeight = KILVERNE_PHOTO_HEIGHT,
-                      .Parts = kKilverneParts, .PartCount = std::size(kKilverneParts), .PanelHeight = kPanelHeight,
-                      // The FPGA maker's logo, kept as JPEG data.
-                      .SecondLogo = "ImageAltera", .SecondLogoPicture = "FPGA_LOGO_JPEG"});
-    c.push_back({.Kind = TControlKind::Label, .Name = "LabelRevision", .Left = 8, .Top = 374, .Width = 120,
-                 .Height = 20, .Caption = "Board Revision:", .Bold = true, .FontColor = clBlue});
-    c.push_back({.Kind = TControlKind::ComboBox, .Name = "ComboBoxBoardRev", .Left = 132, .Top = 370, .Width = 160,
-                 .Height = 24});
-    c.push_back(Button("ButtonSave", 8, 412, 136, "Save Setting", "ButtonSaveClick"));
-    c.push_back(Button("ButtonLoad", 148, 412, 136, "Load Setting", "ButtonLoadClick"));
-    c.push_back(Button("ButtonGen", 288, 412, 136, "Generate", "ButtonGenClick"));
-    c.push_back(MainBoardSelectButton(8, 454, 206));
-    c.push_back(Button("ButtonExit", 218, 454, 206, "Exit", "ButtonExitClick"));
+    // Down the left column: the logos (the FPGA maker's kept as JPEG data),
+    // "Change Main Board", the board panel, the revision row, the buttons.
+    soclayout::AddLogos(c, "ImageAltera", "FPGA_LOGO_JPEG");
+    c.push_back(MainBoardSelectButton(8, kMainBoardSelectTop, 206));
+    soclayout::AddBoardPanel(c, {.Top = kPanelTop, .Height = kPanelHeight, .Title = "MAX 10 Kilverne FPGA Board",
+                                 .Photo = "KILVERNE_PHOTO_BITMAP", .PhotoWidth = KILVERNE_PHOTO_WIDTH,
+                                 .PhotoHeight = KILVERNE_PHOTO_HEIGHT, .Parts = kKilverneParts,
+                                 .PartCount = std::size(kKilverneParts)});
+    constexpr int kRevisionTop = kPanelTop + kPanelHeight + 5;
+    c.push_back({.Kind = TControlKind::Label, .Name = "LabelRevision", .Left = 8, .Top = kRevisionTop + 4,
+                 .Width = 120, .Height = 20, .Caption = "Board Revision:", .Bold = true, .FontColor = clBlue});
+    c.push_back({.Kind = TControlKind::ComboBox, .Name = "ComboBoxBoardRev", .Left = 132, .Top = kRevisionTop,
+                 .Width = 160, .Height = 24});
+    soclayout::AddButtonRow(c, kPanelTop + kPanelHeight + kRevisionRowHeight + 8,
+                            {soclayout::kSave, soclayout::kLoad, soclayout::kGenerate, soclayout::kExit});
 
     AddConfigGroup(c, 436, 8, 350, 501);
     AddGroupCheckBoxes(c, kGroupBoxes, std::size(kGroupBoxes), 10, 62, 24);

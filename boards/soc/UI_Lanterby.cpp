@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "boards/frame/BoardFormLayout.h"
+#include "boards/soc/BoardFormSocLayout.h"
 #include "boards/soc/CONFIG_LANTERBY.h"
 #include "boards/soc/LanterbyParts.h"
 #include "model/Text.h"
@@ -42,16 +43,18 @@ TFormSpec LanterbyLayout()
     TFormSpec spec{.Name = "TFORMLANTERBY", .Caption = "Lanterby", .ClientWidth = 793, .ClientHeight = 559,
                    .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
     auto& c = spec.Controls;
-    AddBoardPanel(c, {.Title = "MAX 10 Lanterby FPGA Board", .Photo = "LANTERBY_PHOTO_BITMAP",
-                      .PhotoWidth = LANTERBY_PHOTO_WIDTH, .PhotoHeight = LANTERBY_PHOTO_HEIGHT,
-                      .Parts = kLanterbyParts, .PartCount = std::size(kLanterbyParts), .PanelHeight = 344,
-                      .SecondLogo = "ImageFpgaLogo", .SecondLogoPicture = "FPGA_LOGO_BITMAP"});
-    c.push_back(Button("ButtonDefault", 8, 412, 136, "Default Setting", "ButtonDefaultClick"));
-    c.push_back(Button("ButtonSave", 148, 412, 136, "Save Setting", "ButtonSaveClick"));
-    c.push_back(Button("ButtonLoad", 288, 412, 136, "Load Setting", "ButtonLoadClick"));
-    c.push_back(Button("ButtonGen", 8, 454, 136, "Generate", "ButtonGenClick"));
-    c.push_back(MainBoardSelectButton(148, 454, 136));
-    c.push_back(Button("ButtonExit", 288, 454, 136, "Exit", "ButtonExitClick"));
+    // Down the left column: the logos, "Change Main Board", the board panel,
+    // the buttons.
+    soclayout::AddLogos(c, "ImageFpgaLogo", "FPGA_LOGO_BITMAP");
+    c.push_back(MainBoardSelectButton(8, 56, 206));
+    soclayout::AddBoardPanel(c, {.Top = 94, .Height = 344, .Title = "MAX 10 Lanterby FPGA Board",
+                                 .Photo = "LANTERBY_PHOTO_BITMAP", .PhotoWidth = LANTERBY_PHOTO_WIDTH,
+                                 .PhotoHeight = LANTERBY_PHOTO_HEIGHT, .Parts = kLanterbyParts,
+                                 .PartCount = std::size(kLanterbyParts)});
+    soclayout::AddButtonRow(c, 446,
+                            {{"ButtonDefault", "Default Setting", "ButtonDefaultClick"}, soclayout::kSave,
+                             soclayout::kLoad});
+    soclayout::AddButtonRow(c, 484, {soclayout::kGenerate, soclayout::kExit});
 
     AddConfigGroup(c, 436, 8, 349, 543);
     AddGroupCheckBoxes(c, kGroupBoxes, std::size(kGroupBoxes), 10, 62, 24);

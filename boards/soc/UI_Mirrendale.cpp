@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "boards/frame/BoardFormLayout.h"
+#include "boards/soc/BoardFormSocLayout.h"
 #include "boards/soc/CONFIG_MIRRENDALE.h"
 #include "boards/soc/MirrendaleParts.h"
 
@@ -13,20 +14,28 @@ namespace {
 // The hard processor's parts of the photograph are marked in aqua.
 bool IsHpsShape(const std::string& name) { return name == "ShapeHPS" || name.rfind("ShapeHps", 0) == 0; }
 
+// The form draws its text 16 pixels high; its captions beside edits need
+// this much room.
+constexpr int kLabelWidth = 104;
+
 TFormSpec MirrendaleLayout()
 {
     using namespace formlayout;
     TFormSpec spec{.Name = "TFORMMIRRENDALE", .Caption = "Mirrendale V1.0.0", .ClientWidth = 794,
-                   .ClientHeight = 515, .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
+                   .ClientHeight = 515, .BorderStyle = bsNone, .FontHeight = 16, .OnClose = "FormClose",
+                   .Controls = {}};
     auto& c = spec.Controls;
-    AddBoardPanel(c, {.Title = "Mirrendale FPGA Board", .Photo = "MIRRENDALE_PHOTO_BITMAP",
-                      .PhotoWidth = MIRRENDALE_PHOTO_WIDTH, .PhotoHeight = MIRRENDALE_PHOTO_HEIGHT,
-                      .Parts = kMirrendaleParts, .PartCount = std::size(kMirrendaleParts), .PanelHeight = 344});
+    soclayout::AddLogos(c, "ImageFpgaLogo", "FPGA_LOGO_BITMAP");
+    soclayout::AddBoardPanel(c, {.Top = 64, .Width = 417, .Height = 345, .Title = "Mirrendale FPGA Board",
+                                 .TitleFontHeight = 24, .Photo = "MIRRENDALE_PHOTO_BITMAP", .PhotoTop = 40,
+                                 .PhotoWidth = MIRRENDALE_PHOTO_WIDTH, .PhotoHeight = MIRRENDALE_PHOTO_HEIGHT,
+                                 .Parts = kMirrendaleParts, .PartCount = std::size(kMirrendaleParts)});
     for (TControlSpec& control : c)
         if (control.Kind == TControlKind::Shape && IsHpsShape(control.Name)) control.PenColor = clAqua;
-    AddFormButtons(c, 412);
+    soclayout::AddButtonRow(c, 417, {soclayout::kSave, soclayout::kLoad, soclayout::kGenerate});
+    soclayout::AddButtonRow(c, 455, {soclayout::kMainBoardSelect, soclayout::kExit});
 
-    AddConfigGroup(c, 432, 9, 353, 496);
+    soclayout::AddConfigGroup(c, 432, 9, 353, 496, kLabelWidth);
     static const char* const kLeft[][2] = {{"CheckBoxOSC", "CLOCK"},   {"CheckBoxLED", "LED x 10"},
                                            {"CheckBoxButton", "Button x 4"}, {"CheckBoxVGA", "VGA"},
                                            {"CheckBoxHdmi", "HDMI TX"}, {"CheckBoxAudio", "Audio"},
@@ -39,10 +48,10 @@ TFormSpec MirrendaleLayout()
         c.push_back(CheckBox(kLeft[row][0], 12, 62 + 26 * row, kLeft[row][1]));
         c.push_back(CheckBox(kRight[row][0], 184, 62 + 26 * row, kRight[row][1]));
     }
-    AddGpioHeader(c, 262,
-                  {.Title = "GPIO Header", .TitleLabel = "Label1", .Combo = "ComboBoxGpio", .PrefixLabel = "Label4",
-                   .Prefix = "EditPrefixGpio", .Picture = "ImageGpio0"},
-                  "ComboBoxGpioChange");
+    soclayout::AddGpioHeader(c, 262,
+                             {.Title = "GPIO Header", .TitleLabel = "Label1", .Combo = "ComboBoxGpio",
+                              .PrefixLabel = "Label4", .Prefix = "EditPrefixGpio", .Picture = "ImageGpio0"},
+                             "ComboBoxGpioChange", nullptr, kLabelWidth);
     return spec;
 }
 

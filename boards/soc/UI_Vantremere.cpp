@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "boards/frame/BoardFormLayout.h"
+#include "boards/soc/BoardFormSocLayout.h"
 #include "boards/soc/CONFIG_VANTREMERE.h"
 #include "boards/soc/VantremereParts.h"
 #include "model/Text.h"
@@ -31,19 +32,19 @@ TFormSpec VantremereLayout()
     TFormSpec spec{.Name = "TFORMVANTREMERE", .Caption = "Vantremere V1.0.1", .ClientWidth = 793,
                    .ClientHeight = 497, .BorderStyle = bsNone, .OnClose = "FormClose", .Controls = {}};
     auto& c = spec.Controls;
-    AddBoardPanel(c, {.Title = "Vantremere FPGA Board", .Photo = "VANTREMERE_PHOTO_BITMAP",
-                      .PhotoWidth = VANTREMERE_PHOTO_WIDTH, .PhotoHeight = VANTREMERE_PHOTO_HEIGHT,
-                      .Parts = kVantremereParts, .PartCount = std::size(kVantremereParts), .PanelHeight = 344,
-                      .SecondLogo = "ImageFpgaLogo", .SecondLogoPicture = "FPGA_LOGO_BITMAP"});
+    // Down the left column: the logos, "Change Main Board", the board panel;
+    // the buttons in one row at the bottom.
+    soclayout::AddLogos(c, "ImageFpgaLogo", "FPGA_LOGO_BITMAP");
+    c.push_back(MainBoardSelectButton(8, 56, 206));
+    soclayout::AddBoardPanel(c, {.Top = 94, .Height = 344, .Title = "Vantremere FPGA Board",
+                                 .Photo = "VANTREMERE_PHOTO_BITMAP", .PhotoWidth = VANTREMERE_PHOTO_WIDTH,
+                                 .PhotoHeight = VANTREMERE_PHOTO_HEIGHT, .Parts = kVantremereParts,
+                                 .PartCount = std::size(kVantremereParts)});
     // A dotted guide line under the photograph.
     c.push_back({.Kind = TControlKind::Shape, .Name = "ShapeLine", .Parent = "PanelBoard", .Left = 8, .Top = 338,
                  .Width = 400, .Height = 1, .PenColor = clGray, .PenWidth = 1, .PenStyle = psDot,
                  .BrushStyle = bsClear});
-    c.push_back(Button("ButtonSave", 8, 412, 136, "Save Setting", "ButtonSaveClick"));
-    c.push_back(Button("ButtonLoad", 148, 412, 136, "Load Setting", "ButtonLoadClick"));
-    c.push_back(Button("ButtonGen", 288, 412, 136, "Generate", "ButtonGenClick"));
-    c.push_back(MainBoardSelectButton(8, 454, 206));
-    c.push_back(Button("ButtonExit", 218, 454, 206, "Exit", "ButtonExitClick"));
+    soclayout::AddButtonRow(c, 459, {soclayout::kSave, soclayout::kLoad, soclayout::kGenerate, soclayout::kExit});
 
     AddConfigGroup(c, 436, 8, 349, 481);
     AddGroupCheckBoxes(c, kGroupBoxes, std::size(kGroupBoxes), 5, 62, 26);

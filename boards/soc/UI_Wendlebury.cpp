@@ -1,10 +1,13 @@
 #include "boards/soc/UI_Wendlebury.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <memory>
+#include <string_view>
 
 #include "boards/frame/BoardFormLayout.h"
+#include "boards/soc/BoardFormSocLayout.h"
 #include "boards/soc/CONFIG_WENDLEBURY.h"
 #include "boards/soc/WendleburyParts.h"
 #include "model/Text.h"
@@ -51,16 +54,21 @@ TFormSpec WendleburyLayout()
     AddBoardPanel(c, {.Title = "Wendlebury FPGA Board", .Photo = "WENDLEBURY_PHOTO_BITMAP",
                       .PhotoWidth = WENDLEBURY_PHOTO_WIDTH, .PhotoHeight = WENDLEBURY_PHOTO_HEIGHT,
                       .Parts = kWendleburyParts, .PartCount = std::size(kWendleburyParts), .PanelHeight = 344});
+    // A dotted outline over the configuration flash, always shown.
+    const TBoardPart& flash = *std::find_if(std::begin(kWendleburyParts), std::end(kWendleburyParts),
+                                            [](const TBoardPart& part) { return std::string_view(part.Label) == "EPCQ"; });
+    c.push_back({.Kind = TControlKind::Shape, .Name = "ShapeEPCQ", .Parent = "PanelBoard",
+                 .Left = kPhotoLeft + flash.Left - kShapeMargin, .Top = kPhotoTop + flash.Top - kShapeMargin,
+                 .Width = flash.Width + 2 * kShapeMargin, .Height = flash.Height + 2 * kShapeMargin,
+                 .PenColor = clYellow, .PenWidth = 1, .PenStyle = psDot, .BrushStyle = bsClear});
     // The HSMC voltage jumper, with one lime overlay per position.
     c.push_back({.Kind = TControlKind::Image, .Name = "ImageVol", .Left = kJumperLeft, .Top = kJumperTop,
                  .Width = WENDLEBURY_JUMPER_WIDTH, .Height = WENDLEBURY_JUMPER_HEIGHT,
                  .Picture = "WENDLEBURY_JP3_BITMAP"});
     AddOverlays(c, nullptr, kJumperLeft, kJumperTop, kWendleburyJumperParts, std::size(kWendleburyJumperParts),
                 clLime);
-    c.push_back(Button("ButtonSave", 152, 408, 134, "Save Setting", "ButtonSaveClick"));
-    c.push_back(Button("ButtonLoad", 290, 408, 134, "Load Setting", "ButtonLoadClick"));
-    c.push_back(Button("ButtonGen", 152, 446, 134, "Generate", "ButtonGenClick"));
-    c.push_back(Button("ButtonExit", 290, 446, 134, "Exit", "ButtonExitClick"));
+    // The buttons in one row at the bottom.
+    soclayout::AddButtonRow(c, 498, {soclayout::kSave, soclayout::kLoad, soclayout::kGenerate, soclayout::kExit});
 
     AddConfigGroup(c, 436, 8, 345, 520);
     c.push_back(Label("LabelFileType", 12, 58, 96, "Top File Type:"));

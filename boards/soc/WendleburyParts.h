@@ -1,5 +1,7 @@
 // The parts of the Wendlebury board photograph and of the picture of its
 // HSMC voltage jumper, with the overlay shapes of the form that mark them.
+// The configuration flash (EPCQ) has an outline of its own, which no group
+// shows or hides.
 #pragma once
 
 #include "boards/frame/BoardParts.h"
@@ -19,6 +21,7 @@ constexpr TBoardPart kWendleburyParts[] = {
     {"ShapeIR",      "IR",            312,  50,  34,  24, TPartLook::Chip,        0},
     {"ShapeADC",     "ADC",           352,  50,  38,  28, TPartLook::Chip,        0},
     {"ShapeHPS",     "HPS DDR3",       20, 100,  90,  60, TPartLook::Chip,        0},
+    {nullptr,        "EPCQ",           34, 168,  62,  24, TPartLook::Chip,        0},
     {"ShapeOSC",     "50 MHz",        262, 100,  54,  24, TPartLook::Oscillator,  0},
     {"ShapeSDRAM",   "SDRAM",         262, 134,  70,  40, TPartLook::Chip,        0},
     {"ShapeSeg7",    "HEX5..HEX0",     16, 200, 170,  40, TPartLook::Seg7,        6},

@@ -5,7 +5,7 @@
 #include "boards/frame/BoardParts.h"
 
 constexpr int WYNDHOLT_PHOTO_WIDTH = 400;
-constexpr int WYNDHOLT_PHOTO_HEIGHT = 314;
+constexpr int WYNDHOLT_PHOTO_HEIGHT = 313;
 
 // clang-format off
 constexpr TBoardPart kWyndholtParts[] = {

@@ -65,6 +65,96 @@ const std::vector<TGeometryRow>& GeometryRows()
 {
     static const std::vector<TGeometryRow> rows = {
         // ---- SoC, MAX 10 and small Cyclone V boards ----
+        // Client areas.
+        {MAINBOARD_HOLLARNE, "", kAny, kAny, 798, 538},
+        {MAINBOARD_MIRRENDALE, "", kAny, kAny, 794, 515},
+        {MAINBOARD_DORVALIN, "", kAny, kAny, 789, 520},
+        {MAINBOARD_ELMSARY, "", kAny, kAny, 789, 520},
+        {MAINBOARD_WYNDHOLT, "", kAny, kAny, 793, 536},
+        {MAINBOARD_KILVERNE, "", kAny, kAny, 794, 517},
+        {MAINBOARD_LANTERBY, "", kAny, kAny, 793, 559},
+        {MAINBOARD_VANTREMERE, "", kAny, kAny, 793, 497},
+        {MAINBOARD_WENDLEBURY, "", kAny, kAny, 789, 536},
+        // Mirrendale: two logos, the board panel with the photograph, the
+        // configuration group, and the overlays over the photograph's parts.
+        {MAINBOARD_MIRRENDALE, "ImageLogo", kAny, kAny, kAny, kAny},
+        {MAINBOARD_MIRRENDALE, "ImageFpgaLogo", kAny, kAny, kAny, kAny},
+        {MAINBOARD_MIRRENDALE, "PanelBoard", 8, 64, 417, 345},
+        {MAINBOARD_MIRRENDALE, "ImageBoard", 8, 40, 400, 297},
+        {MAINBOARD_MIRRENDALE, "GroupBoxConfig", 432, 9, 353, 496},
+        {MAINBOARD_MIRRENDALE, "ShapeOSC", 265, 124, 17, 17},
+        {MAINBOARD_MIRRENDALE, "ShapeVGA", 195, 41, 63, 49},
+        {MAINBOARD_MIRRENDALE, "ShapeHdmi", 153, 51, 39, 25},
+        {MAINBOARD_MIRRENDALE, "ShapeLED", 74, 287, 150, 12},
+        {MAINBOARD_MIRRENDALE, "ShapeSeg7", 95, 253, 96, 26},
+        {MAINBOARD_MIRRENDALE, "ShapePS2", 29, 49, 30, 26},
+        {MAINBOARD_MIRRENDALE, "ShapeButton", 221, 307, 101, 26},
+        {MAINBOARD_MIRRENDALE, "ShapeSwitch", 73, 306, 146, 25},
+        {MAINBOARD_MIRRENDALE, "ShapeVideoIn", 122, 47, 26, 41},
+        {MAINBOARD_MIRRENDALE, "ShapeDDR3", 220, 224, 52, 30},
+        {MAINBOARD_MIRRENDALE, "ShapeADC", 13, 178, 19, 37},
+        {MAINBOARD_MIRRENDALE, "ShapeIR", 358, 322, 29, 14},
+        {MAINBOARD_MIRRENDALE, "ShapeAudio", 61, 46, 60, 42},
+        {MAINBOARD_MIRRENDALE, "ShapeGpio", 384, 140, 20, 111},
+        {MAINBOARD_MIRRENDALE, "ShapeHPS", 245, 148, 30, 30},
+        {MAINBOARD_MIRRENDALE, "ShapeHpsDDR3", 289, 144, 33, 52},
+        {MAINBOARD_MIRRENDALE, "ShapeHpsLTC", 387, 260, 15, 44},
+        {MAINBOARD_MIRRENDALE, "ShapeHpsUsb", 304, 49, 57, 33},
+        {MAINBOARD_MIRRENDALE, "ShapeHpsSdcard", 360, 92, 36, 31},
+        {MAINBOARD_MIRRENDALE, "ShapeHpsEthernet", 263, 45, 33, 47},
+        {MAINBOARD_MIRRENDALE, "ShapeHpsLCD", 20, 218, 70, 58},
+        {MAINBOARD_MIRRENDALE, "ShapeHpsLedButton", 345, 306, 14, 28},
+        {MAINBOARD_MIRRENDALE, "ShapeHpsUart", 369, 51, 18, 24},
+        // Dorvalin, likewise.
+        {MAINBOARD_DORVALIN, "ImageLogo", kAny, kAny, kAny, kAny},
+        {MAINBOARD_DORVALIN, "ImageFpgaLogo", kAny, kAny, kAny, kAny},
+        {MAINBOARD_DORVALIN, "PanelBoard", 8, 64, 417, 345},
+        {MAINBOARD_DORVALIN, "ImageBoard", 8, 48, 400, 256},
+        {MAINBOARD_DORVALIN, "GroupBoxConfig", 432, 1, 353, 504},
+        {MAINBOARD_DORVALIN, "ShapeOSC", 167, 194, 21, 28},
+        {MAINBOARD_DORVALIN, "ShapeLED", 308, 263, 54, 17},
+        {MAINBOARD_DORVALIN, "ShapeButton", 273, 276, 34, 25},
+        {MAINBOARD_DORVALIN, "ShapeSwitch", 132, 225, 75, 32},
+        {MAINBOARD_DORVALIN, "ShapeADC", 308, 281, 57, 20},
+        {MAINBOARD_DORVALIN, "ShapeArduino_0", 60, 72, 194, 16},
+        {MAINBOARD_DORVALIN, "ShapeArduino_1", 96, 263, 157, 16},
+        {MAINBOARD_DORVALIN, "ShapeHPS", 145, 101, 35, 33},
+        {MAINBOARD_DORVALIN, "ShapeGpio0", 59, 49, 202, 22},
+        {MAINBOARD_DORVALIN, "ShapeGpio1", 59, 281, 202, 22},
+        // Elmsary: the photograph's size and the overlays.
+        {MAINBOARD_ELMSARY, "ImageBoard", kAny, kAny, 400, 240},
+        {MAINBOARD_ELMSARY, "ShapeOSC", 192, 186, 21, 27},
+        {MAINBOARD_ELMSARY, "ShapeLED", 317, 248, 53, 17},
+        {MAINBOARD_ELMSARY, "ShapeButton", 287, 266, 32, 18},
+        {MAINBOARD_ELMSARY, "ShapeSwitch", 162, 214, 68, 31},
+        {MAINBOARD_ELMSARY, "ShapeADC", 322, 268, 49, 20},
+        {MAINBOARD_ELMSARY, "ShapeArduino_0", 94, 72, 177, 16},
+        {MAINBOARD_ELMSARY, "ShapeArduino_1", 127, 248, 142, 16},
+        {MAINBOARD_ELMSARY, "ShapeArduino_2", 258, 149, 20, 32},
+        {MAINBOARD_ELMSARY, "ShapeHPS", 172, 103, 35, 33},
+        {MAINBOARD_ELMSARY, "ShapeHDMI", 13, 124, 35, 52},
+        {MAINBOARD_ELMSARY, "ShapeGpio0", 91, 49, 186, 22},
+        {MAINBOARD_ELMSARY, "ShapeGpio1", 90, 269, 186, 22},
+        // Wyndholt, likewise.
+        {MAINBOARD_WYNDHOLT, "ImageBoard", kAny, kAny, 400, 313},
+        {MAINBOARD_WYNDHOLT, "ShapeOSC", 161, 119, 27, 19},
+        {MAINBOARD_WYNDHOLT, "ShapeVGA", 164, 41, 96, 72},
+        {MAINBOARD_WYNDHOLT, "ShapeLED", 47, 298, 154, 16},
+        {MAINBOARD_WYNDHOLT, "ShapeSeg7", 47, 254, 154, 43},
+        {MAINBOARD_WYNDHOLT, "ShapePS2", 270, 55, 45, 41},
+        {MAINBOARD_WYNDHOLT, "ShapeButton", 212, 319, 102, 29},
+        {MAINBOARD_WYNDHOLT, "ShapeSwitch", 48, 317, 157, 31},
+        {MAINBOARD_WYNDHOLT, "ShapeSDRAM", 203, 265, 73, 33},
+        {MAINBOARD_WYNDHOLT, "ShapeSdCard", 327, 73, 46, 48},
+        {MAINBOARD_WYNDHOLT, "ShapeGpio0", 312, 128, 24, 174},
+        {MAINBOARD_WYNDHOLT, "ShapeGpio1", 372, 128, 24, 174},
+        // Two logos on the forms that have them.
+        {MAINBOARD_KILVERNE, "ImageLogo", kAny, kAny, kAny, kAny},
+        {MAINBOARD_KILVERNE, "ImageAltera", kAny, kAny, kAny, kAny},
+        {MAINBOARD_LANTERBY, "ImageLogo", kAny, kAny, kAny, kAny},
+        {MAINBOARD_LANTERBY, "ImageFpgaLogo", kAny, kAny, kAny, kAny},
+        {MAINBOARD_VANTREMERE, "ImageLogo", kAny, kAny, kAny, kAny},
+        {MAINBOARD_VANTREMERE, "ImageFpgaLogo", kAny, kAny, kAny, kAny},
         // ---- Cyclone V and Stratix V boards ----
         // ---- Cyclone IV and Stratix IV boards ----
         // ---- Cyclone II, Cyclone III and Arria II boards ----
@@ -78,6 +168,12 @@ const std::vector<TFontRow>& FontRows()
 {
     static const std::vector<TFontRow> rows = {
         // ---- SoC, MAX 10 and small Cyclone V boards ----
+        {MAINBOARD_MIRRENDALE, "", 16, false},
+        {MAINBOARD_MIRRENDALE, "LabelBoardName", 24, true},
+        {MAINBOARD_MIRRENDALE, "EditProjectName", 16, false},
+        {MAINBOARD_DORVALIN, "", 16, false},
+        {MAINBOARD_DORVALIN, "LabelBoardName", 16, true},
+        {MAINBOARD_DORVALIN, "ComboBoxGpio1", 16, false},
         // ---- Cyclone II, Cyclone III and Arria II boards ----
     };
     return rows;
@@ -86,6 +182,20 @@ const std::vector<TFontRow>& FontRows()
 const std::vector<TPenRow>& PenRows()
 {
     static const std::vector<TPenRow> rows = {
+        // ---- SoC, MAX 10 and small Cyclone V boards ----
+        // The overlays draw 3 pixels wide; the lines that no code touches
+        // are dotted, one pixel wide.
+        {MAINBOARD_HOLLARNE, "ShapeOSC", 3, psSolid},
+        {MAINBOARD_HOLLARNE, "ShapeLine", 1, psDot},
+        {MAINBOARD_MIRRENDALE, "ShapeOSC", 3, psSolid},
+        {MAINBOARD_MIRRENDALE, "ShapeHpsUart", 3, psSolid},
+        {MAINBOARD_DORVALIN, "ShapeGpio1", 3, psSolid},
+        {MAINBOARD_ELMSARY, "ShapeHDMI", 3, psSolid},
+        {MAINBOARD_WYNDHOLT, "ShapeSdCard", 3, psSolid},
+        {MAINBOARD_VANTREMERE, "ShapeGpio", 3, psSolid},
+        {MAINBOARD_VANTREMERE, "ShapeLine", 1, psDot},
+        {MAINBOARD_WENDLEBURY, "ShapeHSMC", 3, psSolid},
+        {MAINBOARD_WENDLEBURY, "ShapeEPCQ", 1, psDot},
         // ---- Cyclone II, Cyclone III and Arria II boards ----
         // ---- Arria 10 boards ----
         // Fallowmere: every outline of width 2, dotted over the clock, the
