@@ -446,7 +446,8 @@ void DrawPart(QPainter& p, const TPicturePart& part)
         PartLabel(p, r.adjusted(2, 1, -2, -1), label, QColor(200, 200, 120), 9);
         break;
     case TPartKind::Clock: DrawOscillator(p, r, label, 9); break;
-    case TPartKind::Leds: DrawRowOf(p, r, std::max(2, r.width() / 12), QColor(230, 40, 40), true); break;
+    // The text printed on the board beside the LEDs, above the row.
+    case TPartKind::Leds: DrawLedRow(p, r, std::max(2, r.width() / 12), label); break;
     case TPartKind::Buttons: DrawButtonRow(p, r, 4, label, 8); break;
     case TPartKind::Switches: DrawSwitchRow(p, r, std::max(2, r.width() / 24), label, 8); break;
     case TPartKind::Seg7: DrawSeg7(p, r, "8.8.", label, 12, 8); break;

@@ -188,10 +188,12 @@ std::string TConfigAshcombre::GetVhdlText(const std::string& entityName)
         text += "\r\n";
         for (int code = 0; code < kIoClockSourceCount; ++code) text += ConstantLine(kIoSource[code], code);
     }
-    // The chip's output enable and reset as the Verilog top level drives them.
+    // The VHDL top level drives the chip's control pins otherwise than the
+    // Verilog one: the output enable follows the reset button and the power-on
+    // reset, the chip's reset the button alone.
     text += Lines({"begin", "\t--Statements", "", "", "\t----- power on reset -----", "",
                    "\tpower_on_reset_inst : power_on_reset port map(", "\t\tclk => CLK_50_B3A,", "\t\treset => por_reset",
-                   "\t\t);", "\tSI5397A_OE_n <= not CPU_RESET_n;", "\tSI5397A_RST_n <= CPU_RESET_n and (not por_reset);",
+                   "\t\t);", "\tSI5397A_OE_n <= CPU_RESET_n and (not por_reset);", "\tSI5397A_RST_n <= CPU_RESET_n;",
                    ""});
     if (program) {
         // The controller's reset through a signal: VHDL-1993 maps only a

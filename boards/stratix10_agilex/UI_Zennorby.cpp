@@ -258,16 +258,12 @@ void TFormZennorby::ConfigToForm(const ZENNORBY_CONFIG& config)
         m_MemRefClk[i].DefaultItem = memDefault;
         m_MemRefClk[i].Show(config.nMemRefClk[i]);
     }
-    for (int i = 0; i < 4; ++i) {
-        bool listed = false;
-        for (int32_t k = 0; k < m_Config.m_CardCount; ++k) listed = listed || m_Config.m_CardIds[k] == config.nMemoryModuleId[i];
-        SelectCard(ComboBoxDDR4Socket[i], m_Config.m_CardCount, m_Config.m_CardIds,
-                   listed ? config.nMemoryModuleId[i] : kDdr4Module);
-        EditPrefixDDR4Socket[i]->SetText(
-            SocketModule(i) != 0
-                ? ReadFixedText(config.szMemoryPrefixName[i], sizeof config.szMemoryPrefixName[i])
-                : "");
-    }
+    // A module the socket list lacks leaves the socket's combo as it was; the
+    // prefix edit shows the record's prefix while the combo shows a module.
+    for (int i = 0; i < 4; ++i)
+        ShowCardAndPrefix(ComboBoxDDR4Socket[i], EditPrefixDDR4Socket[i], m_Config.m_CardCount, m_Config.m_CardIds,
+                          config.nMemoryModuleId[i], config.szMemoryPrefixName[i],
+                          sizeof config.szMemoryPrefixName[i]);
     UpdateCardPictures();
     UpdateShapes();
 }

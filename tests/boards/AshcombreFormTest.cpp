@@ -193,7 +193,8 @@ TEST_F(AshcombreForm, ProgrammingTheChipInVerilogAndVhdl)
     UserPick(form->ComboBoxFileType, 1);
     qpf = GenerateNamed(form, "prog_vhdl");
     const std::string vhdl = ReadFile(ChangeFileExt(qpf, ".vhd"));
-    EXPECT_NE(vhdl.find("\tSI5397A_OE_n <= not CPU_RESET_n;\r\n"), std::string::npos);
+    EXPECT_NE(vhdl.find("\tSI5397A_OE_n <= CPU_RESET_n and (not por_reset);\r\n\tSI5397A_RST_n <= CPU_RESET_n;\r\n"),
+              std::string::npos);
     EXPECT_NE(vhdl.find("\t\t\tI2C_CLK \t\t\t: inout\tstd_logic;\r\n"), std::string::npos);
     EXPECT_EQ(Qsf(qpf).find("BUTTON["), std::string::npos);
     ExpectVhdlElaborates(qpf, kStubs);

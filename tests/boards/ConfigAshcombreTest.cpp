@@ -115,11 +115,13 @@ const std::string kVhdlConstants =
            "\tconstant IO_IN2: std_logic_vector (3 downto 0) := \"0011\";",
            "\tconstant IO_IN3: std_logic_vector (3 downto 0) := \"0100\";"});
 
-// The chip's output enable and reset as the Verilog top level drives them.
+// The VHDL drives the chip's output enable from the reset button and the
+// power-on reset, and its reset from the button alone (the Verilog the other
+// way round).
 const std::string kVhdlPowerOnReset =
     Lines({"begin", "\t--Statements", "", "", "\t----- power on reset -----", "",
            "\tpower_on_reset_inst : power_on_reset port map(", "\t\tclk => CLK_50_B3A,", "\t\treset => por_reset",
-           "\t\t);", "\tSI5397A_OE_n <= not CPU_RESET_n;", "\tSI5397A_RST_n <= CPU_RESET_n and (not por_reset);", ""});
+           "\t\t);", "\tSI5397A_OE_n <= CPU_RESET_n and (not por_reset);", "\tSI5397A_RST_n <= CPU_RESET_n;", ""});
 
 std::string VhdlController(const std::string& x0, const std::string& x1, const std::string& rsv,
                            const std::string& io0, const std::string& io1)

@@ -89,6 +89,17 @@ const std::vector<TUnlistedRow>& Rows()
         {"Yarrowgate FMC", MAINBOARD_YARROWGATE, "ComboBoxFmc", "EditPrefixFmc", 316, 317, 1, 79, 0,
          TPrefixAfter::Empty},
         // ---- Stratix 10 and Agilex boards ----
+        // A Zennorby socket keeps the module it showed; its prefix edit shows
+        // the record's prefix while the socket shows a module, else nothing.
+        // The record holds the socket modules from byte 316, their prefixes
+        // from byte 320.
+        {"Zennorby socket A", MAINBOARD_ZENNORBY, "ComboBoxDDR4Socket_A", "EditPrefixDDR4Socket_A", 316 + 0,
+         320 + 0 * 128, 1, 81, 1, TPrefixAfter::Stored},
+        {"Zennorby socket C showing None", MAINBOARD_ZENNORBY, "ComboBoxDDR4Socket_C", "EditPrefixDDR4Socket_C",
+         316 + 2, 320 + 2 * 128, 0, 255, 0, TPrefixAfter::Empty},
+        {"Zennorby socket B after the QDR-II+ preset", MAINBOARD_ZENNORBY, "ComboBoxDDR4Socket_B",
+         "EditPrefixDDR4Socket_B", 316 + 1, 320 + 1 * 128, 3, 1, 3, TPrefixAfter::Stored,
+         [](TForm& form) { UserClick(form.Find<TButton>("Button_QDR2_Config")); }},
     };
     return rows;
 }

@@ -507,7 +507,9 @@ TEST_F(ZennorbyForm, SettingsRoundTripAndCraftedRecords)
     EXPECT_EQ(SaveBytes(form), saved);
 
     // A crafted record: an unknown part, choices and a module outside their
-    // lists, texts without their zero, a hidden HPS box ticked.
+    // lists, texts without their zero, a hidden HPS box ticked. The socket
+    // whose module the list lacks keeps the module it showed.
+    UserPick(form->ComboBoxDDR4Socket[0], Ddr4NoEcc);
     ZENNORBY_CONFIG crafted = Defaults(1);
     std::memset(crafted.szFpgaPart, 'P', 128);
     std::memset(crafted.szProjectName, 'n', 128);
@@ -523,14 +525,15 @@ TEST_F(ZennorbyForm, SettingsRoundTripAndCraftedRecords)
     EXPECT_EQ(form->ComboBoxFPGA->ItemIndex(), 0);
     EXPECT_EQ(form->EditProjectName->Text(), std::string(127, 'n'));
     EXPECT_EQ(form->EditPrefixDDR4Socket[1]->Text(), std::string(127, 'p'));
-    EXPECT_EQ(form->ComboBoxDDR4Socket[0]->ItemIndex(), Ddr4Ecc);
+    EXPECT_EQ(form->ComboBoxDDR4Socket[0]->ItemIndex(), Ddr4NoEcc);
+    EXPECT_EQ(form->EditPrefixDDR4Socket[0]->Text(), "DDR4A_");
     EXPECT_EQ(form->ComboBoxFileType->ItemIndex(), 1);
     const ZENNORBY_CONFIG written = Saved(form);
     EXPECT_STREQ(written.szFpgaPart, kParts[0].c_str());
     EXPECT_EQ(written.nQsfp28RefClk[0], 0);
     EXPECT_EQ(written.nQsfp28RefClk[3], 0);
     EXPECT_EQ(written.nMemRefClk[1], 4);  // the DDR4 default of the part shown
-    EXPECT_EQ(written.nMemoryModuleId[0], 80);
+    EXPECT_EQ(written.nMemoryModuleId[0], 79);
     EXPECT_EQ(written.nMemoryModuleId[3], 0);
     EXPECT_EQ(written.bVhdl, 1);
     EXPECT_EQ(written.bHps, 1);

@@ -1,10 +1,12 @@
 // The labels drawn in the pictures (the board photographs of the forms, the
 // selector's board pictures and the card pictures): each one whole, inside
 // the box it was given and inside the picture, over no other label and over
-// no part of the picture's table but its own.
+// no part of the picture's table but its own; and each part of a table that
+// has a text printed on it (an LED row's "LED3..0" among them) shows it.
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <algorithm>
 #include <functional>
 #include <iterator>
 #include <sstream>
@@ -60,25 +62,37 @@ namespace picture_labels_test {
 
 namespace {
 
+// A part of a picture's table: where it lies and the text printed on it.
+struct TablePart {
+    QRect Rect;
+    QString Label;
+};
+
 struct Picture {
     const char* Name;
     std::function<QImage()> Draw;
-    std::vector<QRect> Parts;  // the picture's table of parts; none for a picture without one
+    std::vector<TablePart> Parts;  // the picture's table of parts; none for a picture without one
 };
 
-template <typename Part, std::size_t N>
-std::vector<QRect> Rects(const Part (&parts)[N])
+template <typename Part>
+TablePart PartOf(const Part& part)
 {
-    std::vector<QRect> rects;
-    for (const Part& part : parts) rects.emplace_back(part.Left, part.Top, part.Width, part.Height);
-    return rects;
+    return {QRect(part.Left, part.Top, part.Width, part.Height), QString::fromUtf8(part.Label ? part.Label : "")};
 }
 
-std::vector<QRect> HollarneRects()
+template <typename Part, std::size_t N>
+std::vector<TablePart> Table(const Part (&parts)[N])
 {
-    std::vector<QRect> rects = Rects(kHollarneParts);
-    rects.emplace_back(kHollarneFpga.Left, kHollarneFpga.Top, kHollarneFpga.Width, kHollarneFpga.Height);
-    return rects;
+    std::vector<TablePart> table;
+    for (const Part& part : parts) table.push_back(PartOf(part));
+    return table;
+}
+
+std::vector<TablePart> HollarneTable()
+{
+    std::vector<TablePart> table = Table(kHollarneParts);
+    table.push_back(PartOf(kHollarneFpga));
+    return table;
 }
 
 // Every picture that Photos.h declares but the two that draw no text: the lit
@@ -86,55 +100,55 @@ std::vector<QRect> HollarneRects()
 const std::vector<Picture>& Pictures()
 {
     static const std::vector<Picture> pictures = {
-        {"Hollarne", DrawHollarnePhoto, HollarneRects()},
+        {"Hollarne", DrawHollarnePhoto, HollarneTable()},
         {"maker logo", DrawMakerLogo, {}},
-        {"Dorvalin", DrawDorvalinPhoto, Rects(kDorvalinParts)},
-        {"Elmsary", DrawElmsaryPhoto, Rects(kElmsaryParts)},
-        {"Kilverne", DrawKilvernePhoto, Rects(kKilverneParts)},
+        {"Dorvalin", DrawDorvalinPhoto, Table(kDorvalinParts)},
+        {"Elmsary", DrawElmsaryPhoto, Table(kElmsaryParts)},
+        {"Kilverne", DrawKilvernePhoto, Table(kKilverneParts)},
         {"FPGA logo", DrawFpgaLogo, {}},
-        {"Lanterby", DrawLanterbyPhoto, Rects(kLanterbyParts)},
-        {"Mirrendale", DrawMirrendalePhoto, Rects(kMirrendaleParts)},
-        {"Vantremere", DrawVantremerePhoto, Rects(kVantremereParts)},
-        {"Wendlebury", DrawWendleburyPhoto, Rects(kWendleburyParts)},
-        {"Wendlebury jumper", DrawWendleburyJumper, Rects(kWendleburyJumperParts)},
-        {"Wyndholt", DrawWyndholtPhoto, Rects(kWyndholtParts)},
-        {"Avemor", DrawAvemorPhoto, Rects(kAvemorParts)},
-        {"Fennick", DrawFennickPhoto, Rects(kFennickParts)},
-        {"Isselmont", DrawIsselmontPhoto, Rects(kIsselmontParts)},
-        {"Jarrowby", DrawJarrowbyPhoto, Rects(kJarrowbyParts)},
-        {"Marlowen", DrawMarlowenPhoto, Rects(kMarlowenParts)},
-        {"Nethercoy", DrawNethercoyPhoto, Rects(kNethercoyParts)},
-        {"Norvelle", DrawNorvellePhoto, Rects(kNorvelleParts)},
-        {"Osterlin", DrawOsterlinPhoto, Rects(kOsterlinParts)},
-        {"Brackwell", DrawBrackwellPhoto, Rects(kBrackwellParts)},
+        {"Lanterby", DrawLanterbyPhoto, Table(kLanterbyParts)},
+        {"Mirrendale", DrawMirrendalePhoto, Table(kMirrendaleParts)},
+        {"Vantremere", DrawVantremerePhoto, Table(kVantremereParts)},
+        {"Wendlebury", DrawWendleburyPhoto, Table(kWendleburyParts)},
+        {"Wendlebury jumper", DrawWendleburyJumper, Table(kWendleburyJumperParts)},
+        {"Wyndholt", DrawWyndholtPhoto, Table(kWyndholtParts)},
+        {"Avemor", DrawAvemorPhoto, Table(kAvemorParts)},
+        {"Fennick", DrawFennickPhoto, Table(kFennickParts)},
+        {"Isselmont", DrawIsselmontPhoto, Table(kIsselmontParts)},
+        {"Jarrowby", DrawJarrowbyPhoto, Table(kJarrowbyParts)},
+        {"Marlowen", DrawMarlowenPhoto, Table(kMarlowenParts)},
+        {"Nethercoy", DrawNethercoyPhoto, Table(kNethercoyParts)},
+        {"Norvelle", DrawNorvellePhoto, Table(kNorvelleParts)},
+        {"Osterlin", DrawOsterlinPhoto, Table(kOsterlinParts)},
+        {"Brackwell", DrawBrackwellPhoto, Table(kBrackwellParts)},
         {"Brackwell VCCIO", DrawBrackwellVol, {}},
-        {"Bristane", DrawBristanePhoto, Rects(kBristaneParts)},
-        {"Gorsewin", DrawGorsewinPhoto, Rects(kGorsewinParts)},
-        {"Kestleford", DrawKestlefordPhoto, Rects(kKestlefordParts)},
-        {"Kestleford jumpers", DrawKestlefordJumpers, Rects(kKestlefordJumperParts)},
-        {"Larrowen", DrawLarrowenPhoto, Rects(kLarrowenParts)},
-        {"Ormsgill", DrawOrmsgillPhoto, Rects(kOrmsgillParts)},
-        {"Pellowind", DrawPellowindPhoto, Rects(kPellowindParts)},
-        {"Pelverton", DrawPelvertonPhoto, Rects(kPelvertonParts)},
-        {"Quenwick", DrawQuenwickPhoto, Rects(kQuenwickParts)},
-        {"Colvenna", DrawColvennaPhoto, Rects(kColvennaParts)},
-        {"Drennock", DrawDrennockPhoto, Rects(kDrennockParts)},
-        {"Estover", DrawEstoverPhoto, Rects(kEstoverParts)},
-        {"Hethermoor", DrawHethermoorPhoto, Rects(kHethermoorParts)},
-        {"Ivenhold", DrawIvenholdPhoto, Rects(kIvenholdParts)},
+        {"Bristane", DrawBristanePhoto, Table(kBristaneParts)},
+        {"Gorsewin", DrawGorsewinPhoto, Table(kGorsewinParts)},
+        {"Kestleford", DrawKestlefordPhoto, Table(kKestlefordParts)},
+        {"Kestleford jumpers", DrawKestlefordJumpers, Table(kKestlefordJumperParts)},
+        {"Larrowen", DrawLarrowenPhoto, Table(kLarrowenParts)},
+        {"Ormsgill", DrawOrmsgillPhoto, Table(kOrmsgillParts)},
+        {"Pellowind", DrawPellowindPhoto, Table(kPellowindParts)},
+        {"Pelverton", DrawPelvertonPhoto, Table(kPelvertonParts)},
+        {"Quenwick", DrawQuenwickPhoto, Table(kQuenwickParts)},
+        {"Colvenna", DrawColvennaPhoto, Table(kColvennaParts)},
+        {"Drennock", DrawDrennockPhoto, Table(kDrennockParts)},
+        {"Estover", DrawEstoverPhoto, Table(kEstoverParts)},
+        {"Hethermoor", DrawHethermoorPhoto, Table(kHethermoorParts)},
+        {"Ivenhold", DrawIvenholdPhoto, Table(kIvenholdParts)},
         {"Ivenhold four digits", [] { return DrawIvenholdHexDigits(4); }, {}},
         {"Ivenhold two digits", [] { return DrawIvenholdHexDigits(2); }, {}},
-        {"Jessamont", DrawJessamontPhoto, Rects(kJessamontParts)},
-        {"Rastrelle", DrawRastrellePhoto, Rects(kRastrelleParts)},
-        {"Fallowmere", DrawFallowmerePhoto, Rects(kFallowmereParts)},
-        {"Garvelow", DrawGarvelowPhoto, Rects(kGarvelowParts)},
-        {"Tarrowind", DrawTarrowindPhoto, Rects(kTarrowindParts)},
-        {"Ulverrow", DrawUlverrowPhoto, Rects(kUlverrowParts)},
-        {"Yarrowgate", DrawYarrowgatePhoto, Rects(kYarrowgateParts)},
+        {"Jessamont", DrawJessamontPhoto, Table(kJessamontParts)},
+        {"Rastrelle", DrawRastrellePhoto, Table(kRastrelleParts)},
+        {"Fallowmere", DrawFallowmerePhoto, Table(kFallowmereParts)},
+        {"Garvelow", DrawGarvelowPhoto, Table(kGarvelowParts)},
+        {"Tarrowind", DrawTarrowindPhoto, Table(kTarrowindParts)},
+        {"Ulverrow", DrawUlverrowPhoto, Table(kUlverrowParts)},
+        {"Yarrowgate", DrawYarrowgatePhoto, Table(kYarrowgateParts)},
         {"Yarrowgate jumper", DrawYarrowgateJumper, {}},
-        {"Ashcombre", DrawAshcombrePhoto, Rects(kAshcombreParts)},
-        {"Quillomar", DrawQuillomarPhoto, Rects(kQuillomarParts)},
-        {"Zennorby", DrawZennorbyPhoto, Rects(kZennorbyParts)},
+        {"Ashcombre", DrawAshcombrePhoto, Table(kAshcombreParts)},
+        {"Quillomar", DrawQuillomarPhoto, Table(kQuillomarParts)},
+        {"Zennorby", DrawZennorbyPhoto, Table(kZennorbyParts)},
     };
     return pictures;
 }
@@ -171,10 +185,22 @@ bool MayLieOver(const QRect& own, const QRect& part)
 }
 
 // Checks the labels that drawing a picture reported; parts: the picture's
-// table of parts.
+// table of parts. Every part of the table with a text printed on it shows
+// that text.
 void CheckLabels(const std::string& name, const QImage& image, const std::vector<photo::DrawnLabel>& labels,
-                 const std::vector<QRect>& parts)
+                 const std::vector<TablePart>& table)
 {
+    std::vector<QRect> parts;
+    for (const TablePart& part : table) {
+        parts.push_back(part.Rect);
+        if (part.Label.isEmpty()) continue;
+        const auto shown = [&](const photo::DrawnLabel& label) {
+            return label.Part == part.Rect && label.Asked == part.Label;
+        };
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), shown))
+            << name << ": the part " << Describe(QRectF(part.Rect)) << " does not show \"" << part.Label.toStdString()
+            << "\"";
+    }
     EXPECT_FALSE(labels.empty()) << name << ": no label drawn";
     const QRectF whole(image.rect());
     for (std::size_t i = 0; i < labels.size(); ++i) {
