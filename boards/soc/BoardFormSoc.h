@@ -301,10 +301,11 @@ protected:
         handlers.emplace_back("CheckBoxClick", this->Bind(&TSocGpioBoardForm::CheckBoxClick));
         handlers.emplace_back("ComboBoxGpioChange", this->Bind(&TSocGpioBoardForm::ComboBoxGpioChange));
     }
-    void FindFrameControls()
+    // The board panel is "PanelBoard" unless the layout names it otherwise.
+    void FindFrameControls(const char* panel = "PanelBoard")
     {
         ButtonMainBoardSelect = this->template Find<TButton>("ButtonMainBoardSelect");
-        PanelBoard = this->template Find<TPanel>("PanelBoard");
+        PanelBoard = this->template Find<TPanel>(panel);
         LabelBoardName = this->template Find<TLabel>("LabelBoardName");
         ImageBoard = this->template Find<TImage>("ImageBoard");
         ButtonSave = this->template Find<TButton>("ButtonSave");

@@ -22,7 +22,7 @@ TFormSpec DorvalinLayout()
                    .BorderStyle = bsNone, .FontHeight = 16, .OnClose = "FormClose", .Controls = {}};
     auto& c = spec.Controls;
     soclayout::AddLogos(c, "ImageFpgaLogo", "FPGA_LOGO_BITMAP");
-    soclayout::AddBoardPanel(c, {.Top = 64, .Width = 417, .Height = 345, .Title = "Dorvalin FPGA Board",
+    soclayout::AddBoardPanel(c, {.Name = "Panel1", .Top = 64, .Width = 417, .Height = 345, .Title = "Dorvalin FPGA Board",
                                  .Photo = "DORVALIN_PHOTO_BITMAP", .PhotoTop = 48, .PhotoWidth = DORVALIN_PHOTO_WIDTH,
                                  .PhotoHeight = DORVALIN_PHOTO_HEIGHT, .Parts = kDorvalinParts,
                                  .PartCount = std::size(kDorvalinParts)});
@@ -51,7 +51,7 @@ TFormDorvalin::TFormDorvalin(TForm* owner)
     AddGpioFormHandlers(handlers);
     LoadLayout(DorvalinLayout(), handlers);
 
-    FindFrameControls();
+    FindFrameControls("Panel1");
     CheckBoxOSC = Find<TCheckBox>("CheckBoxOSC");
     CheckBoxLED = Find<TCheckBox>("CheckBoxLED");
     CheckBoxButton = Find<TCheckBox>("CheckBoxButton");

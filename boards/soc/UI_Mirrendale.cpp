@@ -26,7 +26,7 @@ TFormSpec MirrendaleLayout()
                    .Controls = {}};
     auto& c = spec.Controls;
     soclayout::AddLogos(c, "ImageFpgaLogo", "FPGA_LOGO_BITMAP");
-    soclayout::AddBoardPanel(c, {.Top = 64, .Width = 417, .Height = 345, .Title = "Mirrendale FPGA Board",
+    soclayout::AddBoardPanel(c, {.Name = "Panel1", .Top = 64, .Width = 417, .Height = 345, .Title = "Mirrendale FPGA Board",
                                  .TitleFontHeight = 24, .Photo = "MIRRENDALE_PHOTO_BITMAP", .PhotoTop = 40,
                                  .PhotoWidth = MIRRENDALE_PHOTO_WIDTH, .PhotoHeight = MIRRENDALE_PHOTO_HEIGHT,
                                  .Parts = kMirrendaleParts, .PartCount = std::size(kMirrendaleParts)});
@@ -64,7 +64,7 @@ TFormMirrendale::TFormMirrendale(TForm* owner)
     AddGpioFormHandlers(handlers);
     LoadLayout(MirrendaleLayout(), handlers);
 
-    FindFrameControls();
+    FindFrameControls("Panel1");
     CheckBoxOSC = Find<TCheckBox>("CheckBoxOSC");
     CheckBoxLED = Find<TCheckBox>("CheckBoxLED");
     CheckBoxButton = Find<TCheckBox>("CheckBoxButton");

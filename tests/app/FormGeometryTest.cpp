@@ -79,7 +79,7 @@ const std::vector<TGeometryRow>& GeometryRows()
         // configuration group, and the overlays over the photograph's parts.
         {MAINBOARD_MIRRENDALE, "ImageLogo", kAny, kAny, kAny, kAny},
         {MAINBOARD_MIRRENDALE, "ImageFpgaLogo", kAny, kAny, kAny, kAny},
-        {MAINBOARD_MIRRENDALE, "PanelBoard", 8, 64, 417, 345},
+        {MAINBOARD_MIRRENDALE, "Panel1", 8, 64, 417, 345},
         {MAINBOARD_MIRRENDALE, "ImageBoard", 8, 40, 400, 297},
         {MAINBOARD_MIRRENDALE, "GroupBoxConfig", 432, 9, 353, 496},
         {MAINBOARD_MIRRENDALE, "ShapeOSC", 265, 124, 17, 17},
@@ -108,7 +108,7 @@ const std::vector<TGeometryRow>& GeometryRows()
         // Dorvalin, likewise.
         {MAINBOARD_DORVALIN, "ImageLogo", kAny, kAny, kAny, kAny},
         {MAINBOARD_DORVALIN, "ImageFpgaLogo", kAny, kAny, kAny, kAny},
-        {MAINBOARD_DORVALIN, "PanelBoard", 8, 64, 417, 345},
+        {MAINBOARD_DORVALIN, "Panel1", 8, 64, 417, 345},
         {MAINBOARD_DORVALIN, "ImageBoard", 8, 48, 400, 256},
         {MAINBOARD_DORVALIN, "GroupBoxConfig", 432, 1, 353, 504},
         {MAINBOARD_DORVALIN, "ShapeOSC", 167, 194, 21, 28},

@@ -22,8 +22,8 @@ struct TColumnRow {
 const std::vector<TColumnRow>& ColumnRows()
 {
     static const std::vector<TColumnRow> rows = {
-        {MAINBOARD_MIRRENDALE, {{"ImageLogo", "ImageFpgaLogo"}, {"PanelBoard"}}},
-        {MAINBOARD_DORVALIN, {{"ImageLogo", "ImageFpgaLogo"}, {"PanelBoard"}}},
+        {MAINBOARD_MIRRENDALE, {{"ImageLogo", "ImageFpgaLogo"}, {"Panel1"}}},
+        {MAINBOARD_DORVALIN, {{"ImageLogo", "ImageFpgaLogo"}, {"Panel1"}}},
         {MAINBOARD_KILVERNE,
          {{"ImageLogo", "ImageAltera"},
           {"ButtonMainBoardSelect"},
