@@ -97,6 +97,14 @@ const std::vector<THintRow>& HintRows()
     static const std::vector<THintRow> rows = {
         // ---- Cyclone V and Stratix V boards ----
         // ---- Cyclone IV and Stratix IV boards ----
+        {MAINBOARD_ORMSGILL, "CheckBoxUsbOTG", "High-Speed USB FIFO", true},
+        {MAINBOARD_ORMSGILL, "CheckBoxDDR2_0", "Up to 4GB, 800 data rate", false},
+        {MAINBOARD_ORMSGILL, "CheckBoxDDR2_1", "Up to 4GB, 800 data rate", false},
+        {MAINBOARD_PELLOWIND, "CheckBoxUsbOTG", "High-Speed USB FIFO", true},
+        {MAINBOARD_PELLOWIND, "CheckBoxDDR2_0", "", false},
+        {MAINBOARD_PELLOWIND, "CheckBoxDDR2_1", "", false},
+        {MAINBOARD_PELVERTON, "CheckBoxUSB", "High-Speed USB FIFO", true},
+        {MAINBOARD_BRACKWELL, "CheckBoxDDR3", "Up to 4GB, 1066 data rate", true},
         // ---- Arria 10 boards ----
     };
     return rows;
