@@ -93,17 +93,12 @@ void TGpioHsmcBoardFormOf<X_CONFIG>::ConfigToForm(const X_CONFIG& config)
 {
     this->EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
     m_Flags.Show(&config.bCLOCK);
-    // A card the list does not hold is shown as "None".
-    ComboBoxGpio->SetItemIndex(0);
-    this->SelectCard(ComboBoxGpio, m_GpioCardList.m_CardCount, m_GpioCardList.m_CardIds, config.nGpioDaughterId);
-    EditPrefixGpio->SetText(ComboBoxGpio->ItemIndex() != 0
-                                ? ReadFixedText(config.szGpioPrefixName, sizeof config.szGpioPrefixName)
-                                : std::string());
-    ComboBoxHSMC->SetItemIndex(0);
-    this->SelectCard(ComboBoxHSMC, this->m_Config.m_CardCount, this->m_Config.m_CardIds, config.nHsmcDaughterId);
-    EditPrefixHSMC->SetText(ComboBoxHSMC->ItemIndex() != 0
-                                ? ReadFixedText(config.szHSMCPrefixName, sizeof config.szHSMCPrefixName)
-                                : std::string());
+    // A card the list does not hold leaves the combo at the card it showed;
+    // the prefix edit shows the record's prefix beside any card but "None".
+    this->ShowCardAndPrefix(ComboBoxGpio, EditPrefixGpio, m_GpioCardList.m_CardCount, m_GpioCardList.m_CardIds,
+                            config.nGpioDaughterId, config.szGpioPrefixName, sizeof config.szGpioPrefixName);
+    this->ShowCardAndPrefix(ComboBoxHSMC, EditPrefixHSMC, this->m_Config.m_CardCount, this->m_Config.m_CardIds,
+                            config.nHsmcDaughterId, config.szHSMCPrefixName, sizeof config.szHSMCPrefixName);
     UpdateCardPictures();
     UpdateShapes();
 }

@@ -1,5 +1,6 @@
 #include "boards/cyclone4_stratix4/UI_Brackwell.h"
 
+#include <algorithm>
 #include <cstring>
 #include <iterator>
 
@@ -65,8 +66,12 @@ TFormSpec BrackwellLayout()
         {"CheckBoxSwitch", "Switch x 4"}, {"CheckBoxSma", "SMA"},          {"CheckBoxTemp", "Temperature"},
         {"CheckBoxDDR3", "DDR3 SODIMM"}, {"CheckBoxPCIe0", "PCIe 0"},     {"CheckBoxPCIe1", "PCIe 1"},
         {"CheckBoxFan", "Fan Control"},  {"CheckBoxSSRAM", "SSRAM (2MB)"}, {"CheckBoxFlash", "Flash (64MB)"}};
-    for (int i = 0; i < 12; ++i)
-        c.push_back(FrameCheckBox(boxes[i][0], box, 12 + 168 * (i % 2), 86 + 26 * (i / 2), 160, boxes[i][1]));
+    for (int i = 0; i < 12; ++i) {
+        TControlSpec check = FrameCheckBox(boxes[i][0], box, 12 + 168 * (i % 2), 86 + 26 * (i / 2), 160, boxes[i][1]);
+        // What the socket takes is said on hover.
+        if (std::strcmp(boxes[i][0], "CheckBoxDDR3") == 0) check.Hint = "Up to 4GB, 1066 data rate";
+        c.push_back(check);
+    }
     c.push_back(FrameCheckBox("CheckBoxExtPLL", box, 12, 250, 200, "Programmable PLL"));
     const char* const pll[3][3] = {{"LabelPLL_HSMA", "HSMA_REFCLK:", "ComboBoxPLL_HSMA"},
                                    {"LabelPLL_HSME", "HSME_REFCLK:", "ComboBoxPLL_HSME"},
@@ -264,27 +269,23 @@ void TFormBrackwell::ConfigToForm(const BRACKWELL_CONFIG& config)
     m_Flags.Show(Flags(config));
     ComboBoxHsmcGpio->SetItemIndex(config.bHsmcCGpio ? 1 : 0);
 
+    // A card the list does not hold leaves the combo and its prefix edit as
+    // they were.
     for (int i = 0; i < 6; ++i) {
         const TConfigBase<BRACKWELL_CONFIG>& list = HsmcList(i);
-        m_HsmcCombos[i]->SetItemIndex(0);
-        SelectCard(m_HsmcCombos[i], list.m_CardCount, list.m_CardIds, config.nHsmcDaughterId[i]);
-        m_HsmcPrefixEdits[i]->SetText(
-            m_HsmcCombos[i]->ItemIndex() > 0
-                ? ReadFixedText(config.szHSMCPrefixName[i], sizeof config.szHSMCPrefixName[i])
-                : std::string());
+        ShowCardAndPrefix(m_HsmcCombos[i], m_HsmcPrefixEdits[i], list.m_CardCount, list.m_CardIds,
+                          config.nHsmcDaughterId[i], config.szHSMCPrefixName[i], sizeof config.szHSMCPrefixName[i],
+                          TUnlistedCard::KeepsPrefix);
     }
     for (int j = 0; j < 2; ++j) {
         // A listed card brings its prefix, "None" included (a prefix typed
-        // beside "None" is kept in the record); an unlisted one shows "None".
-        int32_t item = 0;
-        std::string prefix;
-        for (int32_t k = 0; k < m_GpioCardList.m_CardCount; ++k) {
-            if (m_GpioCardList.m_CardIds[k] == config.nGpioDaughterId[j]) {
-                item = k;
-                prefix = ReadFixedText(config.szGpioPrefixName[j], sizeof config.szGpioPrefixName[j]);
-                break;
-            }
-        }
+        // beside "None" is kept in the record); an unlisted one leaves the
+        // dialog's card and prefix as they were.
+        const uint8_t* ids = m_GpioCardList.m_CardIds;
+        const uint8_t* found = std::find(ids, ids + m_GpioCardList.m_CardCount, config.nGpioDaughterId[j]);
+        if (found == ids + m_GpioCardList.m_CardCount) continue;
+        const auto item = static_cast<int32_t>(found - ids);
+        const std::string prefix = ReadFixedText(config.szGpioPrefixName[j], sizeof config.szGpioPrefixName[j]);
         if (j == 0) {
             m_pGpioDialog->SetGpio0Index(item);
             m_pGpioDialog->SetGpio0Prefix(prefix);

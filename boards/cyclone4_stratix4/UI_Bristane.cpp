@@ -106,11 +106,11 @@ void TFormBristane::ConfigToForm(const BRISTANE_CONFIG& config)
 {
     EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
     m_Groups.Show(&config.bClock);
-    for (int i = 0; i < 2; ++i) {
-        SelectCard(ComboBoxGpio[i], m_Config.m_CardCount, m_Config.m_CardIds, config.nGpioDaughterId[i]);
-        EditPrefixGpio[i]->SetText(ComboBoxGpio[i]->ItemIndex() != 0 ? ReadFixedText(config.szGpioPrefixName[i], 128)
-                                                                     : std::string());
-    }
+    // A card the list does not hold leaves the combo at the card it showed;
+    // the prefix edit shows the record's prefix beside any card but "None".
+    for (int i = 0; i < 2; ++i)
+        ShowCardAndPrefix(ComboBoxGpio[i], EditPrefixGpio[i], m_Config.m_CardCount, m_Config.m_CardIds,
+                          config.nGpioDaughterId[i], config.szGpioPrefixName[i], sizeof config.szGpioPrefixName[i]);
     std::array<TGpioHeaderControls, 2> headers = Headers();
     CoupleShownGpioHeaders(headers, m_Config.m_CardIds);
     UpdateCardPictures();

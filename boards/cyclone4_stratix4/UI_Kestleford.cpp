@@ -221,23 +221,21 @@ void TFormKestleford::ConfigToForm(const KESTLEFORD_CONFIG& config)
     // (and so is written back by the next FormToConfig).
     ComboBoxGpioVol->SetItemIndex(IsVoltage(config.nGpioVoltage) ? config.nGpioVoltage
                                                                  : KESTLEFORD_GPIO_VOLTAGE_DEFAULT);
-    // The header carries a card of the list at 3.3 V only.
-    if (ComboBoxGpioVol->ItemIndex() == KESTLEFORD_3V3)
-        SelectCard(ComboBoxGpio, m_GpioList.m_CardCount, m_GpioList.m_CardIds, config.nGpioDaughterId);
-    else
-        ComboBoxGpio->SetItemIndex(0);
-    EditPrefixGpio->SetText(ComboBoxGpio->ItemIndex() != 0
-                                ? ReadFixedText(config.szGpioPrefixName, sizeof config.szGpioPrefixName)
-                                : std::string());
+    // The header carries a card of the list at 3.3 V only. A card the list
+    // does not hold leaves the combo at the card it showed; the prefix edit
+    // shows the record's prefix beside any card but "None".
+    if (ComboBoxGpioVol->ItemIndex() != KESTLEFORD_3V3) ComboBoxGpio->SetItemIndex(0);
+    ShowCardAndPrefix(ComboBoxGpio, EditPrefixGpio, m_GpioList.m_CardCount, m_GpioList.m_CardIds,
+                      ComboBoxGpioVol->ItemIndex() == KESTLEFORD_3V3 ? config.nGpioDaughterId : 0,
+                      config.szGpioPrefixName, sizeof config.szGpioPrefixName);
     const int32_t hsmcVoltage =
         IsVoltage(config.nHsmcVoltage) ? config.nHsmcVoltage : KESTLEFORD_HSMC_VOLTAGE_DEFAULT;
     ComboBoxHsmcVol->SetItemIndex(hsmcVoltage);
     FillHsmcCombo(hsmcVoltage);
+    // The list is filled anew: a card it does not hold shows "None".
     const TConfigBase<KESTLEFORD_CONFIG>& list = GetHsmcCardList(hsmcVoltage);
-    SelectCard(ComboBoxHSMC, list.m_CardCount, list.m_CardIds, config.nHsmcDaughterId);
-    EditPrefixHSMC->SetText(ComboBoxHSMC->ItemIndex() != 0
-                                ? ReadFixedText(config.szHSMCPrefixName, sizeof config.szHSMCPrefixName)
-                                : std::string());
+    ShowCardAndPrefix(ComboBoxHSMC, EditPrefixHSMC, list.m_CardCount, list.m_CardIds, config.nHsmcDaughterId,
+                      config.szHSMCPrefixName, sizeof config.szHSMCPrefixName);
     UpdateCardPictures();
     UpdateShapes();
 }

@@ -94,9 +94,7 @@ void TFormLarrowen::ShowHeld()
 
 void TFormLarrowen::RememberCardIndexes()
 {
-    // A card the list does not hold is remembered as "None", as it is shown.
-    m_GpioItemIndex = 0;
-    m_HsmcItemIndex = 0;
+    // A card the list does not hold leaves its index as it was.
     FindItem(m_GpioCardList, m_Config.m_Config.nGpioDaughterId, m_GpioItemIndex);
     FindItem(m_Config, m_Config.m_Config.nHsmcDaughterId, m_HsmcItemIndex);
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 #include <iterator>
+#include <string>
 
 #include "boards/cyclone4_stratix4/CONFIG_ORMSGILL.h"
 #include "boards/cyclone4_stratix4/OrmsgillParts.h"
@@ -103,6 +104,16 @@ TFormSpec OrmsgillLayout(TOrmsgillLayout kind)
     c.push_back(FrameLabel("LabelBoard", config, 266, 24, 80, "Board Type:"));
     c.push_back(FrameComboBox("ComboBoxBoard", config, 346, 20, 150, "ComboBoxBoardChange"));
     AddFlagBoxGrid(c, config, 12, 54, 3, FlagBoxes(kBoxes, kind));
+    // Hints: the USB chip's kind, shown on hover; on Ormsgill what the DDR2
+    // sockets take, kept with the boxes but not shown.
+    for (TControlSpec& control : c) {
+        const std::string name = control.Name;
+        if (name == "CheckBoxUsbOTG") control.Hint = "High-Speed USB FIFO";
+        if (!pellowind && (name == "CheckBoxDDR2_0" || name == "CheckBoxDDR2_1")) {
+            control.Hint = "Up to 4GB, 800 data rate";
+            control.ShowHint = false;
+        }
+    }
 
     const char* gpio = "GroupBoxGpio";
     c.push_back({.Kind = TControlKind::GroupBox, .Name = gpio, .Left = 492, .Top = 304, .Width = 508, .Height = 160,
@@ -208,16 +219,15 @@ void TFormOrmsgill::ConfigToForm(const ORMSGILL_CONFIG& config)
     m_BoardType.Show(config.nBoardType);
     EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
     m_Groups.Show(&config.bClock);
+    // A card the list does not hold leaves the combo and its prefix edit as
+    // they were.
     for (int i = 0; i < 2; ++i) {
-        SelectCard(ComboBoxHSMC[i], m_Config.m_CardCount, m_Config.m_CardIds, config.nHsmcDaughterId[i]);
-        if (SelectedCard(ComboBoxHSMC[i], m_Config.m_CardIds) == config.nHsmcDaughterId[i])
-            EditHSMC[i]->SetText(ComboBoxHSMC[i]->ItemIndex() != 0 ? ReadFixedText(config.szHSMCPrefixName[i], 128)
-                                                                   : std::string());
-        SelectCard(ComboBoxGpio[i], m_GpioList.m_CardCount, m_GpioList.m_CardIds, config.nGpioDaughterId[i]);
-        if (SelectedCard(ComboBoxGpio[i], m_GpioList.m_CardIds) == config.nGpioDaughterId[i])
-            EditPrefixGpio[i]->SetText(ComboBoxGpio[i]->ItemIndex() != 0
-                                           ? ReadFixedText(config.szGpioPrefixName[i], 128)
-                                           : std::string());
+        ShowCardAndPrefix(ComboBoxHSMC[i], EditHSMC[i], m_Config.m_CardCount, m_Config.m_CardIds,
+                          config.nHsmcDaughterId[i], config.szHSMCPrefixName[i], sizeof config.szHSMCPrefixName[i],
+                          TUnlistedCard::KeepsPrefix);
+        ShowCardAndPrefix(ComboBoxGpio[i], EditPrefixGpio[i], m_GpioList.m_CardCount, m_GpioList.m_CardIds,
+                          config.nGpioDaughterId[i], config.szGpioPrefixName[i], sizeof config.szGpioPrefixName[i],
+                          TUnlistedCard::KeepsPrefix);
     }
     for (int i = 0; i < 3; ++i) m_Pll[i].Show(config.nExtPllFreq[i]);
     UpdateCardPictures();

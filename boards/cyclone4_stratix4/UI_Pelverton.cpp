@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <iterator>
+#include <string>
 
 #include "boards/cyclone4_stratix4/CONFIG_PELVERTON.h"
 #include "boards/cyclone4_stratix4/PelvertonParts.h"
@@ -56,6 +57,9 @@ TFormSpec PelvertonLayout()
     c.push_back(FrameLabel("LabelProjectName", group, 12, 84, 130, "Project Name:"));
     c.push_back(FrameEdit("EditProjectName", group, 150, 80, 200));
     AddFlagBoxGrid(c, group, 12, 114, 3, kBoxes);
+    // The USB chip's kind is said on hover.
+    for (TControlSpec& control : c)
+        if (std::string(control.Name) == "CheckBoxUSB") control.Hint = "High-Speed USB FIFO";
 
     const char* hsmc = "GroupBoxHsmc";
     c.push_back({.Kind = TControlKind::GroupBox, .Name = hsmc, .Left = 492, .Top = 288, .Width = 508, .Height = 296,
@@ -93,6 +97,9 @@ TFormPelverton::TFormPelverton(TForm* owner) : TFrameBoardFormOf<PELVERTON_CONFI
     m_BoardType = {ComboBoxBoard, 0, 0};
     m_CurrentNode = 0;
     InitialiseSettings({EditHSMC[0], EditHSMC[1], EditHSMC[2], EditHSMC[3]});
+    // The form keeps the default button-face colour of its layout, not the
+    // colour the other board forms take.
+    SetColor(clDefault);
 }
 
 void TFormPelverton::SetDefaults(PELVERTON_CONFIG& config)
@@ -130,12 +137,12 @@ void TFormPelverton::NodeToForm(const PELVERTON_FPGA_CONFIG& node)
 {
     EditProjectName->SetText(ReadFixedText(node.szProjectName, sizeof node.szProjectName));
     m_Groups.Show(&node.bClock);
-    for (int i = 0; i < 4; ++i) {
-        SelectCard(ComboBoxHSMC[i], m_Config.m_CardCount, m_Config.m_CardIds, node.nHsmcDaughterId[i]);
-        if (HsmcCard(i) == node.nHsmcDaughterId[i])
-            EditHSMC[i]->SetText(ComboBoxHSMC[i]->ItemIndex() != 0 ? ReadFixedText(node.szHSMCPrefixName[i], 128)
-                                                                   : std::string());
-    }
+    // A card the list does not hold leaves the combo and its prefix edit as
+    // they were.
+    for (int i = 0; i < 4; ++i)
+        ShowCardAndPrefix(ComboBoxHSMC[i], EditHSMC[i], m_Config.m_CardCount, m_Config.m_CardIds,
+                          node.nHsmcDaughterId[i], node.szHSMCPrefixName[i], sizeof node.szHSMCPrefixName[i],
+                          TUnlistedCard::KeepsPrefix);
     UpdateCardPictures();
     UpdateShapes();
 }

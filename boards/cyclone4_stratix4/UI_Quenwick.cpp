@@ -143,18 +143,16 @@ void TFormQuenwick::ConfigToForm(const QUENWICK_CONFIG& config)
 {
     EditProjectName->SetText(ReadFixedText(config.szProjectName, sizeof config.szProjectName));
     m_Groups.Show(&config.bClock);
-    for (int i = 0; i < 2; ++i) {
-        SelectCard(ComboBoxHSMC[i], m_Config.m_CardCount, m_Config.m_CardIds, config.nHsmcDaughterId[i]);
-        if (HsmcCard(i) == config.nHsmcDaughterId[i])
-            EditHSMC[i]->SetText(ComboBoxHSMC[i]->ItemIndex() != 0 ? ReadFixedText(config.szHSMCPrefixName[i], 128)
-                                                                   : std::string());
-    }
-    for (int i = 0; i < 4; ++i) {
-        SelectCard(ComboBoxFMC[i], m_FmcList.m_CardCount, m_FmcList.m_CardIds, config.nFmcDaughterId[i]);
-        if (FmcCard(i) == config.nFmcDaughterId[i])
-            EditFMC[i]->SetText(ComboBoxFMC[i]->ItemIndex() != 0 ? ReadFixedText(config.szFmcPrefixName[i], 128)
-                                                                 : std::string());
-    }
+    // A card the list does not hold leaves the combo and its prefix edit as
+    // they were.
+    for (int i = 0; i < 2; ++i)
+        ShowCardAndPrefix(ComboBoxHSMC[i], EditHSMC[i], m_Config.m_CardCount, m_Config.m_CardIds,
+                          config.nHsmcDaughterId[i], config.szHSMCPrefixName[i], sizeof config.szHSMCPrefixName[i],
+                          TUnlistedCard::KeepsPrefix);
+    for (int i = 0; i < 4; ++i)
+        ShowCardAndPrefix(ComboBoxFMC[i], EditFMC[i], m_FmcList.m_CardCount, m_FmcList.m_CardIds,
+                          config.nFmcDaughterId[i], config.szFmcPrefixName[i], sizeof config.szFmcPrefixName[i],
+                          TUnlistedCard::KeepsPrefix);
     UpdateCardPictures();
     UpdateShapes();
 }

@@ -233,6 +233,14 @@ const std::vector<THintRow>& HintRows()
         {MAINBOARD_DRENNOCK, "CheckBoxDDR3_1", "Up to 4GB, 800 data rate", true},
         {MAINBOARD_COLVENNA, "CheckBoxDDR3", "Up to 4GB, 1066 data rate", true},
         // ---- Cyclone IV and Stratix IV boards ----
+        {MAINBOARD_ORMSGILL, "CheckBoxUsbOTG", "High-Speed USB FIFO", true},
+        {MAINBOARD_ORMSGILL, "CheckBoxDDR2_0", "Up to 4GB, 800 data rate", false},
+        {MAINBOARD_ORMSGILL, "CheckBoxDDR2_1", "Up to 4GB, 800 data rate", false},
+        {MAINBOARD_PELLOWIND, "CheckBoxUsbOTG", "High-Speed USB FIFO", true},
+        {MAINBOARD_PELLOWIND, "CheckBoxDDR2_0", "", false},
+        {MAINBOARD_PELLOWIND, "CheckBoxDDR2_1", "", false},
+        {MAINBOARD_PELVERTON, "CheckBoxUSB", "High-Speed USB FIFO", true},
+        {MAINBOARD_BRACKWELL, "CheckBoxDDR3", "Up to 4GB, 1066 data rate", true},
         // ---- Arria 10 boards ----
         // Tarrowind's DDR3 SODIMM boxes.
         {MAINBOARD_TARROWIND, "CheckBoxDDR3_0", "Up to 4GB, 800 data rate", true},

@@ -396,6 +396,44 @@ TEST_F(BrackwellForm, AGpioPrefixBesideNoneSurvivesALoad)
     EXPECT_EQ(std::string(saved.szGpioPrefixName[1]), "P1_");
 }
 
+// A loaded header card that the header pair's list lacks leaves the card and
+// the prefix the dialog held; a listed one (here "None") brings its prefix.
+TEST_F(BrackwellForm, AnUnlistedGpioCardLeavesTheExpansionDialogAsItWas)
+{
+    TFormBrackwell* form = Open();
+    UserPick(form->ComboBoxHsmcGpio, 1);
+    EditGpio(form,
+             [](TFormGPIO& dialog) {
+                 UserPick(dialog.ComboBoxGpio0, 1);
+                 UserType(dialog.EditPrefixGpio0, "TYPED_");
+                 UserType(dialog.EditPrefixGpio1, "TYPED1_");
+             },
+             true);
+    BRACKWELL_CONFIG record = Saved(form);
+    record.nGpioDaughterId[0] = 1;  // a 40-pin card: not a card of the header pair
+    std::strcpy(record.szGpioPrefixName[0], "STORED_");
+    record.nGpioDaughterId[1] = 0;
+    std::strcpy(record.szGpioPrefixName[1], "STORED1_");
+    seam.boxes.clear();
+    Load(form, std::string(reinterpret_cast<const char*>(&record), sizeof record));
+    EXPECT_TRUE(seam.boxes.empty());
+    EXPECT_EQ(form->m_pGpioDialog->GetGpio0Index(), 1);
+    EXPECT_EQ(form->m_pGpioDialog->GetGpio0Prefix(), "TYPED_");
+    EXPECT_EQ(form->m_pGpioDialog->GetGpio1Index(), 0);
+    EXPECT_EQ(form->m_pGpioDialog->GetGpio1Prefix(), "STORED1_");
+    EXPECT_EQ(form->LabelGPIO->Caption(), "GPIO 0:GPIO Default - 2.5V\r\nGPIO 1:None");
+    EXPECT_TRUE(form->ShapeGpio0->Visible());
+    EditGpio(form,
+             [](TFormGPIO& dialog) {
+                 EXPECT_EQ(dialog.ComboBoxGpio0->ItemIndex(), 1);
+                 EXPECT_EQ(dialog.EditPrefixGpio0->Text(), "TYPED_");
+             },
+             false);
+    const BRACKWELL_CONFIG saved = Saved(form);
+    EXPECT_EQ(saved.nGpioDaughterId[0], 85);
+    EXPECT_EQ(std::string(saved.szGpioPrefixName[0]), "TYPED_");
+}
+
 TEST_F(BrackwellForm, TheExpansionDialogCouplesACardSpanningBothHeaders)
 {
     TFormBrackwell* form = Open();

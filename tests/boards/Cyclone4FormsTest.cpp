@@ -1,9 +1,13 @@
 // What the five board forms of the Cyclone IV and Stratix IV boards share:
-// their row of the frame, the buttons they show, the board change they ask
-// for, and default.cfg, written whenever the form goes away and read back
-// at its size only.
+// their row of the frame, the buttons they show, their colour, the board
+// change they ask for, and default.cfg, written whenever the form goes away
+// and read back at its size only.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QColor>
+#include <QPalette>
+#include <QWidget>
 #include <array>
 #include <functional>
 
@@ -32,14 +36,19 @@ struct FormCase {
     const char* saveCaption;
     bool defaultSetting;
     bool exitIsDefault;
+    bool frameColour;  // the frame's colour (235, 233, 237); else the layout's button face
 };
 
 const FormCase kForms[] = {
-    {MAINBOARD_ORMSGILL, "Ormsgill", 684, "Ormsgill", true, false, "Generate...", "Save Setting...", true, true},
-    {MAINBOARD_PELVERTON, "F1_Ormsgill", 1336, "Pelverton", true, false, "Generate", "Save Setting", false, false},
-    {MAINBOARD_QUENWICK, "Quenwick", 924, "Quenwick", true, false, "Generate...", "Save Setting...", true, true},
-    {MAINBOARD_KESTLEFORD, "Kestleford", 432, "Kestleford", false, true, "Generate", "Save Setting...", false, true},
-    {MAINBOARD_BRISTANE, "Bristane", 404, "Bristane", false, false, "Generate", "Save Setting", false, false},
+    {MAINBOARD_ORMSGILL, "Ormsgill", 684, "Ormsgill", true, false, "Generate...", "Save Setting...", true, true,
+     true},
+    {MAINBOARD_PELVERTON, "F1_Ormsgill", 1336, "Pelverton", true, false, "Generate", "Save Setting", false, false,
+     false},
+    {MAINBOARD_QUENWICK, "Quenwick", 924, "Quenwick", true, false, "Generate...", "Save Setting...", true, true,
+     true},
+    {MAINBOARD_KESTLEFORD, "Kestleford", 432, "Kestleford", false, true, "Generate", "Save Setting...", false, true,
+     true},
+    {MAINBOARD_BRISTANE, "Bristane", 404, "Bristane", false, false, "Generate", "Save Setting", false, false, true},
 };
 
 class Cyclone4Forms : public BoardFormTest {};
@@ -63,6 +72,16 @@ TEST_F(Cyclone4Forms, RowsButtonsBoardChangeAndDefaultCfg)
         EXPECT_EQ(form->ButtonDefaultSetting != nullptr, c.defaultSetting);
         EXPECT_EQ(form->ButtonExit->Default, c.exitIsDefault);
         EXPECT_EQ(form->ButtonMainBoardSelect->Caption(), "Change Main Board");
+        const QWidget* widget = form->Widget();
+        const QColor colour = widget->palette().color(QPalette::Window);
+        if (c.frameColour) {
+            EXPECT_TRUE(widget->autoFillBackground());
+            EXPECT_EQ(colour, QColor(235, 233, 237));
+        } else {
+            EXPECT_FALSE(widget->autoFillBackground());
+            EXPECT_EQ(colour, QApplication::palette(widget).color(QPalette::Window));
+            EXPECT_NE(colour, QColor(235, 233, 237));
+        }
 
         // A project name of 127 characters fits its field.
         const std::string longName = "N" + std::string(126, 'a');

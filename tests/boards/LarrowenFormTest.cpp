@@ -135,13 +135,15 @@ TEST_F(LarrowenForm, RememberedItemsAndTheReservedField)
     UserPick(form->ComboBoxHSMC, 5);
     EXPECT_EQ(form->m_HsmcItemIndex, 0);  // only records move it
 
-    // A record whose HSMC card is not in the list is shown without a card.
+    // A record whose HSMC card is not in the list leaves the HSMC combo at
+    // the item of the record shown last ("None" here), not at the pick; the
+    // prefix edit shows the record's prefix, as it did beside the pick.
     LARROWEN_CONFIG other = r;
     other.nHsmcDaughterId = 21;  // a transceiver card
     std::strcpy(other.szHSMCPrefixName, "SFP_");
     Load(form, std::string(reinterpret_cast<const char*>(&other), sizeof other));
     EXPECT_EQ(form->ComboBoxHSMC->ItemIndex(), 0);
-    EXPECT_EQ(form->EditPrefixHSMC->Text(), "");
+    EXPECT_EQ(form->EditPrefixHSMC->Text(), "SFP_");
     EXPECT_EQ(form->ComboBoxGpio->ItemIndex(), 8);
 
     // The reserved field goes back as it came, by saving and by closing.
