@@ -70,12 +70,9 @@ std::string AskSettingsFilePath(bool save, std::string& folder)
 
 namespace {
 
-// Card 5, the Tavrel default naming, has no pin map and is never offered.
-constexpr DaughterId kCardWithoutPinMap = 5;
-
 void Append(DaughterId card, bool transceivers, int32_t& count, uint8_t* ids)
 {
-    if (!IsCardOffered(card) || card == kCardWithoutPinMap) return;
+    if (!IsCardOffered(card)) return;
     if (IsTransceiverCard(card) && !transceivers) return;
     ids[count++] = card;
 }

@@ -11,6 +11,10 @@ constexpr int kOutlineWidth = 4;
 // Check-box rows of the configuration group.
 constexpr int kFirstBoxTop = 60;
 constexpr int kBoxStep = 24;
+// "Change Main Board" stands under the logos, the panel under it (the
+// button is 30 high).
+constexpr int kChangeTop = 56;
+constexpr int kPanelTop = kChangeTop + 30 + 8;
 // The height of one header section (title, combo, prefix, card picture).
 constexpr int kHeaderHeight = 100;
 
@@ -35,10 +39,12 @@ TFormSpec GpioPairLayout(const TGpioPairMember& member)
             control.PenStyle = psDot;
         }
     }
-    // Under the panel "Change Main Board", then two rows of buttons: Save and
-    // Generate, then Load and Exit.
+    // Under the logos "Change Main Board", then the panel; at the bottom two
+    // rows of buttons: Save and Generate, then Load and Exit.
+    c.push_back(MainBoardSelectButton(8, kChangeTop, 416));
+    for (TControlSpec& control : c)
+        if (std::strcmp(control.Name, "PanelBoard") == 0) control.Top = kPanelTop;
     const int buttonsTop = member.ClientHeight - 80;
-    c.push_back(MainBoardSelectButton(8, buttonsTop - 40, 416));
     c.push_back(Button("ButtonSave", 8, buttonsTop, 206, "Save Setting", "ButtonSaveClick"));
     c.push_back(Button("ButtonGen", 218, buttonsTop, 206, "Generate", "ButtonGenClick"));
     c.push_back(Button("ButtonLoad", 8, buttonsTop + 40, 206, "Load Setting", "ButtonLoadClick"));

@@ -10,7 +10,8 @@
 // default prefix. Each member names its board in a TGpioPairMember.
 //
 // The headers: an 80-pin card chosen on either header shows on the other,
-// whose combo and prefix are disabled and mirror the chosen header's prefix;
+// whose combo and prefix are disabled and take a copy of the chosen header's
+// prefix, made once when the card is chosen;
 // showing a record enables both headers first and lets GPIO_0 lead, so no
 // header stays locked after a load. A stored card missing from the list
 // leaves its combo on the item it showed.
@@ -49,7 +50,7 @@ struct TGpioPairMember {
 };
 
 // The form's layout: borderless, of the member's client size; on the left the
-// two logos, the board panel with its outlines, "Change Main Board" and the
+// two logos, "Change Main Board", the board panel with its outlines and the
 // four buttons in two rows; on the right "System Configuration" with the
 // project name, the check boxes in two columns and the two header sections.
 TFormSpec GpioPairLayout(const TGpioPairMember& member);

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "boards/cyclone2_3/BoardFormLeftColumn.h"
 #include "boards/cyclone2_3/CONFIG_MARLOWEN.h"
 #include "boards/cyclone2_3/MarlowenParts.h"
 #include "model/Text.h"
@@ -15,22 +16,29 @@ const TBoardFormRow kRow = {.FolderWord = "Marlowen",
                             .PostsBoardChange = true,
                             .GeneratesFromHeld = false};
 
-constexpr int kGroupWidth = 352;
+constexpr TFrameLayout kLayout = {.Name = "TFORMMARLOWEN",
+                                  .Caption = "Marlowen",
+                                  .Title = "Marlowen FPGA Board",
+                                  .Picture = "MARLOWEN_PHOTO_BITMAP",
+                                  .PictureWidth = MARLOWEN_PHOTO_WIDTH,
+                                  .PictureHeight = MARLOWEN_PHOTO_HEIGHT,
+                                  .Parts = kMarlowenParts,
+                                  .PartCount = std::size(kMarlowenParts),
+                                  .Captions = TButtonCaptions::AllPlain,
+                                  .DefaultSetting = false,
+                                  .ClientWidth = 803,
+                                  .ClientHeight = 468};
+constexpr int kGroupWidth = ColumnGroupWidth(kLayout);
+constexpr int kOutlineWidth = 4;
 
 TFormSpec MarlowenLayout()
 {
-    TFormSpec spec = FrameFormSpec({.Name = "TFORMMARLOWEN",
-                                    .Caption = "Marlowen",
-                                    .Title = "Marlowen FPGA Board",
-                                    .Picture = "MARLOWEN_PHOTO_BITMAP",
-                                    .PictureWidth = MARLOWEN_PHOTO_WIDTH,
-                                    .PictureHeight = MARLOWEN_PHOTO_HEIGHT,
-                                    .Parts = kMarlowenParts,
-                                    .PartCount = std::size(kMarlowenParts),
-                                    .Captions = TButtonCaptions::AllPlain,
-                                    .DefaultSetting = false});
+    TFormSpec spec = LeftColumnFormSpec(kLayout, TLeftColumn::PanelWithAll);
     auto& c = spec.Controls;
-    AddSettingsGroup(c, 480, 8, kGroupWidth, 300,
+    // The outlines over the board picture: yellow, 4 pixels wide, no fill.
+    for (TControlSpec& control : c)
+        if (control.Kind == TControlKind::Shape) control.PenWidth = kOutlineWidth;
+    AddSettingsGroup(c, kColumnGroupLeft, 8, kGroupWidth, ColumnGroupHeight(kLayout),
                      {
                          {"CheckBoxOSC", "CLOCK", "CheckBoxLED", "LED x 4"},
                          {"CheckBoxButton", "Button x 4 + CPU_RESET_N", "CheckBoxFlashSSRAM", "Flash and SSRAM"},

@@ -3,8 +3,10 @@
 #include <cstring>
 #include <iterator>
 
+#include "boards/cyclone2_3/BoardFormLeftColumn.h"
 #include "boards/cyclone2_3/CONFIG_NETHERCOY.h"
 #include "boards/cyclone2_3/NethercoyParts.h"
+#include "boards/cyclone2_3/TavrelCardCheck.h"
 #include "model/Text.h"
 
 namespace {
@@ -20,25 +22,27 @@ const char* const kBoardTypes[NETHERCOY_BOARD_TYPES] = {"Nethercoy 150", "Nether
 // The picture Tavrel-B shows in DDR2 SODIMM mode: the memory module.
 const char* const kDdr2ModulePicture = "DDR2_SODIMM_80_BITMAP";
 
-constexpr int kGroupWidth = 352;
+constexpr TFrameLayout kLayout = {.Name = "TFORMNETHERCOY",
+                                  .Caption = "Nethercoy",
+                                  .Title = "Nethercoy FPGA Board",
+                                  .Picture = "NETHERCOY_PHOTO_BITMAP",
+                                  .PictureWidth = NETHERCOY_PHOTO_WIDTH,
+                                  .PictureHeight = NETHERCOY_PHOTO_HEIGHT,
+                                  .Parts = kNethercoyParts,
+                                  .PartCount = std::size(kNethercoyParts),
+                                  .Captions = TButtonCaptions::AllPlain,
+                                  .DefaultSetting = false,
+                                  .ClientWidth = 791,
+                                  .ClientHeight = 727};
+constexpr int kGroupWidth = ColumnGroupWidth(kLayout);
 constexpr int kSectionsTop = 240;
 
 TFormSpec NethercoyLayout()
 {
-    TFormSpec spec = FrameFormSpec({.Name = "TFORMNETHERCOY",
-                                    .Caption = "Nethercoy",
-                                    .Title = "Nethercoy FPGA Board",
-                                    .Picture = "NETHERCOY_PHOTO_BITMAP",
-                                    .PictureWidth = NETHERCOY_PHOTO_WIDTH,
-                                    .PictureHeight = NETHERCOY_PHOTO_HEIGHT,
-                                    .Parts = kNethercoyParts,
-                                    .PartCount = std::size(kNethercoyParts),
-                                    .Captions = TButtonCaptions::AllPlain,
-                                    .DefaultSetting = false,
-                                    .ClientHeight = 727});
+    TFormSpec spec = LeftColumnFormSpec(kLayout, TLeftColumn::LogosButtonPanel);
     auto& c = spec.Controls;
     const char* group = "GroupBoxConfig";
-    AddSettingsGroup(c, 480, 8, kGroupWidth, 711,
+    AddSettingsGroup(c, kColumnGroupLeft, 8, kGroupWidth, ColumnGroupHeight(kLayout),
                      {
                          {"CheckBoxOSC", "CLOCK", "CheckBoxLED", "LED x 24"},
                          {"CheckBoxSeg7", "7-Segment x 2", "CheckBoxButton", "Button x 4"},
@@ -322,10 +326,11 @@ bool TFormNethercoy::ValidateBoard(bool generating, std::string& message)
             if (!CheckCardPrefix(GpioCard(h), MAINBOARD_NETHERCOY, EditGPIO[h]->Text(), Format("GPIO-%d", h),
                                  generating, message))
                 return false;
-    for (int t = 0; t < 4; ++t)
-        if (!CheckCardPrefix(cards[t], MAINBOARD_NETHERCOY, prefixes[t], Format("Tavrel-%c", 'A' + t), generating,
-                             message))
-            return false;
+    for (int t = 0; t < 4; ++t) {
+        const std::string label = Format("Tavrel-%c", 'A' + t);
+        if (generating && !CheckCardHasPinMap(cards[t], label, message)) return false;
+        if (!CheckCardPrefix(cards[t], MAINBOARD_NETHERCOY, prefixes[t], label, generating, message)) return false;
+    }
     return true;
 }
 

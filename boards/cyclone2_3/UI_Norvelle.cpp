@@ -3,8 +3,10 @@
 #include <cstring>
 #include <iterator>
 
+#include "boards/cyclone2_3/BoardFormLeftColumn.h"
 #include "boards/cyclone2_3/CONFIG_NORVELLE.h"
 #include "boards/cyclone2_3/NorvelleParts.h"
+#include "boards/cyclone2_3/TavrelCardCheck.h"
 #include "model/Text.h"
 
 namespace {
@@ -15,24 +17,27 @@ const TBoardFormRow kRow = {.FolderWord = "Norvelle",
                             .PostsBoardChange = true,
                             .GeneratesFromHeld = false};
 
-constexpr int kGroupWidth = 352;
+constexpr TFrameLayout kLayout = {.Name = "TFORMNORVELLE",
+                                  .Caption = "Norvelle",
+                                  .Title = "Norvelle FPGA Board",
+                                  .Picture = "NORVELLE_PHOTO_BITMAP",
+                                  .PictureWidth = NORVELLE_PHOTO_WIDTH,
+                                  .PictureHeight = NORVELLE_PHOTO_HEIGHT,
+                                  .Parts = kNorvelleParts,
+                                  .PartCount = std::size(kNorvelleParts),
+                                  .Captions = TButtonCaptions::AllPlain,
+                                  .DefaultSetting = false,
+                                  .ClientWidth = 810,
+                                  .ClientHeight = 475};
+constexpr int kGroupWidth = ColumnGroupWidth(kLayout);
 constexpr IoStandard IO_1V8 = 3;  // "1.8 V": the module's serial bus and address straps
 
 TFormSpec NorvelleLayout()
 {
-    TFormSpec spec = FrameFormSpec({.Name = "TFORMNORVELLE",
-                                    .Caption = "Norvelle",
-                                    .Title = "Norvelle FPGA Board",
-                                    .Picture = "NORVELLE_PHOTO_BITMAP",
-                                    .PictureWidth = NORVELLE_PHOTO_WIDTH,
-                                    .PictureHeight = NORVELLE_PHOTO_HEIGHT,
-                                    .Parts = kNorvelleParts,
-                                    .PartCount = std::size(kNorvelleParts),
-                                    .Captions = TButtonCaptions::AllPlain,
-                                    .DefaultSetting = false});
+    TFormSpec spec = LeftColumnFormSpec(kLayout, TLeftColumn::ButtonPanel);
     auto& c = spec.Controls;
     const char* group = "GroupBoxConfig";
-    AddSettingsGroup(c, 480, 8, kGroupWidth, 400,
+    AddSettingsGroup(c, kColumnGroupLeft, 8, kGroupWidth, ColumnGroupHeight(kLayout),
                      {
                          {"CheckBoxOSC", "CLOCK", "CheckBoxLED", "LED x 4"},
                          {"CheckBoxButton", "Button x 2", "CheckBoxGpio", "PIO Header"},
@@ -155,11 +160,18 @@ bool TFormNorvelle::ValidateAfterNameFailure(std::string& message)
 
 bool TFormNorvelle::ValidateBoard(bool generating, std::string& message)
 {
-    return CheckPrefixClash(message) &&
-           CheckCardPrefix(Tavrel23Card(), MAINBOARD_NORVELLE, EditPrefixTavrel23->Text(), "Tavrel 2/3", generating,
-                           message) &&
-           CheckCardPrefix(Tavrel1Card(), MAINBOARD_NORVELLE, EditPrefixTavrel1->Text(), "Tavrel 1", generating,
-                           message);
+    if (!CheckPrefixClash(message)) return false;
+    const struct {
+        DaughterId Card;
+        const TEdit* Prefix;
+        const char* Label;
+    } connectors[] = {{Tavrel23Card(), EditPrefixTavrel23, "Tavrel 2/3"},
+                      {Tavrel1Card(), EditPrefixTavrel1, "Tavrel 1"}};
+    for (const auto& c : connectors) {
+        if (generating && !CheckCardHasPinMap(c.Card, c.Label, message)) return false;
+        if (!CheckCardPrefix(c.Card, MAINBOARD_NORVELLE, c.Prefix->Text(), c.Label, generating, message)) return false;
+    }
+    return true;
 }
 
 void TFormNorvelle::DefineBoard(TMainBoard* board, const NORVELLE_CONFIG& config)

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "boards/cyclone2_3/BoardFormLeftColumn.h"
 #include "boards/cyclone2_3/CONFIG_OSTERLIN.h"
 #include "boards/cyclone2_3/OsterlinParts.h"
 #include "model/Text.h"
@@ -16,7 +17,19 @@ const TBoardFormRow kRow = {.FolderWord = "Osterlin",
                             .GeneratesFromHeld = false,
                             .UsesDefaultFile = false};
 
-constexpr int kGroupWidth = 352;
+constexpr TFrameLayout kLayout = {.Name = "TFORMOSTERLIN",
+                                  .Caption = "Osterlin",
+                                  .Title = "Osterlin FPGA Board",
+                                  .Picture = "OSTERLIN_PHOTO_BITMAP",
+                                  .PictureWidth = OSTERLIN_PHOTO_WIDTH,
+                                  .PictureHeight = OSTERLIN_PHOTO_HEIGHT,
+                                  .Parts = kOsterlinParts,
+                                  .PartCount = std::size(kOsterlinParts),
+                                  .Captions = TButtonCaptions::AllPlain,
+                                  .DefaultSetting = false,
+                                  .ClientWidth = 806,
+                                  .ClientHeight = 474};
+constexpr int kGroupWidth = ColumnGroupWidth(kLayout);
 constexpr IoStandard IO_1V8 = 3;  // "1.8 V": the module's serial bus and address straps
 constexpr IoStandard IO_2V5 = 6;  // "2.5 V": the cards that take the board's standard
 // Three check boxes that stand for nothing on this board; they are shown
@@ -25,19 +38,10 @@ const char* const kInertBoxes[] = {"CheckBox2", "CheckBoxProgSoc", "CheckBox6"};
 
 TFormSpec OsterlinLayout()
 {
-    TFormSpec spec = FrameFormSpec({.Name = "TFORMOSTERLIN",
-                                    .Caption = "Osterlin",
-                                    .Title = "Osterlin FPGA Board",
-                                    .Picture = "OSTERLIN_PHOTO_BITMAP",
-                                    .PictureWidth = OSTERLIN_PHOTO_WIDTH,
-                                    .PictureHeight = OSTERLIN_PHOTO_HEIGHT,
-                                    .Parts = kOsterlinParts,
-                                    .PartCount = std::size(kOsterlinParts),
-                                    .Captions = TButtonCaptions::AllPlain,
-                                    .DefaultSetting = false});
+    TFormSpec spec = LeftColumnFormSpec(kLayout, TLeftColumn::ButtonPanel);
     auto& c = spec.Controls;
     const char* group = "GroupBoxConfig";
-    AddSettingsGroup(c, 480, 8, kGroupWidth, 420,
+    AddSettingsGroup(c, kColumnGroupLeft, 8, kGroupWidth, ColumnGroupHeight(kLayout),
                      {
                          {"CheckBoxOSC", "CLOCK", "CheckBoxLED", "LED x 4"},
                          {"CheckBoxButton", "Button x 2", "CheckBoxDIP", "DIP x 4"},

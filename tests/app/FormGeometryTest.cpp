@@ -158,6 +158,28 @@ const std::vector<TGeometryRow>& GeometryRows()
         // ---- Cyclone V and Stratix V boards ----
         // ---- Cyclone IV and Stratix IV boards ----
         // ---- Cyclone II, Cyclone III and Arria II boards ----
+        {MAINBOARD_AVEMOR, "", kAny, kAny, 793, 469},
+        {MAINBOARD_FENNICK, "", kAny, kAny, 793, 517},
+        {MAINBOARD_ISSELMONT, "", kAny, kAny, 793, 554},
+        {MAINBOARD_JARROWBY, "", kAny, kAny, 792, 553},
+        {MAINBOARD_NETHERCOY, "", kAny, kAny, 791, 727},
+        {MAINBOARD_NORVELLE, "", kAny, kAny, 810, 475},
+        {MAINBOARD_OSTERLIN, "", kAny, kAny, 806, 474},
+        {MAINBOARD_MARLOWEN, "", kAny, kAny, 803, 468},
+        // The card pictures beside the card combos: 80 by 80.
+        {MAINBOARD_AVEMOR, "ImageGpio0", kAny, kAny, 80, 80},
+        {MAINBOARD_AVEMOR, "ImageGpio1", kAny, kAny, 80, 80},
+        {MAINBOARD_FENNICK, "ImageGpio0", kAny, kAny, 80, 80},
+        {MAINBOARD_FENNICK, "ImageGpio1", kAny, kAny, 80, 80},
+        {MAINBOARD_ISSELMONT, "ImageGpio0", kAny, kAny, 80, 80},
+        {MAINBOARD_ISSELMONT, "ImageGpio1", kAny, kAny, 80, 80},
+        {MAINBOARD_JARROWBY, "ImageGpio0", kAny, kAny, 80, 80},
+        {MAINBOARD_JARROWBY, "ImageGpio1", kAny, kAny, 80, 80},
+        {MAINBOARD_NORVELLE, "ImageTavrel23", kAny, kAny, 80, 80},
+        {MAINBOARD_NORVELLE, "ImageTavrel1", kAny, kAny, 80, 80},
+        {MAINBOARD_OSTERLIN, "ImagePortA", kAny, kAny, 80, 80},
+        {MAINBOARD_OSTERLIN, "ImagePortB", kAny, kAny, 80, 80},
+        {MAINBOARD_MARLOWEN, "ImageHSMC", kAny, kAny, 80, 80},
         // ---- Arria 10 boards ----
         // ---- Stratix 10 and Agilex boards ----
     };
@@ -197,6 +219,28 @@ const std::vector<TPenRow>& PenRows()
         {MAINBOARD_WENDLEBURY, "ShapeHSMC", 3, psSolid},
         {MAINBOARD_WENDLEBURY, "ShapeEPCQ", 1, psDot},
         // ---- Cyclone II, Cyclone III and Arria II boards ----
+        // The highlight outlines of the GPIO-pair forms: 4 pixels wide, but
+        // Avemor's LCD outline, dotted and 1 pixel wide.
+        {MAINBOARD_AVEMOR, "ShapeLCD", 1, psDot},
+        {MAINBOARD_AVEMOR, "ShapeOSC", 4, psSolid},
+        {MAINBOARD_AVEMOR, "ShapeGpio0", 4, psSolid},
+        {MAINBOARD_AVEMOR, "ShapeGpio1", 4, psSolid},
+        {MAINBOARD_FENNICK, "ShapeSRAM", 4, psSolid},
+        {MAINBOARD_FENNICK, "ShapeGpio1", 4, psSolid},
+        {MAINBOARD_ISSELMONT, "ShapeLCD", 4, psSolid},
+        {MAINBOARD_ISSELMONT, "ShapeLEDG8", 4, psSolid},
+        {MAINBOARD_ISSELMONT, "ShapeGpio0", 4, psSolid},
+        {MAINBOARD_JARROWBY, "ShapeLCD", 4, psSolid},
+        {MAINBOARD_JARROWBY, "ShapeTvDecode2", 4, psSolid},
+        {MAINBOARD_JARROWBY, "ShapeGpio1", 4, psSolid},
+        // Marlowen's outlines: 4 pixels wide.
+        {MAINBOARD_MARLOWEN, "ShapeOSC", 4, psSolid},
+        {MAINBOARD_MARLOWEN, "ShapeLED", 4, psSolid},
+        {MAINBOARD_MARLOWEN, "ShapeButton", 4, psSolid},
+        {MAINBOARD_MARLOWEN, "ShapeFlash", 4, psSolid},
+        {MAINBOARD_MARLOWEN, "ShapeSSRAM", 4, psSolid},
+        {MAINBOARD_MARLOWEN, "ShapeDDR", 4, psSolid},
+        {MAINBOARD_MARLOWEN, "ShapeHSMC", 4, psSolid},
         // ---- Arria 10 boards ----
         // Fallowmere: every outline of width 2, dotted over the clock, the
         // temperature sensor and the power monitor.

@@ -258,6 +258,37 @@ TYPED_TEST(GpioPairForm, OpensWithItsDefaults)
     EXPECT_EQ(form->EditPrefixGpio0->Text(), std::string(127, 'P'));
 }
 
+// The left column from the top: the two logos, "Change Main Board", the
+// board panel, then Save beside Generate and under them Load beside Exit;
+// the group box stands right of it.
+TYPED_TEST(GpioPairForm, TheLeftColumnInItsOrder)
+{
+    auto* form = this->Open();
+    auto control = [form](const char* name) {
+        TControl* found = form->FindControl(name);
+        EXPECT_NE(found, nullptr) << name;
+        EXPECT_EQ(found ? found->Parent() : nullptr, form) << name;
+        return found;
+    };
+    auto bottom = [](const TControl* c) { return c->Top() + c->Height(); };
+    TControl* logos[] = {control("ImageLogo"), control("ImageFpgaLogo")};
+    TControl* change = control("ButtonMainBoardSelect");
+    TControl* panel = control("PanelBoard");
+    TControl* group = control("GroupBoxConfig");
+    ASSERT_TRUE(logos[0] && logos[1] && change && panel && group);
+    for (const TControl* logo : logos) EXPECT_LE(bottom(logo), change->Top()) << logo->Name();
+    EXPECT_LE(bottom(change), panel->Top());
+    EXPECT_LE(bottom(panel), form->ButtonSave->Top());
+    EXPECT_EQ(form->ButtonGen->Top(), form->ButtonSave->Top());
+    EXPECT_LT(form->ButtonSave->Left(), form->ButtonGen->Left());
+    EXPECT_LE(bottom(form->ButtonSave), form->ButtonLoad->Top());
+    EXPECT_EQ(form->ButtonExit->Top(), form->ButtonLoad->Top());
+    EXPECT_LT(form->ButtonLoad->Left(), form->ButtonExit->Left());
+    EXPECT_LE(bottom(form->ButtonLoad), form->ClientHeight());
+    for (const TControl* c : {logos[0], logos[1], change, panel, static_cast<TControl*>(form->ButtonExit)})
+        EXPECT_LE(c->Left() + c->Width(), group->Left()) << c->Name();
+}
+
 TYPED_TEST(GpioPairForm, GeneratesTheDefaultProjectWithoutASuccessBox)
 {
     using B = TypeParam;
@@ -614,7 +645,7 @@ TYPED_TEST(GpioPairForm, LoadingARecordLeavesNoHeaderLocked)
     EXPECT_EQ(form->ComboBoxGpio1->ItemIndex(), None);
     EXPECT_EQ(form->EditPrefixGpio1->Text(), "");
 
-    // A card id outside the list (card 5 has no pin map and is on no list)
+    // A card id outside the list (card 5, a Tavrel card, is on no GPIO list)
     // leaves the combo as it was, and its prefix shows unless that is "None".
     UserPick(form->ComboBoxGpio0, Tamsil);
     WriteFile(this->folder.Path() + "five.cfg", this->Record("Five", 5, "F_", 5, "G_"));

@@ -64,6 +64,29 @@ TEST_F(MarlowenForm, OpensWithItsDefaults)
     EXPECT_TRUE(form->Find<TShape>("ShapeDDR")->Visible());
 }
 
+// The panel on the left holds the title, the board picture, the two logos
+// and "Change Main Board"; Save, Load, Generate and Exit stand below it.
+TEST_F(MarlowenForm, ThePanelHoldsTitlePictureLogosAndTheBoardChange)
+{
+    auto* form = Open();
+    const TControl* panel = form->FindControl("PanelBoard");
+    ASSERT_NE(panel, nullptr);
+    for (const char* name : {"LabelBoardName", "ImageBoard", "ImageLogo", "ImageFpgaLogo", "ButtonMainBoardSelect"}) {
+        const TControl* control = form->FindControl(name);
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_EQ(control->Parent(), panel) << name;
+        EXPECT_TRUE(control->Visible()) << name;
+        EXPECT_LE(control->Left() + control->Width(), panel->Width()) << name;
+        EXPECT_LE(control->Top() + control->Height(), panel->Height()) << name;
+    }
+    for (const char* logo : {"ImageLogo", "ImageFpgaLogo"}) EXPECT_GT(form->Find<TImage>(logo)->PictureWidth(), 0);
+    for (const TButton* button : {form->ButtonSave, form->ButtonLoad, form->ButtonGen, form->ButtonExit}) {
+        EXPECT_EQ(button->Parent(), form) << button->Name();
+        EXPECT_GE(button->Top(), panel->Top() + panel->Height()) << button->Name();
+        EXPECT_LE(button->Top() + button->Height(), form->ClientHeight()) << button->Name();
+    }
+}
+
 TEST_F(MarlowenForm, EveryGroupAndTheHsmcCard)
 {
     auto* form = Open();

@@ -3,6 +3,7 @@
 // DDR2 socket, the prefix checks, the settings round trip and crafted
 // records.
 #include <cstring>
+#include <filesystem>
 #include <random>
 
 #include "boards/cyclone2_3/NethercoyParts.h"
@@ -17,13 +18,14 @@ using namespace tavrelhsmc;
 namespace {
 
 const std::vector<std::string> kTavrelItems = {"None",
+                                               "Tavrel Default",
                                                "DVI - FullHD TX/RX",
                                                "NET - 10/100/1000 Ethernet",
                                                "Brask - High Speed ADC/DAC",
                                                "HDMI - FullHD TX/RX",
                                                "Tavrel Loopback"};
-constexpr int kHdmi = 4, kNet = 2, kLoopback = 5;  // items of the Tavrel combos
-constexpr int kGpioDefault = 1;                    // "GPIO Default - 2.5V" in the GPIO combos
+constexpr int kTavrelDefault = 1, kNet = 3, kHdmi = 5, kLoopback = 6;  // items of the Tavrel combos
+constexpr int kGpioDefault = 1;  // "GPIO Default - 2.5V" in the GPIO combos
 
 std::vector<std::string> Items(const TComboBox* combo)
 {
@@ -54,6 +56,15 @@ TEST_F(NethercoyForm, OpensWithItsDefaults)
     EXPECT_EQ(form->Find<TLabel>("LabelBoardName")->Caption(), "Nethercoy FPGA Board");
     EXPECT_EQ(form->Find<TImage>("ImageBoard")->PictureWidth(), NETHERCOY_PHOTO_WIDTH);
     EXPECT_EQ(form->Find<TImage>("ImageBoard")->PictureHeight(), NETHERCOY_PHOTO_HEIGHT);
+    // The two logos over "Change Main Board" and the board's panel.
+    for (const char* logo : {"ImageLogo", "ImageFpgaLogo"}) {
+        const auto* image = form->Find<TImage>(logo);
+        EXPECT_TRUE(image->Visible()) << logo;
+        EXPECT_GT(image->PictureWidth(), 0) << logo;
+        EXPECT_LE(image->Top() + image->Height(), form->ButtonMainBoardSelect->Top()) << logo;
+    }
+    EXPECT_LE(form->ButtonMainBoardSelect->Top() + form->ButtonMainBoardSelect->Height(),
+              form->FindControl("PanelBoard")->Top());
     EXPECT_EQ(form->ButtonGen->Caption(), "Generate");
     EXPECT_EQ(form->ButtonSave->Caption(), "Save Setting");
     EXPECT_EQ(form->ButtonDefaultSetting, nullptr);
@@ -75,7 +86,6 @@ TEST_F(NethercoyForm, OpensWithItsDefaults)
         EXPECT_EQ(boxes[i].Box->Checked(), i < 10) << i;
         for (TShape* shape : boxes[i].Shapes) EXPECT_EQ(shape->Visible(), i < 10) << i;
     }
-    // Card 5 has no pin map and is not offered.
     for (TComboBox* combo : form->ComboBoxTavrel) {
         EXPECT_EQ(Items(combo), kTavrelItems);
         EXPECT_EQ(combo->ItemIndex(), 0);
@@ -286,6 +296,37 @@ TEST_F(NethercoyForm, CardsOnEveryTavrelConnector)
     ExpectCompiles({"tavrel"});
 }
 
+// "Tavrel Default" has no pin map: a record keeps it like any card, and a
+// generation with it on any Tavrel connector is refused, naming the
+// connector and the card, before the project dialog makes a folder.
+TEST_F(NethercoyForm, TavrelDefaultIsKeptButNeverGenerated)
+{
+    auto* form = Open();
+    for (int t = 0; t < 4; ++t) {
+        SCOPED_TRACE(t);
+        UserPick(form->ComboBoxTavrel[t], kTavrelDefault);
+        Generate(form, "nomap");
+        EXPECT_EQ(seam.ErrorTexts(),
+                  std::vector<std::string>{Format("The card \"Tavrel Default\" on Tavrel-%c has no pin map: no "
+                                                  "project can be generated with it.",
+                                                  'A' + t)});
+        EXPECT_TRUE(seam.dialogs.empty());
+        UserPick(form->ComboBoxTavrel[t], 0);
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() + "CodeGenerated"));
+
+    UserPick(form->ComboBoxTavrel[NETHERCOY_TAVREL_B], kTavrelDefault);
+    UserType(form->EditTavrel[NETHERCOY_TAVREL_B], "T_");
+    const NETHERCOY_CONFIG saved = Saved(form);
+    EXPECT_EQ(saved.nTavrelDaughterId[NETHERCOY_TAVREL_B], 5);
+    EXPECT_EQ(std::string(saved.szTavrelPrefixName[NETHERCOY_TAVREL_B]), "T_");
+    form = Open();
+    Load(form, BytesOf(saved));
+    EXPECT_EQ(form->ComboBoxTavrel[NETHERCOY_TAVREL_B]->ItemIndex(), kTavrelDefault);
+    EXPECT_EQ(form->EditTavrel[NETHERCOY_TAVREL_B]->Text(), "T_");
+    EXPECT_TRUE(form->ShapeTavrel[NETHERCOY_TAVREL_B]->Visible());
+}
+
 TEST_F(NethercoyForm, PrefixChecks)
 {
     auto* form = Open();
@@ -348,7 +389,7 @@ TEST_F(NethercoyForm, RecordsFromFiles)
     NETHERCOY_CONFIG foreign = Saved(first);
     foreign.BoardId = MAINBOARD_BRACKWELL;
     foreign.nBoardType = 9;                               // outside the list
-    foreign.nTavrelDaughterId[NETHERCOY_TAVREL_C] = 5;    // no pin map, not offered
+    foreign.nTavrelDaughterId[NETHERCOY_TAVREL_C] = 16;   // a Tavrel card not offered
     foreign.nTavrelDaughterId[NETHERCOY_TAVREL_D] = 15;
     WriteFixedText(foreign.szTavrelPrefixName[NETHERCOY_TAVREL_D], 128, "D_");
     std::memset(foreign.szProjectName, 'p', 128);  // no zero in the field
@@ -401,7 +442,7 @@ TEST_F(NethercoyForm, AnUnlistedTavrelCardLeavesCardAndPrefixAsTheyWere)
     UserPick(form->ComboBoxTavrel[NETHERCOY_TAVREL_C], kHdmi);
     UserType(form->EditTavrel[NETHERCOY_TAVREL_C], "H_");
     NETHERCOY_CONFIG record = Saved(form);
-    record.nTavrelDaughterId[NETHERCOY_TAVREL_C] = 5;  // not in the list
+    record.nTavrelDaughterId[NETHERCOY_TAVREL_C] = 16;  // not in the list
     WriteFixedText(record.szTavrelPrefixName[NETHERCOY_TAVREL_C], 128, "F_");
     record.nTavrelDaughterId[NETHERCOY_TAVREL_D] = 7;
     WriteFixedText(record.szTavrelPrefixName[NETHERCOY_TAVREL_D], 128, "N_");

@@ -1,6 +1,9 @@
 // The Norvelle form end to end: its defaults, every group, cards on both
 // Tavrel connectors and the DDR2 socket, the prefix check, the settings
 // round trip and records of other boards.
+#include <filesystem>
+#include <utility>
+
 #include "boards/cyclone2_3/NorvelleParts.h"
 #include "boards/cyclone2_3/UI_Norvelle.h"
 #include "boards/cyclone2_3/UI_Osterlin.h"
@@ -13,7 +16,7 @@ using namespace tavrelhsmc;
 
 namespace {
 
-constexpr int kHdmi = 4, kNet = 2;  // items of the Tavrel combos
+constexpr int kTavrelDefault = 1, kNet = 3, kHdmi = 5;  // items of the Tavrel combos
 const char* const kClash =
     "Tavrel23 and Tavrel1 cannot have the same prefix name when both connect to the same type of daughter boards.";
 
@@ -37,10 +40,16 @@ TEST_F(NorvelleForm, OpensWithItsDefaults)
         EXPECT_EQ(form->m_Groups.Entries()[i].Box->Checked(), ticked[i]) << i;
         EXPECT_EQ(form->m_Groups.Entries()[i].Shapes[0]->Visible(), ticked[i]) << i;
     }
+    const std::vector<std::string> items = {"None",
+                                            "Tavrel Default",
+                                            "DVI - FullHD TX/RX",
+                                            "NET - 10/100/1000 Ethernet",
+                                            "Brask - High Speed ADC/DAC",
+                                            "HDMI - FullHD TX/RX",
+                                            "Tavrel Loopback"};
     for (TComboBox* combo : {form->ComboBoxTavrel23, form->ComboBoxTavrel1}) {
-        ASSERT_EQ(combo->ItemCount(), 6);
-        EXPECT_EQ(combo->ItemText(1), "DVI - FullHD TX/RX");
-        EXPECT_EQ(combo->ItemText(5), "Tavrel Loopback");
+        ASSERT_EQ(combo->ItemCount(), static_cast<int>(items.size()));
+        for (int i = 0; i < combo->ItemCount(); ++i) EXPECT_EQ(combo->ItemText(i), items[i]) << i;
         EXPECT_EQ(combo->ItemIndex(), 0);
     }
     EXPECT_EQ(form->EditPrefixTavrel23->Text(), "");
@@ -141,6 +150,36 @@ TEST_F(NorvelleForm, CardsOnBothConnectorsAndTheSocket)
     ExpectCompiles({"cards", "without"});
 }
 
+// "Tavrel Default" has no pin map: a record keeps it like any card, and a
+// generation with it on either connector is refused, naming the connector
+// and the card, before the project dialog makes a folder.
+TEST_F(NorvelleForm, TavrelDefaultIsKeptButNeverGenerated)
+{
+    auto* form = Open();
+    const std::pair<TComboBox*, const char*> connectors[] = {{form->ComboBoxTavrel23, "Tavrel 2/3"},
+                                                             {form->ComboBoxTavrel1, "Tavrel 1"}};
+    for (const auto& [combo, label] : connectors) {
+        SCOPED_TRACE(label);
+        UserPick(combo, kTavrelDefault);
+        Generate(form, "nomap");
+        EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{"The card \"Tavrel Default\" on " + std::string(label) +
+                                                              " has no pin map: no project can be generated with it."});
+        EXPECT_TRUE(seam.dialogs.empty());
+        UserPick(combo, 0);
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() + "CodeGenerated"));
+
+    UserPick(form->ComboBoxTavrel1, kTavrelDefault);
+    UserType(form->EditPrefixTavrel1, "T_");
+    const NORVELLE_CONFIG saved = RecordOf<NORVELLE_CONFIG>(Save(form, "nomap.cfg"));
+    EXPECT_EQ(saved.nTavrel1DaughterId, 5);
+    EXPECT_EQ(std::string(saved.szTavrel1PrefixName), "T_");
+    form = Open();
+    Load(form, BytesOf(saved));
+    EXPECT_EQ(form->ComboBoxTavrel1->ItemIndex(), kTavrelDefault);
+    EXPECT_EQ(form->EditPrefixTavrel1->Text(), "T_");
+}
+
 TEST_F(NorvelleForm, SettingsRoundTripAndRecordsOfOtherBoards)
 {
     auto* form = Open();
@@ -156,11 +195,12 @@ TEST_F(NorvelleForm, SettingsRoundTripAndRecordsOfOtherBoards)
     EXPECT_EQ(std::string(saved.szTavrel23PrefixName), "kept");
 
     // Ids the list does not hold leave the combos as they are: an id held
-    // in 32 bits whose low byte is a listed card, and card 5.
+    // in 32 bits whose low byte is a listed card, and a Tavrel card not
+    // offered.
     UserPick(form->ComboBoxTavrel23, kHdmi);
     NORVELLE_CONFIG crafted = saved;
     crafted.nTavrel1DaughterId = 0x106;
-    crafted.nTavrel23DaughterId = 5;
+    crafted.nTavrel23DaughterId = 16;
     Load(form, BytesOf(crafted));
     EXPECT_EQ(form->ComboBoxTavrel1->ItemIndex(), kNet);
     EXPECT_EQ(form->ComboBoxTavrel23->ItemIndex(), kHdmi);

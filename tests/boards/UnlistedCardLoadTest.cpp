@@ -47,10 +47,63 @@ const std::vector<TUnlistedRow>& Rows()
 {
     static const std::vector<TUnlistedRow> rows = {
         // ---- Cyclone II, Cyclone III and Arria II boards ----
-        // Nethercoy's Tavrel connectors keep the card and the prefix typed for it.
+        // Nethercoy's Tavrel connectors keep the card and the prefix typed for it
+        // (a card of its own on each, as the form keeps them for the next row).
+        {"Nethercoy Tavrel-A", MAINBOARD_NETHERCOY, "ComboBoxTavrel_A", "EditTavrel_A",
+         offsetof(NETHERCOY_CONFIG, nTavrelDaughterId), offsetof(NETHERCOY_CONFIG, szTavrelPrefixName), 2, 16, 2,
+         TPrefixAfter::Typed},
+        {"Nethercoy Tavrel-B", MAINBOARD_NETHERCOY, "ComboBoxTavrel_B", "EditTavrel_B",
+         offsetof(NETHERCOY_CONFIG, nTavrelDaughterId) + 1, offsetof(NETHERCOY_CONFIG, szTavrelPrefixName) + 128,
+         1, 16, 1, TPrefixAfter::Typed},
         {"Nethercoy Tavrel-C", MAINBOARD_NETHERCOY, "ComboBoxTavrel_C", "EditTavrel_C",
          offsetof(NETHERCOY_CONFIG, nTavrelDaughterId) + 2, offsetof(NETHERCOY_CONFIG, szTavrelPrefixName) + 2 * 128,
-         1, 1, 1, TPrefixAfter::Typed},
+         3, 1, 3, TPrefixAfter::Typed},
+        {"Nethercoy Tavrel-D", MAINBOARD_NETHERCOY, "ComboBoxTavrel_D", "EditTavrel_D",
+         offsetof(NETHERCOY_CONFIG, nTavrelDaughterId) + 3, offsetof(NETHERCOY_CONFIG, szTavrelPrefixName) + 3 * 128,
+         6, 16, 6, TPrefixAfter::Typed},
+        // Nethercoy's GPIO headers (GPIO Header mode) keep the card; the
+        // prefix edit shows the record's prefix unless the card is "None".
+        {"Nethercoy GPIO-0", MAINBOARD_NETHERCOY, "ComboBoxGPIO_0", "EditGPIO_0",
+         offsetof(NETHERCOY_CONFIG, nGpioDaughterId), offsetof(NETHERCOY_CONFIG, szGpioPrefixName), 1, 5, 1,
+         TPrefixAfter::Stored, [](TForm& form) {
+             if (!form.Find<TCheckBox>("CheckBoxGpioHeader")->Checked())
+                 UserClick(form.Find<TCheckBox>("CheckBoxGpioHeader"));
+         }},
+        {"Nethercoy GPIO-1", MAINBOARD_NETHERCOY, "ComboBoxGPIO_1", "EditGPIO_1",
+         offsetof(NETHERCOY_CONFIG, nGpioDaughterId) + 1, offsetof(NETHERCOY_CONFIG, szGpioPrefixName) + 128, 0, 5,
+         0, TPrefixAfter::Empty, [](TForm& form) {
+             if (!form.Find<TCheckBox>("CheckBoxGpioHeader")->Checked())
+                 UserClick(form.Find<TCheckBox>("CheckBoxGpioHeader"));
+         }},
+        // The GPIO-pair forms, Norvelle, Osterlin and Marlowen: the combo keeps
+        // its card, the prefix edit shows the record's prefix unless the card
+        // is "None". Offsets: the records' card ids and prefixes.
+        {"Avemor GPIO-0", MAINBOARD_AVEMOR, "ComboBoxGpio0", "EditPrefixGpio0", 148, 150, 1, 5, 1,
+         TPrefixAfter::Stored},
+        {"Avemor GPIO-1", MAINBOARD_AVEMOR, "ComboBoxGpio1", "EditPrefixGpio1", 149, 278, 0, 5, 0,
+         TPrefixAfter::Empty},
+        {"Fennick GPIO-0", MAINBOARD_FENNICK, "ComboBoxGpio0", "EditPrefixGpio0", 150, 152, 3, 5, 3,
+         TPrefixAfter::Stored},
+        {"Fennick GPIO-1", MAINBOARD_FENNICK, "ComboBoxGpio1", "EditPrefixGpio1", 151, 280, 1, 5, 1,
+         TPrefixAfter::Stored},
+        {"Isselmont GPIO-0", MAINBOARD_ISSELMONT, "ComboBoxGpio0", "EditPrefixGpio0", 155, 157, 1, 5, 1,
+         TPrefixAfter::Stored},
+        {"Isselmont GPIO-1", MAINBOARD_ISSELMONT, "ComboBoxGpio1", "EditPrefixGpio1", 156, 285, 12, 5, 12,
+         TPrefixAfter::Stored},
+        {"Jarrowby GPIO-0", MAINBOARD_JARROWBY, "ComboBoxGpio0", "EditPrefixGpio0", 157, 159, 1, 1, 1,
+         TPrefixAfter::Stored},
+        {"Jarrowby GPIO-1", MAINBOARD_JARROWBY, "ComboBoxGpio1", "EditPrefixGpio1", 158, 287, 1, 5, 1,
+         TPrefixAfter::Stored},
+        {"Norvelle Tavrel 2/3", MAINBOARD_NORVELLE, "ComboBoxTavrel23", "EditPrefixTavrel23", 142, 143, 5, 16, 5,
+         TPrefixAfter::Stored},
+        {"Norvelle Tavrel 1", MAINBOARD_NORVELLE, "ComboBoxTavrel1", "EditPrefixTavrel1", 272, 276, 0, 16, 0,
+         TPrefixAfter::Empty},
+        {"Osterlin HSMC-A", MAINBOARD_OSTERLIN, "ComboBoxPortA", "EditPrefixPortA", 146, 148, 1, 5, 1,
+         TPrefixAfter::Stored},
+        {"Osterlin HSMC-B", MAINBOARD_OSTERLIN, "ComboBoxPortB", "EditPrefixPortB", 147, 276, 24, 5, 24,
+         TPrefixAfter::Stored},
+        {"Marlowen HSMC", MAINBOARD_MARLOWEN, "ComboBoxHSMC", "EditPrefixHSMC", 141, 142, 2, 5, 2,
+         TPrefixAfter::Stored},
         // ---- Cyclone IV and Stratix IV boards ----
         // (The offsets are those of the boards' settings files; Pelverton's
         // first node begins at byte 8.)

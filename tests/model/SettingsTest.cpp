@@ -153,7 +153,7 @@ TEST_F(Settings, ConfigBaseCardLists)
         {CONNECTOR_HSMC, false, 5, {0, 17, 57, 58, 59}},
         {CONNECTOR_HSMC, false, 2, {0, 17}},
         {CONNECTOR_HSMC, false, 1, {0, 17}},
-        {CONNECTOR_TAVREL, false, 0, {0, 6, 7, 8, 15, 20}},  // card 5 has no pin map
+        {CONNECTOR_TAVREL, false, 0, {0, 5, 6, 7, 8, 15, 20}},
         {CONNECTOR_FMC_HPC, true, 0, {0, 40, 41, 47, 48, 49, 52, 54, 78, 88}},
         {CONNECTOR_FMC_PLUS, true, 0, {0, 40, 41, 42, 47, 48, 49, 52, 54, 78, 88}},
         {CONNECTOR_YARVEL_2x6, false, 0, {0, 74, 75}},
@@ -184,7 +184,7 @@ TEST_F(Settings, ConfigBoardCardLists)
         {CONNECTOR_DDR4_IF_ECC_A10, false, 0, {0, 79, 80, 81}},
         {CONNECTOR_DDR4_IF_ECC_S10, false, 0, {0, 79, 80, 83, 84}},
         {CONNECTOR_FMC_HPC, false, 2, {0, 49, 52, 54, 78, 88}},
-        {CONNECTOR_TAVREL, true, 0, {0, 6, 7, 8, 15, 20, 21, 22, 23}},
+        {CONNECTOR_TAVREL, true, 0, {0, 5, 6, 7, 8, 15, 20, 21, 22, 23}},
     };
     for (const Case& c : cases) {
         TestConfigBoard config;

@@ -1,0 +1,83 @@
+#include "boards/cyclone2_3/BoardFormLeftColumn.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "platform/Seam.h"
+
+namespace {
+
+constexpr int kColumnWidth = 416;
+constexpr int kLogoWidth = 200, kLogoHeight = 40;
+constexpr int kButtonGap = 8;
+
+TControlSpec& Named(std::vector<TControlSpec>& controls, const char* name)
+{
+    auto it = std::find_if(controls.begin(), controls.end(),
+                           [name](const TControlSpec& c) { return std::strcmp(c.Name, name) == 0; });
+    PL_ASSERT(it != controls.end());
+    return *it;
+}
+
+TControlSpec Logo(const char* name, const char* picture, const char* parent, int left, int top)
+{
+    return {.Kind = TControlKind::Image, .Name = name, .Parent = parent, .Left = left, .Top = top,
+            .Width = kLogoWidth, .Height = kLogoHeight, .Picture = picture};
+}
+
+// The maker's logo and the FPGA logo side by side.
+void AddLogos(std::vector<TControlSpec>& controls, const char* parent, int left, int top)
+{
+    controls.push_back(Logo("ImageLogo", "KALVORA_LOGO_BITMAP", parent, left, top));
+    controls.push_back(Logo("ImageFpgaLogo", "FPGA_LOGO_BITMAP", parent, left + kLogoWidth, top));
+}
+
+}  // namespace
+
+TFormSpec LeftColumnFormSpec(const TFrameLayout& layout, TLeftColumn column)
+{
+    TFormSpec spec = FrameFormSpec(layout);
+    auto& c = spec.Controls;
+    PL_ASSERT(Named(c, "PanelBoard").Width == kColumnWidth);
+    switch (column) {
+    case TLeftColumn::ButtonPanel: break;
+    case TLeftColumn::LogosButtonPanel: {
+        TControlSpec& change = Named(c, "ButtonMainBoardSelect");
+        change.Top = 8 + kLogoHeight + kButtonGap;
+        change.Width = kColumnWidth;
+        Named(c, "PanelBoard").Top = change.Top + change.Height + kButtonGap;
+        AddLogos(c, nullptr, 8, 8);
+        break;
+    }
+    case TLeftColumn::PanelWithAll: {
+        // The button moves into the panel (after it: parents come first).
+        TControlSpec change = Named(c, "ButtonMainBoardSelect");
+        std::erase_if(c, [](const TControlSpec& s) { return std::strcmp(s.Name, "ButtonMainBoardSelect") == 0; });
+        TControlSpec& panel = Named(c, "PanelBoard");
+        panel.Top = 8;
+        const int logosTop = kFramePictureTop + layout.PictureHeight + kButtonGap;
+        panel.Height = logosTop + kLogoHeight + kButtonGap;
+        TControlSpec& title = Named(c, "LabelBoardName");
+        change.Parent = "PanelBoard";
+        change.Left = kColumnWidth - 8 - change.Width;
+        change.Top = title.Top - 4;
+        title.Width = change.Left - title.Left - kButtonGap;
+        c.push_back(change);
+        AddLogos(c, "PanelBoard", 8, logosTop);
+        break;
+    }
+    }
+    // Load, Save, Generate and Exit share the column's width.
+    const char* const buttons[] = {"ButtonLoad", "ButtonSave", "ButtonGen", "ButtonExit"};
+    constexpr int kGap = 6;
+    constexpr int kWidth = (kColumnWidth - 3 * kGap) / 4;
+    int left = 8;
+    for (const char* name : buttons) {
+        TControlSpec& button = Named(c, name);
+        button.Left = left;
+        button.Width = kWidth;
+        left += kWidth + kGap;
+    }
+    return spec;
+}
