@@ -233,8 +233,8 @@ bool TFormNethercoy::FormToConfig(NETHERCOY_CONFIG& config)
 void TFormNethercoy::UpdateCardPictures()
 {
     const bool gpio = IsGpioMode();
-    // Outside GPIO Header mode the GPIO-0 picture goes with its hidden combo.
-    ShowCardPicture(ImageGPIO, gpio ? GpioCard(NETHERCOY_GPIO_0) : 0);
+    // Outside GPIO Header mode the GPIO-0 picture stays as it was.
+    if (gpio) ShowCardPicture(ImageGPIO, GpioCard(NETHERCOY_GPIO_0));
     ShowCardPicture(ImageTavrel[NETHERCOY_TAVREL_A],
                     gpio ? GpioCard(NETHERCOY_GPIO_1) : TavrelCard(NETHERCOY_TAVREL_A));
     if (IsDdr2Mode()) {

@@ -208,13 +208,19 @@ TEST_F(NethercoyForm, GpioHeaderMode)
     EXPECT_EQ(SignalAt(qsf1, "AP19"), "J2_GPIO_CLKIN[0]");
     EXPECT_EQ(qsf1.find("GPIO_0,"), std::string::npos);
 
-    // Unticking the mode brings Tavrel-A back, and hides the GPIO controls
-    // and the GPIO picture.
+    // Unticking the mode brings Tavrel-A back and hides the GPIO controls;
+    // the GPIO-0 picture stays as it was.
+    UserPick(form->ComboBoxGPIO[0], kGpioDefault);
+    EXPECT_TRUE(form->ImageGPIO->Visible());
     UserClick(form->CheckBoxGpioHeader);
     EXPECT_EQ(form->LabelTavrel_A->Caption(), "Tavrel-A");
     EXPECT_TRUE(form->ComboBoxTavrel[NETHERCOY_TAVREL_A]->Visible());
     EXPECT_TRUE(form->EditTavrel[NETHERCOY_TAVREL_A]->Visible());
     EXPECT_FALSE(form->ComboBoxGPIO[0]->Visible());
+    EXPECT_TRUE(form->ImageGPIO->Visible());
+    UserClick(form->CheckBoxGpioHeader);
+    UserPick(form->ComboBoxGPIO[0], 0);
+    UserClick(form->CheckBoxGpioHeader);
     EXPECT_FALSE(form->ImageGPIO->Visible());
     // Showing a record without the mode names the connector Tavrel-A again.
     UserClick(form->CheckBoxGpioHeader);
