@@ -351,17 +351,7 @@ TEST_F(HollarneForm, NamesAndPrefixesThatWouldBreakAProjectAreRefused)
         UserType(form->EditPrefixGpio0, c.prefix0);
         UserType(form->EditPrefixGpio1, c.prefix1);
         ASSERT_EQ(form->EditProjectName->Text(), c.name);
-        seam.boxes.clear();
-        seam.dialogs.clear();
-        UserClick(form->ButtonGen);
-        EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{c.box});
-        EXPECT_TRUE(seam.dialogs.empty());
-        // A settings file keeps such names; only an empty name is refused.
-        seam.boxes.clear();
-        UserClick(form->ButtonSave);
-        const bool empty = c.name.empty();
-        EXPECT_EQ(seam.ErrorTexts(), empty ? std::vector<std::string>{kEmptyName} : std::vector<std::string>{});
-        EXPECT_EQ(seam.dialogs.size(), empty ? 0u : 1u);  // the settings dialog, cancelled here
+        ExpectRefusedByGenerateOnly(seam, form->ButtonGen, form->ButtonSave, c.name.empty(), c.box);
     }
     // Nothing was written: no project folder, no settings file.
     EXPECT_FALSE(std::filesystem::exists(folder.Path() + "CodeGenerated"));

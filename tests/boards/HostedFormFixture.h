@@ -19,6 +19,24 @@
 #include "tests/support/SeamRecorder.h"
 #include "tests/support/TestFiles.h"
 
+// A name (or prefix) that Generate refuses with its box, before any dialog;
+// "Save Setting" refuses it only when the project name is empty, and
+// otherwise goes on to its settings dialog (left unanswered here).
+inline void ExpectRefusedByGenerateOnly(SeamRecorder& seam, TButton* generate, TButton* save, bool emptyName,
+                                        const std::string& message)
+{
+    seam.boxes.clear();
+    seam.dialogs.clear();
+    UserClick(generate);
+    EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{message});
+    EXPECT_TRUE(seam.dialogs.empty());
+    seam.boxes.clear();
+    seam.dialogs.clear();
+    UserClick(save);
+    EXPECT_EQ(seam.ErrorTexts(), emptyName ? std::vector<std::string>{message} : std::vector<std::string>{});
+    EXPECT_EQ(seam.dialogs.size(), emptyName ? 0u : 1u);
+}
+
 // The executable lies in a temporary folder (where default.cfg and the
 // generated projects go) on a 1280 x 1024 screen; a fixture that derives
 // makes the main form when its forms need it.

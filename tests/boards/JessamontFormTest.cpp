@@ -368,19 +368,8 @@ TEST(CycloneVKitForms, NamesAreCheckedBeforeSavingAndGenerating)
                 UserType(form->EditProjectName, c.project);
                 UserPick(combo, c.card);
                 UserType(prefix, c.prefix);
-                seam.boxes.clear();
-                seam.dialogs.clear();
-                UserClick(form->ButtonGen);
-                EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{c.message}) << c.project << c.prefix;
-                EXPECT_TRUE(seam.dialogs.empty());
-                // A settings file keeps such names; only an empty name is refused.
-                const bool empty = *c.project == 0;
-                seam.boxes.clear();
-                UserClick(form->ButtonSave);
-                EXPECT_EQ(seam.ErrorTexts(),
-                          empty ? std::vector<std::string>{c.message} : std::vector<std::string>{})
-                    << c.project << c.prefix;
-                EXPECT_EQ(seam.dialogs.size(), empty ? 0u : 1u);
+                SCOPED_TRACE(std::string(c.project) + " " + c.prefix);
+                ExpectRefusedByGenerateOnly(seam, form->ButtonGen, form->ButtonSave, *c.project == 0, c.message);
             }
             UserType(form->EditProjectName, std::string(200, 'N'));
             EXPECT_EQ(form->EditProjectName->Text().size(), 127u);

@@ -531,18 +531,8 @@ TEST_F(StratixForms, NamesAreCheckedBeforeSavingAndGenerating)
         UserType(form->EditProjectName, c.project);
         UserPick(form->ComboBoxHSMC_A, c.card);
         UserType(form->EditHSMC_A, c.prefix);
-        seam.boxes.clear();
-        seam.dialogs.clear();
-        UserClick(form->ButtonGen);
-        EXPECT_EQ(seam.ErrorTexts(), std::vector<std::string>{c.message}) << c.project << c.prefix;
-        EXPECT_TRUE(seam.dialogs.empty());
-        // A settings file keeps such names; only an empty name is refused.
-        const bool empty = *c.project == 0;
-        seam.boxes.clear();
-        UserClick(form->ButtonSave);
-        EXPECT_EQ(seam.ErrorTexts(), empty ? std::vector<std::string>{c.message} : std::vector<std::string>{})
-            << c.project << c.prefix;
-        EXPECT_EQ(seam.dialogs.size(), empty ? 0u : 1u);
+        SCOPED_TRACE(std::string(c.project) + " " + c.prefix);
+        ExpectRefusedByGenerateOnly(seam, form->ButtonGen, form->ButtonSave, *c.project == 0, c.message);
     }
     EXPECT_FALSE(std::filesystem::exists(folder.Path() + "CodeGenerated"));
     // A prefix without a card is not used, so not checked.
