@@ -5,7 +5,6 @@
 #include "boards/arria10/ConfigFallowmere.h"
 #include "boards/arria10/CONFIG_FALLOWMERE.h"
 #include "boards/arria10/FallowmereParts.h"
-#include "boards/arria10/OutlinePens.h"
 
 namespace {
 
@@ -72,7 +71,7 @@ TFormSpec FallowmereLayout()
 {
     TFormSpec spec = TSi5340FormBase::Layout(Board());
     // Outlines of width 2, dotted over the clock, the temperature sensor and the power monitor.
-    SetOutlinePens(spec, 2, {"ShapeOSC", "ShapeTemp", "ShapePower"});
+    SetOutlinePens(spec.Controls, 2, {"ShapeOSC", "ShapeTemp", "ShapePower"});
     return spec;
 }
 

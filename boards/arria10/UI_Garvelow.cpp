@@ -5,7 +5,6 @@
 #include "boards/arria10/ConfigFallowmere.h"
 #include "boards/arria10/CONFIG_GARVELOW.h"
 #include "boards/arria10/GarvelowParts.h"
-#include "boards/arria10/OutlinePens.h"
 
 namespace {
 
@@ -73,7 +72,7 @@ TFormSpec GarvelowLayout()
 {
     TFormSpec spec = TSi5340FormBase::Layout(Board());
     // Dotted outlines over the clock, the temperature sensor and the power monitor.
-    SetOutlinePens(spec, 0, {"ShapeOSC", "ShapeTemp", "ShapePower"});
+    SetOutlinePens(spec.Controls, 0, {"ShapeOSC", "ShapeTemp", "ShapePower"});
     return spec;
 }
 

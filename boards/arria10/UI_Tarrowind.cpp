@@ -1,7 +1,6 @@
 #include "boards/arria10/UI_Tarrowind.h"
 
 #include <iterator>
-#include <string_view>
 
 #include "boards/arria10/CONFIG_TARROWIND.h"
 #include "boards/frame/ConfigSi5340.h"
@@ -56,9 +55,7 @@ TFormSpec TarrowindLayout()
     TFormSpec spec = TSi5340FormBase::Layout(Board());
     auto& c = spec.Controls;
     // The two DDR3 boxes tell the modules' size and rate on hover.
-    for (TControlSpec& control : c)
-        if (control.Name == std::string_view(kSocketBoxes[0]) || control.Name == std::string_view(kSocketBoxes[1]))
-            control.Hint = "Up to 4GB, 800 data rate";
+    for (const char* box : kSocketBoxes) LayoutControl(c, box).Hint = "Up to 4GB, 800 data rate";
     // The maker's logo beside "Change Main Board", above the board panel.
     c.push_back({.Kind = TControlKind::Image, .Name = "ImageKalvora", .Left = 224, .Top = 2, .Width = 200,
                  .Height = 40, .Picture = "KALVORA_LOGO_BITMAP"});

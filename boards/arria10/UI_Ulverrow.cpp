@@ -4,7 +4,6 @@
 
 #include "boards/arria10/CONFIG_ULVERROW.h"
 #include "boards/arria10/UlverrowParts.h"
-#include "boards/arria10/OutlinePens.h"
 
 namespace {
 
@@ -48,7 +47,7 @@ TFormSpec UlverrowLayout()
 {
     TFormSpec spec = TSi5340FormBase::Layout(Board());
     // Dotted outlines over the clock, the temperature sensor, the power monitor and the Si5340B.
-    SetOutlinePens(spec, 0, {"ShapeOSC", "ShapeTemp", "ShapePower", "ShapeSi5340B"});
+    SetOutlinePens(spec.Controls, 0, {"ShapeOSC", "ShapeTemp", "ShapePower", "ShapeSi5340B"});
     return spec;
 }
 

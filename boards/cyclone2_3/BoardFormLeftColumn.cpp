@@ -12,14 +12,6 @@ constexpr int kColumnWidth = 416;
 constexpr int kLogoWidth = 200, kLogoHeight = 40;
 constexpr int kButtonGap = 8;
 
-TControlSpec& Named(std::vector<TControlSpec>& controls, const char* name)
-{
-    auto it = std::find_if(controls.begin(), controls.end(),
-                           [name](const TControlSpec& c) { return std::strcmp(c.Name, name) == 0; });
-    PL_ASSERT(it != controls.end());
-    return *it;
-}
-
 TControlSpec Logo(const char* name, const char* picture, const char* parent, int left, int top)
 {
     return {.Kind = TControlKind::Image, .Name = name, .Parent = parent, .Left = left, .Top = top,
@@ -39,26 +31,26 @@ TFormSpec LeftColumnFormSpec(const TFrameLayout& layout, TLeftColumn column)
 {
     TFormSpec spec = FrameFormSpec(layout);
     auto& c = spec.Controls;
-    PL_ASSERT(Named(c, "PanelBoard").Width == kColumnWidth);
+    PL_ASSERT(LayoutControl(c, "PanelBoard").Width == kColumnWidth);
     switch (column) {
     case TLeftColumn::ButtonPanel: break;
     case TLeftColumn::LogosButtonPanel: {
-        TControlSpec& change = Named(c, "ButtonMainBoardSelect");
+        TControlSpec& change = LayoutControl(c, "ButtonMainBoardSelect");
         change.Top = 8 + kLogoHeight + kButtonGap;
         change.Width = kColumnWidth;
-        Named(c, "PanelBoard").Top = change.Top + change.Height + kButtonGap;
+        LayoutControl(c, "PanelBoard").Top = change.Top + change.Height + kButtonGap;
         AddLogos(c, nullptr, 8, 8);
         break;
     }
     case TLeftColumn::PanelWithAll: {
         // The button moves into the panel (after it: parents come first).
-        TControlSpec change = Named(c, "ButtonMainBoardSelect");
+        TControlSpec change = LayoutControl(c, "ButtonMainBoardSelect");
         std::erase_if(c, [](const TControlSpec& s) { return std::strcmp(s.Name, "ButtonMainBoardSelect") == 0; });
-        TControlSpec& panel = Named(c, "PanelBoard");
+        TControlSpec& panel = LayoutControl(c, "PanelBoard");
         panel.Top = 8;
         const int logosTop = kFramePictureTop + layout.PictureHeight + kButtonGap;
         panel.Height = logosTop + kLogoHeight + kButtonGap;
-        TControlSpec& title = Named(c, "LabelBoardName");
+        TControlSpec& title = LayoutControl(c, "LabelBoardName");
         change.Parent = "PanelBoard";
         change.Left = kColumnWidth - 8 - change.Width;
         change.Top = title.Top - 4;
@@ -74,7 +66,7 @@ TFormSpec LeftColumnFormSpec(const TFrameLayout& layout, TLeftColumn column)
     constexpr int kWidth = (kColumnWidth - 3 * kGap) / 4;
     int left = 8;
     for (const char* name : buttons) {
-        TControlSpec& button = Named(c, name);
+        TControlSpec& button = LayoutControl(c, name);
         button.Left = left;
         button.Width = kWidth;
         left += kWidth + kGap;

@@ -36,8 +36,7 @@ TFormSpec MarlowenLayout()
     TFormSpec spec = LeftColumnFormSpec(kLayout, TLeftColumn::PanelWithAll);
     auto& c = spec.Controls;
     // The outlines over the board picture: yellow, 4 pixels wide, no fill.
-    for (TControlSpec& control : c)
-        if (control.Kind == TControlKind::Shape) control.PenWidth = kOutlineWidth;
+    SetOutlinePens(c, kOutlineWidth);
     AddSettingsGroup(c, kColumnGroupLeft, 8, kGroupWidth, ColumnGroupHeight(kLayout),
                      {
                          {"CheckBoxOSC", "CLOCK", "CheckBoxLED", "LED x 4"},

@@ -106,12 +106,11 @@ TFormSpec OrmsgillLayout(TOrmsgillLayout kind)
     AddFlagBoxGrid(c, config, 12, 54, 3, FlagBoxes(kBoxes, kind));
     // Hints: the USB chip's kind, shown on hover; on Ormsgill what the DDR2
     // sockets take, kept with the boxes but not shown.
-    for (TControlSpec& control : c) {
-        const std::string name = control.Name;
-        if (name == "CheckBoxUsbOTG") control.Hint = "High-Speed USB FIFO";
-        if (!pellowind && (name == "CheckBoxDDR2_0" || name == "CheckBoxDDR2_1")) {
-            control.Hint = "Up to 4GB, 800 data rate";
-            control.ShowHint = false;
+    LayoutControl(c, "CheckBoxUsbOTG").Hint = "High-Speed USB FIFO";
+    if (!pellowind) {
+        for (const char* box : {"CheckBoxDDR2_0", "CheckBoxDDR2_1"}) {
+            LayoutControl(c, box).Hint = "Up to 4GB, 800 data rate";
+            LayoutControl(c, box).ShowHint = false;
         }
     }
 

@@ -11,8 +11,9 @@
 
 namespace {
 
+// The form keeps the default button face, not the frame's colour.
 const TBoardFormRow kRow = {.FolderWord = "Pelverton", .LoadFailureBox = true, .SuccessBox = false,
-                            .PostsBoardChange = true, .GeneratesFromHeld = true};
+                            .PostsBoardChange = true, .GeneratesFromHeld = true, .FrameColor = false};
 
 // The node flags 128 .. 147: the check boxes and their outlines.
 const std::vector<TFlagBox> kBoxes = {
@@ -58,8 +59,7 @@ TFormSpec PelvertonLayout()
     c.push_back(FrameEdit("EditProjectName", group, 150, 80, 200));
     AddFlagBoxGrid(c, group, 12, 114, 3, kBoxes);
     // The USB chip's kind is said on hover.
-    for (TControlSpec& control : c)
-        if (std::string(control.Name) == "CheckBoxUSB") control.Hint = "High-Speed USB FIFO";
+    LayoutControl(c, "CheckBoxUSB").Hint = "High-Speed USB FIFO";
 
     const char* hsmc = "GroupBoxHsmc";
     c.push_back({.Kind = TControlKind::GroupBox, .Name = hsmc, .Left = 492, .Top = 288, .Width = 508, .Height = 296,
@@ -97,9 +97,6 @@ TFormPelverton::TFormPelverton(TForm* owner) : TFrameBoardFormOf<PELVERTON_CONFI
     m_BoardType = {ComboBoxBoard, 0, 0};
     m_CurrentNode = 0;
     InitialiseSettings({EditHSMC[0], EditHSMC[1], EditHSMC[2], EditHSMC[3]});
-    // The form keeps the default button-face colour of its layout, not the
-    // colour the other board forms take.
-    SetColor(clDefault);
 }
 
 void TFormPelverton::SetDefaults(PELVERTON_CONFIG& config)

@@ -6,7 +6,6 @@
 
 #include "boards/cyclone5_stratix5/CONFIG_COLVENNA.h"
 #include "boards/cyclone5_stratix5/ColvennaParts.h"
-#include "boards/cyclone5_stratix5/LayoutHints.h"
 #include "boards/frame/ConfigFrame.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
@@ -167,7 +166,7 @@ TFormSpec ColvennaLayout()
     TControlSpec board = FrameComboBox("ComboBoxBoard", "GroupBoxConfig", 110, 56 + 24 * 9 + 4, 258, nullptr);
     board.DropDownCount = static_cast<int>(std::size(kBoardTypes));
     c.push_back(board);
-    GiveHint(c, "CheckBoxDDR3", "Up to 4GB, 1066 data rate");
+    LayoutControl(c, "CheckBoxDDR3").Hint = "Up to 4GB, 1066 data rate";
 
     AddPllGroup(c, "GroupBoxLmk04906", "LMK04096B PLL", 480, 348, 380, kLmk04906Combos, LMK04906_OUTPUTS);
     AddPllGroup(c, "GroupBoxCdcm6208", "CDCM6208 Programmable PLL", 868, 8, 394, kCdcm6208Combos,

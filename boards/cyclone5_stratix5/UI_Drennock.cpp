@@ -6,7 +6,6 @@
 #include "boards/cyclone5_stratix5/ClockChipItems.h"
 #include "boards/cyclone5_stratix5/CONFIG_DRENNOCK.h"
 #include "boards/cyclone5_stratix5/DrennockParts.h"
-#include "boards/cyclone5_stratix5/LayoutHints.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
 
@@ -54,7 +53,7 @@ TFormSpec DrennockLayout()
                          {"CheckBoxSfpA", "SFP+ A", "CheckBoxSfpB", "SFP+ B"},
                          {"CheckBoxSata", "SATA Host", "CheckBoxPCIe", "PCIe x 8 "},
                      });
-    for (const char* ddr3 : {"CheckBoxDDR3_0", "CheckBoxDDR3_1"}) GiveHint(c, ddr3, "Up to 4GB, 800 data rate");
+    for (const char* ddr3 : {"CheckBoxDDR3_0", "CheckBoxDDR3_1"}) LayoutControl(c, ddr3).Hint = "Up to 4GB, 800 data rate";
     AddChoiceGroup(c, "GroupBoxOscillator", "Programmable Oscillator", 8, 418, 464,
                    {{"Si570",
                      "LabelSi570",

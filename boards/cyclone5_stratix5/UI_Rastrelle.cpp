@@ -6,7 +6,6 @@
 
 #include "boards/cyclone5_stratix5/ClockChipItems.h"
 #include "boards/cyclone5_stratix5/CONFIG_RASTRELLE.h"
-#include "boards/cyclone5_stratix5/LayoutHints.h"
 #include "boards/cyclone5_stratix5/RastrelleParts.h"
 #include "model/Text.h"
 #include "platform/Seam.h"
@@ -66,7 +65,7 @@ TFormSpec RastrelleLayout()
                          {"CheckBoxSata_2", "Sata Device 0", "CheckBoxSata_3", "Sata Device 1"},
                          {"CheckBoxPCIe", "PCIe", nullptr, nullptr},
                      });
-    for (const char* ddr3 : {"CheckBoxDDR3_0", "CheckBoxDDR3_1"}) GiveHint(c, ddr3, "Up to 4GB, 800 data rate");
+    for (const char* ddr3 : {"CheckBoxDDR3_0", "CheckBoxDDR3_1"}) LayoutControl(c, ddr3).Hint = "Up to 4GB, 800 data rate";
 
     AddChoiceGroup(
         c, "GroupBoxOscillator", "Programmable Oscillator", 8, 418, 464,

@@ -1,6 +1,7 @@
 #include "boards/frame/BoardFormFrame.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "boards/frame/BoardFormLayout.h"
 #include "model/Names.h"
@@ -51,7 +52,7 @@ void TFrameBoardForm::InitialiseSettings(std::initializer_list<TEdit*> prefixEdi
     ButtonSave = Find<TButton>("ButtonSave");
     ButtonGen = Find<TButton>("ButtonGen");
     ButtonExit = Find<TButton>("ButtonExit");
-    SetColor(kFormColor);
+    if (m_Row.FrameColor) SetColor(kFormColor);
     EditProjectName->SetMaxLength(kMaxNameLength);
     for (TEdit* edit : prefixEdits) edit->SetMaxLength(kMaxNameLength);
     FillCardCombos();
@@ -226,6 +227,23 @@ void TChoiceCombo::Update(bool enabled, int32_t forcedItem)
 {
     Combo->SetItemIndex(enabled ? Remembered : forcedItem);
     Combo->SetEnabled(enabled);
+}
+
+TControlSpec& LayoutControl(std::vector<TControlSpec>& controls, const char* name)
+{
+    auto it = std::find_if(controls.begin(), controls.end(),
+                           [name](const TControlSpec& control) { return std::strcmp(control.Name, name) == 0; });
+    if (it == controls.end()) seam::FailInvariant((std::string("control ") + name + " in the layout").c_str(), __FILE__, __LINE__);
+    return *it;
+}
+
+void SetOutlinePens(std::vector<TControlSpec>& controls, int width, std::initializer_list<const char*> dotted)
+{
+    for (TControlSpec& control : controls) {
+        if (control.Kind != TControlKind::Shape) continue;
+        if (width > 0) control.PenWidth = width;
+    }
+    for (const char* name : dotted) LayoutControl(controls, name).PenStyle = psDot;
 }
 
 TControlSpec FrameButton(const char* name, int left, int top, int width, const char* caption, const char* onClick)

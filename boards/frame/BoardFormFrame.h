@@ -106,6 +106,7 @@ struct TBoardFormRow {
     bool PostsBoardChange;      // "Change Main Board" posts WM_MAINBOARD_SELECT
     bool GeneratesFromHeld;     // Generate fills the held record, else a zeroed record of its own
     bool UsesDefaultFile = true;  // default.cfg read at creation and written when the form goes away
+    bool FrameColor = true;       // the frame's form colour, else the default button face
 };
 
 class TFrameBoardForm : public TBoardForm {
@@ -306,6 +307,13 @@ private:
 };
 
 // Layout pieces of the frame's forms.
+
+// The control of a layout by name; a name the layout lacks is a programming
+// error.
+TControlSpec& LayoutControl(std::vector<TControlSpec>& controls, const char* name);
+// The pens of a layout's outlines (shapes): one width for all of them (0:
+// each keeps its own), and the named ones dotted.
+void SetOutlinePens(std::vector<TControlSpec>& controls, int width, std::initializer_list<const char*> dotted = {});
 TControlSpec FrameButton(const char* name, int left, int top, int width, const char* caption, const char* onClick);
 TControlSpec FrameCheckBox(const char* name, const char* parent, int left, int top, int width, const char* caption);
 TControlSpec FrameLabel(const char* name, const char* parent, int left, int top, int width, const char* caption,
