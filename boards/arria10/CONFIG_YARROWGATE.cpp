@@ -17,20 +17,23 @@ const TDevice kDevice = {.Family = "Arria 10", .PinCount = 1517, .Package = "", 
 constexpr int kDecimals = 5;
 constexpr double kDdr4RefClkMHz = 266.667;
 
-// The positions of the DDR4 SODIMM socket without an FPGA pin. The located
-// ones are the positions of the modules the socket takes (the DDR4 module
-// with its check bits and the QDR-II+ module) up to position 256; the
-// board's data give the balls of 3, 4, 7, 8 and 256 only.
+// The 124 positions of the DDR4 SODIMM socket without an FPGA pin. The 136
+// located ones are the positions of the modules the socket takes (the DDR4
+// module with its check bits and the QDR-II+ module) up to position 256, but
+// for the single-rank module's second clock pair CK1 / CK1_n (138, 140) and
+// its AC_R[0] and AC_R[3] (157, 110): the socket serves one rank, and the
+// QDR-II+ module has no signal there. The board's data give the balls of 3,
+// 4, 7, 8 and 256 only.
 std::vector<TPositionRange> SocketPositionsWithoutPin()
 {
     return {{1, 2},     {5, 6},     {9, 10},    {14, 15},   {18, 19},   {22, 23},   {26, 27},   {30, 31},
             {35, 36},   {39, 40},   {43, 44},   {47, 48},   {51, 52},   {56, 57},   {60, 61},   {64, 65},
             {68, 69},   {72, 73},   {77, 78},   {81, 82},   {85, 86},   {89, 90},   {93, 94},   {98, 99},
-            {102, 103}, {106, 107}, {111, 112}, {117, 118}, {123, 124}, {129, 130}, {135, 136}, {141, 142},
-            {147, 148}, {153, 154}, {159, 161}, {163, 164}, {167, 168}, {171, 172}, {175, 176}, {180, 181},
-            {184, 185}, {188, 189}, {192, 193}, {196, 197}, {201, 202}, {205, 206}, {209, 210}, {213, 214},
-            {217, 218}, {222, 223}, {226, 227}, {230, 231}, {234, 235}, {238, 239}, {243, 244}, {247, 248},
-            {251, 252}, {255, 255}, {257, 260}};
+            {102, 103}, {106, 107}, {110, 112}, {117, 118}, {123, 124}, {129, 130}, {135, 136}, {138, 138},
+            {140, 142}, {147, 148}, {153, 154}, {157, 157}, {159, 161}, {163, 164}, {167, 168}, {171, 172},
+            {175, 176}, {180, 181}, {184, 185}, {188, 189}, {192, 193}, {196, 197}, {201, 202}, {205, 206},
+            {209, 210}, {213, 214}, {217, 218}, {222, 223}, {226, 227}, {230, 231}, {234, 235}, {238, 239},
+            {243, 244}, {247, 248}, {251, 252}, {255, 255}, {257, 260}};
 }
 
 // The 184 positions of the FMC connector without an FPGA pin; the 216
