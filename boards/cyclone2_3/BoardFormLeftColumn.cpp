@@ -42,21 +42,25 @@ TFormSpec LeftColumnFormSpec(const TFrameLayout& layout, TLeftColumn column)
         AddLogos(c, nullptr, 8, 8);
         break;
     }
+    case TLeftColumn::PanelWithButton:
     case TLeftColumn::PanelWithAll: {
-        // The button moves into the panel (after it: parents come first).
+        // The button moves into the panel, beside the title (after the
+        // panel: parents come first).
         TControlSpec change = LayoutControl(c, "ButtonMainBoardSelect");
         std::erase_if(c, [](const TControlSpec& s) { return std::strcmp(s.Name, "ButtonMainBoardSelect") == 0; });
         TControlSpec& panel = LayoutControl(c, "PanelBoard");
         panel.Top = 8;
-        const int logosTop = kFramePictureTop + layout.PictureHeight + kButtonGap;
-        panel.Height = logosTop + kLogoHeight + kButtonGap;
         TControlSpec& title = LayoutControl(c, "LabelBoardName");
         change.Parent = "PanelBoard";
         change.Left = kColumnWidth - 8 - change.Width;
         change.Top = title.Top - 4;
         title.Width = change.Left - title.Left - kButtonGap;
         c.push_back(change);
-        AddLogos(c, "PanelBoard", 8, logosTop);
+        if (column == TLeftColumn::PanelWithAll) {
+            const int logosTop = kFramePictureTop + layout.PictureHeight + kButtonGap;
+            panel.Height = logosTop + kLogoHeight + kButtonGap;
+            AddLogos(c, "PanelBoard", 8, logosTop);
+        }
         break;
     }
     }

@@ -1,18 +1,20 @@
 // The left column of the Nethercoy, Norvelle, Osterlin and Marlowen forms:
 // the board panel (a 400-pixel picture, so the column is 416 wide), "Change
-// Main Board", the logos where the board has them, and the row of Load, Save,
-// Generate and Exit at the bottom; the group box "System Configuration"
-// stands right of it.
+// Main Board" above it or inside it, the logos where the board has them, and
+// the row of Load, Save, Generate and Exit at the bottom; the group box
+// "System Configuration" stands right of it.
 #pragma once
 
 #include "boards/frame/BoardFormFrame.h"
 
 // What the column holds above the row of buttons, from the top.
 enum class TLeftColumn {
-    ButtonPanel,       // "Change Main Board", the panel (Norvelle, Osterlin)
+    ButtonPanel,       // "Change Main Board", the panel (Norvelle)
     LogosButtonPanel,  // the two logos, "Change Main Board", the panel (Nethercoy)
     // The panel alone, holding the title with "Change Main Board" beside
-    // it, the picture and under it the two logos (Marlowen).
+    // it and the picture (Osterlin).
+    PanelWithButton,
+    // The same panel, with the two logos under the picture (Marlowen).
     PanelWithAll,
 };
 

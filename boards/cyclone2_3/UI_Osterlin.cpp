@@ -38,7 +38,7 @@ const char* const kInertBoxes[] = {"CheckBox2", "CheckBoxProgSoc", "CheckBox6"};
 
 TFormSpec OsterlinLayout()
 {
-    TFormSpec spec = LeftColumnFormSpec(kLayout, TLeftColumn::ButtonPanel);
+    TFormSpec spec = LeftColumnFormSpec(kLayout, TLeftColumn::PanelWithButton);
     auto& c = spec.Controls;
     const char* group = "GroupBoxConfig";
     AddSettingsGroup(c, kColumnGroupLeft, 8, kGroupWidth, ColumnGroupHeight(kLayout),

@@ -3,7 +3,6 @@
 // settings files, the VCCIO indicator and the generated files are checked.
 #include <functional>
 
-#include "app/UI_Selector.h"
 #include "boards/cyclone4_stratix4/BrackwellParts.h"
 #include "boards/cyclone4_stratix4/UI_Brackwell.h"
 #include "model/Names.h"
@@ -665,15 +664,7 @@ TEST_F(BrackwellForm, BoardTypeDefaultCfgAndTheBoardChange)
     EXPECT_EQ(form->ComboBoxBoard->ItemIndex(), 1);
 
     // "Change Main Board" asks the main form for the board selector.
-    bool shown = false;
-    WhenModalShows([&](TForm& shownForm) {
-        auto* selector = dynamic_cast<TFormBoardSelector*>(&shownForm);
-        shown = selector != nullptr;
-        if (selector) UserClick(selector->ButtonCancel);
-    });
-    UserClick(form->ButtonMainBoardSelect);
-    DeliverPostedMessages();
-    EXPECT_TRUE(shown);
+    EXPECT_TRUE(BoardChangeShowsTheSelector(form->ButtonMainBoardSelect));
     EXPECT_EQ(main->BoardForm(), form);
 }
 

@@ -11,7 +11,6 @@
 #include <array>
 #include <functional>
 
-#include "app/UI_Selector.h"
 #include "boards/cyclone4_stratix4/UI_Bristane.h"
 #include "boards/cyclone4_stratix4/UI_Kestleford.h"
 #include "boards/cyclone4_stratix4/UI_Ormsgill.h"
@@ -90,17 +89,7 @@ TEST_F(Cyclone4Forms, RowsButtonsBoardChangeAndDefaultCfg)
 
         // "Change Main Board" brings up the board selector; cancelled, the
         // form stays.
-        bool failed = false, shown = false;
-        WhenModalShows(
-            [&shown](TForm& selector) {
-                shown = dynamic_cast<TFormBoardSelector*>(&selector) != nullptr;
-                selector.Close();
-            },
-            &failed);
-        UserClick(form->ButtonMainBoardSelect);
-        DeliverPostedMessages();
-        EXPECT_TRUE(shown);
-        EXPECT_FALSE(failed);
+        EXPECT_TRUE(BoardChangeShowsTheSelector(form->ButtonMainBoardSelect));
         EXPECT_EQ(main->BoardForm(), form);
 
         // The form goes away with the main form and writes its settings.

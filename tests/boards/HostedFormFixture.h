@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/UI_Selector.h"
 #include "app/UnitMain.h"
 #include "boards/frame/BoardFormFrame.h"
 #include "platform/FormsTesting.h"
@@ -35,6 +36,24 @@ inline void ExpectRefusedByGenerateOnly(SeamRecorder& seam, TButton* generate, T
     UserClick(save);
     EXPECT_EQ(seam.ErrorTexts(), emptyName ? std::vector<std::string>{message} : std::vector<std::string>{});
     EXPECT_EQ(seam.dialogs.size(), emptyName ? 0u : 1u);
+}
+
+// Clicks a form's "Change Main Board" and delivers what it posts; true when
+// the board selector came up. The selector is cancelled, so the form stays.
+inline bool BoardChangeShowsTheSelector(TButton* change)
+{
+    bool shown = false, failed = false;
+    WhenModalShows(
+        [&shown](TForm& form) {
+            auto* selector = dynamic_cast<TFormBoardSelector*>(&form);
+            shown = selector != nullptr;
+            if (selector) UserClick(selector->ButtonCancel);
+        },
+        &failed);
+    UserClick(change);
+    DeliverPostedMessages();
+    EXPECT_FALSE(failed);
+    return shown;
 }
 
 // The executable lies in a temporary folder (where default.cfg and the

@@ -65,6 +65,29 @@ TEST_F(OsterlinForm, AlwaysOpensOnItsDefaults)
     EXPECT_FALSE(form->m_Groups.Box(5)->Checked());
 }
 
+// "Change Main Board" sits in the board panel, beside the title, and brings
+// up the board selector; cancelled, the form stays.
+TEST_F(OsterlinForm, TheBoardChangeInsideThePanelOpensTheSelector)
+{
+    auto* form = Open();
+    const TControl* panel = form->FindControl("PanelBoard");
+    auto* change = form->Find<TButton>("ButtonMainBoardSelect");
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(change->Caption(), "Change Main Board");
+    const TControl* title = form->FindControl("LabelBoardName");
+    for (const char* name : {"ButtonMainBoardSelect", "LabelBoardName", "ImageBoard"}) {
+        const TControl* control = form->FindControl(name);
+        EXPECT_EQ(control->Parent(), panel) << name;
+        EXPECT_TRUE(control->Visible()) << name;
+        EXPECT_LE(control->Left() + control->Width(), panel->Width()) << name;
+        EXPECT_LE(control->Top() + control->Height(), panel->Height()) << name;
+    }
+    EXPECT_LE(title->Left() + title->Width(), change->Left());
+
+    EXPECT_TRUE(BoardChangeShowsTheSelector(change));
+    EXPECT_EQ(main->BoardForm(), form);
+}
+
 TEST_F(OsterlinForm, GroupsOfTheProject)
 {
     auto* form = Open();
