@@ -75,35 +75,119 @@ std::vector<TFlagBox> FlagBoxes(const std::vector<TBox>& table, TOrmsgillLayout 
     return boxes;
 }
 
+// Where a layout puts its groups. Ormsgill's stand right of the picture,
+// the buttons in one row under both. Pellowind's narrower and taller form
+// puts "Programmable PLL" under the picture and the buttons in two rows below
+// it; the configuration, with the board type under the project name and the
+// boxes in two columns, and the two connector groups fill the right column.
+struct TGroupPlace {
+    int Left, Top, Width, Height;
+};
+struct TOrmsgillPlaces {
+    int ClientWidth, ClientHeight;
+    int PictureWidth, PictureHeight;
+    TGroupPlace Config;
+    bool BoardTypeBelow;  // the board type under the project name, not beside it
+    int BoxesTop, BoxColumns;
+    TGroupPlace Gpio, Hsmc, Pll;
+    bool ButtonsInColumn;  // the buttons in two rows as wide as the picture's panel
+};
+
+constexpr TOrmsgillPlaces kOrmsgillPlaces = {
+    .ClientWidth = 1008,
+    .ClientHeight = 676,
+    .PictureWidth = ORMSGILL_PHOTO_WIDTH,
+    .PictureHeight = ORMSGILL_PHOTO_HEIGHT,
+    .Config = {492, 8, 508, 292},
+    .BoardTypeBelow = false,
+    .BoxesTop = 54,
+    .BoxColumns = 3,
+    .Gpio = {492, 304, 508, 160},
+    .Hsmc = {492, 468, 508, 160},
+    .Pll = {8, 424, 476, 116},
+    .ButtonsInColumn = false,
+};
+
+constexpr TOrmsgillPlaces kPellowindPlaces = {
+    .ClientWidth = 833,
+    .ClientHeight = 742,
+    .PictureWidth = PELLOWIND_PHOTO_WIDTH,
+    .PictureHeight = PELLOWIND_PHOTO_HEIGHT,
+    .Config = {432, 8, 393, 394},
+    .BoardTypeBelow = true,
+    .BoxesTop = 80,
+    .BoxColumns = 2,
+    .Gpio = {432, 408, 393, 160},
+    .Hsmc = {432, 574, 393, 160},
+    .Pll = {8, 424, 416, 116},
+    .ButtonsInColumn = true,
+};
+
+void AddGroupBox(std::vector<TControlSpec>& c, const char* name, const TGroupPlace& place, const char* caption)
+{
+    c.push_back({.Kind = TControlKind::GroupBox, .Name = name, .Left = place.Left, .Top = place.Top,
+                 .Width = place.Width, .Height = place.Height, .Caption = caption});
+}
+
+// The frame's row of buttons rearranged into two rows as wide as the board
+// panel: "Default Setting", "Load Setting...", "Save Setting..." over
+// "Generate..." and "Exit".
+void PutButtonsUnderPanel(std::vector<TControlSpec>& c)
+{
+    constexpr int kGap = 6;
+    const TControlSpec& panel = LayoutControl(c, "PanelBoard");
+    const int left = panel.Left, width = panel.Width;
+    const int bottom = LayoutControl(c, "ButtonExit").Top;
+    const int top = bottom - LayoutControl(c, "ButtonExit").Height - kGap;
+    const std::vector<std::vector<const char*>> rows = {{"ButtonDefaultSetting", "ButtonLoad", "ButtonSave"},
+                                                        {"ButtonGen", "ButtonExit"}};
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const int count = static_cast<int>(rows[r].size());
+        const int buttonWidth = (width - (count - 1) * kGap) / count;
+        for (int i = 0; i < count; ++i) {
+            TControlSpec& button = LayoutControl(c, rows[r][static_cast<std::size_t>(i)]);
+            button.Left = left + i * (buttonWidth + kGap);
+            button.Top = r == 0 ? top : bottom;
+            button.Width = buttonWidth;
+        }
+    }
+}
+
 }  // namespace
 
 TFormSpec OrmsgillLayout(TOrmsgillLayout kind)
 {
     const bool pellowind = kind == TOrmsgillLayout::Pellowind;
+    const TOrmsgillPlaces& at = pellowind ? kPellowindPlaces : kOrmsgillPlaces;
     TFormSpec spec = FrameFormSpec(
         {.Name = pellowind ? "TFORMPELLOWIND" : "TFORMORMSGILL",
          .Caption = pellowind ? "Kalvora Pellowind Pinloom V0.1" : "Kalvora - Ormsgill Pinloom V 1.1.2",
          .Title = pellowind ? "Pellowind" : "Ormsgill",
          .Picture = pellowind ? "PELLOWIND_PHOTO_BITMAP" : "ORMSGILL_PHOTO_BITMAP",
-         .PictureWidth = ORMSGILL_PHOTO_WIDTH,
-         .PictureHeight = ORMSGILL_PHOTO_HEIGHT,
+         .PictureWidth = at.PictureWidth,
+         .PictureHeight = at.PictureHeight,
          .Parts = pellowind ? kPellowindParts : kOrmsgillParts,
          .PartCount = pellowind ? std::size(kPellowindParts) : std::size(kOrmsgillParts),
          .Captions = TButtonCaptions::Dots,
          .DefaultSetting = true,
-         .ClientWidth = 1008,
-         .ClientHeight = 676,
+         .ClientWidth = at.ClientWidth,
+         .ClientHeight = at.ClientHeight,
          .ExitIsDefault = true});
     auto& c = spec.Controls;
+    if (at.ButtonsInColumn) PutButtonsUnderPanel(c);
 
     const char* config = "GroupBoxConfig";
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = config, .Left = 492, .Top = 8, .Width = 508, .Height = 292,
-                 .Caption = "System Configuration"});
+    AddGroupBox(c, config, at.Config, "System Configuration");
     c.push_back(FrameLabel("LabelProjectName", config, 12, 24, 90, "Project Name:"));
-    c.push_back(FrameEdit("EditProjectName", config, 104, 20, 150));
-    c.push_back(FrameLabel("LabelBoard", config, 266, 24, 80, "Board Type:"));
-    c.push_back(FrameComboBox("ComboBoxBoard", config, 346, 20, 150, "ComboBoxBoardChange"));
-    AddFlagBoxGrid(c, config, 12, 54, 3, FlagBoxes(kBoxes, kind));
+    // The board type beside the project name, or under it with its combo
+    // under the name's edit.
+    const int typeLeft = at.BoardTypeBelow ? 12 : 266;
+    const int typeTop = at.BoardTypeBelow ? 48 : 20;
+    const int typeComboLeft = at.BoardTypeBelow ? 104 : 346;
+    c.push_back(FrameEdit("EditProjectName", config, 104, 20, at.BoardTypeBelow ? at.Config.Width - 116 : 150));
+    c.push_back(FrameLabel("LabelBoard", config, typeLeft, typeTop + 4, 80, "Board Type:"));
+    c.push_back(FrameComboBox("ComboBoxBoard", config, typeComboLeft, typeTop, 150, "ComboBoxBoardChange"));
+    AddFlagBoxGrid(c, config, 12, at.BoxesTop, at.BoxColumns, FlagBoxes(kBoxes, kind));
     // Hints: the USB chip's kind, shown on hover; on Ormsgill what the DDR2
     // sockets take, kept with the boxes but not shown.
     LayoutControl(c, "CheckBoxUsbOTG").Hint = "High-Speed USB FIFO";
@@ -115,27 +199,24 @@ TFormSpec OrmsgillLayout(TOrmsgillLayout kind)
     }
 
     const char* gpio = "GroupBoxGpio";
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = gpio, .Left = 492, .Top = 304, .Width = 508, .Height = 160,
-                 .Caption = "GPIO Expansion"});
-    AddCardRow(c, gpio, 20, 508,
+    AddGroupBox(c, gpio, at.Gpio, "GPIO Expansion");
+    AddCardRow(c, gpio, 20, at.Gpio.Width,
                {"LabelGpio0", "GPIO-0 Header", "ComboBoxGpio0", "ComboBoxGpioChange", "LabelPrefixGpio0",
                 "EditPrefixGpio0", "ImageGpio0"});
-    AddCardRow(c, gpio, 88, 508,
+    AddCardRow(c, gpio, 88, at.Gpio.Width,
                {"LabelGpio1", "GPIO-1 Header", "ComboBoxGpio1", "ComboBoxGpioChange", "LabelPrefixGpio1",
                 "EditPrefixGpio1", "ImageGpio1"});
     const char* hsmc = "GroupBoxHsmc";
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = hsmc, .Left = 492, .Top = 468, .Width = 508, .Height = 160,
-                 .Caption = "HSMC Expansion"});
-    AddCardRow(c, hsmc, 20, 508,
+    AddGroupBox(c, hsmc, at.Hsmc, "HSMC Expansion");
+    AddCardRow(c, hsmc, 20, at.Hsmc.Width,
                {"LabelHsmcA", "HSMC-A (Transceiver x 4)", "ComboBoxHSMC_A", "ComboBoxHSMCChange", "LabelPrefixHsmcA",
                 "EditHSMC_A", "ImageHSMC_A"});
-    AddCardRow(c, hsmc, 88, 508,
+    AddCardRow(c, hsmc, 88, at.Hsmc.Width,
                {"LabelHsmcB", "HSMC-B (Transceiver x 8)", "ComboBoxHSMC_B", "ComboBoxHSMCChange", "LabelPrefixHsmcB",
                 "EditHSMC_B", "ImageHSMC_B"});
 
     const char* pll = "GroupBoxPll";
-    c.push_back({.Kind = TControlKind::GroupBox, .Name = pll, .Left = 8, .Top = 424, .Width = 476, .Height = 116,
-                 .Caption = "Programmable PLL"});
+    AddGroupBox(c, pll, at.Pll, "Programmable PLL");
     static const char* const kPll[3][4] = {
         {"LabelPllHsma", "HSMA_REFCLK:", "ComboBoxPLL_HSMA", "LabelPllHsmaMhz"},
         {"LabelPllHsmb", "HSMB_REFCLK:", "ComboBoxPLL_HSMB", "LabelPllHsmbMhz"},

@@ -22,12 +22,14 @@ namespace {
 
 constexpr int kAny = -1;  // a value the row does not check
 
-// A control's place in its parent and its size; control "" is the form's
-// client area (only its width and height count).
+// A control's place in its parent and its size, and the parent where the row
+// names one; control "" is the form's client area (only its width and height
+// count).
 struct TGeometryRow {
     uint8_t Board;
     const char* Control;
     int Left, Top, Width, Height;
+    const char* Parent = nullptr;  // nullptr: not checked
 };
 
 // The pixel height and weight of a control's font; control "" is the form's.
@@ -157,6 +159,7 @@ const std::vector<TGeometryRow>& GeometryRows()
         {MAINBOARD_VANTREMERE, "ImageFpgaLogo", kAny, kAny, kAny, kAny},
         // ---- Cyclone V and Stratix V boards ----
         // ---- Cyclone IV and Stratix IV boards ----
+        {MAINBOARD_PELLOWIND, "", kAny, kAny, 833, 742},
         // ---- Cyclone II, Cyclone III and Arria II boards ----
         {MAINBOARD_AVEMOR, "", kAny, kAny, 793, 469},
         {MAINBOARD_FENNICK, "", kAny, kAny, 793, 517},
@@ -166,6 +169,8 @@ const std::vector<TGeometryRow>& GeometryRows()
         {MAINBOARD_NORVELLE, "", kAny, kAny, 810, 475},
         {MAINBOARD_OSTERLIN, "", kAny, kAny, 806, 474},
         {MAINBOARD_MARLOWEN, "", kAny, kAny, 803, 468},
+        // "Change Main Board" inside the board panel.
+        {MAINBOARD_OSTERLIN, "ButtonMainBoardSelect", kAny, kAny, kAny, kAny, "PanelBoard"},
         // The card pictures beside the card combos: 80 by 80.
         {MAINBOARD_AVEMOR, "ImageGpio0", kAny, kAny, 80, 80},
         {MAINBOARD_AVEMOR, "ImageGpio1", kAny, kAny, 80, 80},
@@ -379,6 +384,10 @@ TEST_F(FormGeometryTest, ControlsLieWhereTheLayoutsPutThem)
             if (wanted[i] != kAny) {
                 EXPECT_EQ(values[i], wanted[i]) << names[i];
             }
+        }
+        if (row.Parent) {
+            ASSERT_NE(control->Parent(), nullptr);
+            EXPECT_EQ(control->Parent()->Name(), row.Parent);
         }
     }
 }

@@ -367,6 +367,9 @@ TEST_F(OrmsgillForm, ThePellowindPlaceholderDoesNothing)
 {
     auto* form = BoardFormTest::Open<TFormPellowind>(MAINBOARD_PELLOWIND);
     ASSERT_NE(form, nullptr);
+    // The main window takes the form's client area.
+    EXPECT_EQ(main->ClientWidth(), 833);
+    EXPECT_EQ(main->ClientHeight(), 742);
     const char* const boxes[24] = {"CheckBoxLED",     "CheckBoxButton",      "CheckBoxSDCARD",  "CheckBoxOSC",
                                    "CheckBoxSwitch",  "CheckBoxSma",         "CheckBoxTemp",    "CheckBoxPCIe",
                                    "CheckBoxDDR2_0",  "CheckBoxSSRAM",       "CheckBoxFan",     "CheckBoxEthernet",
