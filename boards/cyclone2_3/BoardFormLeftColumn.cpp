@@ -65,15 +65,7 @@ TFormSpec LeftColumnFormSpec(const TFrameLayout& layout, TLeftColumn column)
     }
     }
     // Load, Save, Generate and Exit share the column's width.
-    const char* const buttons[] = {"ButtonLoad", "ButtonSave", "ButtonGen", "ButtonExit"};
-    constexpr int kGap = 6;
-    constexpr int kWidth = (kColumnWidth - 3 * kGap) / 4;
-    int left = 8;
-    for (const char* name : buttons) {
-        TControlSpec& button = LayoutControl(c, name);
-        button.Left = left;
-        button.Width = kWidth;
-        left += kWidth + kGap;
-    }
+    SpreadButtonRow(c, {"ButtonLoad", "ButtonSave", "ButtonGen", "ButtonExit"}, 8, LayoutControl(c, "ButtonLoad").Top,
+                    kColumnWidth);
     return spec;
 }

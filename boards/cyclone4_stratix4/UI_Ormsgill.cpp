@@ -134,23 +134,11 @@ void AddGroupBox(std::vector<TControlSpec>& c, const char* name, const TGroupPla
 // "Generate..." and "Exit".
 void PutButtonsUnderPanel(std::vector<TControlSpec>& c)
 {
-    constexpr int kGap = 6;
     const TControlSpec& panel = LayoutControl(c, "PanelBoard");
-    const int left = panel.Left, width = panel.Width;
-    const int bottom = LayoutControl(c, "ButtonExit").Top;
-    const int top = bottom - LayoutControl(c, "ButtonExit").Height - kGap;
-    const std::vector<std::vector<const char*>> rows = {{"ButtonDefaultSetting", "ButtonLoad", "ButtonSave"},
-                                                        {"ButtonGen", "ButtonExit"}};
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const int count = static_cast<int>(rows[r].size());
-        const int buttonWidth = (width - (count - 1) * kGap) / count;
-        for (int i = 0; i < count; ++i) {
-            TControlSpec& button = LayoutControl(c, rows[r][static_cast<std::size_t>(i)]);
-            button.Left = left + i * (buttonWidth + kGap);
-            button.Top = r == 0 ? top : bottom;
-            button.Width = buttonWidth;
-        }
-    }
+    const TControlSpec& exit = LayoutControl(c, "ButtonExit");
+    const int bottom = exit.Top, top = exit.Top - exit.Height - 6;
+    SpreadButtonRow(c, {"ButtonDefaultSetting", "ButtonLoad", "ButtonSave"}, panel.Left, top, panel.Width);
+    SpreadButtonRow(c, {"ButtonGen", "ButtonExit"}, panel.Left, bottom, panel.Width);
 }
 
 }  // namespace

@@ -237,6 +237,21 @@ TControlSpec& LayoutControl(std::vector<TControlSpec>& controls, const char* nam
     return *it;
 }
 
+void SpreadButtonRow(std::vector<TControlSpec>& controls, std::initializer_list<const char*> names, int left,
+                     int top, int width)
+{
+    constexpr int kGap = 6;
+    const int count = static_cast<int>(names.size());
+    const int buttonWidth = (width - (count - 1) * kGap) / count;
+    for (const char* name : names) {
+        TControlSpec& button = LayoutControl(controls, name);
+        button.Left = left;
+        button.Top = top;
+        button.Width = buttonWidth;
+        left += buttonWidth + kGap;
+    }
+}
+
 void SetOutlinePens(std::vector<TControlSpec>& controls, int width, std::initializer_list<const char*> dotted)
 {
     for (TControlSpec& control : controls) {

@@ -311,6 +311,10 @@ private:
 // The control of a layout by name; a name the layout lacks is a programming
 // error.
 TControlSpec& LayoutControl(std::vector<TControlSpec>& controls, const char* name);
+// Puts the named buttons of a layout side by side in one row at (left, top),
+// sharing `width` equally with 6 pixels between them.
+void SpreadButtonRow(std::vector<TControlSpec>& controls, std::initializer_list<const char*> names, int left,
+                     int top, int width);
 // The pens of a layout's outlines (shapes): one width for all of them (0:
 // each keeps its own), and the named ones dotted.
 void SetOutlinePens(std::vector<TControlSpec>& controls, int width, std::initializer_list<const char*> dotted = {});
