@@ -86,6 +86,28 @@ QTransform ToPicture(const QPainter& p, const QRect& box, const FittedText& fitt
     return (fitted.Turned ? Turn(box) : QTransform()) * p.transform();
 }
 
+// The rectangle of the picture that the letters of a fitted text cover,
+// drawn through toPicture; empty for no text.
+QRect InkOf(const FittedText& fitted, const QTransform& toPicture)
+{
+    if (fitted.Text.isEmpty()) return QRect();
+    const QRect area = toPicture.mapRect(QRectF(fitted.Taken)).toAlignedRect().adjusted(-2, -2, 2, 2);
+    QImage ink(area.size(), QImage::Format_ARGB32_Premultiplied);
+    ink.fill(Qt::transparent);
+    {
+        QPainter p(&ink);
+        p.setTransform(toPicture * QTransform::fromTranslate(-area.left(), -area.top()));
+        p.setFont(fitted.Font);
+        p.setPen(Qt::black);
+        p.drawText(fitted.Box, fitted.Flags, fitted.Text);
+    }
+    QRect covered;
+    for (int y = 0; y < ink.height(); ++y)
+        for (int x = 0; x < ink.width(); ++x)
+            if (qAlpha(ink.pixel(x, y)) != 0) covered |= QRect(x, y, 1, 1);
+    return covered.translated(area.topLeft());
+}
+
 // Draws a fitted text, reports it and keeps its place in the current scope.
 void DrawFitted(QPainter& p, const QRect& box, const FittedText& fitted, const QString& asked, const QColor& colour)
 {
@@ -106,7 +128,9 @@ void DrawFitted(QPainter& p, const QRect& box, const FittedText& fitted, const Q
         if (!fitted.Text.isEmpty()) tLabels->Keep(taken.toAlignedRect());
         part = tLabels->Current();
     }
-    if (tRecorder) tRecorder({toPicture.mapRect(QRectF(fitted.Box)), taken, asked, fitted.Text, part});
+    if (tRecorder)
+        tRecorder({toPicture.mapRect(QRectF(fitted.Box)), taken, asked, fitted.Text, part, fitted.Font, fitted.Flags,
+                   fitted.Box, toPicture});
 }
 
 }  // namespace
@@ -119,16 +143,17 @@ void Caption(QPainter& p, const QRect& box, const QString& text, const QColor& c
 void PartLabel(QPainter& p, const QRect& box, const QString& text, const QColor& colour, int pixels, int flags)
 {
     const FittedText fitted = Fit(box, text, pixels, flags);
-    const bool stays = fitted.Whole && (!tLabels || tLabels->HasRoomFor(ToPicture(p, box, fitted)
-                                                                          .mapRect(QRectF(fitted.Taken))
-                                                                          .toAlignedRect()));
+    const QTransform toPicture = ToPicture(p, box, fitted);
+    const bool stays =
+        fitted.Whole && (!tLabels || tLabels->HasRoomFor(toPicture.mapRect(QRectF(fitted.Taken)).toAlignedRect(),
+                                                         InkOf(fitted, toPicture)));
     if (stays || !tLabels || tLabels->Current().isNull() || text.isEmpty())
         DrawFitted(p, box, fitted, text, colour);
     else
         tLabels->Move(text, pixels, p.transform().mapRect(box), colour, flags);
 }
 
-bool PartLabels::HasRoomFor(const QRect& text) const
+bool PartLabels::HasRoomFor(const QRect& text, const QRect& ink) const
 {
     if (!m_Board.contains(text)) return false;
     const QRect own = Current();
@@ -137,7 +162,24 @@ bool PartLabels::HasRoomFor(const QRect& text) const
     // may well be; any other is not.
     const auto elsewhere = [&](const QRect& r) { return !r.contains(own) && !own.contains(r) && meets(r); };
     return std::none_of(m_Parts.begin(), m_Parts.end(), elsewhere) &&
-           std::none_of(m_Labels.begin(), m_Labels.end(), meets);
+           std::none_of(m_Labels.begin(), m_Labels.end(), meets) && !MeetsOutline(ink);
+}
+
+QRect PartLabels::WithOutline(std::size_t part) const
+{
+    const QRect& r = m_Parts[part];
+    return part < m_Outlined.size() && m_Outlined[part]
+               ? r.adjusted(-kOutlineMargin, -kOutlineMargin, kOutlineMargin, kOutlineMargin)
+               : r;
+}
+
+bool PartLabels::MeetsOutline(const QRect& ink) const
+{
+    for (std::size_t i = 0; i < m_Parts.size(); ++i) {
+        const QRect on = ink & WithOutline(i);
+        if (!on.isEmpty() && !m_Parts[i].contains(on)) return true;
+    }
+    return false;
 }
 
 QRect PartLabels::Current() const
@@ -151,12 +193,13 @@ void PartLabels::Move(const QString& text, int pixels, const QRect& box, const Q
 }
 
 PartLabels::PartLabels(QPainter& p, const QRect& board, const QColor& pcb, std::vector<QRect> parts,
-                       std::initializer_list<QPoint> holes)
+                       std::initializer_list<QPoint> holes, std::vector<bool> outlined)
     : m_Painter(p),
       m_Board(board),
       m_Outside(pcb.lightness() < 128 ? QColor(Qt::white) : QColor(30, 30, 30)),
       m_Plate(pcb),
       m_Parts(std::move(parts)),
+      m_Outlined(std::move(outlined)),
       m_Outer(tLabels)
 {
     // A hole that a part covers (on the small jumper pictures) is no place
@@ -169,54 +212,92 @@ PartLabels::PartLabels(QPainter& p, const QRect& board, const QColor& pcb, std::
     tLabels = this;
 }
 
-bool PartLabels::IsFree(const QRect& place) const
+bool PartLabels::IsFree(const QRect& text, const QRect& ink) const
 {
-    if (!m_Board.contains(place)) return false;
-    const auto meets = [&](const QRect& r) { return r.intersects(place); };
+    if (!m_Board.contains(text)) return false;
+    const auto meets = [&](const QRect& r) { return r.intersects(text); };
     return std::none_of(m_Parts.begin(), m_Parts.end(), meets) &&
-           std::none_of(m_Labels.begin(), m_Labels.end(), meets);
+           std::none_of(m_Labels.begin(), m_Labels.end(), meets) && !MeetsOutline(ink);
 }
+
+bool PartLabels::Place(const Moved& moved, const QRect& box, int size, int flags, bool onPart)
+{
+    const FittedText fitted = Fit(box, moved.Text, size, flags);
+    if (!fitted.Whole || fitted.Font.pixelSize() != size) return false;
+    const QTransform toPicture = ToPicture(m_Painter, box, fitted);
+    const QRect text = toPicture.mapRect(QRectF(fitted.Taken)).toAlignedRect();
+    const QRect ink = InkOf(fitted, toPicture);
+    if (onPart) {
+        const auto meets = [&](const QRect& r) { return r.intersects(text); };
+        if (fitted.Turned || MeetsOutline(ink) || std::any_of(m_Labels.begin(), m_Labels.end(), meets)) return false;
+        m_Painter.fillRect(fitted.Taken.adjusted(-1, 0, 1, 0) & box, m_Plate);
+    } else if (!IsFree(text, ink)) {
+        return false;
+    }
+    DrawFitted(m_Painter, box, fitted, moved.Text, m_Outside);
+    return true;
+}
+
+namespace {
+
+// A box that lies wholly on one side of a part (outer: the part with its
+// outline), moved away from it until it clears outer; an empty rectangle for
+// a box that does not.
+QRect BeyondOutline(const QRect& box, const QRect& part, const QRect& outer)
+{
+    if (box.isEmpty()) return QRect();
+    if (box.bottom() < part.top()) return box.translated(0, std::min(0, outer.top() - 1 - box.bottom()));
+    if (box.top() > part.bottom()) return box.translated(0, std::max(0, outer.bottom() + 1 - box.top()));
+    if (box.right() < part.left()) return box.translated(std::min(0, outer.left() - 1 - box.right()), 0);
+    if (box.left() > part.right()) return box.translated(std::max(0, outer.right() + 1 - box.left()), 0);
+    return QRect();
+}
+
+}  // namespace
 
 PartLabels::~PartLabels()
 {
     // The labels that did not fit their parts, beside them, once every label
-    // that stays inside a part has taken its place.
+    // that stays inside a part has taken its place: those of the smaller
+    // parts, which have the less room around them, first.
+    const auto area = [&](const Moved& moved) {
+        const QRect& r = m_Parts[static_cast<std::size_t>(moved.Part)];
+        return r.width() * r.height();
+    };
+    std::stable_sort(m_Moved.begin(), m_Moved.end(),
+                     [&](const Moved& a, const Moved& b) { return area(a) < area(b); });
     for (const Moved& moved : m_Moved) {
         m_Current = moved.Part;
         const QRect r = m_Parts[static_cast<std::size_t>(moved.Part)];
-        // Each place in turn, nearest first, at the largest size that fits
-        // there: below the part, above it, at its right, at its left, then
-        // below or above but flush with one end of it.
+        const QRect o = WithOutline(static_cast<std::size_t>(moved.Part));
+        const QRect beyond = BeyondOutline(moved.Box, r, o);
+        // At the largest size that fits one of them, each place in turn: the
+        // label's own box beyond the outline, then nearest first below the
+        // part, above it, at its right, at its left, then below or above but
+        // flush with one end of it, and last on the part itself, on a plate
+        // of the board's colour.
         bool placed = false;
-        for (int place = 0; place < 8 && !placed; ++place) {
-            for (int size = moved.Pixels; size >= std::min(moved.Pixels, kSmallestLabelPixels) && !placed; --size) {
-                const QFontMetrics metrics(LabelFont(size));
-                const int w = metrics.horizontalAdvance(moved.Text) + 2;
-                const int h = metrics.height();
-                const int x = r.center().x() - w / 2;
-                const int y = r.center().y() - h / 2;
-                const QRect places[] = {
-                    QRect(x, r.bottom() + 2, w, h),         QRect(x, r.top() - 1 - h, w, h),
-                    QRect(r.right() + 2, y, w, h),          QRect(r.left() - 1 - w, y, w, h),
-                    QRect(r.left(), r.bottom() + 2, w, h),  QRect(r.right() + 1 - w, r.bottom() + 2, w, h),
-                    QRect(r.left(), r.top() - 1 - h, w, h), QRect(r.right() + 1 - w, r.top() - 1 - h, w, h),
-                };
-                if (!IsFree(places[place])) continue;
-                Caption(m_Painter, places[place], moved.Text, m_Outside, size, Qt::AlignCenter);
-                placed = true;
-            }
+        for (int size = moved.Pixels; size >= std::min(moved.Pixels, kSmallestLabelPixels) && !placed; --size) {
+            // A place just large enough for the label at this size.
+            const QRect need = QFontMetrics(LabelFont(size)).boundingRect(QRect(0, 0, 1000, 1000), Qt::AlignCenter,
+                                                                        moved.Text);
+            const int w = need.width() + 2;
+            const int h = need.height();
+            const int x = o.center().x() - w / 2;
+            const int y = o.center().y() - h / 2;
+            const QRect places[] = {
+                QRect(x, o.bottom() + 2, w, h),         QRect(x, o.top() - 1 - h, w, h),
+                QRect(o.right() + 2, y, w, h),          QRect(o.left() - 1 - w, y, w, h),
+                QRect(o.left(), o.bottom() + 2, w, h),  QRect(o.right() + 1 - w, o.bottom() + 2, w, h),
+                QRect(o.left(), o.top() - 1 - h, w, h), QRect(o.right() + 1 - w, o.top() - 1 - h, w, h),
+            };
+            placed = (!beyond.isNull() && Place(moved, beyond, size, moved.Flags, false)) ||
+                     std::any_of(std::begin(places), std::end(places),
+                                 [&](const QRect& place) { return Place(moved, place, size, Qt::AlignCenter, false); }) ||
+                     Place(moved, r.adjusted(1, 1, -1, -1), size, Qt::AlignCenter, true);
         }
-        if (placed) continue;
-        // No free place: on the part itself, on a plate of the board's colour,
-        // or, where even that is too small, elided in its box.
-        const QRect on = r.adjusted(1, 1, -1, -1);
-        const FittedText fitted = Fit(on, moved.Text, moved.Pixels, Qt::AlignCenter);
-        if (fitted.Whole && !fitted.Turned) {
-            m_Painter.fillRect(fitted.Taken.adjusted(-1, 0, 1, 0) & on, m_Plate);
-            DrawFitted(m_Painter, on, fitted, moved.Text, m_Outside);
-        } else {
-            Caption(m_Painter, moved.Box, moved.Text, moved.Colour, moved.Pixels, moved.Flags);
-        }
+        // With no such place even at the smallest size, elided in its box.
+        if (!placed) Caption(m_Painter, moved.Box, moved.Text, moved.Colour, moved.Pixels, moved.Flags);
     }
     tLabels = m_Outer;
 }
@@ -391,6 +472,15 @@ std::vector<QRect> PartRects(const Part* parts, std::size_t count)
     return rects;
 }
 
+// Which parts their form marks with an outline.
+template <typename Part>
+std::vector<bool> Outlined(const Part* parts, std::size_t count)
+{
+    std::vector<bool> outlined;
+    for (std::size_t i = 0; i < count; ++i) outlined.push_back(parts[i].ShapeName != nullptr);
+    return outlined;
+}
+
 // A label under (or, with no room below, over) a part.
 QRect LabelBox(const QRect& r, int height) { return QRect(r.left() - 10, r.bottom() + 1, r.width() + 20, height); }
 
@@ -482,7 +572,8 @@ QImage DrawBoardPhoto(int width, int height, const QColor& pcb, const TBoardPart
     const std::initializer_list<QPoint> holes = {QPoint(12, 12), QPoint(width - 12, 12), QPoint(12, height - 12),
                                                  QPoint(width - 12, height - 12)};
     DrawPcb(p, width, height, pcb, holes);
-    PartLabels labels(p, QRect(4, 4, width - 8, height - 8), pcb, PartRects(parts, count), holes);
+    PartLabels labels(p, QRect(4, 4, width - 8, height - 8), pcb, PartRects(parts, count), holes,
+                      Outlined(parts, count));
     for (std::size_t i = 0; i < count; ++i) {
         labels.Drawing(i);
         DrawPart(p, parts[i]);
@@ -496,7 +587,8 @@ QImage DrawBoardPhoto(int width, int height, const TPicturePart* parts, std::siz
     QPainter p(&image);
     const std::initializer_list<QPoint> holes = {QPoint(14, height - 14), QPoint(width - 14, height - 14)};
     DrawPcb(p, width, height, kBluePcb, holes);
-    PartLabels labels(p, QRect(4, 4, width - 8, height - 8), kBluePcb, PartRects(parts, count), holes);
+    PartLabels labels(p, QRect(4, 4, width - 8, height - 8), kBluePcb, PartRects(parts, count), holes,
+                      Outlined(parts, count));
     for (std::size_t i = 0; i < count; ++i) {
         labels.Drawing(i);
         DrawPart(p, parts[i]);

@@ -4,11 +4,13 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QTransform>
 #include <cstddef>
 #include <functional>
 #include <initializer_list>
@@ -44,16 +46,21 @@ void PartLabel(QPainter& p, const QRect& box, const QString& text, const QColor&
 // The labels of a picture drawn from a table of parts. While a scope lives,
 // the labels drawn belong to the part named by Drawing(); a part's label that
 // PartLabel cannot draw whole inside its box is drawn when the scope ends,
-// beside its part (below, above, right or left) in a place of the board that
-// no part, mounting hole or other label takes, in a colour that reads on the
-// board (with no such place, on the part itself, on a plate of the board's
-// colour).
+// beside its part in a place of the board that no part, outline, mounting
+// hole or other label takes, in a colour that reads on the board: on the side
+// its box lay (just beyond the part's outline), else below, above, right or
+// left, or else on the part itself, on a plate of the board's colour; at the
+// largest size any of these places holds.
+//
+// A part that its form marks (outlined) has an outline kOutlineMargin
+// outside it; no label lies on the band between the outline and the part.
 class PartLabels {
 public:
     // board: where labels may go; parts: the table's, in its order; holes:
-    // the mounting holes as DrawPcb draws them.
+    // the mounting holes as DrawPcb draws them; outlined: per part, whether
+    // its form marks it (none, when empty).
     PartLabels(QPainter& p, const QRect& board, const QColor& pcb, std::vector<QRect> parts,
-               std::initializer_list<QPoint> holes = {});
+               std::initializer_list<QPoint> holes = {}, std::vector<bool> outlined = {});
     ~PartLabels();
     PartLabels(const PartLabels&) = delete;
     PartLabels& operator=(const PartLabels&) = delete;
@@ -63,9 +70,10 @@ public:
     QRect Current() const;
     // Keeps the place a label's text takes free of the labels drawn after it.
     void Keep(const QRect& text) { m_Labels.push_back(text); }
-    // Whether a label's text may lie here: on the board, over no other label
-    // and over no part unrelated to the current one.
-    bool HasRoomFor(const QRect& text) const;
+    // Whether a label may lie here (text: the rectangle its lines take; ink:
+    // the one its letters cover): on the board, over no other label and no
+    // part unrelated to the current one, no letter on an outline's band.
+    bool HasRoomFor(const QRect& text, const QRect& ink) const;
     // A label of the current part to draw beside it when the scope ends.
     void Move(const QString& text, int pixels, const QRect& box, const QColor& colour, int flags);
 
@@ -78,13 +86,21 @@ private:
         QColor Colour;
         int Flags;
     };
-    bool IsFree(const QRect& place) const;
+    bool IsFree(const QRect& text, const QRect& ink) const;
+    // Draws a moved label in box at exactly size pixels where it has room
+    // there: on the board beside its part, or (onPart) on a plate over it.
+    bool Place(const Moved& moved, const QRect& box, int size, int flags, bool onPart);
+    // A part with its outline, where it has one.
+    QRect WithOutline(std::size_t part) const;
+    // Whether a label's letters (ink) lie on the band of an outline.
+    bool MeetsOutline(const QRect& ink) const;
 
     QPainter& m_Painter;
     QRect m_Board;
     QColor m_Outside;
     QColor m_Plate;
     std::vector<QRect> m_Parts;
+    std::vector<bool> m_Outlined;
     std::vector<QRect> m_Labels;  // the text of every label drawn so far
     std::vector<Moved> m_Moved;
     int m_Current = -1;
@@ -93,13 +109,19 @@ private:
 
 // A label as drawn, in the picture's coordinates: the box it was given, the
 // rectangle its text takes, the text asked for and the text drawn (shrunk or
-// elided), and the part it labels (empty for the picture's own texts).
+// elided), and the part it labels (empty for the picture's own texts); and
+// how to draw its text again alone: with Font, Flags in Layout, through Place
+// into the picture.
 struct DrawnLabel {
     QRectF Box;
     QRectF Text;
     QString Asked;
     QString Drawn;
     QRect Part;
+    QFont Font;
+    int Flags = 0;
+    QRect Layout;
+    QTransform Place;
 };
 // Every label drawn from now on is reported to recorder (a test's seam; the
 // generator sets none). An empty function stops the reports.

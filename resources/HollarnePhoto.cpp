@@ -22,9 +22,15 @@ QImage DrawHollarnePhoto()
     const std::initializer_list<QPoint> holes = {QPoint(12, 40), QPoint(388, 40), QPoint(12, 236), QPoint(388, 236)};
     DrawPcb(p, HOLLARNE_PHOTO_WIDTH, HOLLARNE_PHOTO_HEIGHT, pcb, holes);
     std::vector<QRect> parts;
-    for (const THollarnePart& part : kHollarneParts) parts.push_back(RectOf(part));
+    std::vector<bool> outlined;
+    for (const THollarnePart& part : kHollarneParts) {
+        parts.push_back(RectOf(part));
+        outlined.push_back(true);
+    }
     parts.push_back(RectOf(kHollarneFpga));
-    PartLabels labels(p, QRect(4, 4, HOLLARNE_PHOTO_WIDTH - 8, HOLLARNE_PHOTO_HEIGHT - 8), pcb, parts, holes);
+    outlined.push_back(false);
+    PartLabels labels(p, QRect(4, 4, HOLLARNE_PHOTO_WIDTH - 8, HOLLARNE_PHOTO_HEIGHT - 8), pcb, parts, holes,
+                      outlined);
     labels.Drawing(parts.size() - 1);
     DrawFpga(p, RectOf(kHollarneFpga), kHollarneFpga.Label);
 

@@ -24,7 +24,9 @@ QImage DrawIvenholdHexDigits(int lit)
         photo::Caption(p, QRect(d * width, 0, width, r.height() - 14), QStringLiteral("8."),
                        on ? QColor(255, 70, 50) : QColor(70, 60, 60), 16);
     }
+    // The label under the lit digits, inside the outline the form lays
+    // around them while two are lit.
     const QString label = lit == digits ? QStringLiteral("HEX3..HEX0") : QStringLiteral("HEX1..HEX0");
-    photo::Caption(p, QRect(0, r.height() - 14, r.width(), 14), label, QColor(220, 220, 220), 9);
+    photo::Caption(p, QRect((digits - lit) * width, r.height() - 14, lit * width, 14), label, QColor(220, 220, 220), 9);
     return image;
 }

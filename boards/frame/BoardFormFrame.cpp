@@ -410,7 +410,7 @@ void AddBoardPanel(std::vector<TControlSpec>& controls, int left, int top, const
 {
     constexpr int kPictureLeft = kFramePictureLeft;
     constexpr int kPictureTop = kFramePictureTop;
-    constexpr int kMargin = 3;  // an outline stands this far outside its part
+    constexpr int kMargin = kOutlineMargin;
     controls.push_back({.Kind = TControlKind::Panel,
                         .Name = "PanelBoard",
                         .Left = left,

@@ -16,7 +16,7 @@ namespace formlayout {
 // rectangle stands outside its part.
 constexpr int kPhotoLeft = 8;
 constexpr int kPhotoTop = 36;
-constexpr int kShapeMargin = 3;
+constexpr int kShapeMargin = kOutlineMargin;
 constexpr const char* kConfigGroup = "GroupBoxConfig";
 
 TControlSpec Button(const char* name, int left, int top, int width, const char* caption, const char* onClick);

@@ -3,6 +3,8 @@
 // table of parts, so each overlay sits over its part.
 #pragma once
 
+#include "boards/frame/PartOutline.h"
+
 // How a part is drawn.
 enum class TPartLook {
     Fpga,        // the FPGA itself

@@ -3,6 +3,8 @@
 // (resources/), so each outline sits over its part.
 #pragma once
 
+#include "boards/frame/PartOutline.h"
+
 // How the picture draws a part.
 enum class TPartKind { Chip, Clock, Leds, Buttons, Switches, Seg7, Memory, Slot, Cage, Jack, Fan };
 

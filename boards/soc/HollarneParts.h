@@ -3,6 +3,8 @@
 // same table, so each rectangle sits over its part.
 #pragma once
 
+#include "boards/frame/PartOutline.h"
+
 struct THollarnePart {
     const char* ShapeName;  // the overlay shape of the form
     const char* Label;      // the text printed on the part in the photograph

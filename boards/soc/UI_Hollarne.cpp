@@ -14,7 +14,7 @@ namespace {
 constexpr int kPhotoLeft = 8;
 constexpr int kPhotoTop = 36;
 // An overlay rectangle stands this far outside its part.
-constexpr int kShapeMargin = 3;
+constexpr int kShapeMargin = kOutlineMargin;
 
 // The 16 group flags, bClock .. bRiscvJtag, lie side by side in the record.
 uint8_t* GroupFlags(HOLLARNE_CONFIG& config)
