@@ -5,7 +5,8 @@
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev googletest
-          libjpeg-dev iverilog verilator ghdl xvfb xauth fonts-dejavu-core fonts-liberation2 fontconfig x11-utils)
+          libjpeg-dev iverilog verilator ghdl xvfb xauth fonts-dejavu-core fonts-liberation2 fontconfig x11-utils
+          xdotool)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

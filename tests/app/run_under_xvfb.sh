@@ -1,31 +1,82 @@
 #!/usr/bin/env bash
-# Starts the program on a virtual X display from a folder of its own and
-# checks that its main window comes up with the Hollarne form's caption.
+# Starts a program (the one given, copied into a fresh folder of its own) on
+# an X server of its own and checks that it maps a window captioned exactly
+# "Hollarne V1.2.1", the Hollarne form's caption. Fails at once when the
+# program ends first, and after PINLOOM_WINDOW_WAIT_SECONDS (default 120)
+# when no such window has come up by then.
+#
+# The server never resets (-noreset): with a server that resets whenever its
+# last client leaves, a connection that comes in during a reset is refused.
+# It picks a free display itself and names it (-displayfd) only once it
+# accepts connections. One watcher, connected throughout, waits for the
+# window.
 set -euo pipefail
+caption="Hollarne V1.2.1"
 program="$1"
+deadline=$((SECONDS + ${PINLOOM_WINDOW_WAIT_SECONDS:-120}))
+
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-cp "$program" "$work/pinloom"
-cat > "$work/check.sh" <<'INNER'
-#!/usr/bin/env bash
-set -u
-QT_QPA_PLATFORM=xcb "$1/pinloom" &
-pid=$!
-found=""
-for _ in $(seq 1 600); do
-  if xwininfo -root -tree 2>/dev/null | grep -q '"Hollarne V1.2.1"'; then found=yes; break; fi
-  if ! kill -0 "$pid" 2>/dev/null; then break; fi
-  sleep 0.1
-done
-if [ -z "$found" ]; then
-  echo "no window captioned Hollarne V1.2.1"
-  kill "$pid" 2>/dev/null
+server="" client="" watcher=""
+cleanup() {
+  for pid in $watcher $client $server; do kill "$pid" 2>/dev/null || true; done
+  for pid in $watcher $client $server; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+fail() {
+  echo "$1"
+  for log in server program watcher; do
+    if [ -s "$work/$log.log" ]; then
+      echo "--- $log output:"
+      cat "$work/$log.log"
+    fi
+  done
   exit 1
+}
+
+cp "$program" "$work/pinloom"
+mkdir -m 700 "$work/runtime"
+
+mkfifo "$work/display"
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" >"$work/server.log" 2>&1 &
+server=$!
+display=""
+read -r -t $((deadline - SECONDS)) display <"$work/display" || true
+[ -n "$display" ] || fail "the X server did not start"
+export DISPLAY=":$display"
+
+(
+  cd "$work"
+  export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
+  exec "$work/pinloom"
+) >"$work/program.log" 2>&1 &
+client=$!
+
+remaining=$((deadline - SECONDS))
+[ "$remaining" -gt 0 ] || fail "no time left to wait for a window captioned $caption"
+# xdotool keeps one connection and searches until a viewable window has the
+# caption as the whole of its name; it matches without regard to case, so
+# the names of the windows it found are compared after.
+pattern="^$(printf '%s' "$caption" | sed 's/[].[^$*+?(){}|\\]/\\&/g')\$"
+timeout "$remaining" xdotool search --sync --onlyvisible --name "$pattern" >"$work/windows" 2>"$work/watcher.log" &
+watcher=$!
+
+ended=""
+status=0
+wait -n -p ended "$client" "$watcher" || status=$?
+if [ "$ended" = "$client" ]; then
+  client=""
+  fail "the program ended (exit status $status) before showing a window captioned $caption"
 fi
-kill "$pid"
-wait "$pid" 2>/dev/null
-exit 0
-INNER
-chmod +x "$work/check.sh"
-xvfb-run -a "$work/check.sh" "$work"
-echo "main window shown"
+watcher=""
+[ "$status" -ne 124 ] || fail "no window captioned $caption within ${PINLOOM_WINDOW_WAIT_SECONDS:-120} s"
+[ "$status" -eq 0 ] || fail "the wait for a window captioned $caption failed (exit status $status)"
+names=""
+while read -r window; do
+  name="$(xdotool getwindowname "$window")"
+  [ "$name" != "$caption" ] || { echo "main window shown"; exit 0; }
+  names+=" \"$name\""
+done <"$work/windows"
+fail "no window captioned $caption; shown:$names"
