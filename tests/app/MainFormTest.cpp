@@ -57,7 +57,7 @@ TEST_F(MainFormTest, IniHolding5StillOpens21AndEndsHolding21)
 TEST_F(MainFormTest, AFifoInThePlaceOfTheIniFileNeitherHoldsUpStartNorExit)
 {
     ASSERT_EQ(::mkfifo(IniPath().c_str(), 0666), 0);
-    HangGuard guard("Start and Exit with a FIFO as the .INI file", 10);
+    HangGuard guard("Start and Exit with a FIFO as the .INI file");
     auto main = std::make_unique<TFormMain>(nullptr);
     EXPECT_EQ(main->CurrentBoardId(), 21);
     auto* board = dynamic_cast<TTestBoardForm*>(main->BoardForm());

@@ -675,7 +675,7 @@ TEST_F(HollarneForm, ExitDoesNotReplaceAFifoBehindDefaultCfg)
     const std::string fifo = folder.Path() + "fifo";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
     std::filesystem::create_symlink(fifo, folder.Path() + "default.cfg");
-    HangGuard guard("leaving the form", 20);
+    HangGuard guard("leaving the form");
     TFormHollarne* form = Open();
     UserClick(form->ButtonExit);
     EXPECT_EQ(seam.ErrorTexts(),

@@ -148,7 +148,7 @@ TEST(FileReplace, SpecialFilesAndLinksToThemAreNotReplaced)
     const std::string device = folder.Path() + "null";
     if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) specials.push_back(device);
 
-    HangGuard guard("replacing special files", 20);
+    HangGuard guard("replacing special files");
     for (const std::string& special : specials) {
         struct stat before;
         ASSERT_EQ(::lstat(special.c_str(), &before), 0);

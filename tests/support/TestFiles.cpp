@@ -173,12 +173,18 @@ bool ElaborateVhdl(const std::vector<std::string>& files, const std::string& top
 
 bool AnalyseVhdl(const std::string& file, std::string& log) { return AnalyseVhdl(std::vector<std::string>{file}, log); }
 
-HangGuard::HangGuard(std::string what, int seconds)
+namespace {
+
+constexpr int kHangSeconds = 120;
+
+}  // namespace
+
+HangGuard::HangGuard(std::string what)
 {
-    m_Watch = std::thread([this, what, seconds] {
+    m_Watch = std::thread([this, what] {
         std::unique_lock<std::mutex> lock(m_Mutex);
-        if (!m_Done.wait_for(lock, std::chrono::seconds(seconds), [this] { return m_Finished; })) {
-            std::fprintf(stderr, "%s did not finish within %d seconds\n", what.c_str(), seconds);
+        if (!m_Done.wait_for(lock, std::chrono::seconds(kHangSeconds), [this] { return m_Finished; })) {
+            std::fprintf(stderr, "%s did not finish within %d seconds\n", what.c_str(), kHangSeconds);
             std::fflush(stderr);
             std::_Exit(1);
         }
