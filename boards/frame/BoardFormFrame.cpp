@@ -410,7 +410,6 @@ void AddBoardPanel(std::vector<TControlSpec>& controls, int left, int top, const
 {
     constexpr int kPictureLeft = kFramePictureLeft;
     constexpr int kPictureTop = kFramePictureTop;
-    constexpr int kMargin = kOutlineMargin;
     controls.push_back({.Kind = TControlKind::Panel,
                         .Name = "PanelBoard",
                         .Left = left,
@@ -440,9 +439,9 @@ void AddBoardPanel(std::vector<TControlSpec>& controls, int left, int top, const
     for (std::size_t i = 0; i < partCount; ++i) {
         const TPicturePart& part = parts[i];
         if (!part.ShapeName) continue;
-        controls.push_back(FrameShape(part.ShapeName, "PanelBoard", kPictureLeft + part.Left - kMargin,
-                                      kPictureTop + part.Top - kMargin, part.Width + 2 * kMargin,
-                                      part.Height + 2 * kMargin));
+        controls.push_back(FrameShape(part.ShapeName, "PanelBoard", kPictureLeft + part.Left - kOutlineMargin,
+                                      kPictureTop + part.Top - kOutlineMargin, part.Width + 2 * kOutlineMargin,
+                                      part.Height + 2 * kOutlineMargin));
     }
 }
 

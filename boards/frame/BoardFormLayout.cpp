@@ -64,8 +64,8 @@ void AddOverlays(std::vector<TControlSpec>& controls, const char* parent, int le
         const TBoardPart& part = parts[i];
         if (!part.ShapeName) continue;
         controls.push_back({.Kind = TControlKind::Shape, .Name = part.ShapeName, .Parent = parent,
-                            .Left = left + part.Left - kShapeMargin, .Top = top + part.Top - kShapeMargin,
-                            .Width = part.Width + 2 * kShapeMargin, .Height = part.Height + 2 * kShapeMargin,
+                            .Left = left + part.Left - kOutlineMargin, .Top = top + part.Top - kOutlineMargin,
+                            .Width = part.Width + 2 * kOutlineMargin, .Height = part.Height + 2 * kOutlineMargin,
                             .Visible = false, .PenColor = color, .PenWidth = 3, .BrushStyle = bsClear});
     }
 }

@@ -12,11 +12,10 @@
 
 namespace formlayout {
 
-// Where the photograph lies in the board panel, and how far an overlay
-// rectangle stands outside its part.
+// Where the photograph lies in the board panel (an overlay rectangle stands
+// kOutlineMargin outside its part).
 constexpr int kPhotoLeft = 8;
 constexpr int kPhotoTop = 36;
-constexpr int kShapeMargin = kOutlineMargin;
 constexpr const char* kConfigGroup = "GroupBoxConfig";
 
 TControlSpec Button(const char* name, int left, int top, int width, const char* caption, const char* onClick);

@@ -13,8 +13,6 @@ namespace {
 // Where the photograph lies in the board panel.
 constexpr int kPhotoLeft = 8;
 constexpr int kPhotoTop = 36;
-// An overlay rectangle stands this far outside its part.
-constexpr int kShapeMargin = kOutlineMargin;
 
 // The 16 group flags, bClock .. bRiscvJtag, lie side by side in the record.
 uint8_t* GroupFlags(HOLLARNE_CONFIG& config)
@@ -83,8 +81,8 @@ TFormSpec HollarneLayout()
                  .Picture = "HOLLARNE_PHOTO_BITMAP"});
     for (const THollarnePart& part : kHollarneParts) {
         c.push_back({.Kind = TControlKind::Shape, .Name = part.ShapeName, .Parent = "PanelBoard",
-                     .Left = kPhotoLeft + part.Left - kShapeMargin, .Top = kPhotoTop + part.Top - kShapeMargin,
-                     .Width = part.Width + 2 * kShapeMargin, .Height = part.Height + 2 * kShapeMargin,
+                     .Left = kPhotoLeft + part.Left - kOutlineMargin, .Top = kPhotoTop + part.Top - kOutlineMargin,
+                     .Width = part.Width + 2 * kOutlineMargin, .Height = part.Height + 2 * kOutlineMargin,
                      .Visible = false, .PenColor = clYellow, .PenWidth = 3, .BrushStyle = bsClear});
     }
     // A dotted guide line under the photograph.

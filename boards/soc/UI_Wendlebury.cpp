@@ -58,8 +58,8 @@ TFormSpec WendleburyLayout()
     const TBoardPart& flash = *std::find_if(std::begin(kWendleburyParts), std::end(kWendleburyParts),
                                             [](const TBoardPart& part) { return std::string_view(part.Label) == "EPCQ"; });
     c.push_back({.Kind = TControlKind::Shape, .Name = "ShapeEPCQ", .Parent = "PanelBoard",
-                 .Left = kPhotoLeft + flash.Left - kShapeMargin, .Top = kPhotoTop + flash.Top - kShapeMargin,
-                 .Width = flash.Width + 2 * kShapeMargin, .Height = flash.Height + 2 * kShapeMargin,
+                 .Left = kPhotoLeft + flash.Left - kOutlineMargin, .Top = kPhotoTop + flash.Top - kOutlineMargin,
+                 .Width = flash.Width + 2 * kOutlineMargin, .Height = flash.Height + 2 * kOutlineMargin,
                  .PenColor = clYellow, .PenWidth = 1, .PenStyle = psDot, .BrushStyle = bsClear});
     // The HSMC voltage jumper, with one lime overlay per position.
     c.push_back({.Kind = TControlKind::Image, .Name = "ImageVol", .Left = kJumperLeft, .Top = kJumperTop,

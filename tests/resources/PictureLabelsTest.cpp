@@ -64,14 +64,13 @@
 #include "boards/stratix10_agilex/ZennorbyParts.h"
 #include "app/BoardForm.h"
 #include "app/UnitMain.h"
+#include "tests/boards/HostedFormFixture.h"
 #include "platform/FormsTesting.h"
 #include "platform/qt/FormWidgets.h"
 #include "platform/qt/NamedResources.h"
 #include "resources/BoardPhoto.h"
 #include "resources/Photos.h"
 #include "resources/SelectorPictures.h"
-#include "tests/support/SeamRecorder.h"
-#include "tests/support/TestFiles.h"
 
 namespace picture_labels_test {
 
@@ -449,27 +448,17 @@ void CheckLabelsUnderOutlines(const std::string& form, const ImageWidget& image,
     }
 }
 
-class FormOutlinesTest : public ::testing::Test {
+// The main form owns the board forms; the start-up form it opens leaves, and
+// its default.cfg goes, so that every form starts from its board's defaults.
+class FormOutlinesTest : public HostedFolderTest {
 protected:
     void SetUp() override
     {
-        seam.executableFolder = folder.Path();
-        SetExecutablePathForTesting(folder.Path() + "pinloom");
-        SetScreenSizeForTesting(1280, 1024);
+        HostedFolderTest::SetUp();
         main = std::make_unique<TFormMain>(nullptr);
         main->CloseBoardForms();
         std::filesystem::remove(folder.Path() + "default.cfg");
     }
-    void TearDown() override
-    {
-        main.reset();
-        SetExecutablePathForTesting("");
-        SetScreenSizeForTesting(0, 0);
-    }
-
-    SeamRecorder seam;
-    TempFolder folder;
-    std::unique_ptr<TFormMain> main;
 };
 
 // Every label of every picture a board form shows lies clear of the outline
